@@ -1,0 +1,32 @@
+#pragma once
+// The serial-speed command GS B n: which speeds a chipset accepts, their codes, and what
+// the printer is sent when the chosen speed is refused.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaro::protocol {
+
+enum class SpeedRefusal { None, At5V, At3V3 };
+
+// The code c of a speed in GS B n for a chipset, or nothing when that chipset refuses it.
+std::optional<int> speedCode(std::string_view baud, bool chipset5V);
+
+struct SerialSpeedCommand {
+    SpeedRefusal refusal = SpeedRefusal::None;
+    std::string newSpeed;      // the speed the printer runs at afterwards (decimal text)
+    std::optional<int> code;   // none: the current speed has no code either, nothing is sent
+    std::uint8_t argument = 0; // handshake byte + code + IR byte
+};
+
+// speedIndex is the serialspeed list index; currentSpeed is the link's speed (decimal text),
+// which a refused speed leaves in force.
+SerialSpeedCommand composeSerialSpeed(int speedIndex, std::uint8_t handshake, std::uint8_t ir,
+                                      bool chipset5V, std::string_view currentSpeed);
+
+// The message shown when the chosen speed is refused (lines joined by CR LF).
+std::string refusalMessage(SpeedRefusal refusal);
+
+} // namespace tessaro::protocol

@@ -1,0 +1,43 @@
+#pragma once
+// Loading and saving a workspace as a .pcf profile file.
+
+#include "workspace/Workspace.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tessaro::workspace {
+
+struct LoadReport {
+    enum class Status {
+        Loaded,     // the file was read and its valid keys applied
+        Missing,    // no such file: the factory settings under that file's name
+        Unreadable, // the file could not be read: the workspace is untouched
+    };
+    Status status = Status::Loaded;
+    std::string error;                // "<path>: <reason>" when not Loaded
+    std::vector<std::string> skipped; // the keys left out for a bad value, as "key=value"
+    std::string warning;              // one message naming the file and every skipped key
+};
+
+// Runs the factory reload, then applies the keys of the file at path through the controls'
+// apply steps; the configuration name becomes the file's title without ".pcf".
+LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path);
+
+struct SaveReport {
+    enum class Status {
+        Saved,    // the flagged parameters were written
+        Empty,    // no flag was set: the old file was deleted and none written
+        ReadOnly, // the target is read only: nothing changed
+        Failed,   // the file could not be written: the old file is untouched
+    };
+    Status status = Status::Saved;
+    std::string message; // ReadOnly: path + " is read only !"; Failed: "<path>: <reason>"
+    bool ok() const { return status == Status::Saved || status == Status::Empty; }
+};
+
+// Writes the flagged parameters of the workspace to path, replacing the file whole.
+SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& path);
+
+} // namespace tessaro::workspace

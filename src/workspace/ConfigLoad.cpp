@@ -1,0 +1,194 @@
+// Loading a .pcf profile into the workspace: the factory settings first, then every valid key
+// of the file through the apply step of its control.
+
+#include "workspace/ConfigFile.h"
+#include "workspace/IniText.h"
+#include "workspace/ProfileKeys.h"
+#include "workspace/TextFile.h"
+#include "workspace/ValueText.h"
+
+#include <array>
+#include <optional>
+
+namespace tessaro::workspace {
+namespace {
+
+constexpr std::size_t kShownValueLength = 40;
+
+// A value as a message may show it: no control characters, not overly long.
+std::string printable(std::string_view value) {
+    std::string shown;
+    for (const char c : value.substr(0, kShownValueLength)) {
+        const auto u = static_cast<unsigned char>(c);
+        shown += (u < 0x20 || u == 0x7F) ? '?' : c;
+    }
+    if (value.size() > kShownValueLength) {
+        shown += "...";
+    }
+    return shown;
+}
+
+std::vector<IniKeyRef> wantedKeys() {
+    std::vector<IniKeyRef> wanted;
+    for (const ProfileRow& row : profileRows()) {
+        for (const auto key : row.keys) {
+            wanted.push_back({std::string(row.section), std::string(key)});
+        }
+        if (row.param == Param::MarkLength) {
+            wanted.push_back({std::string(row.section), std::string(kContinuousPaperKey)});
+        }
+    }
+    return wanted;
+}
+
+class Loader {
+  public:
+    Loader(Workspace& workspace, std::vector<std::string> values, LoadReport& report)
+        : workspace_(workspace), values_(std::move(values)), report_(report) {}
+
+    void applyAll() {
+        for (const ProfileRow& row : profileRows()) {
+            if (row.param == Param::PrintMode) {
+                applyPrintMode(row.keys);
+            } else {
+                for (const auto key : row.keys) {
+                    applyKey(key, next());
+                }
+            }
+            if (row.param == Param::MarkLength) {
+                applyContinuousPaper(next());
+            }
+        }
+    }
+
+  private:
+    const std::string& next() { return values_.at(cursor_++); }
+
+    void skip(std::string_view key, std::string_view value) {
+        report_.skipped.push_back(std::string(key) + "=" + printable(value));
+    }
+
+    void applyKey(std::string_view key, const std::string& value) {
+        if (value.empty()) {
+            return; // missing: the factory value stays
+        }
+        const ControlId id = controlId(key);
+        const ControlSpec& def = control(id);
+        const auto number = parseWholeNumber(value);
+        if (!number || *number < def.min || *number > def.max) {
+            skip(key, value);
+            return;
+        }
+        if (def.kind == ControlKind::Slider) {
+            workspace_.setSlider(id, *number, ChangeSource::Program);
+            workspace_.MarkWorkspaceModified();
+        } else {
+            workspace_.selectListEntry(id, *number);
+        }
+    }
+
+    void applyContinuousPaper(const std::string& value) {
+        if (value.empty()) {
+            return;
+        }
+        if (const auto checked = parseTruth(value)) {
+            workspace_.setContinuousPaper(*checked);
+        } else {
+            skip(kContinuousPaperKey, value);
+        }
+    }
+
+    // The eight option keys count only when height1 is present. They are set in file order
+    // as option buttons behave: setting one selects it in its group, clearing the selected
+    // one leaves its group without a selection. A key missing or not valid counts as False.
+    void applyPrintMode(std::span<const std::string_view> keys) {
+        std::array<std::optional<ControlId>, 4> selected{};
+        for (const auto key : keys) {
+            const ControlId id = controlId(key);
+            if (workspace_.value(id) != 0) {
+                selected[static_cast<std::size_t>(control(id).group)] = id;
+            }
+        }
+        const std::size_t first = cursor_;
+        cursor_ += keys.size();
+        if (values_[first].empty()) {
+            return;
+        }
+        if (!parseTruth(values_[first])) {
+            skip(keys[0], values_[first]);
+            return;
+        }
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            const std::string& text = values_[first + k];
+            const auto state = parseTruth(text);
+            if (!text.empty() && !state) {
+                skip(keys[k], text);
+            }
+            const ControlId id = controlId(keys[k]);
+            auto& slot = selected[static_cast<std::size_t>(control(id).group)];
+            if (state.value_or(false)) {
+                slot = id;
+            } else if (slot == id) {
+                slot.reset();
+            }
+        }
+        if (!selected[1] || !selected[2] || !selected[3]) {
+            report_.skipped.push_back("print mode (height1 to underno): a group of options has "
+                                      "no option selected");
+            return;
+        }
+        for (const auto key : keys) {
+            const ControlId id = controlId(key);
+            if (selected[static_cast<std::size_t>(control(id).group)] == id) {
+                workspace_.selectOption(id);
+            }
+        }
+    }
+
+    Workspace& workspace_;
+    std::vector<std::string> values_;
+    LoadReport& report_;
+    std::size_t cursor_ = 0;
+};
+
+std::string warningFor(const std::filesystem::path& path, const std::vector<std::string>& skipped) {
+    if (skipped.empty()) {
+        return "";
+    }
+    std::string text =
+        "Some keys of " + path.string() + " were skipped: their values are not valid.";
+    for (const auto& item : skipped) {
+        text += "\r\n   " + item;
+    }
+    return text;
+}
+
+void nameAfterFile(Workspace& workspace, const std::filesystem::path& path) {
+    workspace.clearUnsavedChanges();
+    workspace.rebuildTitle(std::string(configNameFromFileTitle(path.filename().string())));
+}
+
+} // namespace
+
+LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path) {
+    LoadReport report;
+    TextFile file = readTextFile(path);
+    if (file.status == TextFile::Status::Unreadable) {
+        report.status = LoadReport::Status::Unreadable;
+        report.error = file.error;
+        return report;
+    }
+    workspace.defaultparam_Click();
+    if (file.status == TextFile::Status::Missing) {
+        report.status = LoadReport::Status::Missing;
+        report.error = file.error;
+    } else {
+        const auto wanted = wantedKeys();
+        Loader(workspace, readIniKeys(file.text, wanted), report).applyAll();
+        report.warning = warningFor(path, report.skipped);
+    }
+    nameAfterFile(workspace, path);
+    return report;
+}
+
+} // namespace tessaro::workspace

@@ -1,0 +1,78 @@
+// Saving the workspace as a .pcf profile: only the flagged parameters, into a fresh file.
+
+#include "workspace/AtomicFile.h"
+#include "workspace/ConfigFile.h"
+#include "workspace/IniText.h"
+#include "workspace/ProfileKeys.h"
+#include "workspace/ValueText.h"
+
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tessaro::workspace {
+namespace {
+
+std::string valueText(const Workspace& workspace, ControlId id) {
+    if (control(id).kind == ControlKind::Option) {
+        return std::string(truthText(workspace.value(id) != 0));
+    }
+    return std::to_string(workspace.value(id));
+}
+
+std::string profileText(const Workspace& workspace) {
+    std::string text;
+    for (const ProfileRow& row : profileRows()) {
+        if (!workspace.isModified(row.param)) {
+            continue;
+        }
+        for (const auto key : row.keys) {
+            text = writeIniKey(text, row.section, key, valueText(workspace, controlId(key)));
+        }
+        if (row.param == Param::MarkLength) {
+            text = writeIniKey(text, row.section, kContinuousPaperKey,
+                               truthText(workspace.continuousPaper()));
+        }
+    }
+    return text;
+}
+
+// A file nobody may write to counts as read only, also for root, who could write anyway.
+bool isReadOnly(const struct stat& st, const std::filesystem::path& path) {
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+SaveReport failed(const std::filesystem::path& path, std::string reason) {
+    return {SaveReport::Status::Failed, path.string() + ": " + reason};
+}
+
+} // namespace
+
+SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& path) {
+    SaveReport report;
+    struct stat st {};
+    const bool exists = ::stat(path.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+        return failed(path, "not a regular file");
+    }
+    if (exists && isReadOnly(st, path)) {
+        return {SaveReport::Status::ReadOnly, path.string() + " is read only !"};
+    }
+    // Through a symbolic link the file it points to is replaced, not the link.
+    std::error_code ec;
+    const auto target = exists ? std::filesystem::canonical(path, ec) : path;
+    const std::string content = profileText(workspace);
+    if (content.empty()) {
+        report.status = SaveReport::Status::Empty;
+        if (exists && ::unlink(ec ? path.c_str() : target.c_str()) != 0) {
+            return failed(path, std::strerror(errno));
+        }
+    } else if (auto error = writeFileAtomically(ec ? path : target, content); !error.empty()) {
+        return {SaveReport::Status::Failed, std::move(error)};
+    }
+    workspace.rebuildTitle(std::string(configNameFromFileTitle(path.filename().string())), true);
+    workspace.clearUnsavedChanges();
+    return report;
+}
+
+} // namespace tessaro::workspace

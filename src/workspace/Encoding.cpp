@@ -1,0 +1,79 @@
+#include "workspace/Encoding.h"
+
+#include "workspace/NumberText.h"
+
+#include <cassert>
+
+namespace tessaro::workspace {
+
+ArgumentBytes oneByte(int n) {
+    assert(n >= 0 && n <= 0xFF);
+    return ArgumentBytes{{static_cast<std::uint8_t>(n), 0}, 1};
+}
+
+ArgumentBytes twoBytes(int u) {
+    assert(u >= 0 && u <= 0xFFFF);
+    return ArgumentBytes{{static_cast<std::uint8_t>(u / 256), static_cast<std::uint8_t>(u % 256)},
+                         2};
+}
+
+namespace {
+
+std::string scaledNumber(Scale scale, int v) {
+    switch (scale) {
+    case Scale::Value:
+        return numberText(v);
+    case Scale::Times5:
+        return numberText(5LL * v);
+    case Scale::Plus30:
+        return numberText(v + 30LL);
+    case Scale::Eighths:
+        return numberText(v, 8);
+    case Scale::Quarters:
+        return numberText(2LL * v, 8);
+    }
+    return numberText(v);
+}
+
+// The speed rows send a period: microseconds per dot line at 8 dots per millimetre.
+int periodOf(int mmPerSecond) {
+    return 125000 / mmPerSecond;
+}
+
+} // namespace
+
+std::string sliderCaption(const ControlSpec& slider, int v, bool continuousPaper) {
+    if (slider.rule == ArgRule::MarkLength && continuousPaper) {
+        return "MarkLength: Continuous paper feed mode";
+    }
+    const bool singular = v == 1 && !slider.unitSingular.empty();
+    std::string caption(slider.label);
+    caption += scaledNumber(slider.scale, v);
+    caption += singular ? slider.unitSingular : slider.unit;
+    return caption;
+}
+
+ArgumentBytes sliderArguments(const ControlSpec& slider, int v, bool continuousPaper) {
+    switch (slider.rule) {
+    case ArgRule::Intensity:
+        return oneByte((v + 60) * 128 / 60);
+    case ArgRule::Accel:
+        return oneByte((100 - v) * 255 / 100);
+    case ArgRule::Pause:
+        return oneByte(2 * v);
+    case ArgRule::Period:
+        return twoBytes(periodOf(v));
+    case ArgRule::Dots:
+        return twoBytes(v);
+    case ArgRule::LengthMm:
+        return twoBytes(8 * v);
+    case ArgRule::TopOfForm:
+        return twoBytes(v < 0 ? v + 65536 : v);
+    case ArgRule::MarkLength:
+        return oneByte(continuousPaper ? 0 : v);
+    default:
+        return oneByte(v);
+    }
+}
+
+} // namespace tessaro::workspace

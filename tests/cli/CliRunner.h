@@ -1,0 +1,43 @@
+#pragma once
+// Runs tessaro-cli as a user would and collects what it prints and its exit status.
+
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace tessaro::test {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string shellQuote(const std::string& arg) {
+    std::string quoted = "'";
+    for (const char c : arg) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+inline CliResult runCli(const std::vector<std::string>& args) {
+    TempDir dir;
+    std::string command = shellQuote(TESSARO_CLI_PATH);
+    for (const auto& arg : args) {
+        command += " " + shellQuote(arg);
+    }
+    command += " </dev/null >" + shellQuote((dir / "out").string()) + " 2>" +
+               shellQuote((dir / "err").string());
+    const int raw = std::system(command.c_str());
+    CliResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = readFile(dir / "out");
+    result.err = readFile(dir / "err");
+    return result;
+}
+
+} // namespace tessaro::test
