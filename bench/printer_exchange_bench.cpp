@@ -1,0 +1,108 @@
+// A full transmission and an automatic search against the virtual printer on a
+// pseudo-terminal, on the real clock. For each: the time spent beyond the waits the
+// exchange is made of, and the bytes' time on a real wire at that speed.
+// Targets: transmission overhead under 5 ms; the search within 3 % of its waits.
+
+#include "BenchSupport.h"
+#include "detect/Autodetect.h"
+#include "link/Ieee1284PortIO.h"
+#include "link/QtSerialControl.h"
+#include "protocol/Transmission.h"
+#include "sim/PtyPrinter.h"
+#include "sim/VirtualParallelPort.h"
+
+#include <QCoreApplication>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+using namespace tessaro;
+using Steady = std::chrono::steady_clock;
+
+// The real clock, adding up the waits it is asked for.
+class CountingClock final : public link::Clock {
+  public:
+    link::Micros now() override { return real_.now(); }
+    void wait(int ms) override {
+        waited_ += ms;
+        real_.wait(ms);
+    }
+    int waited() const { return waited_; }
+    void reset() { waited_ = 0; }
+
+  private:
+    link::SteadyClock real_;
+    int waited_ = 0;
+};
+
+struct NoView final : detect::PortSelectionView {
+    std::optional<int> selectedComPort() const override { return 1; }
+    std::optional<int> selectedLptPort() const override { return std::nullopt; }
+    std::string selectedSpeed() const override { return "9600"; }
+    int selectedHandshake() const override { return 1; }
+    void selectComPort(int) override {}
+    void selectLptPort(int) override {}
+    void selectSpeedIndex(int) override {}
+    void selectHandshake(int) override {}
+    void setDetectionButtonsEnabled(bool) override {}
+    void closeWindow() override {}
+};
+
+void report(const char* what, Steady::duration took, int waited, double wireMs) {
+    const double total = std::chrono::duration<double, std::milli>(took).count();
+    std::printf("%-22s total %8.1f ms  waits %6d ms  overhead %7.2f ms (%5.2f %%)  "
+                "wire at 9600 bit/s %6.1f ms\n",
+                what, total, waited, total - waited, 100.0 * (total - waited) / waited, wireMs);
+}
+
+double wireMs(std::size_t bytes) {
+    return bytes * 10.0 * 1000.0 / 9600.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    link::SteadyClock printerClock;
+    sim::PrinterModel printer({}, printerClock);
+    sim::PtyPrinter pty(printer, printerClock);
+    std::atomic<bool> stop{false};
+    std::thread printerThread([&] { pty.run(stop, 5); });
+
+    const std::string device = pty.slavePath();
+    link::PortMap ports({}, {}, [device](const std::string& name) -> std::optional<std::string> {
+        return name == "TESSARO_COM1" ? std::optional<std::string>(device)
+                                      : std::optional<std::string>("");
+    });
+    CountingClock clock;
+    bench::QuietFeedback feedback;
+    link::QtSerialControl serial(ports);
+    link::Ieee1284PortIO noParallel(ports);
+    link::ParallelWinIO parallel(noParallel, clock, feedback);
+    link::tempo timing(clock);
+    link::LinkSettings settings;
+    link::SubCom link(settings, serial, parallel, timing, feedback, ports);
+    protocol::PrinterFacts facts;
+    NoView view;
+    detect::Detection detection(link, noParallel, facts, feedback, view);
+
+    auto start = Steady::now();
+    detect::Autodetect(detection).Autodetect_Click();
+    report("automatic search", Steady::now() - start, clock.waited(), wireMs(3 * 6 + 20));
+
+    workspace::Workspace ws;
+    ws.startUp();
+    protocol::Transmission transmission(ws, link, facts, feedback);
+    clock.reset();
+    start = Steady::now();
+    const bool stored = transmission.SendParameters(true);
+    report(stored ? "transmission (all)" : "transmission FAILED", Steady::now() - start,
+           clock.waited(), wireMs(80 + 3));
+
+    stop = true;
+    printerThread.join();
+    return 0;
+}

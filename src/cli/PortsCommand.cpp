@@ -1,0 +1,23 @@
+#include "cli/PortsCommand.h"
+
+#include "link/PortMap.h"
+
+#include <cstdio>
+
+namespace tessaro::cli {
+
+CLI::App* addPortsCommand(CLI::App& app) {
+    return app.add_subcommand("ports", "List COM1..COM6, LPT1 and LPT2 with the device each "
+                                       "stands for (TESSARO_COMn / TESSARO_LPTn override them)");
+}
+
+int runPorts() {
+    for (const auto& line : link::PortMap::fromSystem().lines()) {
+        std::printf("%-5s %-24s %s\n", line.name.c_str(),
+                    line.device.empty() ? "-" : line.device.c_str(),
+                    line.present ? "present" : "absent");
+    }
+    return 0;
+}
+
+} // namespace tessaro::cli

@@ -1,0 +1,10 @@
+#pragma once
+#include <CLI/CLI.hpp>
+
+namespace tessaro::cli {
+
+// Registers "ports": one line per port of the program, with its device and presence.
+CLI::App* addPortsCommand(CLI::App& app);
+int runPorts();
+
+} // namespace tessaro::cli

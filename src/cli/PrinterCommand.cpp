@@ -1,0 +1,199 @@
+#include "cli/PrinterCommand.h"
+
+#include "cli/PrinterSession.h"
+#include "cli/TerminalText.h"
+#include "detect/Autodetect.h"
+#include "protocol/CommandTable.h"
+#include "protocol/Identity.h"
+#include "protocol/PrinterCommands.h"
+#include "workspace/ConfigFile.h"
+
+#include <iostream>
+
+namespace tessaro::cli {
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kFailed = 1;
+constexpr int kBadUsage = 2;
+
+void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequired) {
+    auto* port = command->add_option("--port", options.port,
+                                     "COM1..COM6, LPT1, LPT2 or a serial device path");
+    if (portRequired) {
+        port->required();
+    }
+    command->add_option("--speed", options.speed, "serial speed to detect at (default 9600)")
+        ->check(CLI::IsMember(
+            {"1200", "2400", "4800", "9600", "19200", "28800", "38400", "57600", "115200"}));
+    command->add_option("--handshake", options.handshake, "xonxoff or hardware (default)")
+        ->check(CLI::IsMember({"xonxoff", "hardware"}));
+}
+
+std::optional<PortChoice> choosePort(const PrinterOptions& options) {
+    auto port = parsePort(options.port);
+    if (!port) {
+        std::cerr << "Unknown port \"" << options.port
+                  << "\": use COM1..COM6, LPT1, LPT2 or a device path\n";
+    }
+    return port;
+}
+
+void configureView(PrinterSession& session, const PrinterOptions& options) {
+    session.view().speed = options.speed;
+    session.view().handshake = options.handshake == "xonxoff" ? 0 : 1;
+}
+
+// Detects on the chosen port; prints the result line, then the printer's panels.
+bool detectAndReport(PrinterSession& session, TerminalFeedback& feedback) {
+    feedback.holdNotices(true);
+    const bool found = session.detect();
+    std::cout << feedback.result() << "\n";
+    if (found) {
+        for (std::size_t i = 0; i + 1 < feedback.panels().size(); ++i) {
+            std::cout << feedback.panels()[i] << "\n";
+        }
+    }
+    feedback.flushNotices(feedback.result());
+    return found;
+}
+
+bool canConfirm(const PrinterOptions& options, const TerminalFeedback& feedback) {
+    if (!feedback.canAsk()) {
+        std::cerr << "Refusing to change the printer without a terminal to confirm on: "
+                     "add --yes\n";
+        return false;
+    }
+    (void)options;
+    return true;
+}
+
+} // namespace
+
+PrinterSubcommands addPrinterCommands(CLI::App& app, PrinterOptions& options) {
+    PrinterSubcommands commands;
+    commands.detect = app.add_subcommand("detect", "Find the printer on a port, or search all");
+    addLinkOptions(commands.detect, options, false);
+    commands.detect->add_flag("--auto", options.autodetect,
+                              "search every COM port at every speed, then LPT1 and LPT2");
+    commands.send = app.add_subcommand(
+        "send", "Detect the printer, load a .pcf file and store its parameters in the printer");
+    commands.send->add_option("FILE", options.file, ".pcf file to send")->required();
+    addLinkOptions(commands.send, options, true);
+    commands.send->add_flag("--all", options.all, "send every parameter, not only modified ones");
+    commands.send->add_flag("--yes", options.yes, "do not ask for confirmation");
+    commands.recover =
+        app.add_subcommand("recover", "Detect the printer and store the factory settings in it");
+    addLinkOptions(commands.recover, options, true);
+    commands.recover->add_flag("--yes", options.yes, "do not ask for confirmation");
+    commands.status = app.add_subcommand("status", "Ask the printer for its status byte");
+    addLinkOptions(commands.status, options, true);
+    return commands;
+}
+
+int runDetect(const PrinterOptions& options) {
+    TerminalFeedback feedback(false);
+    if (options.autodetect) {
+        PrinterSession session(PortChoice{}, feedback);
+        configureView(session, options);
+        feedback.holdNotices(true);
+        const bool found = detect::Autodetect(session.detection()).Autodetect_Click();
+        std::cout << feedback.result() << "\n";
+        for (std::size_t i = 0; found && i + 1 < feedback.panels().size(); ++i) {
+            std::cout << feedback.panels()[i] << "\n";
+        }
+        feedback.flushNotices(feedback.result());
+        return found ? kDone : kFailed;
+    }
+    if (options.port.empty()) {
+        std::cerr << "detect needs --port PORT or --auto\n";
+        return kBadUsage;
+    }
+    const auto port = choosePort(options);
+    if (!port) {
+        return kBadUsage;
+    }
+    PrinterSession session(*port, feedback);
+    configureView(session, options);
+    return detectAndReport(session, feedback) ? kDone : kFailed;
+}
+
+namespace {
+
+// Detects, then runs operation with the printer's commands; the workspace starts as the
+// window has it after start-up.
+template <typename Operation>
+int withPrinter(const PrinterOptions& options, workspace::Workspace& ws, Operation operation) {
+    const auto port = choosePort(options);
+    if (!port) {
+        return kBadUsage;
+    }
+    TerminalFeedback feedback(options.yes);
+    if (!canConfirm(options, feedback)) {
+        return kBadUsage;
+    }
+    PrinterSession session(*port, feedback);
+    configureView(session, options);
+    if (!detectAndReport(session, feedback)) {
+        return kFailed;
+    }
+    protocol::Transmission transmission(ws, session.link(), session.facts(), feedback);
+    protocol::PrinterCommands commands(ws, transmission, feedback);
+    return operation(commands) ? kDone : kFailed;
+}
+
+} // namespace
+
+int runSend(const PrinterOptions& options) {
+    workspace::Workspace ws;
+    ws.startUp();
+    const auto report = workspace::LoadConfig(ws, options.file);
+    if (report.status != workspace::LoadReport::Status::Loaded) {
+        std::cerr << "Cannot read " << report.error << "\n";
+        return kBadUsage;
+    }
+    if (!report.warning.empty()) {
+        std::cerr << terminalText(report.warning) << "\n";
+    }
+    return withPrinter(options, ws, [&](protocol::PrinterCommands& commands) {
+        return commands.confirmAndSend(options.all);
+    });
+}
+
+int runRecover(const PrinterOptions& options) {
+    workspace::Workspace ws;
+    ws.startUp();
+    return withPrinter(options, ws, [](protocol::PrinterCommands& commands) {
+        return commands.RecoverfactoryButton_Click();
+    });
+}
+
+int runStatus(const PrinterOptions& options) {
+    const auto port = choosePort(options);
+    if (!port) {
+        return kBadUsage;
+    }
+    TerminalFeedback feedback(false);
+    PrinterSession session(*port, feedback);
+    link::SubCom& link = session.link();
+    link.settings() = {port->serial, port->number, options.speed,
+                       options.handshake == "xonxoff" ? 1 : 2};
+    if (const std::string failure =
+            link.OpenPort(port->number, options.speed, link.settings().PortHandshake);
+        !failure.empty()) {
+        std::cerr << failure << "\n";
+        return kFailed;
+    }
+    link::PortCloser closer(link);
+    link.SendString(std::string{protocol::ESC, 'v'});
+    if (port->serial && !link.serial().waitForInput(500)) {
+        std::cerr << "No reply to the status request on " << options.port << "\n";
+        return kFailed;
+    }
+    std::uint8_t status = link.ReceiveByte();
+    protocol::AffichStatus(status, session.facts());
+    std::cout << session.facts().PrinterStatusText << "\n";
+    return kDone;
+}
+
+} // namespace tessaro::cli

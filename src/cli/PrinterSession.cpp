@@ -1,0 +1,81 @@
+#include "cli/PrinterSession.h"
+
+#include "link/Ieee1284PortIO.h"
+#include "sim/VirtualParallelPort.h"
+
+#include <cstdlib>
+
+namespace tessaro::cli {
+
+std::optional<PortChoice> parsePort(std::string_view text) {
+    if (text.size() == 4 && (text.starts_with("COM") || text.starts_with("LPT"))) {
+        const int n = text[3] - '0';
+        const bool serial = text.starts_with("COM");
+        if (n >= 1 && n <= (serial ? link::kComPorts : link::kLptPorts)) {
+            return PortChoice{serial, n, ""};
+        }
+        return std::nullopt;
+    }
+    if (text.find('/') != std::string_view::npos) {
+        return PortChoice{true, 1, std::string(text)};
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// A device path given on the command line stands in for COM1.
+link::PortMap portMapFor(const PortChoice& port) {
+    if (port.device.empty()) {
+        return link::PortMap::fromSystem();
+    }
+    const std::string device = port.device;
+    return link::PortMap({}, {}, [device](const std::string& name) -> std::optional<std::string> {
+        if (name == "TESSARO_COM1") {
+            return device;
+        }
+        const char* value = std::getenv(name.c_str());
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    });
+}
+
+} // namespace
+
+PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
+    : port_(port), feedback_(feedback), ports_(portMapFor(port)), serial_(ports_),
+      portIO_(makePortIO()), parallel_(*portIO_, clock_, feedback_), timing_(clock_),
+      link_(settings_, serial_, parallel_, timing_, feedback_, ports_),
+      detection_(link_, *portIO_, facts_, feedback_, view_) {
+    parallel_.InitDll();
+}
+
+PrinterSession::~PrinterSession() {
+    link_.CloseCom();
+    parallel_.CloseDll();
+}
+
+std::unique_ptr<link::PortIO> PrinterSession::makePortIO() {
+    for (int n = 1; n <= link::kLptPorts; ++n) {
+        if (ports_.lpt(n).kind == link::LptPort::Kind::Virtual) {
+            virtualPrinter_ = std::make_unique<sim::PrinterModel>(sim::PrinterConfig{}, clock_);
+            sim::VirtualParallelPort::Options options;
+            options.lptBase = {static_cast<std::uint16_t>(n == 1 ? 0x378 : 0),
+                               static_cast<std::uint16_t>(n == 2 ? 0x278 : 0), 0};
+            options.printerPort = n;
+            return std::make_unique<sim::VirtualParallelPort>(*virtualPrinter_, virtualPortClock_,
+                                                              options);
+        }
+    }
+    return std::make_unique<link::Ieee1284PortIO>(ports_);
+}
+
+bool PrinterSession::detect() {
+    if (port_.serial) {
+        view_.com = port_.number;
+        return detection_.DetectSerialPrinter_Click();
+    }
+    view_.lpt = port_.number;
+    return detection_.DetectParallelPrinter_Click();
+}
+
+} // namespace tessaro::cli

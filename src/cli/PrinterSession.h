@@ -1,0 +1,86 @@
+#pragma once
+// The printer link of the command line: the real serial and parallel adapters (or the
+// in-process virtual printer on an LPT set to "virtual"), a sleeping clock, the terminal as
+// user feedback, and detection on one chosen port.
+
+#include "cli/TerminalFeedback.h"
+#include "detect/Detection.h"
+#include "link/Clock.h"
+#include "link/ParallelWinIO.h"
+#include "link/PortMap.h"
+#include "link/QtSerialControl.h"
+#include "link/SubCom.h"
+#include "link/VirtualClock.h"
+#include "sim/PrinterModel.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tessaro::cli {
+
+struct PortChoice {
+    bool serial = true;
+    int number = 1;
+    std::string device; // a device path given instead of a port name
+};
+
+// "COM1".."COM6", "LPT1", "LPT2" or a device path (used as COM1).
+std::optional<PortChoice> parsePort(std::string_view text);
+
+// The port selection window's controls, set from the command line.
+class CommandLineView final : public detect::PortSelectionView {
+  public:
+    std::optional<int> selectedComPort() const override { return com; }
+    std::optional<int> selectedLptPort() const override { return lpt; }
+    std::string selectedSpeed() const override { return speed; }
+    int selectedHandshake() const override { return handshake; }
+    void selectComPort(int n) override { com = n; }
+    void selectLptPort(int n) override { lpt = n; }
+    void selectSpeedIndex(int index) override { speed = detect::kSpeedList[index]; }
+    void selectHandshake(int index) override { handshake = index; }
+    void setDetectionButtonsEnabled(bool) override {}
+    void closeWindow() override {}
+
+    std::optional<int> com;
+    std::optional<int> lpt;
+    std::string speed = "9600";
+    int handshake = 1;
+};
+
+class PrinterSession {
+  public:
+    PrinterSession(const PortChoice& port, TerminalFeedback& feedback);
+    ~PrinterSession();
+
+    detect::Detection& detection() { return detection_; }
+    link::SubCom& link() { return link_; }
+    protocol::PrinterFacts& facts() { return facts_; }
+    CommandLineView& view() { return view_; }
+    const PortChoice& port() const { return port_; }
+
+    // The manual detection on the chosen port; true when a printer answered.
+    bool detect();
+
+  private:
+    std::unique_ptr<link::PortIO> makePortIO();
+
+    PortChoice port_;
+    TerminalFeedback& feedback_;
+    link::PortMap ports_;
+    link::SteadyClock clock_;
+    link::QtSerialControl serial_;
+    // The in-process virtual printer behind an LPT set to "virtual".
+    link::VirtualClock virtualPortClock_;
+    std::unique_ptr<sim::PrinterModel> virtualPrinter_;
+    std::unique_ptr<link::PortIO> portIO_;
+    link::ParallelWinIO parallel_;
+    link::tempo timing_;
+    link::LinkSettings settings_;
+    link::SubCom link_;
+    protocol::PrinterFacts facts_;
+    CommandLineView view_;
+    detect::Detection detection_;
+};
+
+} // namespace tessaro::cli

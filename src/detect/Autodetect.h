@@ -1,0 +1,40 @@
+#pragma once
+// "Autodetect Printer": wake up any printer on the serial ports, try every COM port at every
+// speed fastest first with the status request, and only when none answers, the parallel
+// ports; the first answer is handed to the ordinary probe of its port.
+
+#include "detect/Detection.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+
+namespace tessaro::detect {
+
+class Autodetect {
+  public:
+    explicit Autodetect(Detection& detection);
+
+    // The whole search; true when a printer was found and described.
+    bool Autodetect_Click();
+
+    // The speeds in the order they are tried.
+    static constexpr const char* kSearchSpeeds[] = {"115200", "57600", "38400", "28800", "19200",
+                                                    "9600",   "4800",  "2400",  "1200"};
+
+  private:
+    void wakeUp();
+    bool openSerial(int n, const std::string& settings);
+    bool answersTwice(int n, int speedIndex);
+    bool searchSerial();
+    void askStatus(int pauseAfterCancel, std::uint8_t& b);
+    bool lptAnswers(int k);
+    int searchParallel();
+
+    Detection& detection_;
+    link::SubCom& link_;
+    link::UserFeedback& feedback_;
+    std::set<int> unusable_; // COM ports that exist but cannot be opened: noted once
+};
+
+} // namespace tessaro::detect

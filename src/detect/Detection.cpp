@@ -1,0 +1,221 @@
+#include "detect/Detection.h"
+
+#include "protocol/CommandTable.h"
+#include "protocol/Identity.h"
+
+#include <array>
+
+namespace tessaro::detect {
+
+using link::MessageIcon;
+using protocol::CAN;
+using protocol::ESC;
+using protocol::FS;
+using protocol::GS;
+
+namespace {
+
+const std::string kIdentityRequest{ESC, 'I'};
+const std::string kStatusRequest{ESC, 'v'};
+const std::string kSettingsQuery{GS, 'S', 'f', FS};
+const std::string kCancel{CAN};
+
+} // namespace
+
+std::string printerName(std::string_view reply) {
+    std::string_view name = reply.substr(0, 16);
+    name = name.substr(0, name.find('\0'));
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return "";
+    }
+    return std::string(name.substr(first, name.find_last_not_of(' ') - first + 1));
+}
+
+int settingsSpeedCode(std::string_view speed) {
+    constexpr std::array<std::string_view, 8> kBySpeedCode{"1200",  "2400",  "4800",  "9600",
+                                                           "19200", "38400", "57600", "115200"};
+    if (speed == "28800") {
+        return 5;
+    }
+    for (std::size_t code = 0; code < 8; ++code) {
+        if (kBySpeedCode[code] == speed) {
+            return static_cast<int>(code);
+        }
+    }
+    return -1;
+}
+
+Detection::Detection(link::SubCom& link, link::PortIO& portIO, protocol::PrinterFacts& facts,
+                     link::UserFeedback& feedback, PortSelectionView& view)
+    : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback), view_(view) {}
+
+void Detection::ShowNoPrinter() {
+    facts_.PrinterFound = false;
+    feedback_.enablePrinterCommands(false);
+    feedback_.setStatusPanels({"No Printer found"});
+}
+
+void Detection::SetDetectionBusy(bool busy) {
+    feedback_.setBusy(busy);
+    view_.setDetectionButtonsEnabled(!busy);
+}
+
+bool Detection::lptPresent(int n) {
+    std::uint32_t entry = 0;
+    const bool read = portIO_.getPhysLong(n == 1 ? 0x408 : 0x40A, entry);
+    return !(read && entry == 0);
+}
+
+bool Detection::DetectSerialPrinter_Click() {
+    link_.settings().PortIsSerial = true;
+    const auto n = view_.selectedComPort();
+    if (!n) {
+        feedback_.message(MessageIcon::Critical, "You must select a serial port");
+        return false;
+    }
+    if (link_.ComPortExists(*n) == 0) {
+        feedback_.message(MessageIcon::Critical, "This port does not exist");
+        return false;
+    }
+    facts_.PrinterFound = false;
+    SetDetectionBusy(true);
+    feedback_.setDetectionResult(
+        ProbeSerialPrinter(*n, view_.selectedSpeed(), view_.selectedHandshake()));
+    SetDetectionBusy(false);
+    return facts_.PrinterFound;
+}
+
+bool Detection::DetectParallelPrinter_Click() {
+    link_.settings().PortIsSerial = false;
+    const auto n = view_.selectedLptPort();
+    if (!n) {
+        feedback_.message(MessageIcon::Critical, "You must select a parallel port");
+        return false;
+    }
+    if (!lptPresent(*n)) {
+        feedback_.message(MessageIcon::Critical, "This port does not exist");
+        return false;
+    }
+    facts_.PrinterFound = false;
+    SetDetectionBusy(true);
+    feedback_.setDetectionResult(ProbeParallelPrinter(*n));
+    SetDetectionBusy(false);
+    return facts_.PrinterFound;
+}
+
+// A port that cannot be opened, or an adapter that vanished: say so and why.
+std::string Detection::serialProbeFailure(std::string reason) {
+    link_.CloseCom();
+    feedback_.message(MessageIcon::Critical, reason);
+    ShowNoPrinter();
+    return reason;
+}
+
+std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int handshakeIndex) {
+    link::SerialControl& serial = link_.serial();
+    serial.setCommPort(n);
+    serial.setSettings(std::string(speed) + ",N,8,1");
+    serial.setHandshaking(handshakeIndex + 1);
+    serial.setInputMode(0);
+    if (std::string failure = serial.open(); !failure.empty()) {
+        return serialProbeFailure(std::move(failure));
+    }
+    link::PortCloser closer(link_);
+    serial.discardInput();
+    serial.setInputLen(100);
+    serial.output(kIdentityRequest);
+    link_.timing().Delay(250);
+    const std::string reply = serial.input();
+    if (std::string fault = serial.takeFault(); !fault.empty()) {
+        return serialProbeFailure(std::move(fault));
+    }
+    const std::string where = "COM " + std::to_string(n) + " at " + std::string(speed) + " bauds";
+    if (reply.empty()) {
+        facts_.PrinterFound = false;
+        ShowNoPrinter();
+        return "No printer found on " + where;
+    }
+    const std::string result = printerName(reply) + " found on " + where;
+    facts_.PrinterFound = true;
+    feedback_.message(MessageIcon::Information, result);
+    serial.discardInput();
+    serial.output(kStatusRequest);
+    link_.timing().Delay(100);
+    serial.setInputMode(1);
+    if (serial.inBufferCount() == 1) {
+        serial.input(); // the status byte is not used further
+    }
+    learnHandshake(speed);
+    serial.setInputMode(0);
+    link_.settings().PortNumber = n;
+    link_.settings().PortSpeed = std::string(speed);
+    protocol::DescribePrinter(reply, link_, facts_, feedback_, [this] { view_.closeWindow(); });
+    return result;
+}
+
+// The printer's own serial settings say which handshake it uses: XON/XOFF only when they
+// name the speed in use with bit 7 clear; hardware in every other case.
+void Detection::learnHandshake(std::string_view speed) {
+    link::SerialControl& serial = link_.serial();
+    link_.SendString(kSettingsQuery);
+    link_.timing().Delay(100);
+    serial.output(kCancel);
+    std::optional<std::uint8_t> settings;
+    if (serial.inBufferCount() >= 1) {
+        const std::string bytes = serial.input();
+        if (!bytes.empty()) {
+            settings = static_cast<std::uint8_t>(bytes.front());
+        }
+    }
+    const bool xonXoff =
+        settings && (*settings & 0x07) == settingsSpeedCode(speed) && (*settings & 0x80) == 0;
+    view_.selectHandshake(xonXoff ? 0 : 1);
+    link_.settings().PortHandshake = xonXoff ? 1 : 2;
+}
+
+std::string Detection::readParallelReply() {
+    std::string reply;
+    std::uint8_t b = 0;
+    bool ok = true;
+    do {
+        ok = link_.parallel().ByteModeRead(b);
+        reply += static_cast<char>(b);
+    } while (ok && b != 0 && reply.size() < link::SubCom::kMaxParallelReply);
+    return reply;
+}
+
+std::string Detection::ProbeParallelPrinter(int n) {
+    link::ParallelWinIO& lpt = link_.parallel();
+    lpt.OpenLPT(static_cast<std::uint8_t>(n));
+    link_.timing().Delay(10);
+    if (!lpt.CompatibilityWrite(kCancel)) {
+        lpt.CloseLPT();
+        return "";
+    }
+    lpt.CompatibilityWrite(kIdentityRequest);
+    const std::string reply = readParallelReply();
+    std::string result;
+    if (reply.front() == '\0') {
+        result = "No printer found on LPT " + std::to_string(n);
+        facts_.PrinterFound = false;
+        ShowNoPrinter();
+    } else {
+        result = printerName(reply) + " found on LPT " + std::to_string(n);
+        feedback_.message(MessageIcon::Information, result);
+        facts_.PrinterFound = true;
+        link_.settings().PortIsSerial = false;
+        link_.settings().PortNumber = n;
+        link_.timing().Delay(10);
+        lpt.CompatibilityWrite(kStatusRequest);
+        link_.timing().Delay(20);
+        std::uint8_t status = 0;
+        lpt.ByteModeRead(status);
+        protocol::DescribePrinter(reply, link_, facts_, feedback_, [this] { view_.closeWindow(); });
+    }
+    lpt.CloseLPT();
+    link_.timing().Delay(10);
+    return result;
+}
+
+} // namespace tessaro::detect

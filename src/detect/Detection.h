@@ -1,0 +1,59 @@
+#pragma once
+// Finding the printer on a chosen port: the serial and parallel probes and the two
+// "Detect Printer" buttons of the port selection window.
+
+#include "detect/PortSelectionView.h"
+#include "link/PortIO.h"
+#include "link/SubCom.h"
+#include "link/UserFeedback.h"
+#include "protocol/PrinterFacts.h"
+
+#include <string>
+#include <string_view>
+
+namespace tessaro::detect {
+
+class Detection {
+  public:
+    Detection(link::SubCom& link, link::PortIO& portIO, protocol::PrinterFacts& facts,
+              link::UserFeedback& feedback, PortSelectionView& view);
+
+    // Each returns true when a printer was found and described.
+    bool DetectSerialPrinter_Click();
+    bool DetectParallelPrinter_Click();
+
+    // The result text for the window's "Current printer" line.
+    std::string ProbeSerialPrinter(int n, std::string_view speed, int handshakeIndex);
+    std::string ProbeParallelPrinter(int n);
+    void ShowNoPrinter();
+    void SetDetectionBusy(bool busy);
+    // Present unless the BIOS table says plainly that LPT n has no base address.
+    bool lptPresent(int n);
+
+    link::SubCom& link() { return link_; }
+    link::UserFeedback& feedback() { return feedback_; }
+    protocol::PrinterFacts& facts() { return facts_; }
+    PortSelectionView& view() { return view_; }
+    link::PortIO& portIO() { return portIO_; }
+
+  private:
+    std::string serialProbeFailure(std::string reason);
+    void learnHandshake(std::string_view speed);
+    std::string readParallelReply();
+
+    link::SubCom& link_;
+    link::PortIO& portIO_;
+    protocol::PrinterFacts& facts_;
+    link::UserFeedback& feedback_;
+    PortSelectionView& view_;
+};
+
+// The printer's name in a reply: its first 16 characters without the surrounding blanks
+// (and without the terminating zero of a short reply).
+std::string printerName(std::string_view reply);
+
+// The speed code the printer's serial settings byte carries for a speed; 28800 has no code
+// of its own and compares as 38400's.
+int settingsSpeedCode(std::string_view speed);
+
+} // namespace tessaro::detect

@@ -1,0 +1,29 @@
+#pragma once
+// The controls of the port selection window that detection reads and sets. The window
+// implements it with widgets, the command line with plain values.
+
+#include <optional>
+#include <string>
+
+namespace tessaro::detect {
+
+class PortSelectionView {
+  public:
+    virtual ~PortSelectionView() = default;
+    virtual std::optional<int> selectedComPort() const = 0; // 1..6
+    virtual std::optional<int> selectedLptPort() const = 0; // 1..2
+    virtual std::string selectedSpeed() const = 0;          // "9600"
+    virtual int selectedHandshake() const = 0;              // 0 Xon-Xoff, 1 DSR/DTR Mode
+    virtual void selectComPort(int n) = 0;
+    virtual void selectLptPort(int n) = 0;
+    virtual void selectSpeedIndex(int index) = 0; // index in the speed list, 0 = "1200"
+    virtual void selectHandshake(int index) = 0;
+    virtual void setDetectionButtonsEnabled(bool enabled) = 0;
+    virtual void closeWindow() = 0;
+};
+
+// The speeds of the window's list, in list order.
+inline constexpr const char* kSpeedList[] = {"1200",  "2400",  "4800",  "9600",  "19200",
+                                             "28800", "38400", "57600", "115200"};
+
+} // namespace tessaro::detect

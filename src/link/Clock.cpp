@@ -1,0 +1,15 @@
+#include "link/Clock.h"
+
+#include <thread>
+
+namespace tessaro::link {
+
+Micros SteadyClock::now() {
+    return std::chrono::duration_cast<Micros>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+void SteadyClock::wait(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+} // namespace tessaro::link

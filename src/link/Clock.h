@@ -1,0 +1,27 @@
+#pragma once
+// The clock every wait of the printer link goes through: the window's clock keeps the event
+// loop running while it waits, the command line's sleeps, and tests use a virtual one.
+
+#include <chrono>
+
+namespace tessaro::link {
+
+using Micros = std::chrono::microseconds;
+
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    // Time since an arbitrary start; never goes back.
+    virtual Micros now() = 0;
+    // Returns once at least ms milliseconds have passed.
+    virtual void wait(int ms) = 0;
+};
+
+// Sleeps in the operating system; for the command line and the virtual printer program.
+class SteadyClock final : public Clock {
+  public:
+    Micros now() override;
+    void wait(int ms) override;
+};
+
+} // namespace tessaro::link

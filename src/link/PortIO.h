@@ -1,0 +1,20 @@
+#pragma once
+// Direct access to the registers of a PC parallel port, and to the BIOS table of the LPT
+// base addresses (physical 0x408 for LPT1, 0x40A for LPT2).
+
+#include <cstdint>
+
+namespace tessaro::link {
+
+class PortIO {
+  public:
+    virtual ~PortIO() = default;
+    virtual bool initialize() = 0;
+    virtual void shutdown() = 0;
+    virtual std::uint8_t getPortVal(std::uint32_t address) = 0;
+    virtual void setPortVal(std::uint32_t address, std::uint8_t value) = 0;
+    // The 32-bit little-endian value at physical address; false when it cannot be read.
+    virtual bool getPhysLong(std::uint32_t address, std::uint32_t& value) = 0;
+};
+
+} // namespace tessaro::link

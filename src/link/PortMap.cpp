@@ -1,0 +1,102 @@
+#include "link/PortMap.h"
+
+#include "link/Ieee1284Ports.h"
+
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace tessaro::link {
+
+PortMap::PortMap(std::vector<std::string> serialDevices,
+                 std::vector<ParallelDevice> parallelDevices, Environment environment)
+    : serialDevices_(std::move(serialDevices)), parallelDevices_(std::move(parallelDevices)),
+      environment_(std::move(environment)) {}
+
+namespace {
+
+std::vector<std::string> systemSerialDevices() {
+    auto ports = QSerialPortInfo::availablePorts();
+    std::sort(ports.begin(), ports.end(),
+              [](const auto& a, const auto& b) { return a.portName() < b.portName(); });
+    std::vector<std::string> devices;
+    for (const auto& port : ports) {
+        devices.push_back(port.systemLocation().toStdString());
+    }
+    return devices;
+}
+
+std::optional<std::string> processEnvironment(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
+} // namespace
+
+PortMap PortMap::fromSystem() {
+    return PortMap(systemSerialDevices(), kernelParallelPorts(), processEnvironment);
+}
+
+std::optional<std::string> PortMap::override(const std::string& name) const {
+    return environment_ ? environment_("TESSARO_" + name) : std::nullopt;
+}
+
+std::string PortMap::comDevice(int n) const {
+    if (n < 1 || n > kComPorts) {
+        return "";
+    }
+    if (const auto device = override("COM" + std::to_string(n))) {
+        return *device;
+    }
+    const auto index = static_cast<std::size_t>(n - 1);
+    return index < serialDevices_.size() ? serialDevices_[index] : "";
+}
+
+LptPort PortMap::lpt(int n) const {
+    if (n < 1 || n > kLptPorts) {
+        return {};
+    }
+    if (const auto value = override("LPT" + std::to_string(n))) {
+        if (value->empty()) {
+            return {};
+        }
+        return {*value == "virtual" ? LptPort::Kind::Virtual : LptPort::Kind::Device, *value};
+    }
+    const auto index = static_cast<std::size_t>(n - 1);
+    if (index < parallelDevices_.size()) {
+        return {LptPort::Kind::Device, parallelDevices_[index].device};
+    }
+    return {};
+}
+
+std::optional<ParallelDevice> PortMap::parallelDevice(int n) const {
+    const LptPort port = lpt(n);
+    if (port.kind != LptPort::Kind::Device) {
+        return std::nullopt;
+    }
+    for (const auto& device : parallelDevices_) {
+        if (device.device == port.device || device.name == port.device) {
+            return device;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<PortLine> PortMap::lines() const {
+    std::vector<PortLine> lines;
+    for (int n = 1; n <= kComPorts; ++n) {
+        const std::string device = comDevice(n);
+        std::error_code ignored;
+        lines.push_back({"COM" + std::to_string(n), device,
+                         !device.empty() && std::filesystem::exists(device, ignored)});
+    }
+    for (int n = 1; n <= kLptPorts; ++n) {
+        const LptPort port = lpt(n);
+        const bool present = port.kind == LptPort::Kind::Virtual || parallelDevice(n).has_value();
+        lines.push_back({"LPT" + std::to_string(n), port.device, present});
+    }
+    return lines;
+}
+
+} // namespace tessaro::link

@@ -1,0 +1,58 @@
+#pragma once
+// Which device each of the program's ports stands for: COM1..COM6 and LPT1, LPT2.
+// By default the n-th serial port the system reports and the n-th kernel parallel port;
+// TESSARO_COMn and TESSARO_LPTn override them (a device, or empty for no port; "virtual"
+// for an LPT puts the in-process virtual printer there).
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tessaro::link {
+
+inline constexpr int kComPorts = 6;
+inline constexpr int kLptPorts = 2;
+
+struct ParallelDevice {
+    std::string name;   // "parport0"
+    std::string device; // "/dev/parport0"
+};
+
+struct LptPort {
+    enum class Kind { Absent, Device, Virtual };
+    Kind kind = Kind::Absent;
+    std::string device; // the kernel port's device or the override's text
+};
+
+struct PortLine {
+    std::string name;   // "COM1", "LPT2"
+    std::string device; // "" when there is none
+    bool present = false;
+};
+
+class PortMap {
+  public:
+    using Environment = std::function<std::optional<std::string>(const std::string&)>;
+
+    PortMap(std::vector<std::string> serialDevices, std::vector<ParallelDevice> parallelDevices,
+            Environment environment);
+    // The ports this machine has, with the process environment's overrides.
+    static PortMap fromSystem();
+
+    // The device of COM n; "" when the port does not exist.
+    std::string comDevice(int n) const;
+    LptPort lpt(int n) const;
+    // The kernel parallel port an LPT stands for, when it is one of them.
+    std::optional<ParallelDevice> parallelDevice(int n) const;
+    std::vector<PortLine> lines() const;
+
+  private:
+    std::optional<std::string> override(const std::string& name) const;
+
+    std::vector<std::string> serialDevices_;
+    std::vector<ParallelDevice> parallelDevices_;
+    Environment environment_;
+};
+
+} // namespace tessaro::link

@@ -1,0 +1,45 @@
+#pragma once
+// The serial control on QSerialPort: real ports, USB adapters and pseudo-terminals alike.
+
+#include "link/PortMap.h"
+#include "link/SerialControl.h"
+
+#include <QSerialPort>
+
+namespace tessaro::link {
+
+class QtSerialControl final : public SerialControl {
+  public:
+    explicit QtSerialControl(const PortMap& ports);
+
+    void setCommPort(int port) override { commPort_ = port; }
+    void setSettings(std::string_view text) override;
+    void setHandshaking(int mode) override { handshaking_ = mode; }
+    bool portOpen() const override { return port_.isOpen(); }
+    std::string open() override;
+    void close() override;
+    void setInputLen(int length) override { inputLen_ = length; }
+    void setInputMode(int) override {} // text and bytes are the same bytes here
+    int inBufferCount() override;
+    void discardInput() override;
+    void output(std::string_view bytes) override;
+    std::string input() override;
+    bool waitForInput(int ms) override;
+    std::string takeFault() override;
+
+  private:
+    std::string describePort() const;
+    std::string openFailure() const;
+    void pullFromDriver();
+    void noteError(QSerialPort::SerialPortError error);
+
+    const PortMap& ports_;
+    QSerialPort port_;
+    int commPort_ = 1;
+    int baud_ = 9600;
+    int handshaking_ = 0;
+    int inputLen_ = 100;
+    std::string fault_;
+};
+
+} // namespace tessaro::link

@@ -1,0 +1,40 @@
+#pragma once
+// The serial port as the printer link drives it: set the port, its line settings and flow
+// control while closed, open it, then count, read and discard what arrived and queue output.
+
+#include <string>
+#include <string_view>
+
+namespace tessaro::link {
+
+enum class Handshake { None = 0, XonXoff = 1, RtsCts = 2, Both = 3 };
+
+class SerialControl {
+  public:
+    virtual ~SerialControl() = default;
+
+    // Take effect at the next opening.
+    virtual void setCommPort(int port) = 0;              // 1 = COM1 ...
+    virtual void setSettings(std::string_view text) = 0; // "9600,N,8,1"
+    virtual void setHandshaking(int mode) = 0;           // a Handshake value
+
+    virtual bool portOpen() const = 0;
+    // Opens the port with the current settings; "" when it is open, else why not
+    // ("COM3 (/dev/ttyUSB0): permission denied; join the dialout group").
+    virtual std::string open() = 0;
+    virtual void close() = 0;
+
+    virtual void setInputLen(int length) = 0; // most bytes one input() returns
+    virtual void setInputMode(int mode) = 0;  // 0 text, 1 bytes: the same bytes here
+    virtual int inBufferCount() = 0;          // received bytes waiting, as the driver holds them
+    virtual void discardInput() = 0;          // empties every receive buffer
+    virtual void output(std::string_view bytes) = 0; // queued; does not wait for them to leave
+    virtual std::string input() = 0;                 // up to InputLen waiting bytes, "" when none
+    // Waits in the operating system until a byte is waiting or ms have passed; returns
+    // whether one is. The link's bounded wait for the first byte of a reply.
+    virtual bool waitForInput(int ms) = 0;
+    // Why the open port stopped working (an adapter unplugged), once; "" when it did not.
+    virtual std::string takeFault() { return {}; }
+};
+
+} // namespace tessaro::link

@@ -1,0 +1,74 @@
+#pragma once
+// The printer link: one current port, serial or parallel as the link settings say, opened
+// for each exchange and closed after it.
+
+#include "link/LinkSettings.h"
+#include "link/ParallelWinIO.h"
+#include "link/PortMap.h"
+#include "link/SerialControl.h"
+#include "link/UserFeedback.h"
+#include "link/tempo.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tessaro::link {
+
+class SubCom {
+  public:
+    // How long a serial reply may take to begin.
+    static constexpr int kFirstByteTimeoutMs = 5000;
+    // A parallel reply that never sends its terminating zero stops here.
+    static constexpr std::size_t kMaxParallelReply = 1024;
+
+    SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
+           UserFeedback& feedback, const PortMap& ports);
+
+    // Nonzero when COM n exists on this machine.
+    int ComPortExists(int n) const;
+    // Opens COM port at speed ("9600") with handshake (1 XON/XOFF, 2 hardware). An open port
+    // keeps its settings until closed. Returns "" when open, else why it is not.
+    std::string OpenCom(int port, std::string_view speed, int handshake);
+    void CloseCom();
+    // Opens the link's port: serial or parallel as PortIsSerial says.
+    std::string OpenPort(int port, std::string_view speed, int handshake);
+    void ClosePort(int port = 0);
+    void SendString(std::string_view command);
+    // A text reply: over serial all that came within 100 ms of its first byte (which may take
+    // up to 5 s), at most 100 bytes, "" when nothing came; over parallel the bytes up to and
+    // including the terminating zero.
+    std::string ReceiveString();
+    // A one-byte reply; 0 when nothing came over serial.
+    std::uint8_t ReceiveByte();
+
+    LinkSettings& settings() { return settings_; }
+    SerialControl& serial() { return serial_; }
+    ParallelWinIO& parallel() { return parallel_; }
+    tempo& timing() { return tempo_; }
+
+  private:
+    std::string receiveParallelString();
+    void reportParallelReadError();
+
+    LinkSettings& settings_;
+    SerialControl& serial_;
+    ParallelWinIO& parallel_;
+    tempo& tempo_;
+    UserFeedback& feedback_;
+    const PortMap& ports_;
+};
+
+// Closes the link's port when it goes out of scope, whatever path leaves the scope.
+class PortCloser {
+  public:
+    explicit PortCloser(SubCom& link) : link_(link) {}
+    PortCloser(const PortCloser&) = delete;
+    PortCloser& operator=(const PortCloser&) = delete;
+    ~PortCloser() { link_.ClosePort(); }
+
+  private:
+    SubCom& link_;
+};
+
+} // namespace tessaro::link

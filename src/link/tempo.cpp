@@ -1,0 +1,16 @@
+#include "link/tempo.h"
+
+#include <algorithm>
+
+namespace tessaro::link {
+
+void tempo::Delay(int ms) {
+    interval_ = std::max(ms, 1);
+    WaitDelay();
+}
+
+void tempo::WaitDelay() {
+    clock_.wait(interval_);
+}
+
+} // namespace tessaro::link

@@ -1,0 +1,25 @@
+#pragma once
+// The link's delays. A delay lasts at least its interval; on the window's clock, window
+// events are handled meanwhile.
+
+#include "link/Clock.h"
+
+namespace tessaro::link {
+
+class tempo {
+  public:
+    explicit tempo(Clock& clock) : clock_(clock) {}
+
+    // Waits ms milliseconds (at least 1).
+    void Delay(int ms);
+    // Waits the interval of the last Delay.
+    void WaitDelay();
+
+    Clock& clock() { return clock_; }
+
+  private:
+    Clock& clock_;
+    int interval_ = 1;
+};
+
+} // namespace tessaro::link

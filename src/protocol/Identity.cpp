@@ -1,0 +1,124 @@
+#include "protocol/Identity.h"
+
+#include "protocol/CommandTable.h"
+
+#include <array>
+
+namespace tessaro::protocol {
+namespace {
+
+struct Model {
+    std::string_view code;
+    int volts;
+};
+
+constexpr std::array<Model, 10> kModels{{
+    {"R51", 5},
+    {"R62", 24},
+    {"R73", 24},
+    {"R84", 24},
+    {"R56", 5},
+    {"R57", 5},
+    {"R58", 5},
+    {"KW ", 5},
+    {"VDN", 5},
+    {"RZ9", 24},
+}};
+
+struct StatusBit {
+    std::string_view set;
+    std::string_view clear;
+};
+
+constexpr std::array<StatusBit, 8> kStatusBits{{
+    {"°C Head Problem", "°C Head OK"},
+    {"Head Up", "Head Down"},
+    {"No Paper", "Paper"},
+    {"Vbat Problem", "Vbat Ok"},
+    {"Printing", "Ready"},
+    {"ON Line", "OFF Line"},
+    {"Mark Error", "Mark OK"},
+    {"Cutter OK", "Cutter failure"}, // bit 7 is set while the cutter is in order
+}};
+
+const std::string kChipsetQuery{GS, 'S', 'C'};
+const std::string kIdentityRequest{ESC, 'I'};
+
+// The identity as a panel shows it: without the terminating zero and what may follow it.
+std::string_view shownIdentity(std::string_view identity) {
+    return identity.substr(0, identity.find('\0'));
+}
+
+} // namespace
+
+std::string modelCode(std::string_view identity) {
+    const std::size_t start = identity.substr(0, 3) == "RZ " ? 3 : 0;
+    return std::string(identity.substr(std::min(start, identity.size()), 3));
+}
+
+int powerVoltsOf(std::string_view identity) {
+    const std::string code = modelCode(identity);
+    for (const Model& model : kModels) {
+        if (model.code == code) {
+            return model.volts;
+        }
+    }
+    return 24;
+}
+
+std::string statusText(std::uint8_t status) {
+    std::string text = "  | ";
+    for (std::size_t bit = 0; bit < kStatusBits.size(); ++bit) {
+        const bool set = (status >> bit) & 1U;
+        text += set ? kStatusBits[bit].set : kStatusBits[bit].clear;
+        text += bit == 7 ? " |  " : " | ";
+    }
+    return text;
+}
+
+std::string portPanelText(bool serial, int port, std::string_view speed) {
+    if (serial) {
+        return "COM  " + std::to_string(port) + " ,  " + std::string(speed) + " BAUDS ";
+    }
+    return "LPT  " + std::to_string(port);
+}
+
+void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts& facts,
+                     link::UserFeedback& feedback, const std::function<void()>& closeWindow) {
+    facts.PrinterFound = true;
+    feedback.enablePrinterCommands(true);
+    link.SendString(kChipsetQuery);
+    facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
+    const link::LinkSettings& settings = link.settings();
+    facts.PowerVolts = powerVoltsOf(identity);
+    feedback.setStatusPanels(
+        {portPanelText(settings.PortIsSerial, settings.PortNumber, settings.PortSpeed),
+         "    " + std::string(shownIdentity(identity)),
+         facts.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
+    if (closeWindow) {
+        closeWindow();
+    }
+}
+
+void GetIdentity(link::SubCom& link, PrinterFacts& facts) {
+    link::SerialControl& serial = link.serial();
+    serial.setInputMode(0);
+    serial.setInputLen(1);
+    serial.discardInput();
+    facts.PrinterIdentity.clear();
+    serial.discardInput();
+    const link::LinkSettings& settings = link.settings();
+    link.OpenPort(settings.PortNumber, settings.PortSpeed, settings.PortHandshake);
+    link::PortCloser closer(link);
+    link.SendString(kIdentityRequest);
+    const std::string reply = link.ReceiveString();
+    facts.PrinterIdentity = reply.empty() ? reply : reply.substr(0, reply.size() - 1);
+    link.SendString(kChipsetQuery);
+    facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
+}
+
+void AffichStatus(std::uint8_t& status, PrinterFacts& facts) {
+    facts.PrinterStatusText = statusText(status);
+}
+
+} // namespace tessaro::protocol

@@ -1,0 +1,42 @@
+#pragma once
+// What the printer's replies say: its model and supply voltage from the identity text, its
+// chipset voltage, a status byte spelled out, and the status bar that describes it.
+
+#include "link/SubCom.h"
+#include "link/UserFeedback.h"
+#include "protocol/PrinterFacts.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tessaro::protocol {
+
+// The model code: characters 4 to 6 after the family prefix "RZ ", else characters 1 to 3.
+std::string modelCode(std::string_view identity);
+// The supply voltage of the model: 5 or 24 (24 for any code the table does not know).
+int powerVoltsOf(std::string_view identity);
+// A status byte spelled out, bit 0 first ("  | °C Head OK | Head Down | ... |  ").
+std::string statusText(std::uint8_t status);
+// The first status panel: "COM  1 ,  9600 BAUDS " or "LPT  1".
+std::string portPanelText(bool serial, int port, std::string_view speed);
+
+// The chipset answers GS S C with bit 6 set when it runs at 5 V.
+inline bool chipsetIs5V(std::uint8_t reply) {
+    return (reply & 0x40) != 0;
+}
+
+// The last step of a successful detection, while the port is still open: asks the chipset
+// voltage, derives the supply voltage, fills the status bar and enables the printer
+// commands; closeWindow closes the port selection window.
+void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts& facts,
+                     link::UserFeedback& feedback, const std::function<void()>& closeWindow);
+
+// Repeats the identity exchange on the link's port (opens and closes it).
+void GetIdentity(link::SubCom& link, PrinterFacts& facts);
+
+// Spells out status into facts.PrinterStatusText.
+void AffichStatus(std::uint8_t& status, PrinterFacts& facts);
+
+} // namespace tessaro::protocol

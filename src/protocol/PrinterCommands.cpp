@@ -1,0 +1,34 @@
+#include "protocol/PrinterCommands.h"
+
+namespace tessaro::protocol {
+
+PrinterCommands::PrinterCommands(workspace::Workspace& workspace, Transmission& transmission,
+                                 link::UserFeedback& feedback)
+    : workspace_(workspace), transmission_(transmission), feedback_(feedback) {}
+
+// The commands stay disabled from the question to the end of the run, so that a click
+// handled during one of its waits cannot start a second transmission inside the first.
+bool PrinterCommands::confirmAndSend(bool sendAll) {
+    feedback_.enablePrinterCommands(false);
+    bool stored = false;
+    if (feedback_.ask("This will set the modified parameters as printer default.\r\n\r\n"
+                      "Do you want to continue?")) {
+        stored = transmission_.SendParameters(sendAll);
+    }
+    feedback_.enablePrinterCommands(true);
+    return stored;
+}
+
+bool PrinterCommands::RecoverfactoryButton_Click() {
+    feedback_.enablePrinterCommands(false);
+    bool stored = false;
+    if (feedback_.ask("This will load the factory settings into the workspace\r\n"
+                      "and transfer them to the printer.\r\n\r\nDo you want to continue?")) {
+        workspace_.defaultparam_Click();
+        stored = transmission_.SendParameters(true);
+    }
+    feedback_.enablePrinterCommands(true);
+    return stored;
+}
+
+} // namespace tessaro::protocol

@@ -1,0 +1,30 @@
+#pragma once
+// The four printer commands of the main window: "Set modified parameters as printer
+// default" (button and menu) and "Recover Factory Settings" (button and menu).
+
+#include "link/UserFeedback.h"
+#include "protocol/Transmission.h"
+#include "workspace/Workspace.h"
+
+namespace tessaro::protocol {
+
+class PrinterCommands {
+  public:
+    PrinterCommands(workspace::Workspace& workspace, Transmission& transmission,
+                    link::UserFeedback& feedback);
+
+    // Each returns true only when the printer stored the parameters.
+    bool SetToPrinterButton_Click() { return confirmAndSend(false); }
+    // The same question, then the modified parameters or, with sendAll, every one.
+    bool confirmAndSend(bool sendAll);
+    bool saveparam_Click() { return SetToPrinterButton_Click(); }
+    bool RecoverfactoryButton_Click();
+    bool RecovDefault_Click() { return RecoverfactoryButton_Click(); }
+
+  private:
+    workspace::Workspace& workspace_;
+    Transmission& transmission_;
+    link::UserFeedback& feedback_;
+};
+
+} // namespace tessaro::protocol

@@ -1,0 +1,56 @@
+#pragma once
+// Sending the workspace to the printer: the command of every parameter to send, the serial
+// speed on the way, then the saving sequence whose one-byte reply says whether the printer
+// stored them as its power-on defaults.
+
+#include "link/SubCom.h"
+#include "link/UserFeedback.h"
+#include "protocol/CommandBytes.h"
+#include "protocol/PrinterFacts.h"
+#include "workspace/Workspace.h"
+
+#include <string>
+#include <string_view>
+
+namespace tessaro::protocol {
+
+inline constexpr std::string_view kSavedStatus = "Parameters saved...   ";
+inline constexpr std::string_view kSaveFailedStatus = "Saving sequence failed";
+
+// The printer answered the saving sequence with a non-zero byte, or a parallel write or read
+// failed.
+inline constexpr std::string_view kSaveFailedMessageA =
+    " Saving Sequence Failed\r Please verify that your software revision allow parameters "
+    "modificaiton";
+// No answer to the saving sequence on a serial link.
+inline constexpr std::string_view kSaveFailedMessageB =
+    "Saving Sequence Failed\rPlease verify that your software revision\rallow parameters "
+    "modificaiton";
+
+class Transmission {
+  public:
+    Transmission(workspace::Workspace& workspace, link::SubCom& link, PrinterFacts& facts,
+                 link::UserFeedback& feedback);
+
+    // Sends the modified parameters, or all of them; true only when the printer stored them.
+    bool SendParameters(bool sendAll);
+    // Sends one command and shows its status text.
+    void SendCommand(std::string_view command, std::string_view text);
+
+  private:
+    bool sendCommands(bool sendAll);
+    bool sendSerialSpeed(const PlannedCommand& command);
+    bool reopenAtSpeed(const std::string& speed);
+    bool saveOverSerial();
+    bool saveOverParallel();
+    bool linkLost();
+    void fail(std::string_view message);
+
+    workspace::Workspace& workspace_;
+    link::SubCom& link_;
+    PrinterFacts& facts_;
+    link::UserFeedback& feedback_;
+    bool success_ = true;
+};
+
+} // namespace tessaro::protocol

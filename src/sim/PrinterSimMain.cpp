@@ -1,0 +1,161 @@
+// tessaro-printer-sim: a thermal printer on a pseudo-terminal, for trying and testing the
+// program without hardware. Prints "PTY <slave device>" first, then one line per command
+// the printer decodes; stops on SIGTERM or SIGINT, or when the time limit is reached.
+
+#include "link/Clock.h"
+#include "sim/PrinterModel.h"
+#include "sim/PtyPrinter.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <csignal>
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace {
+
+using tessaro::sim::PrinterConfig;
+
+std::optional<std::uint8_t> parseByte(std::string_view text) {
+    const bool hex = text.starts_with("0x") || text.starts_with("0X");
+    const std::string_view digits = hex ? text.substr(2) : text;
+    unsigned value = 256;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, hex ? 16 : 10);
+    if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size() ||
+        value > 255) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+CLI::Validator byteValidator() {
+    return CLI::Validator(
+        [](std::string& text) {
+            return parseByte(text) ? std::string() : "not a byte (0..255 or 0x00..0xFF): " + text;
+        },
+        "BYTE");
+}
+
+struct Options {
+    PrinterConfig config;
+    std::string chipset = "5";
+    std::string status = "0xA0";
+    std::string handshake = "hardware";
+    std::string saveReply = "0";
+    std::string link;
+    double timeLimit = 0;
+};
+
+void addPrinterOptions(CLI::App& app, Options& options) {
+    PrinterConfig& config = options.config;
+    app.add_option("--identity", config.identity,
+                   "Identity text; its first 16 characters name "
+                   "the printer")
+        ->capture_default_str();
+    app.add_option("--chipset", options.chipset, "Chipset supply in volts")
+        ->check(CLI::IsMember({"5", "3.3"}))
+        ->capture_default_str();
+    app.add_option("--status", options.status, "Status byte ESC v answers")
+        ->check(byteValidator())
+        ->capture_default_str();
+    app.add_option("--speed", config.baud, "Serial speed at power-on, bit/s")
+        ->capture_default_str();
+    app.add_option("--handshake", options.handshake, "Serial handshake at power-on")
+        ->check(CLI::IsMember({"xonxoff", "hardware"}))
+        ->capture_default_str();
+    app.add_flag("--ir", config.ir, "IR on at power-on");
+    app.add_option("--state", config.stateFile, "File that keeps the printer's memory");
+    app.add_option("--link", options.link, "Symbolic link to create to the pseudo-terminal");
+    app.add_option("--time-limit", options.timeLimit, "Stop after this many seconds (0: never)")
+        ->check(CLI::Range(0.0, 366 * 24 * 3600.0));
+}
+
+void addFaultOptions(CLI::App& app, Options& options) {
+    PrinterConfig& config = options.config;
+    app.add_option("--save-reply", options.saveReply, "Byte ESC s answers (0: stored)")
+        ->check(byteValidator())
+        ->capture_default_str();
+    app.add_flag("--no-save-reply", config.saveReplyMissing, "ESC s is not answered");
+    app.add_flag("--silent", config.silent, "Never reply");
+    app.add_option("--reply-delay", config.replyDelayMs, "Reply this many ms late")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--busy-hold", config.busyHoldSeconds, "Parallel BUSY hold time, seconds")
+        ->check(CLI::NonNegativeNumber);
+    app.add_flag("--garbage", config.garbage, "Every reply byte arrives as 0xFF");
+    app.add_flag("--endless", config.endless, "Replies never end");
+}
+
+void finish(Options& options) {
+    options.config.chipset5V = options.chipset == "5";
+    options.config.status = *parseByte(options.status);
+    options.config.saveReply = *parseByte(options.saveReply);
+    options.config.hardwareHandshake = options.handshake == "hardware";
+}
+
+// On standard error: standard output is for the device line and the command log.
+void reportMemory(const tessaro::sim::PrinterModel& printer) {
+    const PrinterConfig& config = printer.config();
+    if (!config.stateFile.empty()) {
+        std::cerr << "tessaro-printer-sim: memory " << config.stateFile.string() << ": "
+                  << printer.stored().size() << " stored defaults; serial "
+                  << describeSettings(printer.serialSettings(), config.chipset5V) << '\n';
+    }
+}
+
+void printLine(const std::string& line) {
+    std::cout << line << std::endl;
+}
+
+// SIGTERM and SIGINT stay blocked and are collected between rounds: no handler needed.
+sigset_t blockStopSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGTERM);
+    sigaddset(&signals, SIGINT);
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    return signals;
+}
+
+bool stopRequested(const sigset_t& signals) {
+    const timespec now{};
+    return sigtimedwait(&signals, nullptr, &now) > 0;
+}
+
+void serve(tessaro::sim::PtyPrinter& pty, tessaro::link::Clock& clock, const sigset_t& signals,
+           double timeLimit) {
+    const auto start = clock.now();
+    const auto limit = std::chrono::microseconds(static_cast<long long>(timeLimit * 1e6));
+    while (!stopRequested(signals)) {
+        if (timeLimit > 0 && clock.now() - start >= limit) {
+            return;
+        }
+        pty.pollOnce(50);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"A virtual thermal printer on a pseudo-terminal.", "tessaro-printer-sim"};
+    Options options;
+    addPrinterOptions(app, options);
+    addFaultOptions(app, options);
+    CLI11_PARSE(app, argc, argv);
+    finish(options);
+    std::signal(SIGPIPE, SIG_IGN);
+    const sigset_t signals = blockStopSignals();
+    try {
+        tessaro::link::SteadyClock clock;
+        tessaro::sim::PrinterModel printer(options.config, clock, printLine);
+        reportMemory(printer);
+        tessaro::sim::PtyPrinter pty(printer, clock, options.link, printLine);
+        printLine("PTY " + pty.slavePath());
+        serve(pty, clock, signals, options.timeLimit);
+    } catch (const std::exception& error) {
+        std::cerr << "tessaro-printer-sim: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,114 @@
+#include "sim/StateFile.h"
+
+#include "sim/CommandParser.h"
+#include "workspace/AtomicFile.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace tessaro::sim {
+namespace {
+
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
+std::string toHex(std::string_view bytes) {
+    std::string text;
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        text += kHexDigits[value >> 4];
+        text += kHexDigits[value & 0x0F];
+    }
+    return text;
+}
+
+std::optional<std::string> fromHex(std::string_view text) {
+    if (text.empty() || text.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const auto high = kHexDigits.find(static_cast<char>(std::toupper(text[i])));
+        const auto low = kHexDigits.find(static_cast<char>(std::toupper(text[i + 1])));
+        if (high == std::string_view::npos || low == std::string_view::npos) {
+            return std::nullopt;
+        }
+        bytes += static_cast<char>(high * 16 + low);
+    }
+    return bytes;
+}
+
+// Reads one entry into memory; false when the line is not a valid entry.
+bool readEntry(const std::string& line, PrinterMemory& memory) {
+    std::istringstream words(line);
+    std::string key, first, second, extra;
+    words >> key >> first >> second >> extra;
+    if (key == "serial" && second.empty()) {
+        const auto byte = fromHex(first);
+        if (byte && byte->size() == 1) {
+            memory.serial = SerialSettings::fromByte(static_cast<std::uint8_t>((*byte)[0]));
+            return true;
+        }
+        return false;
+    }
+    if (key != "param" || !extra.empty()) {
+        return false;
+    }
+    const auto code = fromHex(first);
+    const auto argument = fromHex(second);
+    const protocol::CommandRow* row = code ? parameterCommand(*code) : nullptr;
+    if (!row || !argument || argument->size() != argumentLength(*row)) {
+        return false;
+    }
+    memory.defaults[*code] = *argument;
+    return true;
+}
+
+bool blank(const std::string& line) {
+    const auto first = line.find_first_not_of(" \t\r");
+    return first == std::string::npos || line[first] == '#';
+}
+
+} // namespace
+
+std::optional<PrinterMemory> loadMemory(const std::filesystem::path& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        throw std::runtime_error(path.string() + ": is a directory");
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        throw std::runtime_error(path.string() + ": " +
+                                 (errno != 0 ? std::strerror(errno) : "cannot be opened"));
+    }
+    PrinterMemory memory;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!blank(line) && !readEntry(line, memory)) {
+            throw std::runtime_error(path.string() + ": line " + std::to_string(number) +
+                                     ": not a printer memory entry");
+        }
+    }
+    if (in.bad()) {
+        throw std::runtime_error(path.string() + ": read error");
+    }
+    return memory;
+}
+
+std::string saveMemory(const std::filesystem::path& path, const PrinterMemory& memory) {
+    std::string text = "# tessaro-printer-sim memory\n";
+    text += "serial " + toHex(std::string(1, static_cast<char>(memory.serial.byte()))) + "\n";
+    for (const auto& [code, argument] : memory.defaults) {
+        text += "param " + toHex(code) + " " + toHex(argument) + "\n";
+    }
+    return workspace::writeFileAtomically(path, text);
+}
+
+} // namespace tessaro::sim

@@ -1,0 +1,33 @@
+#pragma once
+// The printer's memory on disk: the stored power-on defaults and the serial settings. A text
+// file, one entry a line:
+//   serial 83
+//   param 1D73 07E0      (command code, then its argument bytes, in hex)
+
+#include "sim/SerialSettings.h"
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace tessaro::sim {
+
+// Command code (prefix + letter) -> argument bytes.
+using Parameters = std::map<std::string, std::string>;
+
+struct PrinterMemory {
+    SerialSettings serial;
+    Parameters defaults;
+
+    bool operator==(const PrinterMemory&) const = default;
+};
+
+// Nothing when the file does not exist; throws std::runtime_error naming the file, and the
+// line, when it cannot be read or holds anything but the entries above.
+std::optional<PrinterMemory> loadMemory(const std::filesystem::path& path);
+
+// Writes the file atomically; "" when it is written, else "<path>: <reason>".
+std::string saveMemory(const std::filesystem::path& path, const PrinterMemory& memory);
+
+} // namespace tessaro::sim

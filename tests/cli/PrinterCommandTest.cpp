@@ -1,0 +1,105 @@
+// detect, send, recover and status against the virtual printer running as a separate
+// process on a pseudo-terminal, through the real serial adapter.
+
+#include "cli/CliRunner.h"
+#include "support/SimProcess.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessaro::test {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+class PrinterCommandTest : public ::testing::Test {
+  protected:
+    void start(std::vector<std::string> options = {}) {
+        options.insert(options.end(), {"--time-limit", "120"});
+        sim = std::make_unique<SimProcess>(options);
+        device = sim->device();
+        ASSERT_FALSE(device.empty());
+    }
+    std::string pcf(const std::string& content) const {
+        return dir.write("job.pcf", content).string();
+    }
+
+    TempDir dir;
+    std::unique_ptr<SimProcess> sim;
+    std::string device;
+};
+
+TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
+    start();
+    const auto found = runCli({"detect", "--port", device});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(found.out, "R62 VIRTUAL PRN found on COM 1 at 9600 bauds\n"
+                         "COM  1 ,  9600 BAUDS \n    R62 VIRTUAL PRN  V1.04\nPower: 24V\n");
+    const auto missed = runCli({"detect", "--port", device, "--speed", "19200"});
+    EXPECT_EQ(missed.status, 1);
+    EXPECT_THAT(missed.out, StartsWith("No printer found on COM 1 at 19200 bauds\n"));
+    EXPECT_EQ(runCli({"detect", "--port", "COM9"}).status, 2);
+}
+
+TEST_F(PrinterCommandTest, SendStoresTheFileAndFollowsASpeedChange) {
+    start();
+    const auto file = pcf("[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n"
+                          "serialspeed=4\r\nserialhandshake=1\r\nirda=0\r\n");
+    const auto r = runCli({"send", file, "--port", device, "--yes"});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_THAT(r.out, HasSubstr("Setting dynamic division (GS / n)\n"));
+    EXPECT_THAT(r.out, HasSubstr("COM  1 ,  19200 BAUDS \n"));
+    EXPECT_THAT(r.out, HasSubstr("Parameters saved...   \nSaving Sequence Successful !\n"));
+    ASSERT_TRUE(sim->waitFor("ESC s", 2s));
+    const std::string log = sim->output();
+    EXPECT_THAT(log, HasSubstr("GS L 00"));
+    EXPECT_THAT(log, HasSubstr("GS / 09"));
+    EXPECT_THAT(log, HasSubstr("GS B 84"));
+    EXPECT_THAT(log, HasSubstr("ESC s  save -> 00"));
+    // The printer now runs at 19200.
+    EXPECT_EQ(runCli({"detect", "--port", device, "--speed", "19200"}).status, 0);
+}
+
+TEST_F(PrinterCommandTest, SendRefusesWithoutConfirmation) {
+    start();
+    const auto r = runCli({"send", pcf(""), "--port", device});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("--yes"));
+    EXPECT_EQ(runCli({"send", (dir / "none.pcf").string(), "--port", device, "--yes"}).status, 2);
+}
+
+TEST_F(PrinterCommandTest, NonZeroSaveReplyFails) {
+    start({"--save-reply", "1"});
+    const auto r = runCli({"send", pcf(""), "--port", device, "--yes"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr(" Saving Sequence Failed\n Please verify that your software "
+                                 "revision allow parameters modificaiton"));
+    EXPECT_THAT(r.out, HasSubstr("Saving sequence failed\n"));
+    EXPECT_THAT(r.out, ::testing::Not(HasSubstr("Parameters saved")));
+}
+
+TEST_F(PrinterCommandTest, MissingSaveReplyFails) {
+    start({"--no-save-reply"});
+    const auto r = runCli({"send", pcf(""), "--port", device, "--yes"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr("Saving Sequence Failed\nPlease verify that your software "
+                                 "revision\nallow parameters modificaiton"));
+}
+
+TEST_F(PrinterCommandTest, RecoverSendsEveryParameterAndStatusSpellsTheByte) {
+    start({"--status", "0x85"});
+    const auto r = runCli({"recover", "--port", device, "--yes"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("Setting serial com (GS B n)\n"));
+    ASSERT_TRUE(sim->waitFor("ESC s", 2s));
+    EXPECT_THAT(sim->output(), HasSubstr("ESC ! 00"));
+    const auto status = runCli({"status", "--port", device});
+    EXPECT_EQ(status.status, 0);
+    EXPECT_EQ(status.out, "  | °C Head Problem | Head Down | No Paper | Vbat Ok | Ready | OFF Line "
+                          "| Mark OK | Cutter OK |  \n");
+}
+
+} // namespace
+} // namespace tessaro::test

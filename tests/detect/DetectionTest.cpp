@@ -1,0 +1,131 @@
+// Finding the virtual printer on a chosen port, and what a failed detection leaves.
+
+#include "detect/Detection.h"
+
+#include "support/ScriptedView.h"
+#include "support/VirtualRig.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessaro::detect {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class DetectionTest : public ::testing::Test {
+  protected:
+    explicit DetectionTest(sim::PrinterConfig config = {}) : rig(std::move(config)) {}
+
+    test::VirtualRig rig;
+    test::ScriptedView view;
+    Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback, view};
+};
+
+TEST_F(DetectionTest, SerialPrinterIsDescribed) {
+    view.com = 1;
+    EXPECT_TRUE(detection.DetectSerialPrinter_Click());
+    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on COM 1 at 9600 bauds");
+    EXPECT_EQ(rig.feedback.messages.at(0).text, rig.feedback.detectionResult);
+    EXPECT_THAT(rig.feedback.panels, ElementsAre("COM  1 ,  9600 BAUDS ",
+                                                 "    R62 VIRTUAL PRN  V1.04", "Power: 24V", ""));
+    EXPECT_TRUE(rig.facts.PrinterFound);
+    EXPECT_TRUE(rig.facts.Chipset5V);
+    EXPECT_EQ(rig.facts.PowerVolts, 24);
+    EXPECT_EQ(rig.settings.PortHandshake, 2);
+    EXPECT_EQ(rig.settings.PortSpeed, "9600");
+    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(view.buttonsEnabled);
+    EXPECT_TRUE(rig.feedback.commandsEnabled);
+    EXPECT_FALSE(rig.serial.portOpen());
+    EXPECT_EQ(rig.allWritten(), std::string("\x1BI\x1Bv\x1DSf\x1C\x18\x1DSC"));
+}
+
+TEST_F(DetectionTest, NoAnswerAtAnotherSpeed) {
+    view.com = 1;
+    view.speedIndex = 4;
+    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
+    EXPECT_EQ(rig.feedback.detectionResult, "No printer found on COM 1 at 19200 bauds");
+    EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
+    EXPECT_FALSE(rig.feedback.commandsEnabled);
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(DetectionTest, RefusedClicksSayWhy) {
+    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
+    view.com = 5;
+    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
+    EXPECT_FALSE(detection.DetectParallelPrinter_Click());
+    view.lpt = 2;
+    EXPECT_FALSE(detection.DetectParallelPrinter_Click());
+    std::vector<std::string> texts;
+    for (const auto& m : rig.feedback.messages) {
+        texts.push_back(m.text);
+    }
+    EXPECT_THAT(texts, ElementsAre("You must select a serial port", "This port does not exist",
+                                   "You must select a parallel port", "This port does not exist"));
+    EXPECT_FALSE(rig.settings.PortIsSerial);
+}
+
+TEST_F(DetectionTest, PortInUseIsReportedWithTheReason) {
+    view.com = 1;
+    rig.serial.setInUse(1, true);
+    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
+    EXPECT_THAT(rig.feedback.detectionResult, HasSubstr("COM1"));
+    EXPECT_EQ(rig.feedback.messages.at(0).text, rig.feedback.detectionResult);
+    EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
+}
+
+sim::PrinterConfig xonXoffAt19200() {
+    sim::PrinterConfig config;
+    config.baud = 19200;
+    config.hardwareHandshake = false;
+    config.identity = "RZ R51 A PRINTER WITH A LONG NAME";
+    return config;
+}
+
+class XonXoffPrinter : public DetectionTest {
+  protected:
+    XonXoffPrinter() : DetectionTest(xonXoffAt19200()) {}
+};
+
+TEST_F(XonXoffPrinter, HandshakeIsLearnedFromThePrinter) {
+    view.com = 1;
+    view.speedIndex = 4;
+    EXPECT_TRUE(detection.DetectSerialPrinter_Click());
+    EXPECT_EQ(view.handshake, 0);
+    EXPECT_EQ(rig.settings.PortHandshake, 1);
+    EXPECT_EQ(rig.facts.PowerVolts, 5);
+    EXPECT_EQ(rig.feedback.detectionResult, "RZ R51 A PRINTER found on COM 1 at 19200 bauds");
+}
+
+TEST(ParallelDetection, FoundAndNotFound) {
+    test::VirtualRig rig;
+    test::ScriptedView view;
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
+    view.lpt = 1;
+    EXPECT_TRUE(detection.DetectParallelPrinter_Click());
+    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 1");
+    EXPECT_THAT(rig.feedback.panels,
+                ElementsAre("LPT  1", "    R62 VIRTUAL PRN  V1.04", "Power: 24V", ""));
+
+    sim::PrinterConfig silent;
+    silent.silent = true;
+    test::VirtualRig quiet(silent);
+    Detection none(quiet.link, quiet.parallelPort, quiet.facts, quiet.feedback, view);
+    EXPECT_FALSE(none.DetectParallelPrinter_Click());
+    EXPECT_EQ(quiet.feedback.detectionResult, "No printer found on LPT 1");
+}
+
+TEST(PrinterName, First16CharactersTrimmed) {
+    EXPECT_EQ(printerName("  ABC   \0"), "ABC");
+    EXPECT_EQ(printerName(std::string("ABC\0", 4)), "ABC");
+    EXPECT_EQ(printerName("0123456789ABCDEFGHIJ"), "0123456789ABCDEF");
+    EXPECT_EQ(settingsSpeedCode("28800"), 5);
+    EXPECT_EQ(settingsSpeedCode("38400"), 5);
+    EXPECT_EQ(settingsSpeedCode("115200"), 7);
+}
+
+} // namespace
+} // namespace tessaro::detect

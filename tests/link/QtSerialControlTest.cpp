@@ -1,0 +1,84 @@
+// The real serial adapter, QSerialPort, on a pseudo-terminal against the virtual printer
+// running as a separate process.
+
+#include "link/QtSerialControl.h"
+
+#include "link/SubCom.h"
+#include "link/VirtualClock.h"
+#include "sim/PrinterModel.h"
+#include "sim/VirtualParallelPort.h"
+#include "support/FeedbackRecorder.h"
+#include "support/SimProcess.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace tessaro::link {
+namespace {
+
+using namespace std::chrono_literals;
+
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "tessaro_tests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+struct RealSerialLink {
+    explicit RealSerialLink(const std::string& device)
+        : ports({}, {}, [device](const std::string& name) -> std::optional<std::string> {
+              return name == "TESSARO_COM1" ? std::optional<std::string>(device) : std::nullopt;
+          }) {
+        application();
+    }
+    PortMap ports;
+    QtSerialControl serial{ports};
+    SteadyClock clock;
+    VirtualClock portClock;
+    sim::PrinterModel nobody{{}, portClock};
+    sim::VirtualParallelPort noPort{nobody, portClock};
+    test::FeedbackRecorder feedback;
+    ParallelWinIO parallel{noPort, clock, feedback};
+    tempo timing{clock};
+    LinkSettings settings{true, 1, "9600", 2};
+    SubCom link{settings, serial, parallel, timing, feedback, ports};
+};
+
+TEST(QtSerialControl, TalksToThePrinterProcessAtItsSpeedOnly) {
+    test::SimProcess sim({"--time-limit", "60"});
+    const std::string device = sim.device();
+    ASSERT_FALSE(device.empty());
+    RealSerialLink real(device);
+    SubCom& link = real.link;
+    ASSERT_EQ(link.ComPortExists(1), 1);
+    EXPECT_EQ(link.ComPortExists(2), 0);
+
+    ASSERT_EQ(link.OpenPort(1, "9600", 2), "");
+    EXPECT_EQ(link.OpenPort(1, "19200", 2), ""); // an open port keeps its speed
+    link.SendString("\x1BI");
+    EXPECT_EQ(link.ReceiveString(), std::string("R62 VIRTUAL PRN  V1.04\0", 23));
+    link.SendString("\x1Bv\x1Bv\x1Bv");
+    ASSERT_TRUE(sim.waitFor("ESC v", 2s));
+    EXPECT_EQ(link.ReceiveByte(), 0xA0);
+    EXPECT_EQ(real.serial.inBufferCount(), 0);
+    link.ClosePort();
+
+    ASSERT_EQ(link.OpenPort(1, "19200", 2), "");
+    link.SendString("\x1BI");
+    EXPECT_FALSE(real.serial.waitForInput(300)); // the printer does not hear 19200
+    link.ClosePort();
+}
+
+TEST(QtSerialControl, OpenFailuresNameThePortAndTheReason) {
+    RealSerialLink nowhere("/nonexistent/tty");
+    const std::string failure = nowhere.link.OpenPort(1, "9600", 2);
+    EXPECT_NE(failure.find("COM1 (/nonexistent/tty)"), std::string::npos) << failure;
+    EXPECT_FALSE(nowhere.serial.portOpen());
+    nowhere.link.SendString("\x1BI"); // a port that did not open sends nothing, harmlessly
+    EXPECT_EQ(nowhere.link.ReceiveByte(), 0);
+}
+
+} // namespace
+} // namespace tessaro::link

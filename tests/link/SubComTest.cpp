@@ -1,0 +1,132 @@
+// The link layer over the virtual printer: opening keeps settings, the one-byte and text
+// replies, their bounds, and the parallel read error.
+
+#include "link/SubCom.h"
+
+#include "support/VirtualRig.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessaro::link {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+
+const std::string kIdentityRequest{"\x1BI"};
+const std::string kStatusRequest{"\x1Bv"};
+
+class SerialLinkTest : public ::testing::Test {
+  protected:
+    SerialLinkTest() { rig.settings = {true, 1, "9600", 2}; }
+    test::VirtualRig rig;
+};
+
+TEST_F(SerialLinkTest, AnOpenPortKeepsItsSpeedUntilClosed) {
+    EXPECT_EQ(rig.link.OpenPort(1, "9600", 2), "");
+    EXPECT_EQ(rig.link.OpenPort(1, "19200", 2), "");
+    rig.link.ClosePort();
+    EXPECT_EQ(rig.link.OpenPort(1, "19200", 2), "");
+    rig.link.ClosePort();
+    EXPECT_THAT(rig.serial.openedSettings(), ElementsAre("9600,N,8,1", "19200,N,8,1"));
+    EXPECT_THAT(rig.link.OpenPort(3, "9600", 2), ::testing::HasSubstr("COM3"));
+}
+
+TEST_F(SerialLinkTest, ReceiveByteTakesTheFirstAndDropsTheRest) {
+    rig.link.OpenPort(1, "9600", 2);
+    rig.link.SendString(kStatusRequest + "\x1DSC" + kStatusRequest);
+    EXPECT_EQ(rig.link.ReceiveByte(), 0xA0);
+    EXPECT_EQ(rig.serial.inBufferCount(), 0);
+    rig.link.SendString("\x18"); // nothing answers a cancel
+    EXPECT_EQ(rig.link.ReceiveByte(), 0);
+}
+
+TEST_F(SerialLinkTest, ReceiveStringWaitsForTheFirstByteThenOneHundredMilliseconds) {
+    rig.link.OpenPort(1, "9600", 2);
+    rig.link.SendString(kIdentityRequest);
+    const auto start = rig.clock.now();
+    EXPECT_EQ(rig.link.ReceiveString(), std::string("R62 VIRTUAL PRN  V1.04\0", 23));
+    EXPECT_EQ(rig.clock.now() - start, 100ms);
+}
+
+TEST_F(SerialLinkTest, ReceiveStringGivesUpAfterFiveSeconds) {
+    rig.link.OpenPort(1, "9600", 2);
+    const auto start = rig.clock.now();
+    EXPECT_EQ(rig.link.ReceiveString(), "");
+    EXPECT_EQ(rig.clock.now() - start, 5s);
+}
+
+TEST_F(SerialLinkTest, AClosedPortSendsNothing) {
+    rig.serial.setInUse(1, true);
+    EXPECT_NE(rig.link.OpenPort(1, "9600", 2), "");
+    rig.link.SendString(kIdentityRequest);
+    EXPECT_TRUE(rig.log.empty());
+}
+
+// A printer whose reply is fixed, for the parallel read cases.
+class FixedReply final : public sim::PrinterEndpoint {
+  public:
+    explicit FixedReply(std::string reply, bool endless = false)
+        : reply_(std::move(reply)), endless_(endless) {}
+    void receive(std::string_view) override {}
+    std::size_t replyReady() override { return endless_ ? 1 : reply_.size() - taken_; }
+    std::string takeReply(std::size_t max) override {
+        if (endless_) {
+            return std::string(max, 'x');
+        }
+        const std::string part = reply_.substr(taken_, max);
+        taken_ += part.size();
+        return part;
+    }
+
+  private:
+    std::string reply_;
+    std::size_t taken_ = 0;
+    bool endless_;
+};
+
+struct ParallelLink {
+    explicit ParallelLink(sim::PrinterEndpoint& printer) : port(printer, clock) {
+        settings = {false, 1, "", 0};
+        parallel.InitDll();
+        link.OpenPort(1, "", 0);
+    }
+    VirtualClock clock;
+    sim::PrinterModel serialPrinter{{}, clock}; // nothing on the serial side is used here
+    sim::VirtualSerialControl serial{serialPrinter, clock};
+    sim::VirtualParallelPort port;
+    test::FeedbackRecorder feedback;
+    PortMap ports{{}, {}, {}};
+    ParallelWinIO parallel{port, clock, feedback};
+    tempo timing{clock};
+    LinkSettings settings;
+    SubCom link{settings, serial, parallel, timing, feedback, ports};
+};
+
+TEST(ParallelLinkTest, TextReplyKeepsItsTerminator) {
+    FixedReply printer(std::string("ABC\0", 4));
+    ParallelLink lpt(printer);
+    EXPECT_EQ(lpt.link.ReceiveString(), std::string("ABC\0", 4));
+    EXPECT_TRUE(lpt.feedback.messages.empty());
+}
+
+TEST(ParallelLinkTest, AFailedReadShowsTheErrorThenOnePanel) {
+    FixedReply printer("A");
+    ParallelLink lpt(printer);
+    EXPECT_EQ(lpt.link.ReceiveString(), "AA"); // the failed read leaves the byte as it was
+    ASSERT_EQ(lpt.feedback.messages.size(), 1u);
+    EXPECT_EQ(lpt.feedback.messages[0].text, "LPT1 : BYTE Mode Error\rPlease check you LPT setup ");
+    EXPECT_EQ(lpt.feedback.messages[0].icon, MessageIcon::Critical);
+    EXPECT_THAT(lpt.feedback.panels, ElementsAre("NO Printer on LPT1 :"));
+    EXPECT_EQ(lpt.feedback.events.back(), "panels: NO Printer on LPT1 :");
+}
+
+TEST(ParallelLinkTest, AReplyWithoutEndStopsAt1024Bytes) {
+    FixedReply printer("", true);
+    ParallelLink lpt(printer);
+    EXPECT_EQ(lpt.link.ReceiveString().size(), SubCom::kMaxParallelReply);
+}
+
+} // namespace
+} // namespace tessaro::link

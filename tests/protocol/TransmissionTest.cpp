@@ -1,0 +1,205 @@
+// Sending the workspace to the virtual printer: bytes on the wire, waits, the serial speed
+// change and the saving sequence's outcomes.
+
+#include "protocol/Transmission.h"
+
+#include "protocol/PrinterCommands.h"
+#include "support/VirtualRig.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessaro::protocol {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::Field;
+using ::testing::HasSubstr;
+using workspace::ChangeSource;
+using workspace::controlId;
+
+std::string bytes(std::initializer_list<int> values) {
+    std::string out;
+    for (int v : values) {
+        out += static_cast<char>(v);
+    }
+    return out;
+}
+
+class TransmissionTest : public ::testing::Test {
+  protected:
+    explicit TransmissionTest(sim::PrinterConfig config = {}) : rig(std::move(config)) {
+        ws.startUp();
+        rig.foundOnSerial();
+    }
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const auto& m : rig.feedback.messages) {
+            texts.push_back(m.text);
+        }
+        return texts;
+    }
+    bool send(bool all = false) { return transmission.SendParameters(all); }
+
+    test::VirtualRig rig;
+    workspace::Workspace ws;
+    Transmission transmission{ws, rig.link, rig.facts, rig.feedback};
+};
+
+TEST_F(TransmissionTest, OneModifiedParameterThenTheSavingSequence) {
+    ws.setSlider(controlId("SliderLinespacing"), 5, ChangeSource::User);
+    const auto start = rig.clock.now();
+    EXPECT_TRUE(send());
+    EXPECT_EQ(rig.allWritten(), bytes({0x1B, 0x33, 0x05, 0x1B, 0x73}));
+    EXPECT_EQ(rig.clock.now() - start, std::chrono::milliseconds(500)); // the only wait
+    EXPECT_THAT(messages(), ElementsAre("Saving Sequence Successful !"));
+    EXPECT_EQ(rig.feedback.panels[kStatusPanel], "Parameters saved...   ");
+    EXPECT_EQ(rig.printer.stored().at(bytes({0x1B, 0x33})), bytes({0x05}));
+    EXPECT_FALSE(rig.serial.portOpen());
+    EXPECT_TRUE(ws.isModified(workspace::Param::Linespacing)); // flags stay set
+}
+
+TEST_F(TransmissionTest, StatusTextFollowsEachCommand) {
+    ws.setSlider(controlId("SliderAutosleep"), 1, ChangeSource::User);
+    ws.setSlider(controlId("SliderIntensity"), 1, ChangeSource::User);
+    send();
+    auto& events = rig.feedback.events;
+    const auto first =
+        std::find(events.begin(), events.end(), "panel 3: Setting autosleep (ESC A n)");
+    ASSERT_NE(first, events.end());
+    EXPECT_EQ(*(first + 1), "panel 3: Setting print intensity (GA D n)");
+    EXPECT_EQ(*(first + 2), "panel 3: Saving parameters");
+}
+
+TEST_F(TransmissionTest, A24VoltModelGetsNoAutosleep) {
+    rig.facts.PowerVolts = 24;
+    send(true);
+    const std::string written = rig.allWritten();
+    EXPECT_EQ(written.substr(0, 4), bytes({0x1D, 0x73, 0x07, 0xE0}));
+    EXPECT_EQ(written.find(bytes({0x1B, 0x41})), std::string::npos);
+}
+
+TEST_F(TransmissionTest, SpeedChangeReopensTheLinkAtTheNewSpeed) {
+    rig.facts.Chipset5V = false;
+    ws.selectListEntry(controlId("serialspeed"), 7);
+    ws.selectListEntry(controlId("serialhandshake"), 0);
+    ws.clearModifiedFlags();
+    ws.selectListEntry(controlId("serialspeed"), 7);
+    EXPECT_TRUE(send());
+    ASSERT_EQ(rig.serial.sessions().size(), 2u);
+    EXPECT_EQ(rig.serial.sessions()[0].written, bytes({0x1D, 0x42, 0x06}));
+    EXPECT_EQ(rig.serial.sessions()[1].settings, "57600,N,8,1");
+    EXPECT_EQ(rig.serial.sessions()[1].written, bytes({0x1B, 0x73}));
+    EXPECT_EQ(rig.settings.PortSpeed, "57600");
+    EXPECT_EQ(rig.feedback.panels[0], "COM  1 ,  57600 BAUDS ");
+}
+
+TEST_F(TransmissionTest, RefusedSpeedKeepsTheCurrentOne) {
+    ws.selectListEntry(controlId("serialspeed"), 5); // 28800, refused at 5 V
+    ws.clearModifiedFlags();
+    ws.selectListEntry(controlId("serialspeed"), 5);
+    EXPECT_TRUE(send());
+    EXPECT_THAT(messages()[0], HasSubstr("at 28800 bauds\r\nif the printer chipset is powered "
+                                         "on 5V."));
+    EXPECT_EQ(rig.serial.sessions()[0].written, bytes({0x1D, 0x42, 0x83}));
+    EXPECT_EQ(rig.serial.sessions()[1].settings, "9600,N,8,1");
+}
+
+TEST_F(TransmissionTest, NothingModifiedSendsOnlyTheSavingSequence) {
+    ws.clearModifiedFlags();
+    send();
+    EXPECT_EQ(rig.allWritten(), bytes({0x1B, 0x73}));
+}
+
+TEST_F(TransmissionTest, NoPrinterNoPortNoSend) {
+    rig.facts.PrinterFound = false;
+    EXPECT_FALSE(send());
+    EXPECT_THAT(messages(), ElementsAre("Need a Printer Connected\rDetect Printer Please"));
+    EXPECT_TRUE(rig.serial.sessions().empty());
+
+    rig.facts.PrinterFound = true;
+    rig.serial.setInUse(1, true);
+    EXPECT_FALSE(send());
+    EXPECT_THAT(messages().back(), HasSubstr("COM1"));
+    EXPECT_TRUE(rig.serial.sessions().empty());
+    EXPECT_EQ(rig.feedback.panels[kStatusPanel], "Saving sequence failed");
+}
+
+TEST_F(TransmissionTest, UnpluggedAdapterEndsTheRunAsAFailure) {
+    rig.clock.at(rig.clock.now() + std::chrono::milliseconds(100), [this] { rig.serial.unplug(); });
+    EXPECT_FALSE(send());
+    EXPECT_EQ(rig.feedback.panels[kStatusPanel], "Saving sequence failed");
+    EXPECT_FALSE(rig.serial.portOpen());
+    EXPECT_THAT(messages(), ::testing::Not(Contains("Saving Sequence Successful !")));
+}
+
+TEST(SaveReply, NonZeroOrMissingIsAFailureNeverSaved) {
+    struct Case {
+        int reply;
+        bool missing;
+        std::string_view message;
+    };
+    for (const Case& c :
+         {Case{1, false, kSaveFailedMessageA}, Case{0, true, kSaveFailedMessageB}}) {
+        sim::PrinterConfig config;
+        config.saveReply = static_cast<std::uint8_t>(c.reply);
+        config.saveReplyMissing = c.missing;
+        test::VirtualRig rig(config);
+        rig.foundOnSerial();
+        workspace::Workspace ws;
+        ws.startUp();
+        Transmission transmission(ws, rig.link, rig.facts, rig.feedback);
+        EXPECT_FALSE(transmission.SendParameters(false));
+        ASSERT_EQ(rig.feedback.messages.size(), 1u);
+        EXPECT_EQ(rig.feedback.messages[0].text, c.message);
+        EXPECT_EQ(rig.feedback.messages[0].icon, link::MessageIcon::Critical);
+        EXPECT_EQ(rig.feedback.panels[kStatusPanel], "Saving sequence failed");
+    }
+}
+
+TEST(ParallelTransmission, SavesThenAsksForAReboot) {
+    for (const int reply : {0, 1}) {
+        sim::PrinterConfig config;
+        config.saveReply = static_cast<std::uint8_t>(reply);
+        test::VirtualRig rig(config);
+        rig.foundOnParallel();
+        workspace::Workspace ws;
+        ws.startUp();
+        ws.setSlider(controlId("SliderMaxcurrent"), 9, ChangeSource::User);
+        Transmission transmission(ws, rig.link, rig.facts, rig.feedback);
+        EXPECT_EQ(transmission.SendParameters(false), reply == 0);
+        EXPECT_EQ(rig.printer.received().at(bytes({0x1D, 0x2F})), bytes({9}));
+        ASSERT_FALSE(rig.feedback.messages.empty());
+        const auto& last = rig.feedback.messages.back().text;
+        const auto& reboot = rig.feedback.messages[reply == 0 ? 0 : 1].text;
+        EXPECT_EQ(reboot, "Please reboot your printer by powering it down, then up.\r\n"
+                          "Then, perform a printer detection again...");
+        EXPECT_EQ(last, reply == 0 ? "Saving Sequence Successful !" : reboot);
+        EXPECT_TRUE(rig.feedback.commandsEnabled);
+    }
+}
+
+TEST(PrinterCommandsTest, RecoverAskedNoLeavesEverythingAndYesSendsAll) {
+    test::VirtualRig rig;
+    rig.foundOnSerial();
+    workspace::Workspace ws;
+    ws.startUp();
+    ws.setSlider(controlId("SliderMaxcurrent"), 9, ChangeSource::User);
+    Transmission transmission(ws, rig.link, rig.facts, rig.feedback);
+    PrinterCommands commands(ws, transmission, rig.feedback);
+    rig.feedback.answers = {false, true};
+    EXPECT_FALSE(commands.RecovDefault_Click());
+    EXPECT_TRUE(rig.serial.sessions().empty());
+    EXPECT_EQ(ws.value(controlId("SliderMaxcurrent")), 9);
+    EXPECT_TRUE(rig.feedback.commandsEnabled);
+    EXPECT_THAT(rig.feedback.questions[0], HasSubstr("and transfer them to the printer."));
+
+    EXPECT_TRUE(commands.RecoverfactoryButton_Click());
+    EXPECT_EQ(ws.value(controlId("SliderMaxcurrent")), 5);
+    EXPECT_EQ(rig.printer.stored().size(), 28u);
+    EXPECT_EQ(rig.feedback.events.front(), "commands disabled");
+}
+
+} // namespace
+} // namespace tessaro::protocol

@@ -1,0 +1,125 @@
+#pragma once
+// tessaro-printer-sim as a separate process with its standard output on a pipe: started
+// with options, its pseudo-terminal read from the first line, killed if a test leaves it.
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <optional>
+#include <poll.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace tessaro::test {
+
+class SimProcess {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit SimProcess(std::vector<std::string> args) {
+        int out[2];
+        if (::pipe2(out, O_CLOEXEC) != 0) {
+            throw std::runtime_error("pipe");
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        args.insert(args.begin(), TESSARO_SIM_PATH);
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        const int error = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        out_ = out[0];
+        if (error != 0) {
+            pid_ = -1;
+        }
+    }
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+    ~SimProcess() {
+        if (pid_ > 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
+        ::close(out_);
+    }
+
+    bool running() const { return pid_ > 0; }
+    void signal(int number) { ::kill(pid_, number); }
+
+    // The pseudo-terminal's device, from the first line ("PTY /dev/pts/N"); "" if none came.
+    std::string device() {
+        const std::string out =
+            readUntil([](const std::string& text) { return text.find('\n') != std::string::npos; },
+                      std::chrono::seconds(5));
+        if (!out.starts_with("PTY /dev/")) {
+            return "";
+        }
+        return out.substr(4, out.find('\n') - 4);
+    }
+
+    // Everything the process printed, read until done(it), end of file or the deadline.
+    std::string readUntil(const std::function<bool(const std::string&)>& done,
+                          std::chrono::milliseconds limit) {
+        const auto deadline = Clock::now() + limit;
+        while (!done(output_) && Clock::now() < deadline) {
+            pollfd watch{out_, POLLIN, 0};
+            if (::poll(&watch, 1, 10) > 0) {
+                char buffer[512];
+                const ssize_t count = ::read(out_, buffer, sizeof buffer);
+                if (count <= 0) {
+                    closed_ = true;
+                    break;
+                }
+                output_.append(buffer, static_cast<std::size_t>(count));
+            }
+        }
+        return output_;
+    }
+    // What it printed until now, without waiting.
+    std::string output() {
+        return readUntil([](const std::string&) { return true; }, std::chrono::milliseconds(0));
+    }
+    // Reads what has come until it contains text, for at most limit.
+    bool waitFor(const std::string& text, std::chrono::milliseconds limit) {
+        return readUntil(
+                   [&](const std::string& out) { return out.find(text) != std::string::npos; },
+                   limit)
+                   .find(text) != std::string::npos;
+    }
+    bool outputClosed() const { return closed_; }
+
+    // The exit status once the process has ended within the limit.
+    std::optional<int> exitStatus(std::chrono::milliseconds limit) {
+        const auto deadline = Clock::now() + limit;
+        for (int status = 0;; ::poll(nullptr, 0, 5)) {
+            const pid_t ended = ::waitpid(pid_, &status, WNOHANG);
+            if (ended == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            if (ended < 0 || Clock::now() >= deadline) {
+                return std::nullopt;
+            }
+        }
+    }
+
+  private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+    std::string output_;
+    bool closed_ = false;
+};
+
+} // namespace tessaro::test

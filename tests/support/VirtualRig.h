@@ -1,0 +1,89 @@
+#pragma once
+// The program's link to a virtual printer, on a virtual clock: the serial side on COM
+// printerPort, the parallel side on LPT1, with the feedback recorded.
+
+#include "link/LinkSettings.h"
+#include "link/ParallelWinIO.h"
+#include "link/PortMap.h"
+#include "link/SubCom.h"
+#include "link/VirtualClock.h"
+#include "link/tempo.h"
+#include "protocol/PrinterFacts.h"
+#include "sim/PrinterModel.h"
+#include "sim/VirtualParallelPort.h"
+#include "sim/VirtualSerialControl.h"
+#include "support/FeedbackRecorder.h"
+
+#include <memory>
+#include <set>
+#include <string>
+
+namespace tessaro::test {
+
+struct VirtualRig {
+    // COM ports in existingComPorts exist (on /dev/null); the printer sits on printerPort.
+    explicit VirtualRig(sim::PrinterConfig config = {}, int printerPort = 1,
+                        std::set<int> existingComPorts = {1, 2},
+                        sim::VirtualParallelPort::Options lptOptions = {})
+        : printer(std::move(config), clock, [this](std::string line) { log.push_back(line); }),
+          serial(printer, clock, printerPort), parallelPort(printer, clock, lptOptions),
+          ports({}, {},
+                [existingComPorts](const std::string& name) -> std::optional<std::string> {
+                    for (int n = 1; n <= link::kComPorts; ++n) {
+                        if (name == "TESSARO_COM" + std::to_string(n)) {
+                            return existingComPorts.count(n) ? "/dev/null" : "";
+                        }
+                    }
+                    return std::nullopt;
+                }),
+          parallel(parallelPort, clock, feedback), timing(clock),
+          link(settings, serial, parallel, timing, feedback, ports) {
+        for (int n : existingComPorts) {
+            if (n != printerPort) {
+                serial.addSilentPort(n);
+            }
+        }
+        parallel.InitDll();
+    }
+
+    // A printer found on a serial port, as a detection leaves it.
+    void foundOnSerial(int port = 1, std::string speed = "9600", bool chipset5V = true,
+                       int powerVolts = 5) {
+        settings = {true, port, std::move(speed), 2};
+        facts.PrinterFound = true;
+        facts.Chipset5V = chipset5V;
+        facts.PowerVolts = powerVolts;
+        feedback.panels = {"", "", "", ""};
+    }
+
+    void foundOnParallel(int port = 1) {
+        settings = {false, port, "9600", 2};
+        facts.PrinterFound = true;
+        facts.Chipset5V = true;
+        facts.PowerVolts = 5;
+        feedback.panels = {"", "", "", ""};
+    }
+
+    std::string allWritten() const {
+        std::string bytes;
+        for (const auto& session : serial.sessions()) {
+            bytes += session.written;
+        }
+        return bytes;
+    }
+
+    link::VirtualClock clock;
+    std::vector<std::string> log;
+    sim::PrinterModel printer;
+    sim::VirtualSerialControl serial;
+    sim::VirtualParallelPort parallelPort;
+    FeedbackRecorder feedback;
+    link::PortMap ports;
+    link::ParallelWinIO parallel;
+    link::tempo timing;
+    link::LinkSettings settings;
+    link::SubCom link;
+    protocol::PrinterFacts facts;
+};
+
+} // namespace tessaro::test
