@@ -97,7 +97,9 @@ int runDetect(const PrinterOptions& options) {
         PrinterSession session(PortChoice{}, feedback);
         configureView(session, options);
         feedback.holdNotices(true);
+        feedback.showProgress(true);
         const bool found = detect::Autodetect(session.detection()).Autodetect_Click();
+        feedback.showProgress(false);
         std::cout << feedback.result() << "\n";
         for (std::size_t i = 0; found && i + 1 < feedback.panels().size(); ++i) {
             std::cout << feedback.panels()[i] << "\n";

@@ -1,9 +1,9 @@
 #include "cli/PrinterSession.h"
 
-#include "link/Ieee1284PortIO.h"
-#include "sim/VirtualParallelPort.h"
+#include "sim/PortIOFactory.h"
 
 #include <cstdlib>
+#include <iostream>
 
 namespace tessaro::cli {
 
@@ -43,30 +43,17 @@ link::PortMap portMapFor(const PortChoice& port) {
 
 PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
     : port_(port), feedback_(feedback), ports_(portMapFor(port)), serial_(ports_),
-      portIO_(makePortIO()), parallel_(*portIO_, clock_, feedback_), timing_(clock_),
-      link_(settings_, serial_, parallel_, timing_, feedback_, ports_),
+      portIO_(sim::makePortIO(ports_, clock_)), parallel_(*portIO_, clock_, feedback_),
+      timing_(clock_), link_(settings_, serial_, parallel_, timing_, feedback_, ports_),
       detection_(link_, *portIO_, facts_, feedback_, view_) {
-    parallel_.InitDll();
+    if (!parallel_.InitDll() && !port_.serial && !portIO_->failure().empty()) {
+        std::cerr << portIO_->failure() << "\n";
+    }
 }
 
 PrinterSession::~PrinterSession() {
     link_.CloseCom();
     parallel_.CloseDll();
-}
-
-std::unique_ptr<link::PortIO> PrinterSession::makePortIO() {
-    for (int n = 1; n <= link::kLptPorts; ++n) {
-        if (ports_.lpt(n).kind == link::LptPort::Kind::Virtual) {
-            virtualPrinter_ = std::make_unique<sim::PrinterModel>(sim::PrinterConfig{}, clock_);
-            sim::VirtualParallelPort::Options options;
-            options.lptBase = {static_cast<std::uint16_t>(n == 1 ? 0x378 : 0),
-                               static_cast<std::uint16_t>(n == 2 ? 0x278 : 0), 0};
-            options.printerPort = n;
-            return std::make_unique<sim::VirtualParallelPort>(*virtualPrinter_, virtualPortClock_,
-                                                              options);
-        }
-    }
-    return std::make_unique<link::Ieee1284PortIO>(ports_);
 }
 
 bool PrinterSession::detect() {

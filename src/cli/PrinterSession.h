@@ -10,8 +10,6 @@
 #include "link/PortMap.h"
 #include "link/QtSerialControl.h"
 #include "link/SubCom.h"
-#include "link/VirtualClock.h"
-#include "sim/PrinterModel.h"
 
 #include <memory>
 #include <optional>
@@ -63,16 +61,11 @@ class PrinterSession {
     bool detect();
 
   private:
-    std::unique_ptr<link::PortIO> makePortIO();
-
     PortChoice port_;
     TerminalFeedback& feedback_;
     link::PortMap ports_;
     link::SteadyClock clock_;
     link::QtSerialControl serial_;
-    // The in-process virtual printer behind an LPT set to "virtual".
-    link::VirtualClock virtualPortClock_;
-    std::unique_ptr<sim::PrinterModel> virtualPrinter_;
     std::unique_ptr<link::PortIO> portIO_;
     link::ParallelWinIO parallel_;
     link::tempo timing_;

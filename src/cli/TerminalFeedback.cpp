@@ -60,3 +60,14 @@ void TerminalFeedback::setPanelText(int panel, std::string_view text) {
 }
 
 } // namespace tessaro::cli
+
+namespace tessaro::cli {
+
+void TerminalFeedback::setDetectionResult(std::string_view text) {
+    result_ = text;
+    if (progress_) {
+        std::cerr << text << std::endl;
+    }
+}
+
+} // namespace tessaro::cli

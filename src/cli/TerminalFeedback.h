@@ -19,7 +19,9 @@ class TerminalFeedback final : public link::UserFeedback {
     void setPanelText(int panel, std::string_view text) override;
     void setBusy(bool) override {}
     void enablePrinterCommands(bool) override {}
-    void setDetectionResult(std::string_view text) override { result_ = text; }
+    void setDetectionResult(std::string_view text) override;
+    // Shows each detection text on stderr as it comes: the automatic search is slow.
+    void showProgress(bool show) { progress_ = show; }
 
     // Holds notices back until flushNotices(), so that a result line can come first.
     void holdNotices(bool hold) { hold_ = hold; }
@@ -34,6 +36,7 @@ class TerminalFeedback final : public link::UserFeedback {
   private:
     bool assumeYes_;
     bool hold_ = false;
+    bool progress_ = false;
     std::vector<std::string> held_;
     std::vector<std::string> panels_;
     std::string result_;

@@ -27,8 +27,7 @@ class Ieee1284PortIO final : public PortIO {
     void setPortVal(std::uint32_t address, std::uint8_t value) override;
     bool getPhysLong(std::uint32_t address, std::uint32_t& value) override;
 
-    // Why initialize() failed, naming the port and the group to join; "" when it did not.
-    const std::string& failure() const { return failure_; }
+    std::string failure() const override { return failure_; }
 
   private:
     struct Slot {

@@ -3,6 +3,7 @@
 // base addresses (physical 0x408 for LPT1, 0x40A for LPT2).
 
 #include <cstdint>
+#include <string>
 
 namespace tessaro::link {
 
@@ -15,6 +16,8 @@ class PortIO {
     virtual void setPortVal(std::uint32_t address, std::uint8_t value) = 0;
     // The 32-bit little-endian value at physical address; false when it cannot be read.
     virtual bool getPhysLong(std::uint32_t address, std::uint32_t& value) = 0;
+    // Why initialize() failed, naming the port and the group to join; "" when it did not.
+    virtual std::string failure() const { return {}; }
 };
 
 } // namespace tessaro::link

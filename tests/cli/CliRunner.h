@@ -24,11 +24,20 @@ inline std::string shellQuote(const std::string& arg) {
     return quoted + "'";
 }
 
-inline CliResult runCli(const std::vector<std::string>& args) {
+// environment: "NAME=value" settings for this run only.
+inline CliResult runCli(const std::vector<std::string>& args,
+                        const std::vector<std::string>& environment = {}) {
     TempDir dir;
-    std::string command = shellQuote(TESSARO_CLI_PATH);
+    std::string command;
+    for (const auto& setting : environment) {
+        command += shellQuote(setting) + " ";
+    }
+    command += shellQuote(TESSARO_CLI_PATH);
     for (const auto& arg : args) {
         command += " " + shellQuote(arg);
+    }
+    if (!environment.empty()) {
+        command = "env " + command;
     }
     command += " </dev/null >" + shellQuote((dir / "out").string()) + " 2>" +
                shellQuote((dir / "err").string());

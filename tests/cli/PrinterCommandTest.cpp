@@ -43,6 +43,19 @@ TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
     EXPECT_EQ(runCli({"detect", "--port", "COM9"}).status, 2);
 }
 
+TEST_F(PrinterCommandTest, AutomaticSearchFindsThePrinterAtItsSpeed) {
+    start({"--speed", "57600"});
+    const auto r = runCli({"detect", "--auto"},
+                          {"TESSARO_COM1=" + device, "TESSARO_COM2=", "TESSARO_COM3=",
+                           "TESSARO_COM4=", "TESSARO_COM5=", "TESSARO_COM6=", "TESSARO_LPT1=",
+                           "TESSARO_LPT2="});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, StartsWith("R62 VIRTUAL PRN found on COM 1 at 57600 bauds\n"));
+    EXPECT_THAT(r.err, HasSubstr("Trying to wake-up the printer\n"
+                                 "Attempting to contact printer on COM 1 at 115200 bauds.\n"
+                                 "Attempting to contact printer on COM 1 at 57600 bauds.\n"));
+}
+
 TEST_F(PrinterCommandTest, SendStoresTheFileAndFollowsASpeedChange) {
     start();
     const auto file = pcf("[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n"
