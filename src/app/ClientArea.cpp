@@ -1,0 +1,69 @@
+#include "app/ClientArea.h"
+
+#include "app/Icons.h"
+#include "app/ParameterPages.h"
+#include "app/PictureButton.h"
+#include "app/Scaling.h"
+#include "app/TwoRowTabWidget.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace tessaro::app {
+
+ClientArea::ClientArea(workspace::Workspace& model, QWidget* parent)
+    : QWidget(parent), tabs_(new TwoRowTabWidget(this)) {
+    setObjectName(QStringLiteral("clientArea"));
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->setGeometry(Scaling(this).rect(0, 0, 462, 361));
+    pages_ = new ParameterPages(model, *tabs_);
+    addModifiedList();
+    addButtons();
+}
+
+void ClientArea::addModifiedList() {
+    const Scaling scale(this);
+    auto* heading = new QLabel(QStringLiteral("List of modified parameters:"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    heading->setGeometry(scale.rect(472, 0, 233, 17));
+
+    statusList_ = new QPlainTextEdit(this);
+    statusList_->setObjectName(QStringLiteral("StatusList"));
+    statusList_->setReadOnly(true);
+    statusList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    statusList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    statusList_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    statusList_->setGeometry(scale.rect(472, 16, 233, 217));
+}
+
+void ClientArea::addButtons() {
+    const Scaling scale(this);
+    setToPrinter_ = new PictureButton(
+        Icons::sendToPrinter(), QStringLiteral("Set modified parameters as printer default"), this);
+    setToPrinter_->setObjectName(QStringLiteral("SetToPrinterButton"));
+    setToPrinter_->setGeometry(scale.rect(472, 240, 233, 57));
+
+    recoverFactory_ =
+        new PictureButton(Icons::factory(), QStringLiteral("Recover Factory Settings"), this);
+    recoverFactory_->setObjectName(QStringLiteral("RecoverfactoryButton"));
+    recoverFactory_->setGeometry(scale.rect(472, 304, 233, 57));
+
+    // Both buttons alike: pictures beside the captions if either caption needs the room.
+    const bool above =
+        setToPrinter_->captionFitsBelowPicture() && recoverFactory_->captionFitsBelowPicture();
+    for (PictureButton* button : {setToPrinter_, recoverFactory_}) {
+        button->setArrangement(above ? PictureButton::Arrangement::Above
+                                     : PictureButton::Arrangement::Beside);
+    }
+}
+
+void ClientArea::showModifiedList(const QString& text) {
+    if (statusList_->toPlainText() != text) {
+        statusList_->setPlainText(text);
+    }
+}
+
+} // namespace tessaro::app

@@ -1,0 +1,42 @@
+#pragma once
+// The inside of the main window: the parameter tabs on the left; on the right the list of
+// modified parameters and the two printer command buttons. Placed as designed at 96 DPI.
+
+#include "workspace/Workspace.h"
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace tessaro::app {
+
+class ParameterPages;
+class PictureButton;
+class TwoRowTabWidget;
+
+class ClientArea final : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The model must outlive the area.
+    ClientArea(workspace::Workspace& model, QWidget* parent);
+
+    ParameterPages* pages() const { return pages_; }
+    PictureButton* setToPrinterButton() const { return setToPrinter_; }
+    PictureButton* recoverFactoryButton() const { return recoverFactory_; }
+    // Keeps the reading position when the text has not changed.
+    void showModifiedList(const QString& text);
+
+  private:
+    void addModifiedList();
+    void addButtons();
+
+    // Owned by the area through Qt.
+    TwoRowTabWidget* tabs_ = nullptr;
+    ParameterPages* pages_ = nullptr;
+    QPlainTextEdit* statusList_ = nullptr;
+    PictureButton* setToPrinter_ = nullptr;
+    PictureButton* recoverFactory_ = nullptr;
+};
+
+} // namespace tessaro::app

@@ -1,0 +1,17 @@
+#pragma once
+// Texts of the core (UTF-8, lines ended by CR LF or CR) as widgets show them.
+
+#include <QString>
+#include <filesystem>
+#include <string_view>
+
+namespace tessaro::app {
+
+// UTF-8 text with every CR LF or lone CR turned into a line feed.
+QString displayText(std::string_view text);
+
+// File names between the widgets and the core, in the file system's encoding.
+std::filesystem::path toPath(const QString& fileName);
+QString fromPath(const std::filesystem::path& path);
+
+} // namespace tessaro::app

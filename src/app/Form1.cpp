@@ -1,0 +1,286 @@
+#include "app/Form1.h"
+
+#include "app/ClientArea.h"
+#include "app/DisplayText.h"
+#include "app/Helpfrm.h"
+#include "app/Icons.h"
+#include "app/MainMenu.h"
+#include "app/ParameterPages.h"
+#include "app/PictureButton.h"
+#include "app/QtFileDialogs.h"
+#include "app/QtUserFeedback.h"
+#include "app/Scaling.h"
+#include "app/StatusPanelBar.h"
+#include "app/frmAbout.h"
+#include "workspace/ConfigFile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <exception>
+
+namespace tessaro::app {
+namespace {
+
+using link::MessageIcon;
+
+constexpr int kClientWidth = 711;
+constexpr int kClientHeight = 387;
+constexpr int kStatusBarHeight = 25;
+constexpr int kCloseRetryMs = 50;
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent), actions_(std::make_unique<PrinterActions>()),
+      dialogs_(std::make_unique<QtFileDialogs>()),
+      feedback_(std::make_unique<QtUserFeedback>(*this)), closeRetry_(new QTimer(this)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(Icons::window());
+    const MainMenu::Entries entries = MainMenu::build(*this);
+    saveparam_ = entries.saveparam;
+    recovDefault_ = entries.RecovDefault;
+    buildClientArea();
+    statusBar_ = new StatusPanelBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
+    setStatusBar(statusBar_);
+    const Scaling scale(this);
+    statusBar_->setFixedHeight(scale.px(kStatusBarHeight));
+    setFixedSize(scale.px(kClientWidth), menuBar()->sizeHint().height() + scale.px(kClientHeight));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    closeRetry_->setInterval(kCloseRetryMs);
+    connect(closeRetry_, &QTimer::timeout, this, &Form1::retryPendingClose);
+    refresh();
+}
+
+// The port driver is closed even when the window goes without a close event.
+Form1::~Form1() {
+    if (loaded_) {
+        shutDown();
+    }
+}
+
+void Form1::setPrinterActions(std::unique_ptr<PrinterActions> actions) {
+    actions_ = actions ? std::move(actions) : std::make_unique<PrinterActions>();
+}
+
+void Form1::setFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
+    dialogs_ = dialogs ? std::move(dialogs) : std::make_unique<QtFileDialogs>();
+}
+
+void Form1::buildClientArea() {
+    area_ = new ClientArea(model_, this);
+    connect(area_->pages(), &ParameterPages::edited, this, &Form1::refresh);
+    connect(area_->setToPrinterButton(), &QPushButton::clicked, this,
+            &Form1::SetToPrinterButton_Click);
+    connect(area_->recoverFactoryButton(), &QPushButton::clicked, this,
+            &Form1::RecoverfactoryButton_Click);
+    setCentralWidget(area_);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    Form_Load(); // runs once, before the window first appears
+    QMainWindow::showEvent(event);
+}
+
+void Form1::Form_Load() {
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+    setWindowTitle(QString::fromUtf8(workspace::kProductName.data(),
+                                     qsizetype(workspace::kProductName.size())));
+    startupDir_ = QDir::currentPath();
+    model_.startUp();
+    statusBar_->setPanels({QString::fromLatin1(kNoPortPanel)});
+    EnablePrinterCommands(false);
+    callPrinterSide(&PrinterActions::startUp);
+    refresh();
+}
+
+void Form1::refresh() {
+    area_->pages()->sync();
+    setWindowTitle(QString::fromStdString(model_.title()));
+    area_->showModifiedList(displayText(model_.modifiedListText()));
+}
+
+void Form1::EnablePrinterCommands(bool enabled) {
+    saveparam_->setEnabled(enabled);
+    recovDefault_->setEnabled(enabled);
+    area_->setToPrinterButton()->setEnabled(enabled);
+    area_->recoverFactoryButton()->setEnabled(enabled);
+}
+
+bool Form1::isBusy() const {
+    return operationRunning_ || actions_->busy();
+}
+
+// While a printer operation runs, anything that would start another one or replace the
+// workspace under it is turned away.
+bool Form1::refuseWhileBusy() {
+    if (!isBusy() && !closePending_) {
+        return false;
+    }
+    QApplication::beep();
+    return true;
+}
+
+// An error escaping the printer side is shown, never let through the event loop.
+void Form1::callPrinterSide(void (PrinterActions::*call)()) {
+    try {
+        ((*actions_).*call)();
+    } catch (const std::exception& error) {
+        feedback_->message(MessageIcon::Critical, error.what());
+    }
+}
+
+void Form1::runOperation(void (PrinterActions::*operation)()) {
+    if (refuseWhileBusy()) {
+        return;
+    }
+    operationRunning_ = true;
+    callPrinterSide(operation);
+    operationRunning_ = false;
+    refresh();
+}
+
+void Form1::DetectPrinter_Click() {
+    runOperation(&PrinterActions::detect);
+}
+
+void Form1::SetToPrinterButton_Click() {
+    runOperation(&PrinterActions::sendModified);
+}
+
+void Form1::saveparam_Click() {
+    SetToPrinterButton_Click();
+}
+
+void Form1::RecoverfactoryButton_Click() {
+    runOperation(&PrinterActions::recoverFactory);
+}
+
+void Form1::RecovDefault_Click() {
+    RecoverfactoryButton_Click();
+}
+
+void Form1::load_Click() {
+    if (refuseWhileBusy()) {
+        return;
+    }
+    const QString file = dialogs_->openFile(this, startupDir_);
+    if (file.isEmpty()) {
+        return;
+    }
+    const workspace::LoadReport report = workspace::LoadConfig(model_, toPath(file));
+    refresh();
+    if (report.status == workspace::LoadReport::Status::Unreadable) {
+        feedback_->message(MessageIcon::Critical,
+                           "The configuration could not be loaded.\r\n" + report.error);
+    } else if (!report.warning.empty()) {
+        feedback_->message(MessageIcon::Exclamation, report.warning);
+    }
+}
+
+void Form1::Save_Click() {
+    saveWorkspace();
+}
+
+Form1::SaveOutcome Form1::saveWorkspace() {
+    const QString file = dialogs_->saveFile(this, startupDir_);
+    if (file.isEmpty()) {
+        return SaveOutcome::Cancelled;
+    }
+    const workspace::SaveReport report = workspace::Save_ConfigToFile(model_, toPath(file));
+    refresh();
+    switch (report.status) {
+    case workspace::SaveReport::Status::ReadOnly:
+        feedback_->message(MessageIcon::Exclamation, report.message);
+        return SaveOutcome::Failed;
+    case workspace::SaveReport::Status::Failed:
+        feedback_->message(MessageIcon::Critical,
+                           "The configuration could not be saved.\r\n" + report.message);
+        return SaveOutcome::Failed;
+    case workspace::SaveReport::Status::Saved:
+    case workspace::SaveReport::Status::Empty:
+        break;
+    }
+    return SaveOutcome::Saved;
+}
+
+void Form1::defaultparam_Click() {
+    if (refuseWhileBusy()) {
+        return;
+    }
+    model_.defaultparam_Click();
+    refresh();
+}
+
+void Form1::quit_Click() {
+    close();
+}
+
+void Form1::help_Click() {
+    if (help_) {
+        help_->raise();
+        help_->activateWindow();
+        return;
+    }
+    help_ = new Helpfrm(startupDir_, this);
+    help_->show();
+}
+
+void Form1::about_Click() {
+    if (about_) {
+        about_->raise();
+        about_->activateWindow();
+        return;
+    }
+    about_ = new frmAbout(this);
+    about_->show();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (isBusy()) {
+        // Closing waits for the operation; the window closes as soon as it has ended.
+        event->ignore();
+        closePending_ = true;
+        closeRetry_->start();
+        return;
+    }
+    if (!shutDown_ && model_.hasUnsavedChanges() && feedback_->ask(kClosingQuestion) &&
+        saveWorkspace() == SaveOutcome::Failed) {
+        event->ignore(); // the changes are not saved: stay open so they are not lost
+        return;
+    }
+    shutDown();
+    event->accept();
+}
+
+void Form1::retryPendingClose() {
+    if (isBusy()) {
+        return;
+    }
+    closeRetry_->stop();
+    closePending_ = false;
+    close();
+}
+
+void Form1::shutDown() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    if (about_) {
+        about_->close();
+    }
+    if (help_) {
+        help_->close();
+    }
+    callPrinterSide(&PrinterActions::shutDown);
+}
+
+} // namespace tessaro::app

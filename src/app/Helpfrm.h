@@ -1,0 +1,28 @@
+#pragma once
+// The help window: Help/help.html of the start-up directory when there is one, else the
+// copy built into the program. Not modal; it deletes itself when closed.
+
+#include <QDialog>
+#include <QUrl>
+
+class QTextBrowser;
+
+namespace tessaro::app {
+
+class Helpfrm final : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kBuiltInPage = "qrc:/Help/help.html";
+
+    Helpfrm(const QString& startupDirectory, QWidget* parent = nullptr);
+
+    // The page shown first: the file in the start-up directory or the built-in copy.
+    static QUrl helpPage(const QString& startupDirectory);
+    QUrl source() const;
+
+  private:
+    QTextBrowser* browser_;
+};
+
+} // namespace tessaro::app

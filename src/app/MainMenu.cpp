@@ -1,0 +1,81 @@
+#include "app/MainMenu.h"
+
+#include "app/Form1.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tessaro::app {
+namespace {
+
+QAction* entry(QMenu* menu, const char* name, const QString& caption,
+               const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QMenu* topMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+} // namespace
+
+void MainMenu::buildFile(Form1& window) {
+    QMenu* file = topMenu(window.menuBar(), "file", QStringLiteral("File"));
+    QAction* load = entry(file, "load", QStringLiteral("Load Config From File to Workspace"),
+                          QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction* save = entry(file, "Save", QStringLiteral("Save Workspace Config to File"),
+                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* reload =
+        entry(file, "defaultparam", QStringLiteral("Reload Factory Settings to Workspace"));
+    separator(file, "none2");
+    QAction* quit = entry(file, "quit", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QObject::connect(load, &QAction::triggered, &window, &Form1::load_Click);
+    QObject::connect(save, &QAction::triggered, &window, &Form1::Save_Click);
+    QObject::connect(reload, &QAction::triggered, &window, &Form1::defaultparam_Click);
+    QObject::connect(quit, &QAction::triggered, &window, &Form1::quit_Click);
+}
+
+MainMenu::Entries MainMenu::buildPrinter(Form1& window) {
+    QAction* detect = window.menuBar()->addAction(QStringLiteral("Detect the printer"));
+    detect->setObjectName(QStringLiteral("DetectPrinter"));
+    QObject::connect(detect, &QAction::triggered, &window, &Form1::DetectPrinter_Click);
+
+    QMenu* configure =
+        topMenu(window.menuBar(), "ConfigPrinter", QStringLiteral("Configure the Printer"));
+    Entries entries;
+    entries.RecovDefault =
+        entry(configure, "RecovDefault", QStringLiteral("Recover Factory Settings"));
+    separator(configure, "none");
+    entries.saveparam =
+        entry(configure, "saveparam", QStringLiteral("Send Mofified Parameters to Printer"));
+    QObject::connect(entries.RecovDefault, &QAction::triggered, &window,
+                     &Form1::RecovDefault_Click);
+    QObject::connect(entries.saveparam, &QAction::triggered, &window, &Form1::saveparam_Click);
+    return entries;
+}
+
+void MainMenu::buildMisc(Form1& window) {
+    QMenu* misc = topMenu(window.menuBar(), "misc", QStringLiteral("?"));
+    QAction* help = entry(misc, "help", QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+    QAction* about = entry(misc, "about", QStringLiteral("About"));
+    QObject::connect(help, &QAction::triggered, &window, &Form1::help_Click);
+    QObject::connect(about, &QAction::triggered, &window, &Form1::about_Click);
+}
+
+MainMenu::Entries MainMenu::build(Form1& window) {
+    buildFile(window);
+    const Entries entries = buildPrinter(window);
+    buildMisc(window);
+    return entries;
+}
+
+} // namespace tessaro::app

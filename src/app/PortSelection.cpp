@@ -1,0 +1,196 @@
+#include "app/PortSelection.h"
+
+#include "app/QtUserFeedback.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tessaro::app {
+
+PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
+                             protocol::PrinterFacts& facts, QtUserFeedback& feedback,
+                             QWidget* parent)
+    : QDialog(parent), feedback_(feedback), detection_(link, portIO, facts, feedback, *this),
+      autodetect_(detection_) {
+    setObjectName("PortSelection");
+    setWindowTitle("Communication Port Selection");
+    setModal(true);
+    ports_ = new QButtonGroup(this);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(buildSerialFrame(ports), 0, 0, 2, 1);
+    layout->addWidget(buildParallelFrame(), 0, 1);
+    autodetectButton_ = new QPushButton("Autodetect Printer", this);
+    autodetectButton_->setObjectName("Autodetect");
+    layout->addWidget(autodetectButton_, 1, 1);
+    auto* current = new QGroupBox("Current printer", this);
+    current->setObjectName("Frame2");
+    DetectedPrinter = new QLabel(current);
+    DetectedPrinter->setObjectName("DetectedPrinter");
+    DetectedPrinter->setWordWrap(true);
+    (new QVBoxLayout(current))->addWidget(DetectedPrinter);
+    layout->addWidget(current, 2, 0, 1, 2);
+    connect(detectSerial_, &QPushButton::clicked, this, &PortSelection::DetectSerialPrinter_Click);
+    connect(detectParallel_, &QPushButton::clicked, this,
+            &PortSelection::DetectParallelPrinter_Click);
+    connect(autodetectButton_, &QPushButton::clicked, this, &PortSelection::Autodetect_Click);
+    feedback_.setResultSink([this](const QString& text) { DetectedPrinter->setText(text); });
+    Form_Load();
+}
+
+PortSelection::~PortSelection() {
+    feedback_.setResultSink({});
+}
+
+QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
+    auto* frame = new QGroupBox("Serial Port", this);
+    frame->setObjectName("Frame1");
+    auto* grid = new QGridLayout(frame);
+    for (int n = 1; n <= 6; ++n) {
+        const std::string device = ports.comDevice(n);
+        QString caption = QString("COM %1").arg(n);
+        if (!device.empty()) {
+            caption += " (" + QString::fromStdString(device).section('/', -1) + ")";
+        }
+        auto* option = new QRadioButton(caption, frame);
+        option->setObjectName(QString("COM%1").arg(n));
+        option->setToolTip(QString::fromStdString(device));
+        ports_->addButton(option);
+        com_[static_cast<std::size_t>(n - 1)] = option;
+        grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
+    }
+    auto* speedLabel = new QLabel("Baudrate:", frame);
+    speedLabel->setObjectName("label");
+    serialspeed_ = new QComboBox(frame);
+    serialspeed_->setObjectName("serialspeed");
+    auto* handshakeLabel = new QLabel("Handshake:", frame);
+    handshakeLabel->setObjectName("Label1");
+    serialhandshakeconf_ = new QComboBox(frame);
+    serialhandshakeconf_->setObjectName("serialhandshakeconf");
+    detectSerial_ = new QPushButton("Detect Printer", frame);
+    detectSerial_->setObjectName("DetectSerialPrinter");
+    grid->addWidget(speedLabel, 3, 0);
+    grid->addWidget(serialspeed_, 3, 1);
+    grid->addWidget(handshakeLabel, 4, 0);
+    grid->addWidget(serialhandshakeconf_, 4, 1);
+    grid->addWidget(detectSerial_, 5, 0, 1, 2);
+    return frame;
+}
+
+QWidget* PortSelection::buildParallelFrame() {
+    auto* frame = new QGroupBox("Parallel Port", this);
+    frame->setObjectName("Frame3");
+    auto* column = new QVBoxLayout(frame);
+    for (int n = 1; n <= 2; ++n) {
+        auto* option = new QRadioButton(QString("LPT%1").arg(n), frame);
+        option->setObjectName(QString("LPT%1").arg(n));
+        ports_->addButton(option);
+        lpt_[static_cast<std::size_t>(n - 1)] = option;
+        column->addWidget(option);
+    }
+    detectParallel_ = new QPushButton("Detect Printer", frame);
+    detectParallel_->setObjectName("DetectParallelPrinter");
+    column->addWidget(detectParallel_);
+    return frame;
+}
+
+// Every opening tests again which ports exist.
+void PortSelection::Form_Load() {
+    for (int n = 1; n <= 6; ++n) {
+        com_[static_cast<std::size_t>(n - 1)]->setEnabled(detection_.link().ComPortExists(n) != 0);
+    }
+    for (int n = 1; n <= 2; ++n) {
+        std::uint32_t entry = 0;
+        const bool present =
+            detection_.portIO().getPhysLong(n == 1 ? 0x408 : 0x40A, entry) && entry != 0;
+        lpt_[static_cast<std::size_t>(n - 1)]->setEnabled(present);
+    }
+    for (const char* speed : detect::kSpeedList) {
+        serialspeed_->addItem(speed);
+    }
+    serialhandshakeconf_->addItems({"Xon-Xoff", "DSR/DTR Mode"});
+    serialspeed_->setCurrentIndex(3);
+    serialhandshakeconf_->setCurrentIndex(1);
+    DetectedPrinter->setText("No printer found yet, please start detection.");
+}
+
+std::optional<int> PortSelection::selectedComPort() const {
+    for (std::size_t i = 0; i < com_.size(); ++i) {
+        if (com_[i]->isChecked()) {
+            return static_cast<int>(i + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> PortSelection::selectedLptPort() const {
+    for (std::size_t i = 0; i < lpt_.size(); ++i) {
+        if (lpt_[i]->isChecked()) {
+            return static_cast<int>(i + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string PortSelection::selectedSpeed() const {
+    return serialspeed_->currentText().toStdString();
+}
+
+int PortSelection::selectedHandshake() const {
+    return serialhandshakeconf_->currentIndex();
+}
+
+void PortSelection::selectComPort(int n) {
+    com_.at(static_cast<std::size_t>(n - 1))->setChecked(true);
+}
+
+void PortSelection::selectLptPort(int n) {
+    lpt_.at(static_cast<std::size_t>(n - 1))->setChecked(true);
+}
+
+void PortSelection::selectSpeedIndex(int index) {
+    serialspeed_->setCurrentIndex(index);
+}
+
+void PortSelection::selectHandshake(int index) {
+    serialhandshakeconf_->setCurrentIndex(index);
+}
+
+void PortSelection::setDetectionButtonsEnabled(bool enabled) {
+    buttonsEnabled_ = enabled;
+    detectSerial_->setEnabled(enabled);
+    detectParallel_->setEnabled(enabled);
+    autodetectButton_->setEnabled(enabled);
+    enabled ? unsetCursor() : setCursor(Qt::WaitCursor);
+}
+
+void PortSelection::DetectSerialPrinter_Click() {
+    if (!running()) {
+        detection_.DetectSerialPrinter_Click();
+    }
+}
+
+void PortSelection::DetectParallelPrinter_Click() {
+    if (!running()) {
+        detection_.DetectParallelPrinter_Click();
+    }
+}
+
+void PortSelection::Autodetect_Click() {
+    if (!running()) {
+        autodetect_.Autodetect_Click();
+    }
+}
+
+void PortSelection::reject() {
+    if (!running()) {
+        QDialog::reject();
+    }
+}
+
+} // namespace tessaro::app

@@ -1,0 +1,52 @@
+#pragma once
+// The printer side of the desktop program: the link to the printer on the window's clock,
+// the port selection window, the transmission and the printer's facts, for the main
+// window's menu entries and buttons.
+
+#include "app/PrinterActions.h"
+#include "link/EventLoopClock.h"
+#include "link/ParallelWinIO.h"
+#include "link/PortMap.h"
+#include "link/QtSerialControl.h"
+#include "link/SubCom.h"
+#include "protocol/PrinterCommands.h"
+#include "protocol/Transmission.h"
+
+#include <memory>
+
+namespace tessaro::app {
+
+class Form1;
+
+class PrinterSide final : public PrinterActions {
+  public:
+    PrinterSide(Form1& window, link::PortMap ports);
+    ~PrinterSide() override;
+
+    void startUp() override;
+    void shutDown() override;
+    void detect() override;
+    void sendModified() override;
+    void recoverFactory() override;
+    bool busy() const override { return busy_; }
+
+    link::LinkSettings& settings() { return settings_; }
+    protocol::PrinterFacts& facts() { return facts_; }
+
+  private:
+    Form1& window_;
+    link::PortMap ports_;
+    link::EventLoopClock clock_;
+    link::QtSerialControl serial_;
+    std::unique_ptr<link::PortIO> portIO_;
+    link::ParallelWinIO parallel_;
+    link::tempo timing_;
+    link::LinkSettings settings_;
+    link::SubCom link_;
+    protocol::PrinterFacts facts_;
+    protocol::Transmission transmission_;
+    protocol::PrinterCommands commands_;
+    bool busy_ = false;
+};
+
+} // namespace tessaro::app

@@ -1,0 +1,52 @@
+#pragma once
+// The user feedback of the desktop program: message boxes over the main window, its status
+// bar panels, the busy pointer and the printer commands.
+
+#include "link/UserFeedback.h"
+
+#include <QMessageBox>
+#include <functional>
+
+namespace tessaro::app {
+
+class Form1;
+
+class QtUserFeedback final : public link::UserFeedback {
+  public:
+    // Shows a prepared message box and returns the button pressed. The program runs the
+    // box modally; tests answer it themselves.
+    using DialogRunner = std::function<QMessageBox::StandardButton(QMessageBox& box)>;
+    // Receives the detection result line (the port selection window shows it).
+    using ResultSink = std::function<void(const QString& text)>;
+
+    explicit QtUserFeedback(Form1& window);
+    ~QtUserFeedback() override;
+    QtUserFeedback(const QtUserFeedback&) = delete;
+    QtUserFeedback& operator=(const QtUserFeedback&) = delete;
+
+    void setDialogRunner(DialogRunner runner) { runner_ = std::move(runner); }
+    void setResultSink(ResultSink sink) { sink_ = std::move(sink); }
+
+    void message(link::MessageIcon icon, std::string_view text,
+                 std::string_view title = link::kProgramTitle) override;
+    bool ask(std::string_view text) override;
+    void setStatusPanels(const std::vector<std::string>& panels) override;
+    void setPanelText(int panel, std::string_view text) override;
+    void setBusy(bool busy) override;
+    void enablePrinterCommands(bool enabled) override;
+    void setDetectionResult(std::string_view text) override;
+
+    bool isBusy() const { return busy_; }
+    const QString& detectionResult() const { return detectionResult_; }
+
+  private:
+    QMessageBox::StandardButton run(QMessageBox& box);
+
+    Form1& window_;
+    DialogRunner runner_;
+    ResultSink sink_;
+    QString detectionResult_;
+    bool busy_ = false;
+};
+
+} // namespace tessaro::app

@@ -1,0 +1,73 @@
+#include "app/TabButton.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QTabBar>
+#include <algorithm>
+
+namespace tessaro::app {
+namespace {
+
+constexpr int kCaptionMargin = 4;
+
+} // namespace
+
+TabButton::TabButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
+    setText(caption);
+    setCheckable(true);
+    setAutoExclusive(false); // the owning widget's button group keeps one tab selected
+    setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void TabButton::setRowPosition(QStyleOptionTab::TabPosition position) {
+    position_ = position;
+    update();
+}
+
+QStyleOptionTab TabButton::option(const QString& text) const {
+    QStyleOptionTab opt;
+    opt.initFrom(this);
+    opt.shape = QTabBar::RoundedNorth;
+    opt.position = position_;
+    opt.text = text;
+    opt.documentMode = false;
+    if (isChecked()) {
+        opt.state |= QStyle::State_Selected;
+    }
+    if (isDown()) {
+        opt.state |= QStyle::State_Sunken;
+    }
+    if (hasFocus()) {
+        opt.state |= QStyle::State_HasFocus;
+    }
+    return opt;
+}
+
+QSize TabButton::sizeHint() const {
+    const QStyleOptionTab opt = option(text());
+    const QSize textSize = fontMetrics().size(Qt::TextShowMnemonic, text());
+    const int pad = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
+    const int vpad = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this);
+    const QSize content(textSize.width() + pad, textSize.height() + vpad);
+    return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, content, this);
+}
+
+QSize TabButton::minimumSizeHint() const {
+    return {fontMetrics().averageCharWidth() * 6, sizeHint().height()};
+}
+
+// The style draws the tab and its caption; the caption may use nearly the whole width, as
+// the tabs here are wider than the style's own padding assumes.
+void TabButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionTab opt = option(QString());
+    style()->drawControl(QStyle::CE_TabBarTabShape, &opt, &painter, this);
+    const int pad = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this) / 2;
+    const int widen = std::max(0, pad - kCaptionMargin);
+    opt.text = fontMetrics().elidedText(text(), Qt::ElideRight, width() - 2 * kCaptionMargin);
+    opt.rect.adjust(-widen, 0, widen, 0);
+    style()->drawControl(QStyle::CE_TabBarTabLabel, &opt, &painter, this);
+}
+
+} // namespace tessaro::app

@@ -1,0 +1,126 @@
+// The About and Help windows of the main window, and the splash screen.
+
+#include "WindowFixture.h"
+#include "app/Helpfrm.h"
+#include "app/SplashScreen.h"
+#include "app/frmAbout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <gmock/gmock.h>
+
+namespace tessaro::test {
+namespace {
+
+using ::testing::HasSubstr;
+
+void deleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class DialogsTest : public WindowFixture {
+  protected:
+    QList<QWidget*> windowsNamed(const char* name) const {
+        return window->findChildren<QWidget*>(QString::fromLatin1(name),
+                                              Qt::FindDirectChildrenOnly);
+    }
+};
+
+TEST_F(DialogsTest, AboutOpensOnceAndItsPictureClosesIt) {
+    trigger("about");
+    trigger("about");
+    ASSERT_EQ(windowsNamed("frmAbout").size(), 1);
+    auto* about = qobject_cast<app::frmAbout*>(windowsNamed("frmAbout").front());
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(about->windowTitle(), "About Tessaro ");
+    EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Tessaro v: 1.4");
+    EXPECT_THAT(about->findChild<QLabel*>("Label4")->text().toStdString(),
+                HasSubstr("href=\"https://tessaro.example.org\""));
+    EXPECT_THAT(about->findChild<QLabel*>("Label5")->text().toStdString(),
+                HasSubstr("href=\"mailto:support@tessaro.example.org\""));
+    EXPECT_EQ(about->findChild<QLabel*>("Label5")->cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseClick(about->findChild<QLabel*>("Image1"), Qt::LeftButton);
+    deleteClosedWindows();
+    EXPECT_TRUE(windowsNamed("frmAbout").isEmpty());
+    trigger("about");
+    EXPECT_EQ(windowsNamed("frmAbout").size(), 1); // loaded again
+}
+
+TEST_F(DialogsTest, HelpShowsTheBuiltInPageAndIsNotReloadedWhenAskedAgain) {
+    trigger("help");
+    ASSERT_EQ(windowsNamed("Helpfrm").size(), 1);
+    auto* help = qobject_cast<app::Helpfrm*>(windowsNamed("Helpfrm").front());
+    EXPECT_EQ(help->windowTitle(), "Tessaro Help");
+    EXPECT_FALSE(help->isModal());
+    auto* browser = help->findChild<QTextBrowser*>("WebBrowser");
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source(), app::Helpfrm::helpPage(window->startupDirectory()));
+    EXPECT_THAT(browser->toPlainText().toStdString(), HasSubstr("Detecting the printer"));
+
+    QUrl atPorts = browser->source();
+    atPorts.setFragment(QStringLiteral("ports"));
+    browser->setSource(atPorts);
+    trigger("help");
+    EXPECT_EQ(windowsNamed("Helpfrm").size(), 1);
+    EXPECT_EQ(browser->source().fragment(), "ports");
+}
+
+TEST(HelpPageTest, PageOfTheStartUpDirectoryComesBeforeTheBuiltInOne) {
+    TempDir dir;
+    EXPECT_EQ(app::Helpfrm::helpPage(app::fromPath(dir.path())), QUrl("qrc:/Help/help.html"));
+    std::filesystem::create_directory(dir / "Help");
+    dir.write("Help/help.html", "<p>Local notes</p>");
+    const QUrl local = app::Helpfrm::helpPage(app::fromPath(dir.path()));
+    EXPECT_EQ(local, QUrl::fromLocalFile(app::fromPath(dir / "Help" / "help.html")));
+    app::Helpfrm help(app::fromPath(dir.path()));
+    EXPECT_THAT(help.findChild<QTextBrowser*>()->toPlainText().toStdString(),
+                HasSubstr("Local notes"));
+}
+
+TEST(SplashTest, ShowsTheRevisionThenOpensTheStartedMainWindow) {
+    bool preparedBeforeShown = false;
+    app::SplashScreen splash([&](app::Form1& main) { preparedBeforeShown = !main.isVisible(); });
+    auto* rev = splash.findChild<QLabel*>("Rev");
+    ASSERT_NE(rev, nullptr);
+    EXPECT_EQ(rev->text(), "Rev: 1.4");
+    EXPECT_TRUE(rev->font().bold());
+    EXPECT_EQ(rev->font().pointSize(), 20);
+    auto* timer = splash.findChild<QTimer*>("Timer");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isSingleShot());
+    EXPECT_EQ(timer->interval(), 1500);
+    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    splash.show();
+    EXPECT_TRUE(timer->isActive());
+    splash.Timer_Timer();
+    QPointer<app::Form1> main = splash.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(preparedBeforeShown);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->windowTitle(), "Tessaro - default");
+    EXPECT_FALSE(splash.isVisible());
+
+    main->close(); // nothing changed: no question; the window deletes itself
+    deleteClosedWindows();
+    EXPECT_TRUE(main.isNull());
+}
+
+TEST(HelpPageTest, BuiltInCopyCoversTheTopics) {
+    QFile page(QStringLiteral(":/Help/help.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    for (const char* topic : {"dialout", "TESSARO_COM1", "Autodetect", "1/8 mm", ".pcf",
+                              "tessaro-printer-sim", "Recover Factory Settings"}) {
+        EXPECT_TRUE(html.contains(topic)) << topic;
+    }
+}
+
+} // namespace
+} // namespace tessaro::test

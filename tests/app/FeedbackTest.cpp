@@ -1,0 +1,81 @@
+// The user feedback of the window: message boxes, status panels, busy pointer.
+
+#include "WindowFixture.h"
+#include "app/StatusPanelBar.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+
+namespace tessaro::test {
+namespace {
+
+using link::MessageIcon;
+
+class FeedbackTest : public WindowFixture {
+  protected:
+    app::QtUserFeedback& feedback() { return window->feedback(); }
+};
+
+TEST_F(FeedbackTest, MessagesShowTheirIconTitleAndLines) {
+    feedback().message(MessageIcon::Information, "one\r\ntwo\rthree");
+    feedback().message(MessageIcon::Critical, "c", "Port");
+    feedback().message(MessageIcon::Exclamation, "e");
+    feedback().message(MessageIcon::Question, "q");
+    ASSERT_EQ(script.boxes.size(), 4u);
+    EXPECT_EQ(script.boxes[0].text, "one\ntwo\nthree");
+    EXPECT_EQ(script.boxes[0].title, "Tessaro");
+    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Information);
+    EXPECT_EQ(script.boxes[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(script.boxes[1].title, "Port");
+    EXPECT_EQ(script.boxes[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(script.boxes[2].icon, QMessageBox::Warning);
+    EXPECT_EQ(script.boxes[3].icon, QMessageBox::Question);
+}
+
+TEST_F(FeedbackTest, AskIsTrueForYesOnly) {
+    script.answers = {QMessageBox::Yes, QMessageBox::No};
+    EXPECT_TRUE(feedback().ask("Save?\r\nReally?"));
+    EXPECT_FALSE(feedback().ask("Save?"));
+    EXPECT_EQ(script.boxes[0].text, "Save?\nReally?");
+    EXPECT_EQ(script.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+TEST_F(FeedbackTest, StatusPanelsAreReplacedAndWrittenTo) {
+    feedback().setStatusPanels({"COM1", "9600", "Printer"});
+    EXPECT_EQ(window->statusPanels()->panelTexts(), (QStringList{"COM1", "9600", "Printer"}));
+    feedback().setPanelText(1, "19200");
+    feedback().setPanelText(3, "Sending 4/9"); // progress goes to a panel of its own
+    feedback().setPanelText(-1, "ignored");
+    EXPECT_EQ(window->statusPanels()->panelTexts(),
+              (QStringList{"COM1", "19200", "Printer", "Sending 4/9"}));
+    feedback().setStatusPanels({"NO Port"});
+    EXPECT_EQ(window->statusPanels()->panelCount(), 1);
+}
+
+TEST_F(FeedbackTest, BusyPointerIsSetAndRestoredOnce) {
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    feedback().setBusy(true);
+    feedback().setBusy(true);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    feedback().setBusy(false);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FeedbackTest, ClosedWindowLeavesNoBusyPointerBehind) {
+    feedback().setBusy(true);
+    window.reset();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    window = std::make_unique<app::Form1>(); // for the fixture's tear-down
+}
+
+TEST_F(FeedbackTest, DetectionResultReachesItsReceiver) {
+    QString shown;
+    feedback().setResultSink([&](const QString& text) { shown = text; });
+    feedback().setDetectionResult("Printer found on COM2");
+    EXPECT_EQ(shown, "Printer found on COM2");
+    EXPECT_EQ(feedback().detectionResult(), "Printer found on COM2");
+}
+
+} // namespace
+} // namespace tessaro::test

@@ -1,0 +1,123 @@
+// The main window after its start-up, and the widgets it builds from the catalogue.
+
+#include "WindowFixture.h"
+#include "app/Scaling.h"
+#include "app/StatusPanelBar.h"
+#include "app/TabButton.h"
+#include "app/TwoRowTabWidget.h"
+#include "workspace/Catalogue.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <gmock/gmock.h>
+
+namespace tessaro::test {
+namespace {
+
+namespace ws = workspace;
+using ::testing::ElementsAre;
+
+class StartUpTest : public WindowFixture {};
+
+TEST_F(StartUpTest, ShowsTheFactoryWorkspaceUnderTheDefaultTitle) {
+    EXPECT_EQ(title(), "Tessaro - default");
+    EXPECT_EQ(caption("PFSspeed"), "Max Printing Speed : 62 mm/s");
+    EXPECT_EQ(caption("Maxcurrent"), "Dynamic Division : 5 Black Bytes");
+    EXPECT_EQ(caption("MarkLengthCap"), "MarkLength: Continuous paper feed mode");
+    EXPECT_EQ(caption("modeunderlined"), "Underligned");
+    EXPECT_EQ(child<QLabel>("tcharset")->text(), "International Character Set:");
+    EXPECT_EQ(child<QSlider>("SliderPFSspeed")->value(), 62);
+    EXPECT_EQ(child<QComboBox>("Justification")->currentText(), "Left");
+    EXPECT_TRUE(child<QCheckBox>("ENContPaper")->isChecked());
+    EXPECT_FALSE(child<QSlider>("SliderMarkLength")->isEnabled());
+    EXPECT_TRUE(modifiedList().isEmpty());
+    EXPECT_FALSE(window->workspace().hasUnsavedChanges());
+}
+
+TEST_F(StartUpTest, PrinterCommandsWaitForAPrinterAndTheStatusBarSaysSo) {
+    EXPECT_FALSE(child<QAction>("saveparam")->isEnabled());
+    EXPECT_FALSE(child<QAction>("RecovDefault")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("SetToPrinterButton")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("RecoverfactoryButton")->isEnabled());
+    EXPECT_EQ(window->statusPanels()->panelTexts(),
+              QStringList{"NO Port is openned. Please open a port."});
+
+    window->feedback().enablePrinterCommands(true);
+    EXPECT_TRUE(child<QAction>("saveparam")->isEnabled());
+    EXPECT_TRUE(child<QAction>("RecovDefault")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("SetToPrinterButton")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("RecoverfactoryButton")->isEnabled());
+}
+
+TEST_F(StartUpTest, StartUpRunsOnceAndRemembersTheWorkingDirectory) {
+    window->hide();
+    window->show();
+    window->Form_Load();
+    EXPECT_THAT(printer.calls, ElementsAre("startUp"));
+    EXPECT_EQ(window->startupDirectory(), QDir::currentPath());
+}
+
+TEST_F(StartUpTest, EveryCatalogueControlIsBuiltWithItsRange) {
+    for (ws::ControlId id = 0; id < ws::controls().size(); ++id) {
+        const ws::ControlSpec& def = ws::control(id);
+        const QString key = QString::fromUtf8(def.key.data(), qsizetype(def.key.size()));
+        QWidget* widget = window->findChild<QWidget*>(key);
+        ASSERT_NE(widget, nullptr) << def.key;
+        if (auto* slider = qobject_cast<QSlider*>(widget)) {
+            EXPECT_EQ(slider->minimum(), def.min) << def.key;
+            EXPECT_EQ(slider->maximum(), def.max) << def.key;
+            EXPECT_EQ(slider->pageStep(), def.pageStep) << def.key;
+            EXPECT_EQ(slider->tickInterval(), def.tickInterval) << def.key;
+            EXPECT_EQ(slider->tickPosition(), QSlider::TicksBelow) << def.key;
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            ASSERT_EQ(combo->count(), static_cast<int>(def.entries.size())) << def.key;
+            EXPECT_EQ(combo->itemText(combo->count() - 1).toStdString(), def.entries.back());
+        }
+    }
+}
+
+TEST_F(StartUpTest, FramesCarryTheirTooltips) {
+    int withTip = 0;
+    for (const ws::FrameSpec& frame : ws::frames()) {
+        const QString name = QString::fromUtf8(frame.name.data(), qsizetype(frame.name.size()));
+        QWidget* widget = window->findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr) << frame.name;
+        EXPECT_EQ(widget->toolTip().toStdString(), frame.tooltip) << frame.name;
+        withTip += widget->toolTip().isEmpty() ? 0 : 1;
+    }
+    EXPECT_EQ(withTip, 27);
+}
+
+TEST_F(StartUpTest, WindowHasTheDesignedFixedSize) {
+    const app::Scaling scale(window.get());
+    EXPECT_EQ(window->width(), scale.px(711));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_EQ(window->centralWidget()->height() + window->statusBar()->height(), scale.px(387));
+    EXPECT_EQ(child("SSTab1")->geometry(), scale.rect(0, 0, 462, 361));
+}
+
+// A tab of the back row comes to the front row, next to the page, when it is chosen.
+TEST_F(StartUpTest, ChosenTabRowMovesNextToThePage) {
+    auto* tabs = child<app::TwoRowTabWidget>("SSTab1");
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tab(3)->text(), "Hole/Black mark detection commands");
+    QSignalSpy changed(tabs, &app::TwoRowTabWidget::currentChanged);
+    const int frontRow = tabs->tab(0)->y();
+    EXPECT_LT(tabs->tab(3)->y(), frontRow);
+
+    QTest::mouseClick(tabs->tab(3), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(tabs->currentIndex(), 3);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(child("SliderTOFpos")->isVisible());
+    EXPECT_GT(tabs->tab(3)->y(), tabs->tab(0)->y());
+}
+
+} // namespace
+} // namespace tessaro::test
