@@ -48,7 +48,9 @@ void configureView(PrinterSession& session, const PrinterOptions& options) {
 bool detectAndReport(PrinterSession& session, TerminalFeedback& feedback) {
     feedback.holdNotices(true);
     const bool found = session.detect();
-    std::cout << feedback.result() << "\n";
+    if (!feedback.result().empty()) { // a refused click (no such port) has said why on stderr
+        std::cout << feedback.result() << "\n";
+    }
     if (found) {
         for (std::size_t i = 0; i + 1 < feedback.panels().size(); ++i) {
             std::cout << feedback.panels()[i] << "\n";

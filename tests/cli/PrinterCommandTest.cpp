@@ -41,6 +41,10 @@ TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
     EXPECT_EQ(missed.status, 1);
     EXPECT_THAT(missed.out, StartsWith("No printer found on COM 1 at 19200 bauds\n"));
     EXPECT_EQ(runCli({"detect", "--port", "COM9"}).status, 2);
+    const auto absent = runCli({"detect", "--port", "COM3"}, {"TESSARO_COM3="});
+    EXPECT_EQ(absent.status, 1);
+    EXPECT_EQ(absent.out, "");
+    EXPECT_EQ(absent.err, "This port does not exist\n");
 }
 
 TEST_F(PrinterCommandTest, AutomaticSearchFindsThePrinterAtItsSpeed) {
