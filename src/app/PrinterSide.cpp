@@ -3,7 +3,6 @@
 #include "app/Form1.h"
 #include "app/PortSelection.h"
 #include "app/QtUserFeedback.h"
-#include "sim/PortIOFactory.h"
 
 namespace tessaro::app {
 namespace {
@@ -23,28 +22,25 @@ class BusyScope {
 } // namespace
 
 PrinterSide::PrinterSide(Form1& window, link::PortMap ports)
-    : window_(window), ports_(std::move(ports)), serial_(ports_),
-      portIO_(sim::makePortIO(ports_, clock_)), parallel_(*portIO_, clock_, window.feedback()),
-      timing_(clock_), link_(settings_, serial_, parallel_, timing_, window.feedback(), ports_),
-      transmission_(window.workspace(), link_, facts_, window.feedback()),
+    : window_(window), printerLink_(std::move(ports), clock_, window.feedback()),
+      transmission_(window.workspace(), printerLink_.link(), facts_, window.feedback()),
       commands_(window.workspace(), transmission_, window.feedback()) {}
 
-PrinterSide::~PrinterSide() {
-    link_.CloseCom();
-}
+PrinterSide::~PrinterSide() = default; // the link closes its serial port
 
 void PrinterSide::startUp() {
-    parallel_.InitDll();
+    printerLink_.parallel().InitDll();
 }
 
 void PrinterSide::shutDown() {
-    link_.CloseCom();
-    parallel_.CloseDll();
+    printerLink_.link().CloseCom();
+    printerLink_.parallel().CloseDll();
 }
 
 void PrinterSide::detect() {
     BusyScope scope(busy_);
-    PortSelection dialog(link_, *portIO_, ports_, facts_, window_.feedback(), &window_);
+    PortSelection dialog(printerLink_.link(), printerLink_.portIO(), printerLink_.ports(), facts_,
+                         window_.feedback(), &window_);
     dialog.exec();
 }
 

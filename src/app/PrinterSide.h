@@ -5,12 +5,9 @@
 
 #include "app/PrinterActions.h"
 #include "link/EventLoopClock.h"
-#include "link/ParallelWinIO.h"
-#include "link/PortMap.h"
-#include "link/QtSerialControl.h"
-#include "link/SubCom.h"
 #include "protocol/PrinterCommands.h"
 #include "protocol/Transmission.h"
+#include "sim/PrinterLink.h"
 
 #include <memory>
 
@@ -30,19 +27,13 @@ class PrinterSide final : public PrinterActions {
     void recoverFactory() override;
     bool busy() const override { return busy_; }
 
-    link::LinkSettings& settings() { return settings_; }
+    link::LinkSettings& settings() { return printerLink_.link().settings(); }
     protocol::PrinterFacts& facts() { return facts_; }
 
   private:
     Form1& window_;
-    link::PortMap ports_;
     link::EventLoopClock clock_;
-    link::QtSerialControl serial_;
-    std::unique_ptr<link::PortIO> portIO_;
-    link::ParallelWinIO parallel_;
-    link::tempo timing_;
-    link::LinkSettings settings_;
-    link::SubCom link_;
+    sim::PrinterLink printerLink_;
     protocol::PrinterFacts facts_;
     protocol::Transmission transmission_;
     protocol::PrinterCommands commands_;

@@ -1,7 +1,5 @@
 #include "cli/PrinterSession.h"
 
-#include "sim/PortIOFactory.h"
-
 #include <cstdlib>
 #include <iostream>
 
@@ -42,18 +40,16 @@ link::PortMap portMapFor(const PortChoice& port) {
 } // namespace
 
 PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
-    : port_(port), feedback_(feedback), ports_(portMapFor(port)), serial_(ports_),
-      portIO_(sim::makePortIO(ports_, clock_)), parallel_(*portIO_, clock_, feedback_),
-      timing_(clock_), link_(settings_, serial_, parallel_, timing_, feedback_, ports_),
-      detection_(link_, *portIO_, facts_, feedback_, view_) {
-    if (!parallel_.InitDll() && !port_.serial && !portIO_->failure().empty()) {
-        std::cerr << portIO_->failure() << "\n";
+    : port_(port), feedback_(feedback), printerLink_(portMapFor(port), clock_, feedback_),
+      detection_(printerLink_.link(), printerLink_.portIO(), facts_, feedback_, view_) {
+    link::PortIO& portIO = printerLink_.portIO();
+    if (!printerLink_.parallel().InitDll() && !port_.serial && !portIO.failure().empty()) {
+        std::cerr << portIO.failure() << "\n";
     }
 }
 
 PrinterSession::~PrinterSession() {
-    link_.CloseCom();
-    parallel_.CloseDll();
+    printerLink_.parallel().CloseDll();
 }
 
 bool PrinterSession::detect() {

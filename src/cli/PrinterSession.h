@@ -6,10 +6,7 @@
 #include "cli/TerminalFeedback.h"
 #include "detect/Detection.h"
 #include "link/Clock.h"
-#include "link/ParallelWinIO.h"
-#include "link/PortMap.h"
-#include "link/QtSerialControl.h"
-#include "link/SubCom.h"
+#include "sim/PrinterLink.h"
 
 #include <memory>
 #include <optional>
@@ -52,7 +49,7 @@ class PrinterSession {
     ~PrinterSession();
 
     detect::Detection& detection() { return detection_; }
-    link::SubCom& link() { return link_; }
+    link::SubCom& link() { return printerLink_.link(); }
     protocol::PrinterFacts& facts() { return facts_; }
     CommandLineView& view() { return view_; }
     const PortChoice& port() const { return port_; }
@@ -63,14 +60,8 @@ class PrinterSession {
   private:
     PortChoice port_;
     TerminalFeedback& feedback_;
-    link::PortMap ports_;
     link::SteadyClock clock_;
-    link::QtSerialControl serial_;
-    std::unique_ptr<link::PortIO> portIO_;
-    link::ParallelWinIO parallel_;
-    link::tempo timing_;
-    link::LinkSettings settings_;
-    link::SubCom link_;
+    sim::PrinterLink printerLink_;
     protocol::PrinterFacts facts_;
     CommandLineView view_;
     detect::Detection detection_;
