@@ -1,6 +1,7 @@
 #include "cli/PrinterCommand.h"
 
 #include "cli/PrinterSession.h"
+#include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
 #include "detect/Autodetect.h"
 #include "protocol/CommandTable.h"
@@ -18,14 +19,13 @@ constexpr int kFailed = 1;
 constexpr int kBadUsage = 2;
 
 void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequired) {
-    auto* port = command->add_option("--port", options.port,
-                                     "COM1..COM6, LPT1, LPT2 or a serial device path");
+    auto* port = command->add_option(
+        "--port", options.port, "COM1..COM6, LPT1, LPT2, a serial device path or /dev/parportN");
     if (portRequired) {
         port->required();
     }
     command->add_option("--speed", options.speed, "serial speed to detect at (default 9600)")
-        ->check(CLI::IsMember(
-            {"1200", "2400", "4800", "9600", "19200", "28800", "38400", "57600", "115200"}));
+        ->check(serialSpeedValidator());
     command->add_option("--handshake", options.handshake, "xonxoff or hardware (default)")
         ->check(CLI::IsMember({"xonxoff", "hardware"}));
 }
@@ -33,7 +33,7 @@ void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequire
 std::optional<PortChoice> choosePort(const PrinterOptions& options) {
     auto port = parsePort(options.port);
     if (!port) {
-        std::cerr << "Unknown port \"" << options.port
+        std::cerr << "Unknown port \"" << oneLine(options.port)
                   << "\": use COM1..COM6, LPT1, LPT2 or a device path\n";
     }
     return port;
@@ -48,15 +48,7 @@ void configureView(PrinterSession& session, const PrinterOptions& options) {
 bool detectAndReport(PrinterSession& session, TerminalFeedback& feedback) {
     feedback.holdNotices(true);
     const bool found = session.detect();
-    if (!feedback.result().empty()) { // a refused click (no such port) has said why on stderr
-        std::cout << feedback.result() << "\n";
-    }
-    if (found) {
-        for (std::size_t i = 0; i + 1 < feedback.panels().size(); ++i) {
-            std::cout << feedback.panels()[i] << "\n";
-        }
-    }
-    feedback.flushNotices(feedback.result());
+    feedback.printDetection(found);
     return found;
 }
 
@@ -102,11 +94,7 @@ int runDetect(const PrinterOptions& options) {
         feedback.showProgress(true);
         const bool found = detect::Autodetect(session.detection()).Autodetect_Click();
         feedback.showProgress(false);
-        std::cout << feedback.result() << "\n";
-        for (std::size_t i = 0; found && i + 1 < feedback.panels().size(); ++i) {
-            std::cout << feedback.panels()[i] << "\n";
-        }
-        feedback.flushNotices(feedback.result());
+        feedback.printDetection(found);
         return found ? kDone : kFailed;
     }
     if (options.port.empty()) {
@@ -153,7 +141,14 @@ int runSend(const PrinterOptions& options) {
     ws.startUp();
     const auto report = workspace::LoadConfig(ws, options.file);
     if (report.status != workspace::LoadReport::Status::Loaded) {
-        std::cerr << "Cannot read " << report.error << "\n";
+        std::cerr << "Cannot read " << terminalText(report.error) << "\n";
+        return kBadUsage;
+    }
+    // Any file loads, as "no keys" at worst: a file that is no profile must not configure
+    // the printer with the factory settings.
+    if (!report.empty && !report.profileSections) {
+        std::cerr << "Cannot send " << oneLine(options.file)
+                  << ": not a profile: it has none of the sections of a .pcf file\n";
         return kBadUsage;
     }
     if (!report.warning.empty()) {
@@ -185,13 +180,14 @@ int runStatus(const PrinterOptions& options) {
     if (const std::string failure =
             link.OpenPort(port->number, options.speed, link.settings().PortHandshake);
         !failure.empty()) {
-        std::cerr << failure << "\n";
+        std::cerr << terminalText(failure) << "\n";
         return kFailed;
     }
     link::PortCloser closer(link);
+    link.discardInput(); // a byte left from an earlier exchange is not the status
     link.SendString(std::string{protocol::ESC, 'v'});
     if (port->serial && !link.serial().waitForInput(500)) {
-        std::cerr << "No reply to the status request on " << options.port << "\n";
+        std::cerr << "No reply to the status request on " << oneLine(options.port) << "\n";
         return kFailed;
     }
     std::uint8_t status = link.ReceiveByte();

@@ -1,5 +1,7 @@
 #include "cli/PrinterSession.h"
 
+#include "link/Ieee1284Ports.h"
+
 #include <cstdlib>
 #include <iostream>
 
@@ -14,6 +16,9 @@ std::optional<PortChoice> parsePort(std::string_view text) {
         }
         return std::nullopt;
     }
+    if (text.starts_with("/dev/parport")) {
+        return PortChoice{false, 1, std::string(text)}; // the parallel port on that device
+    }
     if (text.find('/') != std::string_view::npos) {
         return PortChoice{true, 1, std::string(text)};
     }
@@ -22,19 +27,22 @@ std::optional<PortChoice> parsePort(std::string_view text) {
 
 namespace {
 
-// A device path given on the command line stands in for COM1.
+// A device path given on the command line stands in for COM1, or LPT1 for a parallel one.
 link::PortMap portMapFor(const PortChoice& port) {
     if (port.device.empty()) {
         return link::PortMap::fromSystem();
     }
     const std::string device = port.device;
-    return link::PortMap({}, {}, [device](const std::string& name) -> std::optional<std::string> {
-        if (name == "TESSARO_COM1") {
-            return device;
-        }
-        const char* value = std::getenv(name.c_str());
-        return value ? std::optional<std::string>(value) : std::nullopt;
-    });
+    const std::string name = port.serial ? "TESSARO_COM1" : "TESSARO_LPT1";
+    auto parallel = port.serial ? std::vector<link::ParallelDevice>{} : link::kernelParallelPorts();
+    return link::PortMap({}, std::move(parallel),
+                         [device, name](const std::string& asked) -> std::optional<std::string> {
+                             if (asked == name) {
+                                 return device;
+                             }
+                             const char* value = std::getenv(name.c_str());
+                             return value ? std::optional<std::string>(value) : std::nullopt;
+                         });
 }
 
 } // namespace

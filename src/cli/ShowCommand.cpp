@@ -1,5 +1,6 @@
 #include "cli/ShowCommand.h"
 
+#include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
 #include "cli/WorkspaceListing.h"
 #include "protocol/CommandBytes.h"
@@ -47,7 +48,7 @@ void printBytes(const Workspace& ws, const ShowOptions& options) {
 bool loadFile(Workspace& ws, const std::string& file) {
     const LoadReport report = LoadConfig(ws, file);
     if (report.status != LoadReport::Status::Loaded) {
-        std::cerr << "Cannot read " << report.error << "\n";
+        std::cerr << "Cannot read " << terminalText(report.error) << "\n";
         return false;
     }
     if (!report.warning.empty()) {
@@ -60,12 +61,12 @@ bool applySets(Workspace& ws, const std::vector<std::string>& sets) {
     for (const std::string& set : sets) {
         const auto equals = set.find('=');
         if (equals == std::string::npos) {
-            std::cerr << "--set takes KEY=VALUE, not \"" << set << "\"\n";
+            std::cerr << "--set takes KEY=VALUE, not \"" << oneLine(set) << "\"\n";
             return false;
         }
         const std::string error = applyUserEdit(ws, set.substr(0, equals), set.substr(equals + 1));
         if (!error.empty()) {
-            std::cerr << "--set " << set << ": " << error << "\n";
+            std::cerr << "--set " << oneLine(set) << ": " << terminalText(error) << "\n";
             return false;
         }
     }
@@ -93,7 +94,7 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
         ->check(CLI::IsMember({5, 24}));
     show->add_option("--port-speed", options.portSpeed, "current link speed (default 9600)")
         ->type_name("BAUD")
-        ->check(CLI::PositiveNumber);
+        ->check(serialSpeedValidator());
     return show;
 }
 
@@ -112,11 +113,16 @@ int runShow(const ShowOptions& options) {
             std::cerr << terminalText(report.message) << "\n";
             return kBadUsage;
         }
+        if (report.status == SaveReport::Status::Empty) {
+            std::cerr << oneLine(options.saveTo)
+                      << (report.removed ? " was removed" : " was not written")
+                      << ": no parameter is modified, and the factory settings need no file\n";
+        }
     }
     if (options.bytes) {
         printBytes(ws, options);
     } else {
-        std::cout << workspaceListing(ws);
+        std::cout << terminalText(workspaceListing(ws));
     }
     return kDone;
 }

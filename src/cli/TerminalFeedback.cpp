@@ -2,29 +2,49 @@
 
 #include "cli/TerminalText.h"
 
-#include <cstdio>
 #include <iostream>
 #include <unistd.h>
 
 namespace tessaro::cli {
 
 void TerminalFeedback::message(link::MessageIcon icon, std::string_view text, std::string_view) {
-    const std::string shown = terminalText(text);
     if (icon == link::MessageIcon::Information || icon == link::MessageIcon::Question) {
-        if (hold_) {
-            held_.push_back(shown);
-        } else {
-            std::cout << shown << std::endl;
-        }
+        notice(text);
     } else {
-        std::cerr << shown << std::endl;
+        error(text);
     }
 }
 
-void TerminalFeedback::flushNotices(std::string_view skip) {
+void TerminalFeedback::warn(link::MessageIcon, std::string_view text) {
+    error(text);
+}
+
+void TerminalFeedback::error(std::string_view text) {
+    if (said_.insert(std::string(text)).second) {
+        std::cerr << terminalText(text) << std::endl;
+    }
+}
+
+void TerminalFeedback::notice(std::string_view text) {
+    if (hold_) {
+        held_.emplace_back(text);
+    } else {
+        std::cout << terminalText(text) << std::endl;
+    }
+}
+
+void TerminalFeedback::printDetection(bool found) {
+    if (!result_.empty() && !said_.contains(result_)) {
+        std::cout << oneLine(result_) << "\n";
+    }
+    if (found) {
+        for (std::size_t i = 0; i + 1 < panels_.size(); ++i) {
+            std::cout << oneLine(panels_[i]) << "\n";
+        }
+    }
     for (const auto& notice : held_) {
-        if (notice != skip) {
-            std::cout << notice << "\n";
+        if (notice != result_) {
+            std::cout << terminalText(notice) << "\n";
         }
     }
     held_.clear();
@@ -55,18 +75,13 @@ void TerminalFeedback::setPanelText(int panel, std::string_view text) {
         panels_[static_cast<std::size_t>(panel)] = std::string(text);
     }
     if (!text.empty()) {
-        std::cout << text << std::endl;
+        std::cout << oneLine(text) << std::endl;
     }
 }
 
-} // namespace tessaro::cli
-
-namespace tessaro::cli {
-
-void TerminalFeedback::setDetectionResult(std::string_view text) {
-    result_ = text;
+void TerminalFeedback::setDetectionProgress(std::string_view text) {
     if (progress_) {
-        std::cerr << text << std::endl;
+        std::cerr << oneLine(text) << std::endl;
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
-// The user feedback of the command line: notices on stdout, failures and refusals on stderr,
-// status texts as they come, questions answered on the terminal or by --yes.
+// The user feedback of the command line. On stdout: the step texts, the notices and the
+// result; on stderr: every warning, refusal and failure, each once. Questions are answered
+// on the terminal or by --yes.
 
 #include "link/UserFeedback.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,32 +16,41 @@ class TerminalFeedback final : public link::UserFeedback {
     explicit TerminalFeedback(bool assumeYes) : assumeYes_(assumeYes) {}
 
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;
+    void warn(link::MessageIcon icon, std::string_view text) override;
     bool ask(std::string_view text) override;
     void setStatusPanels(const std::vector<std::string>& panels) override { panels_ = panels; }
     void setPanelText(int panel, std::string_view text) override;
     void setBusy(bool) override {}
     void enablePrinterCommands(bool) override {}
-    void setDetectionResult(std::string_view text) override;
-    // Shows each detection text on stderr as it comes: the automatic search is slow.
+    void setDetectionResult(std::string_view text) override { result_ = text; }
+    void setDetectionProgress(std::string_view text) override;
+    // Shows what the automatic search tries, on stderr as it goes: the search is slow.
     void showProgress(bool show) { progress_ = show; }
 
     // Holds notices back until flushNotices(), so that a result line can come first.
     void holdNotices(bool hold) { hold_ = hold; }
-    // Prints the notices held back, leaving out one equal to skip.
-    void flushNotices(std::string_view skip);
+    // Prints the detection result line (unless a failure already said it on stderr), the
+    // printer's panels when found, then the notices held back but the one equal to it.
+    void printDetection(bool found);
     // Whether questions can be answered: --yes, or a terminal to ask on.
     bool canAsk() const;
+
+    // A failure or refusal of the command line itself, on stderr (once).
+    void error(std::string_view text);
 
     const std::vector<std::string>& panels() const { return panels_; }
     const std::string& result() const { return result_; }
 
   private:
+    void notice(std::string_view text);
+
     bool assumeYes_;
     bool hold_ = false;
     bool progress_ = false;
     std::vector<std::string> held_;
     std::vector<std::string> panels_;
     std::string result_;
+    std::set<std::string, std::less<>> said_; // what went to stderr
 };
 
 } // namespace tessaro::cli

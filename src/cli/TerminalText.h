@@ -1,10 +1,18 @@
 #pragma once
+// Text on its way to the terminal. Message texts join their lines with CR LF or a lone CR;
+// a terminal wants "\n". Text from a printer or a file may hold control characters that
+// would recolour, retitle or clear the user's terminal: they are shown escaped ("\x1b").
+
 #include <string>
 #include <string_view>
 
 namespace tessaro::cli {
 
-// Message texts join their lines with CR LF or a lone CR; a terminal wants "\n".
+// A message: line breaks become "\n"; every other control character, a C1 control and a
+// byte that is not UTF-8 are shown as "\xNN".
 std::string terminalText(std::string_view text);
+
+// One line: as terminalText, but line breaks are escaped too, so the text stays one line.
+std::string oneLine(std::string_view text);
 
 } // namespace tessaro::cli

@@ -6,10 +6,53 @@
 
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
 
 namespace {
 
 constexpr int kBadUsage = 2;
+
+int run(const CLI::App* show, const CLI::App* ports,
+        const tessaro::cli::PrinterSubcommands& printer,
+        const tessaro::cli::ShowOptions& showOptions,
+        const tessaro::cli::PrinterOptions& printerOptions) {
+    if (show->parsed()) {
+        return tessaro::cli::runShow(showOptions);
+    }
+    if (ports->parsed()) {
+        return tessaro::cli::runPorts();
+    }
+    if (printer.detect->parsed()) {
+        return tessaro::cli::runDetect(printerOptions);
+    }
+    if (printer.send->parsed()) {
+        return tessaro::cli::runSend(printerOptions);
+    }
+    if (printer.recover->parsed()) {
+        return tessaro::cli::runRecover(printerOptions);
+    }
+    if (printer.status->parsed()) {
+        return tessaro::cli::runStatus(printerOptions);
+    }
+    return kBadUsage;
+}
+
+// Output that could not be written (a full disk, a closed pipe) is a failure, not a result.
+bool outputWritten() {
+    errno = 0;
+    std::cout.flush();
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && std::cout.good() && std::ferror(stdout) == 0) {
+        return true;
+    }
+    std::cerr << "tessaro-cli: cannot write the output: "
+              << (error != 0 ? std::strerror(error) : "write error") << std::endl;
+    return false;
+}
 
 } // namespace
 
@@ -31,23 +74,6 @@ int main(int argc, char** argv) {
         const int status = app.exit(e);
         return status == 0 ? 0 : kBadUsage;
     }
-    if (show->parsed()) {
-        return tessaro::cli::runShow(showOptions);
-    }
-    if (ports->parsed()) {
-        return tessaro::cli::runPorts();
-    }
-    if (printer.detect->parsed()) {
-        return tessaro::cli::runDetect(printerOptions);
-    }
-    if (printer.send->parsed()) {
-        return tessaro::cli::runSend(printerOptions);
-    }
-    if (printer.recover->parsed()) {
-        return tessaro::cli::runRecover(printerOptions);
-    }
-    if (printer.status->parsed()) {
-        return tessaro::cli::runStatus(printerOptions);
-    }
-    return kBadUsage;
+    const int status = run(show, ports, printer, showOptions, printerOptions);
+    return outputWritten() ? status : kBadUsage;
 }

@@ -53,8 +53,8 @@ void Autodetect::wakeUp() {
 // A printer answers the status request with exactly one byte, twice in a row.
 bool Autodetect::answersTwice(int n, int speedIndex) {
     const std::string speed = kSearchSpeeds[speedIndex];
-    feedback_.setDetectionResult("Attempting to contact printer on COM " + std::to_string(n) +
-                                 " at " + speed + " bauds.");
+    feedback_.setDetectionProgress("Attempting to contact printer on COM " + std::to_string(n) +
+                                   " at " + speed + " bauds.");
     if (!openSerial(n, speed + ",N,8,1")) {
         return false;
     }
@@ -107,9 +107,11 @@ void Autodetect::askStatus(int pauseAfterCancel, std::uint8_t& b) {
 
 // A parallel printer answers the status request with a non-zero byte, twice in a row.
 bool Autodetect::lptAnswers(int k) {
-    feedback_.setDetectionResult("Attempting to contact printer on LPT " + std::to_string(k));
+    feedback_.setDetectionProgress("Attempting to contact printer on LPT " + std::to_string(k));
     link::ParallelWinIO& lpt = link_.parallel();
-    lpt.OpenLPT(static_cast<std::uint8_t>(k));
+    if (!lpt.OpenLPT(static_cast<std::uint8_t>(k))) {
+        return false; // the opening has said why
+    }
     std::uint8_t b = 0;
     askStatus(100, b);
     if (b != 0) {
@@ -140,7 +142,7 @@ bool Autodetect::Autodetect_Click() {
     link_.settings().PortIsSerial = true;
     detection_.facts().PrinterFound = false;
     unusable_.clear();
-    feedback_.setDetectionResult("Trying to wake-up the printer");
+    feedback_.setDetectionProgress("Trying to wake-up the printer");
     wakeUp();
     bool found = searchSerial();
     if (!found) {

@@ -46,6 +46,10 @@ int settingsSpeedCode(std::string_view speed) {
     return -1;
 }
 
+bool settingsSayXonXoff(std::optional<std::uint8_t> settings, std::string_view speed) {
+    return settings && (*settings & 0x07) == settingsSpeedCode(speed) && (*settings & 0x80) == 0;
+}
+
 Detection::Detection(link::SubCom& link, link::PortIO& portIO, protocol::PrinterFacts& facts,
                      link::UserFeedback& feedback, PortSelectionView& view)
     : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback), view_(view) {}
@@ -75,7 +79,8 @@ bool Detection::DetectSerialPrinter_Click() {
         return false;
     }
     if (link_.ComPortExists(*n) == 0) {
-        feedback_.message(MessageIcon::Critical, "This port does not exist");
+        feedback_.message(MessageIcon::Critical,
+                          "This port does not exist\r" + link_.absentPortReason(true, *n));
         return false;
     }
     facts_.PrinterFound = false;
@@ -94,7 +99,8 @@ bool Detection::DetectParallelPrinter_Click() {
         return false;
     }
     if (!lptPresent(*n)) {
-        feedback_.message(MessageIcon::Critical, "This port does not exist");
+        feedback_.message(MessageIcon::Critical,
+                          "This port does not exist\r" + link_.absentPortReason(false, *n));
         return false;
     }
     facts_.PrinterFound = false;
@@ -168,8 +174,7 @@ void Detection::learnHandshake(std::string_view speed) {
             settings = static_cast<std::uint8_t>(bytes.front());
         }
     }
-    const bool xonXoff =
-        settings && (*settings & 0x07) == settingsSpeedCode(speed) && (*settings & 0x80) == 0;
+    const bool xonXoff = settingsSayXonXoff(settings, speed);
     view_.selectHandshake(xonXoff ? 0 : 1);
     link_.settings().PortHandshake = xonXoff ? 1 : 2;
 }
@@ -187,7 +192,9 @@ std::string Detection::readParallelReply() {
 
 std::string Detection::ProbeParallelPrinter(int n) {
     link::ParallelWinIO& lpt = link_.parallel();
-    lpt.OpenLPT(static_cast<std::uint8_t>(n));
+    if (!lpt.OpenLPT(static_cast<std::uint8_t>(n))) {
+        return ""; // the opening has said why
+    }
     link_.timing().Delay(10);
     if (!lpt.CompatibilityWrite(kCancel)) {
         lpt.CloseLPT();

@@ -8,6 +8,8 @@
 #include "link/UserFeedback.h"
 #include "protocol/PrinterFacts.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,5 +57,9 @@ std::string printerName(std::string_view reply);
 // The speed code the printer's serial settings byte carries for a speed; 28800 has no code
 // of its own and compares as 38400's.
 int settingsSpeedCode(std::string_view speed);
+
+// Whether the printer's serial settings byte (bits 0 to 2 the speed code, bit 7 the
+// handshake) says XON/XOFF at this speed; no byte, another speed or bit 7 set mean hardware.
+bool settingsSayXonXoff(std::optional<std::uint8_t> settings, std::string_view speed);
 
 } // namespace tessaro::detect

@@ -14,6 +14,44 @@ constexpr std::array<std::uint16_t, 2> kStandInBases{0x378, 0x278};
 
 } // namespace
 
+std::string ieee1284ErrorText(int code) {
+    switch (code) {
+    case E1284_OK:
+        return "no error";
+    case E1284_NOTIMPL:
+        return "not implemented by this port";
+    case E1284_NOTAVAIL:
+        return "a capability the program needs is not available on this port";
+    case E1284_TIMEDOUT:
+        return "the port did not answer in time";
+    case E1284_REJECTED:
+        return "the printer rejected the request";
+    case E1284_NEGFAILED:
+        return "negotiation with the printer failed";
+    case E1284_NOMEM:
+        return "not enough memory";
+    case E1284_INIT:
+        return "the port could not be initialised";
+    case E1284_SYS: {
+        const int error = errno;
+        if (error == EACCES || error == EPERM) {
+            return "permission denied; join the lp group (sudo adduser $USER lp, then log in "
+                   "again)";
+        }
+        if (error == EBUSY) {
+            return "the port is in use by another driver or program";
+        }
+        return error != 0 ? std::strerror(error) : "system error";
+    }
+    case E1284_NOID:
+        return "the printer gave no device ID";
+    case E1284_INVALIDPORT:
+        return "the port is not open";
+    default:
+        return "libieee1284 error " + std::to_string(code);
+    }
+}
+
 void Ieee1284PortIO::PortListDeleter::operator()(parport_list* list) const {
     ieee1284_free_ports(list);
     delete list;
@@ -28,48 +66,53 @@ Ieee1284PortIO::~Ieee1284PortIO() {
 bool Ieee1284PortIO::initialize() {
     shutdown();
     auto list = std::make_unique<parport_list>();
-    if (ieee1284_find_ports(list.get(), 0) != E1284_OK) {
-        failure_ = "no parallel port support";
+    if (const int code = ieee1284_find_ports(list.get(), 0); code != E1284_OK) {
+        failure_ = "no parallel port support: " + ieee1284ErrorText(code);
         return false;
     }
     list_.reset(list.release());
     for (int n = 1; n <= kLptPorts; ++n) {
-        if (!attach(n, slots_[static_cast<std::size_t>(n - 1)])) {
-            return false;
-        }
+        attach(n, slots_[static_cast<std::size_t>(n - 1)]);
     }
     return true;
 }
 
-// Finds the kernel port LPT n stands for and opens it, so that a missing permission shows
-// at start-up rather than as a time-out later.
-bool Ieee1284PortIO::attach(int n, Slot& slot) {
+// Finds the kernel port LPT n stands for and opens it. A port that does not open keeps its
+// address, so that using it says why it cannot be used.
+void Ieee1284PortIO::attach(int n, Slot& slot) {
     const auto device = ports_.parallelDevice(n);
     if (!device) {
-        return true;
+        return;
     }
-    for (int i = 0; i < list_->portc; ++i) {
+    for (int i = 0; i < list_->portc && slot.port == nullptr; ++i) {
         parport* port = list_->portv[i];
         if (port->filename && device->device == port->filename) {
             slot.port = port;
-            slot.device = device->device;
+            slot.name = "LPT" + std::to_string(n) + " (" + device->device + ")";
             const auto base = static_cast<std::uint16_t>(port->base_addr & 0xFFFF);
             slot.base = base != 0 ? base : kStandInBases[static_cast<std::size_t>(n - 1)];
         }
     }
     if (slot.port == nullptr) {
-        return true;
+        return;
     }
     int capabilities = 0;
-    if (ieee1284_open(slot.port, 0, &capabilities) != E1284_OK) {
-        const bool denied = errno == EACCES || errno == EPERM;
-        failure_ = "LPT" + std::to_string(n) + " (" + slot.device +
-                   "): " + (denied ? "permission denied; join the lp group" : std::strerror(errno));
-        slot = Slot{};
-        return false;
+    errno = 0;
+    if (const int code = ieee1284_open(slot.port, 0, &capabilities); code != E1284_OK) {
+        slot.failure = slot.name + ": " + ieee1284ErrorText(code);
+        return;
     }
     slot.opened = true;
-    return true;
+}
+
+std::string Ieee1284PortIO::failure() const {
+    std::string text = failure_;
+    for (const Slot& slot : slots_) {
+        if (!slot.failure.empty()) {
+            text += (text.empty() ? "" : "\r") + slot.failure;
+        }
+    }
+    return text;
 }
 
 void Ieee1284PortIO::shutdown() {
@@ -83,14 +126,15 @@ void Ieee1284PortIO::shutdown() {
         slot = Slot{};
     }
     list_.reset();
+    failure_.clear();
 }
 
 bool Ieee1284PortIO::getPhysLong(std::uint32_t address, std::uint32_t& value) {
     if (list_ == nullptr) {
         return false;
     }
-    const std::uint32_t lpt1 = slots_[0].opened ? slots_[0].base : 0;
-    const std::uint32_t lpt2 = slots_[1].opened ? slots_[1].base : 0;
+    const std::uint32_t lpt1 = slots_[0].base;
+    const std::uint32_t lpt2 = slots_[1].base;
     if (address == kLpt1Entry) {
         value = lpt1 | (lpt2 << 16);
         return true;
@@ -102,27 +146,56 @@ bool Ieee1284PortIO::getPhysLong(std::uint32_t address, std::uint32_t& value) {
     return false;
 }
 
-Ieee1284PortIO::Slot* Ieee1284PortIO::slotAt(std::uint32_t address) {
+Ieee1284PortIO::Slot* Ieee1284PortIO::slotWithBase(std::uint32_t base) {
     for (Slot& slot : slots_) {
-        if (slot.opened && address >= slot.base && address <= slot.base + 2u) {
-            return claim(slot) ? &slot : nullptr;
+        if (slot.port != nullptr && slot.base == base) {
+            return &slot;
         }
     }
     return nullptr;
 }
 
-bool Ieee1284PortIO::claim(Slot& slot) {
-    if (!slot.claimed) {
-        slot.claimed = ieee1284_claim(slot.port) == E1284_OK;
+std::string Ieee1284PortIO::acquire(std::uint32_t base) {
+    Slot* slot = slotWithBase(base);
+    if (slot == nullptr) {
+        return "no parallel port at this address";
     }
-    return slot.claimed;
+    if (!slot->opened) {
+        return slot->failure;
+    }
+    if (!slot->claimed) {
+        errno = 0;
+        if (const int code = ieee1284_claim(slot->port); code != E1284_OK) {
+            return slot->name + ": cannot claim the port: " + ieee1284ErrorText(code);
+        }
+        slot->claimed = true;
+    }
+    return "";
+}
+
+void Ieee1284PortIO::release(std::uint32_t base) {
+    Slot* slot = slotWithBase(base);
+    if (slot != nullptr && slot->claimed) {
+        ieee1284_release(slot->port);
+        slot->claimed = false;
+    }
+}
+
+// Only a claimed port is touched: a port that was not claimed answers nothing.
+Ieee1284PortIO::Slot* Ieee1284PortIO::claimedSlotAt(std::uint32_t address) {
+    for (Slot& slot : slots_) {
+        if (slot.claimed && address >= slot.base && address <= slot.base + 2u) {
+            return &slot;
+        }
+    }
+    return nullptr;
 }
 
 // libieee1284 speaks line levels; the PC registers invert some lines. XOR with
 // S1284_INVERTED (status) and C1284_INVERTED (control) turns one into the other. The
 // direction bit (control bit 5) is not a line: it goes through ieee1284_data_dir.
 std::uint8_t Ieee1284PortIO::getPortVal(std::uint32_t address) {
-    Slot* slot = slotAt(address);
+    Slot* slot = claimedSlotAt(address);
     if (slot == nullptr) {
         return 0xFF; // nothing answers on an unknown address
     }
@@ -139,7 +212,7 @@ std::uint8_t Ieee1284PortIO::getPortVal(std::uint32_t address) {
 }
 
 void Ieee1284PortIO::setPortVal(std::uint32_t address, std::uint8_t value) {
-    Slot* slot = slotAt(address);
+    Slot* slot = claimedSlotAt(address);
     if (slot == nullptr) {
         return;
     }

@@ -1,6 +1,9 @@
 #pragma once
 // Port I/O on Linux through libieee1284: the kernel's parallel ports (ppdev), addressed by
-// the base addresses this adapter reports as the BIOS table entries of LPT1 and LPT2.
+// the base addresses this adapter reports as the BIOS table entries of LPT1 and LPT2. Each
+// port is opened at start-up (so that a missing permission shows early), claimed when the
+// link opens it and released when the link closes it. A port that cannot be opened or
+// claimed says why; it does not make the other port unusable.
 
 #include "link/PortIO.h"
 #include "link/PortMap.h"
@@ -26,21 +29,24 @@ class Ieee1284PortIO final : public PortIO {
     std::uint8_t getPortVal(std::uint32_t address) override;
     void setPortVal(std::uint32_t address, std::uint8_t value) override;
     bool getPhysLong(std::uint32_t address, std::uint32_t& value) override;
+    std::string acquire(std::uint32_t base) override;
+    void release(std::uint32_t base) override;
 
-    std::string failure() const override { return failure_; }
+    std::string failure() const override;
 
   private:
     struct Slot {
         parport* port = nullptr;
-        std::string device;
+        std::string name; // "LPT1 (/dev/parport0)"
         std::uint16_t base = 0;
         bool opened = false;
         bool claimed = false;
         bool reverse = false;
+        std::string failure; // why it could not be opened
     };
-    Slot* slotAt(std::uint32_t address);
-    bool claim(Slot& slot);
-    bool attach(int n, Slot& slot);
+    Slot* slotWithBase(std::uint32_t base);
+    Slot* claimedSlotAt(std::uint32_t address);
+    void attach(int n, Slot& slot);
 
     const PortMap& ports_;
     std::array<Slot, 2> slots_;
@@ -50,5 +56,8 @@ class Ieee1284PortIO final : public PortIO {
     std::unique_ptr<parport_list, PortListDeleter> list_;
     std::string failure_;
 };
+
+// A libieee1284 result code in words (E1284_SYS: the system's errno, read at once).
+std::string ieee1284ErrorText(int code);
 
 } // namespace tessaro::link

@@ -58,9 +58,20 @@ bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
     if (!read || (entry & 0xFFFF) == 0) {
         LptOpen = false;
         LptError = true;
+        OpenFailure = "LPT" + std::to_string(LptNumber) + ": no parallel port at this number";
         ExitLPt();
         return false;
     }
+    // A port another driver or program holds (or one that did not open) ends the opening
+    // at once, with the reason: every register access would fail the same way.
+    if (std::string why = io_.acquire(entry & 0xFFFF); !why.empty()) {
+        LptOpen = false;
+        LptError = true;
+        OpenFailure = std::move(why);
+        feedback_.message(MessageIcon::Critical, OpenFailure);
+        return false;
+    }
+    OpenFailure.clear();
     BaseAddress = static_cast<std::uint16_t>(entry & 0xFFFF);
     ControlImage = io_.getPortVal(BaseAddress + kControlRegister);
     readStatus(); // the first look at the status is not used
@@ -79,6 +90,9 @@ void ParallelWinIO::ExitLPt() {
 }
 
 void ParallelWinIO::CloseLPT() {
+    if (LptOpen) {
+        io_.release(BaseAddress); // the registers stay as they are
+    }
     LptOpen = false;
 }
 

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace tessaro::link {
@@ -27,13 +28,14 @@ class ParallelWinIO {
     bool InitDll();
     void CloseDll();
 
-    // Opens LPT1 or LPT2 at the base address the BIOS table lists for it; any other number,
-    // an unreadable table or an entry of 0 leaves the port closed with LptError set and
-    // reports a port error. Returns LptOpen.
+    // Opens LPT1 or LPT2 at the base address the BIOS table lists for it and takes the port
+    // for this program; any other number, an unreadable table or an entry of 0 leaves the
+    // port closed with LptError set and reports a port error; a port that cannot be taken
+    // reports why (OpenFailure). Returns LptOpen.
     bool OpenLPT(std::uint8_t LptNumber);
     // Reports a port error to the user.
     void ExitLPt();
-    // Marks the port closed; the registers are left as they are.
+    // Marks the port closed and lets others use it; the registers are left as they are.
     void CloseLPT();
 
     // Releases (true) or pulls low (false) the printer's INIT line.
@@ -60,6 +62,7 @@ class ParallelWinIO {
     bool LptError = false;
     bool HandshakeOn = true;
     std::uint8_t ControlImage = 0; // the value last written to the control register
+    std::string OpenFailure;       // why the last OpenLPT failed, naming the port
 
   private:
     using StatusTest = std::function<bool(std::uint8_t status)>;

@@ -16,7 +16,17 @@ class PortIO {
     virtual void setPortVal(std::uint32_t address, std::uint8_t value) = 0;
     // The 32-bit little-endian value at physical address; false when it cannot be read.
     virtual bool getPhysLong(std::uint32_t address, std::uint32_t& value) = 0;
-    // Why initialize() failed, naming the port and the group to join; "" when it did not.
+    // Takes the port at this base address for this program, for as long as it is open:
+    // "" when it may be used, else why not, naming the port ("LPT1 (/dev/parport0): the
+    // port is in use by another driver or program"). A failure is final for this opening.
+    virtual std::string acquire(std::uint32_t base) {
+        (void)base;
+        return {};
+    }
+    // Lets others use the port again.
+    virtual void release(std::uint32_t base) { (void)base; }
+    // Why initialize() failed or a port could not be opened, naming the port and the group
+    // to join; "" when nothing failed.
     virtual std::string failure() const { return {}; }
 };
 

@@ -63,24 +63,39 @@ LptPort PortMap::lpt(int n) const {
         }
         return {*value == "virtual" ? LptPort::Kind::Virtual : LptPort::Kind::Device, *value};
     }
-    const auto index = static_cast<std::size_t>(n - 1);
-    if (index < parallelDevices_.size()) {
-        return {LptPort::Kind::Device, parallelDevices_[index].device};
+    // A device serves one name at most: the names without an override share, in order, the
+    // kernel ports that no override has taken.
+    std::vector<std::string> taken;
+    std::size_t rank = 0;
+    for (int other = 1; other <= kLptPorts; ++other) {
+        if (const auto value = override("LPT" + std::to_string(other))) {
+            if (const auto device = kernelPort(*value)) {
+                taken.push_back(device->device);
+            }
+        } else if (other < n) {
+            ++rank;
+        }
+    }
+    for (const auto& device : parallelDevices_) {
+        if (std::ranges::find(taken, device.device) == taken.end() && rank-- == 0) {
+            return {LptPort::Kind::Device, device.device};
+        }
     }
     return {};
 }
 
-std::optional<ParallelDevice> PortMap::parallelDevice(int n) const {
-    const LptPort port = lpt(n);
-    if (port.kind != LptPort::Kind::Device) {
-        return std::nullopt;
-    }
+std::optional<ParallelDevice> PortMap::kernelPort(const std::string& text) const {
     for (const auto& device : parallelDevices_) {
-        if (device.device == port.device || device.name == port.device) {
+        if (device.device == text || device.name == text) {
             return device;
         }
     }
     return std::nullopt;
+}
+
+std::optional<ParallelDevice> PortMap::parallelDevice(int n) const {
+    const LptPort port = lpt(n);
+    return port.kind == LptPort::Kind::Device ? kernelPort(port.device) : std::nullopt;
 }
 
 std::vector<PortLine> PortMap::lines() const {

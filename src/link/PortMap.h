@@ -2,7 +2,8 @@
 // Which device each of the program's ports stands for: COM1..COM6 and LPT1, LPT2.
 // By default the n-th serial port the system reports and the n-th kernel parallel port;
 // TESSARO_COMn and TESSARO_LPTn override them (a device, or empty for no port; "virtual"
-// for an LPT puts the in-process virtual printer there).
+// for an LPT puts the in-process virtual printer there). A kernel parallel port serves one
+// LPT at most: one an override names is no other LPT's default.
 
 #include <functional>
 #include <optional>
@@ -49,6 +50,8 @@ class PortMap {
 
   private:
     std::optional<std::string> override(const std::string& name) const;
+    // The kernel port with this device path or name ("/dev/parport0", "parport0").
+    std::optional<ParallelDevice> kernelPort(const std::string& text) const;
 
     std::vector<std::string> serialDevices_;
     std::vector<ParallelDevice> parallelDevices_;

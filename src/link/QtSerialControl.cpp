@@ -1,6 +1,11 @@
 #include "link/QtSerialControl.h"
 
 #include <charconv>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tessaro::link {
@@ -68,9 +73,74 @@ std::string QtSerialControl::openFailure() const {
     }
 }
 
+namespace {
+
+// What a close may wait beyond the bytes' own time on the wire.
+constexpr std::chrono::milliseconds kDrainMargin{100};
+constexpr std::chrono::milliseconds kDrainPoll{1};
+
+// Ten bits a byte: start, eight data bits, stop.
+std::chrono::microseconds wireTime(std::size_t bytes, int baud) {
+    return std::chrono::microseconds(baud > 0 ? bytes * 10'000'000ULL / std::size_t(baud) : 0);
+}
+
+} // namespace
+
 void QtSerialControl::close() {
-    if (port_.isOpen()) {
-        port_.close();
+    if (!port_.isOpen()) {
+        return;
+    }
+    drainOutput();
+    closeKeepingSettings();
+}
+
+// Waits until the bytes written have left the device: first Qt's own buffer, then the
+// driver's queue, then the transmitter (tcdrain, only once the queue is empty, so that a
+// line held by flow control cannot block it). Bounded by the bytes' time on the wire plus a
+// margin: a printer that holds the line cannot hang the program.
+void QtSerialControl::drainOutput() {
+    const std::size_t written = std::exchange(unsentBytes_, 0);
+    if (written == 0 && port_.bytesToWrite() == 0) {
+        return;
+    }
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + wireTime(written, baud_) +
+                          std::chrono::duration_cast<Clock::duration>(kDrainMargin);
+    const auto remainingMs = [&] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+            .count();
+    };
+    while (port_.bytesToWrite() > 0 && remainingMs() > 0) {
+        port_.waitForBytesWritten(static_cast<int>(remainingMs()));
+    }
+    const int fd = static_cast<int>(port_.handle());
+    int queued = 0;
+    while (::ioctl(fd, TIOCOUTQ, &queued) == 0 && queued > 0 && Clock::now() < deadline) {
+        std::this_thread::sleep_for(kDrainPoll);
+    }
+    if (queued == 0 && port_.bytesToWrite() == 0) {
+        ::tcdrain(fd);
+    }
+}
+
+// QSerialPort puts back the settings the terminal had before it opened, at once, as it
+// closes. The last bytes must leave at the speed they were written at, and whoever opens
+// the port next sets their own: Qt closes a stand-in (/dev/null put in the descriptor's
+// place), and the terminal itself is let go through a second descriptor, with its
+// exclusive use given up and its settings untouched.
+void QtSerialControl::closeKeepingSettings() {
+    const int fd = static_cast<int>(port_.handle());
+    const int keeper = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    const int standIn = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    const bool swapped = keeper >= 0 && standIn >= 0 && ::dup3(standIn, fd, O_CLOEXEC) == fd;
+    port_.close();
+    if (swapped) {
+        ::ioctl(keeper, TIOCNXCL);
+    }
+    for (const int spare : {keeper, standIn}) {
+        if (spare >= 0) {
+            ::close(spare);
+        }
     }
 }
 
@@ -101,6 +171,7 @@ void QtSerialControl::output(std::string_view bytes) {
     }
     port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
     port_.flush();
+    unsentBytes_ += bytes.size();
 }
 
 std::string QtSerialControl::input() {

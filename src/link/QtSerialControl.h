@@ -5,6 +5,7 @@
 #include "link/SerialControl.h"
 
 #include <QSerialPort>
+#include <cstddef>
 
 namespace tessaro::link {
 
@@ -31,6 +32,8 @@ class QtSerialControl final : public SerialControl {
     std::string describePort() const;
     std::string openFailure() const;
     void pullFromDriver();
+    void drainOutput();
+    void closeKeepingSettings();
     void noteError(QSerialPort::SerialPortError error);
 
     const PortMap& ports_;
@@ -39,6 +42,7 @@ class QtSerialControl final : public SerialControl {
     int baud_ = 9600;
     int handshaking_ = 0;
     int inputLen_ = 100;
+    std::size_t unsentBytes_ = 0; // written since the port opened: what close waits for
     std::string fault_;
 };
 

@@ -15,6 +15,15 @@ int SubCom::ComPortExists(int n) const {
     return !device.empty() && std::filesystem::exists(device, ignored) ? 1 : 0;
 }
 
+std::string SubCom::absentPortReason(bool serial, int n) const {
+    const std::string name = (serial ? "COM" : "LPT") + std::to_string(n);
+    const std::string device = serial ? ports_.comDevice(n) : ports_.lpt(n).device;
+    if (device.empty()) {
+        return name + ": no " + (serial ? "serial" : "parallel") + " port has this number";
+    }
+    return name + " (" + device + "): no such device";
+}
+
 std::string SubCom::OpenCom(int port, std::string_view speed, int handshake) {
     if (serial_.portOpen()) {
         return "";
@@ -39,9 +48,9 @@ std::string SubCom::OpenPort(int port, std::string_view speed, int handshake) {
     if (settings_.PortIsSerial) {
         return OpenCom(port, speed, handshake);
     }
-    parallel_.OpenLPT(static_cast<std::uint8_t>(port));
+    const bool opened = parallel_.OpenLPT(static_cast<std::uint8_t>(port));
     tempo_.Delay(10);
-    return parallel_.PrintOutError() ? "LPT" + std::to_string(port) + ": port not usable" : "";
+    return opened ? "" : parallel_.OpenFailure;
 }
 
 void SubCom::ClosePort(int) {
@@ -100,6 +109,12 @@ std::uint8_t SubCom::ReceiveByte() {
     const std::string bytes = serial_.input();
     serial_.setInputMode(0);
     return bytes.empty() ? 0 : static_cast<std::uint8_t>(bytes.front());
+}
+
+void SubCom::discardInput() {
+    if (settings_.PortIsSerial) {
+        serial_.discardInput();
+    }
 }
 
 void SubCom::reportParallelReadError() {

@@ -27,6 +27,9 @@ class SubCom {
 
     // Nonzero when COM n exists on this machine.
     int ComPortExists(int n) const;
+    // Why COM n or LPT n is not there, naming its device: "COM3 (/dev/ttyUSB7): no such
+    // device", "LPT2: no parallel port has this number".
+    std::string absentPortReason(bool serial, int n) const;
     // Opens COM port at speed ("9600") with handshake (1 XON/XOFF, 2 hardware). An open port
     // keeps its settings until closed. Returns "" when open, else why it is not.
     std::string OpenCom(int port, std::string_view speed, int handshake);
@@ -41,6 +44,9 @@ class SubCom {
     std::string ReceiveString();
     // A one-byte reply; 0 when nothing came over serial.
     std::uint8_t ReceiveByte();
+    // Drops whatever a serial printer sent before: a late answer to an earlier request must
+    // not be read as the answer to the next one. A parallel printer answers only when asked.
+    void discardInput();
 
     LinkSettings& settings() { return settings_; }
     SerialControl& serial() { return serial_; }

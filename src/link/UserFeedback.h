@@ -18,6 +18,9 @@ class UserFeedback {
     // A modal message with an OK button; lines are joined by CR or CR LF.
     virtual void message(MessageIcon icon, std::string_view text,
                          std::string_view title = kProgramTitle) = 0;
+    // A message that refuses or warns, whatever its icon: the window shows it as any other,
+    // the command line on its error stream.
+    virtual void warn(MessageIcon icon, std::string_view text) { message(icon, text); }
     // A modal question with Yes and No; true for Yes.
     virtual bool ask(std::string_view text) = 0;
     // Replaces every panel of the status bar.
@@ -29,6 +32,8 @@ class UserFeedback {
     virtual void enablePrinterCommands(bool enabled) = 0;
     // The detection result line of the port selection window.
     virtual void setDetectionResult(std::string_view text) = 0;
+    // The same line while the automatic search runs: what it is trying now.
+    virtual void setDetectionProgress(std::string_view text) { setDetectionResult(text); }
 };
 
 } // namespace tessaro::link

@@ -87,6 +87,7 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts
                      link::UserFeedback& feedback, const std::function<void()>& closeWindow) {
     facts.PrinterFound = true;
     feedback.enablePrinterCommands(true);
+    link.discardInput();
     link.SendString(kChipsetQuery);
     facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
     const link::LinkSettings& settings = link.settings();
@@ -113,6 +114,7 @@ void GetIdentity(link::SubCom& link, PrinterFacts& facts) {
     link.SendString(kIdentityRequest);
     const std::string reply = link.ReceiveString();
     facts.PrinterIdentity = reply.empty() ? reply : reply.substr(0, reply.size() - 1);
+    link.discardInput();
     link.SendString(kChipsetQuery);
     facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
 }

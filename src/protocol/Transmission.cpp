@@ -38,8 +38,7 @@ bool Transmission::SendParameters(bool sendAll) {
     success_ = true;
     feedback_.setBusy(true);
     if (!facts_.PrinterFound) {
-        feedback_.message(MessageIcon::Information,
-                          "Need a Printer Connected\rDetect Printer Please");
+        feedback_.warn(MessageIcon::Information, "Need a Printer Connected\rDetect Printer Please");
         feedback_.setBusy(false);
         return false;
     }
@@ -84,7 +83,7 @@ bool Transmission::sendCommands(bool sendAll) {
 bool Transmission::sendSerialSpeed(const PlannedCommand& command) {
     feedback_.setPanelText(kStatusPanel, command.row->statusText);
     if (command.serial->refusal != SpeedRefusal::None) {
-        feedback_.message(MessageIcon::Information, refusalMessage(command.serial->refusal));
+        feedback_.warn(MessageIcon::Information, refusalMessage(command.serial->refusal));
     }
     if (command.bytes.empty()) {
         return true; // the current speed has no code for this chipset: GS B is left out
@@ -119,17 +118,22 @@ bool Transmission::saveOverSerial() {
     feedback_.setPanelText(kStatusPanel, "Saving parameters");
     link::SerialControl& serial = link_.serial();
     serial.setInputMode(1);
+    serial.discardInput(); // only the answer to ESC s may count
     link_.SendString(kSaveCommand);
     link_.timing().Delay(500);
+    // A port that went away shows at the first read from it: ask first, then judge.
+    const int waiting = serial.inBufferCount();
     if (linkLost()) {
         return false;
     }
-    if (serial.inBufferCount() == 0) {
+    if (waiting == 0) {
         fail(kSaveFailedMessageB);
         return false;
     }
+    // The printer answers in order: when a late answer to an earlier request came in the
+    // same wait, the answer to ESC s is the byte that came last.
     const std::string reply = serial.input().substr(0, 100);
-    if (reply.empty() || reply.front() != '\0') {
+    if (reply.empty() || reply.back() != '\0') {
         fail(kSaveFailedMessageA);
     }
     return success_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace tessaro::sim {
 namespace {
@@ -42,6 +43,7 @@ void VirtualSerialControl::setInUse(int port, bool inUse) {
 void VirtualSerialControl::unplug() {
     unplugged_ = true;
     if (onPrinter()) {
+        faultUnseen_ = true;
         open_ = false;
         received_.clear();
     }
@@ -120,7 +122,14 @@ void VirtualSerialControl::output(std::string_view bytes) {
     }
 }
 
+std::string VirtualSerialControl::takeFault() {
+    return std::exchange(fault_, std::string{});
+}
+
 void VirtualSerialControl::pull() {
+    if (std::exchange(faultUnseen_, false)) {
+        fault_ = name() + ": the device was disconnected";
+    }
     if (onPrinter()) {
         const std::size_t room = kReceiveCapacity - received_.size();
         received_ += printer_.takeReplyAt(std::min(room, printer_.replyReady()), openBaud_);

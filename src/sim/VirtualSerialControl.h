@@ -31,8 +31,10 @@ class VirtualSerialControl final : public link::SerialControl {
 
     void addSilentPort(int port);        // a port with nothing attached
     void setInUse(int port, bool inUse); // another program holds it
-    void unplug();                       // the printer's adapter vanishes
-    void plugIn();                       // and comes back
+    // The printer's adapter vanishes. As with a real port, the program learns it at its next
+    // read from the driver (takeFault), not at once.
+    void unplug();
+    void plugIn(); // and comes back
 
     const std::vector<Session>& sessions() const { return sessions_; }
     std::vector<std::string> written() const;        // one string per opening
@@ -51,6 +53,7 @@ class VirtualSerialControl final : public link::SerialControl {
     void output(std::string_view bytes) override;
     std::string input() override;
     bool waitForInput(int ms) override;
+    std::string takeFault() override;
 
   private:
     std::string name() const;
@@ -64,6 +67,8 @@ class VirtualSerialControl final : public link::SerialControl {
     std::set<int> silentPorts_;
     std::set<int> inUse_;
     bool unplugged_ = false;
+    bool faultUnseen_ = false; // unplugged while open, not yet met by a read
+    std::string fault_;
 
     int port_ = 1;
     std::string settings_ = "9600,N,8,1";

@@ -1,6 +1,9 @@
 #include "workspace/AtomicFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -44,6 +47,53 @@ bool writeAll(int fd, std::string_view content) {
     return true;
 }
 
+// Our temporary files are ".NAME.XXXXXX" beside the file NAME.
+constexpr std::size_t kUniqueLength = 6;
+constexpr auto kLeftoverAge = std::chrono::minutes(1);
+
+bool isOurTemporary(const std::string& name, const std::string& target) {
+    if (name.size() < kUniqueLength + 3 || name.front() != '.' ||
+        name[name.size() - kUniqueLength - 1] != '.') {
+        return false;
+    }
+    const std::string base = name.substr(1, name.size() - kUniqueLength - 2);
+    auto lower = base;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const bool alnum = std::all_of(name.end() - kUniqueLength, name.end(),
+                                   [](unsigned char c) { return std::isalnum(c) != 0; });
+    return alnum && (base == target || lower.ends_with(".pcf"));
+}
+
+// A save killed half-way leaves its temporary file behind: the next save into the folder
+// removes those of our own naming (profiles, or this very file) that are ours and older
+// than a minute, so that no save still under way elsewhere loses its file.
+void removeLeftovers(const std::filesystem::path& dir, const std::string& target) {
+    std::error_code ec;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        struct stat st {};
+        if (!isOurTemporary(name, target) || ::lstat(it->path().c_str(), &st) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+            continue;
+        }
+        std::error_code timeError;
+        const auto written = std::filesystem::last_write_time(it->path(), timeError);
+        if (!timeError && now - written > kLeftoverAge) {
+            ::unlink(it->path().c_str());
+        }
+    }
+}
+
+// The rename is only durable once the folder that holds the name is on disk too.
+void syncFolder(const std::filesystem::path& dir) {
+    FileDescriptor folder(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() >= 0) {
+        ::fsync(folder.get());
+    }
+}
+
 mode_t modeFor(const std::filesystem::path& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
@@ -59,7 +109,8 @@ mode_t modeFor(const std::filesystem::path& path) {
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
     const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
     std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
-    FileDescriptor fd(::mkstemp(temp.data()));
+    removeLeftovers(dir, path.filename().string());
+    FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
     if (fd.get() < 0) {
         return failure(path, errno);
     }
@@ -76,6 +127,7 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
         ::unlink(temp.c_str());
         return failure(path, error);
     }
+    syncFolder(dir);
     return "";
 }
 

@@ -19,6 +19,8 @@ struct LoadReport {
     std::string error;                // "<path>: <reason>" when not Loaded
     std::vector<std::string> skipped; // the keys left out for a bad value, as "key=value"
     std::string warning;              // one message naming the file and every skipped key
+    bool empty = false;               // the file holds nothing but blanks and line ends
+    bool profileSections = false;     // it has a header of at least one profile section
 };
 
 // Runs the factory reload, then applies the keys of the file at path through the controls'
@@ -33,7 +35,8 @@ struct SaveReport {
         Failed,   // the file could not be written: the old file is untouched
     };
     Status status = Status::Saved;
-    std::string message; // ReadOnly: path + " is read only !"; Failed: "<path>: <reason>"
+    std::string message;  // ReadOnly: path + " is read only !"; Failed: "<path>: <reason>"
+    bool removed = false; // Empty: an old file was there and has been deleted
     bool ok() const { return status == Status::Saved || status == Status::Empty; }
 };
 

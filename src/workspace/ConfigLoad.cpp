@@ -7,6 +7,7 @@
 #include "workspace/TextFile.h"
 #include "workspace/ValueText.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -39,6 +40,16 @@ std::vector<IniKeyRef> wantedKeys() {
         }
     }
     return wanted;
+}
+
+std::vector<std::string_view> profileSections() {
+    std::vector<std::string_view> sections;
+    for (const ProfileRow& row : profileRows()) {
+        if (std::ranges::find(sections, row.section) == sections.end()) {
+            sections.push_back(row.section);
+        }
+    }
+    return sections;
 }
 
 class Loader {
@@ -112,6 +123,7 @@ class Loader {
         const std::size_t first = cursor_;
         cursor_ += keys.size();
         if (values_[first].empty()) {
+            skipWithoutHeight1(keys, first);
             return;
         }
         if (!parseTruth(values_[first])) {
@@ -141,6 +153,16 @@ class Loader {
             const ControlId id = controlId(key);
             if (selected[static_cast<std::size_t>(control(id).group)] == id) {
                 workspace_.selectOption(id);
+            }
+        }
+    }
+
+    // The other print-mode keys mean nothing without height1: name each one given.
+    void skipWithoutHeight1(std::span<const std::string_view> keys, std::size_t first) {
+        for (std::size_t k = 1; k < keys.size(); ++k) {
+            if (const std::string& text = values_[first + k]; !text.empty()) {
+                report_.skipped.push_back(std::string(keys[k]) + "=" + printable(text) + " (" +
+                                          std::string(keys[0]) + " is missing)");
             }
         }
     }
@@ -183,8 +205,11 @@ LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path) {
         report.status = LoadReport::Status::Missing;
         report.error = file.error;
     } else {
+        const std::string text = profileBytes(std::move(file.text));
+        report.empty = text.find_first_not_of(" \t\r\n") == std::string::npos;
+        report.profileSections = hasIniSection(text, profileSections());
         const auto wanted = wantedKeys();
-        Loader(workspace, readIniKeys(file.text, wanted), report).applyAll();
+        Loader(workspace, readIniKeys(text, wanted), report).applyAll();
         report.warning = warningFor(path, report.skipped);
     }
     nameAfterFile(workspace, path);

@@ -58,7 +58,14 @@ SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& 
     if (exists && isReadOnly(st, path)) {
         return {SaveReport::Status::ReadOnly, path.string() + " is read only !"};
     }
-    // Through a symbolic link the file it points to is replaced, not the link.
+    // Through a symbolic link the file it points to is replaced, not the link; but not when
+    // the link and the file belong to different users (a link planted by one user must not
+    // make another overwrite their own files).
+    struct stat link {};
+    if (exists && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
+        link.st_uid != st.st_uid) {
+        return failed(path, "a symbolic link to a file of another user; not followed");
+    }
     std::error_code ec;
     const auto target = exists ? std::filesystem::canonical(path, ec) : path;
     const std::string content = profileText(workspace);
@@ -67,6 +74,7 @@ SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& 
         if (exists && ::unlink(ec ? path.c_str() : target.c_str()) != 0) {
             return failed(path, std::strerror(errno));
         }
+        report.removed = exists;
     } else if (auto error = writeFileAtomically(ec ? path : target, content); !error.empty()) {
         return {SaveReport::Status::Failed, std::move(error)};
     }

@@ -53,27 +53,32 @@ std::string sliderCaption(const ControlSpec& slider, int v, bool continuousPaper
     return caption;
 }
 
-ArgumentBytes sliderArguments(const ControlSpec& slider, int v, bool continuousPaper) {
+ArgumentValue sliderArgumentValue(const ControlSpec& slider, int v, bool continuousPaper) {
     switch (slider.rule) {
     case ArgRule::Intensity:
-        return oneByte((v + 60) * 128 / 60);
+        return {(v + 60) * 128 / 60, 1};
     case ArgRule::Accel:
-        return oneByte((100 - v) * 255 / 100);
+        return {(100 - v) * 255 / 100, 1};
     case ArgRule::Pause:
-        return oneByte(2 * v);
+        return {2 * v, 1};
     case ArgRule::Period:
-        return twoBytes(periodOf(v));
+        return {periodOf(v), 2};
     case ArgRule::Dots:
-        return twoBytes(v);
+        return {v, 2};
     case ArgRule::LengthMm:
-        return twoBytes(8 * v);
+        return {8 * v, 2};
     case ArgRule::TopOfForm:
-        return twoBytes(v < 0 ? v + 65536 : v);
+        return {v < 0 ? v + 65536 : v, 2};
     case ArgRule::MarkLength:
-        return oneByte(continuousPaper ? 0 : v);
+        return {continuousPaper ? 0 : v, 1};
     default:
-        return oneByte(v);
+        return {v, 1};
     }
+}
+
+ArgumentBytes sliderArguments(const ControlSpec& slider, int v, bool continuousPaper) {
+    const ArgumentValue argument = sliderArgumentValue(slider, v, continuousPaper);
+    return argument.bytes == 2 ? twoBytes(argument.value) : oneByte(argument.value);
 }
 
 } // namespace tessaro::workspace

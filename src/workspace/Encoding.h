@@ -24,6 +24,14 @@ ArgumentBytes twoBytes(int u); // u = 256 n1 + n2
 // depends on the continuous-paper check box.
 std::string sliderCaption(const ControlSpec& slider, int v, bool continuousPaper = false);
 
+// The number a slider at value v sends, and in how many bytes (1, or 2 high byte first).
+struct ArgumentValue {
+    int value = 0;
+    int bytes = 1;
+    bool fits() const { return value >= 0 && value < (bytes == 2 ? 0x10000 : 0x100); }
+};
+ArgumentValue sliderArgumentValue(const ControlSpec& slider, int v, bool continuousPaper = false);
+
 // Argument bytes of a slider at value v (sliders only; lists and options hold components).
 ArgumentBytes sliderArguments(const ControlSpec& slider, int v, bool continuousPaper = false);
 

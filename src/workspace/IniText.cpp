@@ -167,6 +167,39 @@ std::vector<std::string> readIniKeys(std::string_view text, std::span<const IniK
     return results;
 }
 
+bool hasIniSection(std::string_view text, std::span<const std::string_view> sections) {
+    LineReader lines(text);
+    std::string_view raw;
+    while (lines.next(raw)) {
+        const IniLine line = parseLine(raw);
+        if (line.kind == LineKind::Section &&
+            std::ranges::any_of(sections, [&](auto name) { return sameName(line.name, name); })) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string profileBytes(std::string text) {
+    const bool little = text.starts_with("\xFF\xFE");
+    const bool big = text.starts_with("\xFE\xFF");
+    if (!little && !big) {
+        return text;
+    }
+    std::string bytes;
+    bytes.reserve(text.size() / 2);
+    for (std::size_t i = 2; i + 1 < text.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(text[i]);
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        const unsigned unit = little ? first | (second << 8) : (first << 8) | second;
+        bytes += unit < 0x100 ? static_cast<char>(unit) : '?';
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < text.size()) {
+            i += 2; // the low half of a surrogate pair: one character, one '?'
+        }
+    }
+    return bytes;
+}
+
 std::string readIniKey(std::string_view text, std::string_view section, std::string_view key) {
     const IniKeyRef wanted[] = {{std::string(section), std::string(key)}};
     return std::move(readIniKeys(text, wanted).front());

@@ -36,6 +36,14 @@ std::vector<std::string> readIniKeys(std::string_view text, std::span<const IniK
 
 std::string readIniKey(std::string_view text, std::string_view section, std::string_view key);
 
+// Whether the text has a header of any of these sections (names compared as reading does).
+bool hasIniSection(std::string_view text, std::span<const std::string_view> sections);
+
+// Profile text saved as UTF-16 with its byte order mark (as Windows editors save "Unicode"),
+// turned into the 8-bit text the reader works on: each character below 256 becomes that
+// byte, any other becomes '?'. Any other text comes back as it is.
+std::string profileBytes(std::string text);
+
 // The whole new text after writing key=value into the section:
 // - an existing key (the one reading finds) has its line replaced by "name=value", keeping
 //   the name as the file spells it;

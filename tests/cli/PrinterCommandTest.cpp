@@ -4,8 +4,11 @@
 #include "cli/CliRunner.h"
 #include "support/SimProcess.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <unistd.h>
 
 namespace tessaro::test {
 namespace {
@@ -21,6 +24,11 @@ class PrinterCommandTest : public ::testing::Test {
         sim = std::make_unique<SimProcess>(options);
         device = sim->device();
         ASSERT_FALSE(device.empty());
+    }
+    // The printer's terminal as COM1, and no other port.
+    std::vector<std::string> onlyCom1() const {
+        return {"TESSARO_COM1=" + device, "TESSARO_COM2=", "TESSARO_COM3=", "TESSARO_COM4=",
+                "TESSARO_COM5=",          "TESSARO_COM6=", "TESSARO_LPT1=", "TESSARO_LPT2="};
     }
     std::string pcf(const std::string& content) const {
         return dir.write("job.pcf", content).string();
@@ -44,20 +52,25 @@ TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
     const auto absent = runCli({"detect", "--port", "COM3"}, {"TESSARO_COM3="});
     EXPECT_EQ(absent.status, 1);
     EXPECT_EQ(absent.out, "");
-    EXPECT_EQ(absent.err, "This port does not exist\n");
+    EXPECT_EQ(absent.err, "This port does not exist\nCOM3: no serial port has this number\n");
 }
 
 TEST_F(PrinterCommandTest, AutomaticSearchFindsThePrinterAtItsSpeed) {
     start({"--speed", "57600"});
-    const auto r = runCli({"detect", "--auto"},
-                          {"TESSARO_COM1=" + device, "TESSARO_COM2=", "TESSARO_COM3=",
-                           "TESSARO_COM4=", "TESSARO_COM5=", "TESSARO_COM6=", "TESSARO_LPT1=",
-                           "TESSARO_LPT2="});
+    const auto r = runCli({"detect", "--auto"}, onlyCom1());
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_THAT(r.out, StartsWith("R62 VIRTUAL PRN found on COM 1 at 57600 bauds\n"));
     EXPECT_THAT(r.err, HasSubstr("Trying to wake-up the printer\n"
                                  "Attempting to contact printer on COM 1 at 115200 bauds.\n"
                                  "Attempting to contact printer on COM 1 at 57600 bauds.\n"));
+}
+
+TEST_F(PrinterCommandTest, TheWakeUpByteLeavesAt57600WhateverTheLineHadBefore) {
+    start(); // the terminal starts at the printer's 9600
+    const auto r = runCli({"detect", "--auto"}, onlyCom1());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, StartsWith("R62 VIRTUAL PRN found on COM 1 at 9600 bauds\n"));
+    EXPECT_TRUE(sim->waitFor("(1 bytes at 57600 bit/s not heard", 2s)) << sim->output();
 }
 
 TEST_F(PrinterCommandTest, SendStoresTheFileAndFollowsASpeedChange) {
@@ -77,6 +90,34 @@ TEST_F(PrinterCommandTest, SendStoresTheFileAndFollowsASpeedChange) {
     EXPECT_THAT(log, HasSubstr("ESC s  save -> 00"));
     // The printer now runs at 19200.
     EXPECT_EQ(runCli({"detect", "--port", device, "--speed", "19200"}).status, 0);
+}
+
+TEST_F(PrinterCommandTest, ALateAnswerIsNotReadAsTheAnswerToALaterRequest) {
+    for (const char* delay : {"60", "200"}) {
+        start({"--reply-delay", delay});
+        const auto r =
+            runCli({"send", pcf("[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n"), "--port",
+                    device, "--yes"});
+        EXPECT_EQ(r.status, 0) << delay << " ms: " << r.err;
+        EXPECT_THAT(r.out, HasSubstr("Saving Sequence Successful !\n")) << delay << " ms";
+        EXPECT_EQ(r.err, "") << delay << " ms";
+        EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", 2s)) << delay << " ms";
+    }
+}
+
+TEST_F(PrinterCommandTest, StatusIgnoresAByteLeftFromAnEarlierExchange) {
+    start({"--reply-delay", "450"});
+    // The identity comes too late for the detection and waits in the line.
+    EXPECT_EQ(runCli({"detect", "--port", device}).status, 1);
+    const int line = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(line, 0);
+    pollfd waiting{line, POLLIN, 0};
+    EXPECT_EQ(::poll(&waiting, 1, 2000), 1);
+    ::close(line);
+    const auto r = runCli({"status", "--port", device});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "  | °C Head OK | Head Down | Paper | Vbat Ok | Ready | ON Line | Mark OK | "
+                     "Cutter OK |  \n");
 }
 
 TEST_F(PrinterCommandTest, SendRefusesWithoutConfirmation) {

@@ -2,6 +2,7 @@
 
 #include "cli/CliRunner.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace tessaro::test {
@@ -148,8 +149,13 @@ TEST(ShowBytes, RefusedSpeedKeepsTheCurrentPortSpeed) {
     EXPECT_NE(r33.err.find("38400 or 115200 bauds"), std::string::npos);
     EXPECT_EQ(r33.out, "1D 42 85\n1B 73\n");
     // A current speed without a code either: GS B is left out rather than guessed.
-    const auto none = showBytes({"--port-speed", "300", "--set", "serialspeed=5"});
+    const auto none = showBytes({"--port-speed", "28800", "--set", "serialspeed=5"});
     EXPECT_EQ(none.out, "1B 73\n");
+    // A speed no printer knows is refused in the program's words.
+    const auto zero = showBytes({"--port-speed", "0"});
+    EXPECT_EQ(zero.status, 2);
+    EXPECT_THAT(zero.err, ::testing::HasSubstr("0 is not a serial speed: use 1200, 2400, 4800, "
+                                               "9600, 19200, 28800, 38400, 57600 or 115200"));
 }
 
 } // namespace

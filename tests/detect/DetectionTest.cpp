@@ -63,8 +63,11 @@ TEST_F(DetectionTest, RefusedClicksSayWhy) {
     for (const auto& m : rig.feedback.messages) {
         texts.push_back(m.text);
     }
-    EXPECT_THAT(texts, ElementsAre("You must select a serial port", "This port does not exist",
-                                   "You must select a parallel port", "This port does not exist"));
+    EXPECT_THAT(texts,
+                ElementsAre("You must select a serial port",
+                            "This port does not exist\rCOM5: no serial port has this number",
+                            "You must select a parallel port",
+                            "This port does not exist\rLPT2: no parallel port has this number"));
     EXPECT_FALSE(rig.settings.PortIsSerial);
 }
 

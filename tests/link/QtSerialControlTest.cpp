@@ -11,7 +11,10 @@
 #include "support/SimProcess.h"
 
 #include <QCoreApplication>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace tessaro::link {
 namespace {
@@ -69,6 +72,53 @@ TEST(QtSerialControl, TalksToThePrinterProcessAtItsSpeedOnly) {
     link.SendString("\x1BI");
     EXPECT_FALSE(real.serial.waitForInput(300)); // the printer does not hear 19200
     link.ClosePort();
+}
+
+// A terminal of the test's own: the master end reads what the program wrote, a second
+// descriptor on the slave reads the line speed as the far end would see it.
+struct OwnTerminal {
+    OwnTerminal() {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ::grantpt(master);
+        ::unlockpt(master);
+        path = ::ptsname(master);
+        slave = ::open(path.c_str(), O_RDWR | O_NOCTTY);
+        termios t{};
+        ::tcgetattr(slave, &t);
+        ::cfmakeraw(&t);
+        ::cfsetspeed(&t, B9600);
+        ::tcsetattr(slave, TCSANOW, &t);
+    }
+    ~OwnTerminal() {
+        ::close(slave);
+        ::close(master);
+    }
+    speed_t speed() const {
+        termios t{};
+        ::tcgetattr(slave, &t);
+        return ::cfgetospeed(&t);
+    }
+    int master = -1;
+    int slave = -1;
+    std::string path;
+};
+
+TEST(QtSerialControl, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
+    OwnTerminal terminal;
+    RealSerialLink real(terminal.path);
+    ASSERT_EQ(real.link.OpenCom(1, "57600", 0), "");
+    EXPECT_EQ(terminal.speed(), speed_t(B57600));
+    real.serial.output(std::string(1, '\0'));
+    real.link.CloseCom();
+    // Closed without putting back the 9600 the terminal had before: the byte still waiting
+    // in the line is read at 57600, and the next opener sets its own speed.
+    EXPECT_EQ(terminal.speed(), speed_t(B57600));
+    char byte = 'x';
+    EXPECT_EQ(::read(terminal.master, &byte, 1), 1);
+    EXPECT_EQ(byte, '\0');
+    ASSERT_EQ(real.link.OpenCom(1, "19200", 0), "");
+    real.link.CloseCom(); // nothing written: nothing to wait for
+    EXPECT_EQ(terminal.speed(), speed_t(B19200));
 }
 
 TEST(QtSerialControl, OpenFailuresNameThePortAndTheReason) {

@@ -134,6 +134,12 @@ TEST_F(TransmissionTest, UnpluggedAdapterEndsTheRunAsAFailure) {
     EXPECT_THAT(messages(), ::testing::Not(Contains("Saving Sequence Successful !")));
 }
 
+TEST_F(TransmissionTest, APrinterGoneDuringTheSavingWaitIsNotBlamedOnItsFirmware) {
+    rig.clock.at(rig.clock.now() + std::chrono::milliseconds(300), [this] { rig.serial.unplug(); });
+    EXPECT_FALSE(send());
+    EXPECT_THAT(messages(), ElementsAre("COM1: the device was disconnected"));
+}
+
 TEST(SaveReply, NonZeroOrMissingIsAFailureNeverSaved) {
     struct Case {
         int reply;

@@ -6,6 +6,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace tessaro::workspace {
 namespace {
@@ -188,6 +189,65 @@ TEST_F(ConfigFileTest, SaveReplacesTheFileThroughALinkAndKeepsItsMode) {
     EXPECT_EQ(std::filesystem::status(real).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);
+}
+
+TEST_F(ConfigFileTest, ProfilesSavedAsUtf16LoadAsAnyOther) {
+    const std::string text = "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n";
+    std::string little = "\xFF\xFE", big = "\xFE\xFF";
+    for (const char c : text) {
+        little += {c, '\0'};
+        big += {'\0', c};
+    }
+    for (const auto& [name, content] : {std::pair{"le.pcf", little}, std::pair{"be.pcf", big}}) {
+        const LoadReport report = load(name, content);
+        EXPECT_TRUE(report.profileSections) << name;
+        EXPECT_TRUE(report.skipped.empty()) << name;
+        EXPECT_EQ(ws.value(id("SliderMaxcurrent")), 9) << name;
+    }
+}
+
+TEST_F(ConfigFileTest, PrintModeKeysWithoutHeight1AreNamedInTheWarning) {
+    const LoadReport report =
+        load("mode.pcf", "[Text and general commands]\r\nheight2=True\r\nunderyes=True\r\n");
+    EXPECT_THAT(report.skipped, ElementsAre("height2=True (height1 is missing)",
+                                            "underyes=True (height1 is missing)"));
+    EXPECT_THAT(report.warning, HasSubstr("height2=True"));
+    EXPECT_NE(ws.value(id("height1")), 0); // the factory print mode stays
+}
+
+TEST_F(ConfigFileTest, AFileWithoutProfileSectionsIsToldApart) {
+    EXPECT_FALSE(load("random.pcf", std::string("\x01\x9A[x]\xFF=\n", 8)).profileSections);
+    EXPECT_TRUE(load("empty.pcf", " \r\n").empty);
+    EXPECT_TRUE(load("case.pcf", "[text AND general commands]\r\n").profileSections);
+}
+
+TEST_F(ConfigFileTest, SaveDoesNotFollowALinkOwnedByAnotherUser) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "giving a link to another user needs root";
+    }
+    const auto real = dir.write("victim.pcf", "keep\r\n");
+    const auto link = dir / "planted.pcf";
+    std::filesystem::create_symlink(real, link);
+    ASSERT_EQ(::lchown(link.c_str(), 65534, 65534), 0);
+    ws.setContinuousPaper(true);
+    const SaveReport report = Save_ConfigToFile(ws, link);
+    EXPECT_EQ(report.status, SaveReport::Status::Failed);
+    EXPECT_THAT(report.message, HasSubstr("another user"));
+    EXPECT_EQ(readFile(real), "keep\r\n");
+}
+
+TEST_F(ConfigFileTest, SaveRemovesItsOwnStaleTemporaryFilesOnly) {
+    const auto stale = dir.write(".job.pcf.Ab12Cd", "half");
+    const auto fresh = dir.write(".job.pcf.Zz99Yy", "under way");
+    const auto foreign = dir.write(".bashrc.Ab12Cd", "not ours");
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5);
+    std::filesystem::last_write_time(stale, old);
+    std::filesystem::last_write_time(foreign, old);
+    ws.setContinuousPaper(true);
+    ASSERT_TRUE(Save_ConfigToFile(ws, dir / "job.pcf").ok());
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(fresh));
+    EXPECT_TRUE(std::filesystem::exists(foreign));
 }
 
 } // namespace

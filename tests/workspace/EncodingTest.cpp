@@ -46,14 +46,17 @@ TEST(SliderCaption, LabelNumberAndUnit) {
 }
 
 TEST(SliderArguments, EveryPositionInRangeFitsItsBytes) {
-    // A byte that does not fit would trip the encoder's checks; walk every position.
+    // Walk every position, with and without continuous paper: each number fits its bytes.
     for (const ControlSpec& def : controls()) {
         if (def.kind != ControlKind::Slider) {
             continue;
         }
         for (int v = def.min; v <= def.max; ++v) {
-            const ArgumentBytes a = sliderArguments(def, v);
-            ASSERT_TRUE(a.size == 1 || a.size == 2) << def.key;
+            for (const bool continuous : {false, true}) {
+                const ArgumentValue a = sliderArgumentValue(def, v, continuous);
+                ASSERT_TRUE(a.fits()) << def.key << " at " << v << " sends " << a.value;
+                EXPECT_EQ(sliderArguments(def, v, continuous).size, a.bytes);
+            }
         }
     }
     const auto& accel = control(controlId("SlidAccel"));

@@ -1,0 +1,112 @@
+// What tessaro-cli says, and where: results and steps on stdout, every warning, refusal and
+// failure once on stderr, device and file text never raw on the terminal, output that could
+// not be written never reported as done.
+
+#include "cli/CliRunner.h"
+#include "support/SimProcess.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessaro::test {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+const std::vector<std::string> kNoPorts{
+    "TESSARO_COM1=", "TESSARO_COM2=", "TESSARO_COM3=", "TESSARO_COM4=",
+    "TESSARO_COM5=", "TESSARO_COM6=", "TESSARO_LPT1=", "TESSARO_LPT2="};
+
+TEST(Output, ASpeedRefusalIsAWarningOnStderrOnce) {
+    SimProcess sim({"--chipset", "3.3", "--time-limit", "60"});
+    const std::string device = sim.device();
+    TempDir dir;
+    const auto file = dir.write("fast.pcf", "[Setup and hardware control]\r\nserialspeed=6\r\n"
+                                            "serialhandshake=1\r\nirda=0\r\n");
+    const auto r = runCli({"send", file.string(), "--port", device, "--yes"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(count(r.err, "It is not possible to configure the baudrate at 38400"), 1u);
+    EXPECT_THAT(r.out, Not(HasSubstr("It is not possible")));
+    EXPECT_THAT(r.out, HasSubstr("Saving Sequence Successful !\n"));
+}
+
+TEST(Output, ResultsAndFailuresEachHaveOneStream) {
+    const auto none = runCli({"detect", "--auto"}, kNoPorts);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "No printer found\n");
+    EXPECT_THAT(none.err, Not(HasSubstr("No printer found")));
+    EXPECT_THAT(none.err, HasSubstr("Trying to wake-up the printer\n"));
+
+    const auto gone = runCli({"detect", "--port", "/nonexistent/ttyUSB7"});
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_EQ(gone.out, "");
+    EXPECT_EQ(gone.err, "This port does not exist\nCOM1 (/nonexistent/ttyUSB7): no such device\n");
+}
+
+TEST(Output, DeviceAndFileTextIsShownEscaped) {
+    SimProcess sim({"--identity", "R62 \x1b]0;owned\x07\x1b[2J", "--time-limit", "60"});
+    const auto r = runCli({"detect", "--port", sim.device()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("R62 \\x1b]0;owned\\x07\\x1b[ found on COM 1"));
+    EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
+
+    const auto set = runCli({"show", "--set", "SliderMaxcurrent=\x1b[31m9"});
+    EXPECT_EQ(set.status, 2);
+    EXPECT_THAT(set.err, HasSubstr("\\x1b[31m9"));
+    EXPECT_EQ(set.err.find('\x1b'), std::string::npos);
+}
+
+TEST(Output, OutputThatCannotBeWrittenIsAFailure) {
+    TempDir dir;
+    const std::string command = shellQuote(TESSARO_CLI_PATH) + " show --bytes >/dev/full 2>" +
+                                shellQuote((dir / "err").string());
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 2);
+    EXPECT_THAT(readFile(dir / "err"), HasSubstr("No space left on device"));
+}
+
+TEST(Output, SendRefusesAFileThatIsNoProfile) {
+    SimProcess sim({"--time-limit", "60"});
+    const std::string device = sim.device();
+    TempDir dir;
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) {
+        noise += static_cast<char>((i * 7919 + 13) % 256);
+    }
+    const auto file = dir.write("noise.pcf", noise);
+    const auto r = runCli({"send", file.string(), "--port", device, "--yes"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr(file.string() + ": not a profile"));
+    EXPECT_EQ(r.out, "");
+    // An empty file is the factory settings, and is sent.
+    const auto empty =
+        runCli({"send", dir.write("empty.pcf", "").string(), "--port", device, "--yes"});
+    EXPECT_EQ(empty.status, 0) << empty.err;
+    EXPECT_TRUE(sim.waitFor("ESC s  save -> 00", 2s));
+}
+
+TEST(Output, SavingNothingSaysWhichFileWasRemoved) {
+    TempDir dir;
+    const auto file =
+        dir.write("job.pcf", "[Text and general commands]\r\nSliderLinespacing=4\r\n");
+    const auto r = runCli({"show", "--save", file.string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, file.string() +
+                         " was removed: no parameter is modified, and the factory settings need "
+                         "no file\n");
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+} // namespace
+} // namespace tessaro::test
