@@ -4,6 +4,9 @@
 #include "link/VirtualClock.h"
 #include "sim/PrinterModel.h"
 #include "sim/VirtualParallelPort.h"
+#include "sim/VirtualPrinterOptions.h"
+
+#include <cstdlib>
 
 namespace tessaro::sim {
 namespace {
@@ -11,28 +14,44 @@ namespace {
 // The virtual printer cabled to one LPT, owning what it is made of.
 class VirtualLpt final : public link::PortIO {
   public:
-    VirtualLpt(int lpt, link::Clock& clock)
-        : printer_(PrinterConfig{}, clock), port_(printer_, portClock_, optionsFor(lpt)) {}
+    // The printer and its port as TESSARO_VIRTUAL_PRINTER describes them.
+    struct Settings {
+        PrinterConfig printer;
+        VirtualParallelPort::Options port;
+        std::string failure;
+    };
+    static Settings fromEnvironment() {
+        Settings settings;
+        const char* text = std::getenv(kVirtualPrinterVariable);
+        settings.failure =
+            applyVirtualPrinterOptions(text ? text : "", settings.printer, settings.port);
+        return settings;
+    }
 
-    bool initialize() override { return port_.initialize(); }
+    VirtualLpt(int lpt, link::Clock& clock, const Settings& settings)
+        : failure_(settings.failure), printer_(settings.printer, clock),
+          port_(printer_, portClock_, withPort(lpt, settings.port)) {}
+
+    bool initialize() override { return failure_.empty() && port_.initialize(); }
+    std::string failure() const override { return failure_; }
     void shutdown() override { port_.shutdown(); }
     std::uint8_t getPortVal(std::uint32_t address) override { return port_.getPortVal(address); }
     void setPortVal(std::uint32_t address, std::uint8_t value) override {
         port_.setPortVal(address, value);
     }
     bool getPhysLong(std::uint32_t address, std::uint32_t& value) override {
-        return port_.getPhysLong(address, value);
+        return failure_.empty() && port_.getPhysLong(address, value); // no printer if misread
     }
 
   private:
-    static VirtualParallelPort::Options optionsFor(int lpt) {
-        VirtualParallelPort::Options options;
+    static VirtualParallelPort::Options withPort(int lpt, VirtualParallelPort::Options options) {
         options.lptBase = {static_cast<std::uint16_t>(lpt == 1 ? 0x378 : 0),
                            static_cast<std::uint16_t>(lpt == 2 ? 0x278 : 0), 0};
         options.printerPort = lpt;
         return options;
     }
 
+    std::string failure_;
     link::VirtualClock portClock_; // the port's own register timing
     PrinterModel printer_;
     VirtualParallelPort port_;
@@ -43,7 +62,7 @@ class VirtualLpt final : public link::PortIO {
 std::unique_ptr<link::PortIO> makePortIO(const link::PortMap& ports, link::Clock& clock) {
     for (int n = 1; n <= link::kLptPorts; ++n) {
         if (ports.lpt(n).kind == link::LptPort::Kind::Virtual) {
-            return std::make_unique<VirtualLpt>(n, clock);
+            return std::make_unique<VirtualLpt>(n, clock, VirtualLpt::fromEnvironment());
         }
     }
     return std::make_unique<link::Ieee1284PortIO>(ports);

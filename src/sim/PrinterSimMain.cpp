@@ -5,6 +5,7 @@
 #include "link/Clock.h"
 #include "sim/PrinterModel.h"
 #include "sim/PtyPrinter.h"
+#include "sim/VirtualPrinterOptions.h"
 
 #include <CLI/CLI.hpp>
 #include <charconv>
@@ -15,20 +16,8 @@
 
 namespace {
 
+using tessaro::sim::parseByte;
 using tessaro::sim::PrinterConfig;
-
-std::optional<std::uint8_t> parseByte(std::string_view text) {
-    const bool hex = text.starts_with("0x") || text.starts_with("0X");
-    const std::string_view digits = hex ? text.substr(2) : text;
-    unsigned value = 256;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value, hex ? 16 : 10);
-    if (digits.empty() || error != std::errc{} || end != digits.data() + digits.size() ||
-        value > 255) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint8_t>(value);
-}
 
 CLI::Validator byteValidator() {
     return CLI::Validator(
@@ -81,7 +70,8 @@ void addFaultOptions(CLI::App& app, Options& options) {
     app.add_flag("--silent", config.silent, "Never reply");
     app.add_option("--reply-delay", config.replyDelayMs, "Reply this many ms late")
         ->check(CLI::NonNegativeNumber);
-    app.add_option("--busy-hold", config.busyHoldSeconds, "Parallel BUSY hold time, seconds")
+    app.add_option("--busy-hold", config.busyHoldSeconds,
+                   "Busy for this many seconds after each read: nothing more is read meanwhile")
         ->check(CLI::NonNegativeNumber);
     app.add_flag("--garbage", config.garbage, "Every reply byte arrives as 0xFF");
     app.add_flag("--endless", config.endless, "Replies never end");

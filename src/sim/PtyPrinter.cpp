@@ -123,7 +123,9 @@ void PtyPrinter::run(const std::atomic<bool>& stop, int roundMs) {
 }
 
 void PtyPrinter::pollOnce(int timeoutMs) {
-    pollfd watch{master_.get(), static_cast<short>(POLLIN | (unsent_.empty() ? 0 : POLLOUT)), 0};
+    const bool busy = busyUntil_ && clock_.now() < *busyUntil_;
+    const short events = static_cast<short>((busy ? 0 : POLLIN) | (unsent_.empty() ? 0 : POLLOUT));
+    pollfd watch{master_.get(), events, 0};
     const int count = ::poll(&watch, 1, waitMs(std::max(0, timeoutMs)));
     if (count < 0 && errno != EINTR) {
         fail("pseudo-terminal: poll");
@@ -143,6 +145,9 @@ int PtyPrinter::waitMs(int timeoutMs) {
         const auto micros = (when - clock_.now()).count();
         return static_cast<int>(std::max<long long>(0, (micros + 999) / 1000));
     };
+    if (busyUntil_) {
+        timeoutMs = std::min(timeoutMs, msUntil(*busyUntil_));
+    }
     if (!unsent_.empty()) {
         return timeoutMs; // POLLOUT wakes the round once the terminal takes more
     }
@@ -161,6 +166,9 @@ void PtyPrinter::readProgram() {
     }
     if (count <= 0) {
         return;
+    }
+    if (const int hold = printer_.config().busyHoldSeconds; hold > 0) {
+        busyUntil_ = clock_.now() + std::chrono::seconds(hold);
     }
     const int speed = terminalBaud();
     const std::size_t heard = printer_.receiveAtSpeed(

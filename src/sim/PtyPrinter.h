@@ -39,6 +39,8 @@ class PtyPrinter {
 
     // One round: waits up to timeoutMs for bytes from the program (less while a reply is
     // due), feeds what arrived to the printer and writes the reply bytes that are ready.
+    // A printer with a busy hold reads nothing for that long after each read: the program's
+    // bytes wait in the line, as they would before a busy printer.
     // Throws std::runtime_error when the pseudo-terminal fails.
     void pollOnce(int timeoutMs);
     // Rounds until stop is set; each round waits at most roundMs.
@@ -61,6 +63,7 @@ class PtyPrinter {
     std::string slavePath_;
     std::string unsent_; // taken from the printer, not yet accepted by the terminal
     std::optional<link::Micros> nextChunkAt_;
+    std::optional<link::Micros> busyUntil_; // reads nothing before then (--busy-hold)
 };
 
 } // namespace tessaro::sim

@@ -120,6 +120,31 @@ TEST_F(PrinterCommandTest, StatusIgnoresAByteLeftFromAnEarlierExchange) {
                      "Cutter OK |  \n");
 }
 
+TEST_F(PrinterCommandTest, ABusyPrinterReadsNothingUntilItsHoldEnds) {
+    start({"--busy-hold", "5"});
+    EXPECT_EQ(runCli({"status", "--port", device}).status, 0);
+    const auto busy = runCli({"status", "--port", device}); // within the hold
+    EXPECT_EQ(busy.status, 1);
+    EXPECT_THAT(busy.err, HasSubstr("No reply to the status request"));
+}
+
+TEST(VirtualLpt, TakesTheFaultsOfTheVirtualPrinter) {
+    TempDir dir;
+    const auto empty = dir.write("empty.pcf", "").string();
+    const std::vector<std::string> virtualLpt{"TESSARO_LPT1=virtual", "TESSARO_LPT2="};
+    auto refusing = virtualLpt;
+    refusing.push_back("TESSARO_VIRTUAL_PRINTER=save-reply=1,identity=R51 LATE");
+    const auto refused = runCli({"send", empty, "--port", "LPT1", "--yes"}, refusing);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_THAT(refused.out, HasSubstr("R51 LATE found on LPT 1\n"));
+    EXPECT_THAT(refused.err, HasSubstr(" Saving Sequence Failed"));
+    auto unknown = virtualLpt;
+    unknown.push_back("TESSARO_VIRTUAL_PRINTER=loud");
+    const auto bad = runCli({"detect", "--port", "LPT1"}, unknown);
+    EXPECT_NE(bad.status, 0);
+    EXPECT_THAT(bad.err, HasSubstr("TESSARO_VIRTUAL_PRINTER: unknown option \"loud\""));
+}
+
 TEST_F(PrinterCommandTest, SendRefusesWithoutConfirmation) {
     start();
     const auto r = runCli({"send", pcf(""), "--port", device});
