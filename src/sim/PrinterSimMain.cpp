@@ -27,6 +27,28 @@ CLI::Validator byteValidator() {
         "BYTE");
 }
 
+constexpr long long kMaxSeconds = 366LL * 24 * 3600;
+constexpr long long kDayMs = 24LL * 3600 * 1000;
+
+// An amount of time from 0 to most, refused in the program's words.
+CLI::Validator amountValidator(std::string unit, long long most, bool whole) {
+    return CLI::Validator(
+        [unit, most, whole](std::string& text) -> std::string {
+            double value = -1;
+            const auto [end, error] =
+                std::from_chars(text.data(), text.data() + text.size(), value);
+            const bool read = !text.empty() && error == std::errc{} &&
+                              end == text.data() + text.size() && value >= 0 &&
+                              value <= static_cast<double>(most);
+            if (read && (!whole || value == static_cast<double>(static_cast<long long>(value)))) {
+                return "";
+            }
+            return text + " is not " + (whole ? "a whole number of " : "a number of ") + unit +
+                   " from 0 to " + std::to_string(most);
+        },
+        whole ? "N" : "SECONDS");
+}
+
 struct Options {
     PrinterConfig config;
     std::string chipset = "5";
@@ -58,7 +80,7 @@ void addPrinterOptions(CLI::App& app, Options& options) {
     app.add_option("--state", config.stateFile, "File that keeps the printer's memory");
     app.add_option("--link", options.link, "Symbolic link to create to the pseudo-terminal");
     app.add_option("--time-limit", options.timeLimit, "Stop after this many seconds (0: never)")
-        ->check(CLI::Range(0.0, 366 * 24 * 3600.0));
+        ->check(amountValidator("seconds", kMaxSeconds, false));
 }
 
 void addFaultOptions(CLI::App& app, Options& options) {
@@ -69,10 +91,10 @@ void addFaultOptions(CLI::App& app, Options& options) {
     app.add_flag("--no-save-reply", config.saveReplyMissing, "ESC s is not answered");
     app.add_flag("--silent", config.silent, "Never reply");
     app.add_option("--reply-delay", config.replyDelayMs, "Reply this many ms late")
-        ->check(CLI::NonNegativeNumber);
+        ->check(amountValidator("milliseconds", kDayMs, true));
     app.add_option("--busy-hold", config.busyHoldSeconds,
                    "Busy for this many seconds after each read: nothing more is read meanwhile")
-        ->check(CLI::NonNegativeNumber);
+        ->check(amountValidator("seconds", kDayMs / 1000, true));
     app.add_flag("--garbage", config.garbage, "Every reply byte arrives as 0xFF");
     app.add_flag("--endless", config.endless, "Replies never end");
 }
