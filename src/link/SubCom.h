@@ -1,11 +1,14 @@
 #pragma once
-// The printer link: one current port, serial or parallel as the link settings say, opened
-// for each exchange and closed after it.
+// The printer link: one current port, on the transport the link settings name, opened for
+// each exchange and closed after it.
 
 #include "link/LinkSettings.h"
+#include "link/ParallelTransport.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
 #include "link/SerialControl.h"
+#include "link/SerialTransport.h"
+#include "link/Transport.h"
 #include "link/UserFeedback.h"
 #include "link/tempo.h"
 
@@ -18,9 +21,9 @@ namespace tessaro::link {
 class SubCom {
   public:
     // How long a serial reply may take to begin.
-    static constexpr int kFirstByteTimeoutMs = 5000;
+    static constexpr int kFirstByteTimeoutMs = SerialTransport::kFirstByteTimeoutMs;
     // A parallel reply that never sends its terminating zero stops here.
-    static constexpr std::size_t kMaxParallelReply = 1024;
+    static constexpr std::size_t kMaxParallelReply = ParallelTransport::kMaxReply;
 
     SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
            UserFeedback& feedback, const PortMap& ports);
@@ -34,7 +37,7 @@ class SubCom {
     // keeps its settings until closed. Returns "" when open, else why it is not.
     std::string OpenCom(int port, std::string_view speed, int handshake);
     void CloseCom();
-    // Opens the link's port: serial or parallel as PortIsSerial says.
+    // Opens the link's port on the link the settings name. Returns "" when open, else why.
     std::string OpenPort(int port, std::string_view speed, int handshake);
     void ClosePort(int port = 0);
     void SendString(std::string_view command);
@@ -48,21 +51,22 @@ class SubCom {
     // not be read as the answer to the next one. A parallel printer answers only when asked.
     void discardInput();
 
+    // The transport of the link the settings name.
+    Transport& transport();
+
     LinkSettings& settings() { return settings_; }
     SerialControl& serial() { return serial_; }
     ParallelWinIO& parallel() { return parallel_; }
     tempo& timing() { return tempo_; }
 
   private:
-    std::string receiveParallelString();
-    void reportParallelReadError();
-
     LinkSettings& settings_;
     SerialControl& serial_;
     ParallelWinIO& parallel_;
     tempo& tempo_;
-    UserFeedback& feedback_;
     const PortMap& ports_;
+    SerialTransport serialLink_;
+    ParallelTransport parallelLink_;
 };
 
 // Closes the link's port when it goes out of scope, whatever path leaves the scope.

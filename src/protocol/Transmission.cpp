@@ -23,10 +23,7 @@ void Transmission::fail(std::string_view message) {
 
 // An adapter unplugged under way ends the run: nothing more can arrive.
 bool Transmission::linkLost() {
-    if (!link_.settings().PortIsSerial) {
-        return false;
-    }
-    const std::string fault = link_.serial().takeFault();
+    const std::string fault = link_.transport().takeFault();
     if (fault.empty()) {
         return false;
     }

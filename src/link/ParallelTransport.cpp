@@ -1,0 +1,40 @@
+#include "link/ParallelTransport.h"
+
+namespace tessaro::link {
+
+std::string ParallelTransport::open(int port, std::string_view, int) {
+    const bool opened = parallel_.OpenLPT(static_cast<std::uint8_t>(port));
+    tempo_.Delay(10);
+    return opened ? "" : parallel_.OpenFailure;
+}
+
+std::string ParallelTransport::readReply() {
+    std::string text;
+    std::uint8_t b = 0;
+    bool ok = true;
+    do {
+        ok = parallel_.ByteModeRead(b);
+        text += static_cast<char>(b);
+    } while (ok && b != 0 && text.size() < kMaxReply);
+    if (!ok) {
+        reportReadError();
+    }
+    return text;
+}
+
+std::uint8_t ParallelTransport::readByte() {
+    std::uint8_t b = 0;
+    if (!parallel_.ByteModeRead(b)) {
+        reportReadError();
+    }
+    return b;
+}
+
+void ParallelTransport::reportReadError() {
+    const std::string port = "LPT" + std::to_string(settings_.PortNumber);
+    feedback_.message(MessageIcon::Critical,
+                      port + " : BYTE Mode Error\rPlease check you LPT setup ");
+    feedback_.setStatusPanels({"NO Printer on " + port + " :"});
+}
+
+} // namespace tessaro::link

@@ -1,0 +1,44 @@
+#pragma once
+// The parallel link: an LPT port through the parallel driver. Bytes go out with the
+// compatibility handshake, replies come back byte by byte through the reverse channel; a
+// read that fails is reported to the user ("LPT1 : BYTE Mode Error").
+
+#include "link/LinkSettings.h"
+#include "link/ParallelWinIO.h"
+#include "link/Transport.h"
+#include "link/UserFeedback.h"
+#include "link/tempo.h"
+
+#include <cstddef>
+
+namespace tessaro::link {
+
+class ParallelTransport final : public Transport {
+  public:
+    // A reply that never sends its terminating zero stops here.
+    static constexpr std::size_t kMaxReply = 1024;
+
+    ParallelTransport(ParallelWinIO& parallel, tempo& timing, UserFeedback& feedback,
+                      const LinkSettings& settings)
+        : parallel_(parallel), tempo_(timing), feedback_(feedback), settings_(settings) {}
+
+    LinkKind kind() const override { return LinkKind::Parallel; }
+    // Opens LPT port, then lets the port settle for 10 ms.
+    std::string open(int port, std::string_view speed, int handshake) override;
+    void close() override { parallel_.CloseLPT(); }
+    // The printer's answer to a command that stays busy is not examined here.
+    void write(std::string_view bytes) override { parallel_.CompatibilityWrite(bytes); }
+    // The bytes up to and including the terminating zero.
+    std::string readReply() override;
+    std::uint8_t readByte() override;
+
+  private:
+    void reportReadError();
+
+    ParallelWinIO& parallel_;
+    tempo& tempo_;
+    UserFeedback& feedback_;
+    const LinkSettings& settings_;
+};
+
+} // namespace tessaro::link

@@ -1,0 +1,43 @@
+#include "link/SerialTransport.h"
+
+namespace tessaro::link {
+
+std::string SerialTransport::open(int port, std::string_view speed, int handshake) {
+    if (serial_.portOpen()) {
+        return "";
+    }
+    serial_.setCommPort(port);
+    serial_.setSettings(std::string(speed) + ",N,8,1");
+    serial_.setHandshaking(handshake);
+    std::string failure = serial_.open();
+    if (failure.empty()) {
+        serial_.setInputLen(100);
+    }
+    return failure;
+}
+
+void SerialTransport::close() {
+    if (serial_.portOpen()) {
+        serial_.close();
+    }
+}
+
+std::string SerialTransport::readReply() {
+    // Sleeps in the system until the first byte, without handling window events.
+    if (serial_.inBufferCount() == 0 && !serial_.waitForInput(kFirstByteTimeoutMs)) {
+        return "";
+    }
+    serial_.setInputMode(0);
+    tempo_.Delay(100);
+    return serial_.input();
+}
+
+std::uint8_t SerialTransport::readByte() {
+    serial_.setInputMode(1);
+    tempo_.Delay(50);
+    const std::string bytes = serial_.input();
+    serial_.setInputMode(0);
+    return bytes.empty() ? 0 : static_cast<std::uint8_t>(bytes.front());
+}
+
+} // namespace tessaro::link
