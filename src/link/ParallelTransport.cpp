@@ -30,6 +30,14 @@ std::uint8_t ParallelTransport::readByte() {
     return b;
 }
 
+Answer ParallelTransport::takeAnswer() {
+    std::uint8_t b = 0;
+    if (!parallel_.ByteModeRead(b)) {
+        return {Answer::Kind::Unreadable, b};
+    }
+    return {Answer::Kind::Byte, b};
+}
+
 void ParallelTransport::reportReadError() {
     const std::string port = "LPT" + std::to_string(settings_.PortNumber);
     feedback_.message(MessageIcon::Critical,

@@ -26,11 +26,16 @@ class ParallelTransport final : public Transport {
     // Opens LPT port, then lets the port settle for 10 ms.
     std::string open(int port, std::string_view speed, int handshake) override;
     void close() override { parallel_.CloseLPT(); }
-    // The printer's answer to a command that stays busy is not examined here.
-    void write(std::string_view bytes) override { parallel_.CompatibilityWrite(bytes); }
+    bool write(std::string_view bytes) override { return parallel_.CompatibilityWrite(bytes); }
     // The bytes up to and including the terminating zero.
     std::string readReply() override;
     std::uint8_t readByte() override;
+
+    int savingReplyWaitMs() const override { return 100; }
+    // Read through the reverse channel, without the read error's report.
+    Answer takeAnswer() override;
+    int speedCommandPauseMs() const override { return 100; }
+    bool needsRedetectionAfterSave() const override { return true; }
 
   private:
     void reportReadError();

@@ -40,4 +40,22 @@ std::uint8_t SerialTransport::readByte() {
     return bytes.empty() ? 0 : static_cast<std::uint8_t>(bytes.front());
 }
 
+void SerialTransport::expectAnswer() {
+    serial_.setInputMode(1);
+    serial_.discardInput(); // only the answer to the next request may count
+}
+
+// The printer answers in order: when a late answer to an earlier request came in the same
+// wait, the answer asked for is the byte that came last.
+Answer SerialTransport::takeAnswer() {
+    if (serial_.inBufferCount() == 0) {
+        return {Answer::Kind::None};
+    }
+    const std::string bytes = serial_.input().substr(0, 100);
+    if (bytes.empty()) {
+        return {Answer::Kind::Unreadable};
+    }
+    return {Answer::Kind::Byte, static_cast<std::uint8_t>(bytes.back())};
+}
+
 } // namespace tessaro::link

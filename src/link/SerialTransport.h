@@ -20,11 +20,20 @@ class SerialTransport final : public Transport {
     // An open port keeps its number and settings until closed.
     std::string open(int port, std::string_view speed, int handshake) override;
     void close() override;
-    void write(std::string_view bytes) override { serial_.output(bytes); }
+    bool write(std::string_view bytes) override {
+        serial_.output(bytes);
+        return true;
+    }
     std::string readReply() override;
     std::uint8_t readByte() override;
     void discardInput() override { serial_.discardInput(); }
     std::string takeFault() override { return serial_.takeFault(); }
+
+    void expectAnswer() override;
+    int savingReplyWaitMs() const override { return 500; }
+    Answer takeAnswer() override;
+    int speedCommandPauseMs() const override { return 50; }
+    bool followsPrinterSpeed() const override { return true; }
 
   private:
     SerialControl& serial_;

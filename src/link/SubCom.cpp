@@ -47,6 +47,7 @@ void SubCom::ClosePort(int) {
     transport().close();
 }
 
+// A parallel printer that stays busy loses the rest of the command: not examined here.
 void SubCom::SendString(std::string_view command) {
     transport().write(command);
 }

@@ -11,6 +11,13 @@ namespace tessaro::link {
 
 enum class LinkKind { Serial, Parallel };
 
+// What came in answer to a request once its wait was over.
+struct Answer {
+    enum class Kind { Byte, None, Unreadable };
+    Kind kind = Kind::None;
+    std::uint8_t byte = 0;
+};
+
 class Transport {
   public:
     virtual ~Transport() = default;
@@ -21,7 +28,9 @@ class Transport {
     virtual std::string open(int port, std::string_view speed, int handshake) = 0;
     // Closes after the bytes written have left.
     virtual void close() = 0;
-    virtual void write(std::string_view bytes) = 0;
+    // Sends; false when the printer did not take every byte (a parallel printer that stays
+    // busy). A serial link queues them and says true.
+    virtual bool write(std::string_view bytes) = 0;
     // A text reply, bounded in time; "" when nothing came.
     virtual std::string readReply() = 0;
     // A one-byte reply, bounded in time.
@@ -30,6 +39,20 @@ class Transport {
     virtual void discardInput() {}
     // Why the open port stopped working (an adapter unplugged), once; "" when it did not.
     virtual std::string takeFault() { return {}; }
+
+    // The one-byte answer to the saving request: get ready before sending the request, wait
+    // savingReplyWaitMs(), then take what came.
+    virtual void expectAnswer() { discardInput(); }
+    virtual int savingReplyWaitMs() const = 0;
+    virtual Answer takeAnswer() = 0;
+
+    // After GS B, the pause before anything else, and whether the link follows the printer
+    // to its new speed (closed and opened again at it).
+    virtual int speedCommandPauseMs() const = 0;
+    virtual bool followsPrinterSpeed() const { return false; }
+    // Whether the printer must be powered down and found again after a save: the link says
+    // so at once, then closes, and the printer commands stay available.
+    virtual bool needsRedetectionAfterSave() const { return false; }
 };
 
 } // namespace tessaro::link

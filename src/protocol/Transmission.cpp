@@ -47,7 +47,7 @@ bool Transmission::SendParameters(bool sendAll) {
     } else {
         link::PortCloser closer(link_);
         if (sendCommands(sendAll) && !linkLost()) {
-            settings.PortIsSerial ? saveOverSerial() : saveOverParallel();
+            saveParameters();
         }
     }
     feedback_.setBusy(false);
@@ -85,16 +85,13 @@ bool Transmission::sendSerialSpeed(const PlannedCommand& command) {
     if (command.bytes.empty()) {
         return true; // the current speed has no code for this chipset: GS B is left out
     }
-    if (link_.settings().PortIsSerial) {
-        link_.SendString(command.bytes);
-        link_.timing().Delay(50);
-        return reopenAtSpeed(command.serial->newSpeed);
-    }
-    if (!link_.parallel().CompatibilityWrite(command.bytes)) {
+    link::Transport& link = link_.transport();
+    const bool taken = link.write(command.bytes);
+    if (!taken) {
         fail(kSaveFailedMessageA);
     }
-    link_.timing().Delay(100);
-    return true;
+    link_.timing().Delay(link.speedCommandPauseMs());
+    return link.followsPrinterSpeed() ? reopenAtSpeed(command.serial->newSpeed) : true;
 }
 
 bool Transmission::reopenAtSpeed(const std::string& speed) {
@@ -111,45 +108,32 @@ bool Transmission::reopenAtSpeed(const std::string& speed) {
     return true;
 }
 
-bool Transmission::saveOverSerial() {
+bool Transmission::saveParameters() {
     feedback_.setPanelText(kStatusPanel, "Saving parameters");
-    link::SerialControl& serial = link_.serial();
-    serial.setInputMode(1);
-    serial.discardInput(); // only the answer to ESC s may count
-    link_.SendString(kSaveCommand);
-    link_.timing().Delay(500);
-    // A port that went away shows at the first read from it: ask first, then judge.
-    const int waiting = serial.inBufferCount();
+    link::Transport& link = link_.transport();
+    link.expectAnswer();
+    link.write(kSaveCommand);
+    link_.timing().Delay(link.savingReplyWaitMs());
+    // A port that went away shows at the first read from it: read first, then judge.
+    const link::Answer answer = link.takeAnswer();
     if (linkLost()) {
         return false;
     }
-    if (waiting == 0) {
+    if (answer.kind == link::Answer::Kind::None) {
         fail(kSaveFailedMessageB);
-        return false;
-    }
-    // The printer answers in order: when a late answer to an earlier request came in the
-    // same wait, the answer to ESC s is the byte that came last.
-    const std::string reply = serial.input().substr(0, 100);
-    if (reply.empty() || reply.back() != '\0') {
+    } else if (answer.kind == link::Answer::Kind::Unreadable || answer.byte != 0) {
         fail(kSaveFailedMessageA);
+        if (link.needsRedetectionAfterSave()) {
+            feedback_.setPanelText(kStatusPanel, kSaveFailedStatus);
+        }
     }
-    return success_;
-}
-
-bool Transmission::saveOverParallel() {
-    feedback_.setPanelText(kStatusPanel, "Saving parameters");
-    link_.SendString(kSaveCommand);
-    link_.timing().Delay(100);
-    std::uint8_t reply = 0;
-    if (!link_.parallel().ByteModeRead(reply) || reply != 0) {
-        fail(kSaveFailedMessageA);
-        feedback_.setPanelText(kStatusPanel, kSaveFailedStatus);
+    if (link.needsRedetectionAfterSave()) {
+        link.close();
+        feedback_.message(MessageIcon::Information,
+                          "Please reboot your printer by powering it down, then up.\r\n"
+                          "Then, perform a printer detection again...");
+        feedback_.enablePrinterCommands(true);
     }
-    link_.parallel().CloseLPT();
-    feedback_.message(MessageIcon::Information,
-                      "Please reboot your printer by powering it down, then up.\r\n"
-                      "Then, perform a printer detection again...");
-    feedback_.enablePrinterCommands(true);
     return success_;
 }
 

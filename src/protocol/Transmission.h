@@ -41,8 +41,7 @@ class Transmission {
     bool sendCommands(bool sendAll);
     bool sendSerialSpeed(const PlannedCommand& command);
     bool reopenAtSpeed(const std::string& speed);
-    bool saveOverSerial();
-    bool saveOverParallel();
+    bool saveParameters();
     bool linkLost();
     void fail(std::string_view message);
 
