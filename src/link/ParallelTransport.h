@@ -23,6 +23,9 @@ class ParallelTransport final : public Transport {
         : parallel_(parallel), tempo_(timing), feedback_(feedback), settings_(settings) {}
 
     LinkKind kind() const override { return LinkKind::Parallel; }
+    std::string panelText(int port, std::string_view) const override {
+        return "LPT  " + std::to_string(port);
+    }
     // Opens LPT port, then lets the port settle for 10 ms.
     std::string open(int port, std::string_view speed, int handshake) override;
     void close() override { parallel_.CloseLPT(); }

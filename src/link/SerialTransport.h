@@ -17,6 +17,9 @@ class SerialTransport final : public Transport {
     SerialTransport(SerialControl& serial, tempo& timing) : serial_(serial), tempo_(timing) {}
 
     LinkKind kind() const override { return LinkKind::Serial; }
+    std::string panelText(int port, std::string_view speed) const override {
+        return "COM  " + std::to_string(port) + " ,  " + std::string(speed) + " BAUDS ";
+    }
     // An open port keeps its number and settings until closed.
     std::string open(int port, std::string_view speed, int handshake) override;
     void close() override;

@@ -23,6 +23,9 @@ class Transport {
     virtual ~Transport() = default;
 
     virtual LinkKind kind() const = 0;
+    // The port as the first panel of the status bar shows it, each number with one leading
+    // blank: "COM  1 ,  9600 BAUDS ", "LPT  1".
+    virtual std::string panelText(int port, std::string_view speed) const = 0;
     // Opens port n ("" when open, else why not, naming the port and the reason); speed and
     // handshake mean something to a serial link only.
     virtual std::string open(int port, std::string_view speed, int handshake) = 0;

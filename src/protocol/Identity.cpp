@@ -76,13 +76,6 @@ std::string statusText(std::uint8_t status) {
     return text;
 }
 
-std::string portPanelText(bool serial, int port, std::string_view speed) {
-    if (serial) {
-        return "COM  " + std::to_string(port) + " ,  " + std::string(speed) + " BAUDS ";
-    }
-    return "LPT  " + std::to_string(port);
-}
-
 void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts& facts,
                      link::UserFeedback& feedback, const std::function<void()>& closeWindow) {
     facts.PrinterFound = true;
@@ -92,10 +85,9 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts
     facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
     const link::LinkSettings& settings = link.settings();
     facts.PowerVolts = powerVoltsOf(identity);
-    feedback.setStatusPanels(
-        {portPanelText(settings.PortIsSerial, settings.PortNumber, settings.PortSpeed),
-         "    " + std::string(shownIdentity(identity)),
-         facts.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
+    feedback.setStatusPanels({link.transport().panelText(settings.PortNumber, settings.PortSpeed),
+                              "    " + std::string(shownIdentity(identity)),
+                              facts.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
     if (closeWindow) {
         closeWindow();
     }

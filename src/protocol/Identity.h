@@ -19,8 +19,6 @@ std::string modelCode(std::string_view identity);
 int powerVoltsOf(std::string_view identity);
 // A status byte spelled out, bit 0 first ("  | °C Head OK | Head Down | ... |  ").
 std::string statusText(std::uint8_t status);
-// The first status panel: "COM  1 ,  9600 BAUDS " or "LPT  1".
-std::string portPanelText(bool serial, int port, std::string_view speed);
 
 // The chipset answers GS S C with bit 6 set when it runs at 5 V.
 inline bool chipsetIs5V(std::uint8_t reply) {

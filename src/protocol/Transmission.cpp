@@ -104,7 +104,7 @@ bool Transmission::reopenAtSpeed(const std::string& speed) {
         fail(failure);
         return false;
     }
-    feedback_.setPanelText(0, portPanelText(true, settings.PortNumber, settings.PortSpeed));
+    feedback_.setPanelText(0, link_.transport().panelText(settings.PortNumber, settings.PortSpeed));
     return true;
 }
 
