@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/PortSelection.h"
 #include "app/QtUserFeedback.h"
+#include "sim/VirtualLpt.h"
 
 namespace tessaro::app {
 namespace {
@@ -22,7 +23,8 @@ class BusyScope {
 } // namespace
 
 PrinterSide::PrinterSide(Form1& window, link::PortMap ports)
-    : window_(window), printerLink_(std::move(ports), clock_, window.feedback()),
+    : window_(window),
+      printerLink_(std::move(ports), clock_, window.feedback(), sim::makeVirtualLpt),
       transmission_(window.workspace(), printerLink_.link(), facts_, window.feedback()),
       commands_(window.workspace(), transmission_, window.feedback()) {}
 

@@ -5,9 +5,9 @@
 
 #include "app/PrinterActions.h"
 #include "link/EventLoopClock.h"
+#include "link/PrinterLink.h"
 #include "protocol/PrinterCommands.h"
 #include "protocol/Transmission.h"
-#include "sim/PrinterLink.h"
 
 #include <memory>
 
@@ -33,7 +33,7 @@ class PrinterSide final : public PrinterActions {
   private:
     Form1& window_;
     link::EventLoopClock clock_;
-    sim::PrinterLink printerLink_;
+    link::PrinterLink printerLink_;
     protocol::PrinterFacts facts_;
     protocol::Transmission transmission_;
     protocol::PrinterCommands commands_;

@@ -1,6 +1,7 @@
 #include "cli/PrinterSession.h"
 
 #include "link/Ieee1284Ports.h"
+#include "sim/VirtualLpt.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -48,7 +49,8 @@ link::PortMap portMapFor(const PortChoice& port) {
 } // namespace
 
 PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
-    : port_(port), feedback_(feedback), printerLink_(portMapFor(port), clock_, feedback_),
+    : port_(port), feedback_(feedback),
+      printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), facts_, feedback_, view_) {
     link::PortIO& portIO = printerLink_.portIO();
     if (!printerLink_.parallel().InitDll() && !port_.serial && !portIO.failure().empty()) {

@@ -6,7 +6,7 @@
 #include "cli/TerminalFeedback.h"
 #include "detect/Detection.h"
 #include "link/Clock.h"
-#include "sim/PrinterLink.h"
+#include "link/PrinterLink.h"
 
 #include <memory>
 #include <optional>
@@ -61,7 +61,7 @@ class PrinterSession {
     PortChoice port_;
     TerminalFeedback& feedback_;
     link::SteadyClock clock_;
-    sim::PrinterLink printerLink_;
+    link::PrinterLink printerLink_;
     protocol::PrinterFacts facts_;
     CommandLineView view_;
     detect::Detection detection_;

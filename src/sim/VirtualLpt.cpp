@@ -1,6 +1,5 @@
-#include "sim/PortIOFactory.h"
+#include "sim/VirtualLpt.h"
 
-#include "link/Ieee1284PortIO.h"
 #include "link/VirtualClock.h"
 #include "sim/PrinterModel.h"
 #include "sim/VirtualParallelPort.h"
@@ -59,13 +58,8 @@ class VirtualLpt final : public link::PortIO {
 
 } // namespace
 
-std::unique_ptr<link::PortIO> makePortIO(const link::PortMap& ports, link::Clock& clock) {
-    for (int n = 1; n <= link::kLptPorts; ++n) {
-        if (ports.lpt(n).kind == link::LptPort::Kind::Virtual) {
-            return std::make_unique<VirtualLpt>(n, clock, VirtualLpt::fromEnvironment());
-        }
-    }
-    return std::make_unique<link::Ieee1284PortIO>(ports);
+std::unique_ptr<link::PortIO> makeVirtualLpt(int lpt, link::Clock& clock) {
+    return std::make_unique<VirtualLpt>(lpt, clock, VirtualLpt::fromEnvironment());
 }
 
 } // namespace tessaro::sim

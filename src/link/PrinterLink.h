@@ -1,0 +1,46 @@
+#pragma once
+// A program's printer link put together from its parts: the port map, the serial adapter on
+// QSerialPort, the port I/O (libieee1284, or the virtual printer on an LPT set to
+// "virtual", which the program hands in), the parallel driver, the delays and the link
+// settings. The window and the command line differ only in their clock and their user
+// feedback.
+
+#include "link/Clock.h"
+#include "link/ParallelWinIO.h"
+#include "link/PortMap.h"
+#include "link/QtSerialControl.h"
+#include "link/SubCom.h"
+#include "link/UserFeedback.h"
+#include "link/tempo.h"
+
+#include <functional>
+#include <memory>
+
+namespace tessaro::link {
+
+class PrinterLink {
+  public:
+    // The virtual printer on LPT n, on the program's clock; an LPT set to "virtual" uses it.
+    using VirtualLpt = std::function<std::unique_ptr<PortIO>(int lpt, Clock& clock)>;
+
+    PrinterLink(PortMap ports, Clock& clock, UserFeedback& feedback, const VirtualLpt& virtualLpt);
+    PrinterLink(const PrinterLink&) = delete;
+    PrinterLink& operator=(const PrinterLink&) = delete;
+    ~PrinterLink(); // leaves no serial port open
+
+    SubCom& link() { return link_; }
+    PortIO& portIO() { return *portIO_; }
+    ParallelWinIO& parallel() { return parallel_; }
+    const PortMap& ports() const { return ports_; }
+
+  private:
+    PortMap ports_;
+    QtSerialControl serial_;
+    std::unique_ptr<PortIO> portIO_;
+    ParallelWinIO parallel_;
+    tempo timing_;
+    LinkSettings settings_;
+    SubCom link_;
+};
+
+} // namespace tessaro::link
