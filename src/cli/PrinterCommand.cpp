@@ -175,8 +175,8 @@ int runStatus(const PrinterOptions& options) {
     TerminalFeedback feedback(false);
     PrinterSession session(*port, feedback);
     link::SubCom& link = session.link();
-    link.settings() = {port->serial, port->number, options.speed,
-                       options.handshake == "xonxoff" ? 1 : 2};
+    link.settings() = {port->serial ? link::LinkKind::Serial : link::LinkKind::Parallel,
+                       port->number, options.speed, options.handshake == "xonxoff" ? 1 : 2};
     if (const std::string failure =
             link.OpenPort(port->number, options.speed, link.settings().PortHandshake);
         !failure.empty()) {

@@ -126,7 +126,7 @@ bool Autodetect::lptAnswers(int k) {
 }
 
 int Autodetect::searchParallel() {
-    link_.settings().PortIsSerial = false;
+    link_.settings().PortKind = link::LinkKind::Parallel;
     for (int k = 1; k <= link::kLptPorts; ++k) {
         if (detection_.lptPresent(k) && lptAnswers(k)) {
             detection_.facts().PrinterFound = true;
@@ -139,7 +139,7 @@ int Autodetect::searchParallel() {
 
 bool Autodetect::Autodetect_Click() {
     detection_.SetDetectionBusy(true);
-    link_.settings().PortIsSerial = true;
+    link_.settings().PortKind = link::LinkKind::Serial;
     detection_.facts().PrinterFound = false;
     unusable_.clear();
     feedback_.setDetectionProgress("Trying to wake-up the printer");

@@ -72,7 +72,7 @@ bool Detection::lptPresent(int n) {
 }
 
 bool Detection::DetectSerialPrinter_Click() {
-    link_.settings().PortIsSerial = true;
+    link_.settings().PortKind = link::LinkKind::Serial;
     const auto n = view_.selectedComPort();
     if (!n) {
         feedback_.message(MessageIcon::Critical, "You must select a serial port");
@@ -92,7 +92,7 @@ bool Detection::DetectSerialPrinter_Click() {
 }
 
 bool Detection::DetectParallelPrinter_Click() {
-    link_.settings().PortIsSerial = false;
+    link_.settings().PortKind = link::LinkKind::Parallel;
     const auto n = view_.selectedLptPort();
     if (!n) {
         feedback_.message(MessageIcon::Critical, "You must select a parallel port");
@@ -211,7 +211,7 @@ std::string Detection::ProbeParallelPrinter(int n) {
         result = printerName(reply) + " found on LPT " + std::to_string(n);
         feedback_.message(MessageIcon::Information, result);
         facts_.PrinterFound = true;
-        link_.settings().PortIsSerial = false;
+        link_.settings().PortKind = link::LinkKind::Parallel;
         link_.settings().PortNumber = n;
         link_.timing().Delay(10);
         lpt.CompatibilityWrite(kStatusRequest);

@@ -25,8 +25,11 @@ std::string SubCom::absentPortReason(bool serial, int n) const {
 }
 
 Transport& SubCom::transport() {
-    if (settings_.PortIsSerial) {
+    switch (settings_.PortKind) {
+    case LinkKind::Serial:
         return serialLink_;
+    case LinkKind::Parallel:
+        break;
     }
     return parallelLink_;
 }

@@ -60,7 +60,7 @@ TEST(Autodetect, NoPrinterAnywhere) {
     EXPECT_FALSE(Autodetect(detection).Autodetect_Click());
     EXPECT_EQ(rig.feedback.detectionResult, "No printer found");
     EXPECT_EQ(rig.feedback.panels, std::vector<std::string>{"No Printer found"});
-    EXPECT_FALSE(rig.settings.PortIsSerial);
+    EXPECT_EQ(rig.settings.PortKind, link::LinkKind::Parallel);
     // The wake-up pause and one 100 ms wait per silent speed; then LPT1's attempt.
     EXPECT_GE(rig.clock.now() - start, std::chrono::milliseconds(1000 + 9 * 100 + 120));
 }

@@ -68,7 +68,7 @@ TEST_F(DetectionTest, RefusedClicksSayWhy) {
                             "This port does not exist\rCOM5: no serial port has this number",
                             "You must select a parallel port",
                             "This port does not exist\rLPT2: no parallel port has this number"));
-    EXPECT_FALSE(rig.settings.PortIsSerial);
+    EXPECT_EQ(rig.settings.PortKind, link::LinkKind::Parallel);
 }
 
 TEST_F(DetectionTest, PortInUseIsReportedWithTheReason) {

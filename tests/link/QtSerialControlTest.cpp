@@ -45,7 +45,7 @@ struct RealSerialLink {
     test::FeedbackRecorder feedback;
     ParallelWinIO parallel{noPort, clock, feedback};
     tempo timing{clock};
-    LinkSettings settings{true, 1, "9600", 2};
+    LinkSettings settings{LinkKind::Serial, 1, "9600", 2};
     SubCom link{settings, serial, parallel, timing, feedback, ports};
 };
 

@@ -19,7 +19,7 @@ const std::string kStatusRequest{"\x1Bv"};
 
 class SerialLinkTest : public ::testing::Test {
   protected:
-    SerialLinkTest() { rig.settings = {true, 1, "9600", 2}; }
+    SerialLinkTest() { rig.settings = {LinkKind::Serial, 1, "9600", 2}; }
     test::VirtualRig rig;
 };
 
@@ -88,7 +88,7 @@ class FixedReply final : public sim::PrinterEndpoint {
 
 struct ParallelLink {
     explicit ParallelLink(sim::PrinterEndpoint& printer) : port(printer, clock) {
-        settings = {false, 1, "", 0};
+        settings = {LinkKind::Parallel, 1, "", 0};
         parallel.InitDll();
         link.OpenPort(1, "", 0);
     }
