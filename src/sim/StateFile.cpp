@@ -3,6 +3,8 @@
 #include "sim/CommandParser.h"
 #include "workspace/AtomicFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -25,14 +27,19 @@ std::string toHex(std::string_view bytes) {
     return text;
 }
 
+// std::toupper takes the byte as an unsigned char: a plain char above 0x7F is negative.
+char upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
 std::optional<std::string> fromHex(std::string_view text) {
     if (text.empty() || text.size() % 2 != 0) {
         return std::nullopt;
     }
     std::string bytes;
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        const auto high = kHexDigits.find(static_cast<char>(std::toupper(text[i])));
-        const auto low = kHexDigits.find(static_cast<char>(std::toupper(text[i + 1])));
+        const auto high = kHexDigits.find(upper(text[i]));
+        const auto low = kHexDigits.find(upper(text[i + 1]));
         if (high == std::string_view::npos || low == std::string_view::npos) {
             return std::nullopt;
         }
@@ -74,6 +81,22 @@ bool blank(const std::string& line) {
 
 } // namespace
 
+PrinterMemory parseMemory(std::string_view text, const std::filesystem::path& nameForMessages) {
+    PrinterMemory memory;
+    // Lines as std::getline splits them: a last line without its '\n' counts too.
+    std::size_t start = 0;
+    for (std::size_t number = 1; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line(text.substr(start, end - start));
+        start = end + 1;
+        if (!blank(line) && !readEntry(line, memory)) {
+            throw std::runtime_error(nameForMessages.string() + ": line " + std::to_string(number) +
+                                     ": not a printer memory entry");
+        }
+    }
+    return memory;
+}
+
 std::optional<PrinterMemory> loadMemory(const std::filesystem::path& path) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) {
@@ -88,18 +111,16 @@ std::optional<PrinterMemory> loadMemory(const std::filesystem::path& path) {
         throw std::runtime_error(path.string() + ": " +
                                  (errno != 0 ? std::strerror(errno) : "cannot be opened"));
     }
-    PrinterMemory memory;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (!blank(line) && !readEntry(line, memory)) {
-            throw std::runtime_error(path.string() + ": line " + std::to_string(number) +
-                                     ": not a printer memory entry");
-        }
-    }
+    std::string text;
+    std::array<char, 4096> chunk{};
+    do {
+        in.read(chunk.data(), chunk.size());
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    } while (in);
     if (in.bad()) {
         throw std::runtime_error(path.string() + ": read error");
     }
-    return memory;
+    return parseMemory(text, path);
 }
 
 std::string saveMemory(const std::filesystem::path& path, const PrinterMemory& memory) {

@@ -10,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessaro::sim {
 
@@ -26,6 +27,10 @@ struct PrinterMemory {
 // Nothing when the file does not exist; throws std::runtime_error naming the file, and the
 // line, when it cannot be read or holds anything but the entries above.
 std::optional<PrinterMemory> loadMemory(const std::filesystem::path& path);
+
+// The memory a state file's text holds; throws std::runtime_error naming the file (as
+// nameForMessages) and the line when the text holds anything but the entries above.
+PrinterMemory parseMemory(std::string_view text, const std::filesystem::path& nameForMessages);
 
 // Writes the file atomically; "" when it is written, else "<path>: <reason>".
 std::string saveMemory(const std::filesystem::path& path, const PrinterMemory& memory);
