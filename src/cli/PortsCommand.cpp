@@ -7,8 +7,9 @@
 namespace tessaro::cli {
 
 CLI::App* addPortsCommand(CLI::App& app) {
-    return app.add_subcommand("ports", "List COM1..COM6, LPT1 and LPT2 with the device each "
-                                       "stands for (TESSARO_COMn / TESSARO_LPTn override them)");
+    return app.add_subcommand(
+        "ports", "List COM1..COM6, USB1..USB4, LPT1 and LPT2 with the device each "
+                 "stands for (TESSARO_COMn, TESSARO_USBn, TESSARO_LPTn override them)");
 }
 
 int runPorts() {

@@ -20,7 +20,8 @@ constexpr int kBadUsage = 2;
 
 void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequired) {
     auto* port = command->add_option(
-        "--port", options.port, "COM1..COM6, LPT1, LPT2, a serial device path or /dev/parportN");
+        "--port", options.port,
+        "COM1..COM6, LPT1, LPT2, USB1..USB4, or a device: serial, /dev/parportN, /dev/usb/lpN");
     if (portRequired) {
         port->required();
     }
@@ -34,7 +35,7 @@ std::optional<PortChoice> choosePort(const PrinterOptions& options) {
     auto port = parsePort(options.port);
     if (!port) {
         std::cerr << "Unknown port \"" << oneLine(options.port)
-                  << "\": use COM1..COM6, LPT1, LPT2 or a device path\n";
+                  << "\": use COM1..COM6, LPT1, LPT2, USB1..USB4 or a device path\n";
     }
     return port;
 }
@@ -175,8 +176,8 @@ int runStatus(const PrinterOptions& options) {
     TerminalFeedback feedback(false);
     PrinterSession session(*port, feedback);
     link::SubCom& link = session.link();
-    link.settings() = {port->serial ? link::LinkKind::Serial : link::LinkKind::Parallel,
-                       port->number, options.speed, options.handshake == "xonxoff" ? 1 : 2};
+    link.settings() = {port->kind, port->number, options.speed,
+                       options.handshake == "xonxoff" ? 1 : 2};
     if (const std::string failure =
             link.OpenPort(port->number, options.speed, link.settings().PortHandshake);
         !failure.empty()) {
@@ -186,7 +187,10 @@ int runStatus(const PrinterOptions& options) {
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
     link.SendString(std::string{protocol::ESC, 'v'});
-    if (port->serial && !link.serial().waitForInput(500)) {
+    link::SerialControl* stream = port->kind == link::LinkKind::Serial ? &link.serial()
+                                  : port->kind == link::LinkKind::Usb  ? &link.usb()
+                                                                       : nullptr;
+    if (stream != nullptr && !stream->waitForInput(500)) {
         std::cerr << "No reply to the status request on " << oneLine(options.port) << "\n";
         return kFailed;
     }

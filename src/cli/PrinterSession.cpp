@@ -9,41 +9,56 @@
 namespace tessaro::cli {
 
 std::optional<PortChoice> parsePort(std::string_view text) {
-    if (text.size() == 4 && (text.starts_with("COM") || text.starts_with("LPT"))) {
-        const int n = text[3] - '0';
-        const bool serial = text.starts_with("COM");
-        if (n >= 1 && n <= (serial ? link::kComPorts : link::kLptPorts)) {
-            return PortChoice{serial, n, ""};
+    struct Family {
+        std::string_view prefix;
+        link::LinkKind kind;
+        int count;
+    };
+    constexpr Family kFamilies[] = {{"COM", link::LinkKind::Serial, link::kComPorts},
+                                    {"LPT", link::LinkKind::Parallel, link::kLptPorts},
+                                    {"USB", link::LinkKind::Usb, link::kUsbPorts}};
+    for (const Family& family : kFamilies) {
+        if (text.size() == 4 && text.starts_with(family.prefix)) {
+            const int n = text[3] - '0';
+            if (n >= 1 && n <= family.count) {
+                return PortChoice{family.kind, n, ""};
+            }
+            return std::nullopt;
         }
-        return std::nullopt;
     }
     if (text.starts_with("/dev/parport")) {
-        return PortChoice{false, 1, std::string(text)}; // the parallel port on that device
+        return PortChoice{link::LinkKind::Parallel, 1, std::string(text)};
+    }
+    if (text.starts_with("/dev/usb/lp")) {
+        return PortChoice{link::LinkKind::Usb, 1, std::string(text)};
     }
     if (text.find('/') != std::string_view::npos) {
-        return PortChoice{true, 1, std::string(text)};
+        return PortChoice{link::LinkKind::Serial, 1, std::string(text)};
     }
     return std::nullopt;
 }
 
 namespace {
 
-// A device path given on the command line stands in for COM1, or LPT1 for a parallel one.
+// A device path given on the command line stands in for COM1, LPT1 or USB1 as its kind says.
 link::PortMap portMapFor(const PortChoice& port) {
     if (port.device.empty()) {
         return link::PortMap::fromSystem();
     }
     const std::string device = port.device;
-    const std::string name = port.serial ? "TESSARO_COM1" : "TESSARO_LPT1";
-    auto parallel = port.serial ? std::vector<link::ParallelDevice>{} : link::kernelParallelPorts();
-    return link::PortMap({}, std::move(parallel),
-                         [device, name](const std::string& asked) -> std::optional<std::string> {
-                             if (asked == name) {
-                                 return device;
-                             }
-                             const char* value = std::getenv(name.c_str());
-                             return value ? std::optional<std::string>(value) : std::nullopt;
-                         });
+    const bool parallel = port.kind == link::LinkKind::Parallel;
+    const std::string name = parallel                           ? "TESSARO_LPT1"
+                             : port.kind == link::LinkKind::Usb ? "TESSARO_USB1"
+                                                                : "TESSARO_COM1";
+    return link::PortMap(
+        {}, parallel ? link::kernelParallelPorts() : std::vector<link::ParallelDevice>{},
+        [device, name](const std::string& asked) -> std::optional<std::string> {
+            if (asked == name) {
+                return device;
+            }
+            const char* value = std::getenv(asked.c_str());
+            return value ? std::optional<std::string>(value) : std::nullopt;
+        });
 }
 
 } // namespace
@@ -53,7 +68,8 @@ PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedbac
       printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), facts_, feedback_, view_) {
     link::PortIO& portIO = printerLink_.portIO();
-    if (!printerLink_.parallel().InitDll() && !port_.serial && !portIO.failure().empty()) {
+    if (!printerLink_.parallel().InitDll() && port_.kind == link::LinkKind::Parallel &&
+        !portIO.failure().empty()) {
         std::cerr << portIO.failure() << "\n";
     }
 }
@@ -63,9 +79,14 @@ PrinterSession::~PrinterSession() {
 }
 
 bool PrinterSession::detect() {
-    if (port_.serial) {
+    switch (port_.kind) {
+    case link::LinkKind::Serial:
         view_.com = port_.number;
         return detection_.DetectSerialPrinter_Click();
+    case link::LinkKind::Usb:
+        return detection_.DetectUsbPrinter(port_.number);
+    case link::LinkKind::Parallel:
+        break;
     }
     view_.lpt = port_.number;
     return detection_.DetectParallelPrinter_Click();

@@ -50,7 +50,7 @@ void Autodetect::wakeUp() {
     link_.timing().Delay(1000);
 }
 
-// A printer answers the status request with exactly one byte, twice in a row.
+// COM n at one of the search's speeds.
 bool Autodetect::answersTwice(int n, int speedIndex) {
     const std::string speed = kSearchSpeeds[speedIndex];
     feedback_.setDetectionProgress("Attempting to contact printer on COM " + std::to_string(n) +
@@ -58,23 +58,59 @@ bool Autodetect::answersTwice(int n, int speedIndex) {
     if (!openSerial(n, speed + ",N,8,1")) {
         return false;
     }
-    link::SerialControl& serial = link_.serial();
     link::PortCloser closer(link_);
-    serial.output(kStatusRequest);
+    return statusTwice(link_.serial());
+}
+
+// A printer answers the status request with exactly one byte, twice in a row.
+bool Autodetect::statusTwice(link::SerialControl& port) {
+    port.output(kStatusRequest);
     link_.timing().Delay(100);
-    if (serial.inBufferCount() != 1) {
+    if (port.inBufferCount() != 1) {
         return false;
     }
-    serial.output(kCancel);
-    serial.discardInput();
+    port.output(kCancel);
+    port.discardInput();
     link_.timing().Delay(100);
-    serial.output(kStatusRequest);
+    port.output(kStatusRequest);
     link_.timing().Delay(100);
-    if (serial.inBufferCount() != 1) {
+    if (port.inBufferCount() != 1) {
         return false;
     }
-    serial.input();
+    port.input();
     return true;
+}
+
+// The USB printers, each once: they have no speed.
+bool Autodetect::searchUsb() {
+    link_.settings().PortKind = link::LinkKind::Usb;
+    link::SerialControl& usb = link_.usb();
+    for (int n = 1; n <= link::kUsbPorts; ++n) {
+        if (link_.UsbPortExists(n) == 0) {
+            continue;
+        }
+        feedback_.setDetectionProgress("Attempting to contact printer on USB " + std::to_string(n) +
+                                       ".");
+        usb.setCommPort(n);
+        usb.setInputMode(0);
+        if (const std::string failure = usb.open(); !failure.empty()) {
+            feedback_.message(MessageIcon::Exclamation,
+                              failure + "\rThe automatic search leaves this port out.");
+            continue;
+        }
+        usb.discardInput();
+        bool answered = false;
+        {
+            link::PortCloser closer(link_);
+            answered = statusTwice(usb);
+        }
+        if (answered) {
+            detection_.facts().PrinterFound = true;
+            feedback_.setDetectionResult(detection_.ProbeUsbPrinter(n));
+            return true;
+        }
+    }
+    return false;
 }
 
 bool Autodetect::searchSerial() {
@@ -144,7 +180,7 @@ bool Autodetect::Autodetect_Click() {
     unusable_.clear();
     feedback_.setDetectionProgress("Trying to wake-up the printer");
     wakeUp();
-    bool found = searchSerial();
+    bool found = searchSerial() || searchUsb();
     if (!found) {
         if (const int k = searchParallel(); k != 0) {
             feedback_.setDetectionResult(detection_.ProbeParallelPrinter(k));

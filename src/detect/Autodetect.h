@@ -1,7 +1,7 @@
 #pragma once
 // "Autodetect Printer": wake up any printer on the serial ports, try every COM port at every
-// speed fastest first with the status request, and only when none answers, the parallel
-// ports; the first answer is handed to the ordinary probe of its port.
+// speed fastest first with the status request, then the USB printers, and only when none
+// answers, the parallel ports; the first answer is handed to the ordinary probe of its port.
 
 #include "detect/Detection.h"
 
@@ -26,7 +26,9 @@ class Autodetect {
     void wakeUp();
     bool openSerial(int n, const std::string& settings);
     bool answersTwice(int n, int speedIndex);
+    bool statusTwice(link::SerialControl& port);
     bool searchSerial();
+    bool searchUsb();
     void askStatus(int pauseAfterCancel, std::uint8_t& b);
     bool lptAnswers(int k);
     int searchParallel();

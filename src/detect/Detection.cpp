@@ -80,7 +80,8 @@ bool Detection::DetectSerialPrinter_Click() {
     }
     if (link_.ComPortExists(*n) == 0) {
         feedback_.message(MessageIcon::Critical,
-                          "This port does not exist\r" + link_.absentPortReason(true, *n));
+                          "This port does not exist\r" +
+                              link_.absentPortReason(link::LinkKind::Serial, *n));
         return false;
     }
     facts_.PrinterFound = false;
@@ -100,7 +101,8 @@ bool Detection::DetectParallelPrinter_Click() {
     }
     if (!lptPresent(*n)) {
         feedback_.message(MessageIcon::Critical,
-                          "This port does not exist\r" + link_.absentPortReason(false, *n));
+                          "This port does not exist\r" +
+                              link_.absentPortReason(link::LinkKind::Parallel, *n));
         return false;
     }
     facts_.PrinterFound = false;
@@ -110,9 +112,24 @@ bool Detection::DetectParallelPrinter_Click() {
     return facts_.PrinterFound;
 }
 
+bool Detection::DetectUsbPrinter(int n) {
+    link_.settings().PortKind = link::LinkKind::Usb;
+    if (link_.UsbPortExists(n) == 0) {
+        feedback_.message(MessageIcon::Critical,
+                          "This port does not exist\r" +
+                              link_.absentPortReason(link::LinkKind::Usb, n));
+        return false;
+    }
+    facts_.PrinterFound = false;
+    SetDetectionBusy(true);
+    feedback_.setDetectionResult(ProbeUsbPrinter(n));
+    SetDetectionBusy(false);
+    return facts_.PrinterFound;
+}
+
 // A port that cannot be opened, or an adapter that vanished: say so and why.
-std::string Detection::serialProbeFailure(std::string reason) {
-    link_.CloseCom();
+std::string Detection::probeFailure(link::SerialControl& port, std::string reason) {
+    port.close();
     feedback_.message(MessageIcon::Critical, reason);
     ShowNoPrinter();
     return reason;
@@ -125,18 +142,38 @@ std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int han
     serial.setHandshaking(handshakeIndex + 1);
     serial.setInputMode(0);
     if (std::string failure = serial.open(); !failure.empty()) {
-        return serialProbeFailure(std::move(failure));
+        return probeFailure(serial, std::move(failure));
     }
     link::PortCloser closer(link_);
-    serial.discardInput();
-    serial.setInputLen(100);
-    serial.output(kIdentityRequest);
-    link_.timing().Delay(250);
-    const std::string reply = serial.input();
-    if (std::string fault = serial.takeFault(); !fault.empty()) {
-        return serialProbeFailure(std::move(fault));
+    return probeOpenPort(
+        serial, n, "COM " + std::to_string(n) + " at " + std::string(speed) + " bauds", speed);
+}
+
+// A USB printer is asked what a serial one is, without a speed and its settings query.
+std::string Detection::ProbeUsbPrinter(int n) {
+    link_.settings().PortKind = link::LinkKind::Usb;
+    link::SerialControl& usb = link_.usb();
+    usb.setCommPort(n);
+    usb.setInputMode(0);
+    if (std::string failure = usb.open(); !failure.empty()) {
+        return probeFailure(usb, std::move(failure));
     }
-    const std::string where = "COM " + std::to_string(n) + " at " + std::string(speed) + " bauds";
+    link::PortCloser closer(link_);
+    return probeOpenPort(usb, n, "USB " + std::to_string(n), std::nullopt);
+}
+
+// The identity request, then the status request and, on a serial link, the printer's
+// serial settings; the printer is described while the port is still open.
+std::string Detection::probeOpenPort(link::SerialControl& port, int n, const std::string& where,
+                                     std::optional<std::string_view> speed) {
+    port.discardInput();
+    port.setInputLen(100);
+    port.output(kIdentityRequest);
+    link_.timing().Delay(250);
+    const std::string reply = port.input();
+    if (std::string fault = port.takeFault(); !fault.empty()) {
+        return probeFailure(port, std::move(fault));
+    }
     if (reply.empty()) {
         facts_.PrinterFound = false;
         ShowNoPrinter();
@@ -145,17 +182,19 @@ std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int han
     const std::string result = printerName(reply) + " found on " + where;
     facts_.PrinterFound = true;
     feedback_.message(MessageIcon::Information, result);
-    serial.discardInput();
-    serial.output(kStatusRequest);
+    port.discardInput();
+    port.output(kStatusRequest);
     link_.timing().Delay(100);
-    serial.setInputMode(1);
-    if (serial.inBufferCount() == 1) {
-        serial.input(); // the status byte is not used further
+    port.setInputMode(1);
+    if (port.inBufferCount() == 1) {
+        port.input(); // the status byte is not used further
     }
-    learnHandshake(speed);
-    serial.setInputMode(0);
+    if (speed) {
+        learnHandshake(*speed);
+        link_.settings().PortSpeed = std::string(*speed);
+    }
+    port.setInputMode(0);
     link_.settings().PortNumber = n;
-    link_.settings().PortSpeed = std::string(speed);
     protocol::DescribePrinter(reply, link_, facts_, feedback_, [this] { view_.closeWindow(); });
     return result;
 }

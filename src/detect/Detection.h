@@ -23,10 +23,13 @@ class Detection {
     // Each returns true when a printer was found and described.
     bool DetectSerialPrinter_Click();
     bool DetectParallelPrinter_Click();
+    // The same for USB printer n.
+    bool DetectUsbPrinter(int n);
 
     // The result text for the window's "Current printer" line.
     std::string ProbeSerialPrinter(int n, std::string_view speed, int handshakeIndex);
     std::string ProbeParallelPrinter(int n);
+    std::string ProbeUsbPrinter(int n);
     void ShowNoPrinter();
     void SetDetectionBusy(bool busy);
     // Present unless the BIOS table says plainly that LPT n has no base address.
@@ -39,7 +42,9 @@ class Detection {
     link::PortIO& portIO() { return portIO_; }
 
   private:
-    std::string serialProbeFailure(std::string reason);
+    std::string probeFailure(link::SerialControl& port, std::string reason);
+    std::string probeOpenPort(link::SerialControl& port, int n, const std::string& where,
+                              std::optional<std::string_view> speed);
     void learnHandshake(std::string_view speed);
     std::string readParallelReply();
 

@@ -4,15 +4,17 @@
 
 #include <QSerialPortInfo>
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 
 namespace tessaro::link {
 
 PortMap::PortMap(std::vector<std::string> serialDevices,
-                 std::vector<ParallelDevice> parallelDevices, Environment environment)
+                 std::vector<ParallelDevice> parallelDevices, Environment environment,
+                 std::vector<std::string> usbDevices)
     : serialDevices_(std::move(serialDevices)), parallelDevices_(std::move(parallelDevices)),
-      environment_(std::move(environment)) {}
+      environment_(std::move(environment)), usbDevices_(std::move(usbDevices)) {}
 
 namespace {
 
@@ -27,6 +29,27 @@ std::vector<std::string> systemSerialDevices() {
     return devices;
 }
 
+// The USB printer-class devices (usblp), in the order of their numbers.
+std::vector<std::string> systemUsbPrinters() {
+    std::vector<std::pair<int, std::string>> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/usb", error)) {
+        const std::string name = entry.path().filename().string();
+        int number = -1;
+        if (name.starts_with("lp") &&
+            std::from_chars(name.data() + 2, name.data() + name.size(), number).ptr ==
+                name.data() + name.size()) {
+            found.emplace_back(number, entry.path().string());
+        }
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> devices;
+    for (auto& [number, path] : found) {
+        devices.push_back(std::move(path));
+    }
+    return devices;
+}
+
 std::optional<std::string> processEnvironment(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     return value ? std::optional<std::string>(value) : std::nullopt;
@@ -35,22 +58,33 @@ std::optional<std::string> processEnvironment(const std::string& name) {
 } // namespace
 
 PortMap PortMap::fromSystem() {
-    return PortMap(systemSerialDevices(), kernelParallelPorts(), processEnvironment);
+    return PortMap(systemSerialDevices(), kernelParallelPorts(), processEnvironment,
+                   systemUsbPrinters());
 }
 
 std::optional<std::string> PortMap::override(const std::string& name) const {
     return environment_ ? environment_("TESSARO_" + name) : std::nullopt;
 }
 
-std::string PortMap::comDevice(int n) const {
-    if (n < 1 || n > kComPorts) {
+// Port n of a family: its override, else the n-th device the system lists.
+std::string PortMap::deviceOf(const std::string& family, int n, int count,
+                              const std::vector<std::string>& devices) const {
+    if (n < 1 || n > count) {
         return "";
     }
-    if (const auto device = override("COM" + std::to_string(n))) {
+    if (const auto device = override(family + std::to_string(n))) {
         return *device;
     }
     const auto index = static_cast<std::size_t>(n - 1);
-    return index < serialDevices_.size() ? serialDevices_[index] : "";
+    return index < devices.size() ? devices[index] : "";
+}
+
+std::string PortMap::comDevice(int n) const {
+    return deviceOf("COM", n, kComPorts, serialDevices_);
+}
+
+std::string PortMap::usbDevice(int n) const {
+    return deviceOf("USB", n, kUsbPorts, usbDevices_);
 }
 
 LptPort PortMap::lpt(int n) const {
@@ -104,6 +138,12 @@ std::vector<PortLine> PortMap::lines() const {
         const std::string device = comDevice(n);
         std::error_code ignored;
         lines.push_back({"COM" + std::to_string(n), device,
+                         !device.empty() && std::filesystem::exists(device, ignored)});
+    }
+    for (int n = 1; n <= kUsbPorts; ++n) {
+        const std::string device = usbDevice(n);
+        std::error_code ignored;
+        lines.push_back({"USB" + std::to_string(n), device,
                          !device.empty() && std::filesystem::exists(device, ignored)});
     }
     for (int n = 1; n <= kLptPorts; ++n) {

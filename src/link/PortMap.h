@@ -1,8 +1,10 @@
 #pragma once
-// Which device each of the program's ports stands for: COM1..COM6 and LPT1, LPT2.
+// Which device each of the program's ports stands for: COM1..COM6, LPT1, LPT2 and the USB
+// printers USB1..USB4.
 // By default the n-th serial port the system reports and the n-th kernel parallel port;
 // TESSARO_COMn and TESSARO_LPTn override them (a device, or empty for no port; "virtual"
-// for an LPT puts the in-process virtual printer there). A kernel parallel port serves one
+// for an LPT puts the in-process virtual printer there); USBn is by default the n-th USB
+// printer device (/dev/usb/lp0, ...), TESSARO_USBn overrides it. A kernel parallel port serves one
 // LPT at most: one an override names is no other LPT's default.
 
 #include <functional>
@@ -14,6 +16,7 @@ namespace tessaro::link {
 
 inline constexpr int kComPorts = 6;
 inline constexpr int kLptPorts = 2;
+inline constexpr int kUsbPorts = 4;
 
 struct ParallelDevice {
     std::string name;   // "parport0"
@@ -37,25 +40,30 @@ class PortMap {
     using Environment = std::function<std::optional<std::string>(const std::string&)>;
 
     PortMap(std::vector<std::string> serialDevices, std::vector<ParallelDevice> parallelDevices,
-            Environment environment);
+            Environment environment, std::vector<std::string> usbDevices = {});
     // The ports this machine has, with the process environment's overrides.
     static PortMap fromSystem();
 
     // The device of COM n; "" when the port does not exist.
     std::string comDevice(int n) const;
     LptPort lpt(int n) const;
+    // The device of USB n; "" when the port does not exist.
+    std::string usbDevice(int n) const;
     // The kernel parallel port an LPT stands for, when it is one of them.
     std::optional<ParallelDevice> parallelDevice(int n) const;
     std::vector<PortLine> lines() const;
 
   private:
     std::optional<std::string> override(const std::string& name) const;
+    std::string deviceOf(const std::string& family, int n, int count,
+                         const std::vector<std::string>& devices) const;
     // The kernel port with this device path or name ("/dev/parport0", "parport0").
     std::optional<ParallelDevice> kernelPort(const std::string& text) const;
 
     std::vector<std::string> serialDevices_;
     std::vector<ParallelDevice> parallelDevices_;
     Environment environment_;
+    std::vector<std::string> usbDevices_;
 };
 
 } // namespace tessaro::link

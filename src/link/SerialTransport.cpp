@@ -2,6 +2,13 @@
 
 namespace tessaro::link {
 
+std::string SerialTransport::panelText(int port, std::string_view speed) const {
+    if (kind_ == LinkKind::Usb) {
+        return "USB " + std::to_string(port);
+    }
+    return "COM  " + std::to_string(port) + " ,  " + std::string(speed) + " BAUDS ";
+}
+
 std::string SerialTransport::open(int port, std::string_view speed, int handshake) {
     if (serial_.portOpen()) {
         return "";

@@ -1,7 +1,8 @@
 #pragma once
 // The serial link: a COM port through the serial control. Replies are read from what the
 // driver holds: a text reply once its first byte came (at most 5 s) and 100 ms more, a
-// one-byte reply after 50 ms.
+// one-byte reply after 50 ms. A USB printer (LinkKind::Usb) is driven the same way through
+// its device, without a line speed: it does not follow the printer to a new speed.
 
 #include "link/SerialControl.h"
 #include "link/Transport.h"
@@ -14,12 +15,11 @@ class SerialTransport final : public Transport {
     // How long a reply may take to begin.
     static constexpr int kFirstByteTimeoutMs = 5000;
 
-    SerialTransport(SerialControl& serial, tempo& timing) : serial_(serial), tempo_(timing) {}
+    SerialTransport(SerialControl& serial, tempo& timing, LinkKind kind = LinkKind::Serial)
+        : serial_(serial), tempo_(timing), kind_(kind) {}
 
-    LinkKind kind() const override { return LinkKind::Serial; }
-    std::string panelText(int port, std::string_view speed) const override {
-        return "COM  " + std::to_string(port) + " ,  " + std::string(speed) + " BAUDS ";
-    }
+    LinkKind kind() const override { return kind_; }
+    std::string panelText(int port, std::string_view speed) const override;
     // An open port keeps its number and settings until closed.
     std::string open(int port, std::string_view speed, int handshake) override;
     void close() override;
@@ -36,11 +36,12 @@ class SerialTransport final : public Transport {
     int savingReplyWaitMs() const override { return 500; }
     Answer takeAnswer() override;
     int speedCommandPauseMs() const override { return 50; }
-    bool followsPrinterSpeed() const override { return true; }
+    bool followsPrinterSpeed() const override { return kind_ == LinkKind::Serial; }
 
   private:
     SerialControl& serial_;
     tempo& tempo_;
+    LinkKind kind_;
 };
 
 } // namespace tessaro::link

@@ -1,13 +1,17 @@
 #include "link/SubCom.h"
 
+#include "link/UsbPrinterDevice.h"
+
 #include <filesystem>
 
 namespace tessaro::link {
 
 SubCom::SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel,
-               tempo& timing, UserFeedback& feedback, const PortMap& ports)
+               tempo& timing, UserFeedback& feedback, const PortMap& ports, SerialControl* usb)
     : settings_(settings), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
-      serialLink_(serial, timing), parallelLink_(parallel, timing, feedback, settings) {}
+      ownUsb_(usb ? nullptr : std::make_unique<UsbPrinterDevice>(ports)),
+      usb_(usb ? *usb : *ownUsb_), serialLink_(serial, timing),
+      parallelLink_(parallel, timing, feedback, settings), usbLink_(usb_, timing, LinkKind::Usb) {}
 
 int SubCom::ComPortExists(int n) const {
     const std::string device = ports_.comDevice(n);
@@ -15,11 +19,23 @@ int SubCom::ComPortExists(int n) const {
     return !device.empty() && std::filesystem::exists(device, ignored) ? 1 : 0;
 }
 
-std::string SubCom::absentPortReason(bool serial, int n) const {
-    const std::string name = (serial ? "COM" : "LPT") + std::to_string(n);
-    const std::string device = serial ? ports_.comDevice(n) : ports_.lpt(n).device;
+int SubCom::UsbPortExists(int n) const {
+    const std::string device = ports_.usbDevice(n);
+    std::error_code ignored;
+    return !device.empty() && std::filesystem::exists(device, ignored) ? 1 : 0;
+}
+
+std::string SubCom::absentPortReason(LinkKind kind, int n) const {
+    const char* prefix = kind == LinkKind::Serial ? "COM" : kind == LinkKind::Usb ? "USB" : "LPT";
+    const char* what = kind == LinkKind::Serial ? "serial port"
+                       : kind == LinkKind::Usb  ? "USB printer"
+                                                : "parallel port";
+    const std::string name = prefix + std::to_string(n);
+    const std::string device = kind == LinkKind::Serial ? ports_.comDevice(n)
+                               : kind == LinkKind::Usb  ? ports_.usbDevice(n)
+                                                        : ports_.lpt(n).device;
     if (device.empty()) {
-        return name + ": no " + (serial ? "serial" : "parallel") + " port has this number";
+        return name + ": no " + what + " has this number";
     }
     return name + " (" + device + "): no such device";
 }
@@ -28,6 +44,8 @@ Transport& SubCom::transport() {
     switch (settings_.PortKind) {
     case LinkKind::Serial:
         return serialLink_;
+    case LinkKind::Usb:
+        return usbLink_;
     case LinkKind::Parallel:
         break;
     }

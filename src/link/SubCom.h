@@ -13,6 +13,7 @@
 #include "link/tempo.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,14 +26,17 @@ class SubCom {
     // A parallel reply that never sends its terminating zero stops here.
     static constexpr std::size_t kMaxParallelReply = ParallelTransport::kMaxReply;
 
+    // usb drives the USB printers; without it, their devices as the port map names them.
     SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
-           UserFeedback& feedback, const PortMap& ports);
+           UserFeedback& feedback, const PortMap& ports, SerialControl* usb = nullptr);
 
     // Nonzero when COM n exists on this machine.
     int ComPortExists(int n) const;
     // Why COM n or LPT n is not there, naming its device: "COM3 (/dev/ttyUSB7): no such
     // device", "LPT2: no parallel port has this number".
-    std::string absentPortReason(bool serial, int n) const;
+    std::string absentPortReason(LinkKind kind, int n) const;
+    // Nonzero when USB printer n exists on this machine.
+    int UsbPortExists(int n) const;
     // Opens COM port at speed ("9600") with handshake (1 XON/XOFF, 2 hardware). An open port
     // keeps its settings until closed. Returns "" when open, else why it is not.
     std::string OpenCom(int port, std::string_view speed, int handshake);
@@ -56,6 +60,7 @@ class SubCom {
 
     LinkSettings& settings() { return settings_; }
     SerialControl& serial() { return serial_; }
+    SerialControl& usb() { return usb_; }
     ParallelWinIO& parallel() { return parallel_; }
     tempo& timing() { return tempo_; }
 
@@ -65,8 +70,11 @@ class SubCom {
     ParallelWinIO& parallel_;
     tempo& tempo_;
     const PortMap& ports_;
+    std::unique_ptr<SerialControl> ownUsb_;
+    SerialControl& usb_;
     SerialTransport serialLink_;
     ParallelTransport parallelLink_;
+    SerialTransport usbLink_;
 };
 
 // Closes the link's port when it goes out of scope, whatever path leaves the scope.

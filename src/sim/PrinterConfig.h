@@ -18,6 +18,9 @@ struct PrinterConfig {
     int baud = 9600;
     bool hardwareHandshake = true; // false: XON/XOFF
     bool ir = false;
+    // A USB printer: no line speed, every byte is heard (the pseudo-terminal stands in for
+    // /dev/usb/lpN).
+    bool usb = false;
 
     // The printer's memory: stored defaults and serial settings; empty: none kept.
     std::filesystem::path stateFile;

@@ -77,6 +77,8 @@ void addPrinterOptions(CLI::App& app, Options& options) {
         ->check(CLI::IsMember({"xonxoff", "hardware"}))
         ->capture_default_str();
     app.add_flag("--ir", config.ir, "IR on at power-on");
+    app.add_flag("--usb", config.usb,
+                 "Be a USB printer: every byte is heard, whatever speed the terminal has");
     app.add_option("--state", config.stateFile, "File that keeps the printer's memory");
     app.add_option("--link", options.link, "Symbolic link to create to the pseudo-terminal");
     app.add_option("--time-limit", options.timeLimit, "Stop after this many seconds (0: never)")

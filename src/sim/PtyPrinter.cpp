@@ -112,6 +112,10 @@ void PtyPrinter::makeLink() {
     }
 }
 
+int PtyPrinter::lineBaud() const {
+    return printer_.config().usb ? printer_.baud() : terminalBaud();
+}
+
 int PtyPrinter::terminalBaud() const {
     return terminalSpeed(slave_.get());
 }
@@ -170,7 +174,7 @@ void PtyPrinter::readProgram() {
     if (const int hold = printer_.config().busyHoldSeconds; hold > 0) {
         busyUntil_ = clock_.now() + std::chrono::seconds(hold);
     }
-    const int speed = terminalBaud();
+    const int speed = lineBaud();
     const std::size_t heard = printer_.receiveAtSpeed(
         std::string_view(buffer.data(), static_cast<std::size_t>(count)), speed);
     if (heard < static_cast<std::size_t>(count)) {
@@ -185,7 +189,7 @@ void PtyPrinter::writeReplies() {
     if (unsent_.empty() && (!nextChunkAt_ || now >= *nextChunkAt_)) {
         const bool more = printer_.replyReady() > kChunk;
         // Bytes sent at another speed than the program's would be line noise: lost.
-        unsent_ = printer_.takeReplyAt(kChunk, terminalBaud());
+        unsent_ = printer_.takeReplyAt(kChunk, lineBaud());
         nextChunkAt_.reset();
         if (more) {
             nextChunkAt_ = now + std::chrono::milliseconds(kPauseMs);

@@ -36,6 +36,8 @@ class PtyPrinter {
     const std::string& slavePath() const { return slavePath_; }
     // The speed the program set on the terminal, in bit/s.
     int terminalBaud() const;
+    // The speed the printer hears the line at: the terminal's, or its own as a USB printer.
+    int lineBaud() const;
 
     // One round: waits up to timeoutMs for bytes from the program (less while a reply is
     // due), feeds what arrived to the printer and writes the reply bytes that are ready.

@@ -60,19 +60,24 @@ TEST(PortMap, LinesTellPresenceByTheDeviceExisting) {
     const auto device = dir.write("tty", "");
     const PortMap map = mapWith({{"TESSARO_COM1", device.string()},
                                  {"TESSARO_COM2", (dir / "gone").string()},
-                                 {"TESSARO_LPT2", "virtual"}},
+                                 {"TESSARO_LPT2", "virtual"},
+                                 {"TESSARO_USB2", device.string()}},
                                 {}, {});
     const auto lines = map.lines();
-    ASSERT_EQ(lines.size(), 8u);
+    ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[0].name, "COM1");
     EXPECT_TRUE(lines[0].present);
     EXPECT_FALSE(lines[1].present);
     EXPECT_EQ(lines[1].device, (dir / "gone").string());
     EXPECT_FALSE(lines[2].present);
-    EXPECT_EQ(lines[6].name, "LPT1");
+    EXPECT_EQ(lines[6].name, "USB1");
     EXPECT_FALSE(lines[6].present);
+    EXPECT_EQ(lines[7].name, "USB2");
     EXPECT_TRUE(lines[7].present);
-    EXPECT_EQ(lines[7].device, "virtual");
+    EXPECT_EQ(lines[10].name, "LPT1");
+    EXPECT_FALSE(lines[10].present);
+    EXPECT_TRUE(lines[11].present);
+    EXPECT_EQ(lines[11].device, "virtual");
 }
 
 } // namespace
