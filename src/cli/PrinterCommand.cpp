@@ -21,7 +21,8 @@ constexpr int kBadUsage = 2;
 void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequired) {
     auto* port = command->add_option(
         "--port", options.port,
-        "COM1..COM6, LPT1, LPT2, USB1..USB4, or a device: serial, /dev/parportN, /dev/usb/lpN");
+        "COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT], or a device: serial, "
+        "/dev/parportN, /dev/usb/lpN");
     if (portRequired) {
         port->required();
     }
@@ -35,7 +36,8 @@ std::optional<PortChoice> choosePort(const PrinterOptions& options) {
     auto port = parsePort(options.port);
     if (!port) {
         std::cerr << "Unknown port \"" << oneLine(options.port)
-                  << "\": use COM1..COM6, LPT1, LPT2, USB1..USB4 or a device path\n";
+                  << "\": use COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT] or a device "
+                     "path\n";
     }
     return port;
 }
@@ -187,9 +189,10 @@ int runStatus(const PrinterOptions& options) {
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
     link.SendString(std::string{protocol::ESC, 'v'});
-    link::SerialControl* stream = port->kind == link::LinkKind::Serial ? &link.serial()
-                                  : port->kind == link::LinkKind::Usb  ? &link.usb()
-                                                                       : nullptr;
+    link::SerialControl* stream = port->kind == link::LinkKind::Serial    ? &link.serial()
+                                  : port->kind == link::LinkKind::Usb     ? &link.usb()
+                                  : port->kind == link::LinkKind::Network ? &link.network()
+                                                                          : nullptr;
     if (stream != nullptr && !stream->waitForInput(500)) {
         std::cerr << "No reply to the status request on " << oneLine(options.port) << "\n";
         return kFailed;

@@ -26,6 +26,9 @@ std::optional<PortChoice> parsePort(std::string_view text) {
             return std::nullopt;
         }
     }
+    if (text.starts_with("tcp://")) {
+        return PortChoice{link::LinkKind::Network, 1, std::string(text.substr(6))};
+    }
     if (text.starts_with("/dev/parport")) {
         return PortChoice{link::LinkKind::Parallel, 1, std::string(text)};
     }
@@ -42,7 +45,7 @@ namespace {
 
 // A device path given on the command line stands in for COM1, LPT1 or USB1 as its kind says.
 link::PortMap portMapFor(const PortChoice& port) {
-    if (port.device.empty()) {
+    if (port.device.empty() || port.kind == link::LinkKind::Network) {
         return link::PortMap::fromSystem();
     }
     const std::string device = port.device;
@@ -67,6 +70,9 @@ PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedbac
     : port_(port), feedback_(feedback),
       printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), facts_, feedback_, view_) {
+    if (port_.kind == link::LinkKind::Network) {
+        printerLink_.link().setNetworkAddress(port_.device);
+    }
     link::PortIO& portIO = printerLink_.portIO();
     if (!printerLink_.parallel().InitDll() && port_.kind == link::LinkKind::Parallel &&
         !portIO.failure().empty()) {
@@ -85,6 +91,8 @@ bool PrinterSession::detect() {
         return detection_.DetectSerialPrinter_Click();
     case link::LinkKind::Usb:
         return detection_.DetectUsbPrinter(port_.number);
+    case link::LinkKind::Network:
+        return detection_.DetectNetworkPrinter(port_.device);
     case link::LinkKind::Parallel:
         break;
     }

@@ -20,8 +20,8 @@ struct PortChoice {
     std::string device; // a device path given instead of a port name
 };
 
-// "COM1".."COM6", "LPT1", "LPT2", "USB1".."USB4" or a device path: /dev/parportN as LPT1,
-// /dev/usb/lpN as USB1, any other as COM1.
+// "COM1".."COM6", "LPT1", "LPT2", "USB1".."USB4", "tcp://HOST[:PORT]" (device: the address)
+// or a device path: /dev/parportN as LPT1, /dev/usb/lpN as USB1, any other as COM1.
 std::optional<PortChoice> parsePort(std::string_view text);
 
 // The port selection window's controls, set from the command line.

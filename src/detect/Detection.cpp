@@ -127,6 +127,14 @@ bool Detection::DetectUsbPrinter(int n) {
     return facts_.PrinterFound;
 }
 
+bool Detection::DetectNetworkPrinter(const std::string& address) {
+    facts_.PrinterFound = false;
+    SetDetectionBusy(true);
+    feedback_.setDetectionResult(ProbeNetworkPrinter(address));
+    SetDetectionBusy(false);
+    return facts_.PrinterFound;
+}
+
 // A port that cannot be opened, or an adapter that vanished: say so and why.
 std::string Detection::probeFailure(link::SerialControl& port, std::string reason) {
     port.close();
@@ -160,6 +168,19 @@ std::string Detection::ProbeUsbPrinter(int n) {
     }
     link::PortCloser closer(link_);
     return probeOpenPort(usb, n, "USB " + std::to_string(n), std::nullopt);
+}
+
+// A network printer is asked what a USB one is.
+std::string Detection::ProbeNetworkPrinter(const std::string& address) {
+    link_.settings().PortKind = link::LinkKind::Network;
+    link_.setNetworkAddress(address);
+    link::SerialControl& printer = link_.network();
+    printer.setInputMode(0);
+    if (std::string failure = printer.open(); !failure.empty()) {
+        return probeFailure(printer, std::move(failure));
+    }
+    link::PortCloser closer(link_);
+    return probeOpenPort(printer, 1, link_.networkName(), std::nullopt);
 }
 
 // The identity request, then the status request and, on a serial link, the printer's

@@ -23,13 +23,15 @@ class Detection {
     // Each returns true when a printer was found and described.
     bool DetectSerialPrinter_Click();
     bool DetectParallelPrinter_Click();
-    // The same for USB printer n.
+    // The same for USB printer n, and for the network printer at "HOST[:PORT]".
     bool DetectUsbPrinter(int n);
+    bool DetectNetworkPrinter(const std::string& address);
 
     // The result text for the window's "Current printer" line.
     std::string ProbeSerialPrinter(int n, std::string_view speed, int handshakeIndex);
     std::string ProbeParallelPrinter(int n);
     std::string ProbeUsbPrinter(int n);
+    std::string ProbeNetworkPrinter(const std::string& address);
     void ShowNoPrinter();
     void SetDetectionBusy(bool busy);
     // Present unless the BIOS table says plainly that LPT n has no base address.

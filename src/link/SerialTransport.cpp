@@ -3,8 +3,8 @@
 namespace tessaro::link {
 
 std::string SerialTransport::panelText(int port, std::string_view speed) const {
-    if (kind_ == LinkKind::Usb) {
-        return "USB " + std::to_string(port);
+    if (name_) {
+        return name_(port);
     }
     return "COM  " + std::to_string(port) + " ,  " + std::string(speed) + " BAUDS ";
 }

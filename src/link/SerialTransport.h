@@ -1,12 +1,15 @@
 #pragma once
 // The serial link: a COM port through the serial control. Replies are read from what the
 // driver holds: a text reply once its first byte came (at most 5 s) and 100 ms more, a
-// one-byte reply after 50 ms. A USB printer (LinkKind::Usb) is driven the same way through
-// its device, without a line speed: it does not follow the printer to a new speed.
+// one-byte reply after 50 ms. A USB or network printer is driven the same way through its
+// device, without a line speed: it does not follow the printer to a new speed.
 
 #include "link/SerialControl.h"
 #include "link/Transport.h"
 #include "link/tempo.h"
+
+#include <functional>
+#include <string>
 
 namespace tessaro::link {
 
@@ -15,8 +18,12 @@ class SerialTransport final : public Transport {
     // How long a reply may take to begin.
     static constexpr int kFirstByteTimeoutMs = 5000;
 
-    SerialTransport(SerialControl& serial, tempo& timing, LinkKind kind = LinkKind::Serial)
-        : serial_(serial), tempo_(timing), kind_(kind) {}
+    // The name of port n as panels and results show it, for a link without a line speed.
+    using PortName = std::function<std::string(int port)>;
+
+    SerialTransport(SerialControl& serial, tempo& timing, LinkKind kind = LinkKind::Serial,
+                    PortName name = {})
+        : serial_(serial), tempo_(timing), kind_(kind), name_(std::move(name)) {}
 
     LinkKind kind() const override { return kind_; }
     std::string panelText(int port, std::string_view speed) const override;
@@ -42,6 +49,7 @@ class SerialTransport final : public Transport {
     SerialControl& serial_;
     tempo& tempo_;
     LinkKind kind_;
+    PortName name_;
 };
 
 } // namespace tessaro::link

@@ -11,7 +11,10 @@ SubCom::SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& par
     : settings_(settings), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
       ownUsb_(usb ? nullptr : std::make_unique<UsbPrinterDevice>(ports)),
       usb_(usb ? *usb : *ownUsb_), serialLink_(serial, timing),
-      parallelLink_(parallel, timing, feedback, settings), usbLink_(usb_, timing, LinkKind::Usb) {}
+      parallelLink_(parallel, timing, feedback, settings),
+      usbLink_(usb_, timing, LinkKind::Usb, [](int port) { return "USB " + std::to_string(port); }),
+      networkLink_(network_, timing, LinkKind::Network,
+                   [this](int) { return network_.shownAddress(); }) {}
 
 int SubCom::ComPortExists(int n) const {
     const std::string device = ports_.comDevice(n);
@@ -46,6 +49,8 @@ Transport& SubCom::transport() {
         return serialLink_;
     case LinkKind::Usb:
         return usbLink_;
+    case LinkKind::Network:
+        return networkLink_;
     case LinkKind::Parallel:
         break;
     }

@@ -3,6 +3,7 @@
 // each exchange and closed after it.
 
 #include "link/LinkSettings.h"
+#include "link/NetworkPrinterDevice.h"
 #include "link/ParallelTransport.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
@@ -61,6 +62,11 @@ class SubCom {
     LinkSettings& settings() { return settings_; }
     SerialControl& serial() { return serial_; }
     SerialControl& usb() { return usb_; }
+    SerialControl& network() { return network_; }
+    // The network printer the link reaches: "HOST" or "HOST:PORT".
+    void setNetworkAddress(std::string address) { network_.setAddress(std::move(address)); }
+    // "HOST:PORT" as results and panels show the network printer.
+    std::string networkName() const { return network_.shownAddress(); }
     ParallelWinIO& parallel() { return parallel_; }
     tempo& timing() { return tempo_; }
 
@@ -75,6 +81,8 @@ class SubCom {
     SerialTransport serialLink_;
     ParallelTransport parallelLink_;
     SerialTransport usbLink_;
+    NetworkPrinterDevice network_;
+    SerialTransport networkLink_;
 };
 
 // Closes the link's port when it goes out of scope, whatever path leaves the scope.

@@ -9,7 +9,7 @@
 
 namespace tessaro::link {
 
-enum class LinkKind { Serial, Parallel, Usb };
+enum class LinkKind { Serial, Parallel, Usb, Network };
 
 // What came in answer to a request once its wait was over.
 struct Answer {

@@ -1,10 +1,12 @@
-// tessaro-printer-sim: a thermal printer on a pseudo-terminal, for trying and testing the
-// program without hardware. Prints "PTY <slave device>" first, then one line per command
-// the printer decodes; stops on SIGTERM or SIGINT, or when the time limit is reached.
+// tessaro-printer-sim: a thermal printer on a pseudo-terminal (or a TCP socket), for trying
+// and testing the program without hardware. Prints "PTY <slave device>" (or "TCP <address>")
+// first, then one line per command the printer decodes; stops on SIGTERM or SIGINT, or when
+// the time limit is reached.
 
 #include "link/Clock.h"
 #include "sim/PrinterModel.h"
 #include "sim/PtyPrinter.h"
+#include "sim/TcpPrinter.h"
 #include "sim/VirtualPrinterOptions.h"
 
 #include <CLI/CLI.hpp>
@@ -56,6 +58,7 @@ struct Options {
     std::string handshake = "hardware";
     std::string saveReply = "0";
     std::string link;
+    std::string tcp;
     double timeLimit = 0;
 };
 
@@ -81,6 +84,9 @@ void addPrinterOptions(CLI::App& app, Options& options) {
                  "Be a USB printer: every byte is heard, whatever speed the terminal has");
     app.add_option("--state", config.stateFile, "File that keeps the printer's memory");
     app.add_option("--link", options.link, "Symbolic link to create to the pseudo-terminal");
+    app.add_option("--tcp", options.tcp,
+                   "Serve on TCP instead, at [HOST:]PORT (host 127.0.0.1; port 0: any free one)")
+        ->type_name("[HOST:]PORT");
     app.add_option("--time-limit", options.timeLimit, "Stop after this many seconds (0: never)")
         ->check(amountValidator("seconds", kMaxSeconds, false));
 }
@@ -137,22 +143,24 @@ bool stopRequested(const sigset_t& signals) {
     return sigtimedwait(&signals, nullptr, &now) > 0;
 }
 
-void serve(tessaro::sim::PtyPrinter& pty, tessaro::link::Clock& clock, const sigset_t& signals,
-           double timeLimit) {
+// Rounds of the printer's side (one pollOnce each) until stopped or out of time.
+template <typename Side>
+void serve(Side& side, tessaro::link::Clock& clock, const sigset_t& signals, double timeLimit) {
     const auto start = clock.now();
     const auto limit = std::chrono::microseconds(static_cast<long long>(timeLimit * 1e6));
     while (!stopRequested(signals)) {
         if (timeLimit > 0 && clock.now() - start >= limit) {
             return;
         }
-        pty.pollOnce(50);
+        side.pollOnce(50);
     }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"A virtual thermal printer on a pseudo-terminal.", "tessaro-printer-sim"};
+    CLI::App app{"A virtual thermal printer on a pseudo-terminal, or on a TCP socket with --tcp.",
+                 "tessaro-printer-sim"};
     Options options;
     addPrinterOptions(app, options);
     addFaultOptions(app, options);
@@ -164,9 +172,15 @@ int main(int argc, char** argv) {
         tessaro::link::SteadyClock clock;
         tessaro::sim::PrinterModel printer(options.config, clock, printLine);
         reportMemory(printer);
-        tessaro::sim::PtyPrinter pty(printer, clock, options.link, printLine);
-        printLine("PTY " + pty.slavePath());
-        serve(pty, clock, signals, options.timeLimit);
+        if (!options.tcp.empty()) {
+            tessaro::sim::TcpPrinter tcp(printer, clock, options.tcp, printLine);
+            printLine("TCP " + tcp.address());
+            serve(tcp, clock, signals, options.timeLimit);
+        } else {
+            tessaro::sim::PtyPrinter pty(printer, clock, options.link, printLine);
+            printLine("PTY " + pty.slavePath());
+            serve(pty, clock, signals, options.timeLimit);
+        }
     } catch (const std::exception& error) {
         std::cerr << "tessaro-printer-sim: " << error.what() << '\n';
         return 1;

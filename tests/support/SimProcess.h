@@ -58,12 +58,13 @@ class SimProcess {
     bool running() const { return pid_ > 0; }
     void signal(int number) { ::kill(pid_, number); }
 
-    // The pseudo-terminal's device, from the first line ("PTY /dev/pts/N"); "" if none came.
+    // The pseudo-terminal's device, from the first line ("PTY /dev/pts/N"), or with --tcp the
+    // address ("TCP 127.0.0.1:PORT"); "" if none came.
     std::string device() {
         const std::string out =
             readUntil([](const std::string& text) { return text.find('\n') != std::string::npos; },
                       std::chrono::seconds(5));
-        if (!out.starts_with("PTY /dev/")) {
+        if (!out.starts_with("PTY /dev/") && !out.starts_with("TCP ")) {
             return "";
         }
         return out.substr(4, out.find('\n') - 4);

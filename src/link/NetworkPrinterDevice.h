@@ -1,0 +1,40 @@
+#pragma once
+// A network printer on raw TCP (port 9100 unless the address names another). Connecting
+// waits at most 3 s; a connection the printer closes is a fault like an unplugged adapter.
+
+#include "link/StreamDevice.h"
+
+#include <string>
+#include <string_view>
+
+namespace tessaro::link {
+
+class NetworkPrinterDevice final : public StreamDevice {
+  public:
+    static constexpr int kConnectTimeoutMs = 3000;
+    static constexpr int kDefaultPort = 9100;
+
+    // "HOST" or "HOST:PORT" (an IPv6 host in brackets: "[::1]:9100").
+    void setAddress(std::string address) { address_ = std::move(address); }
+    // "HOST:PORT" as the result line and the port panel show it.
+    std::string shownAddress() const;
+
+  protected:
+    int connect(std::string& why) override;
+    ssize_t readSome(int fd, char* buffer, std::size_t size) override;
+    ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
+    bool endOfStreamIsLoss() const override { return true; }
+    std::string describe() const override { return shownAddress(); }
+
+  private:
+    std::string address_;
+};
+
+struct NetworkAddress {
+    std::string host;
+    int port = NetworkPrinterDevice::kDefaultPort;
+};
+// Splits "HOST[:PORT]" into its host and port; false when it is not such an address.
+bool parseNetworkAddress(std::string_view text, NetworkAddress& out);
+
+} // namespace tessaro::link

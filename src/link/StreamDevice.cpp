@@ -1,0 +1,140 @@
+#include "link/StreamDevice.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <poll.h>
+#include <unistd.h>
+#include <utility>
+
+namespace tessaro::link {
+
+bool waitForEvents(int fd, short events, int ms) {
+    pollfd watch{fd, events, 0};
+    int count = 0;
+    do {
+        count = ::poll(&watch, 1, ms);
+    } while (count < 0 && errno == EINTR);
+    return count > 0 && (watch.revents & (events | POLLERR | POLLHUP)) != 0;
+}
+
+StreamDevice::~StreamDevice() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+std::string StreamDevice::open() {
+    if (fd_ >= 0) {
+        return "";
+    }
+    std::string why;
+    fd_ = connect(why);
+    if (fd_ < 0) {
+        return describe() + ": " + why;
+    }
+    received_.clear();
+    fault_.clear();
+    return "";
+}
+
+void StreamDevice::close() {
+    if (fd_ >= 0) {
+        ::close(std::exchange(fd_, -1));
+    }
+    received_.clear();
+}
+
+void StreamDevice::lost(const std::string& why) {
+    if (fault_.empty()) {
+        fault_ = describe() + ": " + why;
+    }
+    close();
+}
+
+// Takes what the printer sent into the buffer, without waiting.
+void StreamDevice::pull() {
+    std::array<char, 512> buffer{};
+    while (fd_ >= 0 && received_.size() < kReceiveCapacity) {
+        const ssize_t count = readSome(fd_, buffer.data(), buffer.size());
+        if (count > 0) {
+            received_.append(buffer.data(), static_cast<std::size_t>(count));
+            continue;
+        }
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count == 0 && endOfStreamIsLoss()) {
+            lost("the printer closed the connection");
+        } else if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            lost(std::string("the printer went away (") + std::strerror(errno) + ")");
+        }
+        return;
+    }
+}
+
+int StreamDevice::inBufferCount() {
+    pull();
+    return static_cast<int>(received_.size());
+}
+
+void StreamDevice::discardInput() {
+    pull();
+    received_.clear();
+}
+
+void StreamDevice::output(std::string_view bytes) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    while (fd_ >= 0 && !bytes.empty()) {
+        const ssize_t written = writeSome(fd_, bytes.data(), bytes.size());
+        if (written > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+            continue;
+        }
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            lost(errno == EPIPE || errno == ECONNRESET
+                     ? std::string("the printer closed the connection")
+                     : std::string("the printer went away (") + std::strerror(errno) + ")");
+            return;
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0 || !waitForEvents(fd_, POLLOUT, static_cast<int>(left))) {
+            return; // the printer took nothing for too long: the rest is lost
+        }
+    }
+}
+
+std::string StreamDevice::input() {
+    pull();
+    const std::size_t count = inputLen_ > 0
+                                  ? std::min(received_.size(), static_cast<std::size_t>(inputLen_))
+                                  : received_.size();
+    std::string bytes = received_.substr(0, count);
+    received_.erase(0, count);
+    return bytes;
+}
+
+bool StreamDevice::waitForInput(int ms) {
+    pull();
+    if (!received_.empty()) {
+        return true;
+    }
+    if (fd_ < 0 || !waitForEvents(fd_, POLLIN, ms)) {
+        return false;
+    }
+    pull();
+    return !received_.empty();
+}
+
+std::string StreamDevice::takeFault() {
+    return std::exchange(fault_, std::string{});
+}
+
+} // namespace tessaro::link

@@ -1,0 +1,68 @@
+#pragma once
+// A printer on a plain descriptor (a USB printer device, a TCP connection) driven as the link
+// drives a serial port: what the printer sends is pulled into a buffer without waiting,
+// counted and read from there; writes and the wait for a reply are bounded with poll. It has
+// no speed and no handshake: those settings are taken and ignored. A printer that goes away
+// is a fault, reported once, and the descriptor is let go.
+
+#include "link/SerialControl.h"
+
+#include <cstddef>
+#include <string>
+#include <sys/types.h>
+
+namespace tessaro::link {
+
+class StreamDevice : public SerialControl {
+  public:
+    // How long a write may wait for the printer to take its bytes.
+    static constexpr int kWriteTimeoutMs = 5000;
+    static constexpr std::size_t kReceiveCapacity = 4096;
+
+    StreamDevice() = default;
+    StreamDevice(const StreamDevice&) = delete;
+    StreamDevice& operator=(const StreamDevice&) = delete;
+    ~StreamDevice() override;
+
+    void setCommPort(int port) override { port_ = port; }
+    void setSettings(std::string_view) override {}
+    void setHandshaking(int) override {}
+    bool portOpen() const override { return fd_ >= 0; }
+    std::string open() override;
+    void close() override;
+    void setInputLen(int length) override { inputLen_ = length; }
+    void setInputMode(int) override {}
+    int inBufferCount() override;
+    void discardInput() override;
+    void output(std::string_view bytes) override;
+    std::string input() override;
+    bool waitForInput(int ms) override;
+    std::string takeFault() override;
+
+  protected:
+    int port() const { return port_; }
+    // Opens the descriptor (non-blocking, close-on-exec); -1 with why.
+    virtual int connect(std::string& why) = 0;
+    // One non-blocking read or write, as read(2) and write(2) answer.
+    virtual ssize_t readSome(int fd, char* buffer, std::size_t size) = 0;
+    virtual ssize_t writeSome(int fd, const char* bytes, std::size_t size) = 0;
+    // Whether a read of 0 bytes means the printer went away (a closed connection).
+    virtual bool endOfStreamIsLoss() const = 0;
+    // The port as messages name it: "USB1 (/dev/usb/lp0)", "192.168.1.20:9100".
+    virtual std::string describe() const = 0;
+
+  private:
+    void pull();
+    void lost(const std::string& why);
+
+    int port_ = 1;
+    int fd_ = -1;
+    int inputLen_ = 100;
+    std::string received_;
+    std::string fault_;
+};
+
+// Waits for events on fd, at most ms; true when they (or an error or hang-up) came.
+bool waitForEvents(int fd, short events, int ms);
+
+} // namespace tessaro::link

@@ -1,0 +1,60 @@
+// tessaro-cli on a network printer: the virtual printer serves raw TCP on the loopback
+// interface, reached with --port tcp://HOST:PORT.
+
+#include "cli/CliRunner.h"
+#include "support/SimProcess.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessaro::test {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class NetworkPrinterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        sim = std::make_unique<SimProcess>(
+            std::vector<std::string>{"--tcp", "127.0.0.1:0", "--time-limit", "120"});
+        address = sim->device(); // "TCP 127.0.0.1:PORT": the address after the word
+        ASSERT_FALSE(address.empty());
+    }
+
+    std::unique_ptr<SimProcess> sim;
+    std::string address;
+};
+
+TEST_F(NetworkPrinterTest, DetectSendAndStatusOverTcp) {
+    const std::string port = "tcp://" + address;
+    const auto found = runCli({"detect", "--port", port});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(found.out, "R62 VIRTUAL PRN found on " + address + "\n" + address +
+                             "\n    R62 VIRTUAL PRN  V1.04\nPower: 24V\n");
+    TempDir dir;
+    const auto file = dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n"
+                                           "serialspeed=4\r\nserialhandshake=1\r\nirda=0\r\n");
+    const auto sent = runCli({"send", file.string(), "--port", port, "--yes"});
+    EXPECT_EQ(sent.status, 0) << sent.err;
+    EXPECT_THAT(sent.out, HasSubstr("Saving Sequence Successful !\n"));
+    EXPECT_THAT(sent.out, Not(HasSubstr("BAUDS")));
+    ASSERT_TRUE(sim->waitFor("ESC s  save -> 00", 2s));
+    EXPECT_THAT(sim->output(), HasSubstr("GS / 09"));
+    const auto status = runCli({"status", "--port", port});
+    EXPECT_EQ(status.status, 0) << status.err;
+}
+
+TEST_F(NetworkPrinterTest, ARefusedConnectionNamesTheAddress) {
+    const auto r = runCli({"detect", "--port", "tcp://127.0.0.1:1"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "127.0.0.1:1: Connection refused\n");
+    const auto bad = runCli({"detect", "--port", "tcp://host:port"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_THAT(bad.err, HasSubstr("not a network address"));
+}
+
+} // namespace
+} // namespace tessaro::test
