@@ -2,6 +2,7 @@
 // What the virtual printer is and how it misbehaves: its identity, chipset and status, the
 // serial settings it starts with, where it keeps its memory, and the faults to imitate.
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -33,6 +34,7 @@ struct PrinterConfig {
     int busyHoldSeconds = 0;       // the parallel side holds BUSY this long after a byte
     bool garbage = false;          // every reply byte arrives as 0xFF
     bool endless = false;          // after the first reply, filler bytes never stop coming
+    std::size_t hangUpAfter = 0;   // on TCP: closes a connection after this many bytes (0: never)
 };
 
 } // namespace tessaro::sim

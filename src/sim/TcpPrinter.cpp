@@ -90,6 +90,7 @@ void TcpPrinter::accept() {
     if (client_) {
         printer_.takeReplyAt(printer_.replyReady(), printer_.baud()); // not the new host's
         unsent_.clear();
+        heard_ = 0;
         log("(connection opened)");
     }
 }
@@ -104,6 +105,11 @@ void TcpPrinter::readClient() {
     if (count > 0) {
         printer_.receiveAtSpeed(std::string_view(buffer.data(), static_cast<std::size_t>(count)),
                                 printer_.baud());
+        heard_ += static_cast<std::size_t>(count);
+        const std::size_t limit = printer_.config().hangUpAfter;
+        if (limit > 0 && heard_ >= limit) {
+            hangUp("closed by the printer after " + std::to_string(heard_) + " bytes");
+        }
     }
 }
 

@@ -43,6 +43,7 @@ class TcpPrinter {
     UniqueFd client_;
     std::string address_;
     std::string unsent_;
+    std::size_t heard_ = 0; // bytes received on this connection
 };
 
 } // namespace tessaro::sim

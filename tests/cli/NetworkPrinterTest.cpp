@@ -16,9 +16,10 @@ using ::testing::Not;
 
 class NetworkPrinterTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        sim = std::make_unique<SimProcess>(
-            std::vector<std::string>{"--tcp", "127.0.0.1:0", "--time-limit", "120"});
+    void SetUp() override { start({}); }
+    void start(std::vector<std::string> options) {
+        options.insert(options.end(), {"--tcp", "127.0.0.1:0", "--time-limit", "120"});
+        sim = std::make_unique<SimProcess>(options);
         address = sim->device(); // "TCP 127.0.0.1:PORT": the address after the word
         ASSERT_FALSE(address.empty());
     }
@@ -54,6 +55,18 @@ TEST_F(NetworkPrinterTest, ARefusedConnectionNamesTheAddress) {
     const auto bad = runCli({"detect", "--port", "tcp://host:port"});
     EXPECT_EQ(bad.status, 1);
     EXPECT_THAT(bad.err, HasSubstr("not a network address"));
+}
+
+TEST_F(NetworkPrinterTest, APrinterThatHangsUpMidwayFailsTheTransmissionNamingIt) {
+    start({"--hang-up-after", "20"}); // the detection's 7 bytes pass, the commands do not
+    TempDir dir;
+    const auto file =
+        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n");
+    const auto r = runCli({"send", file.string(), "--port", "tcp://" + address, "--all", "--yes"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_THAT(r.err, HasSubstr(address + ": the printer closed the connection"));
+    EXPECT_THAT(r.out, Not(HasSubstr("Successful")));
+    EXPECT_THAT(r.err, Not(HasSubstr("software revision")));
 }
 
 } // namespace
