@@ -1,6 +1,8 @@
 #include "cli/PortsCommand.h"
 
+#include "cli/TerminalText.h"
 #include "link/PortMap.h"
+#include "link/SerialPortDetails.h"
 
 #include <cstdio>
 
@@ -14,9 +16,15 @@ CLI::App* addPortsCommand(CLI::App& app) {
 
 int runPorts() {
     for (const auto& line : link::PortMap::fromSystem().lines()) {
-        std::printf("%-5s %-24s %s\n", line.name.c_str(),
-                    line.device.empty() ? "-" : line.device.c_str(),
+        std::printf("%-5s %-24s %s", line.name.c_str(),
+                    line.device.empty() ? "-" : oneLine(line.device).c_str(),
                     line.present ? "present" : "absent");
+        // A USB-serial adapter by what the system knows of it.
+        const std::string details =
+            line.present && line.name.starts_with("COM")
+                ? link::describeSerialPort(link::serialPortFacts(line.device))
+                : "";
+        std::printf("%s\n", details.empty() ? "" : ("  " + oneLine(details)).c_str());
     }
     return 0;
 }
