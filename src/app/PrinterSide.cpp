@@ -41,6 +41,7 @@ void PrinterSide::shutDown() {
 
 void PrinterSide::detect() {
     BusyScope scope(busy_);
+    printerLink_.refreshPorts(); // an adapter plugged in since the last time shows
     PortSelection dialog(printerLink_.link(), printerLink_.portIO(), printerLink_.ports(), facts_,
                          window_.feedback(), &window_);
     dialog.exec();

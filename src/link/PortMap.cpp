@@ -58,8 +58,18 @@ std::optional<std::string> processEnvironment(const std::string& name) {
 } // namespace
 
 PortMap PortMap::fromSystem() {
-    return PortMap(systemSerialDevices(), kernelParallelPorts(), processEnvironment,
-                   systemUsbPrinters());
+    PortMap map({}, kernelParallelPorts(), processEnvironment);
+    map.setPlugSource([] { return PlugDevices{systemSerialDevices(), systemUsbPrinters()}; });
+    map.refresh();
+    return map;
+}
+
+void PortMap::refresh() {
+    if (plugSource_) {
+        PlugDevices devices = plugSource_();
+        serialDevices_ = std::move(devices.serial);
+        usbDevices_ = std::move(devices.usb);
+    }
 }
 
 std::optional<std::string> PortMap::override(const std::string& name) const {

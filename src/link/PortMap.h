@@ -44,6 +44,17 @@ class PortMap {
     // The ports this machine has, with the process environment's overrides.
     static PortMap fromSystem();
 
+    // Where the serial and USB printer devices come from, to be read again.
+    struct PlugDevices {
+        std::vector<std::string> serial;
+        std::vector<std::string> usb;
+    };
+    using PlugSource = std::function<PlugDevices()>;
+    void setPlugSource(PlugSource source) { plugSource_ = std::move(source); }
+    // Reads the serial and USB printer devices again (an adapter plugged in since); the
+    // kernel's parallel ports stay as they were found.
+    void refresh();
+
     // The device of COM n; "" when the port does not exist.
     std::string comDevice(int n) const;
     LptPort lpt(int n) const;
@@ -64,6 +75,7 @@ class PortMap {
     std::vector<ParallelDevice> parallelDevices_;
     Environment environment_;
     std::vector<std::string> usbDevices_;
+    PlugSource plugSource_;
 };
 
 } // namespace tessaro::link

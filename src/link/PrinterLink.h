@@ -32,6 +32,8 @@ class PrinterLink {
     PortIO& portIO() { return *portIO_; }
     ParallelWinIO& parallel() { return parallel_; }
     const PortMap& ports() const { return ports_; }
+    // Reads the plugged-in serial and USB devices again.
+    void refreshPorts() { ports_.refresh(); }
 
   private:
     PortMap ports_;

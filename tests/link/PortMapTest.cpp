@@ -80,5 +80,21 @@ TEST(PortMap, LinesTellPresenceByTheDeviceExisting) {
     EXPECT_EQ(lines[11].device, "virtual");
 }
 
+TEST(PortMap, ReadsThePluggedDevicesAgainOnRefresh) {
+    int reads = 0;
+    PortMap map({}, {}, {});
+    map.setPlugSource([&reads] {
+        ++reads;
+        return reads == 1 ? PortMap::PlugDevices{{"/dev/ttyS0"}, {}}
+                          : PortMap::PlugDevices{{"/dev/ttyS0", "/dev/ttyUSB0"}, {"/dev/usb/lp0"}};
+    });
+    map.refresh();
+    EXPECT_EQ(map.comDevice(2), "");
+    EXPECT_EQ(map.usbDevice(1), "");
+    map.refresh(); // an adapter and a USB printer plugged in since
+    EXPECT_EQ(map.comDevice(2), "/dev/ttyUSB0");
+    EXPECT_EQ(map.usbDevice(1), "/dev/usb/lp0");
+}
+
 } // namespace
 } // namespace tessaro::link
