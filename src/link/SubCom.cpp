@@ -1,31 +1,32 @@
 #include "link/SubCom.h"
 
-#include "link/UsbPrinterDevice.h"
-
 #include <filesystem>
 
 namespace tessaro::link {
 
 SubCom::SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel,
-               tempo& timing, UserFeedback& feedback, const PortMap& ports, SerialControl* usb)
+               tempo& timing, UserFeedback& feedback, const PortMap& ports)
     : settings_(settings), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
-      ownUsb_(usb ? nullptr : std::make_unique<UsbPrinterDevice>(ports)),
-      usb_(usb ? *usb : *ownUsb_), serialLink_(serial, timing),
-      parallelLink_(parallel, timing, feedback, settings),
+      usb_(ports), serialLink_(serial, timing), parallelLink_(parallel, timing, feedback, settings),
       usbLink_(usb_, timing, LinkKind::Usb, [](int port) { return "USB " + std::to_string(port); }),
       networkLink_(network_, timing, LinkKind::Network,
                    [this](int) { return network_.shownAddress(); }) {}
 
-int SubCom::ComPortExists(int n) const {
-    const std::string device = ports_.comDevice(n);
+namespace {
+
+int deviceExists(const std::string& device) {
     std::error_code ignored;
     return !device.empty() && std::filesystem::exists(device, ignored) ? 1 : 0;
 }
 
+} // namespace
+
+int SubCom::ComPortExists(int n) const {
+    return deviceExists(ports_.comDevice(n));
+}
+
 int SubCom::UsbPortExists(int n) const {
-    const std::string device = ports_.usbDevice(n);
-    std::error_code ignored;
-    return !device.empty() && std::filesystem::exists(device, ignored) ? 1 : 0;
+    return deviceExists(ports_.usbDevice(n));
 }
 
 std::string SubCom::absentPortReason(LinkKind kind, int n) const {

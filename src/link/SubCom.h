@@ -10,11 +10,11 @@
 #include "link/SerialControl.h"
 #include "link/SerialTransport.h"
 #include "link/Transport.h"
+#include "link/UsbPrinterDevice.h"
 #include "link/UserFeedback.h"
 #include "link/tempo.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,9 +27,10 @@ class SubCom {
     // A parallel reply that never sends its terminating zero stops here.
     static constexpr std::size_t kMaxParallelReply = ParallelTransport::kMaxReply;
 
-    // usb drives the USB printers; without it, their devices as the port map names them.
+    // The USB and network printers are reached through their own devices, the USB ones as
+    // the port map names them.
     SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
-           UserFeedback& feedback, const PortMap& ports, SerialControl* usb = nullptr);
+           UserFeedback& feedback, const PortMap& ports);
 
     // Nonzero when COM n exists on this machine.
     int ComPortExists(int n) const;
@@ -76,8 +77,7 @@ class SubCom {
     ParallelWinIO& parallel_;
     tempo& tempo_;
     const PortMap& ports_;
-    std::unique_ptr<SerialControl> ownUsb_;
-    SerialControl& usb_;
+    UsbPrinterDevice usb_;
     SerialTransport serialLink_;
     ParallelTransport parallelLink_;
     SerialTransport usbLink_;
