@@ -189,11 +189,7 @@ int runStatus(const PrinterOptions& options) {
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
     link.SendString(std::string{protocol::ESC, 'v'});
-    link::SerialControl* stream = port->kind == link::LinkKind::Serial    ? &link.serial()
-                                  : port->kind == link::LinkKind::Usb     ? &link.usb()
-                                  : port->kind == link::LinkKind::Network ? &link.network()
-                                                                          : nullptr;
-    if (stream != nullptr && !stream->waitForInput(500)) {
+    if (!link.transport().waitForInput(500)) {
         std::cerr << "No reply to the status request on " << oneLine(options.port) << "\n";
         return kFailed;
     }

@@ -37,6 +37,7 @@ class SerialTransport final : public Transport {
     std::string readReply() override;
     std::uint8_t readByte() override;
     void discardInput() override { serial_.discardInput(); }
+    bool waitForInput(int ms) override { return serial_.waitForInput(ms); }
     std::string takeFault() override { return serial_.takeFault(); }
 
     void expectAnswer() override;

@@ -40,6 +40,12 @@ class Transport {
     virtual std::uint8_t readByte() = 0;
     // Drops whatever arrived unasked.
     virtual void discardInput() {}
+    // Waits at most ms for the first byte of an answer; true when one is there. A parallel
+    // printer's answer is read when asked for, so there is nothing to wait for.
+    virtual bool waitForInput(int ms) {
+        (void)ms;
+        return true;
+    }
     // Why the open port stopped working (an adapter unplugged), once; "" when it did not.
     virtual std::string takeFault() { return {}; }
 
