@@ -110,8 +110,9 @@ void PortSelection::Form_Load() {
             detection_.portIO().getPhysLong(n == 1 ? 0x408 : 0x40A, entry) && entry != 0;
         lpt_[static_cast<std::size_t>(n - 1)]->setEnabled(present);
     }
-    for (const char* speed : detect::kSpeedList) {
-        serialspeed_->addItem(speed);
+    for (const std::string_view speed : detect::kSpeedList) {
+        serialspeed_->addItem(
+            QString::fromUtf8(speed.data(), static_cast<qsizetype>(speed.size())));
     }
     serialhandshakeconf_->addItems({"Xon-Xoff", "DSR/DTR Mode"});
     serialspeed_->setCurrentIndex(3);

@@ -188,7 +188,7 @@ int runStatus(const PrinterOptions& options) {
     }
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
-    link.SendString(std::string{protocol::ESC, 'v'});
+    link.SendString(protocol::kStatusRequest);
     if (!link.transport().waitForInput(500)) {
         std::cerr << "No reply to the status request on " << oneLine(options.port) << "\n";
         return kFailed;

@@ -33,7 +33,9 @@ class CommandLineView final : public detect::PortSelectionView {
     int selectedHandshake() const override { return handshake; }
     void selectComPort(int n) override { com = n; }
     void selectLptPort(int n) override { lpt = n; }
-    void selectSpeedIndex(int index) override { speed = detect::kSpeedList[index]; }
+    void selectSpeedIndex(int index) override {
+        speed = detect::kSpeedList.at(static_cast<std::size_t>(index));
+    }
     void selectHandshake(int index) override { handshake = index; }
     void setDetectionButtonsEnabled(bool) override {}
     void closeWindow() override {}

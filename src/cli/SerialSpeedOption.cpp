@@ -18,7 +18,7 @@ CLI::Validator serialSpeedValidator() {
             std::string list;
             for (std::size_t i = 0; i < std::size(speeds); ++i) {
                 list += i == 0 ? "" : i + 1 == std::size(speeds) ? " or " : ", ";
-                list += speeds[i];
+                list += std::string(speeds[i]);
             }
             return oneLine(text) + " is not a serial speed: use " + list;
         },

@@ -5,13 +5,8 @@
 namespace tessaro::detect {
 
 using link::MessageIcon;
-
-namespace {
-
-const std::string kStatusRequest{protocol::ESC, 'v'};
-const std::string kCancel{protocol::CAN};
-
-} // namespace
+using protocol::kCancel;
+using protocol::kStatusRequest;
 
 Autodetect::Autodetect(Detection& detection)
     : detection_(detection), link_(detection.link()), feedback_(detection.feedback()) {}
@@ -52,7 +47,7 @@ void Autodetect::wakeUp() {
 
 // COM n at one of the search's speeds.
 bool Autodetect::answersTwice(int n, int speedIndex) {
-    const std::string speed = kSearchSpeeds[speedIndex];
+    const std::string speed(kSearchSpeeds.at(static_cast<std::size_t>(speedIndex)));
     feedback_.setDetectionProgress("Attempting to contact printer on COM " + std::to_string(n) +
                                    " at " + speed + " bauds.");
     if (!openSerial(n, speed + ",N,8,1")) {
@@ -118,12 +113,14 @@ bool Autodetect::searchSerial() {
         if (link_.ComPortExists(n) == 0) {
             continue;
         }
-        for (int i = 0; i < 9 && unusable_.count(n) == 0; ++i) {
+        constexpr int kSpeeds = static_cast<int>(kSearchSpeeds.size());
+        for (int i = 0; i < kSpeeds && unusable_.count(n) == 0; ++i) {
             if (answersTwice(n, i)) {
                 detection_.facts().PrinterFound = true;
-                detection_.view().selectSpeedIndex(8 - i);
+                detection_.view().selectSpeedIndex(kSpeeds - 1 - i); // the list is slowest first
                 detection_.view().selectComPort(n);
-                feedback_.setDetectionResult(detection_.ProbeSerialPrinter(n, kSearchSpeeds[i], 1));
+                feedback_.setDetectionResult(detection_.ProbeSerialPrinter(
+                    n, kSearchSpeeds.at(static_cast<std::size_t>(i)), 1));
                 return true;
             }
         }

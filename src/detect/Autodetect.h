@@ -5,6 +5,7 @@
 
 #include "detect/Detection.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -19,8 +20,11 @@ class Autodetect {
     bool Autodetect_Click();
 
     // The speeds in the order they are tried.
-    static constexpr const char* kSearchSpeeds[] = {"115200", "57600", "38400", "28800", "19200",
-                                                    "9600",   "4800",  "2400",  "1200"};
+    static constexpr auto kSearchSpeeds = [] {
+        auto speeds = workspace::kSpeedNames;
+        std::reverse(speeds.begin(), speeds.end());
+        return speeds;
+    }();
 
   private:
     void wakeUp();

@@ -8,19 +8,10 @@
 namespace tessaro::detect {
 
 using link::MessageIcon;
-using protocol::CAN;
-using protocol::ESC;
-using protocol::FS;
-using protocol::GS;
-
-namespace {
-
-const std::string kIdentityRequest{ESC, 'I'};
-const std::string kStatusRequest{ESC, 'v'};
-const std::string kSettingsQuery{GS, 'S', 'f', FS};
-const std::string kCancel{CAN};
-
-} // namespace
+using protocol::kCancel;
+using protocol::kIdentityRequest;
+using protocol::kSettingsQuery;
+using protocol::kStatusRequest;
 
 std::string printerName(std::string_view reply) {
     std::string_view name = reply.substr(0, 16);
@@ -30,20 +21,6 @@ std::string printerName(std::string_view reply) {
         return "";
     }
     return std::string(name.substr(first, name.find_last_not_of(' ') - first + 1));
-}
-
-int settingsSpeedCode(std::string_view speed) {
-    constexpr std::array<std::string_view, 8> kBySpeedCode{"1200",  "2400",  "4800",  "9600",
-                                                           "19200", "38400", "57600", "115200"};
-    if (speed == "28800") {
-        return 5;
-    }
-    for (std::size_t code = 0; code < 8; ++code) {
-        if (kBySpeedCode[code] == speed) {
-            return static_cast<int>(code);
-        }
-    }
-    return -1;
 }
 
 bool settingsSayXonXoff(std::optional<std::uint8_t> settings, std::string_view speed) {

@@ -7,6 +7,7 @@
 #include "link/SubCom.h"
 #include "link/UserFeedback.h"
 #include "protocol/PrinterFacts.h"
+#include "workspace/SerialSpeeds.h"
 
 #include <cstdint>
 #include <optional>
@@ -61,9 +62,7 @@ class Detection {
 // (and without the terminating zero of a short reply).
 std::string printerName(std::string_view reply);
 
-// The speed code the printer's serial settings byte carries for a speed; 28800 has no code
-// of its own and compares as 38400's.
-int settingsSpeedCode(std::string_view speed);
+using workspace::settingsSpeedCode;
 
 // Whether the printer's serial settings byte (bits 0 to 2 the speed code, bit 7 the
 // handshake) says XON/XOFF at this speed; no byte, another speed or bit 7 set mean hardware.

@@ -2,6 +2,8 @@
 // The controls of the port selection window that detection reads and sets. The window
 // implements it with widgets, the command line with plain values.
 
+#include "workspace/SerialSpeeds.h"
+
 #include <optional>
 #include <string>
 
@@ -23,7 +25,6 @@ class PortSelectionView {
 };
 
 // The speeds of the window's list, in list order.
-inline constexpr const char* kSpeedList[] = {"1200",  "2400",  "4800",  "9600",  "19200",
-                                             "28800", "38400", "57600", "115200"};
+inline constexpr const auto& kSpeedList = workspace::kSpeedNames;
 
 } // namespace tessaro::detect

@@ -1,33 +1,40 @@
 #pragma once
-// The printer commands that set the parameters, in the order they are sent.
+// What the program sends the printer: the parameter commands in the order they are sent (the
+// rows of the parameter table), the saving sequence, and the requests that ask the printer
+// about itself.
 
-#include "workspace/Catalogue.h"
+#include "workspace/ParameterTable.h"
 
-#include <array>
+#include <span>
 #include <string>
-#include <string_view>
 
 namespace tessaro::protocol {
 
-inline constexpr char ESC = 0x1B;
-inline constexpr char GS = 0x1D;
+using workspace::ESC;
+using workspace::GS;
 inline constexpr char FS = 0x1C;
 inline constexpr char CAN = 0x18;
 
-struct CommandRow {
-    int row;                     // 1..28, the sending order
-    workspace::Param param;      // the parameter whose flag and bytes it sends
-    char prefix;                 // ESC or GS
-    char letter;                 // the command letter
-    std::string_view statusText; // shown once the command is sent
+using CommandRow = workspace::ParameterRow;
 
-    std::string code() const { return std::string{prefix, letter}; }
-};
-
-const std::array<CommandRow, 28>& commandTable();
+inline constexpr std::span<const CommandRow, workspace::kParamCount> commandTable() {
+    return workspace::kParameters;
+}
 
 // The saving sequence: the printer stores the parameters as its power-on defaults and
 // answers with one byte, 0 when it did.
 inline const std::string kSaveCommand{ESC, 's'};
+
+// The printer answers its identity: a name of 16 characters and a description, ended by a
+// zero byte.
+inline const std::string kIdentityRequest{ESC, 'I'};
+// The printer answers one status byte.
+inline const std::string kStatusRequest{ESC, 'v'};
+// The printer answers one byte telling the supply of its chipset.
+inline const std::string kChipsetQuery{GS, 'S', 'C'};
+// The printer answers one byte: its serial speed code and handshake.
+inline const std::string kSettingsQuery{GS, 'S', 'f', FS};
+// Ends whatever the printer was about to answer.
+inline const std::string kCancel{CAN};
 
 } // namespace tessaro::protocol

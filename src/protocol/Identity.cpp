@@ -41,9 +41,6 @@ constexpr std::array<StatusBit, 8> kStatusBits{{
     {"Cutter OK", "Cutter failure"}, // bit 7 is set while the cutter is in order
 }};
 
-const std::string kChipsetQuery{GS, 'S', 'C'};
-const std::string kIdentityRequest{ESC, 'I'};
-
 // The identity as a panel shows it: without the terminating zero and what may follow it.
 std::string_view shownIdentity(std::string_view identity) {
     return identity.substr(0, identity.find('\0'));

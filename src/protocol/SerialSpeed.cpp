@@ -1,30 +1,11 @@
 #include "protocol/SerialSpeed.h"
 
-#include <array>
+#include "workspace/SerialSpeeds.h"
 
 namespace tessaro::protocol {
 namespace {
 
-struct SpeedRow {
-    std::string_view baud;
-    int code5V;  // -1: refused by a 5 V chipset
-    int code3V3; // -1: refused by a 3.3 V chipset
-};
-
-// In the order of the serialspeed list.
-constexpr std::array<SpeedRow, 9> kSpeeds{{
-    {"1200", 0, 0},
-    {"2400", 1, 1},
-    {"4800", 2, 2},
-    {"9600", 3, 3},
-    {"19200", 4, 4},
-    {"28800", -1, 5},
-    {"38400", 5, -1},
-    {"57600", 6, 6},
-    {"115200", 7, -1},
-}};
-
-std::optional<int> codeOf(const SpeedRow& row, bool chipset5V) {
+std::optional<int> codeOf(const workspace::SpeedRow& row, bool chipset5V) {
     const int code = chipset5V ? row.code5V : row.code3V3;
     return code < 0 ? std::nullopt : std::optional<int>(code);
 }
@@ -32,18 +13,15 @@ std::optional<int> codeOf(const SpeedRow& row, bool chipset5V) {
 } // namespace
 
 std::optional<int> speedCode(std::string_view baud, bool chipset5V) {
-    for (const SpeedRow& row : kSpeeds) {
-        if (row.baud == baud) {
-            return codeOf(row, chipset5V);
-        }
-    }
-    return std::nullopt;
+    const auto i = workspace::speedIndex(baud);
+    return i ? codeOf(workspace::kSerialSpeeds[*i], chipset5V) : std::nullopt;
 }
 
 SerialSpeedCommand composeSerialSpeed(int speedIndex, std::uint8_t handshake, std::uint8_t ir,
                                       bool chipset5V, std::string_view currentSpeed) {
     SerialSpeedCommand command;
-    const SpeedRow& chosen = kSpeeds.at(static_cast<std::size_t>(speedIndex));
+    const workspace::SpeedRow& chosen =
+        workspace::kSerialSpeeds.at(static_cast<std::size_t>(speedIndex));
     command.code = codeOf(chosen, chipset5V);
     command.newSpeed = std::string(chosen.baud);
     if (!command.code) {

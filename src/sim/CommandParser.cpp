@@ -76,10 +76,7 @@ const protocol::CommandRow* parameterCommand(std::string_view code) {
 }
 
 std::size_t argumentLength(const protocol::CommandRow& row) {
-    constexpr std::string_view kTwoByteLetters = "sPMTXxY";
-    const bool twoBytes =
-        row.prefix == GS && kTwoByteLetters.find(row.letter) != std::string_view::npos;
-    return twoBytes ? 2 : 1;
+    return static_cast<std::size_t>(row.argumentBytes);
 }
 
 std::string hexBytes(std::string_view bytes) {

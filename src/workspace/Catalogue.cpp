@@ -1,5 +1,7 @@
 #include "workspace/Catalogue.h"
 
+#include "workspace/SerialSpeeds.h"
+
 #include <array>
 #include <cassert>
 
@@ -17,12 +19,10 @@ constexpr std::array<SV, 2> kRotations{"Normal", "180° Rotated"};
 constexpr std::array<SV, 4> kBarcodePositions{"Not Printed", "Above Barcode", "Under Barcode",
                                               "Above and Under Barcode"};
 constexpr std::array<SV, 2> kBarcodeOrientations{"Horizontal", "Vertical"};
-constexpr std::array<SV, 9> kSerialSpeeds{"1200",  "2400",  "4800",  "9600",  "19200",
-                                          "28800", "38400", "57600", "115200"};
 constexpr std::array<SV, 2> kHandshakes{"Xon-Xoff", "DSR/DTR Mode"};
 constexpr std::array<SV, 2> kIrda{"IR Disable", "IR Enable"};
 
-constexpr std::array<FrameSpec, 28> kFrames{{
+constexpr auto kFrames = std::to_array<FrameSpec>({
     {"Maxcurrent", Tab::Setup, false, "Dynamic Division",
      "Sets default number of black bytes activated per heat"},
     {"Intensity", Tab::Setup, false, "Intensity", "Sets default printout darkness"},
@@ -74,7 +74,7 @@ constexpr std::array<FrameSpec, 28> kFrames{{
      "Sets the distance between head line and opto sensor (remain unchanged if not sure)"},
     {"TOFpos", Tab::Hole, false, "Top Of Form Position", "Sets the default Top Of Form position"},
     {"MarkLengthCap", Tab::Hole, false, "Mark Length", ""},
-}};
+});
 
 constexpr ControlSpec slider(SV key, Param param, SV frame, int min, int max, int page, int ticks,
                              int factory, SV label, Scale scale, SV unit, ArgRule rule) {
@@ -134,7 +134,7 @@ using P = Param;
 using S = Scale;
 using R = ArgRule;
 
-constexpr std::array<ControlSpec, 38> kControls{{
+constexpr auto kControls = std::to_array<ControlSpec>({
     // Setup and hardware control
     maxcurrent(),
     slider("SliderIntensity", P::Intensity, "Intensity", -60, 59, 5, 5, 0, "Intensity :", S::Value,
@@ -145,7 +145,7 @@ constexpr std::array<ControlSpec, 38> kControls{{
            "Max Printing Speed :", S::Value, " mm/s", R::Period),
     slider("SliderAutosleep", P::Autosleep, "Autosleep", 0, 255, 1, 10, 0,
            "Autosleep Time :", S::Times5, " s", R::Value),
-    list("serialspeed", P::Serial, "serial", kSerialSpeeds, 3, R::SerialSpeed),
+    list("serialspeed", P::Serial, "serial", kSpeedNames, 3, R::SerialSpeed),
     list("serialhandshake", P::Serial, "serial", kHandshakes, 1, R::SerialHandshake),
     list("irda", P::Serial, "serial", kIrda, 0, R::Irda),
     slider("SliderBusyhold", P::Busyhold, "Busyhold", 0, 255, 5, 15, 50,
@@ -196,15 +196,12 @@ constexpr std::array<ControlSpec, 38> kControls{{
     continuousPaper(),
     slider("SliderMarkLength", P::MarkLength, "MarkLengthCap", 20, 56, 1, 1, 20,
            "MarkLength :", S::Eighths, " mm", R::MarkLength),
-}};
+});
 
 } // namespace
 
 std::string_view tabCaption(Tab tab) {
-    static constexpr std::array<SV, kTabCount> kCaptions{
-        "Setup and hardware control", "Text and general commands", "Barcode commands",
-        "Hole/Black mark detection commands"};
-    return kCaptions[static_cast<std::size_t>(tab)];
+    return tabRow(tab).caption;
 }
 
 std::span<const FrameSpec> frames() {

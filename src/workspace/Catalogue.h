@@ -1,8 +1,10 @@
 #pragma once
-// The parameter catalogue: every printer parameter the workspace holds, the controls that
-// edit them, the frames and labels around those controls, and how a control's position
-// becomes a caption and argument bytes. One table drives the window, the profile files,
-// the command line and the command bytes.
+// The control catalogue: the controls that edit the parameters of the parameter table, with
+// their ranges, factory values and argument rules; the frames and labels around them; and how
+// a control's position becomes a caption and argument bytes. A control's key is its object
+// name in the window and its key in a profile file.
+
+#include "workspace/ParameterTable.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,44 +13,6 @@
 
 namespace tessaro::workspace {
 
-// One parameter per printer command, in the order the printer is sent its commands.
-enum class Param {
-    Autosleep,
-    PFSspeed,
-    PLlength,
-    PLspeed,
-    PLpause,
-    TOFpos,
-    MARKCUT,
-    HEADCUT,
-    OPTOHEAD,
-    MarkLength,
-    Accel,
-    Prelinespacing,
-    Linespacing,
-    Charspacing,
-    Maxcolumn,
-    Maxcurrent,
-    Intensity,
-    Busyhold,
-    Barcodeheight,
-    Barmagn,
-    Barcodepos,
-    Barcodeori,
-    Charset,
-    Internalfont,
-    Justification,
-    Rotated,
-    PrintMode,
-    Serial,
-};
-inline constexpr std::size_t kParamCount = 28;
-constexpr std::size_t index(Param p) {
-    return static_cast<std::size_t>(p);
-}
-
-enum class Tab { Setup, Text, Barcode, Hole };
-inline constexpr std::size_t kTabCount = 4;
 std::string_view tabCaption(Tab tab);
 
 enum class ControlKind { Slider, List, Option, CheckBox };

@@ -2,39 +2,25 @@
 
 #include "workspace/Workspace.h"
 
-#include <array>
-#include <string_view>
-#include <utility>
+#include <vector>
 
 namespace tessaro::workspace {
 namespace {
 
-using Setting = std::pair<std::string_view, int>;
-
-// The order in which the reload sets the controls.
-constexpr std::array<Setting, 19> kFactorySliders{{
-    {"SliderAutosleep", 0},   {"SliderPFSspeed", 62},      {"SliderPLlength", 40},
-    {"SliderPLspeed", 11},    {"SliderPLpause", 0},        {"SliderTOFpos", 0},
-    {"SliderMARKCUT", 0},     {"SliderHEADCUT", 11},       {"SliderOPTOHEAD", 104},
-    {"SlidAccel", 20},        {"SliderPrelinespacing", 0}, {"SliderLinespacing", 3},
-    {"SliderCharspacing", 1}, {"SliderMaxcolumn", 255},    {"SliderMaxcurrent", 5},
-    {"SliderIntensity", 0},   {"SliderBusyhold", 50},      {"SliderBarcodeheight", 128},
-    {"SliderBarmagn", 3},
-}};
-
-constexpr std::array<Setting, 9> kFactoryLists{{
-    {"Barcodepos", 3},
-    {"Barcodeori", 0},
-    {"Charset", 0},
-    {"Internalfont", 0},
-    {"Justification", 2},
-    {"Rotated", 0},
-    {"serialspeed", 3},
-    {"serialhandshake", 1},
-    {"irda", 0},
-}};
-
-constexpr std::array<std::string_view, 3> kFactoryOptions{"height1", "width1", "underno"};
+// The reload sets the sliders, then the lists, then the print-mode options, each kind in the
+// order the parameters are sent; the mark length comes last, after its check box.
+std::vector<ControlId> reloadOrder(ControlKind kind) {
+    std::vector<ControlId> order;
+    for (const ParameterRow& row : kParameters) {
+        for (ControlId id = 0; id < controls().size(); ++id) {
+            const ControlSpec& c = control(id);
+            if (c.param == row.param && c.kind == kind && row.param != Param::MarkLength) {
+                order.push_back(id);
+            }
+        }
+    }
+    return order;
+}
 
 } // namespace
 
@@ -42,14 +28,16 @@ void Workspace::defaultparam_Click() {
     rebuildTitle("default");
     // Held set while the controls are set, so that their selection steps leave the title be.
     unsaved_ = true;
-    for (const auto& [key, v] : kFactorySliders) {
-        setSlider(controlId(key), v, ChangeSource::Program);
+    for (const ControlId id : reloadOrder(ControlKind::Slider)) {
+        setSlider(id, control(id).factory, ChangeSource::Program);
     }
-    for (const auto& [key, i] : kFactoryLists) {
-        selectListEntry(controlId(key), i);
+    for (const ControlId id : reloadOrder(ControlKind::List)) {
+        selectListEntry(id, control(id).factory);
     }
-    for (const auto key : kFactoryOptions) {
-        selectOption(controlId(key));
+    for (const ControlId id : reloadOrder(ControlKind::Option)) {
+        if (control(id).factory != 0) {
+            selectOption(id);
+        }
     }
     const bool markLengthFlag = isModified(Param::MarkLength);
     clearModifiedFlags();
@@ -57,7 +45,8 @@ void Workspace::defaultparam_Click() {
     if (!continuousPaper()) {
         setContinuousPaper(true); // the box's click step runs only when its state changes
     }
-    setSlider(controlId("SliderMarkLength"), 20, ChangeSource::Program);
+    const ControlId markLength = controlId("SliderMarkLength");
+    setSlider(markLength, control(markLength).factory, ChangeSource::Program);
     RefreshModifiedList();
     unsaved_ = false;
 }

@@ -15,16 +15,13 @@ const ControlId kHandshake = controlId("serialhandshake");
 
 } // namespace
 
-Workspace::Workspace() {
-    const auto defs = controls();
-    for (ControlId id = 0; id < defs.size(); ++id) {
-        values_[id] = defs[id].factory;
-        enabled_[id] = true;
+Workspace::Workspace() : enabled_(controls().size(), true) {
+    for (const ControlSpec& def : controls()) {
+        values_.push_back(def.factory);
     }
     enabled_[kMarkLength] = false; // parked while continuous paper is checked
-    const auto frameSpecs = frames();
-    for (std::size_t f = 0; f < frameSpecs.size(); ++f) {
-        captions_[f] = std::string(frameSpecs[f].designCaption);
+    for (const FrameSpec& frame : frames()) {
+        captions_.emplace_back(frame.designCaption);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaro::workspace {
 
@@ -79,9 +80,9 @@ class Workspace {
     void setFlag(Param p) { modified_[index(p)] = true; }
     void setControlValue(ControlId id, int value);
 
-    std::array<int, 38> values_{};
-    std::array<bool, 38> enabled_{};
-    std::array<std::string, 28> captions_;
+    std::vector<int> values_;           // by control
+    std::vector<bool> enabled_;         // by control
+    std::vector<std::string> captions_; // by frame
     std::array<ArgumentBytes, kParamCount> arguments_{};
     std::array<bool, kParamCount> modified_{};
     PrintModeBytes printMode_;

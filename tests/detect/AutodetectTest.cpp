@@ -24,7 +24,7 @@ TEST(Autodetect, TriesEveryPortAndSpeedFastestFirst) {
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
     EXPECT_TRUE(Autodetect(detection).Autodetect_Click());
     std::vector<std::string> expected{"57600,N,8,1", "57600,N,8,1"};
-    for (const char* speed : Autodetect::kSearchSpeeds) {
+    for (const std::string_view speed : Autodetect::kSearchSpeeds) {
         expected.push_back(std::string(speed) + ",N,8,1");
     }
     for (const char* speed : {"115200", "57600", "38400", "28800", "19200", "9600"}) {

@@ -93,10 +93,11 @@ void replyBytes(std::string_view bytes) {
             fail("status byte " + std::to_string(b) + " spelled out as \"" + shown(text) + "\"");
         }
         require(protocol::chipsetIs5V(b) == ((b & 0x40) != 0), "chipset reply misread");
-        for (const char* speed : detect::kSpeedList) {
+        for (const std::string_view speed : detect::kSpeedList) {
             const bool xonXoff = (b & 0x80) == 0 && (b & 0x07) == detect::settingsSpeedCode(speed);
             if (detect::settingsSayXonXoff(b, speed) != xonXoff) {
-                fail("serial settings byte " + std::to_string(b) + " misread at " + speed);
+                fail("serial settings byte " + std::to_string(b) + " misread at " +
+                     std::string(speed));
             }
             require(!detect::settingsSayXonXoff(std::nullopt, speed),
                     "no serial settings byte read as XON/XOFF");
@@ -107,7 +108,7 @@ void replyBytes(std::string_view bytes) {
 void speedText(std::string_view speed) {
     const int code = detect::settingsSpeedCode(speed);
     bool listed = false;
-    for (const char* s : detect::kSpeedList) {
+    for (const std::string_view s : detect::kSpeedList) {
         listed = listed || speed == s;
     }
     if (code < -1 || code > 7 || (code >= 0) != listed) {
@@ -134,7 +135,8 @@ Scenario printerFrom(FuzzedDataProvider& input, bool parallel) {
     Scenario s;
     s.printer.chipset5V = input.ConsumeBool();
     s.printer.status = input.ConsumeIntegral<std::uint8_t>();
-    const auto baud = std::stoi(detect::kSpeedList[input.ConsumeIntegralInRange(0, 8)]);
+    const auto baud = std::stoi(std::string(detect::kSpeedList.at(
+        input.ConsumeIntegralInRange<std::size_t>(0, detect::kSpeedList.size() - 1))));
     s.printer.baud = sim::codeOfBaud(baud, s.printer.chipset5V) ? baud : 9600;
     s.printer.hardwareHandshake = input.ConsumeBool();
     s.printer.ir = input.ConsumeBool();
@@ -148,7 +150,8 @@ Scenario printerFrom(FuzzedDataProvider& input, bool parallel) {
     const int longest = parallel ? 40 : 400;
     s.printer.replyDelayMs = input.ConsumeBool() ? input.ConsumeIntegralInRange(0, longest) : 0;
     s.printer.saveReply = input.ConsumeIntegral<std::uint8_t>();
-    s.hostSpeed = input.ConsumeIntegralInRange(0, 8);
+    s.hostSpeed =
+        input.ConsumeIntegralInRange<int>(0, static_cast<int>(detect::kSpeedList.size()) - 1);
     s.hostHandshake = input.ConsumeIntegralInRange(0, 1);
     s.printer.identity = input.ConsumeRemainingBytesAsString();
     return s;
@@ -165,7 +168,7 @@ void boundedWaits(test::VirtualRig& rig) {
 
 void serialDetection(FuzzedDataProvider& input) {
     const Scenario s = printerFrom(input, false);
-    const std::string speed = detect::kSpeedList[s.hostSpeed];
+    const std::string speed(detect::kSpeedList.at(static_cast<std::size_t>(s.hostSpeed)));
     test::VirtualRig rig(s.printer);
     test::ScriptedView view;
     view.com = 1;

@@ -9,7 +9,9 @@ class ScriptedView final : public detect::PortSelectionView {
   public:
     std::optional<int> selectedComPort() const override { return com; }
     std::optional<int> selectedLptPort() const override { return lpt; }
-    std::string selectedSpeed() const override { return detect::kSpeedList[speedIndex]; }
+    std::string selectedSpeed() const override {
+        return std::string(detect::kSpeedList.at(static_cast<std::size_t>(speedIndex)));
+    }
     int selectedHandshake() const override { return handshake; }
     void selectComPort(int n) override { com = n; }
     void selectLptPort(int n) override { lpt = n; }
