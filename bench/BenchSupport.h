@@ -1,11 +1,11 @@
 #pragma once
 // What the benchmarks share: user feedback that shows nothing and says yes.
 
-#include "link/UserFeedback.h"
+#include "protocol/UserFeedback.h"
 
 namespace tessaro::bench {
 
-struct QuietFeedback final : link::UserFeedback {
+struct QuietFeedback final : protocol::UserFeedback {
     void message(link::MessageIcon, std::string_view, std::string_view) override {}
     bool ask(std::string_view) override { return true; }
     void setStatusPanels(const std::vector<std::string>&) override {}

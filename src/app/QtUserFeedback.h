@@ -2,7 +2,7 @@
 // The user feedback of the desktop program: message boxes over the main window, its status
 // bar panels, the busy pointer and the printer commands.
 
-#include "link/UserFeedback.h"
+#include "protocol/UserFeedback.h"
 
 #include <QMessageBox>
 #include <functional>
@@ -11,7 +11,7 @@ namespace tessaro::app {
 
 class Form1;
 
-class QtUserFeedback final : public link::UserFeedback {
+class QtUserFeedback final : public protocol::UserFeedback {
   public:
     // Shows a prepared message box and returns the button pressed. The program runs the
     // box modally; tests answer it themselves.

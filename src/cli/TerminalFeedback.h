@@ -3,7 +3,7 @@
 // result; on stderr: every warning, refusal and failure, each once. Questions are answered
 // on the terminal or by --yes.
 
-#include "link/UserFeedback.h"
+#include "protocol/UserFeedback.h"
 
 #include <set>
 #include <string>
@@ -11,7 +11,7 @@
 
 namespace tessaro::cli {
 
-class TerminalFeedback final : public link::UserFeedback {
+class TerminalFeedback final : public protocol::UserFeedback {
   public:
     explicit TerminalFeedback(bool assumeYes) : assumeYes_(assumeYes) {}
 

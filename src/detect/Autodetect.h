@@ -39,7 +39,7 @@ class Autodetect {
 
     Detection& detection_;
     link::SubCom& link_;
-    link::UserFeedback& feedback_;
+    protocol::UserFeedback& feedback_;
     std::set<int> unusable_; // COM ports that exist but cannot be opened: noted once
 };
 

@@ -28,7 +28,7 @@ bool settingsSayXonXoff(std::optional<std::uint8_t> settings, std::string_view s
 }
 
 Detection::Detection(link::SubCom& link, link::PortIO& portIO, protocol::PrinterFacts& facts,
-                     link::UserFeedback& feedback, PortSelectionView& view)
+                     protocol::UserFeedback& feedback, PortSelectionView& view)
     : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback), view_(view) {}
 
 void Detection::ShowNoPrinter() {

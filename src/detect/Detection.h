@@ -5,8 +5,8 @@
 #include "detect/PortSelectionView.h"
 #include "link/PortIO.h"
 #include "link/SubCom.h"
-#include "link/UserFeedback.h"
 #include "protocol/PrinterFacts.h"
+#include "protocol/UserFeedback.h"
 #include "workspace/SerialSpeeds.h"
 
 #include <cstdint>
@@ -19,7 +19,7 @@ namespace tessaro::detect {
 class Detection {
   public:
     Detection(link::SubCom& link, link::PortIO& portIO, protocol::PrinterFacts& facts,
-              link::UserFeedback& feedback, PortSelectionView& view);
+              protocol::UserFeedback& feedback, PortSelectionView& view);
 
     // Each returns true when a printer was found and described.
     bool DetectSerialPrinter_Click();
@@ -39,7 +39,7 @@ class Detection {
     bool lptPresent(int n);
 
     link::SubCom& link() { return link_; }
-    link::UserFeedback& feedback() { return feedback_; }
+    protocol::UserFeedback& feedback() { return feedback_; }
     protocol::PrinterFacts& facts() { return facts_; }
     PortSelectionView& view() { return view_; }
     link::PortIO& portIO() { return portIO_; }
@@ -54,7 +54,7 @@ class Detection {
     link::SubCom& link_;
     link::PortIO& portIO_;
     protocol::PrinterFacts& facts_;
-    link::UserFeedback& feedback_;
+    protocol::UserFeedback& feedback_;
     PortSelectionView& view_;
 };
 

@@ -42,7 +42,7 @@ void ParallelTransport::reportReadError() {
     const std::string port = "LPT" + std::to_string(settings_.PortNumber);
     feedback_.message(MessageIcon::Critical,
                       port + " : BYTE Mode Error\rPlease check you LPT setup ");
-    feedback_.setStatusPanels({"NO Printer on " + port + " :"});
+    feedback_.portLost(port);
 }
 
 } // namespace tessaro::link

@@ -4,9 +4,9 @@
 // read that fails is reported to the user ("LPT1 : BYTE Mode Error").
 
 #include "link/LinkSettings.h"
+#include "link/Notifier.h"
 #include "link/ParallelWinIO.h"
 #include "link/Transport.h"
-#include "link/UserFeedback.h"
 #include "link/tempo.h"
 
 #include <cstddef>
@@ -18,7 +18,7 @@ class ParallelTransport final : public Transport {
     // A reply that never sends its terminating zero stops here.
     static constexpr std::size_t kMaxReply = 1024;
 
-    ParallelTransport(ParallelWinIO& parallel, tempo& timing, UserFeedback& feedback,
+    ParallelTransport(ParallelWinIO& parallel, tempo& timing, Notifier& feedback,
                       const LinkSettings& settings)
         : parallel_(parallel), tempo_(timing), feedback_(feedback), settings_(settings) {}
 
@@ -45,7 +45,7 @@ class ParallelTransport final : public Transport {
 
     ParallelWinIO& parallel_;
     tempo& tempo_;
-    UserFeedback& feedback_;
+    Notifier& feedback_;
     const LinkSettings& settings_;
 };
 

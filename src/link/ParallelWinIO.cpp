@@ -27,7 +27,7 @@ constexpr Micros kPrinterTimeout{5'000'000};
 
 } // namespace
 
-ParallelWinIO::ParallelWinIO(PortIO& io, Clock& clock, UserFeedback& feedback)
+ParallelWinIO::ParallelWinIO(PortIO& io, Clock& clock, Notifier& feedback)
     : io_(io), clock_(clock), feedback_(feedback) {}
 
 bool ParallelWinIO::InitDll() {

@@ -9,8 +9,8 @@
 // every change is made on ControlImage and the whole byte is written.
 
 #include "link/Clock.h"
+#include "link/Notifier.h"
 #include "link/PortIO.h"
-#include "link/UserFeedback.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,7 +21,7 @@ namespace tessaro::link {
 
 class ParallelWinIO {
   public:
-    ParallelWinIO(PortIO& io, Clock& clock, UserFeedback& feedback);
+    ParallelWinIO(PortIO& io, Clock& clock, Notifier& feedback);
 
     // Starts port access; on failure tells the user the LPT ports cannot be used and stops
     // it again. Returns whether port access works.
@@ -77,7 +77,7 @@ class ParallelWinIO {
 
     PortIO& io_;
     Clock& clock_;
-    UserFeedback& feedback_;
+    Notifier& feedback_;
 };
 
 } // namespace tessaro::link

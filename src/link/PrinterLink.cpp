@@ -17,7 +17,7 @@ std::unique_ptr<PortIO> makePortIO(const PortMap& ports, Clock& clock,
 
 } // namespace
 
-PrinterLink::PrinterLink(PortMap ports, Clock& clock, UserFeedback& feedback,
+PrinterLink::PrinterLink(PortMap ports, Clock& clock, Notifier& feedback,
                          const VirtualLpt& virtualLpt)
     : ports_(std::move(ports)), serial_(ports_), portIO_(makePortIO(ports_, clock, virtualLpt)),
       parallel_(*portIO_, clock, feedback), timing_(clock),

@@ -6,11 +6,11 @@
 // feedback.
 
 #include "link/Clock.h"
+#include "link/Notifier.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
 #include "link/QtSerialControl.h"
 #include "link/SubCom.h"
-#include "link/UserFeedback.h"
 #include "link/tempo.h"
 
 #include <functional>
@@ -23,7 +23,7 @@ class PrinterLink {
     // The virtual printer on LPT n, on the program's clock; an LPT set to "virtual" uses it.
     using VirtualLpt = std::function<std::unique_ptr<PortIO>(int lpt, Clock& clock)>;
 
-    PrinterLink(PortMap ports, Clock& clock, UserFeedback& feedback, const VirtualLpt& virtualLpt);
+    PrinterLink(PortMap ports, Clock& clock, Notifier& feedback, const VirtualLpt& virtualLpt);
     PrinterLink(const PrinterLink&) = delete;
     PrinterLink& operator=(const PrinterLink&) = delete;
     ~PrinterLink(); // leaves no serial port open

@@ -5,7 +5,7 @@
 namespace tessaro::link {
 
 SubCom::SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel,
-               tempo& timing, UserFeedback& feedback, const PortMap& ports)
+               tempo& timing, Notifier& feedback, const PortMap& ports)
     : settings_(settings), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
       usb_(ports), serialLink_(serial, timing), parallelLink_(parallel, timing, feedback, settings),
       usbLink_(usb_, timing, LinkKind::Usb, [](int port) { return "USB " + std::to_string(port); }),

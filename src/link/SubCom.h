@@ -4,6 +4,7 @@
 
 #include "link/LinkSettings.h"
 #include "link/NetworkPrinterDevice.h"
+#include "link/Notifier.h"
 #include "link/ParallelTransport.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
@@ -11,7 +12,6 @@
 #include "link/SerialTransport.h"
 #include "link/Transport.h"
 #include "link/UsbPrinterDevice.h"
-#include "link/UserFeedback.h"
 #include "link/tempo.h"
 
 #include <cstdint>
@@ -30,7 +30,7 @@ class SubCom {
     // The USB and network printers are reached through their own devices, the USB ones as
     // the port map names them.
     SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
-           UserFeedback& feedback, const PortMap& ports);
+           Notifier& feedback, const PortMap& ports);
 
     // Nonzero when COM n exists on this machine.
     int ComPortExists(int n) const;

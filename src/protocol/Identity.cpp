@@ -74,7 +74,7 @@ std::string statusText(std::uint8_t status) {
 }
 
 void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts& facts,
-                     link::UserFeedback& feedback, const std::function<void()>& closeWindow) {
+                     protocol::UserFeedback& feedback, const std::function<void()>& closeWindow) {
     facts.PrinterFound = true;
     feedback.enablePrinterCommands(true);
     link.discardInput();

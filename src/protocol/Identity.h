@@ -3,8 +3,8 @@
 // chipset voltage, a status byte spelled out, and the status bar that describes it.
 
 #include "link/SubCom.h"
-#include "link/UserFeedback.h"
 #include "protocol/PrinterFacts.h"
+#include "protocol/UserFeedback.h"
 
 #include <cstdint>
 #include <functional>
@@ -29,7 +29,7 @@ inline bool chipsetIs5V(std::uint8_t reply) {
 // voltage, derives the supply voltage, fills the status bar and enables the printer
 // commands; closeWindow closes the port selection window.
 void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts& facts,
-                     link::UserFeedback& feedback, const std::function<void()>& closeWindow);
+                     protocol::UserFeedback& feedback, const std::function<void()>& closeWindow);
 
 // Repeats the identity exchange on the link's port (opens and closes it).
 void GetIdentity(link::SubCom& link, PrinterFacts& facts);

@@ -3,7 +3,7 @@
 namespace tessaro::protocol {
 
 PrinterCommands::PrinterCommands(workspace::Workspace& workspace, Transmission& transmission,
-                                 link::UserFeedback& feedback)
+                                 protocol::UserFeedback& feedback)
     : workspace_(workspace), transmission_(transmission), feedback_(feedback) {}
 
 // The commands stay disabled from the question to the end of the run, so that a click

@@ -2,8 +2,8 @@
 // The four printer commands of the main window: "Set modified parameters as printer
 // default" (button and menu) and "Recover Factory Settings" (button and menu).
 
-#include "link/UserFeedback.h"
 #include "protocol/Transmission.h"
+#include "protocol/UserFeedback.h"
 #include "workspace/Workspace.h"
 
 namespace tessaro::protocol {
@@ -11,7 +11,7 @@ namespace tessaro::protocol {
 class PrinterCommands {
   public:
     PrinterCommands(workspace::Workspace& workspace, Transmission& transmission,
-                    link::UserFeedback& feedback);
+                    protocol::UserFeedback& feedback);
 
     // Each returns true only when the printer stored the parameters.
     bool SetToPrinterButton_Click() { return confirmAndSend(false); }
@@ -24,7 +24,7 @@ class PrinterCommands {
   private:
     workspace::Workspace& workspace_;
     Transmission& transmission_;
-    link::UserFeedback& feedback_;
+    protocol::UserFeedback& feedback_;
 };
 
 } // namespace tessaro::protocol

@@ -4,9 +4,9 @@
 // stored them as its power-on defaults.
 
 #include "link/SubCom.h"
-#include "link/UserFeedback.h"
 #include "protocol/CommandBytes.h"
 #include "protocol/PrinterFacts.h"
+#include "protocol/UserFeedback.h"
 #include "workspace/Workspace.h"
 
 #include <string>
@@ -30,7 +30,7 @@ inline constexpr std::string_view kSaveFailedMessageB =
 class Transmission {
   public:
     Transmission(workspace::Workspace& workspace, link::SubCom& link, PrinterFacts& facts,
-                 link::UserFeedback& feedback);
+                 protocol::UserFeedback& feedback);
 
     // Sends the modified parameters, or all of them; true only when the printer stored them.
     bool SendParameters(bool sendAll);
@@ -48,7 +48,7 @@ class Transmission {
     workspace::Workspace& workspace_;
     link::SubCom& link_;
     PrinterFacts& facts_;
-    link::UserFeedback& feedback_;
+    protocol::UserFeedback& feedback_;
     bool success_ = true;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // Records what the core tells the user, in order, and answers its questions as scripted.
 
-#include "link/UserFeedback.h"
+#include "protocol/UserFeedback.h"
 
 #include <deque>
 #include <string>
@@ -15,7 +15,7 @@ struct Message {
     std::string title;
 };
 
-class FeedbackRecorder final : public link::UserFeedback {
+class FeedbackRecorder final : public protocol::UserFeedback {
   public:
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override {
         messages.push_back({icon, std::string(text), std::string(title)});

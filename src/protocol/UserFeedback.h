@@ -1,0 +1,39 @@
+#pragma once
+// What detection and the printer commands show besides messages: the status bar, the busy
+// pointer, the printer commands' availability and the detection result line. The window
+// shows them with widgets, the command line as lines on the terminal, tests record them.
+
+#include "link/Notifier.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaro::protocol {
+
+class PrinterView {
+  public:
+    virtual ~PrinterView() = default;
+    // Replaces every panel of the status bar.
+    virtual void setStatusPanels(const std::vector<std::string>& panels) = 0;
+    // Text of one panel (0 = the first); the transmission writes its progress to panel 3.
+    virtual void setPanelText(int panel, std::string_view text) = 0;
+    virtual void setBusy(bool busy) = 0;
+    // The four printer commands: Send and Recover, in the menu and as buttons.
+    virtual void enablePrinterCommands(bool enabled) = 0;
+    // The detection result line of the port selection window.
+    virtual void setDetectionResult(std::string_view text) = 0;
+    // The same line while the automatic search runs: what it is trying now.
+    virtual void setDetectionProgress(std::string_view text) { setDetectionResult(text); }
+};
+
+// Both halves, as the window and the command line give them.
+class UserFeedback : public link::Notifier, public PrinterView {
+  public:
+    // A lost printer leaves the status bar saying so, alone.
+    void portLost(std::string_view port) override {
+        setStatusPanels({"NO Printer on " + std::string(port) + " :"});
+    }
+};
+
+} // namespace tessaro::protocol
