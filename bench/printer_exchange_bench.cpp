@@ -48,6 +48,7 @@ struct NoView final : detect::PortSelectionView {
     int selectedHandshake() const override { return 1; }
     void selectComPort(int) override {}
     void selectLptPort(int) override {}
+    void selectUsbPort(int) override {}
     void selectSpeedIndex(int) override {}
     void selectHandshake(int) override {}
     void setDetectionButtonsEnabled(bool) override {}

@@ -1,17 +1,40 @@
 #include "app/PortSelection.h"
 
 #include "app/QtUserFeedback.h"
+#include "link/SerialPortDetails.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace tessaro::app {
+
+namespace {
+
+// The number of the checked option, counted from 1.
+template <std::size_t N>
+std::optional<int> checkedNumber(const std::array<QRadioButton*, N>& options) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (options[i]->isChecked()) {
+            return static_cast<int>(i + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// What the system knows of a serial adapter, for telling one from another.
+std::string serialDetails(const std::string& device) {
+    return device.empty() ? "" : link::describeSerialPort(link::serialPortFacts(device));
+}
+
+} // namespace
 
 PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
                              protocol::PrinterFacts& facts, QtUserFeedback& feedback,
@@ -23,21 +46,24 @@ PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const lin
     setModal(true);
     ports_ = new QButtonGroup(this);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(buildSerialFrame(ports), 0, 0, 2, 1);
+    layout->addWidget(buildSerialFrame(ports), 0, 0, 3, 1);
     layout->addWidget(buildParallelFrame(), 0, 1);
+    layout->addWidget(buildUsbNetworkFrame(ports), 1, 1);
     autodetectButton_ = new QPushButton("Autodetect Printer", this);
     autodetectButton_->setObjectName("Autodetect");
-    layout->addWidget(autodetectButton_, 1, 1);
+    layout->addWidget(autodetectButton_, 2, 1);
     auto* current = new QGroupBox("Current printer", this);
     current->setObjectName("Frame2");
     DetectedPrinter = new QLabel(current);
     DetectedPrinter->setObjectName("DetectedPrinter");
     DetectedPrinter->setWordWrap(true);
     (new QVBoxLayout(current))->addWidget(DetectedPrinter);
-    layout->addWidget(current, 2, 0, 1, 2);
+    layout->addWidget(current, 3, 0, 1, 2);
     connect(detectSerial_, &QPushButton::clicked, this, &PortSelection::DetectSerialPrinter_Click);
     connect(detectParallel_, &QPushButton::clicked, this,
             &PortSelection::DetectParallelPrinter_Click);
+    connect(detectUsbNetwork_, &QPushButton::clicked, this,
+            &PortSelection::DetectUsbNetworkPrinter_Click);
     connect(autodetectButton_, &QPushButton::clicked, this, &PortSelection::Autodetect_Click);
     feedback_.setResultSink([this](const QString& text) { DetectedPrinter->setText(text); });
     Form_Load();
@@ -53,14 +79,8 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
     auto* grid = new QGridLayout(frame);
     for (int n = 1; n <= 6; ++n) {
         const std::string device = ports.comDevice(n);
-        QString caption = QString("COM %1").arg(n);
-        if (!device.empty()) {
-            caption += " (" + QString::fromStdString(device).section('/', -1) + ")";
-        }
-        auto* option = new QRadioButton(caption, frame);
-        option->setObjectName(QString("COM%1").arg(n));
-        option->setToolTip(QString::fromStdString(device));
-        ports_->addButton(option);
+        auto* option = addPortOption(frame, QString("COM %1").arg(n), QString("COM%1").arg(n),
+                                     device, serialDetails(device));
         com_[static_cast<std::size_t>(n - 1)] = option;
         grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
     }
@@ -99,6 +119,47 @@ QWidget* PortSelection::buildParallelFrame() {
     return frame;
 }
 
+QWidget* PortSelection::buildUsbNetworkFrame(const link::PortMap& ports) {
+    auto* frame = new QGroupBox("USB and network", this);
+    frame->setObjectName("FrameUsbNetwork");
+    auto* grid = new QGridLayout(frame);
+    for (int n = 1; n <= link::kUsbPorts; ++n) {
+        auto* option = addPortOption(frame, QString("USB %1").arg(n), QString("USB%1").arg(n),
+                                     ports.usbDevice(n));
+        usb_[static_cast<std::size_t>(n - 1)] = option;
+        grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
+    }
+    network_ = new QRadioButton("Network printer", frame);
+    network_->setObjectName("NetworkPrinter");
+    ports_->addButton(network_);
+    networkAddress_ = new QLineEdit(frame);
+    networkAddress_->setObjectName("NetworkAddress");
+    networkAddress_->setPlaceholderText("host or host:port");
+    networkAddress_->setAccessibleName("Network printer address");
+    networkAddress_->setToolTip("A printer on raw TCP; port 9100 unless the address names another");
+    networkAddress_->installEventFilter(this);
+    connect(networkAddress_, &QLineEdit::textEdited, network_,
+            [this] { network_->setChecked(true); });
+    detectUsbNetwork_ = new QPushButton("Detect Printer", frame);
+    detectUsbNetwork_->setObjectName("DetectUsbNetworkPrinter");
+    grid->addWidget(network_, 2, 0, 1, 2);
+    grid->addWidget(networkAddress_, 3, 0, 1, 2);
+    grid->addWidget(detectUsbNetwork_, 4, 0, 1, 2);
+    return frame;
+}
+
+QRadioButton* PortSelection::addPortOption(QWidget* frame, const QString& caption,
+                                           const QString& name, const std::string& device,
+                                           const std::string& details) {
+    const QString path = QString::fromStdString(device);
+    auto* option = new QRadioButton(
+        path.isEmpty() ? caption : caption + " (" + path.section('/', -1) + ")", frame);
+    option->setObjectName(name);
+    option->setToolTip(details.empty() ? path : path + "\n" + QString::fromStdString(details));
+    ports_->addButton(option);
+    return option;
+}
+
 // Every opening tests again which ports exist.
 void PortSelection::Form_Load() {
     for (int n = 1; n <= 6; ++n) {
@@ -110,6 +171,11 @@ void PortSelection::Form_Load() {
             detection_.portIO().getPhysLong(n == 1 ? 0x408 : 0x40A, entry) && entry != 0;
         lpt_[static_cast<std::size_t>(n - 1)]->setEnabled(present);
     }
+    for (int n = 1; n <= link::kUsbPorts; ++n) {
+        usb_[static_cast<std::size_t>(n - 1)]->setEnabled(detection_.link().UsbPortExists(n) != 0);
+    }
+    // The network printer of the last detection, if there was one, to try again.
+    networkAddress_->setText(QString::fromStdString(detection_.link().networkName()));
     for (const std::string_view speed : detect::kSpeedList) {
         serialspeed_->addItem(
             QString::fromUtf8(speed.data(), static_cast<qsizetype>(speed.size())));
@@ -121,21 +187,11 @@ void PortSelection::Form_Load() {
 }
 
 std::optional<int> PortSelection::selectedComPort() const {
-    for (std::size_t i = 0; i < com_.size(); ++i) {
-        if (com_[i]->isChecked()) {
-            return static_cast<int>(i + 1);
-        }
-    }
-    return std::nullopt;
+    return checkedNumber(com_);
 }
 
 std::optional<int> PortSelection::selectedLptPort() const {
-    for (std::size_t i = 0; i < lpt_.size(); ++i) {
-        if (lpt_[i]->isChecked()) {
-            return static_cast<int>(i + 1);
-        }
-    }
-    return std::nullopt;
+    return checkedNumber(lpt_);
 }
 
 std::string PortSelection::selectedSpeed() const {
@@ -154,6 +210,10 @@ void PortSelection::selectLptPort(int n) {
     lpt_.at(static_cast<std::size_t>(n - 1))->setChecked(true);
 }
 
+void PortSelection::selectUsbPort(int n) {
+    usb_.at(static_cast<std::size_t>(n - 1))->setChecked(true);
+}
+
 void PortSelection::selectSpeedIndex(int index) {
     serialspeed_->setCurrentIndex(index);
 }
@@ -166,6 +226,7 @@ void PortSelection::setDetectionButtonsEnabled(bool enabled) {
     buttonsEnabled_ = enabled;
     detectSerial_->setEnabled(enabled);
     detectParallel_->setEnabled(enabled);
+    detectUsbNetwork_->setEnabled(enabled);
     autodetectButton_->setEnabled(enabled);
     enabled ? unsetCursor() : setCursor(Qt::WaitCursor);
 }
@@ -182,6 +243,27 @@ void PortSelection::DetectParallelPrinter_Click() {
     }
 }
 
+void PortSelection::DetectUsbNetworkPrinter_Click() {
+    if (running()) {
+        return;
+    }
+    if (const auto n = checkedNumber(usb_)) {
+        detection_.DetectUsbPrinter(*n);
+    } else if (network_->isChecked()) {
+        const std::string address = networkAddress_->text().trimmed().toStdString();
+        if (address.empty()) {
+            feedback_.message(link::MessageIcon::Exclamation,
+                              "Enter the network printer's address (host or host:port).");
+            networkAddress_->setFocus();
+            return;
+        }
+        detection_.DetectNetworkPrinter(address);
+    } else {
+        feedback_.message(link::MessageIcon::Critical,
+                          "You must select a USB port or a network printer");
+    }
+}
+
 void PortSelection::Autodetect_Click() {
     if (!running()) {
         autodetect_.Autodetect_Click();
@@ -192,6 +274,17 @@ void PortSelection::reject() {
     if (!running()) {
         QDialog::reject();
     }
+}
+
+bool PortSelection::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == networkAddress_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            DetectUsbNetworkPrinter_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace tessaro::app

@@ -1,7 +1,7 @@
 #pragma once
 // "Communication Port Selection": the serial ports with speed and handshake, the parallel
-// ports, and the three detection buttons. A view over the detection code; it closes itself
-// once a printer has been found and described.
+// ports, the USB printers and a network printer, and the four detection buttons. A view over
+// the detection code; it closes itself once a printer has been found and described.
 
 #include "detect/Autodetect.h"
 #include "detect/Detection.h"
@@ -13,6 +13,7 @@
 class QButtonGroup;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -35,6 +36,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     int selectedHandshake() const override;
     void selectComPort(int n) override;
     void selectLptPort(int n) override;
+    void selectUsbPort(int n) override;
     void selectSpeedIndex(int index) override;
     void selectHandshake(int index) override;
     void setDetectionButtonsEnabled(bool enabled) override;
@@ -43,14 +45,21 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
   public slots:
     void DetectSerialPrinter_Click();
     void DetectParallelPrinter_Click();
+    void DetectUsbNetworkPrinter_Click();
     void Autodetect_Click();
 
   protected:
     void reject() override; // Escape or the close box: not while a detection runs
+    // Return in the address field detects the network printer, not the default button's port.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* buildSerialFrame(const link::PortMap& ports);
     QWidget* buildParallelFrame();
+    QWidget* buildUsbNetworkFrame(const link::PortMap& ports);
+    // A port's radio button in the one group of ports: "COM 3 (ttyUSB0)", its device as tip.
+    QRadioButton* addPortOption(QWidget* frame, const QString& caption, const QString& name,
+                                const std::string& device, const std::string& details = {});
     void Form_Load();
     bool running() const { return !buttonsEnabled_; }
 
@@ -59,11 +68,15 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     detect::Autodetect autodetect_;
     std::array<QRadioButton*, 6> com_{};
     std::array<QRadioButton*, 2> lpt_{};
+    std::array<QRadioButton*, link::kUsbPorts> usb_{};
+    QRadioButton* network_ = nullptr;
+    QLineEdit* networkAddress_ = nullptr;
     QButtonGroup* ports_ = nullptr;
     QComboBox* serialspeed_ = nullptr;
     QComboBox* serialhandshakeconf_ = nullptr;
     QPushButton* detectSerial_ = nullptr;
     QPushButton* detectParallel_ = nullptr;
+    QPushButton* detectUsbNetwork_ = nullptr;
     QPushButton* autodetectButton_ = nullptr;
     QLabel* DetectedPrinter = nullptr;
     bool buttonsEnabled_ = true;

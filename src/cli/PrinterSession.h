@@ -33,6 +33,7 @@ class CommandLineView final : public detect::PortSelectionView {
     int selectedHandshake() const override { return handshake; }
     void selectComPort(int n) override { com = n; }
     void selectLptPort(int n) override { lpt = n; }
+    void selectUsbPort(int n) override { usb = n; }
     void selectSpeedIndex(int index) override {
         speed = detect::kSpeedList.at(static_cast<std::size_t>(index));
     }
@@ -42,6 +43,7 @@ class CommandLineView final : public detect::PortSelectionView {
 
     std::optional<int> com;
     std::optional<int> lpt;
+    std::optional<int> usb;
     std::string speed = "9600";
     int handshake = 1;
 };

@@ -101,6 +101,7 @@ bool Autodetect::searchUsb() {
         }
         if (answered) {
             detection_.facts().PrinterFound = true;
+            detection_.view().selectUsbPort(n);
             feedback_.setDetectionResult(detection_.ProbeUsbPrinter(n));
             return true;
         }

@@ -18,6 +18,7 @@ class PortSelectionView {
     virtual int selectedHandshake() const = 0;              // 0 Xon-Xoff, 1 DSR/DTR Mode
     virtual void selectComPort(int n) = 0;
     virtual void selectLptPort(int n) = 0;
+    virtual void selectUsbPort(int n) = 0;        // 1..4
     virtual void selectSpeedIndex(int index) = 0; // index in the speed list, 0 = "1200"
     virtual void selectHandshake(int index) = 0;
     virtual void setDetectionButtonsEnabled(bool enabled) = 0;

@@ -53,13 +53,6 @@ class PrinterSideTest : public ::testing::Test {
         });
         window->DetectPrinter_Click();
     }
-    std::vector<QString> texts() const {
-        std::vector<QString> shown;
-        for (const auto& box : script.boxes) {
-            shown.push_back(box.text);
-        }
-        return shown;
-    }
 
     std::unique_ptr<SimProcess> sim;
     DialogScript script;
@@ -68,14 +61,14 @@ class PrinterSideTest : public ::testing::Test {
 
 TEST_F(PrinterSideTest, DetectThenSendStoresTheChangeInThePrinter) {
     detect();
-    EXPECT_THAT(texts(), Contains(QString("R62 VIRTUAL PRN found on COM 1 at 9600 bauds")));
+    EXPECT_THAT(script.texts(), Contains(QString("R62 VIRTUAL PRN found on COM 1 at 9600 bauds")));
     EXPECT_TRUE(window->findChild<QPushButton*>("SetToPrinterButton")->isEnabled());
 
     window->workspace().setSlider(workspace::controlId("SliderMaxcurrent"), 7,
                                   workspace::ChangeSource::User);
     script.answers.push_back(QMessageBox::Yes);
     window->SetToPrinterButton_Click();
-    EXPECT_EQ(texts().back(), "Saving Sequence Successful !");
+    EXPECT_EQ(script.texts().back(), "Saving Sequence Successful !");
     EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", 2s));
     EXPECT_THAT(sim->output(), HasSubstr("GS / 07"));
 }
@@ -90,7 +83,7 @@ TEST_F(PrinterSideTest, ClosingDuringATransmissionWaitsForItsEnd) {
     QTimer::singleShot(200, [&] { closedDuringSend = !window->close() && window->isVisible(); });
     window->SetToPrinterButton_Click();
     EXPECT_TRUE(closedDuringSend);
-    EXPECT_EQ(texts().back(), "Saving Sequence Successful !");
+    EXPECT_EQ(script.texts().back(), "Saving Sequence Successful !");
     // The held-back close is retried once the transmission has ended.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
 }

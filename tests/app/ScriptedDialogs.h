@@ -35,6 +35,15 @@ struct DialogScript {
         return file;
     }
 
+    // The texts of the boxes shown, in order.
+    std::vector<QString> texts() const {
+        std::vector<QString> shown;
+        for (const auto& box : boxes) {
+            shown.push_back(box.text);
+        }
+        return shown;
+    }
+
     app::QtUserFeedback::DialogRunner runner() {
         return [this](QMessageBox& box) {
             boxes.push_back({box.icon(), box.windowTitle(), box.text(), box.standardButtons()});

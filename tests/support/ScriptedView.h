@@ -15,6 +15,7 @@ class ScriptedView final : public detect::PortSelectionView {
     int selectedHandshake() const override { return handshake; }
     void selectComPort(int n) override { com = n; }
     void selectLptPort(int n) override { lpt = n; }
+    void selectUsbPort(int n) override { usb = n; }
     void selectSpeedIndex(int index) override { speedIndex = index; }
     void selectHandshake(int index) override { handshake = index; }
     void setDetectionButtonsEnabled(bool enabled) override { buttonsEnabled = enabled; }
@@ -22,6 +23,7 @@ class ScriptedView final : public detect::PortSelectionView {
 
     std::optional<int> com;
     std::optional<int> lpt;
+    std::optional<int> usb;
     int speedIndex = 3;
     int handshake = 1;
     bool buttonsEnabled = true;

@@ -1,0 +1,157 @@
+// The port selection window's "USB and network" group with its real printer side, against the
+// virtual printer process: on a pseudo-terminal mapped as USB 1, and on raw TCP on the
+// loopback interface.
+
+#include "ScriptedDialogs.h"
+#include "app/Form1.h"
+#include "app/PortSelection.h"
+#include "app/PrinterSide.h"
+#include "support/SimProcess.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace tessaro::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+class UsbNetworkPortsTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (window) {
+            window->feedback().setDialogRunner([](QMessageBox&) { return QMessageBox::No; });
+        }
+        window.reset();
+    }
+
+    void startSim(std::vector<std::string> options) {
+        options.insert(options.end(), {"--time-limit", "120"});
+        sim = std::make_unique<SimProcess>(options);
+        device = sim->device();
+        ASSERT_FALSE(device.empty());
+    }
+
+    // The main window with its printer side; the ports are the overrides' and no other.
+    void openWindow(std::map<std::string, std::string> overrides) {
+        window = std::make_unique<app::Form1>();
+        window->feedback().setDialogRunner(script.runner());
+        window->setPrinterActions(std::make_unique<app::PrinterSide>(
+            *window, link::PortMap({}, {}, [overrides](const std::string& name) {
+                const auto found = overrides.find(name);
+                return std::optional<std::string>(found == overrides.end() ? "" : found->second);
+            })));
+        window->show();
+    }
+
+    // Opens the port selection window, does what a user does in it, and closes it if the
+    // detection has not.
+    void inPortSelection(const std::function<void(app::PortSelection&)>& act) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = window->findChild<app::PortSelection*>();
+            if (dialog == nullptr || !dialog->isVisible()) {
+                ADD_FAILURE() << "no port selection window";
+                return;
+            }
+            ran = true;
+            act(*dialog);
+            if (dialog->isVisible()) {
+                dialog->close();
+            }
+        });
+        window->DetectPrinter_Click();
+        EXPECT_TRUE(ran);
+    }
+
+    template <typename W> static W* child(app::PortSelection& dialog, const char* name) {
+        W* found = dialog.findChild<W*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    std::unique_ptr<SimProcess> sim;
+    std::string device;
+    DialogScript script;
+    std::unique_ptr<app::Form1> window;
+};
+
+TEST_F(UsbNetworkPortsTest, AUsbPrinterIsFoundWithTheGroupsDetectButton) {
+    ASSERT_NO_FATAL_FAILURE(startSim({"--usb"}));
+    openWindow({{"TESSARO_USB1", device}});
+    inPortSelection([&](app::PortSelection& dialog) {
+        EXPECT_EQ(child<QGroupBox>(dialog, "FrameUsbNetwork")->title(), "USB and network");
+        auto* usb1 = child<QRadioButton>(dialog, "USB1");
+        EXPECT_EQ(usb1->text(), "USB 1 (" + QString::fromStdString(device).section('/', -1) + ")");
+        EXPECT_EQ(usb1->toolTip(), QString::fromStdString(device));
+        EXPECT_TRUE(usb1->isEnabled());
+        for (const char* absent : {"USB2", "USB3", "USB4"}) {
+            EXPECT_FALSE(child<QRadioButton>(dialog, absent)->isEnabled()) << absent;
+        }
+        EXPECT_TRUE(child<QRadioButton>(dialog, "NetworkPrinter")->isEnabled());
+        usb1->setChecked(true);
+        child<QPushButton>(dialog, "DetectUsbNetworkPrinter")->click();
+    });
+    EXPECT_EQ(window->feedback().detectionResult(), "R62 VIRTUAL PRN found on USB 1");
+    EXPECT_TRUE(window->findChild<QPushButton*>("SetToPrinterButton")->isEnabled());
+}
+
+TEST_F(UsbNetworkPortsTest, TheSearchChecksTheUsbPortItFoundThePrinterOn) {
+    ASSERT_NO_FATAL_FAILURE(startSim({"--usb"}));
+    openWindow({{"TESSARO_USB2", device}});
+    inPortSelection([&](app::PortSelection& dialog) {
+        child<QPushButton>(dialog, "Autodetect")->click();
+        EXPECT_TRUE(child<QRadioButton>(dialog, "USB2")->isChecked());
+    });
+    EXPECT_EQ(window->feedback().detectionResult(), "R62 VIRTUAL PRN found on USB 2");
+}
+
+TEST_F(UsbNetworkPortsTest, ATypedAddressDetectsTheNetworkPrinterOnReturnAndIsKept) {
+    ASSERT_NO_FATAL_FAILURE(startSim({"--tcp", "127.0.0.1:0"}));
+    const QString address = QString::fromStdString(device);
+    openWindow({});
+    inPortSelection([&](app::PortSelection& dialog) {
+        auto* field = child<QLineEdit>(dialog, "NetworkAddress");
+        EXPECT_EQ(field->accessibleName(), "Network printer address");
+        QTest::keyClicks(field, " " + address);
+        EXPECT_TRUE(child<QRadioButton>(dialog, "NetworkPrinter")->isChecked());
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    EXPECT_EQ(window->feedback().detectionResult(), "R62 VIRTUAL PRN found on " + address);
+    // The next opening offers the printer found.
+    inPortSelection([&](app::PortSelection& dialog) {
+        EXPECT_EQ(child<QLineEdit>(dialog, "NetworkAddress")->text(), address);
+    });
+}
+
+TEST_F(UsbNetworkPortsTest, NoPortOrNoAddressIsSaidAndNothingIsProbed) {
+    openWindow({});
+    inPortSelection([&](app::PortSelection& dialog) {
+        auto* detect = child<QPushButton>(dialog, "DetectUsbNetworkPrinter");
+        detect->click();
+        child<QRadioButton>(dialog, "NetworkPrinter")->setChecked(true);
+        child<QLineEdit>(dialog, "NetworkAddress")->setText("   ");
+        detect->click();
+        EXPECT_EQ(child<QLabel>(dialog, "DetectedPrinter")->text(),
+                  "No printer found yet, please start detection.");
+    });
+    EXPECT_THAT(script.texts(),
+                ElementsAre("You must select a USB port or a network printer",
+                            "Enter the network printer's address (host or host:port)."));
+    EXPECT_EQ(script.boxes.at(0).icon, QMessageBox::Critical);
+    EXPECT_EQ(script.boxes.at(1).icon, QMessageBox::Warning);
+    EXPECT_EQ(window->feedback().detectionResult(), "");
+}
+
+} // namespace
+} // namespace tessaro::test
