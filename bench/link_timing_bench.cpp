@@ -118,8 +118,8 @@ int main(int argc, char** argv) {
     sim::PrinterModel nobody({}, unused);
     sim::VirtualParallelPort noPort(nobody, unused);
     link::ParallelWinIO lpt(noPort, clock, feedback);
-    link::LinkSettings settings{link::LinkKind::Serial, 1, "9600", 2};
-    link::SubCom link(settings, serial, lpt, timing, feedback, ports);
+    link::Session session{{link::LinkKind::Serial, 1, "9600", 2}, {}};
+    link::SubCom link(session, serial, lpt, timing, feedback, ports);
     link.OpenPort(1, "9600", 2);
     cpuWhile("CPU while ReceiveString gets no reply (5 s)", [&] { link.ReceiveString(); });
     link.ClosePort();

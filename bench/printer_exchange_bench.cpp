@@ -102,9 +102,10 @@ int main(int argc, char** argv) {
     link::Ieee1284PortIO noParallel(ports);
     link::ParallelWinIO parallel(noParallel, clock, feedback);
     link::tempo timing(clock);
-    link::LinkSettings settings;
-    link::SubCom link(settings, serial, parallel, timing, feedback, ports);
-    protocol::PrinterFacts facts;
+    link::Session session;
+    link::LinkSettings& settings = session.link;
+    link::SubCom link(session, serial, parallel, timing, feedback, ports);
+    link::PrinterFacts facts;
     NoView view;
     detect::Detection detection(link, noParallel, facts, feedback, view);
 

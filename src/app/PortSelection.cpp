@@ -37,8 +37,7 @@ std::string serialDetails(const std::string& device) {
 } // namespace
 
 PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
-                             protocol::PrinterFacts& facts, QtUserFeedback& feedback,
-                             QWidget* parent)
+                             link::PrinterFacts& facts, QtUserFeedback& feedback, QWidget* parent)
     : QDialog(parent), feedback_(feedback), detection_(link, portIO, facts, feedback, *this),
       autodetect_(detection_) {
     setObjectName("PortSelection");

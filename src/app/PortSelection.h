@@ -26,8 +26,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
 
   public:
     PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
-                  protocol::PrinterFacts& facts, QtUserFeedback& feedback,
-                  QWidget* parent = nullptr);
+                  link::PrinterFacts& facts, QtUserFeedback& feedback, QWidget* parent = nullptr);
     ~PortSelection() override;
 
     std::optional<int> selectedComPort() const override;

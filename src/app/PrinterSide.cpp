@@ -25,7 +25,7 @@ class BusyScope {
 PrinterSide::PrinterSide(Form1& window, link::PortMap ports)
     : window_(window),
       printerLink_(std::move(ports), clock_, window.feedback(), sim::makeVirtualLpt),
-      transmission_(window.workspace(), printerLink_.link(), facts_, window.feedback()),
+      transmission_(window.workspace(), printerLink_.link(), facts(), window.feedback()),
       commands_(window.workspace(), transmission_, window.feedback()) {}
 
 PrinterSide::~PrinterSide() = default; // the link closes its serial port
@@ -42,7 +42,7 @@ void PrinterSide::shutDown() {
 void PrinterSide::detect() {
     BusyScope scope(busy_);
     printerLink_.refreshPorts(); // an adapter plugged in since the last time shows
-    PortSelection dialog(printerLink_.link(), printerLink_.portIO(), printerLink_.ports(), facts_,
+    PortSelection dialog(printerLink_.link(), printerLink_.portIO(), printerLink_.ports(), facts(),
                          window_.feedback(), &window_);
     dialog.exec();
 }

@@ -28,13 +28,12 @@ class PrinterSide final : public PrinterActions {
     bool busy() const override { return busy_; }
 
     link::LinkSettings& settings() { return printerLink_.link().settings(); }
-    protocol::PrinterFacts& facts() { return facts_; }
+    link::PrinterFacts& facts() { return printerLink_.session().printer; }
 
   private:
     Form1& window_;
     link::EventLoopClock clock_;
     link::PrinterLink printerLink_;
-    protocol::PrinterFacts facts_;
     protocol::Transmission transmission_;
     protocol::PrinterCommands commands_;
     bool busy_ = false;

@@ -69,7 +69,7 @@ link::PortMap portMapFor(const PortChoice& port) {
 PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
     : port_(port), feedback_(feedback),
       printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
-      detection_(printerLink_.link(), printerLink_.portIO(), facts_, feedback_, view_) {
+      detection_(printerLink_.link(), printerLink_.portIO(), facts(), feedback_, view_) {
     if (port_.kind == link::LinkKind::Network) {
         printerLink_.link().setNetworkAddress(port_.device);
     }

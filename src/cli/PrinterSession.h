@@ -55,7 +55,7 @@ class PrinterSession {
 
     detect::Detection& detection() { return detection_; }
     link::SubCom& link() { return printerLink_.link(); }
-    protocol::PrinterFacts& facts() { return facts_; }
+    link::PrinterFacts& facts() { return printerLink_.session().printer; }
     CommandLineView& view() { return view_; }
     const PortChoice& port() const { return port_; }
 
@@ -67,7 +67,6 @@ class PrinterSession {
     TerminalFeedback& feedback_;
     link::SteadyClock clock_;
     link::PrinterLink printerLink_;
-    protocol::PrinterFacts facts_;
     CommandLineView view_;
     detect::Detection detection_;
 };

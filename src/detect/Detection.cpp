@@ -27,7 +27,7 @@ bool settingsSayXonXoff(std::optional<std::uint8_t> settings, std::string_view s
     return settings && (*settings & 0x07) == settingsSpeedCode(speed) && (*settings & 0x80) == 0;
 }
 
-Detection::Detection(link::SubCom& link, link::PortIO& portIO, protocol::PrinterFacts& facts,
+Detection::Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFacts& facts,
                      protocol::UserFeedback& feedback, PortSelectionView& view)
     : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback), view_(view) {}
 

@@ -4,8 +4,8 @@
 
 #include "detect/PortSelectionView.h"
 #include "link/PortIO.h"
+#include "link/Session.h"
 #include "link/SubCom.h"
-#include "protocol/PrinterFacts.h"
 #include "protocol/UserFeedback.h"
 #include "workspace/SerialSpeeds.h"
 
@@ -18,7 +18,7 @@ namespace tessaro::detect {
 
 class Detection {
   public:
-    Detection(link::SubCom& link, link::PortIO& portIO, protocol::PrinterFacts& facts,
+    Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFacts& facts,
               protocol::UserFeedback& feedback, PortSelectionView& view);
 
     // Each returns true when a printer was found and described.
@@ -40,7 +40,7 @@ class Detection {
 
     link::SubCom& link() { return link_; }
     protocol::UserFeedback& feedback() { return feedback_; }
-    protocol::PrinterFacts& facts() { return facts_; }
+    link::PrinterFacts& facts() { return facts_; }
     PortSelectionView& view() { return view_; }
     link::PortIO& portIO() { return portIO_; }
 
@@ -53,7 +53,7 @@ class Detection {
 
     link::SubCom& link_;
     link::PortIO& portIO_;
-    protocol::PrinterFacts& facts_;
+    link::PrinterFacts& facts_;
     protocol::UserFeedback& feedback_;
     PortSelectionView& view_;
 };

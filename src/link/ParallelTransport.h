@@ -3,9 +3,9 @@
 // compatibility handshake, replies come back byte by byte through the reverse channel; a
 // read that fails is reported to the user ("LPT1 : BYTE Mode Error").
 
-#include "link/LinkSettings.h"
 #include "link/Notifier.h"
 #include "link/ParallelWinIO.h"
+#include "link/Session.h"
 #include "link/Transport.h"
 #include "link/tempo.h"
 

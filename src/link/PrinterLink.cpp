@@ -21,7 +21,7 @@ PrinterLink::PrinterLink(PortMap ports, Clock& clock, Notifier& feedback,
                          const VirtualLpt& virtualLpt)
     : ports_(std::move(ports)), serial_(ports_), portIO_(makePortIO(ports_, clock, virtualLpt)),
       parallel_(*portIO_, clock, feedback), timing_(clock),
-      link_(settings_, serial_, parallel_, timing_, feedback, ports_) {}
+      link_(session_, serial_, parallel_, timing_, feedback, ports_) {}
 
 PrinterLink::~PrinterLink() {
     link_.CloseCom();

@@ -29,6 +29,7 @@ class PrinterLink {
     ~PrinterLink(); // leaves no serial port open
 
     SubCom& link() { return link_; }
+    Session& session() { return session_; }
     PortIO& portIO() { return *portIO_; }
     ParallelWinIO& parallel() { return parallel_; }
     const PortMap& ports() const { return ports_; }
@@ -41,7 +42,7 @@ class PrinterLink {
     std::unique_ptr<PortIO> portIO_;
     ParallelWinIO parallel_;
     tempo timing_;
-    LinkSettings settings_;
+    Session session_;
     SubCom link_;
 };
 

@@ -4,10 +4,11 @@
 
 namespace tessaro::link {
 
-SubCom::SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel,
-               tempo& timing, Notifier& feedback, const PortMap& ports)
-    : settings_(settings), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
-      usb_(ports), serialLink_(serial, timing), parallelLink_(parallel, timing, feedback, settings),
+SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
+               Notifier& feedback, const PortMap& ports)
+    : session_(session), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
+      usb_(ports), serialLink_(serial, timing),
+      parallelLink_(parallel, timing, feedback, session.link),
       usbLink_(usb_, timing, LinkKind::Usb, [](int port) { return "USB " + std::to_string(port); }),
       networkLink_(network_, timing, LinkKind::Network,
                    [this](int) { return network_.shownAddress(); }) {}
@@ -45,7 +46,7 @@ std::string SubCom::absentPortReason(LinkKind kind, int n) const {
 }
 
 Transport& SubCom::transport() {
-    switch (settings_.PortKind) {
+    switch (session_.link.PortKind) {
     case LinkKind::Serial:
         return serialLink_;
     case LinkKind::Usb:

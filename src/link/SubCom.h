@@ -2,7 +2,6 @@
 // The printer link: one current port, on the transport the link settings name, opened for
 // each exchange and closed after it.
 
-#include "link/LinkSettings.h"
 #include "link/NetworkPrinterDevice.h"
 #include "link/Notifier.h"
 #include "link/ParallelTransport.h"
@@ -10,6 +9,7 @@
 #include "link/PortMap.h"
 #include "link/SerialControl.h"
 #include "link/SerialTransport.h"
+#include "link/Session.h"
 #include "link/Transport.h"
 #include "link/UsbPrinterDevice.h"
 #include "link/tempo.h"
@@ -29,7 +29,7 @@ class SubCom {
 
     // The USB and network printers are reached through their own devices, the USB ones as
     // the port map names them.
-    SubCom(LinkSettings& settings, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
+    SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
            Notifier& feedback, const PortMap& ports);
 
     // Nonzero when COM n exists on this machine.
@@ -60,7 +60,8 @@ class SubCom {
     // The transport of the link the settings name.
     Transport& transport();
 
-    LinkSettings& settings() { return settings_; }
+    Session& session() { return session_; }
+    LinkSettings& settings() { return session_.link; }
     SerialControl& serial() { return serial_; }
     SerialControl& usb() { return usb_; }
     SerialControl& network() { return network_; }
@@ -72,7 +73,7 @@ class SubCom {
     tempo& timing() { return tempo_; }
 
   private:
-    LinkSettings& settings_;
+    Session& session_;
     SerialControl& serial_;
     ParallelWinIO& parallel_;
     tempo& tempo_;

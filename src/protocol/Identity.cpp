@@ -73,7 +73,7 @@ std::string statusText(std::uint8_t status) {
     return text;
 }
 
-void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts& facts,
+void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
                      protocol::UserFeedback& feedback, const std::function<void()>& closeWindow) {
     facts.PrinterFound = true;
     feedback.enablePrinterCommands(true);
@@ -90,7 +90,7 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts
     }
 }
 
-void GetIdentity(link::SubCom& link, PrinterFacts& facts) {
+void GetIdentity(link::SubCom& link, link::PrinterFacts& facts) {
     link::SerialControl& serial = link.serial();
     serial.setInputMode(0);
     serial.setInputLen(1);
@@ -108,7 +108,7 @@ void GetIdentity(link::SubCom& link, PrinterFacts& facts) {
     facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
 }
 
-void AffichStatus(std::uint8_t& status, PrinterFacts& facts) {
+void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts) {
     facts.PrinterStatusText = statusText(status);
 }
 

@@ -2,8 +2,8 @@
 // What the printer's replies say: its model and supply voltage from the identity text, its
 // chipset voltage, a status byte spelled out, and the status bar that describes it.
 
+#include "link/Session.h"
 #include "link/SubCom.h"
-#include "protocol/PrinterFacts.h"
 #include "protocol/UserFeedback.h"
 
 #include <cstdint>
@@ -28,13 +28,13 @@ inline bool chipsetIs5V(std::uint8_t reply) {
 // The last step of a successful detection, while the port is still open: asks the chipset
 // voltage, derives the supply voltage, fills the status bar and enables the printer
 // commands; closeWindow closes the port selection window.
-void DescribePrinter(std::string_view identity, link::SubCom& link, PrinterFacts& facts,
+void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
                      protocol::UserFeedback& feedback, const std::function<void()>& closeWindow);
 
 // Repeats the identity exchange on the link's port (opens and closes it).
-void GetIdentity(link::SubCom& link, PrinterFacts& facts);
+void GetIdentity(link::SubCom& link, link::PrinterFacts& facts);
 
 // Spells out status into facts.PrinterStatusText.
-void AffichStatus(std::uint8_t& status, PrinterFacts& facts);
+void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts);
 
 } // namespace tessaro::protocol

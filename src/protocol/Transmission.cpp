@@ -7,8 +7,8 @@ namespace tessaro::protocol {
 
 using link::MessageIcon;
 
-Transmission::Transmission(workspace::Workspace& workspace, link::SubCom& link, PrinterFacts& facts,
-                           protocol::UserFeedback& feedback)
+Transmission::Transmission(workspace::Workspace& workspace, link::SubCom& link,
+                           link::PrinterFacts& facts, protocol::UserFeedback& feedback)
     : workspace_(workspace), link_(link), facts_(facts), feedback_(feedback) {}
 
 void Transmission::SendCommand(std::string_view command, std::string_view text) {

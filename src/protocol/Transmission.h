@@ -3,9 +3,9 @@
 // speed on the way, then the saving sequence whose one-byte reply says whether the printer
 // stored them as its power-on defaults.
 
+#include "link/Session.h"
 #include "link/SubCom.h"
 #include "protocol/CommandBytes.h"
-#include "protocol/PrinterFacts.h"
 #include "protocol/UserFeedback.h"
 #include "workspace/Workspace.h"
 
@@ -29,7 +29,7 @@ inline constexpr std::string_view kSaveFailedMessageB =
 
 class Transmission {
   public:
-    Transmission(workspace::Workspace& workspace, link::SubCom& link, PrinterFacts& facts,
+    Transmission(workspace::Workspace& workspace, link::SubCom& link, link::PrinterFacts& facts,
                  protocol::UserFeedback& feedback);
 
     // Sends the modified parameters, or all of them; true only when the printer stored them.
@@ -47,7 +47,7 @@ class Transmission {
 
     workspace::Workspace& workspace_;
     link::SubCom& link_;
-    PrinterFacts& facts_;
+    link::PrinterFacts& facts_;
     protocol::UserFeedback& feedback_;
     bool success_ = true;
 };

@@ -11,6 +11,9 @@
 
 namespace tessaro::protocol {
 
+// The status bar panel where a transmission shows its progress (the fourth).
+inline constexpr int kStatusPanel = 3;
+
 class PrinterView {
   public:
     virtual ~PrinterView() = default;

@@ -45,8 +45,8 @@ struct RealSerialLink {
     test::FeedbackRecorder feedback;
     ParallelWinIO parallel{noPort, clock, feedback};
     tempo timing{clock};
-    LinkSettings settings{LinkKind::Serial, 1, "9600", 2};
-    SubCom link{settings, serial, parallel, timing, feedback, ports};
+    Session session{{LinkKind::Serial, 1, "9600", 2}, {}};
+    SubCom link{session, serial, parallel, timing, feedback, ports};
 };
 
 TEST(QtSerialControl, TalksToThePrinterProcessAtItsSpeedOnly) {

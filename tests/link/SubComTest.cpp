@@ -100,8 +100,9 @@ struct ParallelLink {
     PortMap ports{{}, {}, {}};
     ParallelWinIO parallel{port, clock, feedback};
     tempo timing{clock};
-    LinkSettings settings;
-    SubCom link{settings, serial, parallel, timing, feedback, ports};
+    Session session;
+    LinkSettings& settings = session.link;
+    SubCom link{session, serial, parallel, timing, feedback, ports};
 };
 
 TEST(ParallelLinkTest, TextReplyKeepsItsTerminator) {

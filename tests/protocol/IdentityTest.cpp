@@ -16,7 +16,7 @@ TEST(GetIdentity, ReadsTheIdentityAndTheChipsetThenClosesThePort) {
     config.chipset5V = false;
     test::VirtualRig rig(config);
     rig.foundOnSerial();
-    PrinterFacts facts;
+    link::PrinterFacts facts;
     facts.Chipset5V = true;
     GetIdentity(rig.link, facts);
     EXPECT_EQ(facts.PrinterIdentity, "RZ R51 BENCH"); // without its terminating zero
@@ -30,7 +30,7 @@ TEST(GetIdentity, ASilentPrinterLeavesNoIdentityAndNoFlag) {
     config.silent = true;
     test::VirtualRig rig(config);
     rig.foundOnSerial();
-    PrinterFacts facts;
+    link::PrinterFacts facts;
     facts.PrinterIdentity = "old";
     facts.Chipset5V = true;
     GetIdentity(rig.link, facts);

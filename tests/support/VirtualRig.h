@@ -2,13 +2,12 @@
 // The program's link to a virtual printer, on a virtual clock: the serial side on COM
 // printerPort, the parallel side on LPT1, with the feedback recorded.
 
-#include "link/LinkSettings.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
+#include "link/Session.h"
 #include "link/SubCom.h"
 #include "link/VirtualClock.h"
 #include "link/tempo.h"
-#include "protocol/PrinterFacts.h"
 #include "sim/PrinterModel.h"
 #include "sim/VirtualParallelPort.h"
 #include "sim/VirtualSerialControl.h"
@@ -37,7 +36,7 @@ struct VirtualRig {
                     return std::nullopt;
                 }),
           parallel(parallelPort, clock, feedback), timing(clock),
-          link(settings, serial, parallel, timing, feedback, ports) {
+          link(session, serial, parallel, timing, feedback, ports) {
         for (int n : existingComPorts) {
             if (n != printerPort) {
                 serial.addSilentPort(n);
@@ -81,9 +80,10 @@ struct VirtualRig {
     link::PortMap ports;
     link::ParallelWinIO parallel;
     link::tempo timing;
-    link::LinkSettings settings;
+    link::Session session;
+    link::LinkSettings& settings = session.link;
+    link::PrinterFacts& facts = session.printer;
     link::SubCom link;
-    protocol::PrinterFacts facts;
 };
 
 } // namespace tessaro::test
