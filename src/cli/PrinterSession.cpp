@@ -4,6 +4,7 @@
 #include "sim/VirtualLpt.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 namespace tessaro::cli {
@@ -53,22 +54,43 @@ link::PortMap portMapFor(const PortChoice& port) {
     const std::string name = parallel                           ? "TESSARO_LPT1"
                              : port.kind == link::LinkKind::Usb ? "TESSARO_USB1"
                                                                 : "TESSARO_COM1";
-    return link::PortMap(
-        {}, parallel ? link::kernelParallelPorts() : std::vector<link::ParallelDevice>{},
-        [device, name](const std::string& asked) -> std::optional<std::string> {
-            if (asked == name) {
-                return device;
-            }
-            const char* value = std::getenv(asked.c_str());
-            return value ? std::optional<std::string>(value) : std::nullopt;
-        });
+    link::PortMap map({},
+                      parallel ? link::kernelParallelPorts() : std::vector<link::ParallelDevice>{},
+                      [device, name](const std::string& asked) -> std::optional<std::string> {
+                          if (asked == name) {
+                              return device;
+                          }
+                          const char* value = std::getenv(asked.c_str());
+                          return value ? std::optional<std::string>(value) : std::nullopt;
+                      });
+    map.showByDevice(!parallel);
+    return map;
+}
+
+// A serial or USB device path that is one of the mapped ports is that port ("COM 2"); any
+// other stands in for COM1 or USB1 and is shown by its path.
+PortChoice mappedPort(PortChoice port) {
+    const bool usb = port.kind == link::LinkKind::Usb;
+    if (port.device.empty() || (!usb && port.kind != link::LinkKind::Serial)) {
+        return port;
+    }
+    const link::PortMap system = link::PortMap::fromSystem();
+    for (int n = 1; n <= (usb ? link::kUsbPorts : link::kComPorts); ++n) {
+        const std::string device = usb ? system.usbDevice(n) : system.comDevice(n);
+        std::error_code ec;
+        if (!device.empty() &&
+            (device == port.device || std::filesystem::equivalent(device, port.device, ec))) {
+            return {port.kind, n, ""};
+        }
+    }
+    return port;
 }
 
 } // namespace
 
 PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
-    : port_(port), feedback_(feedback),
-      printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
+    : port_(mappedPort(port)), feedback_(feedback),
+      printerLink_(portMapFor(port_), clock_, feedback_, sim::makeVirtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), facts(), feedback_, view_) {
     if (port_.kind == link::LinkKind::Network) {
         printerLink_.link().setNetworkAddress(port_.device);

@@ -131,7 +131,8 @@ std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int han
     }
     link::PortCloser closer(link_);
     return probeOpenPort(
-        serial, n, "COM " + std::to_string(n) + " at " + std::string(speed) + " bauds", speed);
+        serial, n,
+        link_.shownName(link::LinkKind::Serial, n) + " at " + std::string(speed) + " bauds", speed);
 }
 
 // A USB printer is asked what a serial one is, without a speed and its settings query.
@@ -144,7 +145,7 @@ std::string Detection::ProbeUsbPrinter(int n) {
         return probeFailure(usb, std::move(failure));
     }
     link::PortCloser closer(link_);
-    return probeOpenPort(usb, n, "USB " + std::to_string(n), std::nullopt);
+    return probeOpenPort(usb, n, link_.shownName(link::LinkKind::Usb, n), std::nullopt);
 }
 
 // A network printer is asked what a USB one is.

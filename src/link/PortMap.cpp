@@ -142,6 +142,14 @@ std::optional<ParallelDevice> PortMap::parallelDevice(int n) const {
     return port.kind == LptPort::Kind::Device ? kernelPort(port.device) : std::nullopt;
 }
 
+std::string PortMap::shownName(bool usb, int n) const {
+    const std::string device = usb ? usbDevice(n) : comDevice(n);
+    if (showByDevice_ && !device.empty()) {
+        return device;
+    }
+    return (usb ? "USB " : "COM ") + std::to_string(n);
+}
+
 std::vector<PortLine> PortMap::lines() const {
     std::vector<PortLine> lines;
     for (int n = 1; n <= kComPorts; ++n) {

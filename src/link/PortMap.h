@@ -64,6 +64,13 @@ class PortMap {
     std::optional<ParallelDevice> parallelDevice(int n) const;
     std::vector<PortLine> lines() const;
 
+    // A port the user gave as a device path is shown by that path in results and panels
+    // rather than as "COM 1" or "USB 1".
+    void showByDevice(bool byDevice) { showByDevice_ = byDevice; }
+    // "COM 1", "USB 2", or the device path of a port shown by it.
+    std::string shownName(bool usb, int n) const;
+    bool shownByDevice() const { return showByDevice_; }
+
   private:
     std::optional<std::string> override(const std::string& name) const;
     std::string deviceOf(const std::string& family, int n, int count,
@@ -76,6 +83,7 @@ class PortMap {
     Environment environment_;
     std::vector<std::string> usbDevices_;
     PlugSource plugSource_;
+    bool showByDevice_ = false;
 };
 
 } // namespace tessaro::link

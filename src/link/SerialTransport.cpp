@@ -6,7 +6,10 @@ std::string SerialTransport::panelText(int port, std::string_view speed) const {
     if (name_) {
         return name_(port);
     }
-    return "COM  " + std::to_string(port) + " ,  " + std::string(speed) + " BAUDS ";
+    const std::string name = ports_ != nullptr && ports_->shownByDevice()
+                                 ? ports_->shownName(false, port)
+                                 : "COM  " + std::to_string(port);
+    return name + " ,  " + std::string(speed) + " BAUDS ";
 }
 
 std::string SerialTransport::open(int port, std::string_view speed, int handshake) {

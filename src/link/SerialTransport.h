@@ -4,6 +4,7 @@
 // one-byte reply after 50 ms. A USB or network printer is driven the same way through its
 // device, without a line speed: it does not follow the printer to a new speed.
 
+#include "link/PortMap.h"
 #include "link/SerialControl.h"
 #include "link/Transport.h"
 #include "link/tempo.h"
@@ -21,9 +22,11 @@ class SerialTransport final : public Transport {
     // The name of port n as panels and results show it, for a link without a line speed.
     using PortName = std::function<std::string(int port)>;
 
+    // A serial port given by its device path shows the path in its panel (ports: the map
+    // that says so).
     SerialTransport(SerialControl& serial, tempo& timing, LinkKind kind = LinkKind::Serial,
-                    PortName name = {})
-        : serial_(serial), tempo_(timing), kind_(kind), name_(std::move(name)) {}
+                    PortName name = {}, const PortMap* ports = nullptr)
+        : serial_(serial), tempo_(timing), kind_(kind), name_(std::move(name)), ports_(ports) {}
 
     LinkKind kind() const override { return kind_; }
     std::string panelText(int port, std::string_view speed) const override;
@@ -51,6 +54,7 @@ class SerialTransport final : public Transport {
     tempo& tempo_;
     LinkKind kind_;
     PortName name_;
+    const PortMap* ports_;
 };
 
 } // namespace tessaro::link

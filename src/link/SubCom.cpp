@@ -7,9 +7,10 @@ namespace tessaro::link {
 SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
                Notifier& feedback, const PortMap& ports)
     : session_(session), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
-      usb_(ports), serialLink_(serial, timing),
+      usb_(ports), serialLink_(serial, timing, LinkKind::Serial, {}, &ports),
       parallelLink_(parallel, timing, feedback, session.link),
-      usbLink_(usb_, timing, LinkKind::Usb, [](int port) { return "USB " + std::to_string(port); }),
+      usbLink_(usb_, timing, LinkKind::Usb,
+               [&ports](int port) { return ports.shownName(true, port); }),
       networkLink_(network_, timing, LinkKind::Network,
                    [this](int) { return network_.shownAddress(); }) {}
 

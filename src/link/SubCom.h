@@ -65,6 +65,10 @@ class SubCom {
     SerialControl& serial() { return serial_; }
     SerialControl& usb() { return usb_; }
     SerialControl& network() { return network_; }
+    // "COM 1", "USB 1", or the device path of a port given by it, as results show them.
+    std::string shownName(LinkKind kind, int n) const {
+        return ports_.shownName(kind == LinkKind::Usb, n);
+    }
     // The network printer the link reaches: "HOST" or "HOST:PORT".
     void setNetworkAddress(std::string address) { network_.setAddress(std::move(address)); }
     // "HOST:PORT" as results and panels show the network printer.

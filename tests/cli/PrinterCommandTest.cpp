@@ -41,11 +41,11 @@ class PrinterCommandTest : public ::testing::Test {
 
 TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
     start();
-    const auto found = runCli({"detect", "--port", device});
+    const auto found = runCli({"detect", "--port", "COM1"}, onlyCom1());
     EXPECT_EQ(found.status, 0) << found.err;
     EXPECT_EQ(found.out, "R62 VIRTUAL PRN found on COM 1 at 9600 bauds\n"
                          "COM  1 ,  9600 BAUDS \n    R62 VIRTUAL PRN  V1.04\nPower: 24V\n");
-    const auto missed = runCli({"detect", "--port", device, "--speed", "19200"});
+    const auto missed = runCli({"detect", "--port", "COM1", "--speed", "19200"}, onlyCom1());
     EXPECT_EQ(missed.status, 1);
     EXPECT_THAT(missed.out, StartsWith("No printer found on COM 1 at 19200 bauds\n"));
     EXPECT_EQ(runCli({"detect", "--port", "COM9"}).status, 2);
@@ -53,6 +53,18 @@ TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
     EXPECT_EQ(absent.status, 1);
     EXPECT_EQ(absent.out, "");
     EXPECT_EQ(absent.err, "This port does not exist\nCOM3: no serial port has this number\n");
+}
+
+TEST_F(PrinterCommandTest, ADevicePathIsShownByItsPathUnlessItIsAMappedPort) {
+    start();
+    const auto byPath = runCli({"detect", "--port", device}, {"TESSARO_COM1=", "TESSARO_COM2="});
+    EXPECT_EQ(byPath.status, 0) << byPath.err;
+    EXPECT_EQ(byPath.out, "R62 VIRTUAL PRN found on " + device + " at 9600 bauds\n" + device +
+                              " ,  9600 BAUDS \n    R62 VIRTUAL PRN  V1.04\nPower: 24V\n");
+    const auto mapped = runCli({"detect", "--port", device}, {"TESSARO_COM2=" + device});
+    EXPECT_EQ(mapped.status, 0) << mapped.err;
+    EXPECT_THAT(mapped.out, StartsWith("R62 VIRTUAL PRN found on COM 2 at 9600 bauds\n"
+                                       "COM  2 ,  9600 BAUDS \n"));
 }
 
 TEST_F(PrinterCommandTest, AutomaticSearchFindsThePrinterAtItsSpeed) {
@@ -77,7 +89,7 @@ TEST_F(PrinterCommandTest, SendStoresTheFileAndFollowsASpeedChange) {
     start();
     const auto file = pcf("[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n"
                           "serialspeed=4\r\nserialhandshake=1\r\nirda=0\r\n");
-    const auto r = runCli({"send", file, "--port", device, "--yes"});
+    const auto r = runCli({"send", file, "--port", "COM1", "--yes"}, onlyCom1());
     EXPECT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_THAT(r.out, HasSubstr("Setting dynamic division (GS / n)\n"));
     EXPECT_THAT(r.out, HasSubstr("COM  1 ,  19200 BAUDS \n"));
