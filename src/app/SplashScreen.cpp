@@ -3,7 +3,7 @@
 #include "app/Form1.h"
 #include "app/Pictures.h"
 #include "app/Scaling.h"
-#include "app/Version.h"
+#include "tessaro/Version.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -42,7 +42,7 @@ Form1* SplashScreen::mainWindow() const {
 }
 
 void SplashScreen::addRevision() {
-    auto* rev = new QLabel(QStringLiteral("Rev: %1").arg(kVersion), this);
+    auto* rev = new QLabel(QStringLiteral("Rev: %1").arg(tessaro::kShortVersion), this);
     rev->setObjectName(QStringLiteral("Rev"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(20);

@@ -3,7 +3,7 @@
 #include "app/ClickableLabel.h"
 #include "app/Pictures.h"
 #include "app/Scaling.h"
-#include "app/Version.h"
+#include "tessaro/Version.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -25,8 +25,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Scaling(this).size(kWidth, kHeight));
 
-    QLabel* title =
-        addLabel("Label1", QStringLiteral("Tessaro v: %1").arg(kVersion), QRect(8, 4, 214, 18));
+    QLabel* title = addLabel("Label1", QStringLiteral("Tessaro v: %1").arg(tessaro::kShortVersion),
+                             QRect(8, 4, 214, 18));
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);

@@ -3,6 +3,7 @@
 #include "cli/PortsCommand.h"
 #include "cli/PrinterCommand.h"
 #include "cli/ShowCommand.h"
+#include "tessaro/Version.h"
 
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
     CLI::App app{"Tessaro: set the power-on defaults of a thermal printer", "tessaro-cli"};
     app.require_subcommand(1);
     app.set_help_all_flag("--help-all", "help on every subcommand");
+    app.set_version_flag("--version", std::string("tessaro-cli ") + tessaro::kVersion,
+                         "print the program's name and version and exit");
 
     tessaro::cli::ShowOptions showOptions;
     CLI::App* show = tessaro::cli::addShowCommand(app, showOptions);

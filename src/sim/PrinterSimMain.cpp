@@ -8,6 +8,7 @@
 #include "sim/PtyPrinter.h"
 #include "sim/TcpPrinter.h"
 #include "sim/VirtualPrinterOptions.h"
+#include "tessaro/Version.h"
 
 #include <CLI/CLI.hpp>
 #include <charconv>
@@ -164,6 +165,8 @@ void serve(Side& side, tessaro::link::Clock& clock, const sigset_t& signals, dou
 int main(int argc, char** argv) {
     CLI::App app{"A virtual thermal printer on a pseudo-terminal, or on a TCP socket with --tcp.",
                  "tessaro-printer-sim"};
+    app.set_version_flag("--version", std::string("tessaro-printer-sim ") + tessaro::kVersion,
+                         "print the program's name and version and exit");
     Options options;
     addPrinterOptions(app, options);
     addFaultOptions(app, options);

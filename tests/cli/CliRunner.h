@@ -1,5 +1,6 @@
 #pragma once
-// Runs tessaro-cli as a user would and collects what it prints and its exit status.
+// Runs tessaro-cli (or another of the programs) as a user would and collects what it prints and its
+// exit status.
 
 #include "support/TempDir.h"
 
@@ -25,14 +26,14 @@ inline std::string shellQuote(const std::string& arg) {
 }
 
 // environment: "NAME=value" settings for this run only.
-inline CliResult runCli(const std::vector<std::string>& args,
-                        const std::vector<std::string>& environment = {}) {
+inline CliResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                            const std::vector<std::string>& environment = {}) {
     TempDir dir;
     std::string command;
     for (const auto& setting : environment) {
         command += shellQuote(setting) + " ";
     }
-    command += shellQuote(TESSARO_CLI_PATH);
+    command += shellQuote(program);
     for (const auto& arg : args) {
         command += " " + shellQuote(arg);
     }
@@ -47,6 +48,11 @@ inline CliResult runCli(const std::vector<std::string>& args,
     result.out = readFile(dir / "out");
     result.err = readFile(dir / "err");
     return result;
+}
+
+inline CliResult runCli(const std::vector<std::string>& args,
+                        const std::vector<std::string>& environment = {}) {
+    return runProgram(TESSARO_CLI_PATH, args, environment);
 }
 
 } // namespace tessaro::test
