@@ -10,6 +10,7 @@
 #include "workspace/ConfigFile.h"
 
 #include <iostream>
+#include <memory>
 
 namespace tessaro::cli {
 namespace {
@@ -18,18 +19,36 @@ constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kBadUsage = 2;
 
+// Each subcommand has its own copy of the link options, handed over when it is the one
+// parsed: the environment's defaults are applied to every subcommand's options, and one
+// shared copy would let a subcommand not chosen overwrite what the user gave.
 void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequired) {
-    auto* port = command->add_option(
-        "--port", options.port,
-        "COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT], or a device: serial, "
-        "/dev/parportN, /dev/usb/lpN");
+    struct Link {
+        std::string port;
+        std::string speed = "9600";
+        std::string handshake = "hardware";
+    };
+    const auto own = std::make_shared<Link>();
+    // A production line sets the station's port once in its environment.
+    auto* port = command
+                     ->add_option("-p,--port", own->port,
+                                  "COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT], or a "
+                                  "device: serial, /dev/parportN, /dev/usb/lpN")
+                     ->envname("TESSARO_PORT");
     if (portRequired) {
         port->required();
     }
-    command->add_option("--speed", options.speed, "serial speed to detect at (default 9600)")
+    command->add_option("-b,--speed", own->speed, "serial speed to detect at (default 9600)")
+        ->envname("TESSARO_SPEED")
         ->check(serialSpeedValidator());
-    command->add_option("--handshake", options.handshake, "xonxoff or hardware (default)")
+    command->add_option("--handshake", own->handshake, "xonxoff or hardware (default)")
+        ->envname("TESSARO_HANDSHAKE")
         ->check(CLI::IsMember({"xonxoff", "hardware"}));
+    command->callback([&options, own] {
+        options.port = own->port;
+        options.speed = own->speed;
+        options.handshake = own->handshake;
+    });
 }
 
 std::optional<PortChoice> choosePort(const PrinterOptions& options) {

@@ -92,7 +92,8 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
         ->check(CLI::IsMember({"5", "3.3"}));
     show->add_option("--power", options.power, "printer supply voltage (default 5)")
         ->check(CLI::IsMember({5, 24}));
-    show->add_option("--port-speed", options.portSpeed, "current link speed (default 9600)")
+    show->add_option("--port-speed,--speed,-b", options.portSpeed,
+                     "current link speed (default 9600)")
         ->type_name("BAUD")
         ->check(serialSpeedValidator());
     return show;

@@ -55,6 +55,22 @@ TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
     EXPECT_EQ(absent.err, "This port does not exist\nCOM3: no serial port has this number\n");
 }
 
+TEST_F(PrinterCommandTest, TheStationsEnvironmentGivesPortSpeedAndHandshake) {
+    start();
+    auto env = onlyCom1();
+    env.push_back("TESSARO_PORT=COM1");
+    const auto fromEnv = runCli({"detect"}, env);
+    EXPECT_EQ(fromEnv.status, 0) << fromEnv.err;
+    EXPECT_THAT(fromEnv.out, StartsWith("R62 VIRTUAL PRN found on COM 1 at 9600 bauds\n"));
+    env.push_back("TESSARO_SPEED=19200");
+    EXPECT_THAT(runCli({"detect"}, env).out, StartsWith("No printer found on COM 1 at 19200"));
+    // The command line wins over the environment; -p and -b are the short forms.
+    const auto given = runCli({"detect", "-p", "COM1", "-b", "9600"}, env);
+    EXPECT_EQ(given.status, 0) << given.err;
+    env.push_back("TESSARO_HANDSHAKE=sometimes");
+    EXPECT_EQ(runCli({"detect"}, env).status, 2);
+}
+
 TEST_F(PrinterCommandTest, ADevicePathIsShownByItsPathUnlessItIsAMappedPort) {
     start();
     const auto byPath = runCli({"detect", "--port", device}, {"TESSARO_COM1=", "TESSARO_COM2="});
