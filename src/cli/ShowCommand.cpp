@@ -1,5 +1,6 @@
 #include "cli/ShowCommand.h"
 
+#include "cli/ProfileInput.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
 #include "cli/WorkspaceListing.h"
@@ -43,18 +44,6 @@ void printBytes(const Workspace& ws, const ShowOptions& options) {
         std::cout << hexLine(command.bytes) << "\n";
     }
     std::cout << hexLine(protocol::kSaveCommand) << "\n";
-}
-
-bool loadFile(Workspace& ws, const std::string& file) {
-    const LoadReport report = LoadConfig(ws, file);
-    if (report.status != LoadReport::Status::Loaded) {
-        std::cerr << "Cannot read " << terminalText(report.error) << "\n";
-        return false;
-    }
-    if (!report.warning.empty()) {
-        std::cerr << terminalText(report.warning) << "\n";
-    }
-    return true;
 }
 
 bool applySets(Workspace& ws, const std::vector<std::string>& sets) {
@@ -102,7 +91,7 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
 int runShow(const ShowOptions& options) {
     Workspace ws;
     ws.startUp();
-    if (!options.file.empty() && !loadFile(ws, options.file)) {
+    if (!options.file.empty() && !loadProfile(ws, options.file)) {
         return kBadUsage;
     }
     if (!applySets(ws, options.sets)) {

@@ -38,6 +38,8 @@ std::string printModeText(const Workspace& ws) {
     return text;
 }
 
+} // namespace
+
 std::string frameLine(const Workspace& ws, const FrameSpec& frame) {
     const std::string& caption = ws.frameCaption(frame.name);
     if (frame.isLabel) {
@@ -56,8 +58,6 @@ std::string frameLine(const Workspace& ws, const FrameSpec& frame) {
     }
     return caption;
 }
-
-} // namespace
 
 std::string workspaceListing(const Workspace& ws) {
     std::string text = ws.title() + "\n";

@@ -5,6 +5,9 @@
 
 namespace tessaro::cli {
 
+// One frame as the window shows it: its caption, and the entries or options chosen in it.
+std::string frameLine(const workspace::Workspace& workspace, const workspace::FrameSpec& frame);
+
 // The workspace as the window shows it, tab by tab, then the list of modified parameters.
 std::string workspaceListing(const workspace::Workspace& workspace);
 

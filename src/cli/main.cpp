@@ -1,5 +1,7 @@
 // tessaro-cli: the command-line twin of the Tessaro window.
 
+#include "cli/DiffCommand.h"
+#include "cli/KeysCommand.h"
 #include "cli/PortsCommand.h"
 #include "cli/PrinterCommand.h"
 #include "cli/ShowCommand.h"
@@ -16,14 +18,33 @@ namespace {
 
 constexpr int kBadUsage = 2;
 
-int run(const CLI::App* show, const CLI::App* ports,
-        const tessaro::cli::PrinterSubcommands& printer,
-        const tessaro::cli::ShowOptions& showOptions,
-        const tessaro::cli::PrinterOptions& printerOptions) {
-    if (show->parsed()) {
-        return tessaro::cli::runShow(showOptions);
+struct Subcommands {
+    CLI::App* show = nullptr;
+    CLI::App* ports = nullptr;
+    CLI::App* diff = nullptr;
+    CLI::App* keys = nullptr;
+    tessaro::cli::PrinterSubcommands printer;
+};
+
+struct Options {
+    tessaro::cli::ShowOptions show;
+    tessaro::cli::DiffOptions diff;
+    tessaro::cli::PrinterOptions printer;
+};
+
+int run(const Subcommands& commands, const Options& options) {
+    const auto& printer = commands.printer;
+    const auto& printerOptions = options.printer;
+    if (commands.show->parsed()) {
+        return tessaro::cli::runShow(options.show);
     }
-    if (ports->parsed()) {
+    if (commands.diff->parsed()) {
+        return tessaro::cli::runDiff(options.diff);
+    }
+    if (commands.keys->parsed()) {
+        return tessaro::cli::runKeys();
+    }
+    if (commands.ports->parsed()) {
         return tessaro::cli::runPorts();
     }
     if (printer.detect->parsed()) {
@@ -65,11 +86,13 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("tessaro-cli ") + tessaro::kVersion,
                          "print the program's name and version and exit");
 
-    tessaro::cli::ShowOptions showOptions;
-    CLI::App* show = tessaro::cli::addShowCommand(app, showOptions);
-    CLI::App* ports = tessaro::cli::addPortsCommand(app);
-    tessaro::cli::PrinterOptions printerOptions;
-    const auto printer = tessaro::cli::addPrinterCommands(app, printerOptions);
+    Options options;
+    Subcommands commands;
+    commands.show = tessaro::cli::addShowCommand(app, options.show);
+    commands.ports = tessaro::cli::addPortsCommand(app);
+    commands.printer = tessaro::cli::addPrinterCommands(app, options.printer);
+    commands.diff = tessaro::cli::addDiffCommand(app, options.diff);
+    commands.keys = tessaro::cli::addKeysCommand(app);
 
     try {
         app.parse(argc, argv);
@@ -77,6 +100,6 @@ int main(int argc, char** argv) {
         const int status = app.exit(e);
         return status == 0 ? 0 : kBadUsage;
     }
-    const int status = run(show, ports, printer, showOptions, printerOptions);
+    const int status = run(commands, options);
     return outputWritten() ? status : kBadUsage;
 }

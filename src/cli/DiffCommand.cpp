@@ -1,0 +1,68 @@
+#include "cli/DiffCommand.h"
+
+#include "cli/ProfileInput.h"
+#include "cli/TerminalText.h"
+#include "cli/WorkspaceListing.h"
+
+#include <iostream>
+
+namespace tessaro::cli {
+namespace {
+
+using workspace::Workspace;
+
+constexpr std::string_view kFactory = "factory";
+
+// The workspace after start-up, then the profile unless the side is the factory settings.
+bool side(Workspace& ws, const std::string& name) {
+    ws.startUp();
+    return name == kFactory || loadProfile(ws, name);
+}
+
+// A frame's line as a side of the difference shows it: every line of it after the sign.
+std::string signed_(char sign, const std::string& line) {
+    std::string text(1, sign);
+    text += "   ";
+    for (const char c : line) {
+        text += c;
+        if (c == '\n') {
+            text += sign;
+        }
+    }
+    return text + "\n";
+}
+
+} // namespace
+
+CLI::App* addDiffCommand(CLI::App& app, DiffOptions& options) {
+    CLI::App* diff = app.add_subcommand(
+        "diff", "Show the parameters two .pcf files set differently, with the window's captions "
+                "for both (either may be \"factory\")");
+    diff->add_option("A", options.first, ".pcf file or factory")->required();
+    diff->add_option("B", options.second, ".pcf file or factory")->required();
+    return diff;
+}
+
+int runDiff(const DiffOptions& options) {
+    Workspace a;
+    Workspace b;
+    if (!side(a, options.first) || !side(b, options.second)) {
+        return 2;
+    }
+    std::string text;
+    for (const workspace::FrameSpec& frame : workspace::frames()) {
+        const std::string before = frameLine(a, frame);
+        const std::string after = frameLine(b, frame);
+        if (before != after) {
+            text += signed_('-', before) + signed_('+', after);
+        }
+    }
+    if (text.empty()) {
+        return 0;
+    }
+    std::cout << "--- " << oneLine(options.first) << "\n+++ " << oneLine(options.second) << "\n"
+              << terminalText(text);
+    return 1;
+}
+
+} // namespace tessaro::cli

@@ -1,0 +1,19 @@
+#pragma once
+// "diff A B": the parameters two profiles (or the factory settings) set differently.
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+namespace tessaro::cli {
+
+struct DiffOptions {
+    std::string first;
+    std::string second;
+};
+
+CLI::App* addDiffCommand(CLI::App& app, DiffOptions& options);
+
+// Exit status: 0 the same settings, 1 different, 2 a file that cannot be read.
+int runDiff(const DiffOptions& options);
+
+} // namespace tessaro::cli

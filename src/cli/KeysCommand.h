@@ -1,0 +1,11 @@
+#pragma once
+// "keys": every key --set takes, with its kind, its values, its factory value and caption.
+
+#include <CLI/CLI.hpp>
+
+namespace tessaro::cli {
+
+CLI::App* addKeysCommand(CLI::App& app);
+int runKeys();
+
+} // namespace tessaro::cli

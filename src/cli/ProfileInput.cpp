@@ -1,0 +1,22 @@
+#include "cli/ProfileInput.h"
+
+#include "cli/TerminalText.h"
+#include "workspace/ConfigFile.h"
+
+#include <iostream>
+
+namespace tessaro::cli {
+
+bool loadProfile(workspace::Workspace& ws, const std::string& file) {
+    const workspace::LoadReport report = workspace::LoadConfig(ws, file);
+    if (report.status != workspace::LoadReport::Status::Loaded) {
+        std::cerr << "Cannot read " << terminalText(report.error) << "\n";
+        return false;
+    }
+    if (!report.warning.empty()) {
+        std::cerr << terminalText(report.warning) << "\n";
+    }
+    return true;
+}
+
+} // namespace tessaro::cli
