@@ -79,21 +79,22 @@ TEST_F(PortMemoryTest, TheNextRunOpensOnThePortAndSpeedOfTheLastDetection) {
     EXPECT_EQ(shownInANewRun({}, {{"TESSARO_COM2", device}}), detected);
 }
 
-TEST_F(PortMemoryTest, TheHandshakeAndANetworkPrinterAreRemembered) {
-    EXPECT_EQ(shownInANewRun("[port]\nname=USB3\nspeed=4800\nhandshake=xonxoff\n",
-                             {{"TESSARO_USB3", "/dev/null"}}),
-              (Shown{"USB3", "4800", "Xon-Xoff", ""}));
-    EXPECT_EQ(shownInANewRun("[port]\nname=tcp://printer.example:9101\nspeed=57600\n"
-                             "handshake=hardware\n"),
-              (Shown{"NetworkPrinter", "57600", "DSR/DTR Mode", "printer.example:9101"}));
-}
-
-TEST_F(PortMemoryTest, APortThatHasGoneOrMakesNoSenseIsNotChecked) {
+// A port that has gone since, or a file that makes no sense, leaves the port unchecked.
+TEST_F(PortMemoryTest, WhatTheFileSaysIsShownWhereItStillMakesSense) {
     const Shown factory{"", "9600", "DSR/DTR Mode", ""};
-    EXPECT_EQ(shownInANewRun("[port]\nname=COM5\nspeed=9600\nhandshake=hardware\n"), factory);
-    EXPECT_EQ(shownInANewRun("[port]\nname=NetworkPrinter\nspeed=fast\nhandshake=maybe\n"),
-              factory);
-    EXPECT_EQ(shownInANewRun("[port]\nname=tcp://\n"), factory);
+    const std::vector<std::pair<std::string, Shown>> cases = {
+        {"name=USB3\nspeed=4800\nhandshake=xonxoff", {"USB3", "4800", "Xon-Xoff", ""}},
+        {"name=tcp://printer.example:9101\nspeed=57600\nhandshake=hardware",
+         {"NetworkPrinter", "57600", "DSR/DTR Mode", "printer.example:9101"}},
+        {"name=COM5\nspeed=9600\nhandshake=hardware", factory},
+        {"name=NetworkPrinter\nspeed=fast\nhandshake=maybe", factory},
+        {"name=tcp://", factory},
+    };
+    for (const auto& [settings, expected] : cases) {
+        EXPECT_EQ(shownInANewRun("[port]\n" + settings + "\n", {{"TESSARO_USB3", "/dev/null"}}),
+                  expected)
+            << settings;
+    }
 }
 
 // A detection refused for want of a port chose nothing; opening and closing writes nothing.
