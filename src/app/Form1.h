@@ -38,7 +38,8 @@ class Form1 final : public QMainWindow {
     // Install before the window is shown; the defaults do nothing / show Qt's dialogs.
     void setPrinterActions(std::unique_ptr<PrinterActions> actions);
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
-    // The default remembers for this run only; the program gives the user's settings file.
+    // Also before the window is shown: the default remembers for this run only; the program
+    // gives the user's settings file.
     void setRememberedSettings(std::unique_ptr<RememberedSettings> remembered);
     // The profile given on the command line: loaded as the Load menu loads a file, just after
     // the window first appears.
