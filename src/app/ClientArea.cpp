@@ -33,6 +33,9 @@ void ClientArea::addModifiedList() {
     statusList_ = new QPlainTextEdit(this);
     statusList_->setObjectName(QStringLiteral("StatusList"));
     statusList_->setReadOnly(true);
+    // A profile dropped on the list goes on to the window, which loads it.
+    statusList_->setAcceptDrops(false);
+    statusList_->viewport()->setAcceptDrops(false);
     statusList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     statusList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     statusList_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

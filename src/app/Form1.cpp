@@ -17,10 +17,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <exception>
+#include <utility>
 
 namespace tessaro::app {
 namespace {
@@ -32,17 +38,41 @@ constexpr int kClientHeight = 387;
 constexpr int kStatusBarHeight = 25;
 constexpr int kCloseRetryMs = 50;
 
+// The first local .pcf file among the dropped ones, or an empty string.
+QString droppedProfile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        const QString file = url.toLocalFile();
+        if (url.isLocalFile() && file.endsWith(QStringLiteral(".pcf"), Qt::CaseInsensitive)) {
+            return file;
+        }
+    }
+    return {};
+}
+
+// A menu entry shows "&" only when it is doubled.
+QString menuText(const QString& text) {
+    QString shown = text;
+    return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent), actions_(std::make_unique<PrinterActions>()),
       dialogs_(std::make_unique<QtFileDialogs>()),
-      feedback_(std::make_unique<QtUserFeedback>(*this)), closeRetry_(new QTimer(this)) {
+      feedback_(std::make_unique<QtUserFeedback>(*this)),
+      remembered_(std::make_unique<RememberedSettings>()), closeRetry_(new QTimer(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(Icons::window());
+    setAcceptDrops(true);
     const MainMenu::Entries entries = MainMenu::build(*this);
     saveparam_ = entries.saveparam;
     recovDefault_ = entries.RecovDefault;
+    recentMenu_ = entries.recentProfiles;
+    recentEntries_ = entries.recent;
     buildClientArea();
     statusBar_ = new StatusPanelBar(this);
     statusBar_->setObjectName(QStringLiteral("StatusBar1"));
@@ -53,6 +83,7 @@ Form1::Form1(QWidget* parent)
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     closeRetry_->setInterval(kCloseRetryMs);
     connect(closeRetry_, &QTimer::timeout, this, &Form1::retryPendingClose);
+    updateRecentMenu();
     refresh();
 }
 
@@ -71,6 +102,15 @@ void Form1::setFileDialogs(std::unique_ptr<FileDialogs> dialogs) {
     dialogs_ = dialogs ? std::move(dialogs) : std::make_unique<QtFileDialogs>();
 }
 
+void Form1::setRememberedSettings(std::unique_ptr<RememberedSettings> remembered) {
+    remembered_ = remembered ? std::move(remembered) : std::make_unique<RememberedSettings>();
+    updateRecentMenu();
+}
+
+void Form1::openOnStartUp(const QString& file) {
+    startupProfile_ = file;
+}
+
 void Form1::buildClientArea() {
     area_ = new ClientArea(model_, this);
     connect(area_->pages(), &ParameterPages::edited, this, &Form1::refresh);
@@ -84,6 +124,12 @@ void Form1::buildClientArea() {
 void Form1::showEvent(QShowEvent* event) {
     Form_Load(); // runs once, before the window first appears
     QMainWindow::showEvent(event);
+    if (!startupProfile_.isEmpty()) {
+        // Loaded once the window is up, so its messages stand over it.
+        QMetaObject::invokeMethod(
+            this, [this, file = std::exchange(startupProfile_, {})] { loadProfile(file); },
+            Qt::QueuedConnection);
+    }
 }
 
 void Form1::Form_Load() {
@@ -171,8 +217,14 @@ void Form1::load_Click() {
     if (refuseWhileBusy()) {
         return;
     }
-    const QString file = dialogs_->openFile(this, startupDir_);
-    if (file.isEmpty()) {
+    const QString file = dialogs_->openFile(this, profileFolder());
+    if (!file.isEmpty()) {
+        loadProfile(file);
+    }
+}
+
+void Form1::loadProfile(const QString& file) {
+    if (refuseWhileBusy()) {
         return;
     }
     const workspace::LoadReport report = workspace::LoadConfig(model_, toPath(file));
@@ -180,9 +232,78 @@ void Form1::load_Click() {
     if (report.status == workspace::LoadReport::Status::Unreadable) {
         feedback_->message(MessageIcon::Critical,
                            "The configuration could not be loaded.\r\n" + report.error);
-    } else if (!report.warning.empty()) {
+        return;
+    }
+    // A name that does not exist starts a new profile there: its folder is remembered, but
+    // there is no file to list among the recent ones yet.
+    rememberProfile(file, report.status == workspace::LoadReport::Status::Loaded);
+    if (!report.warning.empty()) {
         feedback_->message(MessageIcon::Exclamation, report.warning);
     }
+}
+
+void Form1::openRecentProfile(const QString& file) {
+    if (!QFileInfo::exists(file)) {
+        remembered_->removeRecentProfile(file);
+        updateRecentMenu();
+        feedback_->message(MessageIcon::Exclamation,
+                           QDir::toNativeSeparators(file).toStdString() +
+                               " no longer exists; it is removed from the recent profiles.");
+        return;
+    }
+    loadProfile(file);
+}
+
+void Form1::rememberProfile(const QString& file, bool exists) {
+    const QFileInfo info(file);
+    remembered_->setProfileFolder(info.absolutePath());
+    if (exists) {
+        remembered_->addRecentProfile(info.absoluteFilePath());
+        updateRecentMenu();
+    }
+}
+
+// The folder of the last profile loaded or saved while it is there, else the start-up one.
+QString Form1::profileFolder() const {
+    const QString& folder = remembered_->profileFolder();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : startupDir_;
+}
+
+void Form1::updateRecentMenu() {
+    const QStringList& recent = remembered_->recentProfiles();
+    for (std::size_t i = 0; i < recentEntries_.size(); ++i) {
+        QAction* entry = recentEntries_[i];
+        const bool used = std::cmp_less(i, recent.size());
+        entry->setVisible(used);
+        if (used) {
+            const QString& file = recent.at(static_cast<qsizetype>(i));
+            entry->setText(
+                QStringLiteral("&%1 %2").arg(i + 1).arg(menuText(QDir::toNativeSeparators(file))));
+            entry->setData(file);
+        }
+    }
+    recentMenu_->setEnabled(!recent.isEmpty());
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedProfile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    const QString file = droppedProfile(event->mimeData());
+    if (file.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Loaded once the drop has ended, so the program the file came from is not held by the
+    // questions and messages of the load.
+    QMetaObject::invokeMethod(
+        this, [this, file] { loadProfile(file); }, Qt::QueuedConnection);
 }
 
 void Form1::Save_Click() {
@@ -190,7 +311,7 @@ void Form1::Save_Click() {
 }
 
 Form1::SaveOutcome Form1::saveWorkspace() {
-    const QString file = dialogs_->saveFile(this, startupDir_);
+    const QString file = dialogs_->saveFile(this, profileFolder());
     if (file.isEmpty()) {
         return SaveOutcome::Cancelled;
     }
@@ -208,6 +329,8 @@ Form1::SaveOutcome Form1::saveWorkspace() {
     case workspace::SaveReport::Status::Empty:
         break;
     }
+    // Nothing modified writes no file: only its folder is remembered then.
+    rememberProfile(file, report.status == workspace::SaveReport::Status::Saved);
     return SaveOutcome::Saved;
 }
 

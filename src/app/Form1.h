@@ -5,13 +5,16 @@
 
 #include "app/FileDialogs.h"
 #include "app/PrinterActions.h"
+#include "app/RememberedSettings.h"
 #include "workspace/Workspace.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <memory>
 
 class QAction;
+class QMenu;
 class QTimer;
 
 namespace tessaro::app {
@@ -35,12 +38,19 @@ class Form1 final : public QMainWindow {
     // Install before the window is shown; the defaults do nothing / show Qt's dialogs.
     void setPrinterActions(std::unique_ptr<PrinterActions> actions);
     void setFileDialogs(std::unique_ptr<FileDialogs> dialogs);
+    // Also before the window is shown: the default remembers for this run only; the program
+    // gives the user's settings file.
+    void setRememberedSettings(std::unique_ptr<RememberedSettings> remembered);
+    // The profile given on the command line: loaded as the Load menu loads a file, just after
+    // the window first appears.
+    void openOnStartUp(const QString& file);
 
     workspace::Workspace& workspace() { return model_; }
     const workspace::Workspace& workspace() const { return model_; }
     QtUserFeedback& feedback() { return *feedback_; }
     StatusPanelBar* statusPanels() const { return statusBar_; }
     const QString& startupDirectory() const { return startupDir_; }
+    RememberedSettings& remembered() { return *remembered_; }
     // True while a printer operation runs (ours or one the printer side reports).
     bool isBusy() const;
 
@@ -49,6 +59,10 @@ class Form1 final : public QMainWindow {
     void refresh();
 
     void load_Click();
+    // Loads a profile into the workspace: the Load menu's chosen file, a dropped file, a
+    // recent profile and the command line's file all come here.
+    void loadProfile(const QString& file);
+    void openRecentProfile(const QString& file);
     void Save_Click();
     void defaultparam_Click();
     void quit_Click();
@@ -64,11 +78,16 @@ class Form1 final : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     enum class SaveOutcome { Saved, Cancelled, Failed };
 
     void buildClientArea();
+    void updateRecentMenu();
+    void rememberProfile(const QString& file, bool exists);
+    QString profileFolder() const;
     SaveOutcome saveWorkspace();
     bool refuseWhileBusy();
     void callPrinterSide(void (PrinterActions::*call)());
@@ -80,17 +99,21 @@ class Form1 final : public QMainWindow {
     std::unique_ptr<PrinterActions> actions_;
     std::unique_ptr<FileDialogs> dialogs_;
     std::unique_ptr<QtUserFeedback> feedback_;
+    std::unique_ptr<RememberedSettings> remembered_;
 
     // Owned by the window through Qt.
     ClientArea* area_ = nullptr;
     StatusPanelBar* statusBar_ = nullptr;
     QAction* saveparam_ = nullptr;
     QAction* recovDefault_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    std::array<QAction*, RememberedSettings::kRecentLimit> recentEntries_{};
     QTimer* closeRetry_ = nullptr;
     QPointer<frmAbout> about_;
     QPointer<Helpfrm> help_;
 
     QString startupDir_;
+    QString startupProfile_;
     bool loaded_ = false;
     bool operationRunning_ = false;
     bool closePending_ = false;

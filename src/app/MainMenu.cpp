@@ -28,10 +28,22 @@ void separator(QMenu* menu, const char* name) {
 
 } // namespace
 
-void MainMenu::buildFile(Form1& window) {
+void MainMenu::buildFile(Form1& window, Entries& entries) {
     QMenu* file = topMenu(window.menuBar(), "file", QStringLiteral("File"));
     QAction* load = entry(file, "load", QStringLiteral("Load Config From File to Workspace"),
                           QKeySequence(Qt::CTRL | Qt::Key_O));
+    entries.recentProfiles = file->addMenu(QStringLiteral("Recent profiles"));
+    entries.recentProfiles->setObjectName(QStringLiteral("recentProfiles"));
+    for (std::size_t i = 0; i < entries.recent.size(); ++i) {
+        QAction* recent = entries.recentProfiles->addAction(QString());
+        recent->setObjectName(QStringLiteral("recentProfile%1").arg(i + 1));
+        recent->setVisible(false);
+        // The entry's data is the profile's path, set as the list changes.
+        QObject::connect(recent, &QAction::triggered, &window, [&window, recent] {
+            window.openRecentProfile(recent->data().toString());
+        });
+        entries.recent[i] = recent;
+    }
     QAction* save = entry(file, "Save", QStringLiteral("Save Workspace Config to File"),
                           QKeySequence(Qt::CTRL | Qt::Key_S));
     QAction* reload =
@@ -44,14 +56,13 @@ void MainMenu::buildFile(Form1& window) {
     QObject::connect(quit, &QAction::triggered, &window, &Form1::quit_Click);
 }
 
-MainMenu::Entries MainMenu::buildPrinter(Form1& window) {
+void MainMenu::buildPrinter(Form1& window, Entries& entries) {
     QAction* detect = window.menuBar()->addAction(QStringLiteral("Detect the printer"));
     detect->setObjectName(QStringLiteral("DetectPrinter"));
     QObject::connect(detect, &QAction::triggered, &window, &Form1::DetectPrinter_Click);
 
     QMenu* configure =
         topMenu(window.menuBar(), "ConfigPrinter", QStringLiteral("Configure the Printer"));
-    Entries entries;
     entries.RecovDefault =
         entry(configure, "RecovDefault", QStringLiteral("Recover Factory Settings"));
     separator(configure, "none");
@@ -60,7 +71,6 @@ MainMenu::Entries MainMenu::buildPrinter(Form1& window) {
     QObject::connect(entries.RecovDefault, &QAction::triggered, &window,
                      &Form1::RecovDefault_Click);
     QObject::connect(entries.saveparam, &QAction::triggered, &window, &Form1::saveparam_Click);
-    return entries;
 }
 
 void MainMenu::buildMisc(Form1& window) {
@@ -72,8 +82,9 @@ void MainMenu::buildMisc(Form1& window) {
 }
 
 MainMenu::Entries MainMenu::build(Form1& window) {
-    buildFile(window);
-    const Entries entries = buildPrinter(window);
+    Entries entries;
+    buildFile(window, entries);
+    buildPrinter(window, entries);
     buildMisc(window);
     return entries;
 }

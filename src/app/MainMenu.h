@@ -1,7 +1,12 @@
 #pragma once
 // The menu bar of the main window, its entries connected to the window's handlers.
 
+#include "app/RememberedSettings.h"
+
+#include <array>
+
 class QAction;
+class QMenu;
 
 namespace tessaro::app {
 
@@ -13,13 +18,16 @@ class MainMenu {
     struct Entries {
         QAction* saveparam = nullptr;
         QAction* RecovDefault = nullptr;
+        // "Recent profiles": one entry a remembered profile, hidden while unused.
+        QMenu* recentProfiles = nullptr;
+        std::array<QAction*, RememberedSettings::kRecentLimit> recent{};
     };
 
     static Entries build(Form1& window);
 
   private:
-    static void buildFile(Form1& window);
-    static Entries buildPrinter(Form1& window);
+    static void buildFile(Form1& window, Entries& entries);
+    static void buildPrinter(Form1& window, Entries& entries);
     static void buildMisc(Form1& window);
 };
 

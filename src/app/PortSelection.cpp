@@ -1,6 +1,7 @@
 #include "app/PortSelection.h"
 
 #include "app/QtUserFeedback.h"
+#include "app/RememberedSettings.h"
 #include "link/SerialPortDetails.h"
 
 #include <QButtonGroup>
@@ -37,9 +38,10 @@ std::string serialDetails(const std::string& device) {
 } // namespace
 
 PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
-                             link::PrinterFacts& facts, QtUserFeedback& feedback, QWidget* parent)
-    : QDialog(parent), feedback_(feedback), detection_(link, portIO, facts, feedback, *this),
-      autodetect_(detection_) {
+                             link::PrinterFacts& facts, QtUserFeedback& feedback,
+                             RememberedSettings& remembered, QWidget* parent)
+    : QDialog(parent), feedback_(feedback), remembered_(remembered),
+      detection_(link, portIO, facts, feedback, *this), autodetect_(detection_) {
     setObjectName("PortSelection");
     setWindowTitle("Communication Port Selection");
     setModal(true);
@@ -183,6 +185,58 @@ void PortSelection::Form_Load() {
     serialspeed_->setCurrentIndex(3);
     serialhandshakeconf_->setCurrentIndex(1);
     DetectedPrinter->setText("No printer found yet, please start detection.");
+    selectRemembered();
+}
+
+// The port of the last detection, unless it has gone since, with its speed and handshake.
+void PortSelection::selectRemembered() {
+    const auto& port = remembered_.port();
+    if (!port) {
+        return;
+    }
+    if (const int speed = serialspeed_->findText(port->speed); speed >= 0) {
+        serialspeed_->setCurrentIndex(speed);
+    }
+    if (port->handshake >= 0 && port->handshake < serialhandshakeconf_->count()) {
+        serialhandshakeconf_->setCurrentIndex(port->handshake);
+    }
+    const QString network = QStringLiteral("tcp://");
+    if (port->name.startsWith(network)) {
+        const QString address = port->name.mid(network.size()).trimmed();
+        if (!address.isEmpty()) {
+            network_->setChecked(true);
+            networkAddress_->setText(address);
+        }
+        return;
+    }
+    for (QAbstractButton* option : ports_->buttons()) {
+        if (option != network_ && option->objectName() == port->name && option->isEnabled()) {
+            option->setChecked(true);
+        }
+    }
+}
+
+QString PortSelection::chosenPortName() const {
+    const QAbstractButton* option = ports_->checkedButton();
+    if (option == nullptr) {
+        return {};
+    }
+    if (option != network_) {
+        return option->objectName();
+    }
+    const QString address = networkAddress_->text().trimmed();
+    return address.isEmpty() ? QString() : QStringLiteral("tcp://") + address;
+}
+
+// What a detection ran with is what the user chose, whether or not a printer answered: a
+// printer switched off is found on the same port the next time. A detection refused for want
+// of a port, and an automatic search that found nothing, chose nothing.
+void PortSelection::rememberChoice() {
+    const QString name = chosenPortName();
+    if (!name.isEmpty()) {
+        remembered_.setPort(
+            {name, serialspeed_->currentText(), serialhandshakeconf_->currentIndex()});
+    }
 }
 
 std::optional<int> PortSelection::selectedComPort() const {
@@ -230,16 +284,25 @@ void PortSelection::setDetectionButtonsEnabled(bool enabled) {
     enabled ? unsetCursor() : setCursor(Qt::WaitCursor);
 }
 
-void PortSelection::DetectSerialPrinter_Click() {
-    if (!running()) {
-        detection_.DetectSerialPrinter_Click();
+// Without a port of its kind checked, a detection only says that one must be.
+void PortSelection::detectOnChosenPort(bool chosen, bool (detect::Detection::*detectOn)()) {
+    if (running()) {
+        return;
+    }
+    (detection_.*detectOn)();
+    if (chosen) {
+        rememberChoice();
     }
 }
 
+void PortSelection::DetectSerialPrinter_Click() {
+    detectOnChosenPort(selectedComPort().has_value(),
+                       &detect::Detection::DetectSerialPrinter_Click);
+}
+
 void PortSelection::DetectParallelPrinter_Click() {
-    if (!running()) {
-        detection_.DetectParallelPrinter_Click();
-    }
+    detectOnChosenPort(selectedLptPort().has_value(),
+                       &detect::Detection::DetectParallelPrinter_Click);
 }
 
 void PortSelection::DetectUsbNetworkPrinter_Click() {
@@ -248,6 +311,7 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
     }
     if (const auto n = checkedNumber(usb_)) {
         detection_.DetectUsbPrinter(*n);
+        rememberChoice();
     } else if (network_->isChecked()) {
         const std::string address = networkAddress_->text().trimmed().toStdString();
         if (address.empty()) {
@@ -257,6 +321,7 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
             return;
         }
         detection_.DetectNetworkPrinter(address);
+        rememberChoice();
     } else {
         feedback_.message(link::MessageIcon::Critical,
                           "You must select a USB port or a network printer");
@@ -264,8 +329,8 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
 }
 
 void PortSelection::Autodetect_Click() {
-    if (!running()) {
-        autodetect_.Autodetect_Click();
+    if (!running() && autodetect_.Autodetect_Click()) {
+        rememberChoice(); // the port the printer was found on is checked
     }
 }
 

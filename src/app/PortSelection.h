@@ -20,13 +20,17 @@ class QRadioButton;
 namespace tessaro::app {
 
 class QtUserFeedback;
+class RememberedSettings;
 
 class PortSelection final : public QDialog, public detect::PortSelectionView {
     Q_OBJECT
 
   public:
+    // The window opens on the remembered port, speed and handshake, and remembers those of
+    // each detection run from it.
     PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
-                  link::PrinterFacts& facts, QtUserFeedback& feedback, QWidget* parent = nullptr);
+                  link::PrinterFacts& facts, QtUserFeedback& feedback,
+                  RememberedSettings& remembered, QWidget* parent = nullptr);
     ~PortSelection() override;
 
     std::optional<int> selectedComPort() const override;
@@ -60,9 +64,15 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     QRadioButton* addPortOption(QWidget* frame, const QString& caption, const QString& name,
                                 const std::string& device, const std::string& details = {});
     void Form_Load();
+    void selectRemembered();
+    void rememberChoice();
+    void detectOnChosenPort(bool chosen, bool (detect::Detection::*detectOn)());
+    // The chosen port as it is remembered: "COM3", "LPT1", "USB2", "tcp://HOST[:PORT]".
+    QString chosenPortName() const;
     bool running() const { return !buttonsEnabled_; }
 
     QtUserFeedback& feedback_;
+    RememberedSettings& remembered_;
     detect::Detection detection_;
     detect::Autodetect autodetect_;
     std::array<QRadioButton*, 6> com_{};

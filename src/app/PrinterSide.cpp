@@ -43,7 +43,7 @@ void PrinterSide::detect() {
     BusyScope scope(busy_);
     printerLink_.refreshPorts(); // an adapter plugged in since the last time shows
     PortSelection dialog(printerLink_.link(), printerLink_.portIO(), printerLink_.ports(), facts(),
-                         window_.feedback(), &window_);
+                         window_.feedback(), window_.remembered(), &window_);
     dialog.exec();
 }
 

@@ -1,20 +1,36 @@
 // The desktop program: the splash screen, which then opens the main window.
 
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/PrinterSide.h"
+#include "app/RememberedSettings.h"
 #include "app/SplashScreen.h"
 
 #include <QApplication>
+#include <iostream>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // Read before the application object, which needs a display: help and version do not.
+    const tessaro::app::CommandLine command = tessaro::app::parseCommandLine(
+        tessaro::app::argumentList(argc, argv), std::cout, std::cerr);
+    if (command.exitCode) {
+        return *command.exitCode;
+    }
+    // The arguments are ours alone: Qt is given the program's name only, so a FILE is never
+    // taken for one of its options (its environment variables still apply).
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setOrganizationName(QStringLiteral("Tessaro"));
     QApplication::setOrganizationDomain(QStringLiteral("tessaro.example.org"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessaro.Tessaro"));
-    tessaro::app::SplashScreen splash([](tessaro::app::Form1& window) {
+    tessaro::app::SplashScreen splash([&command](tessaro::app::Form1& window) {
         window.setPrinterActions(std::make_unique<tessaro::app::PrinterSide>(
             window, tessaro::link::PortMap::fromSystem()));
+        window.setRememberedSettings(tessaro::app::RememberedSettings::forUser());
+        if (!command.profile.isEmpty()) {
+            window.openOnStartUp(command.profile);
+        }
     });
     splash.show();
     return QApplication::exec();

@@ -2,11 +2,7 @@
 // virtual printer process: on a pseudo-terminal mapped as USB 1, and on raw TCP on the
 // loopback interface.
 
-#include "ScriptedDialogs.h"
-#include "app/Form1.h"
-#include "app/PortSelection.h"
-#include "app/PrinterSide.h"
-#include "support/SimProcess.h"
+#include "PortSelectionFixture.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,76 +11,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace tessaro::test {
 namespace {
 
 using ::testing::ElementsAre;
 
-class UsbNetworkPortsTest : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        if (window) {
-            window->feedback().setDialogRunner([](QMessageBox&) { return QMessageBox::No; });
-        }
-        window.reset();
-    }
-
-    void startSim(std::vector<std::string> options) {
-        options.insert(options.end(), {"--time-limit", "120"});
-        sim = std::make_unique<SimProcess>(options);
-        device = sim->device();
-        ASSERT_FALSE(device.empty());
-    }
-
-    // The main window with its printer side; the ports are the overrides' and no other.
-    void openWindow(std::map<std::string, std::string> overrides) {
-        window = std::make_unique<app::Form1>();
-        window->feedback().setDialogRunner(script.runner());
-        window->setPrinterActions(std::make_unique<app::PrinterSide>(
-            *window, link::PortMap({}, {}, [overrides](const std::string& name) {
-                const auto found = overrides.find(name);
-                return std::optional<std::string>(found == overrides.end() ? "" : found->second);
-            })));
-        window->show();
-    }
-
-    // Opens the port selection window, does what a user does in it, and closes it if the
-    // detection has not.
-    void inPortSelection(const std::function<void(app::PortSelection&)>& act) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = window->findChild<app::PortSelection*>();
-            if (dialog == nullptr || !dialog->isVisible()) {
-                ADD_FAILURE() << "no port selection window";
-                return;
-            }
-            ran = true;
-            act(*dialog);
-            if (dialog->isVisible()) {
-                dialog->close();
-            }
-        });
-        window->DetectPrinter_Click();
-        EXPECT_TRUE(ran);
-    }
-
-    template <typename W> static W* child(app::PortSelection& dialog, const char* name) {
-        W* found = dialog.findChild<W*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    std::unique_ptr<SimProcess> sim;
-    std::string device;
-    DialogScript script;
-    std::unique_ptr<app::Form1> window;
-};
+class UsbNetworkPortsTest : public PortSelectionFixture {};
 
 TEST_F(UsbNetworkPortsTest, AUsbPrinterIsFoundWithTheGroupsDetectButton) {
     ASSERT_NO_FATAL_FAILURE(startSim({"--usb"}));

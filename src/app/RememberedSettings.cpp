@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/RememberedSettings.h"
+
+#include <QDir>
+#include <QSettings>
+#include <utility>
+
+namespace tessaro::app {
+namespace {
+
+const QString kPortKey = QStringLiteral("port/name");
+const QString kSpeedKey = QStringLiteral("port/speed");
+const QString kHandshakeKey = QStringLiteral("port/handshake");
+const QString kFolderKey = QStringLiteral("profiles/folder");
+const QString kRecentKey = QStringLiteral("profiles/recent");
+
+// The handshake by name in the file, so the file reads plainly and survives a change of list.
+const QString kXonXoff = QStringLiteral("xonxoff");
+const QString kHardware = QStringLiteral("hardware");
+
+QString statusText(QSettings::Status status) {
+    return status == QSettings::FormatError ? QStringLiteral("it is not a settings file")
+                                            : QStringLiteral("access denied");
+}
+
+} // namespace
+
+RememberedSettings::RememberedSettings() = default;
+
+RememberedSettings::RememberedSettings(const QString& path)
+    : RememberedSettings(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+
+RememberedSettings::RememberedSettings(std::unique_ptr<QSettings> store)
+    : store_(std::move(store)) {
+    read();
+}
+
+RememberedSettings::~RememberedSettings() = default;
+
+std::unique_ptr<RememberedSettings> RememberedSettings::forUser() {
+    return std::unique_ptr<RememberedSettings>(new RememberedSettings(
+        std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                    QStringLiteral("Tessaro"), QStringLiteral("Tessaro"))));
+}
+
+// Whatever the file holds, only what makes sense is taken: a hand-edited or damaged file
+// gives fewer remembered values, never wrong ones.
+void RememberedSettings::read() {
+    const QString name = store_->value(kPortKey).toString().trimmed();
+    if (!name.isEmpty()) {
+        port_ = Port{name, store_->value(kSpeedKey).toString().trimmed(),
+                     store_->value(kHandshakeKey).toString() == kXonXoff ? 0 : 1};
+    }
+    const QString folder = store_->value(kFolderKey).toString();
+    if (QDir::isAbsolutePath(folder)) {
+        folder_ = QDir::cleanPath(folder);
+    }
+    for (const QString& path : store_->value(kRecentKey).toStringList()) {
+        if (recent_.size() < kRecentLimit && QDir::isAbsolutePath(path) &&
+            !recent_.contains(path)) {
+            recent_.append(path);
+        }
+    }
+}
+
+void RememberedSettings::write(const QString& key, const QVariant& value) {
+    if (!store_) {
+        return;
+    }
+    store_->setValue(key, value);
+    store_->sync();
+    const QSettings::Status status = store_->status();
+    if (status != QSettings::NoError && !warned_) {
+        warned_ = true;
+        qWarning("tessaro: the settings cannot be saved in %s: %s",
+                 qUtf8Printable(QDir::toNativeSeparators(store_->fileName())),
+                 qUtf8Printable(statusText(status)));
+    }
+}
+
+void RememberedSettings::setPort(const Port& port) {
+    if (port_ == port) {
+        return;
+    }
+    port_ = port;
+    // One sync for the three keys: setValue only stages them.
+    if (store_) {
+        store_->setValue(kPortKey, port.name);
+        store_->setValue(kSpeedKey, port.speed);
+    }
+    write(kHandshakeKey, port.handshake == 0 ? kXonXoff : kHardware);
+}
+
+void RememberedSettings::setProfileFolder(const QString& folder) {
+    const QString clean = QDir::cleanPath(folder);
+    if (!QDir::isAbsolutePath(clean) || clean == folder_) {
+        return;
+    }
+    folder_ = clean;
+    write(kFolderKey, folder_);
+}
+
+void RememberedSettings::addRecentProfile(const QString& path) {
+    if (!QDir::isAbsolutePath(path)) {
+        return;
+    }
+    QStringList recent = recent_;
+    recent.removeAll(path);
+    recent.prepend(path);
+    while (recent.size() > kRecentLimit) {
+        recent.removeLast();
+    }
+    writeRecent(recent);
+}
+
+void RememberedSettings::removeRecentProfile(const QString& path) {
+    QStringList recent = recent_;
+    recent.removeAll(path);
+    writeRecent(recent);
+}
+
+void RememberedSettings::writeRecent(const QStringList& recent) {
+    if (recent == recent_) {
+        return;
+    }
+    recent_ = recent;
+    write(kRecentKey, recent_);
+}
+
+} // namespace tessaro::app

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's command line: help and version as help2man runs them, without a display;
+// bad usage; and the FILE loaded once the splash screen has opened the window.
+
+#include "app/CommandLine.h"
+
+#include "ScriptedDialogs.h"
+#include "app/DisplayText.h"
+#include "app/Form1.h"
+#include "app/SplashScreen.h"
+#include "support/TempDir.h"
+#include "tessaro/Version.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSlider>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace tessaro::test {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+
+struct ProgramRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// tessaro as help2man starts it: no X server, no Wayland, no platform chosen.
+ProgramRun runProgram(const QStringList& arguments) {
+    TempDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), app::fromPath(config.path()));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(TESSARO_APP_PATH), arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(30000)) {
+        ADD_FAILURE() << "tessaro did not end";
+        process.kill();
+        process.waitForFinished(5000);
+        return run;
+    }
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    EXPECT_TRUE(std::filesystem::is_empty(config.path()))
+        << "a run that opens no window remembers nothing";
+    return run;
+}
+
+TEST(CommandLineTest, VersionIsOneLineOnStandardOutput) {
+    const ProgramRun run = runProgram({QStringLiteral("--version")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, std::string("tessaro ") + tessaro::kVersion + "\n");
+    EXPECT_THAT(run.out, ::testing::MatchesRegex("tessaro [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+    EXPECT_THAT(run.err, IsEmpty());
+}
+
+TEST(CommandLineTest, HelpDescribesTheProgramItsOptionsAndFile) {
+    const ProgramRun run = runProgram({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_THAT(run.out, StartsWith("Usage: tessaro [options] [FILE]\n"));
+    EXPECT_THAT(run.out, HasSubstr("Set the power-on defaults of small thermal printers: edit a "
+                                   "workspace of printer parameters, save and load .pcf "
+                                   "profiles, and send them to the printer."));
+    EXPECT_THAT(run.out, HasSubstr("-h, --help"));
+    EXPECT_THAT(run.out, HasSubstr("-v, --version"));
+    EXPECT_THAT(run.out, HasSubstr("a .pcf profile to load at start-up"));
+    EXPECT_THAT(run.out, ::testing::Not(HasSubstr("executable_name")));
+    EXPECT_THAT(run.err, IsEmpty());
+}
+
+TEST(CommandLineTest, AnUnknownOptionIsSaidOnStandardErrorWithAHint) {
+    const ProgramRun run = runProgram({QStringLiteral("--colour"), QStringLiteral("shop.pcf")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_THAT(run.out, IsEmpty());
+    EXPECT_EQ(run.err, "tessaro: Unknown option 'colour'.\n"
+                       "Try 'tessaro --help' for more information.\n");
+}
+
+TEST(CommandLineTest, OneFileIsTakenAndAFileNamedLikeAnOptionFollowsTwoDashes) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const auto parse = [&](const QStringList& arguments) {
+        return app::parseCommandLine(QStringList{QStringLiteral("tessaro")} + arguments, out, err);
+    };
+    EXPECT_EQ(parse({QStringLiteral("--"), QStringLiteral("-v.pcf")}).profile, "-v.pcf");
+    EXPECT_EQ(parse({QStringLiteral("a.pcf"), QStringLiteral("b.pcf")}).exitCode, 2);
+    EXPECT_EQ(err.str(), "tessaro: only one FILE can be given.\n"
+                         "Try 'tessaro --help' for more information.\n");
+    EXPECT_THAT(out.str(), IsEmpty());
+}
+
+// The window as main() opens it with a FILE: prepared by the splash screen, shown, then the
+// file loaded as the Load menu loads it.
+TEST(StartUpFileTest, TheFileLoadsOnceTheSplashHasOpenedTheWindow) {
+    TempDir dir;
+    dir.write("shop.pcf", "[Setup and hardware control]\r\nSliderPFSspeed=999\r\n"
+                          "SliderMaxcurrent=7\r\n");
+    DialogScript script;
+    app::SplashScreen splash([&](app::Form1& opened) {
+        opened.feedback().setDialogRunner(script.runner());
+        opened.openOnStartUp(app::fromPath(dir / "shop.pcf"));
+    });
+    splash.Timer_Timer();
+    const std::unique_ptr<app::Form1> window(splash.mainWindow());
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Tessaro - default");
+    QCoreApplication::processEvents(); // the load queued by the window's first showing
+    EXPECT_EQ(window->windowTitle(), "Tessaro - shop");
+    EXPECT_EQ(window->findChild<QSlider*>(QStringLiteral("SliderMaxcurrent"))->value(), 7);
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
+    EXPECT_THAT(script.boxes[0].text.toStdString(), HasSubstr("SliderPFSspeed=999"));
+    window->feedback().setDialogRunner([](QMessageBox&) { return QMessageBox::No; });
+}
+
+} // namespace
+} // namespace tessaro::test
