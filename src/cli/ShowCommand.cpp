@@ -1,5 +1,6 @@
 #include "cli/ShowCommand.h"
 
+#include "cli/KeyListing.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
 #include "cli/WorkspaceListing.h"
@@ -66,7 +67,8 @@ bool applySets(Workspace& ws, const std::vector<std::string>& sets) {
         }
         const std::string error = applyUserEdit(ws, set.substr(0, equals), set.substr(equals + 1));
         if (!error.empty()) {
-            std::cerr << "--set " << oneLine(set) << ": " << terminalText(error) << "\n";
+            std::cerr << "--set " << oneLine(set) << ": " << terminalText(error)
+                      << (error.starts_with("unknown key") ? " (--keys lists them)" : "") << "\n";
             return false;
         }
     }
@@ -83,6 +85,8 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
     show->add_option("--set", options.sets, "edit a control as a user would (repeatable)")
         ->type_name("KEY=VALUE")
         ->allow_extra_args(false);
+    show->add_flag("--keys", options.keys,
+                   "list the keys --set takes, with their values, and exit");
     show->add_option("--save", options.saveTo, "save the workspace to this .pcf file")
         ->type_name("OUT");
     show->add_flag("--bytes", options.bytes,
@@ -99,6 +103,10 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
 }
 
 int runShow(const ShowOptions& options) {
+    if (options.keys) {
+        std::cout << keyListing();
+        return kDone;
+    }
     Workspace ws;
     ws.startUp();
     if (!options.file.empty() && !loadFile(ws, options.file)) {

@@ -10,6 +10,7 @@ struct ShowOptions {
     std::string file;
     std::vector<std::string> sets;
     std::string saveTo;
+    bool keys = false;
     bool bytes = false;
     bool all = false;
     std::string chipset = "5";

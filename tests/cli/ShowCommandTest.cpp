@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace tessaro::test {
 namespace {
@@ -100,6 +101,52 @@ TEST(ShowCommand, ReadOnlyTargetIsRefusedWithTheSystemText) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, file.string() + " is read only !\n");
     EXPECT_EQ(readFile(file), "old");
+}
+
+// "show --keys" lists every key --set takes with the values it takes: each key takes the ends
+// of its range and refuses one past it.
+TEST(ShowCommand, KeysListsWhatSetTakes) {
+    const auto r = runCli({"show", "--keys"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("SliderMaxcurrent=1..32 "));
+    EXPECT_THAT(r.out, HasSubstr("serialspeed=0..8 "));
+    EXPECT_THAT(r.out, HasSubstr("height2=True "));
+    EXPECT_THAT(r.out, HasSubstr("ENContPaper=True|False "));
+    std::istringstream lines(r.out);
+    int count = 0;
+    for (std::string line; std::getline(lines, line); ++count) {
+        const std::string field = line.substr(0, line.find(' '));
+        const auto equals = field.find('=');
+        ASSERT_NE(equals, std::string::npos) << line;
+        const std::string key = field.substr(0, equals);
+        const std::string values = field.substr(equals + 1);
+        EXPECT_GT(line.size(), field.size() + 2) << "no description: " << line;
+        // SliderMarkLength is locked while the paper is continuous.
+        std::vector<std::string> args{"show", "--set", "ENContPaper=False"};
+        const auto dots = values.find("..");
+        if (dots == std::string::npos) {
+            args.insert(args.end(), {"--set", key + "=True"});
+            EXPECT_EQ(runCli(args).status, 0) << line;
+            continue;
+        }
+        const std::string min = values.substr(0, dots);
+        const std::string max = values.substr(dots + 2);
+        args.insert(args.end(), {"--set", key + "=" + min, "--set", key + "=" + max});
+        EXPECT_EQ(runCli(args).status, 0) << line;
+        const auto over = runCli({"show", "--set", "ENContPaper=False", "--set",
+                                  key + "=" + std::to_string(std::stoi(max) + 1)});
+        EXPECT_EQ(over.status, 2) << line;
+        const auto under = runCli({"show", "--set", "ENContPaper=False", "--set",
+                                   key + "=" + std::to_string(std::stoi(min) - 1)});
+        EXPECT_EQ(under.status, 2) << line;
+    }
+    EXPECT_EQ(count, 38); // every control of the catalogue
+}
+
+TEST(ShowCommand, UnknownKeyPointsToKeys) {
+    const auto r = runCli({"show", "--set", "NoSuchKey=1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("unknown key \"NoSuchKey\" (--keys lists them)"));
 }
 
 } // namespace
