@@ -21,7 +21,7 @@ std::string kindText(ControlKind kind) {
     case ControlKind::CheckBox:
         break;
     }
-    return "check box";
+    return "checkbox";
 }
 
 std::string valuesText(const ControlSpec& c) {

@@ -55,7 +55,9 @@ bool applySets(Workspace& ws, const std::vector<std::string>& sets) {
         }
         const std::string error = applyUserEdit(ws, set.substr(0, equals), set.substr(equals + 1));
         if (!error.empty()) {
-            std::cerr << "--set " << oneLine(set) << ": " << terminalText(error) << "\n";
+            std::cerr << "--set " << oneLine(set) << ": " << terminalText(error)
+                      << (error.starts_with("unknown key") ? " (tessaro-cli keys lists them)" : "")
+                      << "\n";
             return false;
         }
     }

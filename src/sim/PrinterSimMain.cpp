@@ -65,10 +65,12 @@ struct Options {
 
 void addPrinterOptions(CLI::App& app, Options& options) {
     PrinterConfig& config = options.config;
+    // The default is named in the text: shown as "=VALUE", its double blank would split the
+    // option from its description for a reader of the help such as help2man.
     app.add_option("--identity", config.identity,
-                   "Identity text; its first 16 characters name "
-                   "the printer")
-        ->capture_default_str();
+                   "Identity text; its first 16 characters name the printer (default: the "
+                   "name \"R62 VIRTUAL PRN\" and the version \"V1.04\")")
+        ->type_name("TEXT");
     app.add_option("--chipset", options.chipset, "Chipset supply in volts")
         ->check(CLI::IsMember({"5", "3.3"}))
         ->capture_default_str();
@@ -83,8 +85,10 @@ void addPrinterOptions(CLI::App& app, Options& options) {
     app.add_flag("--ir", config.ir, "IR on at power-on");
     app.add_flag("--usb", config.usb,
                  "Be a USB printer: every byte is heard, whatever speed the terminal has");
-    app.add_option("--state", config.stateFile, "File that keeps the printer's memory");
-    app.add_option("--link", options.link, "Symbolic link to create to the pseudo-terminal");
+    app.add_option("--state", config.stateFile, "File that keeps the printer's memory")
+        ->type_name("FILE");
+    app.add_option("--link", options.link, "Symbolic link to create to the pseudo-terminal")
+        ->type_name("PATH");
     app.add_option("--tcp", options.tcp,
                    "Serve on TCP instead, at [HOST:]PORT (host 127.0.0.1; port 0: any free one)")
         ->type_name("[HOST:]PORT");
@@ -170,7 +174,12 @@ int main(int argc, char** argv) {
     Options options;
     addPrinterOptions(app, options);
     addFaultOptions(app, options);
-    CLI11_PARSE(app, argc, argv);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // --help and --version exit 0; bad usage exits 2, as tessaro-cli does.
+        return app.exit(e) == 0 ? 0 : 2;
+    }
     finish(options);
     std::signal(SIGPIPE, SIG_IGN);
     const sigset_t signals = blockStopSignals();

@@ -102,5 +102,11 @@ TEST(ShowCommand, ReadOnlyTargetIsRefusedWithTheSystemText) {
     EXPECT_EQ(readFile(file), "old");
 }
 
+TEST(ShowCommand, UnknownKeyPointsToKeys) {
+    const auto r = runCli({"show", "--set", "NoSuchKey=1"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_THAT(r.err, HasSubstr("unknown key \"NoSuchKey\" (tessaro-cli keys lists them)"));
+}
+
 } // namespace
 } // namespace tessaro::test

@@ -50,5 +50,15 @@ TEST(PrinterSimProcess, AnswersAtItsSpeedOnlyAndStopsOnSigterm) {
         << log;
 }
 
+TEST(PrinterSimProcess, BadUsageExits2AndVersionExits0) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--chipset", "7"}, {"--no-such-option"}, {"--speed", "x"}}) {
+        SimProcess sim(args);
+        EXPECT_EQ(sim.exitStatus(5s), 2) << args.front();
+    }
+    SimProcess version({"--version"});
+    EXPECT_EQ(version.exitStatus(5s), 0);
+}
+
 } // namespace
 } // namespace tessaro::sim

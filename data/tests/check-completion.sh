@@ -1,0 +1,164 @@
+#!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks the bash completion of tessaro-cli by calling its function as bash does, with
+# COMP_WORDS, COMP_CWORD, COMP_LINE and COMP_POINT, both with bash-completion loaded (as an
+# installed completion runs) and in a plain bash. The options and values it offers are
+# compared with what tessaro-cli's own --help, keys and refusals say.
+# Usage: check-completion.sh COMPLETION-FILE TESSARO-CLI
+set -u
+completion=$1
+cli=$2
+failures=0
+
+fail() {
+    echo "FAIL [$mode]: $*"
+    failures=$((failures + 1))
+}
+
+# The words bash makes of a command line: split at blanks, and at "=" and ":" (each run of
+# them a word of its own); a line ending in a blank has an empty word last.
+split_line() {
+    local line=$1 word= c i
+    WORDS=()
+    for ((i = 0; i < ${#line}; i++)); do
+        c=${line:i:1}
+        if [[ $c == ' ' ]]; then
+            [[ -n $word ]] && WORDS+=("$word")
+            word=
+        elif [[ $c == [=:] ]]; then
+            if [[ -n $word && $word != *[!=:]* ]]; then word+=$c; else
+                [[ -n $word ]] && WORDS+=("$word")
+                word=$c
+            fi
+        else
+            if [[ -n $word && $word != *[!=:]* ]]; then
+                WORDS+=("$word")
+                word=$c
+            else word+=$c; fi
+        fi
+    done
+    WORDS+=("$word")
+}
+
+# Completes LINE (its first word replaced by the program's path) and prints the candidates
+# sorted, one a line.
+complete_line() {
+    local line="$cli ${1#tessaro-cli }"
+    split_line "$line"
+    COMP_WORDS=("${WORDS[@]}")
+    COMP_CWORD=$((${#WORDS[@]} - 1))
+    COMP_LINE=$line
+    COMP_POINT=${#line}
+    COMPREPLY=()
+    _tessaro_cli tessaro-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}" 2>/dev/null
+    printf '%s\n' "${COMPREPLY[@]}" | sed '/^$/d' | LC_ALL=C sort
+}
+
+expect() { # LINE EXPECTED-WORDS...
+    local line=$1 got want
+    shift
+    got=$(complete_line "$line")
+    want=$(printf '%s\n' "$@" | sed '/^$/d' | LC_ALL=C sort)
+    if [[ $got != "$want" ]]; then
+        fail "\"$line\" offers [${got//$'\n'/ }], not [${want//$'\n'/ }]"
+    fi
+}
+
+# The long options a --help lists.
+help_options() {
+    "$cli" "$@" --help | sed -n 's/^ *\(-[-a-zA-Z,]*\).*/\1/p' | tr ',' '\n' | grep '^--'
+}
+# The values a --help lists for an option as {a,b}.
+help_values() { # SUBCOMMAND OPTION
+    "$cli" "$1" --help | sed -n "s/^ *$2 [A-Z]*:{\([^}]*\)}.*/\1/p" | tr ',' '\n'
+}
+
+run_checks() {
+    expect 'tessaro-cli se' send
+    expect 'tessaro-cli detect --port CO' COM1 COM2 COM3 COM4 COM5 COM6
+    expect 'tessaro-cli recover --port US' USB1 USB2 USB3 USB4
+    expect 'tessaro-cli send x.pcf --port tc' tcp://
+
+    # The subcommands and the options of each are those of --help.
+    local subcommands
+    subcommands=$("$cli" --help | sed -n '/^Subcommands:/,$s/^  \([a-z][a-z]*\) .*/\1/p')
+    [[ -n $subcommands ]] || fail "no subcommand found in tessaro-cli --help"
+    expect 'tessaro-cli ' $subcommands
+    expect 'tessaro-cli --' $(help_options)
+    local sub
+    for sub in $subcommands; do
+        expect "tessaro-cli $sub --" $(help_options "$sub")
+    done
+    expect 'tessaro-cli detect --handshake ' $(help_values detect --handshake)
+    expect 'tessaro-cli show --chipset ' $(help_values show --chipset)
+    expect 'tessaro-cli show --power ' $(help_values show --power)
+
+    # The speeds are those tessaro-cli takes: it names them when it refuses one.
+    local speeds
+    speeds=$("$cli" show --port-speed 7 2>&1 >/dev/null | sed -n 's/.*use //p' |
+             sed 's/ or /, /' | tr -d ',' | head -n 1)
+    [[ -n $speeds ]] || fail "tessaro-cli show --port-speed 7 names no speeds"
+    expect 'tessaro-cli detect --speed ' $speeds
+    expect 'tessaro-cli show --port-speed 1' $(printf '%s\n' $speeds | grep '^1')
+
+    # The keys of --set are those tessaro-cli keys lists, each followed by "=".
+    local keys
+    keys=$("$cli" keys | awk '{ print $1 "=" }')
+    [[ $(wc -l <<<"$keys") -gt 30 ]] || fail "tessaro-cli keys lists too few keys"
+    expect 'tessaro-cli show --set ' $keys
+    expect 'tessaro-cli show --set SliderMaxc' SliderMaxcolumn= SliderMaxcurrent=
+    expect 'tessaro-cli show FILE --set height2=' True
+    expect 'tessaro-cli show --set ENContPaper=' True False
+    expect 'tessaro-cli show --set serialspeed=' 0 1 2 3 4 5 6 7 8
+    expect 'tessaro-cli show --set SliderMaxcurrent=3' 3 30 31 32
+    expect 'tessaro-cli show --set SliderPLlength=' # too many to list
+
+    # Files: .pcf profiles (any case) and folders, not other files.
+    local dir
+    dir=$(mktemp -d)
+    mkdir "$dir/folder"
+    touch "$dir/a.pcf" "$dir/b.PCF" "$dir/c.txt"
+    (
+        failures=0
+        cd "$dir" || exit 1
+        expect 'tessaro-cli show ' a.pcf b.PCF folder
+        expect 'tessaro-cli send ' a.pcf b.PCF folder
+        expect 'tessaro-cli show --save ' a.pcf b.PCF folder
+        exit $failures
+    ) || failures=$((failures + $?))
+    rm -rf "$dir"
+    expect 'tessaro-cli detect --port /dev/nul' /dev/null
+}
+
+mode=bash-completion
+library=
+for candidate in /usr/share/bash-completion/bash_completion /etc/bash_completion; do
+    [[ -r $candidate ]] && library=$candidate && break
+done
+if [[ -n $library ]]; then
+    (
+        failures=0
+        source "$library"
+        source "$completion"
+        declare -F _init_completion >/dev/null || fail "bash-completion did not load"
+        run_checks
+        exit $failures
+    ) || failures=$((failures + $?))
+else
+    echo "note: bash-completion is not installed; checking the plain bash only"
+fi
+
+mode=plain
+(
+    failures=0
+    source "$completion"
+    declare -F _init_completion >/dev/null && fail "bash-completion is loaded"
+    run_checks
+    exit $failures
+) || failures=$((failures + $?))
+
+if [[ $failures -ne 0 ]]; then
+    echo "$failures failed"
+    exit 1
+fi
+echo "OK: $completion"
