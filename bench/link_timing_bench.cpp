@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link's waits and the parallel driver's cost, measured:
 // - how far Delay(10), Delay(100) and Delay(500) overshoot on the window's clock
 //   (target: median under 2 ms);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads a 10 MB file of garbage and a normal profile into a workspace and prints the time
 // each load takes and the peak memory of a process that does nothing else.
 // Target: the garbage file in under 0.5 s and 64 MB peak.

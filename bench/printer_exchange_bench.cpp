@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An automatic search and a full transmission against the virtual printer on a
 // pseudo-terminal, then the same transmission to the printer as a USB printer (its
 // pseudo-terminal standing in for /dev/usb/lpN) and as a network printer on TCP loopback,

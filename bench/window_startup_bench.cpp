@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's start-up, measured on the offscreen platform (or the display given):
 // the main window's start-up sequence without the splash's 1500 ms (target under 100 ms),
 // the peak memory once it is up (target under 80 MB), and its CPU use while idle

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inside of the main window: the parameter tabs on the left; on the right the list of
 // modified parameters and the two printer command buttons. Placed as designed at 96 DPI.

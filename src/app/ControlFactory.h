@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Widgets made from catalogue entries: a frame becomes a group box or a label, a control
 // its slider, list, option button or check box, each named after its catalogue key.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the core (UTF-8, lines ended by CR LF or CR) as widgets show them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the main window asks for a profile file name. The program shows file dialogs; tests
 // answer with a name of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the parameter pages, the list of modified parameters, the two printer
 // command buttons, the menus and the status bar. It is a view of the workspace: each edit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each frame of the catalogue stands on its tab page. A page has a left and a right
 // column and below them an area as wide as the page; frames of one area are stacked in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: Help/help.html of the start-up directory when there is one, else the
 // copy built into the program. Not modal; it deletes itself when closed.

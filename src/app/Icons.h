@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's icons, drawn in code: the window icon and the pictures of the two printer
 // command buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds the four parameter pages from the catalogue: a frame for each catalogue frame,
 // placed as FramePlacement says, and inside it the widgets of its controls.

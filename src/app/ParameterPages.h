@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parameter pages as a view of the workspace: a user's edit of a control goes to the
 // model, and sync() sets every control and caption from the model again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button with a picture and a caption. The picture stands above the caption; when
 // the caption does not fit below it at the current font, the picture goes to the left of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Communication Port Selection": the serial ports with speed and handshake, the parallel
 // ports, the USB printers and a network printer, and the four detection buttons. A view over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window asks of the printer side: detecting a printer, sending the modified
 // parameters, recovering the factory settings, and opening and closing the port driver.

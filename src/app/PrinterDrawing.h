@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing every picture of the program starts from: a small thermal printer with a
 // receipt coming out of its slot.

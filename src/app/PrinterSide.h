@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer side of the desktop program: the link to the printer on the window's clock,
 // the port selection window, the transmission and the printer's facts, for the main

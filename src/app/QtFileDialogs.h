@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file dialogs of the program: Qt's own dialog, filtered to .pcf profiles.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user feedback of the desktop program: message boxes over the main window, its status
 // bar panels, the busy pointer and the printer commands.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows are designed in pixels at 96 dots per inch. Qt already maps logical pixels
 // to the device (devicePixelRatio); what is left is a logical DPI above 96, which means

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's status bar as a row of text panels. Each panel is as wide as its text;
 // the last one takes the rest of the bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One tab of a TwoRowTabWidget: a checkable button drawn by the style as a tab.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tab widget whose tabs stand in rows of two. The row holding the selected tab moves next
 // to the page, as on a card index. Within a row each tab is as wide as its caption asks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window: the version, the web and support addresses and a picture that closes
 // the window when clicked. It is not modal and deletes itself when closed.

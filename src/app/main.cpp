@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: the splash screen, which then opens the main window.
 
 #include "app/CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "diff A B": the parameters two profiles (or the factory settings) set differently.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "keys": every key --set takes, with its kind, its values, its factory value and caption.
 

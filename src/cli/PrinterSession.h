@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer link of the command line: the real serial and parallel adapters (or the
 // in-process virtual printer on an LPT set to "virtual"), a sleeping clock, the terminal as

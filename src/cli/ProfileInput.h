@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A .pcf profile loaded for a subcommand, with what went wrong said on the error stream.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user feedback of the command line. On stdout: the step texts, the notices and the
 // result; on stderr: every warning, refusal and failure, each once. Questions are answered

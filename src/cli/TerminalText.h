@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text on its way to the terminal. Message texts join their lines with CR LF or a lone CR;
 // a terminal wants "\n". Text from a printer or a file may hold control characters that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessaro-cli: the command-line twin of the Tessaro window.
 
 #include "cli/DiffCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Autodetect Printer": wake up any printer on the serial ports, try every COM port at every
 // speed fastest first with the status request, then the USB printers, and only when none

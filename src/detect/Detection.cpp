@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "detect/Detection.h"
 
 #include "protocol/CommandTable.h"

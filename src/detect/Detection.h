@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding the printer on a chosen port: the serial and parallel probes and the two
 // "Detect Printer" buttons of the port selection window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of the port selection window that detection reads and sets. The window
 // implements it with widgets, the command line with plain values.

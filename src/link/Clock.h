@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock every wait of the printer link goes through: the window's clock keeps the event
 // loop running while it waits, the command line's sleeps, and tests use a virtual one.

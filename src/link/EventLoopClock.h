@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's clock: a wait runs the Qt event loop until its timer Timer1 ticks, so the
 // window stays alive (paints, clicks) while the link waits for the printer. Each wait has a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Port I/O on Linux through libieee1284: the kernel's parallel ports (ppdev), addressed by
 // the base addresses this adapter reports as the BIOS table entries of LPT1 and LPT2. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A network printer on raw TCP (port 9100 unless the address names another). Connecting
 // waits at most 3 s; a connection the printer closes is a fault like an unplugged adapter.

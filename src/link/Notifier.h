@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the link layer tells the user and asks of the user: a message, a question, and that
 // the port stopped answering. The window shows message boxes, the command line writes to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parallel link: an LPT port through the parallel driver. Bytes go out with the
 // compatibility handshake, replies come back byte by byte through the reverse channel; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parallel port driven register by register: the compatibility handshake that sends the
 // printer its bytes (data, then a pulse on nStrobe once Busy is low) and the byte-mode cycle

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Direct access to the registers of a PC parallel port, and to the BIOS table of the LPT
 // base addresses (physical 0x408 for LPT1, 0x40A for LPT2).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which device each of the program's ports stands for: COM1..COM6, LPT1, LPT2 and the USB
 // printers USB1..USB4.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program's printer link put together from its parts: the port map, the serial adapter on
 // QSerialPort, the port I/O (libieee1284, or the virtual printer on an LPT set to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port as the printer link drives it: set the port, its line settings and flow
 // control while closed, open it, then count, read and discard what arrived and queue output.

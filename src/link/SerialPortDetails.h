@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the system knows of a serial port beyond its device: for a USB-serial adapter its
 // vendor and product ids, description, maker, serial number and the stable name under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial link: a COM port through the serial control. Replies are read from what the
 // driver holds: a text reply once its first byte came (at most 5 s) and 100 ms more, a

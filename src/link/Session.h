@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer session: the link as the last detection left it and what the program knows of
 // the printer on it. One per program, owned by its printer link; each detection replaces it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printer on a plain descriptor (a USB printer device, a TCP connection) driven as the link
 // drives a serial port: what the printer sends is pulled into a buffer without waiting,

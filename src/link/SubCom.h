@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer link: one current port, on the transport the link settings name, opened for
 // each exchange and closed after it.

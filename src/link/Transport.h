@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One kind of printer link: how a port of that kind is opened and closed, how bytes go out
 // and how a reply comes back. The link layer (SubCom) drives whichever the link settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A USB printer-class device (/dev/usb/lpN, the kernel's usblp driver), opened read-write
 // without a controlling terminal; USB n is the device the port map names.

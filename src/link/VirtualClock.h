@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock whose time moves only when somebody waits on it, or when a virtual device spends
 // time: a 5 s time-out costs no real time, and runs are repeatable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link's delays. A delay lasts at least its interval; on the window's clock, window
 // events are handled meanwhile.

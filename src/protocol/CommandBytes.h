@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The byte strings a transmission puts on the wire for a workspace: the command of every
 // parameter to send, in table order, then the saving sequence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program sends the printer: the parameter commands in the order they are sent (the
 // rows of the parameter table), the saving sequence, and the requests that ask the printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the printer's replies say: its model and supply voltage from the identity text, its
 // chipset voltage, a status byte spelled out, and the status bar that describes it.

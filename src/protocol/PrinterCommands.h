@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four printer commands of the main window: "Set modified parameters as printer
 // default" (button and menu) and "Recover Factory Settings" (button and menu).

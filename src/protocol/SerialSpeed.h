@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial-speed command GS B n: which speeds a chipset accepts, their codes, and what
 // the printer is sent when the chosen speed is refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sending the workspace to the printer: the command of every parameter to send, the serial
 // speed on the way, then the saving sequence whose one-byte reply says whether the printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What detection and the printer commands show besides messages: the status bar, the busy
 // pointer, the printer commands' availability and the detection result line. The window

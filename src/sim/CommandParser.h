@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits the byte stream from the host into the printer's commands, one byte at a time.
 // A command takes exactly its argument bytes, whatever their values; a byte that starts no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the virtual printer is and how it misbehaves: its identity, chipset and status, the
 // serial settings it starts with, where it keeps its memory, and the faults to imitate.

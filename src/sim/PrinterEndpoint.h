@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer's side of a link as a transport sees it: bytes from the host go in, reply
 // bytes come out once the printer has them ready.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual printer itself: decodes what the host sends, keeps the parameters received
 // since power-on and the stored power-on defaults, and answers the queries. The serial and

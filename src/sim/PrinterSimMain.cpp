@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessaro-printer-sim: a thermal printer on a pseudo-terminal (or a TCP socket), for trying
 // and testing the program without hardware. Prints "PTY <slave device>" (or "TCP <address>")
 // first, then one line per command the printer decodes; stops on SIGTERM or SIGINT, or when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer on a pseudo-terminal: a program opens the slave device as it would open a
 // serial port. The printer hears the program's bytes only while the speed the program set

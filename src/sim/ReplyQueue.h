@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bytes the printer is about to send back, each with the time it becomes ready, and the
 // reply faults: silence, late answers, garbage, and an answer that never ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer's serial settings as GS B n sets them and GS S f FS reports them: the speed
 // code in bits 0..2, IR in bit 3, the handshake in bit 7 (1 = hardware, 0 = XON/XOFF).

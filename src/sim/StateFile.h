@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer's memory on disk: the stored power-on defaults and the serial settings. A text
 // file, one entry a line:

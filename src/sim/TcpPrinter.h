@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer on a TCP socket, as a network printer on raw port 9100 is reached: one
 // connection at a time (the next waits until the previous one closed), the printer's memory

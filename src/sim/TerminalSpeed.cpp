@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/TerminalSpeed.h"
 
 // The kernel's termios2 carries the speed in bit/s; its header clashes with <termios.h>,

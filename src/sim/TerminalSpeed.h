@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The output speed a terminal is set to, in bit/s, including speeds without a Bxxx constant
 // (28800) that a program sets through the kernel's arbitrary-speed interface.

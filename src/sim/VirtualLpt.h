@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual printer cabled to an LPT, for a port the port map sets to "virtual": the
 // printer model behind a virtual parallel port, with the faults TESSARO_VIRTUAL_PRINTER

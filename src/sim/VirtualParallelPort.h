@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A PC parallel port with the virtual printer on the other end of the cable, register by
 // register, for the link's parallel driver to talk to.

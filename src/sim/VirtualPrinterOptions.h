@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The faults and settings of the in-process virtual printer (an LPT set to "virtual"), given
 // as one text, the environment variable TESSARO_VIRTUAL_PRINTER, with the words of

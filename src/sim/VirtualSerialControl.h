@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A serial port driver in memory, for tests on a virtual clock: the printer sits on one COM
 // number, other ports may exist with nothing attached or be held by another program. The

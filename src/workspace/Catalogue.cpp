@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "workspace/Catalogue.h"
 
 #include "workspace/SerialSpeeds.h"

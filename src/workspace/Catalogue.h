@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control catalogue: the controls that edit the parameters of the parameter table, with
 // their ranges, factory values and argument rules; the frames and labels around them; and how

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a .pcf profile into the workspace: the factory settings first, then every valid key
 // of the file through the apply step of its control.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the workspace as a .pcf profile: only the flagged parameters, into a fresh file.
 
 #include "workspace/AtomicFile.h"

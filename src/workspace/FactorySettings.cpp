@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factory reload and the start-up state of the workspace.
 
 #include "workspace/Workspace.h"

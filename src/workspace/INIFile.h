@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile functions on files, with the semantics of the Windows
 // GetPrivateProfileString and WritePrivateProfileString functions (see IniText.h).

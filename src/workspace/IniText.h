@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profile (INI) text as the Windows profile functions read and write it, as pure functions
 // on the text of a whole file. INIFile.h applies them to files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parameter table: one row per printer parameter with everything the program knows of it
 // outside its controls: the command that sets it and its argument length, the text shown

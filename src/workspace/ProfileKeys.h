@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each parameter lives in a .pcf profile: its section and its key or keys, in the order
 // the keys are written and read. Derived from the parameter table and the control catalogue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial speeds a printer knows, in the order of the speed lists, with the code each
 // chipset gives a speed in GS B n (a 5 V chipset has no 28800, a 3.3 V one no 38400 or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a whole file into memory, with a bound on its size so that a stray path to a huge
 // file, a device or a pipe cannot exhaust memory or block.

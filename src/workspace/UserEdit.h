@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A user's edit of one control given as text, as a script or the command line gives it.
 

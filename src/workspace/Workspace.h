@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The workspace: the value of every control, the argument bytes of every parameter, the
 // modified flags, and the window-title bookkeeping. It is the source of truth that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests need a QApplication; they run on the offscreen platform unless told
 // otherwise, also when only listing the tests. Whatever Qt or a test might keep in the
 // user's settings goes to a folder of the run's own, never to the real ~/.config.

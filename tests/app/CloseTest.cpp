@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the window: the question about unsaved changes, and waiting for an operation.
 
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About and Help windows of the main window, and the splash screen.
 
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edits in the window go to the workspace, and the window shows the workspace's state.
 
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A printer side that records what the window asks of it. An operation may run a test's
 // code while it is under way, as the real one runs a nested event loop while it waits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user feedback of the window: message boxes, status panels, busy pointer.
 
 #include "WindowFixture.h"

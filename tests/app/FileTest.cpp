@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving profiles through the window's file dialogs.
 
 #include "WindowFixture.h"

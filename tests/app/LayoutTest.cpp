@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing on the parameter pages is cut off or covers something else, also with every
 // slider at the end that gives its longest caption.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu entries and buttons that reach the printer side.
 
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window with its real printer side, against the virtual printer process on a
 // pseudo-terminal: detection through the port selection window, a transmission, and a close
 // asked for while the transmission waits for the printer.

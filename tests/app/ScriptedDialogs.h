@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the main window's file dialogs and message boxes from a script, and records what
 // was asked, so no test ever waits on a modal window.

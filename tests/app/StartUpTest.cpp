@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window after its start-up, and the widgets it builds from the catalogue.
 
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port selection window's "USB and network" group with its real printer side, against the
 // virtual printer process: on a pseudo-terminal mapped as USB 1, and on raw TCP on the
 // loopback interface.

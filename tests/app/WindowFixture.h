@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A started main window whose dialogs, message boxes and printer side are scripted.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real tessaro on a real (virtual) X server, waits for the main window titled
 # "Tessaro - default" after the splash, and closes it with Ctrl+Q.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs tessaro-cli (or another of the programs) as a user would and collects what it prints and its
 // exit status.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // diff tells two profiles apart by the window's captions; keys lists what --set takes, and
 // show accepts every range keys gives.
 

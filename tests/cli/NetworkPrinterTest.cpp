@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessaro-cli on a network printer: the virtual printer serves raw TCP on the loopback
 // interface, reached with --port tcp://HOST:PORT.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What tessaro-cli says, and where: results and steps on stdout, every warning, refusal and
 // failure once on stderr, device and file text never raw on the terminal, output that could
 // not be written never reported as done.

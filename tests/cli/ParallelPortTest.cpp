@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parallel ports of tessaro-cli on a machine whose libieee1284 the test sets up: ports
 // held by another program, two names for one device, ports given by their device path.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // detect, send, recover and status against the virtual printer running as a separate
 // process on a pseudo-terminal, through the real serial adapter.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes "show --bytes" prints are the bytes a transmission puts on a serial link.
 
 #include "cli/CliRunner.h"

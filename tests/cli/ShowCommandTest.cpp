@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "show" as a script uses it: load, edit, save, list; and how it refuses bad input.
 
 #include "cli/CliRunner.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessaro-cli on a USB printer: the virtual printer on a pseudo-terminal stands in for
 // /dev/usb/lpN, mapped with TESSARO_USB1; the USB link sets no terminal settings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every program says its name and version, 1.4.x, and nothing else.
 
 #include "cli/CliRunner.h"

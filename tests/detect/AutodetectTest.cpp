@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic search: its order of ports and speeds, the double status check, and the
 // parallel phase when no serial port answers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the virtual printer on a chosen port, and what a failed detection leaves.
 
 #include "detect/Detection.h"

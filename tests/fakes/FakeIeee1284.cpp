@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for libieee1284, loaded before it (LD_PRELOAD) into the real programs, so that
 // the parallel ports of a machine without any can be tried from outside:
 //   FAKE_IEEE1284_PORTS       "/dev/parport0=0x378,/dev/parport1=0x278": the kernel's ports

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual printer's command parser and the printer behind it, fed any byte stream one byte
 // at a time.
 //

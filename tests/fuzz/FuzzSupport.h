@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: a broken property stops the run with a message (libFuzzer
 // keeps the input that did it), a scratch folder in memory for the files a target writes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profiles (.pcf) of any content. Loading reads whatever it can and never fails on the content;
 // what was loaded saves, and the saved file loads back into the very same workspace. The
 // profile text functions keep their word on the same bytes: reading many keys at once agrees

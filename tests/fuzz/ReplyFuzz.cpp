@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the printer answers, read by the program: the identity text, the status byte, the
 // serial settings byte and the chipset byte, each alone; and a whole detection, serial and
 // parallel, against a virtual printer whose identity, status, speed, handshake and faults come

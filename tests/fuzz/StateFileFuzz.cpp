@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual printer's memory file, of any content. Reading either gives a memory or refuses
 // the text with a std::runtime_error that names the file and the line; nothing else may come
 // out of it. A memory that was read saves, and loads back equal, also through a file that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parallel driver's register traffic, access by access ("R379:80" read the status and got
 // 0x80, "W37A:84" wrote the control, "P408" read the BIOS table), and its 5 s limits
 // against the virtual printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which device each COM and LPT port stands for, and the environment's overrides.
 
 #include "link/PortMap.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real serial adapter, QSerialPort, on a pseudo-terminal against the virtual printer
 // running as a separate process.
 

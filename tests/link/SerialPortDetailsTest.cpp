@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A USB-serial adapter described by what the system knows of it.
 
 #include "link/SerialPortDetails.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link layer over the virtual printer: opening keeps settings, the one-byte and text
 // replies, their bounds, and the parallel read error.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands a transmission is built from: table order, status texts and the serial-speed
 // rules.
 

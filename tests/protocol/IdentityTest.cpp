@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The identity exchange the main window offers: the identity text and the chipset voltage,
 // read over a serial link that is opened for it and closed after it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sending the workspace to the virtual printer: bytes on the wire, waits, the serial speed
 // change and the saving sequence's outcomes.
 

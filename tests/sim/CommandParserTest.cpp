@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer's byte-stream parser: exact argument lengths, resynchronisation and the text
 // each decoded command is logged with.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual printer's answers, its faults on the virtual clock, and its memory.
 
 #include "sim/PrinterModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tessaro-printer-sim as a program uses it: a separate process, a pseudo-terminal opened
 // with plain termios, and a clean stop on SIGTERM.
 

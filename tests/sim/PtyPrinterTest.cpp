@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer on a pseudo-terminal, driven in this process: the speed the host sets on the
 // terminal decides what the printer hears, byte by byte; the link to the device comes and
 // goes with it.

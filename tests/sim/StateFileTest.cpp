@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual printer's memory file: what it reads, and what it refuses naming the line.
 
 #include "sim/StateFile.h"

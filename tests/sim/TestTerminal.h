@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's end of the virtual printer's pseudo-terminal, opened the way a program opens a
 // serial port: plain termios, raw, at a chosen speed. Reads poll with bounded deadlines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual printer's side of the parallel port: what the host's register accesses make it
 // do, and what it shows back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-memory serial driver: which ports open, when the printer hears the host, and how
 // long waiting for a reply takes on the virtual clock.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records what the core tells the user, in order, and answers its questions as scripted.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test doubles around the parallel link: a port that plays back scripted register values and
 // writes every access down in order ("P408 R37A:FF W37A:84": BIOS read, register read with

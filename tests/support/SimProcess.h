@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // tessaro-printer-sim as a separate process with its standard output on a pipe: started
 // with options, its pseudo-terminal read from the first line, killed if a test leaves it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's link to a virtual printer, on a virtual clock: the serial side on COM
 // printerPort, the parallel side on LPT1, with the feedback recorded.

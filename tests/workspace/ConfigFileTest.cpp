@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving .pcf profiles through the workspace.
 
 #include "workspace/ConfigFile.h"

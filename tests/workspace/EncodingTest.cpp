@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captions and argument bytes of the sliders, at the edges the printer cares about.
 
 #include "workspace/Encoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every parameter reaches everywhere it must: a change to it is flagged, listed under its
 // page's heading, saved under its section with all its keys, loaded back, sent as exactly
 // its command with its argument length, and understood by the virtual printer.

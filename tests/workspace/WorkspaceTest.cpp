@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the workspace: apply steps, flags, the title and the list of modified parameters.
 
 #include "workspace/Workspace.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program icon as a PNG file, for installing with the desktop file.
 // Usage: tessaro-render-icon OUT.png [SIZE]
 
