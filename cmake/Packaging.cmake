@@ -35,6 +35,7 @@ add_custom_command(OUTPUT ${debian_changelog}.gz
 add_custom_target(tessaro_changelogs ALL DEPENDS ${upstream_changelog}.gz ${debian_changelog}.gz)
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${upstream_changelog}.gz
+              ${PROJECT_SOURCE_DIR}/docs/json.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # What only the Debian package holds: its changelog and lintian's overrides. The component
 # "debian" is left out of a plain "cmake --install"; CPack installs it beside the rest.

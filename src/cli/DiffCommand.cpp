@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DiffCommand.h"
 
+#include "cli/JsonOutput.h"
 #include "cli/ProfileInput.h"
 #include "cli/TerminalText.h"
 #include "cli/WorkspaceListing.h"
@@ -41,6 +42,7 @@ CLI::App* addDiffCommand(CLI::App& app, DiffOptions& options) {
                 "for both (either may be \"factory\")");
     diff->add_option("A", options.first, ".pcf file or factory")->required();
     diff->add_option("B", options.second, ".pcf file or factory")->required();
+    diff->add_flag("--json", options.json, "print the differences as one JSON object");
     return diff;
 }
 
@@ -51,12 +53,21 @@ int runDiff(const DiffOptions& options) {
         return 2;
     }
     std::string text;
+    QJsonArray differences;
     for (const workspace::FrameSpec& frame : workspace::frames()) {
         const std::string before = frameLine(a, frame);
         const std::string after = frameLine(b, frame);
         if (before != after) {
             text += signed_('-', before) + signed_('+', after);
+            differences.append(QJsonObject{{"a", jsonText(before)}, {"b", jsonText(after)}});
         }
+    }
+    if (options.json) {
+        printJson(QJsonObject{{"a", jsonText(options.first)},
+                              {"b", jsonText(options.second)},
+                              {"equal", differences.isEmpty()},
+                              {"differences", differences}});
+        return differences.isEmpty() ? 0 : 1;
     }
     if (text.empty()) {
         return 0;

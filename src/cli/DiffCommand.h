@@ -10,6 +10,7 @@ namespace tessaro::cli {
 struct DiffOptions {
     std::string first;
     std::string second;
+    bool json = false;
 };
 
 CLI::App* addDiffCommand(CLI::App& app, DiffOptions& options);

@@ -6,7 +6,7 @@
 
 namespace tessaro::cli {
 
-CLI::App* addKeysCommand(CLI::App& app);
-int runKeys();
+CLI::App* addKeysCommand(CLI::App& app, bool& json);
+int runKeys(bool json);
 
 } // namespace tessaro::cli

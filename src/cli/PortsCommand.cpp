@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PortsCommand.h"
 
+#include "cli/JsonOutput.h"
 #include "cli/TerminalText.h"
 #include "link/PortMap.h"
 #include "link/SerialPortDetails.h"
@@ -8,24 +9,64 @@
 #include <cstdio>
 
 namespace tessaro::cli {
+namespace {
 
-CLI::App* addPortsCommand(CLI::App& app) {
-    return app.add_subcommand(
-        "ports", "List COM1..COM6, USB1..USB4, LPT1 and LPT2 with the device each "
-                 "stands for (TESSARO_COMn, TESSARO_USBn, TESSARO_LPTn override them)");
+QJsonValue textOrNull(const std::string& text) {
+    return text.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(jsonText(text));
 }
 
-int runPorts() {
+QJsonValue idOrNull(const std::optional<std::uint16_t>& id) {
+    return id ? QJsonValue(QString::asprintf("%04x", *id)) : QJsonValue(QJsonValue::Null);
+}
+
+QString linkOf(const std::string& name) {
+    return name.starts_with("COM") ? "serial" : name.starts_with("USB") ? "usb" : "parallel";
+}
+
+QJsonObject portJson(const link::PortLine& line, const link::SerialPortFacts& facts) {
+    QJsonObject port;
+    port.insert("port", QString::fromStdString(line.name));
+    port.insert("link", linkOf(line.name));
+    port.insert("device", textOrNull(line.device));
+    port.insert("present", line.present);
+    port.insert("vendor_id", idOrNull(facts.vendorId));
+    port.insert("product_id", idOrNull(facts.productId));
+    port.insert("description", textOrNull(facts.description));
+    port.insert("manufacturer", textOrNull(facts.manufacturer));
+    port.insert("serial_number", textOrNull(facts.serialNumber));
+    port.insert("by_id", textOrNull(facts.stableName));
+    return port;
+}
+
+} // namespace
+
+CLI::App* addPortsCommand(CLI::App& app, bool& json) {
+    CLI::App* ports = app.add_subcommand(
+        "ports", "List COM1..COM6, USB1..USB4, LPT1 and LPT2 with the device each "
+                 "stands for (TESSARO_COMn, TESSARO_USBn, TESSARO_LPTn override them)");
+    ports->add_flag("--json", json, "print the ports as one JSON object");
+    return ports;
+}
+
+int runPorts(bool json) {
+    QJsonArray all;
     for (const auto& line : link::PortMap::fromSystem().lines()) {
+        // A USB-serial adapter by what the system knows of it.
+        const link::SerialPortFacts facts = line.present && line.name.starts_with("COM")
+                                                ? link::serialPortFacts(line.device)
+                                                : link::SerialPortFacts{};
+        if (json) {
+            all.append(portJson(line, facts));
+            continue;
+        }
         std::printf("%-5s %-24s %s", line.name.c_str(),
                     line.device.empty() ? "-" : oneLine(line.device).c_str(),
                     line.present ? "present" : "absent");
-        // A USB-serial adapter by what the system knows of it.
-        const std::string details =
-            line.present && line.name.starts_with("COM")
-                ? link::describeSerialPort(link::serialPortFacts(line.device))
-                : "";
+        const std::string details = link::describeSerialPort(facts);
         std::printf("%s\n", details.empty() ? "" : ("  " + oneLine(details)).c_str());
+    }
+    if (json) {
+        printJson(QJsonObject{{"ports", all}});
     }
     return 0;
 }

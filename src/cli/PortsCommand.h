@@ -4,8 +4,9 @@
 
 namespace tessaro::cli {
 
-// Registers "ports": one line per port of the program, with its device and presence.
-CLI::App* addPortsCommand(CLI::App& app);
-int runPorts();
+// Registers "ports": one line per port of the program, with its device and presence; with
+// json, one JSON document of them. A USB-serial adapter is told by what the system knows.
+CLI::App* addPortsCommand(CLI::App& app, bool& json);
+int runPorts(bool json);
 
 } // namespace tessaro::cli

@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PrinterCommand.h"
 
+#include "cli/AuditLog.h"
+#include "cli/JsonOutput.h"
 #include "cli/PrinterSession.h"
+#include "cli/ProfileInput.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
+#include "cli/UnitReport.h"
 #include "detect/Autodetect.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Identity.h"
 #include "protocol/PrinterCommands.h"
 #include "workspace/ConfigFile.h"
 
+#include <chrono>
 #include <iostream>
 #include <memory>
 
 namespace tessaro::cli {
 namespace {
-
-constexpr int kDone = 0;
-constexpr int kFailed = 1;
-constexpr int kBadUsage = 2;
 
 // Each subcommand has its own copy of the link options, handed over when it is the one
 // parsed: the environment's defaults are applied to every subcommand's options, and one
@@ -45,6 +46,7 @@ void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequire
     command->add_option("--handshake", own->handshake, "xonxoff or hardware (default)")
         ->envname("TESSARO_HANDSHAKE")
         ->check(CLI::IsMember({"xonxoff", "hardware"}));
+    command->add_flag("--json", options.json, "print the result as one JSON object");
     command->callback([&options, own] {
         options.port = own->port;
         options.speed = own->speed;
@@ -52,37 +54,122 @@ void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequire
     });
 }
 
-std::optional<PortChoice> choosePort(const PrinterOptions& options) {
-    auto port = parsePort(options.port);
-    if (!port) {
-        std::cerr << "Unknown port \"" << oneLine(options.port)
-                  << "\": use COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT] or a device "
-                     "path\n";
+// One printer command from its start to its record: the feedback it shows, what it learns
+// of the printer, and how it ends (the JSON record with --json).
+class Run {
+  public:
+    Run(const PrinterOptions& options, bool assumeYes)
+        : options_(options), feedback_(assumeYes), start_(std::chrono::steady_clock::now()) {
+        feedback_.setJson(options.json);
+        report_.port = options.port;
     }
-    return port;
-}
+
+    TerminalFeedback& feedback() { return feedback_; }
+
+    // Opens the audit log --log names, before the printer is touched: a unit that cannot be
+    // recorded is not configured. "" when there is none or it is open.
+    std::string openLog() {
+        if (options_.log.empty()) {
+            return "";
+        }
+        profile_ = stampProfile(options_.file);
+        return log_.open(options_.log);
+    }
+    UnitReport& report() { return report_; }
+
+    // A failure of the command line itself: said on stderr, and the record's message.
+    int fail(Outcome outcome, std::string_view text) {
+        feedback_.error(text);
+        report_.message = text;
+        return finish(outcome);
+    }
+
+    // The printer's status byte, once detection has read it: its faults are a warning.
+    void warnOfFaults(PrinterSession& session) {
+        const auto status = session.facts().StatusByte;
+        const std::string faults = status ? faultText(*status) : "";
+        if (!faults.empty()) {
+            const std::string warning =
+                "The printer on " + session.portName() + " reports a fault: " + faults;
+            feedback_.error(warning);
+            report_.warnings.push_back(warning);
+        }
+    }
+
+    // Ends the command: the record is completed (its message, unless set, the last notice
+    // when it succeeded and the first failure said otherwise) and printed with --json.
+    int finish(Outcome outcome) {
+        report_.outcome = outcome;
+        report_.sent = feedback_.sent();
+        if (report_.message.empty()) {
+            report_.message = defaultMessage(outcome);
+        }
+        report_.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                 std::chrono::steady_clock::now() - start_)
+                                 .count();
+        if (log_.isOpen()) {
+            if (const std::string failure = log_.append(auditRecord(report_, profile_));
+                !failure.empty()) {
+                feedback_.error(failure);
+                outcome = Outcome::FileError;
+            }
+        }
+        if (options_.json) {
+            printJson(toJson(report_));
+        }
+        return exitStatus(outcome);
+    }
+
+  private:
+    std::string defaultMessage(Outcome outcome) const {
+        const auto& notices = feedback_.notices();
+        const auto& errors = feedback_.errors();
+        if (outcome == Outcome::Ok && !notices.empty()) {
+            return notices.back();
+        }
+        if (outcome != Outcome::Ok && !errors.empty()) {
+            return errors.front();
+        }
+        return feedback_.result();
+    }
+
+    const PrinterOptions& options_;
+    TerminalFeedback feedback_;
+    UnitReport report_;
+    AuditLog log_;
+    ProfileStamp profile_;
+    std::chrono::steady_clock::time_point start_;
+};
 
 void configureView(PrinterSession& session, const PrinterOptions& options) {
     session.view().speed = options.speed;
     session.view().handshake = options.handshake == "xonxoff" ? 0 : 1;
 }
 
-// Detects on the chosen port; prints the result line, then the printer's panels.
-bool detectAndReport(PrinterSession& session, TerminalFeedback& feedback) {
-    feedback.holdNotices(true);
-    const bool found = session.detect();
-    feedback.printDetection(found);
-    return found;
+// How a detection ended: found, nothing answered, or the port could not be used.
+Outcome detectionOutcome(PrinterSession& session, bool found) {
+    if (found) {
+        return Outcome::Ok;
+    }
+    const link::PortProblem problem = session.detection().portProblem();
+    return problem == link::PortProblem::None ? Outcome::NoAnswer : outcomeOf(problem);
 }
 
-bool canConfirm(const PrinterOptions& options, const TerminalFeedback& feedback) {
-    if (!feedback.canAsk()) {
-        std::cerr << "Refusing to change the printer without a terminal to confirm on: "
-                     "add --yes\n";
-        return false;
+// Detects on the chosen port. The detect command prints its result line, then the
+// printer's panels; the commands that go on print a failure as their diagnostic.
+Outcome detectAndReport(PrinterSession& session, Run& run, bool resultIsFailure) {
+    TerminalFeedback& feedback = run.feedback();
+    feedback.holdNotices(true);
+    const bool found = session.detect();
+    describeSession(run.report(), session);
+    if (!found && resultIsFailure && !feedback.result().empty()) {
+        feedback.error(feedback.result());
     }
-    (void)options;
-    return true;
+    feedback.printDetection(found);
+    if (found) {
+        run.warnOfFaults(session);
+    }
+    return detectionOutcome(session, found);
 }
 
 } // namespace
@@ -99,6 +186,8 @@ PrinterSubcommands addPrinterCommands(CLI::App& app, PrinterOptions& options) {
     addLinkOptions(commands.send, options, true);
     commands.send->add_flag("--all", options.all, "send every parameter, not only modified ones");
     commands.send->add_flag("--yes", options.yes, "do not ask for confirmation");
+    commands.send->add_option("--log", options.log, "append an audit record to this file")
+        ->type_name("FILE.jsonl");
     commands.recover =
         app.add_subcommand("recover", "Detect the printer and store the factory settings in it");
     addLinkOptions(commands.recover, options, true);
@@ -109,7 +198,8 @@ PrinterSubcommands addPrinterCommands(CLI::App& app, PrinterOptions& options) {
 }
 
 int runDetect(const PrinterOptions& options) {
-    TerminalFeedback feedback(false);
+    Run run(options, false);
+    TerminalFeedback& feedback = run.feedback();
     if (options.autodetect) {
         PrinterSession session(PortChoice{}, feedback);
         configureView(session, options);
@@ -118,19 +208,22 @@ int runDetect(const PrinterOptions& options) {
         const bool found = detect::Autodetect(session.detection()).Autodetect_Click();
         feedback.showProgress(false);
         feedback.printDetection(found);
-        return found ? kDone : kFailed;
+        describeSession(run.report(), session);
+        if (found) {
+            run.report().port = session.portName();
+        }
+        return run.finish(found ? Outcome::Ok : Outcome::NoAnswer);
     }
     if (options.port.empty()) {
-        std::cerr << "detect needs --port PORT or --auto\n";
-        return kBadUsage;
+        return run.fail(Outcome::BadUsage, "detect needs --port PORT or --auto");
     }
-    const auto port = choosePort(options);
+    const auto port = parsePort(options.port);
     if (!port) {
-        return kBadUsage;
+        return run.fail(Outcome::BadUsage, unknownPortText(options.port));
     }
     PrinterSession session(*port, feedback);
     configureView(session, options);
-    return detectAndReport(session, feedback) ? kDone : kFailed;
+    return run.finish(detectAndReport(session, run, false));
 }
 
 namespace {
@@ -138,85 +231,107 @@ namespace {
 // Detects, then runs operation with the printer's commands; the workspace starts as the
 // window has it after start-up.
 template <typename Operation>
-int withPrinter(const PrinterOptions& options, workspace::Workspace& ws, Operation operation) {
-    const auto port = choosePort(options);
+int withPrinter(Run& run, const PrinterOptions& options, workspace::Workspace& ws,
+                Operation operation) {
+    const auto port = parsePort(options.port);
     if (!port) {
-        return kBadUsage;
+        return run.fail(Outcome::BadUsage, unknownPortText(options.port));
     }
-    TerminalFeedback feedback(options.yes);
-    if (!canConfirm(options, feedback)) {
-        return kBadUsage;
+    TerminalFeedback& feedback = run.feedback();
+    if (!feedback.canAsk()) {
+        return run.fail(Outcome::BadUsage,
+                        "Refusing to change the printer without a terminal to confirm on: "
+                        "add --yes");
     }
     PrinterSession session(*port, feedback);
     configureView(session, options);
-    if (!detectAndReport(session, feedback)) {
-        return kFailed;
+    if (const Outcome found = detectAndReport(session, run, true); found != Outcome::Ok) {
+        return run.finish(found);
     }
     protocol::Transmission transmission(ws, session.link(), session.facts(), feedback);
     protocol::PrinterCommands commands(ws, transmission, feedback);
-    return operation(commands) ? kDone : kFailed;
+    const bool stored = operation(commands);
+    describeSession(run.report(), session); // a speed command moved the link
+    if (stored) {
+        return run.finish(Outcome::Ok);
+    }
+    if (transmission.portProblem() != link::PortProblem::None) {
+        return run.finish(outcomeOf(transmission.portProblem()));
+    }
+    return run.finish(feedback.declined() ? Outcome::Declined : Outcome::NotStored);
 }
 
 } // namespace
 
 int runSend(const PrinterOptions& options) {
+    Run run(options, options.yes);
+    if (const std::string failure = run.openLog(); !failure.empty()) {
+        return run.fail(Outcome::FileError, failure);
+    }
     workspace::Workspace ws;
     ws.startUp();
-    const auto report = workspace::LoadConfig(ws, options.file);
-    if (report.status != workspace::LoadReport::Status::Loaded) {
-        std::cerr << "Cannot read " << terminalText(report.error) << "\n";
-        return kBadUsage;
-    }
-    // Any file loads, as "no keys" at worst: a file that is no profile must not configure
-    // the printer with the factory settings.
-    if (!report.empty && !report.profileSections) {
-        std::cerr << "Cannot send " << oneLine(options.file)
-                  << ": not a profile: it has none of the sections of a .pcf file\n";
-        return kBadUsage;
+    const ProfileToSend report = loadProfileToSend(ws, options.file);
+    if (!report.error.empty()) {
+        return run.fail(Outcome::FileError, report.error);
     }
     if (!report.warning.empty()) {
-        std::cerr << terminalText(report.warning) << "\n";
+        run.feedback().error(report.warning);
+        run.report().warnings.push_back(report.warning);
     }
-    return withPrinter(options, ws, [&](protocol::PrinterCommands& commands) {
+    return withPrinter(run, options, ws, [&](protocol::PrinterCommands& commands) {
         return commands.confirmAndSend(options.all);
     });
 }
 
 int runRecover(const PrinterOptions& options) {
+    Run run(options, options.yes);
     workspace::Workspace ws;
     ws.startUp();
-    return withPrinter(options, ws, [](protocol::PrinterCommands& commands) {
+    return withPrinter(run, options, ws, [](protocol::PrinterCommands& commands) {
         return commands.RecoverfactoryButton_Click();
     });
 }
 
 int runStatus(const PrinterOptions& options) {
-    const auto port = choosePort(options);
+    Run run(options, false);
+    const auto port = parsePort(options.port);
     if (!port) {
-        return kBadUsage;
+        return run.fail(Outcome::BadUsage, unknownPortText(options.port));
     }
-    TerminalFeedback feedback(false);
-    PrinterSession session(*port, feedback);
+    PrinterSession session(*port, run.feedback());
     link::SubCom& link = session.link();
     link.settings() = {port->kind, port->number, options.speed,
                        options.handshake == "xonxoff" ? 1 : 2};
+    describeSession(run.report(), session);
     if (const std::string failure =
             link.OpenPort(port->number, options.speed, link.settings().PortHandshake);
         !failure.empty()) {
-        std::cerr << terminalText(failure) << "\n";
-        return kFailed;
+        return run.fail(outcomeOf(link.transport().problem()), failure);
     }
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
     link.SendString(protocol::kStatusRequest);
+    run.feedback().commandSent(protocol::kStatusRequest);
     if (!link.transport().waitForInput(500)) {
-        std::cerr << "No reply to the status request on " << oneLine(options.port) << "\n";
-        return kFailed;
+        return run.fail(Outcome::NoAnswer,
+                        "No reply to the status request on " + oneLine(options.port));
     }
     std::uint8_t status = link.ReceiveByte();
+    if (std::string fault = link.transport().takeFault(); !fault.empty()) {
+        return run.fail(Outcome::PortLost, fault);
+    }
+    run.report().statusByte = status;
     protocol::AffichStatus(status, session.facts());
-    std::cout << session.facts().PrinterStatusText << "\n";
-    return kDone;
+    const std::string& text = session.facts().PrinterStatusText;
+    if (!options.json) {
+        std::cout << text << "\n";
+    }
+    if (const std::string faults = faultText(status); !faults.empty()) {
+        return run.fail(Outcome::PrinterFault,
+                        "The printer on " + session.portName() + " reports a fault: " + faults);
+    }
+    run.report().message = text;
+    return run.finish(Outcome::Ok);
 }
 
 } // namespace tessaro::cli

@@ -15,6 +15,8 @@ struct PrinterOptions {
     std::string file;
     bool all = false;
     bool yes = false;
+    bool json = false;
+    std::string log; // send: the audit log a record is appended to
 };
 
 struct PrinterSubcommands {
@@ -26,7 +28,7 @@ struct PrinterSubcommands {
 
 PrinterSubcommands addPrinterCommands(CLI::App& app, PrinterOptions& options);
 
-// Exit status: 0 done, 1 the printer operation failed, 2 bad usage or an unreadable file.
+// Each returns the exit status (cli/Outcome.h).
 int runDetect(const PrinterOptions& options);
 int runSend(const PrinterOptions& options);
 int runRecover(const PrinterOptions& options);

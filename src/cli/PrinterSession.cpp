@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PrinterSession.h"
 
+#include "cli/TerminalText.h"
 #include "link/Ieee1284Ports.h"
 #include "sim/VirtualLpt.h"
 
@@ -41,6 +42,11 @@ std::optional<PortChoice> parsePort(std::string_view text) {
         return PortChoice{link::LinkKind::Serial, 1, std::string(text)};
     }
     return std::nullopt;
+}
+
+std::string unknownPortText(std::string_view text) {
+    return "Unknown port \"" + oneLine(text) +
+           "\": use COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT] or a device path";
 }
 
 namespace {
@@ -105,6 +111,49 @@ PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedbac
 
 PrinterSession::~PrinterSession() {
     printerLink_.parallel().CloseDll();
+}
+
+// The port a detection settled on; before one did, the port chosen.
+PortChoice PrinterSession::currentPort() {
+    const link::LinkSettings& settings = link().settings();
+    if (settings.PortNumber == 0) {
+        return port_;
+    }
+    return {settings.PortKind, settings.PortNumber,
+            settings.PortKind == port_.kind ? port_.device : ""};
+}
+
+std::string PrinterSession::device() {
+    const PortChoice port = currentPort();
+    const link::PortMap& ports = printerLink_.ports();
+    switch (port.kind) {
+    case link::LinkKind::Serial:
+        return ports.comDevice(port.number);
+    case link::LinkKind::Usb:
+        return ports.usbDevice(port.number);
+    case link::LinkKind::Network:
+        return link().networkName();
+    case link::LinkKind::Parallel:
+        break;
+    }
+    const std::string name = "LPT" + std::to_string(port.number);
+    for (const link::PortLine& line : ports.lines()) {
+        if (line.name == name) {
+            return line.device;
+        }
+    }
+    return "";
+}
+
+std::string PrinterSession::portName() {
+    const PortChoice port = currentPort();
+    if (!port.device.empty()) {
+        return port.kind == link::LinkKind::Network ? "tcp://" + port.device : port.device;
+    }
+    const char* family = port.kind == link::LinkKind::Serial     ? "COM"
+                         : port.kind == link::LinkKind::Parallel ? "LPT"
+                                                                 : "USB";
+    return family + std::to_string(port.number);
 }
 
 bool PrinterSession::detect() {

@@ -24,6 +24,8 @@ struct PortChoice {
 // "COM1".."COM6", "LPT1", "LPT2", "USB1".."USB4", "tcp://HOST[:PORT]" (device: the address)
 // or a device path: /dev/parportN as LPT1, /dev/usb/lpN as USB1, any other as COM1.
 std::optional<PortChoice> parsePort(std::string_view text);
+// What is said of a port text parsePort does not take.
+std::string unknownPortText(std::string_view text);
 
 // The port selection window's controls, set from the command line.
 class CommandLineView final : public detect::PortSelectionView {
@@ -59,11 +61,18 @@ class PrinterSession {
     link::PrinterFacts& facts() { return printerLink_.session().printer; }
     CommandLineView& view() { return view_; }
     const PortChoice& port() const { return port_; }
+    // The device (or network address) of the port the link settings name now.
+    std::string device();
+    // The port the link settings name now, as --port takes it: "COM1", "LPT2", "USB1", or the
+    // device path or tcp:// address given for it.
+    std::string portName();
 
     // The manual detection on the chosen port; true when a printer answered.
     bool detect();
 
   private:
+    PortChoice currentPort();
+
     PortChoice port_;
     TerminalFeedback& feedback_;
     link::SteadyClock clock_;

@@ -20,4 +20,17 @@ bool loadProfile(workspace::Workspace& ws, const std::string& file) {
     return true;
 }
 
+ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& file) {
+    const workspace::LoadReport report = workspace::LoadConfig(ws, file);
+    if (report.status != workspace::LoadReport::Status::Loaded) {
+        return {"Cannot read " + report.error, ""};
+    }
+    if (!report.empty && !report.profileSections) {
+        return {"Cannot send " + oneLine(file) +
+                    ": not a profile: it has none of the sections of a .pcf file",
+                ""};
+    }
+    return {"", report.warning};
+}
+
 } // namespace tessaro::cli

@@ -12,4 +12,14 @@ namespace tessaro::cli {
 // is said on stderr and gives false; skipped keys are warned about once.
 bool loadProfile(workspace::Workspace& workspace, const std::string& file);
 
+// A profile loaded to be sent to printers: error when it cannot be read or is no profile
+// (any file loads, as "no keys" at worst, and a file that is no profile must not configure
+// printers with the factory settings; an empty file is the factory settings); warning
+// when keys were skipped.
+struct ProfileToSend {
+    std::string error;
+    std::string warning;
+};
+ProfileToSend loadProfileToSend(workspace::Workspace& workspace, const std::string& file);
+
 } // namespace tessaro::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ShowCommand.h"
 
+#include "cli/JsonOutput.h"
 #include "cli/ProfileInput.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
@@ -20,19 +21,12 @@ using namespace tessaro::workspace;
 constexpr int kDone = 0;
 constexpr int kBadUsage = 2;
 
-std::string hexLine(const std::string& bytes) {
-    std::string line;
-    char hex[4];
-    for (const char c : bytes) {
-        std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(c));
-        line += (line.empty() ? "" : " ") + std::string(hex);
-    }
-    return line;
-}
-
-void printBytes(const Workspace& ws, const ShowOptions& options) {
+// The commands a transmission would send over a serial link, the saving sequence last; a
+// speed the chipset refuses is said on stderr.
+std::vector<std::string> commandsToSend(const Workspace& ws, const ShowOptions& options) {
     const protocol::TransmissionContext context{options.chipset == "5", options.power,
                                                 options.portSpeed};
+    std::vector<std::string> commands;
     for (const auto& command : protocol::composeCommands(ws, options.all, context)) {
         if (command.serial && command.serial->refusal != protocol::SpeedRefusal::None) {
             std::cerr << terminalText(protocol::refusalMessage(command.serial->refusal)) << "\n";
@@ -42,9 +36,37 @@ void printBytes(const Workspace& ws, const ShowOptions& options) {
                       << " has no code for this chipset: GS B is not sent.\n";
             continue;
         }
-        std::cout << hexLine(command.bytes) << "\n";
+        commands.push_back(command.bytes);
     }
-    std::cout << hexLine(protocol::kSaveCommand) << "\n";
+    commands.emplace_back(protocol::kSaveCommand);
+    return commands;
+}
+
+// Every control's value (an option or a check box as true or false), the list of modified
+// parameters, and with --bytes the commands.
+QJsonObject workspaceJson(const Workspace& ws, const ShowOptions& options) {
+    QJsonObject values;
+    const auto all = controls();
+    for (ControlId id = 0; id < all.size(); ++id) {
+        const ControlSpec& c = all[id];
+        const QString key = QString::fromUtf8(c.key.data(), static_cast<qsizetype>(c.key.size()));
+        const bool onOff = c.kind == ControlKind::Option || c.kind == ControlKind::CheckBox;
+        values.insert(key, onOff ? QJsonValue(ws.value(id) != 0) : QJsonValue(ws.value(id)));
+    }
+    QJsonArray modified;
+    for (const QString& line : jsonText(ws.modifiedListText()).split('\n', Qt::SkipEmptyParts)) {
+        modified.append(line);
+    }
+    QJsonObject object{{"title", jsonText(ws.title())},
+                       {"profile", options.file.empty() ? QJsonValue(QJsonValue::Null)
+                                                        : QJsonValue(jsonText(options.file))},
+                       {"saved", options.saveTo.empty() ? QJsonValue(QJsonValue::Null)
+                                                        : QJsonValue(jsonText(options.saveTo))},
+                       {"values", values},
+                       {"modified", modified}};
+    object.insert("commands", options.bytes ? QJsonValue(hexArray(commandsToSend(ws, options)))
+                                            : QJsonValue(QJsonValue::Null));
+    return object;
 }
 
 bool applySets(Workspace& ws, const std::vector<std::string>& sets) {
@@ -84,6 +106,7 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
         ->check(CLI::IsMember({"5", "3.3"}));
     show->add_option("--power", options.power, "printer supply voltage (default 5)")
         ->check(CLI::IsMember({5, 24}));
+    show->add_flag("--json", options.json, "print the workspace as one JSON object");
     show->add_option("--port-speed,--speed,-b", options.portSpeed,
                      "current link speed (default 9600)")
         ->type_name("BAUD")
@@ -112,8 +135,12 @@ int runShow(const ShowOptions& options) {
                       << ": no parameter is modified, and the factory settings need no file\n";
         }
     }
-    if (options.bytes) {
-        printBytes(ws, options);
+    if (options.json) {
+        printJson(workspaceJson(ws, options));
+    } else if (options.bytes) {
+        for (const std::string& command : commandsToSend(ws, options)) {
+            std::cout << hexLine(command) << "\n";
+        }
     } else {
         std::cout << terminalText(workspaceListing(ws));
     }

@@ -16,6 +16,7 @@ struct ShowOptions {
     std::string chipset = "5";
     int power = 5;
     std::string portSpeed = "9600";
+    bool json = false;
 };
 
 // Registers "show" on the application; the options are filled when it parses.

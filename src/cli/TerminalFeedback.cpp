@@ -22,11 +22,16 @@ void TerminalFeedback::warn(link::MessageIcon, std::string_view text) {
 
 void TerminalFeedback::error(std::string_view text) {
     if (said_.insert(std::string(text)).second) {
+        errors_.emplace_back(text);
         std::cerr << terminalText(text) << std::endl;
     }
 }
 
 void TerminalFeedback::notice(std::string_view text) {
+    notices_.emplace_back(text);
+    if (json_) {
+        return;
+    }
     if (hold_) {
         held_.emplace_back(text);
     } else {
@@ -35,6 +40,11 @@ void TerminalFeedback::notice(std::string_view text) {
 }
 
 void TerminalFeedback::printDetection(bool found) {
+    if (json_) {
+        held_.clear();
+        hold_ = false;
+        return;
+    }
     if (!result_.empty() && !said_.contains(result_)) {
         std::cout << oneLine(result_) << "\n";
     }
@@ -58,24 +68,29 @@ bool TerminalFeedback::canAsk() const {
 }
 
 bool TerminalFeedback::ask(std::string_view text) {
-    std::cout << terminalText(text) << " [y/N] " << std::flush;
+    std::ostream& out = json_ ? std::cerr : std::cout;
     if (assumeYes_) {
-        std::cout << "y (--yes)" << std::endl;
+        if (!json_) {
+            out << terminalText(text) << " [y/N] y (--yes)" << std::endl;
+        }
         return true;
     }
+    out << terminalText(text) << " [y/N] " << std::flush;
     std::string answer;
     if (!canAsk() || !std::getline(std::cin, answer)) {
-        std::cout << std::endl;
+        out << std::endl;
+        declined_ = true;
         return false;
     }
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+    declined_ = answer.empty() || (answer[0] != 'y' && answer[0] != 'Y');
+    return !declined_;
 }
 
 void TerminalFeedback::setPanelText(int panel, std::string_view text) {
     if (panel >= 0 && static_cast<std::size_t>(panel) < panels_.size()) {
         panels_[static_cast<std::size_t>(panel)] = std::string(text);
     }
-    if (!text.empty()) {
+    if (!text.empty() && !json_) {
         std::cout << oneLine(text) << std::endl;
     }
 }

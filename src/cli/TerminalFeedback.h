@@ -2,7 +2,8 @@
 #pragma once
 // The user feedback of the command line. On stdout: the step texts, the notices and the
 // result; on stderr: every warning, refusal and failure, each once. Questions are answered
-// on the terminal or by --yes.
+// on the terminal or by --yes. With JSON output, stdout is the record's alone: the steps,
+// notices and result are only kept for it, and a question is asked on stderr.
 
 #include "protocol/UserFeedback.h"
 
@@ -25,6 +26,9 @@ class TerminalFeedback final : public protocol::UserFeedback {
     void enablePrinterCommands(bool) override {}
     void setDetectionResult(std::string_view text) override { result_ = text; }
     void setDetectionProgress(std::string_view text) override;
+    void commandSent(std::string_view bytes) override { sent_.emplace_back(bytes); }
+    // Keeps stdout for a JSON record.
+    void setJson(bool json) { json_ = json; }
     // Shows what the automatic search tries, on stderr as it goes: the search is slow.
     void showProgress(bool show) { progress_ = show; }
 
@@ -41,17 +45,28 @@ class TerminalFeedback final : public protocol::UserFeedback {
 
     const std::vector<std::string>& panels() const { return panels_; }
     const std::string& result() const { return result_; }
+    // What went to stderr, and the notices, in order; the commands sent; whether the user
+    // said no to a question.
+    const std::vector<std::string>& errors() const { return errors_; }
+    const std::vector<std::string>& notices() const { return notices_; }
+    const std::vector<std::string>& sent() const { return sent_; }
+    bool declined() const { return declined_; }
 
   private:
     void notice(std::string_view text);
 
     bool assumeYes_;
+    bool json_ = false;
+    bool declined_ = false;
     bool hold_ = false;
     bool progress_ = false;
     std::vector<std::string> held_;
     std::vector<std::string> panels_;
     std::string result_;
     std::set<std::string, std::less<>> said_; // what went to stderr
+    std::vector<std::string> errors_;
+    std::vector<std::string> notices_;
+    std::vector<std::string> sent_;
 };
 
 } // namespace tessaro::cli

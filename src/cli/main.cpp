@@ -3,8 +3,10 @@
 
 #include "cli/DiffCommand.h"
 #include "cli/KeysCommand.h"
+#include "cli/Outcome.h"
 #include "cli/PortsCommand.h"
 #include "cli/PrinterCommand.h"
+#include "cli/ProvisionCommand.h"
 #include "cli/ShowCommand.h"
 #include "tessaro/Version.h"
 
@@ -17,13 +19,14 @@
 
 namespace {
 
-constexpr int kBadUsage = 2;
+constexpr int kBadUsage = tessaro::cli::kExitUsage;
 
 struct Subcommands {
     CLI::App* show = nullptr;
     CLI::App* ports = nullptr;
     CLI::App* diff = nullptr;
     CLI::App* keys = nullptr;
+    CLI::App* provision = nullptr;
     tessaro::cli::PrinterSubcommands printer;
 };
 
@@ -31,6 +34,9 @@ struct Options {
     tessaro::cli::ShowOptions show;
     tessaro::cli::DiffOptions diff;
     tessaro::cli::PrinterOptions printer;
+    tessaro::cli::ProvisionOptions provision;
+    bool portsJson = false;
+    bool keysJson = false;
 };
 
 int run(const Subcommands& commands, const Options& options) {
@@ -43,10 +49,13 @@ int run(const Subcommands& commands, const Options& options) {
         return tessaro::cli::runDiff(options.diff);
     }
     if (commands.keys->parsed()) {
-        return tessaro::cli::runKeys();
+        return tessaro::cli::runKeys(options.keysJson);
     }
     if (commands.ports->parsed()) {
-        return tessaro::cli::runPorts();
+        return tessaro::cli::runPorts(options.portsJson);
+    }
+    if (commands.provision->parsed()) {
+        return tessaro::cli::runProvision(options.provision);
     }
     if (printer.detect->parsed()) {
         return tessaro::cli::runDetect(printerOptions);
@@ -90,10 +99,11 @@ int main(int argc, char** argv) {
     Options options;
     Subcommands commands;
     commands.show = tessaro::cli::addShowCommand(app, options.show);
-    commands.ports = tessaro::cli::addPortsCommand(app);
+    commands.ports = tessaro::cli::addPortsCommand(app, options.portsJson);
     commands.printer = tessaro::cli::addPrinterCommands(app, options.printer);
     commands.diff = tessaro::cli::addDiffCommand(app, options.diff);
-    commands.keys = tessaro::cli::addKeysCommand(app);
+    commands.keys = tessaro::cli::addKeysCommand(app, options.keysJson);
+    commands.provision = tessaro::cli::addProvisionCommand(app, options.provision);
 
     try {
         app.parse(argc, argv);

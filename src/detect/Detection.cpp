@@ -50,6 +50,7 @@ bool Detection::lptPresent(int n) {
 }
 
 bool Detection::DetectSerialPrinter_Click() {
+    problem_ = link::PortProblem::None;
     link_.settings().PortKind = link::LinkKind::Serial;
     const auto n = view_.selectedComPort();
     if (!n) {
@@ -57,6 +58,7 @@ bool Detection::DetectSerialPrinter_Click() {
         return false;
     }
     if (link_.ComPortExists(*n) == 0) {
+        problem_ = link::PortProblem::Absent;
         feedback_.message(MessageIcon::Critical,
                           "This port does not exist\r" +
                               link_.absentPortReason(link::LinkKind::Serial, *n));
@@ -71,6 +73,7 @@ bool Detection::DetectSerialPrinter_Click() {
 }
 
 bool Detection::DetectParallelPrinter_Click() {
+    problem_ = link::PortProblem::None;
     link_.settings().PortKind = link::LinkKind::Parallel;
     const auto n = view_.selectedLptPort();
     if (!n) {
@@ -78,6 +81,7 @@ bool Detection::DetectParallelPrinter_Click() {
         return false;
     }
     if (!lptPresent(*n)) {
+        problem_ = link::PortProblem::Absent;
         feedback_.message(MessageIcon::Critical,
                           "This port does not exist\r" +
                               link_.absentPortReason(link::LinkKind::Parallel, *n));
@@ -91,8 +95,10 @@ bool Detection::DetectParallelPrinter_Click() {
 }
 
 bool Detection::DetectUsbPrinter(int n) {
+    problem_ = link::PortProblem::None;
     link_.settings().PortKind = link::LinkKind::Usb;
     if (link_.UsbPortExists(n) == 0) {
+        problem_ = link::PortProblem::Absent;
         feedback_.message(MessageIcon::Critical,
                           "This port does not exist\r" +
                               link_.absentPortReason(link::LinkKind::Usb, n));
@@ -106,6 +112,7 @@ bool Detection::DetectUsbPrinter(int n) {
 }
 
 bool Detection::DetectNetworkPrinter(const std::string& address) {
+    problem_ = link::PortProblem::None;
     facts_.PrinterFound = false;
     SetDetectionBusy(true);
     feedback_.setDetectionResult(ProbeNetworkPrinter(address));
@@ -115,6 +122,8 @@ bool Detection::DetectNetworkPrinter(const std::string& address) {
 
 // A port that cannot be opened, or an adapter that vanished: say so and why.
 std::string Detection::probeFailure(link::SerialControl& port, std::string reason) {
+    problem_ =
+        port.problem() != link::PortProblem::None ? port.problem() : link::PortProblem::Unusable;
     port.close();
     feedback_.message(MessageIcon::Critical, reason);
     ShowNoPrinter();
@@ -122,6 +131,7 @@ std::string Detection::probeFailure(link::SerialControl& port, std::string reaso
 }
 
 std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int handshakeIndex) {
+    problem_ = link::PortProblem::None;
     link::SerialControl& serial = link_.serial();
     serial.setCommPort(n);
     serial.setSettings(std::string(speed) + ",N,8,1");
@@ -138,6 +148,7 @@ std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int han
 
 // A USB printer is asked what a serial one is, without a speed and its settings query.
 std::string Detection::ProbeUsbPrinter(int n) {
+    problem_ = link::PortProblem::None;
     link_.settings().PortKind = link::LinkKind::Usb;
     link::SerialControl& usb = link_.usb();
     usb.setCommPort(n);
@@ -151,6 +162,7 @@ std::string Detection::ProbeUsbPrinter(int n) {
 
 // A network printer is asked what a USB one is.
 std::string Detection::ProbeNetworkPrinter(const std::string& address) {
+    problem_ = link::PortProblem::None;
     link_.settings().PortKind = link::LinkKind::Network;
     link_.setNetworkAddress(address);
     link::SerialControl& printer = link_.network();
@@ -186,8 +198,12 @@ std::string Detection::probeOpenPort(link::SerialControl& port, int n, const std
     port.output(kStatusRequest);
     link_.timing().Delay(100);
     port.setInputMode(1);
+    facts_.StatusByte.reset();
     if (port.inBufferCount() == 1) {
-        port.input(); // the status byte is not used further
+        // The window does not use the status byte further; the command line reports it.
+        if (const std::string status = port.input(); status.size() == 1) {
+            facts_.StatusByte = static_cast<std::uint8_t>(status.front());
+        }
     }
     if (speed) {
         learnHandshake(*speed);
@@ -230,8 +246,10 @@ std::string Detection::readParallelReply() {
 }
 
 std::string Detection::ProbeParallelPrinter(int n) {
+    problem_ = link::PortProblem::None;
     link::ParallelWinIO& lpt = link_.parallel();
     if (!lpt.OpenLPT(static_cast<std::uint8_t>(n))) {
+        problem_ = lpt.OpenProblem;
         return ""; // the opening has said why
     }
     link_.timing().Delay(10);
@@ -256,7 +274,10 @@ std::string Detection::ProbeParallelPrinter(int n) {
         lpt.CompatibilityWrite(kStatusRequest);
         link_.timing().Delay(20);
         std::uint8_t status = 0;
-        lpt.ByteModeRead(status);
+        facts_.StatusByte.reset();
+        if (lpt.ByteModeRead(status)) {
+            facts_.StatusByte = status;
+        }
         protocol::DescribePrinter(reply, link_, facts_, feedback_, [this] { view_.closeWindow(); });
     }
     lpt.CloseLPT();

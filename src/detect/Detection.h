@@ -44,6 +44,9 @@ class Detection {
     link::PrinterFacts& facts() { return facts_; }
     PortSelectionView& view() { return view_; }
     link::PortIO& portIO() { return portIO_; }
+    // Why the last detection could not use its port; None when it could (whether or not a
+    // printer answered there).
+    link::PortProblem portProblem() const { return problem_; }
 
   private:
     std::string probeFailure(link::SerialControl& port, std::string reason);
@@ -57,6 +60,7 @@ class Detection {
     link::PrinterFacts& facts_;
     protocol::UserFeedback& feedback_;
     PortSelectionView& view_;
+    link::PortProblem problem_ = link::PortProblem::None;
 };
 
 // The printer's name in a reply: its first 16 characters without the surrounding blanks

@@ -90,7 +90,9 @@ std::string NetworkPrinterDevice::shownAddress() const {
     return (v6 ? "[" + address.host + "]" : address.host) + ":" + std::to_string(address.port);
 }
 
-int NetworkPrinterDevice::connect(std::string& why) {
+// A name that does not resolve is a port that is not there; every other failure leaves the
+// printer unreachable (Unusable, as the caller presets it).
+int NetworkPrinterDevice::connect(std::string& why, PortProblem& problem) {
     NetworkAddress address;
     if (!parseNetworkAddress(address_, address)) {
         why = "not a network address (HOST or HOST:PORT)";
@@ -104,6 +106,7 @@ int NetworkPrinterDevice::connect(std::string& why) {
     if (const int error = ::getaddrinfo(address.host.c_str(), service.c_str(), &hints, &found);
         error != 0) {
         why = ::gai_strerror(error);
+        problem = PortProblem::Absent;
         return -1;
     }
     int fd = -1;

@@ -34,6 +34,7 @@ class ParallelTransport final : public Transport {
     // The bytes up to and including the terminating zero.
     std::string readReply() override;
     std::uint8_t readByte() override;
+    PortProblem problem() const override { return parallel_.OpenProblem; }
 
     int savingReplyWaitMs() const override { return 100; }
     // Read through the reverse channel, without the read error's report.

@@ -60,6 +60,7 @@ bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
         LptOpen = false;
         LptError = true;
         OpenFailure = "LPT" + std::to_string(LptNumber) + ": no parallel port at this number";
+        OpenProblem = PortProblem::Absent;
         ExitLPt();
         return false;
     }
@@ -69,10 +70,12 @@ bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
         LptOpen = false;
         LptError = true;
         OpenFailure = std::move(why);
+        OpenProblem = PortProblem::Unusable;
         feedback_.message(MessageIcon::Critical, OpenFailure);
         return false;
     }
     OpenFailure.clear();
+    OpenProblem = PortProblem::None;
     BaseAddress = static_cast<std::uint16_t>(entry & 0xFFFF);
     ControlImage = io_.getPortVal(BaseAddress + kControlRegister);
     readStatus(); // the first look at the status is not used

@@ -12,6 +12,7 @@
 #include "link/Clock.h"
 #include "link/Notifier.h"
 #include "link/PortIO.h"
+#include "link/PortProblem.h"
 
 #include <cstdint>
 #include <functional>
@@ -62,8 +63,9 @@ class ParallelWinIO {
     bool LptOpen = false;
     bool LptError = false;
     bool HandshakeOn = true;
-    std::uint8_t ControlImage = 0; // the value last written to the control register
-    std::string OpenFailure;       // why the last OpenLPT failed, naming the port
+    std::uint8_t ControlImage = 0;               // the value last written to the control register
+    std::string OpenFailure;                     // why the last OpenLPT failed, naming the port
+    PortProblem OpenProblem = PortProblem::None; // and what kind of problem that is
 
   private:
     using StatusTest = std::function<bool(std::uint8_t status)>;

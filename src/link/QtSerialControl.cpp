@@ -35,9 +35,11 @@ std::string QtSerialControl::open() {
     }
     const std::string device = ports_.comDevice(commPort_);
     if (device.empty()) {
+        problem_ = PortProblem::Absent;
         return describePort() + ": no such port";
     }
     if (baud_ <= 0) {
+        problem_ = PortProblem::Unusable;
         return describePort() + ": speed refused";
     }
     fault_.clear();
@@ -53,23 +55,29 @@ std::string QtSerialControl::open() {
         return openFailure();
     }
     fault_.clear(); // errors seen while opening are the open's, already reported
+    problem_ = PortProblem::None;
     return "";
 }
 
-std::string QtSerialControl::openFailure() const {
+std::string QtSerialControl::openFailure() {
     const std::string device = ports_.comDevice(commPort_);
     switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
+        problem_ = PortProblem::Absent;
         return describePort() + ": no such device";
     case QSerialPort::PermissionError:
         if (::access(device.c_str(), R_OK | W_OK) != 0) {
+            problem_ = PortProblem::Permission;
             return describePort() + ": permission denied; join the dialout group "
                                     "(sudo adduser $USER dialout, then log in again)";
         }
+        problem_ = PortProblem::InUse;
         return describePort() + ": in use by another program";
     case QSerialPort::OpenError:
+        problem_ = PortProblem::InUse;
         return describePort() + ": already open";
     default:
+        problem_ = PortProblem::Unusable;
         return describePort() + ": " + port_.errorString().toStdString();
     }
 }
@@ -194,6 +202,7 @@ void QtSerialControl::noteError(QSerialPort::SerialPortError error) {
     // An unplugged adapter raises a resource error, often more than once: report it once.
     if (error == QSerialPort::ResourceError && fault_.empty()) {
         fault_ = describePort() + ": the device was disconnected";
+        problem_ = PortProblem::Lost;
         port_.close();
     }
 }

@@ -28,10 +28,11 @@ class QtSerialControl final : public SerialControl {
     std::string input() override;
     bool waitForInput(int ms) override;
     std::string takeFault() override;
+    PortProblem problem() const override { return problem_; }
 
   private:
     std::string describePort() const;
-    std::string openFailure() const;
+    std::string openFailure();
     void pullFromDriver();
     void drainOutput();
     void closeKeepingSettings();
@@ -45,6 +46,7 @@ class QtSerialControl final : public SerialControl {
     int inputLen_ = 100;
     std::size_t unsentBytes_ = 0; // written since the port opened: what close waits for
     std::string fault_;
+    PortProblem problem_ = PortProblem::None;
 };
 
 } // namespace tessaro::link

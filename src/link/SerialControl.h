@@ -3,6 +3,8 @@
 // The serial port as the printer link drives it: set the port, its line settings and flow
 // control while closed, open it, then count, read and discard what arrived and queue output.
 
+#include "link/PortProblem.h"
+
 #include <string>
 #include <string_view>
 
@@ -36,6 +38,8 @@ class SerialControl {
     virtual bool waitForInput(int ms) = 0;
     // Why the open port stopped working (an adapter unplugged), once; "" when it did not.
     virtual std::string takeFault() { return {}; }
+    // Why the last open failed, or Lost once the open port stopped working; None otherwise.
+    virtual PortProblem problem() const { return PortProblem::None; }
 };
 
 } // namespace tessaro::link

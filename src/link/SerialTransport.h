@@ -43,6 +43,7 @@ class SerialTransport final : public Transport {
     void discardInput() override { serial_.discardInput(); }
     bool waitForInput(int ms) override { return serial_.waitForInput(ms); }
     std::string takeFault() override { return serial_.takeFault(); }
+    PortProblem problem() const override { return serial_.problem(); }
 
     void expectAnswer() override;
     int savingReplyWaitMs() const override { return 500; }

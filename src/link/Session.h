@@ -6,6 +6,8 @@
 
 #include "link/Transport.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tessaro::link {
@@ -20,9 +22,10 @@ struct LinkSettings {
 struct PrinterFacts {
     bool PrinterFound = false;
     bool Chipset5V = false;
-    int PowerVolts = 0;            // 5 or 24 once a printer was described
-    std::string PrinterIdentity;   // the identity text without its terminating zero
-    std::string PrinterStatusText; // a status byte spelled out
+    int PowerVolts = 0;                     // 5 or 24 once a printer was described
+    std::string PrinterIdentity;            // the identity text without its terminating zero
+    std::string PrinterStatusText;          // a status byte spelled out
+    std::optional<std::uint8_t> StatusByte; // the one the last detection read, if it came
 };
 
 struct Session {

@@ -32,10 +32,12 @@ std::string StreamDevice::open() {
         return "";
     }
     std::string why;
-    fd_ = connect(why);
+    problem_ = PortProblem::Unusable;
+    fd_ = connect(why, problem_);
     if (fd_ < 0) {
         return describe() + ": " + why;
     }
+    problem_ = PortProblem::None;
     received_.clear();
     fault_.clear();
     return "";
@@ -51,6 +53,7 @@ void StreamDevice::close() {
 void StreamDevice::lost(const std::string& why) {
     if (fault_.empty()) {
         fault_ = describe() + ": " + why;
+        problem_ = PortProblem::Lost;
     }
     close();
 }

@@ -39,11 +39,13 @@ class StreamDevice : public SerialControl {
     std::string input() override;
     bool waitForInput(int ms) override;
     std::string takeFault() override;
+    PortProblem problem() const override { return problem_; }
 
   protected:
     int port() const { return port_; }
-    // Opens the descriptor (non-blocking, close-on-exec); -1 with why.
-    virtual int connect(std::string& why) = 0;
+    // Opens the descriptor (non-blocking, close-on-exec); -1 with why and what kind of
+    // problem it is.
+    virtual int connect(std::string& why, PortProblem& problem) = 0;
     // One non-blocking read or write, as read(2) and write(2) answer.
     virtual ssize_t readSome(int fd, char* buffer, std::size_t size) = 0;
     virtual ssize_t writeSome(int fd, const char* bytes, std::size_t size) = 0;
@@ -61,6 +63,7 @@ class StreamDevice : public SerialControl {
     int inputLen_ = 100;
     std::string received_;
     std::string fault_;
+    PortProblem problem_ = PortProblem::None;
 };
 
 // Waits for events on fd, at most ms; true when they (or an error or hang-up) came.

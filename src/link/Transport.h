@@ -4,6 +4,8 @@
 // and how a reply comes back. The link layer (SubCom) drives whichever the link settings
 // name; what differs between links is asked of the transport, never tested by its callers.
 
+#include "link/PortProblem.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -49,6 +51,8 @@ class Transport {
     }
     // Why the open port stopped working (an adapter unplugged), once; "" when it did not.
     virtual std::string takeFault() { return {}; }
+    // Why the last open failed, or Lost once the open port stopped working; None otherwise.
+    virtual PortProblem problem() const = 0;
 
     // The one-byte answer to the saving request: get ready before sending the request, wait
     // savingReplyWaitMs(), then take what came.

@@ -13,14 +13,16 @@ std::string UsbPrinterDevice::describe() const {
     return "USB" + std::to_string(port()) + (device.empty() ? "" : " (" + device + ")");
 }
 
-int UsbPrinterDevice::connect(std::string& why) {
+int UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {
     const std::string device = ports_.usbDevice(port());
     if (device.empty()) {
         why = "no such port";
+        problem = PortProblem::Absent;
         return -1;
     }
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        problem = problemOfErrno(errno);
         why = errno == EACCES || errno == EPERM
                   ? "permission denied; join the lp group (sudo adduser $USER lp, then log in "
                     "again)"

@@ -26,20 +26,26 @@ constexpr std::array<Model, 10> kModels{{
     {"RZ9", 24},
 }};
 
+// A status bit: its texts when set and clear, the flag it is reported as (true when the bit
+// is set, or when it is clear for an inverted one), and whether that flag is a fault.
 struct StatusBit {
     std::string_view set;
     std::string_view clear;
+    std::string_view flag;
+    bool inverted;
+    bool fault;
 };
 
 constexpr std::array<StatusBit, 8> kStatusBits{{
-    {"°C Head Problem", "°C Head OK"},
-    {"Head Up", "Head Down"},
-    {"No Paper", "Paper"},
-    {"Vbat Problem", "Vbat Ok"},
-    {"Printing", "Ready"},
-    {"ON Line", "OFF Line"},
-    {"Mark Error", "Mark OK"},
-    {"Cutter OK", "Cutter failure"}, // bit 7 is set while the cutter is in order
+    {"°C Head Problem", "°C Head OK", "head_temperature_fault", false, true},
+    {"Head Up", "Head Down", "head_up", false, true},
+    {"No Paper", "Paper", "paper_out", false, true},
+    {"Vbat Problem", "Vbat Ok", "vbat_fault", false, true},
+    {"Printing", "Ready", "printing", false, false},
+    {"ON Line", "OFF Line", "online", false, false},
+    {"Mark Error", "Mark OK", "mark_error", false, true},
+    // bit 7 is set while the cutter is in order
+    {"Cutter OK", "Cutter failure", "cutter_fault", true, true},
 }};
 
 // The identity as a panel shows it: without the terminating zero and what may follow it.
@@ -74,6 +80,26 @@ std::string statusText(std::uint8_t status) {
     return text;
 }
 
+std::vector<StatusFlag> statusFlags(std::uint8_t status) {
+    std::vector<StatusFlag> flags;
+    for (std::size_t bit = 0; bit < kStatusBits.size(); ++bit) {
+        const StatusBit& row = kStatusBits[bit];
+        const bool set = (status >> bit) & 1U;
+        flags.push_back({row.flag, set != row.inverted, row.fault, set ? row.set : row.clear});
+    }
+    return flags;
+}
+
+std::vector<StatusFlag> statusFaults(std::uint8_t status) {
+    std::vector<StatusFlag> faults;
+    for (const StatusFlag& flag : statusFlags(status)) {
+        if (flag.fault && flag.raised) {
+            faults.push_back(flag);
+        }
+    }
+    return faults;
+}
+
 void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
                      protocol::UserFeedback& feedback, const std::function<void()>& closeWindow) {
     facts.PrinterFound = true;
@@ -83,6 +109,7 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, link::Printe
     facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
     const link::LinkSettings& settings = link.settings();
     facts.PowerVolts = powerVoltsOf(identity);
+    facts.PrinterIdentity = std::string(shownIdentity(identity));
     feedback.setStatusPanels({link.transport().panelText(settings.PortNumber, settings.PortSpeed),
                               "    " + std::string(shownIdentity(identity)),
                               facts.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});

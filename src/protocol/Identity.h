@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaro::protocol {
 
@@ -20,6 +21,19 @@ std::string modelCode(std::string_view identity);
 int powerVoltsOf(std::string_view identity);
 // A status byte spelled out, bit 0 first ("  | °C Head OK | Head Down | ... |  ").
 std::string statusText(std::uint8_t status);
+
+// One bit of a status byte as a flag: "paper_out" raised, a fault, "No Paper".
+struct StatusFlag {
+    std::string_view name;
+    bool raised;
+    bool fault;
+    std::string_view text; // as the status text spells the bit
+};
+// Every bit of status as a flag, bit 0 first.
+std::vector<StatusFlag> statusFlags(std::uint8_t status);
+// The raised flags that are faults: the head too hot, the head up, no paper, the supply,
+// a mark error, the cutter.
+std::vector<StatusFlag> statusFaults(std::uint8_t status);
 
 // The chipset answers GS S C with bit 6 set when it runs at 5 V.
 inline bool chipsetIs5V(std::uint8_t reply) {

@@ -14,6 +14,7 @@ Transmission::Transmission(workspace::Workspace& workspace, link::SubCom& link,
 
 void Transmission::SendCommand(std::string_view command, std::string_view text) {
     link_.SendString(command);
+    feedback_.commandSent(command);
     feedback_.setPanelText(kStatusPanel, text);
 }
 
@@ -22,18 +23,27 @@ void Transmission::fail(std::string_view message) {
     success_ = false;
 }
 
+// The port would not open (again): nothing more goes out.
+void Transmission::portFailed(const std::string& message) {
+    const link::PortProblem problem = link_.transport().problem();
+    problem_ = problem != link::PortProblem::None ? problem : link::PortProblem::Unusable;
+    fail(message);
+}
+
 // An adapter unplugged under way ends the run: nothing more can arrive.
 bool Transmission::linkLost() {
     const std::string fault = link_.transport().takeFault();
     if (fault.empty()) {
         return false;
     }
+    problem_ = link::PortProblem::Lost;
     fail(fault);
     return true;
 }
 
 bool Transmission::SendParameters(bool sendAll) {
     success_ = true;
+    problem_ = link::PortProblem::None;
     feedback_.setBusy(true);
     if (!facts_.PrinterFound) {
         feedback_.warn(MessageIcon::Information, "Need a Printer Connected\rDetect Printer Please");
@@ -44,7 +54,7 @@ bool Transmission::SendParameters(bool sendAll) {
     const std::string failure =
         link_.OpenPort(settings.PortNumber, settings.PortSpeed, settings.PortHandshake);
     if (!failure.empty()) {
-        fail(failure + "\rNothing was sent.");
+        portFailed(failure + "\rNothing was sent.");
     } else {
         link::PortCloser closer(link_);
         if (sendCommands(sendAll) && !linkLost()) {
@@ -88,6 +98,7 @@ bool Transmission::sendSerialSpeed(const PlannedCommand& command) {
     }
     link::Transport& link = link_.transport();
     const bool taken = link.write(command.bytes);
+    feedback_.commandSent(command.bytes);
     if (!taken) {
         fail(kSaveFailedMessageA);
     }
@@ -102,7 +113,7 @@ bool Transmission::reopenAtSpeed(const std::string& speed) {
     const std::string failure =
         link_.OpenPort(settings.PortNumber, settings.PortSpeed, settings.PortHandshake);
     if (!failure.empty()) {
-        fail(failure);
+        portFailed(failure);
         return false;
     }
     feedback_.setPanelText(0, link_.transport().panelText(settings.PortNumber, settings.PortSpeed));
@@ -114,6 +125,7 @@ bool Transmission::saveParameters() {
     link::Transport& link = link_.transport();
     link.expectAnswer();
     link.write(kSaveCommand);
+    feedback_.commandSent(kSaveCommand);
     link_.timing().Delay(link.savingReplyWaitMs());
     // A port that went away shows at the first read from it: read first, then judge.
     const link::Answer answer = link.takeAnswer();

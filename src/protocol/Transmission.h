@@ -37,6 +37,8 @@ class Transmission {
     bool SendParameters(bool sendAll);
     // Sends one command and shows its status text.
     void SendCommand(std::string_view command, std::string_view text);
+    // Why the last SendParameters could not use the port; None when it could.
+    link::PortProblem portProblem() const { return problem_; }
 
   private:
     bool sendCommands(bool sendAll);
@@ -45,12 +47,14 @@ class Transmission {
     bool saveParameters();
     bool linkLost();
     void fail(std::string_view message);
+    void portFailed(const std::string& message);
 
     workspace::Workspace& workspace_;
     link::SubCom& link_;
     link::PrinterFacts& facts_;
     protocol::UserFeedback& feedback_;
     bool success_ = true;
+    link::PortProblem problem_ = link::PortProblem::None;
 };
 
 } // namespace tessaro::protocol

@@ -29,6 +29,8 @@ class PrinterView {
     virtual void setDetectionResult(std::string_view text) = 0;
     // The same line while the automatic search runs: what it is trying now.
     virtual void setDetectionProgress(std::string_view text) { setDetectionResult(text); }
+    // A command of a transmission has gone to the printer: its bytes, as they were written.
+    virtual void commandSent(std::string_view bytes) { (void)bytes; }
 };
 
 // Both halves, as the window and the command line give them.

@@ -74,22 +74,29 @@ std::string VirtualSerialControl::name() const {
     return "COM" + std::to_string(port_);
 }
 
-std::string VirtualSerialControl::openError() const {
+std::string VirtualSerialControl::openError() {
+    using link::PortProblem;
     if (open_) {
+        problem_ = PortProblem::InUse;
         return name() + ": port already open";
     }
     if (port_ == printerPort_ && unplugged_) {
+        problem_ = PortProblem::Absent;
         return name() + ": device disconnected";
     }
     if (port_ != printerPort_ && silentPorts_.count(port_) == 0) {
+        problem_ = PortProblem::Absent;
         return name() + ": no such port";
     }
     if (inUse_.count(port_) != 0) {
+        problem_ = PortProblem::InUse;
         return name() + ": port in use";
     }
     if (!speedOf(settings_)) {
+        problem_ = PortProblem::Unusable;
         return name() + ": invalid settings \"" + settings_ + "\"";
     }
+    problem_ = PortProblem::None;
     return "";
 }
 
@@ -130,6 +137,7 @@ std::string VirtualSerialControl::takeFault() {
 void VirtualSerialControl::pull() {
     if (std::exchange(faultUnseen_, false)) {
         fault_ = name() + ": the device was disconnected";
+        problem_ = link::PortProblem::Lost;
     }
     if (onPrinter()) {
         const std::size_t room = kReceiveCapacity - received_.size();

@@ -55,10 +55,11 @@ class VirtualSerialControl final : public link::SerialControl {
     std::string input() override;
     bool waitForInput(int ms) override;
     std::string takeFault() override;
+    link::PortProblem problem() const override { return problem_; }
 
   private:
     std::string name() const;
-    std::string openError() const;
+    std::string openError();
     bool onPrinter() const { return open_ && sessions_.back().port == printerPort_; }
     void pull();
 
@@ -70,6 +71,7 @@ class VirtualSerialControl final : public link::SerialControl {
     bool unplugged_ = false;
     bool faultUnseen_ = false; // unplugged while open, not yet met by a read
     std::string fault_;
+    link::PortProblem problem_ = link::PortProblem::None;
 
     int port_ = 1;
     std::string settings_ = "9600,N,8,1";

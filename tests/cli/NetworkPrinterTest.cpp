@@ -50,11 +50,11 @@ TEST_F(NetworkPrinterTest, DetectSendAndStatusOverTcp) {
 
 TEST_F(NetworkPrinterTest, ARefusedConnectionNamesTheAddress) {
     const auto r = runCli({"detect", "--port", "tcp://127.0.0.1:1"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 3); // the port could not be used
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "127.0.0.1:1: Connection refused\n");
     const auto bad = runCli({"detect", "--port", "tcp://host:port"});
-    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.status, 3); // the port could not be used
     EXPECT_THAT(bad.err, HasSubstr("not a network address"));
 }
 
@@ -64,7 +64,7 @@ TEST_F(NetworkPrinterTest, APrinterThatHangsUpMidwayFailsTheTransmissionNamingIt
     const auto file =
         dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n");
     const auto r = runCli({"send", file.string(), "--port", "tcp://" + address, "--all", "--yes"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 3); // the port could not be used
     EXPECT_THAT(r.err, HasSubstr(address + ": the printer closed the connection"));
     EXPECT_THAT(r.out, Not(HasSubstr("Successful")));
     EXPECT_THAT(r.err, Not(HasSubstr("software revision")));

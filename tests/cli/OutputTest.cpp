@@ -49,7 +49,7 @@ TEST(Output, ResultsAndFailuresEachHaveOneStream) {
     EXPECT_THAT(none.err, HasSubstr("Trying to wake-up the printer\n"));
 
     const auto gone = runCli({"detect", "--port", "/nonexistent/ttyUSB7"});
-    EXPECT_EQ(gone.status, 1);
+    EXPECT_EQ(gone.status, 3); // the port could not be used
     EXPECT_EQ(gone.out, "");
     EXPECT_EQ(gone.err, "This port does not exist\nCOM1 (/nonexistent/ttyUSB7): no such device\n");
 }

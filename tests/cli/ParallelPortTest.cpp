@@ -38,7 +38,7 @@ class ParallelPortTest : public ::testing::Test {
 
 TEST_F(ParallelPortTest, APortHeldElsewhereEndsTheDetectionAtOnceWithTheReason) {
     const auto r = run({"detect", "--port", "LPT1"}, {"FAKE_IEEE1284_CLAIM_FAIL=/dev/parport0"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 3); // the port could not be used
     EXPECT_THAT(r.out, IsEmpty());
     EXPECT_EQ(r.err, "LPT1 (/dev/parport0): cannot claim the port: the port is in use by another "
                      "driver or program\n");
@@ -67,7 +67,7 @@ TEST_F(ParallelPortTest, ADeviceServesOneLptNameOnly) {
 TEST_F(ParallelPortTest, OnePortThatDoesNotOpenLeavesTheOtherUsable) {
     const std::vector<std::string> broken{"FAKE_IEEE1284_OPEN_FAIL=/dev/parport1"};
     const auto bad = run({"detect", "--port", "LPT2"}, broken);
-    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.status, 3); // the port could not be used
     EXPECT_EQ(bad.err, "LPT2 (/dev/parport1): the port could not be initialised\n");
     const auto good = run({"detect", "--port", "LPT1"}, broken);
     EXPECT_EQ(good.out, "No printer found on LPT 1\n");

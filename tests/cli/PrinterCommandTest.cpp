@@ -51,7 +51,7 @@ TEST_F(PrinterCommandTest, DetectPrintsTheResultThenThePanels) {
     EXPECT_THAT(missed.out, StartsWith("No printer found on COM 1 at 19200 bauds\n"));
     EXPECT_EQ(runCli({"detect", "--port", "COM9"}).status, 2);
     const auto absent = runCli({"detect", "--port", "COM3"}, {"TESSARO_COM3="});
-    EXPECT_EQ(absent.status, 1);
+    EXPECT_EQ(absent.status, 3); // the port could not be used
     EXPECT_EQ(absent.out, "");
     EXPECT_EQ(absent.err, "This port does not exist\nCOM3: no serial port has this number\n");
 }
@@ -207,10 +207,12 @@ TEST_F(PrinterCommandTest, RecoverSendsEveryParameterAndStatusSpellsTheByte) {
     EXPECT_THAT(r.out, HasSubstr("Setting serial com (GS B n)\n"));
     ASSERT_TRUE(sim->waitFor("ESC s", 2s));
     EXPECT_THAT(sim->output(), HasSubstr("ESC ! 00"));
+    // The head too hot and no paper are faults: the status is said, and the exit tells it.
     const auto status = runCli({"status", "--port", device});
-    EXPECT_EQ(status.status, 0);
+    EXPECT_EQ(status.status, 4);
     EXPECT_EQ(status.out, "  | °C Head Problem | Head Down | No Paper | Vbat Ok | Ready | OFF Line "
                           "| Mark OK | Cutter OK |  \n");
+    EXPECT_THAT(status.err, HasSubstr("reports a fault: °C Head Problem, No Paper"));
 }
 
 } // namespace

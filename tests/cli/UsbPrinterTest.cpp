@@ -78,7 +78,7 @@ TEST_F(UsbPrinterTest, TheSearchTriesUsbPrintersAfterTheComPorts) {
 TEST_F(UsbPrinterTest, AnAbsentUsbPortIsNamed) {
     start();
     const auto r = run({"detect", "--port", "USB3"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 3); // the port could not be used
     EXPECT_EQ(r.err, "This port does not exist\nUSB3: no USB printer has this number\n");
     EXPECT_EQ(run({"detect", "--port", "USB5"}).status, 2);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// tessaro-printer-sim as a separate process with its standard output on a pipe: started
-// with options, its pseudo-terminal read from the first line, killed if a test leaves it.
+// tessaro-printer-sim (or another program) as a separate process with its standard output on
+// a pipe: started with options, its pseudo-terminal read from the first line, killed if a
+// test leaves it.
 
 #include <chrono>
 #include <csignal>
@@ -24,7 +25,8 @@ class SimProcess {
   public:
     using Clock = std::chrono::steady_clock;
 
-    explicit SimProcess(std::vector<std::string> args) {
+    // program: another of the programs, run the same way (tessaro-cli in the background).
+    explicit SimProcess(std::vector<std::string> args, std::string program = TESSARO_SIM_PATH) {
         int out[2];
         if (::pipe2(out, O_CLOEXEC) != 0) {
             throw std::runtime_error("pipe");
@@ -32,7 +34,7 @@ class SimProcess {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        args.insert(args.begin(), TESSARO_SIM_PATH);
+        args.insert(args.begin(), std::move(program));
         std::vector<char*> argv;
         for (std::string& arg : args) {
             argv.push_back(arg.data());

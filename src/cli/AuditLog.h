@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The audit log of a production line: one JSON record a line for every printer configured,
+// saying which printer got which profile, where, when and from which tool. Each record is
+// appended with one write to a file opened O_APPEND (so stations and workers sharing a log
+// do not interleave) and pushed to the disk before the next: a crash loses no record
+// written, and leaves no partial line.
+
+#include "cli/UnitReport.h"
+#include "workspace/TextFile.h"
+
+#include <QJsonObject>
+#include <string>
+
+namespace tessaro::cli {
+
+// The profile a record names: its path and the SHA-256 of its bytes as read.
+struct ProfileStamp {
+    std::string path;
+    std::string sha256; // lower-case hex
+};
+
+// Reads the profile at path for its stamp; "" sha256 when it cannot be read.
+ProfileStamp stampProfile(const std::string& path);
+
+// The report's record with the time (UTC), the host name, the profile and the tool's
+// version.
+QJsonObject auditRecord(const UnitReport& report, const ProfileStamp& profile);
+
+class AuditLog {
+  public:
+    // Opens the log for appending, creating it; "" when open, else why, naming the file.
+    std::string open(const std::string& path);
+    bool isOpen() const { return fd_.valid(); }
+    // Appends the record as one line and waits for the disk to have it; "" or why.
+    std::string append(const QJsonObject& record);
+
+  private:
+    std::string path_;
+    workspace::UniqueFd fd_;
+};
+
+} // namespace tessaro::cli

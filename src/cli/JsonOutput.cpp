@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/JsonOutput.h"
+
+#include "cli/TerminalText.h"
+
+#include <QJsonDocument>
+#include <cstdio>
+#include <iostream>
+
+namespace tessaro::cli {
+
+std::string jsonLine(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
+
+void printJson(const QJsonObject& object) {
+    std::cout << jsonLine(object) << "\n";
+}
+
+QString jsonText(std::string_view text) {
+    return QString::fromStdString(terminalText(text));
+}
+
+std::string hexLine(std::string_view bytes) {
+    std::string line;
+    char hex[4];
+    for (const char c : bytes) {
+        std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(c));
+        line += (line.empty() ? "" : " ") + std::string(hex);
+    }
+    return line;
+}
+
+QJsonArray hexArray(const std::vector<std::string>& commands) {
+    QJsonArray array;
+    for (const std::string& command : commands) {
+        array.append(QString::fromStdString(hexLine(command)));
+    }
+    return array;
+}
+
+} // namespace tessaro::cli

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Outcome.h"
+
+#include <array>
+
+namespace tessaro::cli {
+namespace {
+
+struct OutcomeRow {
+    Outcome outcome;
+    std::string_view word;
+    int exitStatus;
+};
+
+constexpr std::array kOutcomes{
+    OutcomeRow{Outcome::Ok, "ok", kExitDone},
+    OutcomeRow{Outcome::NoAnswer, "no_answer", kExitPrinter},
+    OutcomeRow{Outcome::NotStored, "not_stored", kExitPrinter},
+    OutcomeRow{Outcome::Declined, "declined", kExitPrinter},
+    OutcomeRow{Outcome::BadUsage, "bad_usage", kExitUsage},
+    OutcomeRow{Outcome::FileError, "file_error", kExitUsage},
+    OutcomeRow{Outcome::OutputError, "output_error", kExitUsage},
+    OutcomeRow{Outcome::PortAbsent, "port_absent", kExitPort},
+    OutcomeRow{Outcome::PortInUse, "port_in_use", kExitPort},
+    OutcomeRow{Outcome::PermissionDenied, "permission_denied", kExitPort},
+    OutcomeRow{Outcome::PortLost, "port_lost", kExitPort},
+    OutcomeRow{Outcome::PortUnusable, "port_unusable", kExitPort},
+    OutcomeRow{Outcome::PrinterFault, "printer_fault", kExitFault},
+};
+
+constexpr bool rowsInOrder() {
+    for (std::size_t i = 0; i < kOutcomes.size(); ++i) {
+        if (static_cast<std::size_t>(kOutcomes[i].outcome) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsInOrder(), "one row per outcome, in the enumeration's order");
+
+const OutcomeRow& row(Outcome outcome) {
+    return kOutcomes.at(static_cast<std::size_t>(outcome));
+}
+
+} // namespace
+
+std::string_view resultWord(Outcome outcome) {
+    return row(outcome).word;
+}
+
+int exitStatus(Outcome outcome) {
+    return row(outcome).exitStatus;
+}
+
+Outcome outcomeOf(link::PortProblem problem) {
+    switch (problem) {
+    case link::PortProblem::Absent:
+        return Outcome::PortAbsent;
+    case link::PortProblem::InUse:
+        return Outcome::PortInUse;
+    case link::PortProblem::Permission:
+        return Outcome::PermissionDenied;
+    case link::PortProblem::Lost:
+        return Outcome::PortLost;
+    case link::PortProblem::None:
+    case link::PortProblem::Unusable:
+        break;
+    }
+    return Outcome::PortUnusable;
+}
+
+} // namespace tessaro::cli

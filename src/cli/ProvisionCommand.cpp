@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/ProvisionCommand.h"
+
+#include "cli/AuditLog.h"
+#include "cli/InterruptWatch.h"
+#include "cli/JsonOutput.h"
+#include "cli/Outcome.h"
+#include "cli/PrinterSession.h"
+#include "cli/ProfileInput.h"
+#include "cli/SerialSpeedOption.h"
+#include "cli/Station.h"
+#include "cli/TerminalText.h"
+
+#include <QCoreApplication>
+#include <iostream>
+#include <set>
+#include <unistd.h>
+
+namespace tessaro::cli {
+namespace {
+
+// What must hold before any printer is touched: the profile is one, every port is a port
+// (each given once), and the audit log can be written. "" or why.
+std::string problemBeforeStart(const ProvisionOptions& options) {
+    workspace::Workspace ws;
+    ws.startUp();
+    if (const ProfileToSend profile = loadProfileToSend(ws, options.file); !profile.error.empty()) {
+        return profile.error;
+    }
+    std::set<std::string> seen;
+    for (const std::string& port : options.ports) {
+        if (!parsePort(port)) {
+            return unknownPortText(port);
+        }
+        if (!seen.insert(port).second) {
+            return "The port " + oneLine(port) + " is given twice";
+        }
+    }
+    if (!options.log.empty()) {
+        AuditLog log;
+        return log.open(options.log);
+    }
+    return "";
+}
+
+bool confirmed(const ProvisionOptions& options) {
+    if (options.yes) {
+        return true;
+    }
+    std::cerr << "This will set the parameters of " << oneLine(options.file)
+              << " as printer default in the printers on " << options.ports.size()
+              << (options.ports.size() == 1 ? " port" : " ports")
+              << (options.repeat ? ", printer after printer" : "")
+              << ".\nDo you want to continue? [y/N] " << std::flush;
+    std::string answer;
+    return std::getline(std::cin, answer) && !answer.empty() &&
+           (answer[0] == 'y' || answer[0] == 'Y');
+}
+
+StationPlan planOf(const ProvisionOptions& options) {
+    StationPlan plan;
+    plan.program = QCoreApplication::applicationFilePath().toStdString();
+    plan.ports = options.ports;
+    const std::vector<std::string> link{"--speed", options.speed, "--handshake", options.handshake,
+                                        "--json"};
+    plan.unitArguments = {"send", options.file, "--yes"};
+    plan.unitArguments.insert(plan.unitArguments.end(), link.begin(), link.end());
+    if (options.all) {
+        plan.unitArguments.push_back("--all");
+    }
+    if (!options.log.empty()) {
+        plan.unitArguments.insert(plan.unitArguments.end(), {"--log", options.log});
+    }
+    plan.statusArguments = {"status"};
+    plan.statusArguments.insert(plan.statusArguments.end(), link.begin(), link.end());
+    plan.repeat = options.repeat;
+    plan.json = options.json;
+    return plan;
+}
+
+void printSummary(const Station& station, bool json) {
+    if (json) {
+        QJsonArray ports;
+        for (const PortTally& tally : station.tallies()) {
+            ports.append(QJsonObject{{"port", jsonText(tally.port)},
+                                     {"done", tally.done},
+                                     {"failed", tally.failed},
+                                     {"mean_ms", tally.done > 0 ? QJsonValue(static_cast<qint64>(
+                                                                      tally.totalMs / tally.done))
+                                                                : QJsonValue(QJsonValue::Null)}});
+        }
+        printJson(QJsonObject{{"summary", ports}});
+        return;
+    }
+    std::cout << "Summary:\n";
+    for (const PortTally& tally : station.tallies()) {
+        std::cout << oneLine(Station::summaryLine(tally)) << "\n";
+    }
+}
+
+} // namespace
+
+CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
+    CLI::App* provision = app.add_subcommand(
+        "provision", "Store a .pcf file's parameters in the printers on several ports at once, "
+                     "recording every unit in an audit log");
+    provision->add_option("FILE", options.file, ".pcf file to store")->required();
+    provision
+        ->add_option("-p,--port", options.ports,
+                     "a port as detect takes it; repeat for every port the station serves")
+        ->envname("TESSARO_PORT")
+        ->required()
+        ->allow_extra_args(false);
+    provision->add_option("-b,--speed", options.speed, "serial speed to detect at (default 9600)")
+        ->envname("TESSARO_SPEED")
+        ->check(serialSpeedValidator());
+    provision->add_option("--handshake", options.handshake, "xonxoff or hardware (default)")
+        ->envname("TESSARO_HANDSHAKE")
+        ->check(CLI::IsMember({"xonxoff", "hardware"}));
+    provision->add_option("--log", options.log, "append an audit record per unit to this file")
+        ->type_name("FILE.jsonl");
+    provision->add_flag("--repeat", options.repeat,
+                        "after each unit, wait for the printer to leave and the next to answer, "
+                        "until interrupted");
+    provision->add_flag("--all", options.all, "send every parameter, not only modified ones");
+    provision->add_flag("--yes", options.yes, "do not ask for confirmation");
+    provision->add_flag("--json", options.json,
+                        "print each unit's record as a JSON line, then the summary");
+    return provision;
+}
+
+int runProvision(const ProvisionOptions& options) {
+    if (const std::string problem = problemBeforeStart(options); !problem.empty()) {
+        std::cerr << terminalText(problem) << "\n";
+        return kExitUsage;
+    }
+    if (!options.yes && ::isatty(STDIN_FILENO) == 0) {
+        std::cerr << "Refusing to change the printers without a terminal to confirm on: add "
+                     "--yes\n";
+        return kExitUsage;
+    }
+    if (!confirmed(options)) {
+        return exitStatus(Outcome::Declined);
+    }
+    StationDisplay display(::isatty(STDERR_FILENO) != 0, !options.json, options.ports);
+    Station station(planOf(options), display);
+    const InterruptWatch watch([&station] { station.interrupt(); });
+    const int status = station.run();
+    printSummary(station, options.json);
+    return status;
+}
+
+} // namespace tessaro::cli

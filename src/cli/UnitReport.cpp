@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/UnitReport.h"
+
+#include "cli/JsonOutput.h"
+#include "cli/PrinterSession.h"
+#include "protocol/Identity.h"
+
+#include <QJsonArray>
+#include <charconv>
+
+namespace tessaro::cli {
+namespace {
+
+QString linkWord(link::LinkKind kind) {
+    switch (kind) {
+    case link::LinkKind::Serial:
+        return "serial";
+    case link::LinkKind::Parallel:
+        return "parallel";
+    case link::LinkKind::Usb:
+        return "usb";
+    case link::LinkKind::Network:
+        break;
+    }
+    return "network";
+}
+
+template <typename T, typename Convert>
+QJsonValue orNull(const std::optional<T>& value, Convert convert) {
+    return value ? QJsonValue(convert(*value)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue statusJson(const std::optional<std::uint8_t>& status) {
+    if (!status) {
+        return QJsonValue::Null;
+    }
+    QJsonObject flags;
+    for (const protocol::StatusFlag& flag : protocol::statusFlags(*status)) {
+        flags.insert(QString::fromUtf8(flag.name.data(), static_cast<qsizetype>(flag.name.size())),
+                     flag.raised);
+    }
+    return flags;
+}
+
+QJsonArray faultsJson(const std::optional<std::uint8_t>& status) {
+    QJsonArray faults;
+    for (const protocol::StatusFlag& flag : protocol::statusFaults(status.value_or(0x80))) {
+        faults.append(
+            QString::fromUtf8(flag.name.data(), static_cast<qsizetype>(flag.name.size())));
+    }
+    return faults;
+}
+
+QJsonArray textArray(const std::vector<std::string>& texts) {
+    QJsonArray array;
+    for (const std::string& text : texts) {
+        array.append(jsonText(text));
+    }
+    return array;
+}
+
+} // namespace
+
+void describeSession(UnitReport& report, PrinterSession& session) {
+    const link::LinkSettings& settings = session.link().settings();
+    const link::PrinterFacts& facts = session.facts();
+    report.link = settings.PortKind;
+    report.device = session.device();
+    if (settings.PortKind == link::LinkKind::Serial) {
+        int speed = 0;
+        const std::string& text = settings.PortSpeed;
+        if (std::from_chars(text.data(), text.data() + text.size(), speed).ec == std::errc{}) {
+            report.speed = speed;
+            report.handshake = settings.PortHandshake;
+        }
+    }
+    if (facts.PrinterFound) {
+        report.identity = facts.PrinterIdentity;
+        report.chipset5V = facts.Chipset5V;
+        report.supplyVolts = facts.PowerVolts;
+        report.statusByte = facts.StatusByte;
+    }
+}
+
+QJsonObject toJson(const UnitReport& report) {
+    const auto text = [](const std::string& value) { return jsonText(value); };
+    QJsonObject object;
+    object.insert("port", jsonText(report.port));
+    object.insert("device", report.device.empty() ? QJsonValue(QJsonValue::Null)
+                                                  : QJsonValue(jsonText(report.device)));
+    object.insert("link", orNull(report.link, linkWord));
+    object.insert("speed", orNull(report.speed, [](int speed) { return speed; }));
+    object.insert("handshake", orNull(report.handshake, [](int handshake) {
+                      return QString(handshake == 1 ? "xonxoff" : "hardware");
+                  }));
+    object.insert("identity", orNull(report.identity, text));
+    object.insert("model", orNull(report.identity, [](const std::string& identity) {
+                      return jsonText(protocol::modelCode(identity));
+                  }));
+    object.insert("chipset_volts",
+                  orNull(report.chipset5V, [](bool is5V) { return is5V ? 5.0 : 3.3; }));
+    object.insert("supply_volts", orNull(report.supplyVolts, [](int volts) { return volts; }));
+    object.insert("status_byte", orNull(report.statusByte, [](std::uint8_t byte) { return byte; }));
+    object.insert("status", statusJson(report.statusByte));
+    object.insert("faults", faultsJson(report.statusByte));
+    object.insert("result", QString::fromUtf8(resultWord(report.outcome).data()));
+    object.insert("message", jsonText(report.message));
+    object.insert("warnings", textArray(report.warnings));
+    object.insert("sent", hexArray(report.sent));
+    object.insert("duration_ms", static_cast<qint64>(report.durationMs));
+    return object;
+}
+
+std::string faultText(std::uint8_t status) {
+    std::string text;
+    for (const protocol::StatusFlag& flag : protocol::statusFaults(status)) {
+        text += (text.empty() ? "" : ", ") + std::string(flag.text);
+    }
+    return text;
+}
+
+} // namespace tessaro::cli
