@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/QtSerialControl.h"
 
+#include "link/PortDiagnosis.h"
+
 #include <charconv>
 #include <chrono>
 #include <fcntl.h>
@@ -60,15 +62,18 @@ std::string QtSerialControl::openFailure() const {
     const std::string device = ports_.comDevice(commPort_);
     switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return describePort() + ": no such device";
+        return describePort() + ": " + vanished(device, "no such device");
     case QSerialPort::PermissionError:
         if (::access(device.c_str(), R_OK | W_OK) != 0) {
-            return describePort() + ": permission denied; join the dialout group "
-                                    "(sudo adduser $USER dialout, then log in again)";
+            return describePort() + ": " +
+                   permissionDenied(device, "permission denied; join the dialout group "
+                                            "(sudo adduser $USER dialout, then log in again)");
         }
-        return describePort() + ": in use by another program";
+        return describePort() + ": " + inUse(device, "in use by another program");
     case QSerialPort::OpenError:
         return describePort() + ": already open";
+    case QSerialPort::ResourceError: // EIO: an adapter going away as it is opened
+        return describePort() + ": " + vanished(device, port_.errorString().toStdString());
     default:
         return describePort() + ": " + port_.errorString().toStdString();
     }
@@ -193,7 +198,8 @@ bool QtSerialControl::waitForInput(int ms) {
 void QtSerialControl::noteError(QSerialPort::SerialPortError error) {
     // An unplugged adapter raises a resource error, often more than once: report it once.
     if (error == QSerialPort::ResourceError && fault_.empty()) {
-        fault_ = describePort() + ": the device was disconnected";
+        fault_ = describePort() + ": " +
+                 vanished(ports_.comDevice(commPort_), "the device was disconnected");
         port_.close();
     }
 }
