@@ -197,7 +197,9 @@ bool QtSerialControl::waitForInput(int ms) {
 
 void QtSerialControl::noteError(QSerialPort::SerialPortError error) {
     // An unplugged adapter raises a resource error, often more than once: report it once.
-    if (error == QSerialPort::ResourceError && fault_.empty()) {
+    // One raised by a failing open is the open's: closing then would put "not open" in
+    // place of the reason.
+    if (error == QSerialPort::ResourceError && fault_.empty() && port_.isOpen()) {
         fault_ = describePort() + ": " +
                  vanished(ports_.comDevice(commPort_), "the device was disconnected");
         port_.close();

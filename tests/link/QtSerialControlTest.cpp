@@ -13,6 +13,7 @@
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
+#include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
@@ -132,6 +133,15 @@ TEST(QtSerialControl, OpenFailuresNameThePortAndTheReason) {
     EXPECT_FALSE(nowhere.serial.portOpen());
     nowhere.link.SendString("\x1BI"); // a port that did not open sends nothing, harmlessly
     EXPECT_EQ(nowhere.link.ReceiveByte(), 0);
+
+    // A terminal not yet unlocked refuses to open with EIO, as an adapter going away does.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_EQ(::grantpt(master), 0);
+    const std::string locked = ::ptsname(master);
+    RealSerialLink broken(locked);
+    EXPECT_EQ(broken.link.OpenCom(1, "9600", 0), "COM1 (" + locked + "): " + std::strerror(EIO));
+    EXPECT_EQ(broken.serial.takeFault(), "");
+    ::close(master);
 }
 
 // A child of the test, holding every descriptor the test had when it started, under a name
