@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/Ieee1284PortIO.h"
 
+#include "link/PortDiagnosis.h"
+
 #include <cerrno>
 #include <cstring>
 #include <ieee1284.h>
@@ -15,7 +17,7 @@ constexpr std::array<std::uint16_t, 2> kStandInBases{0x378, 0x278};
 
 } // namespace
 
-std::string ieee1284ErrorText(int code) {
+std::string ieee1284ErrorText(int code, const std::string& device) {
     switch (code) {
     case E1284_OK:
         return "no error";
@@ -36,11 +38,11 @@ std::string ieee1284ErrorText(int code) {
     case E1284_SYS: {
         const int error = errno;
         if (error == EACCES || error == EPERM) {
-            return "permission denied; join the lp group (sudo adduser $USER lp, then log in "
-                   "again)";
+            return permissionDenied(device, "permission denied; join the lp group (sudo adduser "
+                                            "$USER lp, then log in again)");
         }
         if (error == EBUSY) {
-            return "the port is in use by another driver or program";
+            return inUse(device, "the port is in use by another driver or program");
         }
         return error != 0 ? std::strerror(error) : "system error";
     }
@@ -90,6 +92,7 @@ void Ieee1284PortIO::attach(int n, Slot& slot) {
         if (port->filename && device->device == port->filename) {
             slot.port = port;
             slot.name = "LPT" + std::to_string(n) + " (" + device->device + ")";
+            slot.device = device->device;
             const auto base = static_cast<std::uint16_t>(port->base_addr & 0xFFFF);
             slot.base = base != 0 ? base : kStandInBases[static_cast<std::size_t>(n - 1)];
         }
@@ -100,7 +103,7 @@ void Ieee1284PortIO::attach(int n, Slot& slot) {
     int capabilities = 0;
     errno = 0;
     if (const int code = ieee1284_open(slot.port, 0, &capabilities); code != E1284_OK) {
-        slot.failure = slot.name + ": " + ieee1284ErrorText(code);
+        slot.failure = slot.name + ": " + ieee1284ErrorText(code, slot.device);
         return;
     }
     slot.opened = true;
@@ -167,7 +170,7 @@ std::string Ieee1284PortIO::acquire(std::uint32_t base) {
     if (!slot->claimed) {
         errno = 0;
         if (const int code = ieee1284_claim(slot->port); code != E1284_OK) {
-            return slot->name + ": cannot claim the port: " + ieee1284ErrorText(code);
+            return slot->name + ": cannot claim the port: " + ieee1284ErrorText(code, slot->device);
         }
         slot->claimed = true;
     }

@@ -38,7 +38,8 @@ class Ieee1284PortIO final : public PortIO {
   private:
     struct Slot {
         parport* port = nullptr;
-        std::string name; // "LPT1 (/dev/parport0)"
+        std::string name;   // "LPT1 (/dev/parport0)"
+        std::string device; // "/dev/parport0"
         std::uint16_t base = 0;
         bool opened = false;
         bool claimed = false;
@@ -58,7 +59,8 @@ class Ieee1284PortIO final : public PortIO {
     std::string failure_;
 };
 
-// A libieee1284 result code in words (E1284_SYS: the system's errno, read at once).
-std::string ieee1284ErrorText(int code);
+// A libieee1284 result code in words (E1284_SYS: the system's errno, read at once, and for a
+// refused permission or a port in use, a look at the device when it is named).
+std::string ieee1284ErrorText(int code, const std::string& device = {});
 
 } // namespace tessaro::link

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/QtSerialControl.h"
 
+#include "link/PortDiagnosis.h"
+
 #include <charconv>
 #include <chrono>
 #include <fcntl.h>
@@ -64,18 +66,22 @@ std::string QtSerialControl::openFailure() {
     switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
         problem_ = PortProblem::Absent;
-        return describePort() + ": no such device";
+        return describePort() + ": " + vanished(device, "no such device");
     case QSerialPort::PermissionError:
         if (::access(device.c_str(), R_OK | W_OK) != 0) {
             problem_ = PortProblem::Permission;
-            return describePort() + ": permission denied; join the dialout group "
-                                    "(sudo adduser $USER dialout, then log in again)";
+            return describePort() + ": " +
+                   permissionDenied(device, "permission denied; join the dialout group "
+                                            "(sudo adduser $USER dialout, then log in again)");
         }
         problem_ = PortProblem::InUse;
-        return describePort() + ": in use by another program";
+        return describePort() + ": " + inUse(device, "in use by another program");
     case QSerialPort::OpenError:
         problem_ = PortProblem::InUse;
         return describePort() + ": already open";
+    case QSerialPort::ResourceError: // EIO: an adapter going away as it is opened
+        problem_ = PortProblem::Lost;
+        return describePort() + ": " + vanished(device, port_.errorString().toStdString());
     default:
         problem_ = PortProblem::Unusable;
         return describePort() + ": " + port_.errorString().toStdString();
@@ -200,8 +206,11 @@ bool QtSerialControl::waitForInput(int ms) {
 
 void QtSerialControl::noteError(QSerialPort::SerialPortError error) {
     // An unplugged adapter raises a resource error, often more than once: report it once.
-    if (error == QSerialPort::ResourceError && fault_.empty()) {
-        fault_ = describePort() + ": the device was disconnected";
+    // One raised by a failing open is the open's: closing then would put "not open" in
+    // place of the reason.
+    if (error == QSerialPort::ResourceError && fault_.empty() && port_.isOpen()) {
+        fault_ = describePort() + ": " +
+                 vanished(ports_.comDevice(commPort_), "the device was disconnected");
         problem_ = PortProblem::Lost;
         port_.close();
     }

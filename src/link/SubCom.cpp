@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/SubCom.h"
 
+#include "link/PortDiagnosis.h"
+
 #include <filesystem>
 
 namespace tessaro::link {
@@ -44,7 +46,7 @@ std::string SubCom::absentPortReason(LinkKind kind, int n) const {
     if (device.empty()) {
         return name + ": no " + what + " has this number";
     }
-    return name + " (" + device + "): no such device";
+    return name + " (" + device + "): " + vanished(device, "no such device");
 }
 
 Transport& SubCom::transport() {

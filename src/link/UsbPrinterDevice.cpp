@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/UsbPrinterDevice.h"
 
+#include "link/PortDiagnosis.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -22,11 +24,13 @@ int UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {
     }
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        problem = problemOfErrno(errno);
-        why = errno == EACCES || errno == EPERM
-                  ? "permission denied; join the lp group (sudo adduser $USER lp, then log in "
-                    "again)"
-                  : std::strerror(errno);
+        const int error = errno;
+        problem = problemOfErrno(error);
+        why = error == EACCES || error == EPERM
+                  ? permissionDenied(device, "permission denied; join the lp group (sudo adduser "
+                                             "$USER lp, then log in again)")
+              : error == EBUSY ? inUse(device, std::strerror(error))
+                               : std::strerror(error);
     }
     return fd;
 }

@@ -10,10 +10,14 @@
 #include "sim/VirtualParallelPort.h"
 #include "support/FeedbackRecorder.h"
 #include "support/SimProcess.h"
+#include "support/TempDir.h"
 
 #include <QCoreApplication>
+#include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -129,6 +133,74 @@ TEST(QtSerialControl, OpenFailuresNameThePortAndTheReason) {
     EXPECT_FALSE(nowhere.serial.portOpen());
     nowhere.link.SendString("\x1BI"); // a port that did not open sends nothing, harmlessly
     EXPECT_EQ(nowhere.link.ReceiveByte(), 0);
+
+    // A terminal not yet unlocked refuses to open with EIO, as an adapter going away does.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_EQ(::grantpt(master), 0);
+    const std::string locked = ::ptsname(master);
+    RealSerialLink broken(locked);
+    EXPECT_EQ(broken.link.OpenCom(1, "9600", 0), "COM1 (" + locked + "): " + std::strerror(EIO));
+    EXPECT_EQ(broken.serial.takeFault(), "");
+    ::close(master);
+}
+
+// A child of the test, holding every descriptor the test had when it started, under a name
+// of its own; it lets go when release closes the pipe it waits on.
+struct HoldingChild {
+    explicit HoldingChild(const char* name) {
+        int ready[2] = {-1, -1};
+        if (::pipe(ready) != 0 || ::pipe(hold) != 0) {
+            return;
+        }
+        process = ::fork();
+        if (process == 0) {
+            ::prctl(PR_SET_NAME, name);
+            ::close(hold[1]);
+            (void)!::write(ready[1], "x", 1);
+            char byte = 0;
+            (void)!::read(hold[0], &byte, 1);
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        ::close(hold[0]);
+        char byte = 0;
+        started = process > 0 && ::read(ready[0], &byte, 1) == 1; // at the child's exit: EOF
+        ::close(ready[0]);
+    }
+    ~HoldingChild() { release(); }
+    void release() {
+        if (process > 0) {
+            ::close(hold[1]);
+            ::waitpid(process, nullptr, 0);
+            process = 0;
+        }
+    }
+    int hold[2] = {-1, -1};
+    pid_t process = -1;
+    bool started = false;
+};
+
+// The second opening is refused (the first holds the port); the text names the other process
+// that has the terminal open, found by the device's number as the port is a link to it, and
+// never the program's own.
+TEST(QtSerialControl, APortInUseNamesTheOtherProcessThatHoldsIt) {
+    OwnTerminal terminal;
+    test::TempDir dir;
+    const auto link = dir / "ttyLink";
+    std::filesystem::create_symlink(terminal.path, link);
+    RealSerialLink first(link.string());
+    RealSerialLink second(link.string());
+    ASSERT_EQ(first.link.OpenCom(1, "9600", 0), "");
+
+    HoldingChild child("port-holder");
+    ASSERT_TRUE(child.started);
+    EXPECT_EQ(second.link.OpenCom(1, "9600", 0), "COM1 (" + link.string() +
+                                                     "): in use by port-holder (process " +
+                                                     std::to_string(child.process) + ")");
+    child.release();
+    EXPECT_EQ(second.link.OpenCom(1, "9600", 0),
+              "COM1 (" + link.string() + "): in use by another program");
+    first.link.CloseCom();
 }
 
 } // namespace
