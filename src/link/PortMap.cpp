@@ -151,6 +151,15 @@ std::string PortMap::shownName(bool usb, int n) const {
     return (usb ? "USB " : "COM ") + std::to_string(n);
 }
 
+std::string PortMap::describe(bool usb, int n) const {
+    const std::string device = usb ? usbDevice(n) : comDevice(n);
+    if (showByDevice_ && !device.empty()) {
+        return device;
+    }
+    const std::string name = (usb ? "USB" : "COM") + std::to_string(n);
+    return device.empty() ? name : name + " (" + device + ")";
+}
+
 std::vector<PortLine> PortMap::lines() const {
     std::vector<PortLine> lines;
     for (int n = 1; n <= kComPorts; ++n) {

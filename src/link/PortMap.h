@@ -70,6 +70,9 @@ class PortMap {
     void showByDevice(bool byDevice) { showByDevice_ = byDevice; }
     // "COM 1", "USB 2", or the device path of a port shown by it.
     std::string shownName(bool usb, int n) const;
+    // How a failure names COM n or USB n: "COM1 (/dev/ttyS0)", "USB2", or the device path
+    // alone for a port shown by it.
+    std::string describe(bool usb, int n) const;
     bool shownByDevice() const { return showByDevice_; }
 
   private:

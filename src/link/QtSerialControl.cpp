@@ -27,8 +27,7 @@ void QtSerialControl::setSettings(std::string_view text) {
 }
 
 std::string QtSerialControl::describePort() const {
-    const std::string device = ports_.comDevice(commPort_);
-    return "COM" + std::to_string(commPort_) + (device.empty() ? "" : " (" + device + ")");
+    return ports_.describe(false, commPort_);
 }
 
 std::string QtSerialControl::open() {

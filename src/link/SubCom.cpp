@@ -46,7 +46,10 @@ std::string SubCom::absentPortReason(LinkKind kind, int n) const {
     if (device.empty()) {
         return name + ": no " + what + " has this number";
     }
-    return name + " (" + device + "): " + vanished(device, "no such device");
+    if (kind == LinkKind::Parallel) {
+        return name + " (" + device + "): no such device";
+    }
+    return ports_.describe(kind == LinkKind::Usb, n) + ": " + vanished(device, "no such device");
 }
 
 Transport& SubCom::transport() {

@@ -11,8 +11,7 @@
 namespace tessaro::link {
 
 std::string UsbPrinterDevice::describe() const {
-    const std::string device = ports_.usbDevice(port());
-    return "USB" + std::to_string(port()) + (device.empty() ? "" : " (" + device + ")");
+    return ports_.describe(true, port());
 }
 
 int UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {

@@ -51,7 +51,10 @@ TEST(Output, ResultsAndFailuresEachHaveOneStream) {
     const auto gone = runCli({"detect", "--port", "/nonexistent/ttyUSB7"});
     EXPECT_EQ(gone.status, 3); // the port could not be used
     EXPECT_EQ(gone.out, "");
-    EXPECT_EQ(gone.err, "This port does not exist\nCOM1 (/nonexistent/ttyUSB7): no such device\n");
+    EXPECT_EQ(gone.err, "This port does not exist\n/nonexistent/ttyUSB7: no such device\n");
+    // A device path is named by its path, not by the COM1 or USB1 it stands in for.
+    const auto usb = runCli({"detect", "--port", "/dev/usb/lp97"});
+    EXPECT_EQ(usb.err, "This port does not exist\n/dev/usb/lp97: no such device\n");
 }
 
 TEST(Output, DeviceAndFileTextIsShownEscaped) {

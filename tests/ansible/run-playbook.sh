@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs contrib/ansible's playbook on this machine (ansible-playbook -c local, nothing
+# installed) against two virtual printers, as a fleet rollout would run it on a station.
+#   provision: both printers in one run, then the audit log's two records; a second run with
+#              a port that does not exist fails and shows tessaro-cli's message for it.
+#   send:      one run a port; each printer's task is changed.
+# Usage: run-playbook.sh TESSARO-CLI TESSARO-PRINTER-SIM PLAYBOOK provision|send
+# Exits 77 (skipped) when ansible-playbook is not installed (scripts/setup installs it).
+set -u
+cli=$1
+sim=$2
+playbook=$3
+mode=$4
+
+if ! command -v ansible-playbook >/dev/null; then
+    echo "ansible-playbook is not installed (scripts/setup installs ansible-core): skipped"
+    exit 77
+fi
+
+tmp=$(mktemp -d)
+sim_pids=()
+cleanup() {
+    [[ ${#sim_pids[@]} -gt 0 ]] && kill "${sim_pids[@]}" 2>/dev/null
+    wait
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# Starts a virtual printer and sets $device to its pseudo-terminal. It stops by itself after
+# 5 minutes should this script be killed before its trap runs.
+start_printer() {
+    local out line
+    exec {out}< <(exec "$sim" --time-limit 300)
+    sim_pids+=($!)
+    read -r -t 10 -u "$out" line || fail "tessaro-printer-sim printed nothing within 10 s"
+    [[ $line == "PTY /dev/"* ]] || fail "tessaro-printer-sim printed \"$line\", not its terminal"
+    device=${line#PTY }
+    cat <&"$out" >/dev/null & # what it decodes, read so that it never blocks on a full pipe
+    exec {out}<&-
+}
+start_printer
+printer_a=$device
+start_printer
+printer_b=$device
+
+# Ansible keeps its files under the temporary folder, reads no configuration of the user's
+# and prints plain text, whatever the environment says.
+mkdir "$tmp/home"
+: >"$tmp/ansible.cfg"
+export HOME=$tmp/home ANSIBLE_CONFIG=$tmp/ansible.cfg ANSIBLE_LOCAL_TEMP=$tmp/ansible-tmp
+export ANSIBLE_NOCOLOR=1 ANSIBLE_FORCE_COLOR=0 ANSIBLE_RETRY_FILES_ENABLED=0
+export ANSIBLE_STDOUT_CALLBACK=default ANSIBLE_PYTHON_INTERPRETER=auto_silent LC_ALL=C.UTF-8
+
+printf '[Setup and hardware control]\r\nSliderMaxcurrent=7\r\nSliderPFSspeed=80\r\n' >"$tmp/profile.pcf"
+audit=$tmp/log/audit.jsonl
+
+# Runs the playbook with the role's variables as JSON (PORTS a JSON list), output in $tmp/NAME.out.
+run_playbook() { # NAME PORTS [ANSIBLE-PLAYBOOK-ARGS...]
+    local name=$1 ports=$2
+    shift 2
+    cat >"$tmp/$name.json" <<VARS
+{"tessaro_hosts": "all", "ansible_become": false, "tessaro_install": false,
+ "tessaro_cli": "$cli", "tessaro_profile": "$tmp/profile.pcf", "tessaro_state_dir": "$tmp/host",
+ "tessaro_ports": $ports, "tessaro_mode": "$mode", "tessaro_audit_log": "$audit",
+ "tessaro_timeout": 60}
+VARS
+    timeout 150 ansible-playbook -i localhost, -c local "$playbook" -e "@$tmp/$name.json" "$@" \
+        >"$tmp/$name.out" 2>&1
+}
+
+# The status lines of the task that runs tessaro-cli, without the item's result details.
+run_task_lines() { # NAME
+    sed -n "/^TASK \[tessaro_provision : Run tessaro-cli $mode\]/,/^\$/p" "$tmp/$1.out" |
+        sed -n 's/ => {.*//; /^[a-z]*: \[localhost\]/p'
+}
+
+both="[\"$printer_a\", \"$printer_b\"]"
+run_playbook stored "$both"
+status=$?
+cat "$tmp/stored.out"
+[[ $status -eq 0 ]] || fail "ansible-playbook exited with $status storing $printer_a and $printer_b"
+
+if [[ $mode == send ]]; then
+    want=$(printf 'changed: [localhost] => (item=%s)\n' "$printer_a" "$printer_b")
+    [[ $(run_task_lines stored) == "$want" ]] ||
+        fail "tessaro-cli send was not reported changed for each printer"
+    [[ ! -e $audit ]] || fail "send wrote $audit"
+    echo "OK: send stored the profile in $printer_a and $printer_b"
+    exit 0
+fi
+
+[[ $(run_task_lines stored) == "changed: [localhost] => (item=$printer_a $printer_b)" ]] ||
+    fail "tessaro-cli provision was not reported changed for $printer_a $printer_b"
+
+# One record per printer: each stored this profile, and names the port it was given.
+python3 - "$audit" "$tmp/profile.pcf" "$printer_a" "$printer_b" <<'CHECK' || exit 1
+import hashlib, json, sys
+audit, profile, *ports = sys.argv[1:]
+with open(audit) as log:
+    records = [json.loads(line) for line in log]
+digest = hashlib.sha256(open(profile, "rb").read()).hexdigest()
+problems = []
+if len(records) != 2:
+    problems.append(f"{len(records)} records, not 2")
+for r in records:
+    if r.get("result") != "ok" or r.get("profile_sha256") != digest:
+        problems.append(f"record {r}: not result ok with the profile's sha256 {digest}")
+named = sorted(r.get("port", "") for r in records)
+if named != sorted(ports):
+    problems.append(f"ports {named}, not {sorted(ports)}")
+for p in problems:
+    print(f"FAIL: {audit}: {p}")
+sys.exit(1 if problems else 0)
+CHECK
+
+# A port that does not exist fails the host with what tessaro-cli says of it; the other
+# printer is still served.
+absent=$tmp/no-such-port
+run_playbook absent "[\"$printer_a\", \"$absent\"]"
+status=$?
+cat "$tmp/absent.out"
+[[ $status -ne 0 ]] || fail "ansible-playbook exited with 0 though $absent does not exist"
+
+python3 - "$audit" "$tmp/absent.out" "$printer_a" "$absent" <<'CHECK' || exit 1
+import json, re, sys
+audit, output, printer, absent = sys.argv[1:]
+with open(audit) as log:
+    records = {r.get("port"): r for r in map(json.loads, log.readlines()[2:])}
+problems = []
+if set(records) != {printer, absent}:
+    problems.append(f"{audit}: the second run's records name {sorted(records)}")
+elif records[printer].get("result") != "ok" or records[absent].get("result") != "port_absent":
+    problems.append(f"{audit}: {printer} not ok or {absent} not port_absent: {records}")
+else:
+    text = open(output).read()
+    failed = re.search(r"^fatal: \[localhost\]: FAILED! => (\{.*\})$", text, re.M)
+    message = f"{absent}: {records[absent].get('message')}"
+    if not failed or message not in json.loads(failed.group(1)).get("msg", ""):
+        problems.append(f"the playbook's failure does not say \"{message}\"")
+for p in problems:
+    print(f"FAIL: {p}")
+sys.exit(1 if problems else 0)
+CHECK
+echo "OK: provision stored the profile in $printer_a and $printer_b and failed on $absent"
