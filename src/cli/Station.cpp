@@ -224,7 +224,7 @@ void Station::statusAnswered(Worker& worker, int exitCode) {
 
 void Station::through(Worker& worker) {
     worker.state = State::Through;
-    show(worker, "through");
+    show(worker, "finished");
     if (allThrough()) {
         loop_->quit();
     }

@@ -90,7 +90,7 @@ if [[ $mode == send ]]; then
     want=$(printf 'changed: [localhost] => (item=%s)\n' "$printer_a" "$printer_b")
     [[ $(run_task_lines stored) == "$want" ]] ||
         fail "tessaro-cli send was not reported changed for each printer"
-    [[ ! -e $audit ]] || fail "send wrote $audit"
+    [[ $(wc -l <"$audit") -eq 2 ]] || fail "send did not append a record per printer to $audit"
     echo "OK: send stored the profile in $printer_a and $printer_b"
     exit 0
 fi
