@@ -30,7 +30,10 @@ ProfileStamp stampProfile(const std::string& path) {
 }
 
 QJsonObject auditRecord(const UnitReport& report, const ProfileStamp& profile) {
-    QJsonObject record = toJson(report);
+    return auditRecord(toJson(report), profile);
+}
+
+QJsonObject auditRecord(QJsonObject record, const ProfileStamp& profile) {
     record.insert("time", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
     record.insert("host", QSysInfo::machineHostName());
     record.insert("profile", jsonText(profile.path));

@@ -26,6 +26,8 @@ ProfileStamp stampProfile(const std::string& path);
 // The report's record with the time (UTC), the host name, the profile and the tool's
 // version.
 QJsonObject auditRecord(const UnitReport& report, const ProfileStamp& profile);
+// The same for a record made otherwise (a unit that ended without its own).
+QJsonObject auditRecord(QJsonObject record, const ProfileStamp& profile);
 
 class AuditLog {
   public:

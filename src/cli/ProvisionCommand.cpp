@@ -143,7 +143,18 @@ int runProvision(const ProvisionOptions& options) {
         return exitStatus(Outcome::Declined);
     }
     StationDisplay display(::isatty(STDERR_FILENO) != 0, !options.json, options.ports);
-    Station station(planOf(options), display);
+    StationPlan plan = planOf(options);
+    AuditLog log;
+    if (!options.log.empty() && log.open(options.log).empty()) {
+        plan.keepLostRecord = [&log, &display,
+                               profile = stampProfile(options.file)](const QJsonObject& record) {
+            if (const std::string failure = log.append(auditRecord(record, profile));
+                !failure.empty()) {
+                display.diagnostic(failure);
+            }
+        };
+    }
+    Station station(std::move(plan), display);
     const InterruptWatch watch([&station] { station.interrupt(); });
     const int status = station.run();
     printSummary(station, options.json);

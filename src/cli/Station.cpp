@@ -4,6 +4,7 @@
 #include "cli/InterruptWatch.h"
 #include "cli/JsonOutput.h"
 #include "cli/Outcome.h"
+#include "cli/UnitReport.h"
 
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -155,11 +156,15 @@ void Station::unitFinished(Worker& worker, int exitCode, QProcess::ExitStatus st
     worker.process.release()->deleteLater(); // its signal is still being delivered
     if (status != QProcess::NormalExit || unit.isEmpty()) {
         exitCode = kExitPrinter;
-        unit = QJsonObject{{"port", QString::fromStdString(plan_.ports[worker.index])},
-                           {"result", QString::fromUtf8(resultWord(Outcome::NotStored).data())},
-                           {"message", status != QProcess::NormalExit
-                                           ? "The unit was stopped before its end"
-                                           : "The unit ended without its record"}};
+        UnitReport lost;
+        lost.port = plan_.ports[worker.index];
+        lost.outcome = Outcome::NotStored;
+        lost.message = status != QProcess::NormalExit ? "The unit was stopped before its end"
+                                                      : "The unit ended without its record";
+        unit = toJson(lost);
+        if (plan_.keepLostRecord) {
+            plan_.keepLostRecord(unit);
+        }
     }
     record(worker, unit, exitCode);
     if (plan_.repeat && interrupts_ == 0) {

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ struct StationPlan {
     std::vector<std::string> statusArguments;
     bool repeat = false;
     bool json = false; // each unit's record printed as a line on stdout
+    // Keeps the record the station made for a unit that ended without its own (it was
+    // stopped, or crashed): the audit log must have one per unit.
+    std::function<void(const QJsonObject&)> keepLostRecord;
     int pollIntervalMs = 500;
 };
 
