@@ -9,9 +9,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -59,7 +61,21 @@ PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const lin
     DetectedPrinter = new QLabel(current);
     DetectedPrinter->setObjectName("DetectedPrinter");
     DetectedPrinter->setWordWrap(true);
-    (new QVBoxLayout(current))->addWidget(DetectedPrinter);
+    auto* column = new QVBoxLayout(current);
+    column->addWidget(DetectedPrinter);
+    // The automatic search's steps: the wake-up, each COM port at each speed, each USB printer
+    // and parallel port.
+    searchProgress_ = new QProgressBar(current);
+    searchProgress_->setObjectName("SearchProgress");
+    searchProgress_->setAccessibleName("Search progress");
+    stopSearch_ = new QPushButton("Stop", current);
+    stopSearch_->setObjectName("StopSearch");
+    stopSearch_->setToolTip("End the automatic search after the port it is trying now");
+    stopSearch_->setEnabled(false);
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(searchProgress_, 1);
+    searchRow->addWidget(stopSearch_);
+    column->addLayout(searchRow);
     layout->addWidget(current, 3, 0, 1, 2);
     connect(detectSerial_, &QPushButton::clicked, this, &PortSelection::DetectSerialPrinter_Click);
     connect(detectParallel_, &QPushButton::clicked, this,
@@ -67,6 +83,16 @@ PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const lin
     connect(detectUsbNetwork_, &QPushButton::clicked, this,
             &PortSelection::DetectUsbNetworkPrinter_Click);
     connect(autodetectButton_, &QPushButton::clicked, this, &PortSelection::Autodetect_Click);
+    // The search waits on the window's event loop: the click is seen while a probe waits, and
+    // the search ends when that probe is over.
+    connect(stopSearch_, &QPushButton::clicked, this, [this] {
+        stopSearch_->setEnabled(false);
+        autodetect_.requestStop();
+    });
+    autodetect_.onProgress([this](int step, int total, std::string_view) {
+        searchProgress_->setRange(0, total);
+        searchProgress_->setValue(step);
+    });
     feedback_.setResultSink([this](const QString& text) { DetectedPrinter->setText(text); });
     Form_Load();
 }
@@ -330,7 +356,14 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
 }
 
 void PortSelection::Autodetect_Click() {
-    if (!running() && autodetect_.Autodetect_Click()) {
+    if (running()) {
+        return;
+    }
+    stopSearch_->setEnabled(true);
+    const bool found = autodetect_.Autodetect_Click();
+    stopSearch_->setEnabled(false);
+    searchProgress_->reset();
+    if (found) {
         rememberChoice(); // the port the printer was found on is checked
     }
 }

@@ -2,7 +2,8 @@
 #pragma once
 // "Communication Port Selection": the serial ports with speed and handshake, the parallel
 // ports, the USB printers and a network printer, and the four detection buttons. A view over
-// the detection code; it closes itself once a printer has been found and described.
+// the detection code; it closes itself once a printer has been found and described. The
+// automatic search shows its progress on a bar and can be stopped.
 
 #include "detect/Autodetect.h"
 #include "detect/Detection.h"
@@ -15,6 +16,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -89,6 +91,8 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     QPushButton* detectUsbNetwork_ = nullptr;
     QPushButton* autodetectButton_ = nullptr;
     QLabel* DetectedPrinter = nullptr;
+    QProgressBar* searchProgress_ = nullptr;
+    QPushButton* stopSearch_ = nullptr; // enabled while the automatic search runs
     bool buttonsEnabled_ = true;
 };
 

@@ -205,7 +205,11 @@ int runDetect(const PrinterOptions& options) {
         configureView(session, options);
         feedback.holdNotices(true);
         feedback.showProgress(true);
-        const bool found = detect::Autodetect(session.detection()).Autodetect_Click();
+        detect::Autodetect search(session.detection());
+        search.onProgress([&feedback](int step, int total, std::string_view text) {
+            feedback.showSearchStep(step, total, text);
+        });
+        const bool found = search.Autodetect_Click();
         feedback.showProgress(false);
         feedback.printDetection(found);
         describeSession(run.report(), session);

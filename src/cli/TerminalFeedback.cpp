@@ -4,6 +4,7 @@
 #include "cli/TerminalText.h"
 
 #include <iostream>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace tessaro::cli {
@@ -23,7 +24,13 @@ void TerminalFeedback::warn(link::MessageIcon, std::string_view text) {
 void TerminalFeedback::error(std::string_view text) {
     if (said_.insert(std::string(text)).second) {
         errors_.emplace_back(text);
+        if (!searchLine_.empty()) {
+            std::cerr << "\r\x1b[K"; // the search's line makes way, and comes back below
+        }
         std::cerr << terminalText(text) << std::endl;
+        if (!searchLine_.empty()) {
+            drawSearchLine();
+        }
     }
 }
 
@@ -96,9 +103,38 @@ void TerminalFeedback::setPanelText(int panel, std::string_view text) {
 }
 
 void TerminalFeedback::setDetectionProgress(std::string_view text) {
-    if (progress_) {
+    if (progress_ && !progressLine_) {
         std::cerr << oneLine(text) << std::endl;
     }
+}
+
+void TerminalFeedback::showProgress(bool show) {
+    if (!show && !searchLine_.empty()) {
+        std::cerr << "\n" << std::flush;
+        searchLine_.clear();
+    }
+    progress_ = show;
+    progressLine_ = show && ::isatty(STDERR_FILENO) != 0;
+}
+
+void TerminalFeedback::showSearchStep(int step, int total, std::string_view text) {
+    if (!progressLine_) {
+        return;
+    }
+    searchLine_ = "[" + std::to_string(step) + "/" + std::to_string(total) + "] " + oneLine(text);
+    // A line wider than the terminal would wrap, and the carriage return would rewrite only
+    // its last part.
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1 &&
+        searchLine_.size() >= size.ws_col) {
+        searchLine_.resize(size.ws_col - 1U);
+    }
+    drawSearchLine();
+}
+
+// From the start of the line, clearing what a longer text left after it.
+void TerminalFeedback::drawSearchLine() const {
+    std::cerr << "\r" << searchLine_ << "\x1b[K" << std::flush;
 }
 
 } // namespace tessaro::cli

@@ -29,8 +29,12 @@ class TerminalFeedback final : public protocol::UserFeedback {
     void commandSent(std::string_view bytes) override { sent_.emplace_back(bytes); }
     // Keeps stdout for a JSON record.
     void setJson(bool json) { json_ = json; }
-    // Shows what the automatic search tries, on stderr as it goes: the search is slow.
-    void showProgress(bool show) { progress_ = show; }
+    // Shows what the automatic search tries, on stderr as it goes: the search is slow. On a
+    // terminal its steps rewrite one line (showSearchStep), elsewhere each text is a line of
+    // its own. Turning it off ends the rewritten line.
+    void showProgress(bool show);
+    // The step under way, as "[3/20] Attempting to contact printer on COM 1 at 57600 bauds.".
+    void showSearchStep(int step, int total, std::string_view text);
 
     // Holds notices back until flushNotices(), so that a result line can come first.
     void holdNotices(bool hold) { hold_ = hold; }
@@ -54,12 +58,15 @@ class TerminalFeedback final : public protocol::UserFeedback {
 
   private:
     void notice(std::string_view text);
+    void drawSearchLine() const;
 
     bool assumeYes_;
     bool json_ = false;
     bool declined_ = false;
     bool hold_ = false;
     bool progress_ = false;
+    bool progressLine_ = false; // progress_ on a terminal: one line rewritten
+    std::string searchLine_;    // that line, "" until a step is shown
     std::vector<std::string> held_;
     std::vector<std::string> panels_;
     std::string result_;

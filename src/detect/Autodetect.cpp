@@ -3,6 +3,8 @@
 
 #include "protocol/CommandTable.h"
 
+#include <optional>
+
 namespace tessaro::detect {
 
 using link::MessageIcon;
@@ -49,8 +51,6 @@ void Autodetect::wakeUp() {
 // COM n at one of the search's speeds.
 bool Autodetect::answersTwice(int n, int speedIndex) {
     const std::string speed(kSearchSpeeds.at(static_cast<std::size_t>(speedIndex)));
-    feedback_.setDetectionProgress("Attempting to contact printer on COM " + std::to_string(n) +
-                                   " at " + speed + " bauds.");
     if (!openSerial(n, speed + ",N,8,1")) {
         return false;
     }
@@ -77,57 +77,19 @@ bool Autodetect::statusTwice(link::SerialControl& port) {
     return true;
 }
 
-// The USB printers, each once: they have no speed.
-bool Autodetect::searchUsb() {
-    link_.settings().PortKind = link::LinkKind::Usb;
+// USB printer n: it has no speed.
+bool Autodetect::usbAnswers(int n) {
     link::SerialControl& usb = link_.usb();
-    for (int n = 1; n <= link::kUsbPorts; ++n) {
-        if (link_.UsbPortExists(n) == 0) {
-            continue;
-        }
-        feedback_.setDetectionProgress("Attempting to contact printer on USB " + std::to_string(n) +
-                                       ".");
-        usb.setCommPort(n);
-        usb.setInputMode(0);
-        if (const std::string failure = usb.open(); !failure.empty()) {
-            feedback_.message(MessageIcon::Exclamation,
-                              failure + "\rThe automatic search leaves this port out.");
-            continue;
-        }
-        usb.discardInput();
-        bool answered = false;
-        {
-            link::PortCloser closer(link_);
-            answered = statusTwice(usb);
-        }
-        if (answered) {
-            detection_.facts().PrinterFound = true;
-            detection_.view().selectUsbPort(n);
-            feedback_.setDetectionResult(detection_.ProbeUsbPrinter(n));
-            return true;
-        }
+    usb.setCommPort(n);
+    usb.setInputMode(0);
+    if (const std::string failure = usb.open(); !failure.empty()) {
+        feedback_.message(MessageIcon::Exclamation,
+                          failure + "\rThe automatic search leaves this port out.");
+        return false;
     }
-    return false;
-}
-
-bool Autodetect::searchSerial() {
-    for (int n = 1; n <= link::kComPorts; ++n) {
-        if (link_.ComPortExists(n) == 0) {
-            continue;
-        }
-        constexpr int kSpeeds = static_cast<int>(kSearchSpeeds.size());
-        for (int i = 0; i < kSpeeds && unusable_.count(n) == 0; ++i) {
-            if (answersTwice(n, i)) {
-                detection_.facts().PrinterFound = true;
-                detection_.view().selectSpeedIndex(kSpeeds - 1 - i); // the list is slowest first
-                detection_.view().selectComPort(n);
-                feedback_.setDetectionResult(detection_.ProbeSerialPrinter(
-                    n, kSearchSpeeds.at(static_cast<std::size_t>(i)), 1));
-                return true;
-            }
-        }
-    }
-    return false;
+    usb.discardInput();
+    link::PortCloser closer(link_);
+    return statusTwice(usb);
 }
 
 // Cancel, then the status request; the reply byte lands in b (a failed read leaves it).
@@ -142,7 +104,6 @@ void Autodetect::askStatus(int pauseAfterCancel, std::uint8_t& b) {
 
 // A parallel printer answers the status request with a non-zero byte, twice in a row.
 bool Autodetect::lptAnswers(int k) {
-    feedback_.setDetectionProgress("Attempting to contact printer on LPT " + std::to_string(k));
     link::ParallelWinIO& lpt = link_.parallel();
     if (!lpt.OpenLPT(static_cast<std::uint8_t>(k))) {
         return false; // the opening has said why
@@ -160,36 +121,135 @@ bool Autodetect::lptAnswers(int k) {
     return b != 0;
 }
 
-int Autodetect::searchParallel() {
-    link_.settings().PortKind = link::LinkKind::Parallel;
-    for (int k = 1; k <= link::kLptPorts; ++k) {
-        if (detection_.lptPresent(k) && lptAnswers(k)) {
-            detection_.facts().PrinterFound = true;
-            detection_.view().selectLptPort(k);
-            return k;
+// The wake-up, then each speed of each COM port that exists, each USB printer and each
+// parallel port that may exist.
+std::vector<Autodetect::Step> Autodetect::plan() {
+    std::vector<Step> steps{{Step::Kind::WakeUp}};
+    for (int n = 1; n <= link::kComPorts; ++n) {
+        if (link_.ComPortExists(n) != 0) {
+            for (int i = 0; i < static_cast<int>(kSearchSpeeds.size()); ++i) {
+                steps.push_back({Step::Kind::Serial, n, i});
+            }
         }
     }
-    return 0;
+    for (int n = 1; n <= link::kUsbPorts; ++n) {
+        if (link_.UsbPortExists(n) != 0) {
+            steps.push_back({Step::Kind::Usb, n});
+        }
+    }
+    for (int k = 1; k <= link::kLptPorts; ++k) {
+        if (detection_.lptPresent(k)) {
+            steps.push_back({Step::Kind::Parallel, k});
+        }
+    }
+    return steps;
+}
+
+std::string Autodetect::stepText(const Step& step) const {
+    const std::string port = std::to_string(step.port);
+    switch (step.kind) {
+    case Step::Kind::WakeUp:
+        return "Trying to wake-up the printer";
+    case Step::Kind::Serial:
+        return "Attempting to contact printer on COM " + port + " at " +
+               std::string(kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex))) + " bauds.";
+    case Step::Kind::Usb:
+        return "Attempting to contact printer on USB " + port + ".";
+    case Step::Kind::Parallel:
+        return "Attempting to contact printer on LPT " + port;
+    }
+    return {};
+}
+
+// Whether a printer answered at this step.
+bool Autodetect::answers(const Step& step) {
+    switch (step.kind) {
+    case Step::Kind::WakeUp:
+        wakeUp();
+        return false;
+    case Step::Kind::Serial:
+        return answersTwice(step.port, step.speedIndex);
+    case Step::Kind::Usb:
+        link_.settings().PortKind = link::LinkKind::Usb;
+        return usbAnswers(step.port);
+    case Step::Kind::Parallel:
+        link_.settings().PortKind = link::LinkKind::Parallel;
+        return lptAnswers(step.port);
+    }
+    return false;
+}
+
+// The printer that answered, checked in the window and probed as its port's detection does.
+void Autodetect::describe(const Step& step) {
+    detection_.facts().PrinterFound = true;
+    switch (step.kind) {
+    case Step::Kind::WakeUp:
+        break;
+    case Step::Kind::Serial: {
+        constexpr int kSpeeds = static_cast<int>(kSearchSpeeds.size());
+        detection_.view().selectSpeedIndex(kSpeeds - 1 - step.speedIndex); // slowest first
+        detection_.view().selectComPort(step.port);
+        feedback_.setDetectionResult(detection_.ProbeSerialPrinter(
+            step.port, kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex)), 1));
+        break;
+    }
+    case Step::Kind::Usb:
+        detection_.view().selectUsbPort(step.port);
+        feedback_.setDetectionResult(detection_.ProbeUsbPrinter(step.port));
+        break;
+    case Step::Kind::Parallel:
+        detection_.view().selectLptPort(step.port);
+        feedback_.setDetectionResult(detection_.ProbeParallelPrinter(step.port));
+        break;
+    }
 }
 
 bool Autodetect::Autodetect_Click() {
+    const link::LinkSettings linkBefore = link_.settings();
+    const bool foundBefore = detection_.facts().PrinterFound;
+    stopRequested_ = false;
     detection_.SetDetectionBusy(true);
     link_.settings().PortKind = link::LinkKind::Serial;
     detection_.facts().PrinterFound = false;
     unusable_.clear();
-    feedback_.setDetectionProgress("Trying to wake-up the printer");
-    wakeUp();
-    bool found = searchSerial() || searchUsb();
-    if (!found) {
-        if (const int k = searchParallel(); k != 0) {
-            feedback_.setDetectionResult(detection_.ProbeParallelPrinter(k));
-        } else {
-            feedback_.setDetectionResult("No printer found");
-            detection_.ShowNoPrinter();
+    std::vector<Step> steps = plan();
+    std::optional<Step> answered;
+    for (std::size_t i = 0; i < steps.size() && !stopRequested_; ++i) {
+        const std::string text = stepText(steps[i]);
+        feedback_.setDetectionProgress(text);
+        if (report_) {
+            report_(static_cast<int>(i + 1), static_cast<int>(steps.size()), text);
         }
+        if (stopRequested_) {
+            break; // asked as the step was announced: nothing of it runs
+        }
+        if (answers(steps[i])) {
+            answered = steps[i];
+            break;
+        }
+        // A COM port that cannot be opened is not tried at its other speeds.
+        const auto later = steps.begin() + static_cast<std::ptrdiff_t>(i) + 1;
+        steps.erase(std::remove_if(later, steps.end(),
+                                   [this](const Step& step) {
+                                       return step.kind == Step::Kind::Serial &&
+                                              unusable_.count(step.port) != 0;
+                                   }),
+                    steps.end());
+    }
+    const bool stopped = stopRequested_;
+    if (stopped) {
+        link_.settings() = linkBefore;
+        detection_.facts().PrinterFound = foundBefore;
+        feedback_.setDetectionResult("No printer found");
+    } else if (answered) {
+        describe(*answered);
+    } else {
+        link_.settings().PortKind = link::LinkKind::Parallel;
+        feedback_.setDetectionResult("No printer found");
+        detection_.ShowNoPrinter();
     }
     detection_.SetDetectionBusy(false);
-    return detection_.facts().PrinterFound;
+    return !stopped && detection_.facts().PrinterFound;
 }
 
 } // namespace tessaro::detect

@@ -3,22 +3,39 @@
 // "Autodetect Printer": wake up any printer on the serial ports, try every COM port at every
 // speed fastest first with the status request, then the USB printers, and only when none
 // answers, the parallel ports; the first answer is handed to the ordinary probe of its port.
+// The search is a list of steps made before it starts, so what it announces as its length is
+// what it runs; it can be stopped between two steps.
 
 #include "detect/Detection.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tessaro::detect {
 
 class Autodetect {
   public:
+    // Called as each step begins: its number counted from 1, the number of steps, and the
+    // text the detection result line shows for it.
+    using ProgressReport = std::function<void(int step, int total, std::string_view text)>;
+
     explicit Autodetect(Detection& detection);
 
     // The whole search; true when a printer was found and described.
     bool Autodetect_Click();
+
+    void onProgress(ProgressReport report) { report_ = std::move(report); }
+    // Ends the search under way once its current step is over: the port it probes is closed,
+    // nothing more is sent, the result is "No printer found" and the link, the printer's
+    // facts, the status bar and the printer commands stay as they were before the search.
+    // A printer that has answered by then is not described. Any thread may ask.
+    void requestStop() { stopRequested_ = true; }
 
     // The speeds in the order they are tried.
     static constexpr auto kSearchSpeeds = [] {
@@ -28,19 +45,31 @@ class Autodetect {
     }();
 
   private:
+    // One step: the wake-up, COM port at one speed (its index in kSearchSpeeds), USB printer
+    // port or parallel port.
+    struct Step {
+        enum class Kind { WakeUp, Serial, Usb, Parallel } kind;
+        int port = 0;
+        int speedIndex = 0;
+    };
+
+    std::vector<Step> plan();
+    std::string stepText(const Step& step) const;
+    bool answers(const Step& step);
+    void describe(const Step& step);
     void wakeUp();
     bool openSerial(int n, const std::string& settings);
     bool answersTwice(int n, int speedIndex);
     bool statusTwice(link::SerialControl& port);
-    bool searchSerial();
-    bool searchUsb();
+    bool usbAnswers(int n);
     void askStatus(int pauseAfterCancel, std::uint8_t& b);
     bool lptAnswers(int k);
-    int searchParallel();
 
     Detection& detection_;
     link::SubCom& link_;
     protocol::UserFeedback& feedback_;
+    ProgressReport report_;
+    std::atomic<bool> stopRequested_ = false;
     std::set<int> unusable_; // COM ports that exist but cannot be opened: noted once
 };
 

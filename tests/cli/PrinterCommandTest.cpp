@@ -15,7 +15,9 @@ namespace tessaro::test {
 namespace {
 
 using namespace std::chrono_literals;
+using ::testing::AnyOf;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 class PrinterCommandTest : public ::testing::Test {
@@ -92,6 +94,8 @@ TEST_F(PrinterCommandTest, AutomaticSearchFindsThePrinterAtItsSpeed) {
     EXPECT_THAT(r.err, HasSubstr("Trying to wake-up the printer\n"
                                  "Attempting to contact printer on COM 1 at 115200 bauds.\n"
                                  "Attempting to contact printer on COM 1 at 57600 bauds.\n"));
+    // Not a terminal: no line rewritten in place.
+    EXPECT_THAT(r.err, Not(AnyOf(HasSubstr("\r"), HasSubstr("\x1b"), HasSubstr("[1/"))));
 }
 
 TEST_F(PrinterCommandTest, TheWakeUpByteLeavesAt57600WhateverTheLineHadBefore) {
