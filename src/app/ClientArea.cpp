@@ -41,6 +41,7 @@ void ClientArea::addModifiedList() {
     statusList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     statusList_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     statusList_->setGeometry(scale.rect(472, 16, 233, 217));
+    heading->setBuddy(statusList_); // names the list for a screen reader
 }
 
 void ClientArea::addButtons() {

@@ -145,8 +145,9 @@ void PageBuilder::addControl(ws::ControlId id) {
 
 QWidget* PageBuilder::addList(FrameSlot& slot, const ws::ControlSpec& control) {
     auto* combo = ControlFactory::list(control, nullptr);
-    if (qobject_cast<QLabel*>(slot.frame) != nullptr) {
+    if (auto* label = qobject_cast<QLabel*>(slot.frame)) {
         slot.body->addWidget(combo);
+        label->setBuddy(combo); // a screen reader reads the label as the list's
         return combo;
     }
     if (slot.lists == nullptr) {
@@ -156,6 +157,9 @@ QWidget* PageBuilder::addList(FrameSlot& slot, const ws::ControlSpec& control) {
     }
     slot.lists->addWidget(combo, slot.listCount / 2, slot.listCount % 2);
     ++slot.listCount;
+    if (QLabel* label = ControlFactory::unseenLabel(control, slot.frame)) {
+        label->setBuddy(combo);
+    }
     return combo;
 }
 
