@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window from the keyboard alone: the keys that change the tab.
+// The window from the keyboard alone: the keys that change the tab and the order of the Tab
+// key.
 
 #include "WindowFixture.h"
 #include "app/TabButton.h"
@@ -7,9 +8,12 @@
 
 #include <QSlider>
 #include <QTest>
+#include <gmock/gmock.h>
 
 namespace tessaro::test {
 namespace {
+
+using ::testing::ElementsAreArray;
 
 class KeyboardTest : public WindowFixture {
   protected:
@@ -46,6 +50,48 @@ TEST_F(KeyboardTest, ControlTabAndControlPageKeysChangeTheTab) {
     press(list, Qt::Key_PageUp, Qt::ControlModifier);
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_TRUE(tabs->page(2)->isVisible());
+}
+
+TEST_F(KeyboardTest, TabGoesThroughTheTabsThePageInColumnsTheListAndTheButtons) {
+    window->EnablePrinterCommands(true);
+    ASSERT_EQ(QApplication::focusWidget(), tabs->tab(0)); // where the window opens
+    std::vector<std::string> visited;
+    for (int i = 0; i < 20 && (visited.empty() || QApplication::focusWidget() != tabs->tab(0));
+         ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        visited.push_back(focused->objectName().isEmpty()
+                              ? qobject_cast<QAbstractButton*>(focused)->text().toStdString()
+                              : focused->objectName().toStdString());
+        press(focused, Qt::Key_Tab);
+    }
+    EXPECT_THAT(visited,
+                ElementsAreArray<std::string>(
+                    {"Setup and hardware control", "Text and general commands", "Barcode commands",
+                     "Hole/Black mark detection commands", "SliderMaxcurrent", "SliderIntensity",
+                     "SlidAccel", "SliderPFSspeed", "SliderAutosleep", "serialspeed",
+                     "serialhandshake", "irda", "SliderBusyhold", "SliderPLpause", "SliderPLlength",
+                     "SliderPLspeed", "StatusList", "SetToPrinterButton", "RecoverfactoryButton"}));
+}
+
+// Left and Right select the tab beside the focused one and keep the focus on the tabs; Space
+// selects the focused tab. A focused tab is drawn with a focus frame.
+TEST_F(KeyboardTest, ArrowsAndSpaceSelectTabsAndTheFocusedTabShowsItsFocus) {
+    app::TabButton* second = tabs->tab(1);
+    const QImage unfocused = second->grab().toImage();
+    press(tabs->tab(0), Qt::Key_Tab);
+    ASSERT_TRUE(second->hasFocus());
+    EXPECT_NE(second->grab().toImage(), unfocused);
+    press(second, Qt::Key_Right);
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), tabs->tab(2));
+    press(tabs->tab(2), Qt::Key_Tab);
+    press(tabs->tab(3), Qt::Key_Space);
+    EXPECT_EQ(tabs->currentIndex(), 3);
+    press(tabs->tab(3), Qt::Key_Right);
+    EXPECT_EQ(tabs->currentIndex(), 0); // round the end
+    press(tabs->tab(0), Qt::Key_Left);
+    EXPECT_EQ(tabs->currentIndex(), 3);
+    EXPECT_EQ(QApplication::focusWidget(), tabs->tab(3));
 }
 
 } // namespace
