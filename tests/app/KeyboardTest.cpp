@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window from the keyboard alone: the keys that change the tab and the order of the Tab
-// key.
+// The window from the keyboard alone: the keys that change the tab, the order of the Tab key,
+// the menus' Alt letters and the printer commands' keys.
 
 #include "WindowFixture.h"
 #include "app/TabButton.h"
 #include "app/TwoRowTabWidget.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QSlider>
 #include <QTest>
 #include <gmock/gmock.h>
@@ -13,6 +15,7 @@
 namespace tessaro::test {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 class KeyboardTest : public WindowFixture {
@@ -92,6 +95,26 @@ TEST_F(KeyboardTest, ArrowsAndSpaceSelectTabsAndTheFocusedTabShowsItsFocus) {
     press(tabs->tab(0), Qt::Key_Left);
     EXPECT_EQ(tabs->currentIndex(), 3);
     EXPECT_EQ(QApplication::focusWidget(), tabs->tab(3));
+}
+
+TEST_F(KeyboardTest, MenusHaveAltLettersAndThePrinterCommandsHaveKeys) {
+    QStringList titles;
+    for (QAction* action : window->menuBar()->actions()) {
+        titles << action->text();
+    }
+    EXPECT_EQ(titles,
+              QStringList({"&File", "&Detect the printer", "&Configure the Printer", "&?"}));
+    press(window.get(), Qt::Key_F, Qt::AltModifier);
+    auto* file = child<QMenu>("file");
+    EXPECT_TRUE(file->isVisible());
+    file->close();
+
+    window->EnablePrinterCommands(true);
+    printer.calls.clear();
+    press(window.get(), Qt::Key_D, Qt::ControlModifier);
+    press(window.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_THAT(printer.calls, ElementsAre("detect", "sendModified"));
+    EXPECT_EQ(child<QAction>("saveparam")->shortcut(), QKeySequence("Ctrl+T"));
 }
 
 } // namespace
