@@ -5,10 +5,12 @@
 #include "app/ParameterPages.h"
 #include "app/PictureButton.h"
 #include "app/Scaling.h"
+#include "app/TabButton.h"
 #include "app/TwoRowTabWidget.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <vector>
 
 namespace tessaro::app {
 
@@ -20,6 +22,7 @@ ClientArea::ClientArea(workspace::Workspace& model, QWidget* parent)
     pages_ = new ParameterPages(model, *tabs_);
     addModifiedList();
     addButtons();
+    orderForKeyboard();
 }
 
 void ClientArea::addModifiedList() {
@@ -41,6 +44,7 @@ void ClientArea::addModifiedList() {
     statusList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     statusList_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     statusList_->setGeometry(scale.rect(472, 16, 233, 217));
+    heading->setBuddy(statusList_); // names the list for a screen reader
 }
 
 void ClientArea::addButtons() {
@@ -62,6 +66,22 @@ void ClientArea::addButtons() {
         button->setArrangement(above ? PictureButton::Arrangement::Above
                                      : PictureButton::Arrangement::Beside);
     }
+}
+
+// The Tab key goes through the tabs, the controls of the page shown, the list of modified
+// parameters and the two buttons. Hidden pages and disabled controls are passed over.
+void ClientArea::orderForKeyboard() {
+    std::vector<QWidget*> order;
+    for (int t = 0; t < tabs_->count(); ++t) {
+        order.push_back(tabs_->tab(t));
+    }
+    const std::vector<QWidget*>& controls = pages_->keyboardOrder();
+    order.insert(order.end(), controls.begin(), controls.end());
+    order.insert(order.end(), {statusList_, setToPrinter_, recoverFactory_});
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    order.front()->setFocus(); // the window opens with the focus on the tabs
 }
 
 void ClientArea::showModifiedList(const QString& text) {

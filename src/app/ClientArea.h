@@ -31,6 +31,7 @@ class ClientArea final : public QWidget {
   private:
     void addModifiedList();
     void addButtons();
+    void orderForKeyboard();
 
     // Owned by the area through Qt.
     TwoRowTabWidget* tabs_ = nullptr;

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSlider>
+#include <array>
+#include <utility>
 
 namespace tessaro::app {
 namespace {
@@ -26,6 +28,26 @@ void setTip(QWidget* widget, std::string_view tooltip) {
     }
 }
 
+// The lists of the serial group share its caption and have no label of their own: these are
+// for a screen reader.
+constexpr std::array<std::pair<std::string_view, const char*>, 3> kUnseenLabels{{
+    {"serialspeed", "Serial speed"},
+    {"serialhandshake", "Handshake"},
+    {"irda", "IR mode"},
+}};
+
+// A control shows its frame's tooltip when the pointer rests on it; a screen reader reads
+// the same text as the control's description.
+template <typename W> W* described(W* widget, const workspace::ControlSpec& control) {
+    if (const auto frame = workspace::findFrame(control.frame)) {
+        const std::string_view tooltip = workspace::frames()[*frame].tooltip;
+        if (!tooltip.empty()) {
+            widget->setAccessibleDescription(qs(tooltip));
+        }
+    }
+    return widget;
+}
+
 } // namespace
 
 QGroupBox* ControlFactory::groupBox(const workspace::FrameSpec& frame, QWidget* parent) {
@@ -42,8 +64,11 @@ QLabel* ControlFactory::label(const workspace::FrameSpec& frame, QWidget* parent
 }
 
 QGroupBox* ControlFactory::optionGroup(workspace::OptionGroup group, QWidget* parent) {
-    return named(new QGroupBox(qs(workspace::optionGroupCaption(group)), parent),
-                 workspace::optionGroupFrame(group));
+    const QString caption = qs(workspace::optionGroupCaption(group));
+    auto* box = named(new QGroupBox(caption, parent), workspace::optionGroupFrame(group));
+    // Without a name of its own a group box inside another is read by the outer caption.
+    box->setAccessibleName(caption);
+    return box;
 }
 
 QSlider* ControlFactory::slider(const workspace::ControlSpec& control, QWidget* parent) {
@@ -54,7 +79,7 @@ QSlider* ControlFactory::slider(const workspace::ControlSpec& control, QWidget* 
     slider->setTickInterval(control.tickInterval);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setValue(control.factory);
-    return slider;
+    return described(slider, control);
 }
 
 QComboBox* ControlFactory::list(const workspace::ControlSpec& control, QWidget* parent) {
@@ -63,19 +88,31 @@ QComboBox* ControlFactory::list(const workspace::ControlSpec& control, QWidget* 
         combo->addItem(qs(entry));
     }
     combo->setCurrentIndex(control.factory);
-    return combo;
+    return described(combo, control);
+}
+
+QLabel* ControlFactory::unseenLabel(const workspace::ControlSpec& control, QWidget* parent) {
+    for (const auto& [key, text] : kUnseenLabels) {
+        if (key == control.key) {
+            auto* label = new QLabel(QString::fromLatin1(text), parent);
+            label->setObjectName(qs(control.key) + QStringLiteral("Label"));
+            label->hide();
+            return label;
+        }
+    }
+    return nullptr;
 }
 
 QRadioButton* ControlFactory::option(const workspace::ControlSpec& control, QWidget* parent) {
     auto* button = named(new QRadioButton(qs(control.text), parent), control.key);
     button->setChecked(control.factory != 0);
-    return button;
+    return described(button, control);
 }
 
 QCheckBox* ControlFactory::checkBox(const workspace::ControlSpec& control, QWidget* parent) {
     auto* box = named(new QCheckBox(qs(control.text), parent), control.key);
     box->setChecked(control.factory != 0);
-    return box;
+    return described(box, control);
 }
 
 } // namespace tessaro::app

@@ -24,6 +24,10 @@ class ControlFactory {
 
     static QSlider* slider(const workspace::ControlSpec& control, QWidget* parent);
     static QComboBox* list(const workspace::ControlSpec& control, QWidget* parent);
+    // The hidden label of a list that has no label on the screen, for a screen reader to
+    // read as the list's buddy (a list without a label of its own is otherwise read only by
+    // its current entry); none for the other lists.
+    static QLabel* unseenLabel(const workspace::ControlSpec& control, QWidget* parent);
     static QRadioButton* option(const workspace::ControlSpec& control, QWidget* parent);
     static QCheckBox* checkBox(const workspace::ControlSpec& control, QWidget* parent);
 };

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 
 namespace tessaro::app {
 namespace {
@@ -56,12 +57,14 @@ PageWidgets PageBuilder::build(TwoRowTabWidget& tabs) {
         builder.area(static_cast<ws::Tab>(t), PageArea::Left)->addStretch(1);
         builder.area(static_cast<ws::Tab>(t), PageArea::Right)->addStretch(1);
     }
+    builder.orderForKeyboard();
     return std::move(builder.widgets_);
 }
 
 PageBuilder::PageBuilder(TwoRowTabWidget& tabs)
     : slots_(ws::frames().size()), widgets_{std::vector<QWidget*>(ws::frames().size()),
-                                            std::vector<QWidget*>(ws::controls().size())} {
+                                            std::vector<QWidget*>(ws::controls().size()),
+                                            {}} {
     for (std::size_t t = 0; t < ws::kTabCount; ++t) {
         const auto tab = static_cast<ws::Tab>(t);
         auto* page = new QWidget;
@@ -145,8 +148,9 @@ void PageBuilder::addControl(ws::ControlId id) {
 
 QWidget* PageBuilder::addList(FrameSlot& slot, const ws::ControlSpec& control) {
     auto* combo = ControlFactory::list(control, nullptr);
-    if (qobject_cast<QLabel*>(slot.frame) != nullptr) {
+    if (auto* label = qobject_cast<QLabel*>(slot.frame)) {
         slot.body->addWidget(combo);
+        label->setBuddy(combo); // a screen reader reads the label as the list's
         return combo;
     }
     if (slot.lists == nullptr) {
@@ -156,6 +160,9 @@ QWidget* PageBuilder::addList(FrameSlot& slot, const ws::ControlSpec& control) {
     }
     slot.lists->addWidget(combo, slot.listCount / 2, slot.listCount % 2);
     ++slot.listCount;
+    if (QLabel* label = ControlFactory::unseenLabel(control, slot.frame)) {
+        label->setBuddy(combo);
+    }
     return combo;
 }
 
@@ -167,6 +174,26 @@ QWidget* PageBuilder::addOption(FrameSlot& slot, const ws::ControlSpec& control)
     auto* button = ControlFactory::option(control, slot.groups[g]);
     slot.groupOptions[g].push_back(button);
     return button;
+}
+
+void PageBuilder::orderForKeyboard() {
+    const auto& frames = ws::frames();
+    std::vector<std::size_t> order(frames.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const auto key = [&frames](std::size_t f) {
+        const auto placement = placementOf(frames[f].name);
+        return std::tuple(frames[f].tab, placement ? placement->area : PageArea::Bottom,
+                          placementOrder(frames[f].name));
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&key](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    for (const std::size_t f : order) {
+        for (ws::ControlId id = 0; id < ws::controls().size(); ++id) {
+            if (ws::control(id).frame == frames[f].name && widgets_.controls[id] != nullptr) {
+                widgets_.keyboardOrder.push_back(widgets_.controls[id]);
+            }
+        }
+    }
 }
 
 // The option groups stand two to a row, their options one below the other; a group left

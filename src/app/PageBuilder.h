@@ -23,6 +23,9 @@ class TwoRowTabWidget;
 struct PageWidgets {
     std::vector<QWidget*> frames;   // by frame index: a QGroupBox or a QLabel
     std::vector<QWidget*> controls; // by ControlId
+    // The controls in the order the Tab key visits them: page by page, on a page the left
+    // column, the right one, then the area below, each from top to bottom.
+    std::vector<QWidget*> keyboardOrder;
 };
 
 class PageBuilder {
@@ -46,6 +49,7 @@ class PageBuilder {
     QWidget* addList(FrameSlot& slot, const workspace::ControlSpec& control);
     QWidget* addOption(FrameSlot& slot, const workspace::ControlSpec& control);
     static void arrangeOptionGroups(FrameSlot& slot);
+    void orderForKeyboard();
 
     QVBoxLayout*& area(workspace::Tab tab, PageArea where);
 

@@ -22,6 +22,7 @@ class ParameterPages final : public QObject {
 
     QWidget* controlWidget(workspace::ControlId id) const { return widgets_.controls.at(id); }
     QWidget* frameWidget(std::size_t frame) const { return widgets_.frames.at(frame); }
+    const std::vector<QWidget*>& keyboardOrder() const { return widgets_.keyboardOrder; }
 
   signals:
     // The user changed a control and the model has taken the change.

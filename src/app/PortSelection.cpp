@@ -120,6 +120,9 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
     handshakeLabel->setObjectName("Label1");
     serialhandshakeconf_ = new QComboBox(frame);
     serialhandshakeconf_->setObjectName("serialhandshakeconf");
+    // A screen reader reads the labels as the lists'.
+    speedLabel->setBuddy(serialspeed_);
+    handshakeLabel->setBuddy(serialhandshakeconf_);
     detectSerial_ = new QPushButton("Detect Printer", frame);
     detectSerial_->setObjectName("DetectSerialPrinter");
     grid->addWidget(speedLabel, 3, 0);

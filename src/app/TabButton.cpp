@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TabButton.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QTabBar>
@@ -16,9 +18,29 @@ constexpr int kCaptionMargin = 4;
 TabButton::TabButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
     setText(caption);
     setCheckable(true);
-    setAutoExclusive(false); // the owning widget's button group keeps one tab selected
+    setAutoExclusive(false); // the owning widget keeps one tab selected
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // To assistive technology a tab is selected rather than checked.
+    connect(this, &QAbstractButton::toggled, this, [this] {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    });
+}
+
+void TabButton::nextCheckState() {
+    setChecked(true);
+}
+
+void TabButton::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        event->ignore(); // the tab rows handle it
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void TabButton::setRowPosition(QStyleOptionTab::TabPosition position) {

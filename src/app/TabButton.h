@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One tab of a TwoRowTabWidget: a checkable button drawn by the style as a tab.
+// One tab of a TwoRowTabWidget: a checkable button drawn by the style as a tab. A click
+// selects it; only choosing another tab clears it. Left and Right go to the owning widget,
+// which moves to the tab beside.
 
 #include <QAbstractButton>
 #include <QStyleOptionTab>
@@ -21,6 +23,8 @@ class TabButton final : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void nextCheckState() override;
 
   private:
     QStyleOptionTab option(const QString& text) const;

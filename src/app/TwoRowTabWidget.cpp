@@ -1,19 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TwoRowTabWidget.h"
 
+#include "app/Accessibility.h"
 #include "app/TabButton.h"
 
-#include <QButtonGroup>
 #include <QFrame>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace tessaro::app {
 
+void TabRows::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right)) {
+        emit stepRequested(event->key() == Qt::Key_Left ? -1 : 1);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 TwoRowTabWidget::TwoRowTabWidget(QWidget* parent)
-    : QWidget(parent), header_(new QVBoxLayout), pane_(new QFrame(this)),
-      stack_(new QStackedWidget(pane_)), group_(new QButtonGroup(this)) {
+    : QWidget(parent), rowsWidget_(new TabRows(this)), header_(new QVBoxLayout(rowsWidget_)),
+      pane_(new QFrame(this)), stack_(new QStackedWidget(pane_)) {
+    installAccessibleInterfaces();
+    rowsWidget_->setObjectName(QStringLiteral("tabRows"));
     header_->setSpacing(0);
     header_->setContentsMargins(0, 0, 0, 0);
     pane_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
@@ -23,10 +36,21 @@ TwoRowTabWidget::TwoRowTabWidget(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addLayout(header_);
+    layout->addWidget(rowsWidget_);
     layout->addWidget(pane_, 1);
-    group_->setExclusive(true);
-    connect(group_, &QButtonGroup::idClicked, this, &TwoRowTabWidget::setCurrentIndex);
+    connect(rowsWidget_, &TabRows::stepRequested, this, [this](int by) { step(by, true); });
+
+    const auto shortcut = [this](std::initializer_list<QKeySequence> keys, int by) {
+        auto* keysForStep = new QShortcut(this);
+        keysForStep->setKeys(keys);
+        keysForStep->setContext(Qt::WindowShortcut);
+        connect(keysForStep, &QShortcut::activated, this, [this, by] { step(by, false); });
+    };
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    shortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+              QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+             -1);
 }
 
 int TwoRowTabWidget::addPage(QWidget* page, const QString& caption) {
@@ -37,8 +61,12 @@ int TwoRowTabWidget::addPage(QWidget* page, const QString& caption) {
         header_->addLayout(row);
         rows_.push_back(row);
     }
-    auto* button = new TabButton(caption, this);
-    group_->addButton(button, index);
+    auto* button = new TabButton(caption, rowsWidget_);
+    connect(button, &TabButton::toggled, this, [this, index](bool checked) {
+        if (checked) {
+            setCurrentIndex(index);
+        }
+    });
     tabs_.push_back(button);
     stack_->addWidget(page);
     if (index == 0) {
@@ -60,17 +88,40 @@ TabButton* TwoRowTabWidget::tab(int index) const {
     return index >= 0 && index < count() ? tabs_[static_cast<std::size_t>(index)] : nullptr;
 }
 
+// However a tab comes to be checked (a click, Space, a screen reader's action, this call),
+// its page shows and the other tabs are cleared.
 void TwoRowTabWidget::setCurrentIndex(int index) {
     if (index < 0 || index >= count()) {
         return;
     }
-    tab(index)->setChecked(true);
+    for (int i = 0; i < count(); ++i) {
+        tab(i)->setChecked(i == index);
+    }
+    showPage(index);
+}
+
+void TwoRowTabWidget::showPage(int index) {
     if (index == stack_->currentIndex()) {
         return;
     }
     stack_->setCurrentIndex(index);
     arrangeRows();
     emit currentChanged(index);
+}
+
+void TwoRowTabWidget::step(int by, bool focusTab) {
+    if (count() == 0) {
+        return;
+    }
+    // From the tab that has the focus when the arrows move it, else from the selected one.
+    const auto focused = std::find(tabs_.begin(), tabs_.end(), focusWidget());
+    const int from = focusTab && focused != tabs_.end() ? static_cast<int>(focused - tabs_.begin())
+                                                        : std::max(0, currentIndex());
+    const int next = (from + by + count()) % count();
+    setCurrentIndex(next);
+    if (focusTab) {
+        tab(next)->setFocus(by < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    }
 }
 
 // The rows are laid out back to front; the row of the current tab comes last, on the page.
