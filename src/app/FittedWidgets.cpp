@@ -30,7 +30,8 @@ FittedGroupBox::FittedGroupBox(const QString& title, QStringList otherCaptions, 
     : QGroupBox(title, parent), otherCaptions_(std::move(otherCaptions)) {}
 
 // The room of the caption where the style places it (the style may round its width down a
-// pixel), with as much space after it as before.
+// pixel), with as much space after it as before and a blank more, so the captions of two
+// frames side by side do not run together.
 int FittedGroupBox::captionWidth(const QString& caption) const {
     QStyleOptionGroupBox option;
     initStyleOption(&option);
@@ -38,7 +39,8 @@ int FittedGroupBox::captionWidth(const QString& caption) const {
     option.text = caption;
     const QRect label =
         style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
-    return std::max(label.width(), fontMetrics().horizontalAdvance(caption)) + 2 * label.left();
+    return std::max(label.width(), fontMetrics().horizontalAdvance(caption)) + 2 * label.left() +
+           fontMetrics().horizontalAdvance(u' ');
 }
 
 QSize FittedGroupBox::sizeHint() const {
