@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <array>
 
 namespace tessaro::app {
 namespace {
@@ -25,7 +26,7 @@ constexpr int kRightMargin = 6;
 constexpr int kBottomMargin = 1;
 
 enum Row { HeadingRow, ListRow, SendGap, SendRow, FactoryGap, FactoryRow, kRows };
-constexpr int kRowHeights[kRows] = {16, 217, 7, 57, 7, 57};
+constexpr std::array<int, kRows> kRowHeights{16, 217, 7, 57, 7, 57};
 
 } // namespace
 
@@ -38,8 +39,8 @@ ClientArea::ClientArea(workspace::Workspace& model, QWidget* parent)
     grid_->setVerticalSpacing(0);
     grid_->setColumnMinimumWidth(0, scale.px(kTabsWidth));
     grid_->setColumnMinimumWidth(1, scale.px(kColumnWidth));
-    for (int row = 0; row < kRows; ++row) {
-        grid_->setRowMinimumHeight(row, scale.px(kRowHeights[row]));
+    for (std::size_t row = 0; row < kRowHeights.size(); ++row) {
+        grid_->setRowMinimumHeight(static_cast<int>(row), scale.px(kRowHeights[row]));
     }
     grid_->setRowStretch(ListRow, 1); // the list takes what the tabs add in height
     tabs_->setObjectName(QStringLiteral("SSTab1"));
