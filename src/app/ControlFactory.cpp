@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ControlFactory.h"
 
+#include "app/FittedWidgets.h"
+#include "workspace/Encoding.h"
+
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QRadioButton>
 #include <QSlider>
+#include <algorithm>
 #include <array>
+#include <set>
+#include <string>
 #include <utility>
 
 namespace tessaro::app {
@@ -48,10 +51,36 @@ template <typename W> W* described(W* widget, const workspace::ControlSpec& cont
     return widget;
 }
 
+// Every caption the sliders of a frame give it, told apart only by where the digits stand:
+// a handful stands for thousands of positions.
+QStringList sliderCaptions(const workspace::FrameSpec& frame) {
+    std::set<std::string> shapes;
+    for (const workspace::ControlSpec& control : workspace::controls()) {
+        if (control.kind != workspace::ControlKind::Slider || control.frame != frame.name) {
+            continue;
+        }
+        for (int v = control.min; v <= control.max; ++v) {
+            for (const bool continuousPaper : {false, true}) {
+                std::string caption = workspace::sliderCaption(control, v, continuousPaper);
+                std::replace_if(
+                    caption.begin(), caption.end(), [](char c) { return c >= '1' && c <= '9'; },
+                    '0');
+                shapes.insert(std::move(caption));
+            }
+        }
+    }
+    QStringList captions;
+    for (const std::string& shape : shapes) {
+        captions << QString::fromStdString(shape);
+    }
+    return captions;
+}
+
 } // namespace
 
 QGroupBox* ControlFactory::groupBox(const workspace::FrameSpec& frame, QWidget* parent) {
-    auto* box = named(new QGroupBox(qs(frame.designCaption), parent), frame.name);
+    auto* box = named(new FittedGroupBox(qs(frame.designCaption), sliderCaptions(frame), parent),
+                      frame.name);
     setTip(box, frame.tooltip);
     return box;
 }
@@ -65,7 +94,7 @@ QLabel* ControlFactory::label(const workspace::FrameSpec& frame, QWidget* parent
 
 QGroupBox* ControlFactory::optionGroup(workspace::OptionGroup group, QWidget* parent) {
     const QString caption = qs(workspace::optionGroupCaption(group));
-    auto* box = named(new QGroupBox(caption, parent), workspace::optionGroupFrame(group));
+    auto* box = named(new FittedGroupBox(caption, {}, parent), workspace::optionGroupFrame(group));
     // Without a name of its own a group box inside another is read by the outer caption.
     box->setAccessibleName(caption);
     return box;
@@ -83,7 +112,7 @@ QSlider* ControlFactory::slider(const workspace::ControlSpec& control, QWidget* 
 }
 
 QComboBox* ControlFactory::list(const workspace::ControlSpec& control, QWidget* parent) {
-    auto* combo = named(new QComboBox(parent), control.key);
+    auto* combo = named(new FittedComboBox(parent), control.key);
     for (const std::string_view entry : control.entries) {
         combo->addItem(qs(entry));
     }
@@ -104,7 +133,7 @@ QLabel* ControlFactory::unseenLabel(const workspace::ControlSpec& control, QWidg
 }
 
 QRadioButton* ControlFactory::option(const workspace::ControlSpec& control, QWidget* parent) {
-    auto* button = named(new QRadioButton(qs(control.text), parent), control.key);
+    auto* button = named(new FittedRadioButton(qs(control.text), parent), control.key);
     button->setChecked(control.factory != 0);
     return described(button, control);
 }

@@ -21,11 +21,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -34,8 +36,6 @@ namespace {
 
 using link::MessageIcon;
 
-constexpr int kClientWidth = 711;
-constexpr int kClientHeight = 387;
 constexpr int kStatusBarHeight = 25;
 constexpr int kCloseRetryMs = 50;
 
@@ -78,9 +78,7 @@ Form1::Form1(QWidget* parent)
     statusBar_ = new StatusPanelBar(this);
     statusBar_->setObjectName(QStringLiteral("StatusBar1"));
     setStatusBar(statusBar_);
-    const Scaling scale(this);
-    statusBar_->setFixedHeight(scale.px(kStatusBarHeight));
-    setFixedSize(scale.px(kClientWidth), menuBar()->sizeHint().height() + scale.px(kClientHeight));
+    fitToContents();
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     closeRetry_->setInterval(kCloseRetryMs);
     connect(closeRetry_, &QTimer::timeout, this, &Form1::retryPendingClose);
@@ -122,6 +120,34 @@ void Form1::buildClientArea() {
     setCentralWidget(area_);
 }
 
+// The window is as large as its client area needs, at least as designed (711 x 387 at
+// 96 DPI with the status bar), and the user cannot resize it.
+void Form1::fitToContents() {
+    ensurePolished(); // the style may still change fonts and sizes
+    const Scaling scale(this);
+    statusBar_->setFixedHeight(
+        std::max(scale.px(kStatusBarHeight), statusBar_->minimumSizeHint().height()));
+    const QSize client = area_->minimumSizeHint();
+    const int menu = menuBar()->heightForWidth(client.width());
+    setFixedSize(client.width(), (menu > 0 ? menu : menuBar()->sizeHint().height()) +
+                                     client.height() + statusBar_->height());
+}
+
+// Another font or style changes what every widget needs; what the layouts remember of it is
+// forgotten before the window is fitted again.
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        for (QWidget* widget : findChildren<QWidget*>()) {
+            widget->updateGeometry();
+        }
+        for (QLayout* layout : findChildren<QLayout*>()) {
+            layout->invalidate();
+        }
+        fitToContents();
+    }
+}
+
 void Form1::showEvent(QShowEvent* event) {
     Form_Load(); // runs once, before the window first appears
     QMainWindow::showEvent(event);
@@ -143,6 +169,7 @@ void Form1::Form_Load() {
     startupDir_ = QDir::currentPath();
     model_.startUp();
     statusBar_->setPanels({QString::fromLatin1(kNoPortPanel)});
+    fitToContents(); // the bar is as high as its panel now
     EnablePrinterCommands(false);
     callPrinterSide(&PrinterActions::startUp);
     refresh();

@@ -77,6 +77,7 @@ class Form1 final : public QMainWindow {
     void EnablePrinterCommands(bool enabled);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -86,6 +87,7 @@ class Form1 final : public QMainWindow {
     enum class SaveOutcome { Saved, Cancelled, Failed };
 
     void buildClientArea();
+    void fitToContents();
     void updateRecentMenu();
     void rememberProfile(const QString& file, bool exists);
     QString profileFolder() const;

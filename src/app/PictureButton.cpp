@@ -13,13 +13,16 @@ namespace {
 constexpr int kMargin = 3;
 constexpr int kGap = 1;
 constexpr int kSideGap = 8;
-constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kWrapFlags = Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kTextFlags = Qt::AlignCenter | kWrapFlags;
 
 } // namespace
 
 PictureButton::PictureButton(const QIcon& icon, const QString& caption, QWidget* parent)
     : QPushButton(icon, caption, parent) {
     setIconSize(QSize(Icons::kButtonIconSize, Icons::kButtonIconSize));
+    // It takes the room its layout gives, down to what its caption needs.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
 void PictureButton::setArrangement(Arrangement arrangement) {
@@ -33,19 +36,43 @@ QSize PictureButton::sizeHint() const {
             iconSize().height() + kGap + caption.height() + 2 * kMargin};
 }
 
-bool PictureButton::captionFitsBelowPicture() const {
-    const QRect room = captionRect(Arrangement::Above);
+// The narrowest button whose caption stands beside the picture on two lines at most, and
+// the height it then needs.
+QSize PictureButton::minimumSizeHint() const {
+    const QFontMetrics metrics = fontMetrics();
+    const auto captionAt = [&](int roomWidth) {
+        return metrics.boundingRect(QRect(0, 0, roomWidth, 0), kWrapFlags, text());
+    };
+    const int oneLine = metrics.size(Qt::TextShowMnemonic, text()).width();
+    const int twoLines = captionAt(std::max(1, oneLine)).height() + metrics.lineSpacing();
+    const auto fits = [&](int roomWidth) {
+        const QRect caption = captionAt(roomWidth);
+        return caption.width() <= roomWidth && caption.height() <= twoLines;
+    };
+    int narrow = 0; // does not fit
+    int wide = std::max(1, oneLine);
+    while (wide - narrow > 1) {
+        const int middle = narrow + (wide - narrow) / 2;
+        (fits(middle) ? wide : narrow) = middle;
+    }
+    // At width 0 the caption's room falls short by what the picture and the margins take.
+    const int besides = -captionRect(Arrangement::Beside, QSize(0, 0)).width();
+    return {besides + wide, std::max(iconSize().height(), captionAt(wide).height()) + 2 * kMargin};
+}
+
+bool PictureButton::captionFits(Arrangement arrangement) const {
+    const QRect room = captionRect(arrangement);
     const QRect needed = fontMetrics().boundingRect(room, kTextFlags, text());
     return needed.height() <= room.height() && needed.width() <= room.width();
 }
 
-QRect PictureButton::captionRect(Arrangement arrangement) const {
+QRect PictureButton::captionRect(Arrangement arrangement, QSize size) const {
     if (arrangement == Arrangement::Above) {
         const int top = kMargin + iconSize().height() + kGap;
-        return {kMargin, top, width() - 2 * kMargin, height() - top - kMargin};
+        return {kMargin, top, size.width() - 2 * kMargin, size.height() - top - kMargin};
     }
     const int left = kMargin + kSideGap + iconSize().width() + kSideGap;
-    return {left, kMargin, width() - left - kMargin - kSideGap, height() - 2 * kMargin};
+    return {left, kMargin, size.width() - left - kMargin - kSideGap, size.height() - 2 * kMargin};
 }
 
 QPoint PictureButton::picturePosition() const {

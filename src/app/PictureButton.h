@@ -2,7 +2,8 @@
 #pragma once
 // A push button with a picture and a caption. The picture stands above the caption; when
 // the caption does not fit below it at the current font, the picture goes to the left of a
-// caption wrapped onto more lines.
+// caption wrapped onto more lines. Its least size is what the caption needs beside the
+// picture on two lines at most, so a layout never gives it less.
 
 #include <QPushButton>
 
@@ -18,16 +19,18 @@ class PictureButton final : public QPushButton {
 
     void setArrangement(Arrangement arrangement);
     Arrangement arrangement() const { return arrangement_; }
-    // Whether the caption fits below the picture at the current size and font.
-    bool captionFitsBelowPicture() const;
+    // Whether the caption fits whole in the given arrangement at the current size and font.
+    bool captionFits(Arrangement arrangement) const;
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect captionRect(Arrangement arrangement) const;
+    QRect captionRect(Arrangement arrangement, QSize size) const;
+    QRect captionRect(Arrangement arrangement) const { return captionRect(arrangement, size()); }
     QPoint picturePosition() const;
 
     Arrangement arrangement_ = Arrangement::Above;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StatusPanelBar.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace tessaro::app {
@@ -56,6 +57,14 @@ QLabel* StatusPanelBar::addPanel(const QString& text) {
     addWidget(panel);
     panels_.push_back(panel);
     return panel;
+}
+
+// QStatusBar measures its height only when its widgets change: a new font is one more reason.
+void StatusPanelBar::changeEvent(QEvent* event) {
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        reformat();
+    }
 }
 
 // Re-adding a widget is how QStatusBar changes its stretch factor.

@@ -27,6 +27,9 @@ class StatusPanelBar final : public QStatusBar {
     QString panelText(int panel) const;
     QStringList panelTexts() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QLabel* addPanel(const QString& text);
     void restretch();

@@ -76,8 +76,10 @@ QSize TabButton::sizeHint() const {
     return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, content, this);
 }
 
+// Never narrower than its caption: a tab row grows rather than cut a caption short.
 QSize TabButton::minimumSizeHint() const {
-    return {fontMetrics().averageCharWidth() * 6, sizeHint().height()};
+    return {fontMetrics().size(Qt::TextShowMnemonic, text()).width() + 2 * kCaptionMargin,
+            sizeHint().height()};
 }
 
 // The style draws the tab and its caption; the caption may use nearly the whole width, as

@@ -31,7 +31,7 @@ TwoRowTabWidget::TwoRowTabWidget(QWidget* parent)
     header_->setContentsMargins(0, 0, 0, 0);
     pane_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     auto* paneLayout = new QVBoxLayout(pane_);
-    paneLayout->setContentsMargins(2, 2, 2, 2);
+    paneLayout->setContentsMargins(1, 1, 1, 1);
     paneLayout->addWidget(stack_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

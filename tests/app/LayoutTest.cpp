@@ -1,21 +1,122 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Nothing on the parameter pages is cut off or covers something else, also with every
-// slider at the end that gives its longest caption.
+// Nothing in the main window or the port selection window is cut off or covers something
+// else: at the default font, also with every slider at the end that gives its longest
+// caption, and at a font half as large again, where the windows grow to fit.
 
+#include "PortSelectionFixture.h"
 #include "WindowFixture.h"
+#include "app/PictureButton.h"
+#include "app/Scaling.h"
 #include "app/TabButton.h"
 #include "app/TwoRowTabWidget.h"
 #include "workspace/Catalogue.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
+#include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <algorithm>
 
 namespace tessaro::test {
 namespace {
 
 namespace ws = workspace;
+
+// The application's font, larger by the factor while this lives.
+class LargerFont {
+  public:
+    explicit LargerFont(double factor) : saved_(QApplication::font()) {
+        QFont font = saved_;
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * factor);
+        } else {
+            font.setPixelSize(qRound(font.pixelSize() * factor));
+        }
+        QApplication::setFont(font);
+    }
+    ~LargerFont() { QApplication::setFont(saved_); }
+    LargerFont(const LargerFont&) = delete;
+    LargerFont& operator=(const LargerFont&) = delete;
+
+  private:
+    QFont saved_;
+};
+
+int textWidth(const QWidget* widget, const QString& text) {
+    return widget->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+}
+
+QRect groupBoxCaption(const QGroupBox* box) {
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel,
+                                        box);
+}
+
+QRect comboBoxField(const QComboBox* combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    return combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                          QStyle::SC_ComboBoxEditField, combo);
+}
+
+// Every text of a visible widget under root has its room, and the widget lies within its
+// parent: a label's or frame's caption, a list's longest entry, the caption of an option,
+// a check box, a tab or a button.
+void expectTextsFit(QWidget* root) {
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(root)) {
+            continue;
+        }
+        const std::string name = widget->objectName().toStdString();
+        const int lineHeight = widget->fontMetrics().height();
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            const QRect room = label->contentsRect();
+            if (label->wordWrap()) {
+                EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+            } else {
+                EXPECT_LE(textWidth(label, label->text()), room.width()) << name;
+                EXPECT_LE(lineHeight, room.height()) << name;
+            }
+        } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+            const QRect caption = groupBoxCaption(box);
+            const int advance = box->fontMetrics().horizontalAdvance(box->title());
+            EXPECT_LE(caption.left() + advance, box->width()) << name;
+            EXPECT_TRUE(box->rect().contains(caption))
+                << name << ": " << box->title().toStdString();
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            int longest = 0;
+            for (int i = 0; i < combo->count(); ++i) {
+                longest = std::max(
+                    longest,
+                    combo->fontMetrics().size(Qt::TextSingleLine, combo->itemText(i)).width());
+            }
+            const QRect field = comboBoxField(combo);
+            EXPECT_LE(longest + 2, field.width()) << name;
+            EXPECT_LE(lineHeight, field.height()) << name;
+        } else if (auto* tab = qobject_cast<app::TabButton*>(widget)) {
+            EXPECT_LE(textWidth(tab, tab->text()) + 8, tab->width()) << tab->text().toStdString();
+            EXPECT_GE(tab->height(), tab->sizeHint().height()) << tab->text().toStdString();
+        } else if (auto* picture = qobject_cast<app::PictureButton*>(widget)) {
+            EXPECT_TRUE(picture->captionFits(picture->arrangement())) << name;
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+            EXPECT_GE(button->height(), lineHeight) << name;
+        } else {
+            continue;
+        }
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()))
+            << name << " sticks out of its parent";
+    }
+}
 
 class LayoutTest : public WindowFixture {
   protected:
@@ -35,8 +136,8 @@ class LayoutTest : public WindowFixture {
         return page->findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
 
-    // The frames and controls of one page, in page coordinates.
-    void checkPage(ws::Tab tab, QWidget* page) {
+    // The frames of one page, in page coordinates, lie on the page and apart.
+    static void checkPage(ws::Tab tab, QWidget* page) {
         std::vector<std::pair<std::string_view, QRect>> placed;
         for (const ws::FrameSpec& frame : ws::frames()) {
             if (frame.tab == tab) {
@@ -44,7 +145,6 @@ class LayoutTest : public WindowFixture {
                 ASSERT_NE(widget, nullptr) << frame.name;
                 placed.emplace_back(frame.name,
                                     QRect(widget->mapTo(page, QPoint(0, 0)), widget->size()));
-                checkCaption(widget, frame.name);
             }
         }
         for (std::size_t a = 0; a < placed.size(); ++a) {
@@ -56,42 +156,31 @@ class LayoutTest : public WindowFixture {
         }
     }
 
-    static void checkCaption(QWidget* widget, std::string_view name) {
-        if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-            QStyleOptionGroupBox option;
-            option.initFrom(box);
-            option.text = box->title();
-            option.textAlignment = box->alignment();
-            option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            const QRect label = box->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                             QStyle::SC_GroupBoxLabel, box);
-            EXPECT_GE(label.width(), box->fontMetrics().horizontalAdvance(box->title())) << name;
-            EXPECT_LE(label.right(), box->rect().right())
-                << name << ": " << box->title().toStdString();
-        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-                << name;
+    // Each tab in turn, at factory settings and with the longest captions: its page's
+    // frames apart and every text of the window in its room.
+    void checkEveryTab() {
+        auto* tabs = child<app::TwoRowTabWidget>("SSTab1");
+        for (int round = 0; round < 2; ++round) {
+            if (round == 1) {
+                longestCaptions();
+            }
+            for (int t = 0; t < tabs->count(); ++t) {
+                tabs->setCurrentIndex(t);
+                QApplication::processEvents();
+                SCOPED_TRACE("tab " + std::to_string(t) + " round " + std::to_string(round));
+                checkPage(static_cast<ws::Tab>(t), tabs->page(t));
+                expectTextsFit(window.get());
+            }
         }
-        for (QAbstractButton* button : widget->findChildren<QAbstractButton*>()) {
-            EXPECT_GE(button->width(), button->sizeHint().width())
-                << button->objectName().toStdString() << " is cut off";
-        }
+    }
+
+    QSize clientSize() const {
+        return {window->width(), window->centralWidget()->height() + window->statusBar()->height()};
     }
 };
 
 TEST_F(LayoutTest, EveryPageFitsAtFactorySettingsAndWithTheLongestCaptions) {
-    auto* tabs = child<app::TwoRowTabWidget>("SSTab1");
-    for (int round = 0; round < 2; ++round) {
-        if (round == 1) {
-            longestCaptions();
-        }
-        for (int t = 0; t < tabs->count(); ++t) {
-            tabs->setCurrentIndex(t);
-            QApplication::processEvents();
-            SCOPED_TRACE("tab " + std::to_string(t) + " round " + std::to_string(round));
-            checkPage(static_cast<ws::Tab>(t), tabs->page(t));
-        }
-    }
+    checkEveryTab();
 }
 
 TEST_F(LayoutTest, RightColumnAndTabCaptionsAreNotCutOff) {
@@ -104,6 +193,44 @@ TEST_F(LayoutTest, RightColumnAndTabCaptionsAreNotCutOff) {
     auto* heading = child<QLabel>("Label1");
     EXPECT_LE(heading->fontMetrics().horizontalAdvance(heading->text()), heading->width());
     EXPECT_EQ(heading->font().bold(), true);
+}
+
+// A font changed while the window is open (the desktop's settings) resizes it both ways.
+TEST_F(LayoutTest, TheWindowFollowsAFontChange) {
+    const QSize designed = window->size();
+    {
+        const LargerFont larger(1.5);
+        QApplication::processEvents(); // the new font reaches the widgets
+        EXPECT_GT(window->width(), designed.width());
+        EXPECT_GT(window->height(), designed.height());
+        EXPECT_EQ(window->minimumSize(), window->maximumSize());
+        expectTextsFit(window.get());
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), designed);
+}
+
+class LargeFontLayoutTest : public LayoutTest {
+    LargerFont larger_{1.5};
+};
+
+TEST_F(LargeFontLayoutTest, TheWindowGrowsToWhatEveryTabNeedsAndStaysFixed) {
+    const app::Scaling scale(window.get());
+    EXPECT_GT(clientSize().width(), scale.px(711));
+    EXPECT_GT(clientSize().height(), scale.px(387));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    const QSize first = window->size();
+    checkEveryTab();
+    EXPECT_EQ(window->size(), first);
+}
+
+class LargeFontPortSelectionTest : public PortSelectionFixture {
+    LargerFont larger_{1.5};
+};
+
+TEST_F(LargeFontPortSelectionTest, EveryTextHasItsRoom) {
+    openWindow({});
+    inPortSelection([](app::PortSelection& dialog) { expectTextsFit(&dialog); });
 }
 
 } // namespace

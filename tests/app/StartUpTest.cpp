@@ -101,6 +101,9 @@ TEST_F(StartUpTest, WindowHasTheDesignedFixedSize) {
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(window->centralWidget()->height() + window->statusBar()->height(), scale.px(387));
     EXPECT_EQ(child("SSTab1")->geometry(), scale.rect(0, 0, 462, 361));
+    EXPECT_EQ(child("StatusList")->geometry(), scale.rect(472, 16, 233, 217));
+    EXPECT_EQ(child("SetToPrinterButton")->geometry(), scale.rect(472, 240, 233, 57));
+    EXPECT_EQ(child("RecoverfactoryButton")->geometry(), scale.rect(472, 304, 233, 57));
 }
 
 // A tab of the back row comes to the front row, next to the page, when it is chosen.
