@@ -12,6 +12,7 @@ namespace tessaro::test {
 namespace {
 
 using namespace std::chrono_literals;
+using ::testing::AnyOf;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -65,7 +66,10 @@ TEST_F(NetworkPrinterTest, APrinterThatHangsUpMidwayFailsTheTransmissionNamingIt
         dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n");
     const auto r = runCli({"send", file.string(), "--port", "tcp://" + address, "--all", "--yes"});
     EXPECT_EQ(r.status, 3); // the port could not be used
-    EXPECT_THAT(r.err, HasSubstr(address + ": the printer closed the connection"));
+    // A close with our bytes still unread reaches us as a reset rather than an end of stream,
+    // as the timing falls: either way the message names the printer that went.
+    EXPECT_THAT(r.err, AnyOf(HasSubstr(address + ": the printer closed the connection"),
+                             HasSubstr(address + ": the printer went away (Connection reset")));
     EXPECT_THAT(r.out, Not(HasSubstr("Successful")));
     EXPECT_THAT(r.err, Not(HasSubstr("software revision")));
 }
