@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/Clock.h"
 
+#include "link/Cancellation.h"
+
 #include <thread>
 
 namespace tessaro::link {
@@ -10,6 +12,10 @@ Micros SteadyClock::now() {
 }
 
 void SteadyClock::wait(int ms) {
+    if (stop_ != nullptr) {
+        stop_->waitFor(std::chrono::milliseconds(ms));
+        return;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 

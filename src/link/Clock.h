@@ -18,11 +18,18 @@ class Clock {
     virtual void wait(int ms) = 0;
 };
 
-// Sleeps in the operating system; for the command line and the virtual printer program.
+class Cancellation;
+
+// Sleeps in the operating system; for the command line, a worker and the virtual printer
+// program. With a cancellation, a wait ends as soon as the operation is stopped.
 class SteadyClock final : public Clock {
   public:
+    explicit SteadyClock(const Cancellation* stop = nullptr) : stop_(stop) {}
     Micros now() override;
     void wait(int ms) override;
+
+  private:
+    const Cancellation* stop_;
 };
 
 } // namespace tessaro::link
