@@ -119,9 +119,10 @@ int main(int argc, char** argv) {
     sim::PrinterModel nobody({}, unused);
     sim::VirtualParallelPort noPort(nobody, unused);
     link::ParallelWinIO lpt(noPort, clock, feedback);
-    link::Session session{{link::LinkKind::Serial, 1, "9600", 2}, {}};
+    link::Session session{{link::PortRef::numbered(link::LinkKind::Serial, 1), true, "9600", 2},
+                          {}};
     link::SubCom link(session, serial, lpt, timing, feedback, ports);
-    link.OpenPort(1, "9600", 2);
+    link.OpenPort(session.link.Port, "9600", 2);
     cpuWhile("CPU while ReceiveString gets no reply (5 s)", [&] { link.ReceiveString(); });
     link.ClosePort();
 

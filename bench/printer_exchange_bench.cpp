@@ -127,8 +127,8 @@ int main(int argc, char** argv) {
     link.setNetworkAddress(tcp.address());
     for (const auto& [kind, name] : {std::pair{link::LinkKind::Usb, "transmission, USB"},
                                      std::pair{link::LinkKind::Network, "transmission, TCP"}}) {
-        settings.PortKind = kind;
-        settings.PortNumber = 1;
+        settings.Port = kind == link::LinkKind::Network ? link::PortRef::network(tcp.address())
+                                                        : link::PortRef::numbered(kind, 1);
         clock.reset();
         start = Steady::now();
         const bool sent = transmission.SendParameters(true);

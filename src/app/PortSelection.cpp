@@ -105,10 +105,10 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
     auto* frame = new QGroupBox("Serial Port", this);
     frame->setObjectName("Frame1");
     auto* grid = new QGridLayout(frame);
-    for (int n = 1; n <= 6; ++n) {
-        const std::string device = ports.comDevice(n);
-        auto* option = addPortOption(frame, QString("COM %1").arg(n), QString("COM%1").arg(n),
-                                     device, serialDetails(device));
+    for (int n = 1; n <= link::kComPorts; ++n) {
+        const link::PortRef port = link::PortRef::numbered(link::LinkKind::Serial, n);
+        const std::string device = ports.deviceOf(port);
+        auto* option = addPortOption(frame, port, device, serialDetails(device));
         com_[static_cast<std::size_t>(n - 1)] = option;
         grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
     }
@@ -137,10 +137,12 @@ QWidget* PortSelection::buildParallelFrame() {
     auto* frame = new QGroupBox("Parallel Port", this);
     frame->setObjectName("Frame3");
     auto* column = new QVBoxLayout(frame);
-    for (int n = 1; n <= 2; ++n) {
-        auto* option = new QRadioButton(QString("LPT%1").arg(n), frame);
-        option->setObjectName(QString("LPT%1").arg(n));
+    for (int n = 1; n <= link::kLptPorts; ++n) {
+        const link::PortRef port = link::PortRef::numbered(link::LinkKind::Parallel, n);
+        auto* option = new QRadioButton(QString::fromStdString(port.text()), frame);
+        option->setObjectName(QString::fromStdString(port.text()));
         ports_->addButton(option);
+        options_.emplace_back(port, option);
         lpt_[static_cast<std::size_t>(n - 1)] = option;
         column->addWidget(option);
     }
@@ -155,8 +157,8 @@ QWidget* PortSelection::buildUsbNetworkFrame(const link::PortMap& ports) {
     frame->setObjectName("FrameUsbNetwork");
     auto* grid = new QGridLayout(frame);
     for (int n = 1; n <= link::kUsbPorts; ++n) {
-        auto* option = addPortOption(frame, QString("USB %1").arg(n), QString("USB%1").arg(n),
-                                     ports.usbDevice(n));
+        const link::PortRef port = link::PortRef::numbered(link::LinkKind::Usb, n);
+        auto* option = addPortOption(frame, port, ports.deviceOf(port));
         usb_[static_cast<std::size_t>(n - 1)] = option;
         grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
     }
@@ -179,13 +181,14 @@ QWidget* PortSelection::buildUsbNetworkFrame(const link::PortMap& ports) {
     return frame;
 }
 
-QRadioButton* PortSelection::addPortOption(QWidget* frame, const QString& caption,
-                                           const QString& name, const std::string& device,
-                                           const std::string& details) {
+QRadioButton* PortSelection::addPortOption(QWidget* frame, const link::PortRef& port,
+                                           const std::string& device, const std::string& details) {
     const QString path = QString::fromStdString(device);
+    const QString caption = QString::fromStdString(port.spacedName());
     auto* option = new QRadioButton(
         path.isEmpty() ? caption : caption + " (" + path.section('/', -1) + ")", frame);
-    option->setObjectName(name);
+    option->setObjectName(QString::fromStdString(port.text()));
+    options_.emplace_back(port, option);
     option->setToolTip(details.empty() ? path : path + "\n" + QString::fromStdString(details));
     ports_->addButton(option);
     return option;
@@ -193,14 +196,12 @@ QRadioButton* PortSelection::addPortOption(QWidget* frame, const QString& captio
 
 // Every opening tests again which ports exist.
 void PortSelection::Form_Load() {
-    for (int n = 1; n <= 6; ++n) {
+    for (int n = 1; n <= link::kComPorts; ++n) {
         com_[static_cast<std::size_t>(n - 1)]->setEnabled(detection_.link().ComPortExists(n) != 0);
     }
-    for (int n = 1; n <= 2; ++n) {
-        std::uint32_t entry = 0;
-        const bool present =
-            detection_.portIO().getPhysLong(n == 1 ? 0x408 : 0x40A, entry) && entry != 0;
-        lpt_[static_cast<std::size_t>(n - 1)]->setEnabled(present);
+    for (int n = 1; n <= link::kLptPorts; ++n) {
+        lpt_[static_cast<std::size_t>(n - 1)]->setEnabled(
+            detection_.link().parallel().LptExists(n));
     }
     for (int n = 1; n <= link::kUsbPorts; ++n) {
         usb_[static_cast<std::size_t>(n - 1)]->setEnabled(detection_.link().UsbPortExists(n) != 0);
@@ -230,42 +231,46 @@ void PortSelection::selectRemembered() {
     if (port->handshake >= 0 && port->handshake < serialhandshakeconf_->count()) {
         serialhandshakeconf_->setCurrentIndex(port->handshake);
     }
-    const QString network = QStringLiteral("tcp://");
-    if (port->name.startsWith(network)) {
-        const QString address = port->name.mid(network.size()).trimmed();
+    const auto remembered = link::PortRef::parse(port->name.toStdString());
+    if (!remembered) {
+        return;
+    }
+    if (remembered->kind() == link::LinkKind::Network) {
+        const QString address = QString::fromStdString(remembered->address()).trimmed();
         if (!address.isEmpty()) {
             network_->setChecked(true);
             networkAddress_->setText(address);
         }
         return;
     }
-    for (QAbstractButton* option : ports_->buttons()) {
-        if (option != network_ && option->objectName() == port->name && option->isEnabled()) {
+    for (const auto& [ref, option] : options_) {
+        if (ref == *remembered && option->isEnabled()) {
             option->setChecked(true);
         }
     }
 }
 
-QString PortSelection::chosenPortName() const {
-    const QAbstractButton* option = ports_->checkedButton();
-    if (option == nullptr) {
-        return {};
+std::optional<link::PortRef> PortSelection::chosenPort() const {
+    const QAbstractButton* checked = ports_->checkedButton();
+    if (checked == network_) {
+        const std::string address = networkAddress_->text().trimmed().toStdString();
+        return address.empty() ? std::nullopt : std::optional(link::PortRef::network(address));
     }
-    if (option != network_) {
-        return option->objectName();
+    for (const auto& [ref, option] : options_) {
+        if (option == checked) {
+            return ref;
+        }
     }
-    const QString address = networkAddress_->text().trimmed();
-    return address.isEmpty() ? QString() : QStringLiteral("tcp://") + address;
+    return std::nullopt;
 }
 
 // What a detection ran with is what the user chose, whether or not a printer answered: a
 // printer switched off is found on the same port the next time. A detection refused for want
 // of a port, and an automatic search that found nothing, chose nothing.
 void PortSelection::rememberChoice() {
-    const QString name = chosenPortName();
-    if (!name.isEmpty()) {
-        remembered_.setPort(
-            {name, serialspeed_->currentText(), serialhandshakeconf_->currentIndex()});
+    if (const auto port = chosenPort()) {
+        remembered_.setPort({QString::fromStdString(port->text()), serialspeed_->currentText(),
+                             serialhandshakeconf_->currentIndex()});
     }
 }
 

@@ -11,6 +11,8 @@
 
 #include <QDialog>
 #include <array>
+#include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QComboBox;
@@ -64,22 +66,24 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     QWidget* buildParallelFrame();
     QWidget* buildUsbNetworkFrame(const link::PortMap& ports);
     // A port's radio button in the one group of ports: "COM 3 (ttyUSB0)", its device as tip.
-    QRadioButton* addPortOption(QWidget* frame, const QString& caption, const QString& name,
+    QRadioButton* addPortOption(QWidget* frame, const link::PortRef& port,
                                 const std::string& device, const std::string& details = {});
     void Form_Load();
     void selectRemembered();
     void rememberChoice();
     void detectOnChosenPort(bool chosen, bool (detect::Detection::*detectOn)());
-    // The chosen port as it is remembered: "COM3", "LPT1", "USB2", "tcp://HOST[:PORT]".
-    QString chosenPortName() const;
+    // The chosen port; none when no port is checked or the network address is empty.
+    std::optional<link::PortRef> chosenPort() const;
     bool running() const { return !buttonsEnabled_; }
 
     QtUserFeedback& feedback_;
     RememberedSettings& remembered_;
     detect::Detection detection_;
     detect::Autodetect autodetect_;
-    std::array<QRadioButton*, 6> com_{};
-    std::array<QRadioButton*, 2> lpt_{};
+    // Every numbered port's option with the port it stands for.
+    std::vector<std::pair<link::PortRef, QRadioButton*>> options_;
+    std::array<QRadioButton*, link::kComPorts> com_{};
+    std::array<QRadioButton*, link::kLptPorts> lpt_{};
     std::array<QRadioButton*, link::kUsbPorts> usb_{};
     QRadioButton* network_ = nullptr;
     QLineEdit* networkAddress_ = nullptr;

@@ -19,14 +19,11 @@ QJsonValue idOrNull(const std::optional<std::uint16_t>& id) {
     return id ? QJsonValue(QString::asprintf("%04x", *id)) : QJsonValue(QJsonValue::Null);
 }
 
-QString linkOf(const std::string& name) {
-    return name.starts_with("COM") ? "serial" : name.starts_with("USB") ? "usb" : "parallel";
-}
-
 QJsonObject portJson(const link::PortLine& line, const link::SerialPortFacts& facts) {
     QJsonObject port;
     port.insert("port", QString::fromStdString(line.name));
-    port.insert("link", linkOf(line.name));
+    const std::string_view word = line.port.row().jsonWord;
+    port.insert("link", QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size())));
     port.insert("device", textOrNull(line.device));
     port.insert("present", line.present);
     port.insert("vendor_id", idOrNull(facts.vendorId));
@@ -52,7 +49,7 @@ int runPorts(bool json) {
     QJsonArray all;
     for (const auto& line : link::PortMap::fromSystem().lines()) {
         // A USB-serial adapter by what the system knows of it.
-        const link::SerialPortFacts facts = line.present && line.name.starts_with("COM")
+        const link::SerialPortFacts facts = line.present && line.port.row().lineSettings
                                                 ? link::serialPortFacts(line.device)
                                                 : link::SerialPortFacts{};
         if (json) {

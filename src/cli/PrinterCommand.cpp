@@ -201,7 +201,7 @@ int runDetect(const PrinterOptions& options) {
     Run run(options, false);
     TerminalFeedback& feedback = run.feedback();
     if (options.autodetect) {
-        PrinterSession session(PortChoice{}, feedback);
+        PrinterSession session(link::PortRef{}, feedback);
         configureView(session, options);
         feedback.holdNotices(true);
         feedback.showProgress(true);
@@ -221,7 +221,7 @@ int runDetect(const PrinterOptions& options) {
     if (options.port.empty()) {
         return run.fail(Outcome::BadUsage, "detect needs --port PORT or --auto");
     }
-    const auto port = parsePort(options.port);
+    const auto port = link::PortRef::parse(options.port);
     if (!port) {
         return run.fail(Outcome::BadUsage, unknownPortText(options.port));
     }
@@ -237,7 +237,7 @@ namespace {
 template <typename Operation>
 int withPrinter(Run& run, const PrinterOptions& options, workspace::Workspace& ws,
                 Operation operation) {
-    const auto port = parsePort(options.port);
+    const auto port = link::PortRef::parse(options.port);
     if (!port) {
         return run.fail(Outcome::BadUsage, unknownPortText(options.port));
     }
@@ -298,17 +298,16 @@ int runRecover(const PrinterOptions& options) {
 
 int runStatus(const PrinterOptions& options) {
     Run run(options, false);
-    const auto port = parsePort(options.port);
+    const auto port = link::PortRef::parse(options.port);
     if (!port) {
         return run.fail(Outcome::BadUsage, unknownPortText(options.port));
     }
     PrinterSession session(*port, run.feedback());
     link::SubCom& link = session.link();
-    link.settings() = {port->kind, port->number, options.speed,
-                       options.handshake == "xonxoff" ? 1 : 2};
+    link.settings() = {session.port(), true, options.speed, options.handshake == "xonxoff" ? 1 : 2};
     describeSession(run.report(), session);
     if (const std::string failure =
-            link.OpenPort(port->number, options.speed, link.settings().PortHandshake);
+            link.OpenPort(session.port(), options.speed, link.settings().PortHandshake);
         !failure.empty()) {
         return run.fail(outcomeOf(link.transport().problem()), failure);
     }

@@ -5,105 +5,36 @@
 #include "link/Ieee1284Ports.h"
 #include "sim/VirtualLpt.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <iostream>
 
 namespace tessaro::cli {
 
-std::optional<PortChoice> parsePort(std::string_view text) {
-    struct Family {
-        std::string_view prefix;
-        link::LinkKind kind;
-        int count;
-    };
-    constexpr Family kFamilies[] = {{"COM", link::LinkKind::Serial, link::kComPorts},
-                                    {"LPT", link::LinkKind::Parallel, link::kLptPorts},
-                                    {"USB", link::LinkKind::Usb, link::kUsbPorts}};
-    for (const Family& family : kFamilies) {
-        if (text.size() == 4 && text.starts_with(family.prefix)) {
-            const int n = text[3] - '0';
-            if (n >= 1 && n <= family.count) {
-                return PortChoice{family.kind, n, ""};
-            }
-            return std::nullopt;
-        }
-    }
-    if (text.starts_with("tcp://")) {
-        return PortChoice{link::LinkKind::Network, 1, std::string(text.substr(6))};
-    }
-    if (text.starts_with("/dev/parport")) {
-        return PortChoice{link::LinkKind::Parallel, 1, std::string(text)};
-    }
-    if (text.starts_with("/dev/usb/lp")) {
-        return PortChoice{link::LinkKind::Usb, 1, std::string(text)};
-    }
-    if (text.find('/') != std::string_view::npos) {
-        return PortChoice{link::LinkKind::Serial, 1, std::string(text)};
-    }
-    return std::nullopt;
-}
-
 std::string unknownPortText(std::string_view text) {
-    return "Unknown port \"" + oneLine(text) +
-           "\": use COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT] or a device path";
+    return link::PortRef::unknownText(oneLine(text));
 }
 
 namespace {
 
-// A device path given on the command line stands in for COM1, LPT1 or USB1 as its kind says.
-link::PortMap portMapFor(const PortChoice& port) {
-    if (port.device.empty() || port.kind == link::LinkKind::Network) {
-        return link::PortMap::fromSystem();
+// The ports of this machine; an LPT given by its device path is LPT1 of the session.
+link::PortMap portMapFor(const link::PortRef& port) {
+    link::PortMap map = link::PortMap::fromSystem();
+    if (port.kind() == link::LinkKind::Parallel && port.byDevice()) {
+        map.assignLpt1(port.device());
     }
-    const std::string device = port.device;
-    const bool parallel = port.kind == link::LinkKind::Parallel;
-    const std::string name = parallel                           ? "TESSARO_LPT1"
-                             : port.kind == link::LinkKind::Usb ? "TESSARO_USB1"
-                                                                : "TESSARO_COM1";
-    link::PortMap map({},
-                      parallel ? link::kernelParallelPorts() : std::vector<link::ParallelDevice>{},
-                      [device, name](const std::string& asked) -> std::optional<std::string> {
-                          if (asked == name) {
-                              return device;
-                          }
-                          const char* value = std::getenv(asked.c_str());
-                          return value ? std::optional<std::string>(value) : std::nullopt;
-                      });
-    map.showByDevice(!parallel);
     return map;
-}
-
-// A serial or USB device path that is one of the mapped ports is that port ("COM 2"); any
-// other stands in for COM1 or USB1 and is shown by its path.
-PortChoice mappedPort(PortChoice port) {
-    const bool usb = port.kind == link::LinkKind::Usb;
-    if (port.device.empty() || (!usb && port.kind != link::LinkKind::Serial)) {
-        return port;
-    }
-    const link::PortMap system = link::PortMap::fromSystem();
-    for (int n = 1; n <= (usb ? link::kUsbPorts : link::kComPorts); ++n) {
-        const std::string device = usb ? system.usbDevice(n) : system.comDevice(n);
-        std::error_code ec;
-        if (!device.empty() &&
-            (device == port.device || std::filesystem::equivalent(device, port.device, ec))) {
-            return {port.kind, n, ""};
-        }
-    }
-    return port;
 }
 
 } // namespace
 
-PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
-    : port_(mappedPort(port)), feedback_(feedback),
-      printerLink_(portMapFor(port_), clock_, feedback_, sim::makeVirtualLpt),
+// A serial or USB device path that is one of the mapped ports is that port ("COM 2"); any
+// other is shown by its path.
+PrinterSession::PrinterSession(const link::PortRef& port, TerminalFeedback& feedback)
+    : port_(port), feedback_(feedback),
+      printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), facts(), feedback_, view_) {
-    if (port_.kind == link::LinkKind::Network) {
-        printerLink_.link().setNetworkAddress(port_.device);
-    }
+    port_ = printerLink_.ports().numberedIfMapped(port);
     link::PortIO& portIO = printerLink_.portIO();
-    if (!printerLink_.parallel().InitDll() && port_.kind == link::LinkKind::Parallel &&
+    if (!printerLink_.parallel().InitDll() && port_.kind() == link::LinkKind::Parallel &&
         !portIO.failure().empty()) {
         std::cerr << portIO.failure() << "\n";
     }
@@ -114,62 +45,25 @@ PrinterSession::~PrinterSession() {
 }
 
 // The port a detection settled on; before one did, the port chosen.
-PortChoice PrinterSession::currentPort() {
+link::PortRef PrinterSession::currentPort() {
     const link::LinkSettings& settings = link().settings();
-    if (settings.PortNumber == 0) {
-        return port_;
-    }
-    return {settings.PortKind, settings.PortNumber,
-            settings.PortKind == port_.kind ? port_.device : ""};
+    return settings.PortChosen ? settings.Port : port_;
 }
 
 std::string PrinterSession::device() {
-    const PortChoice port = currentPort();
-    const link::PortMap& ports = printerLink_.ports();
-    switch (port.kind) {
-    case link::LinkKind::Serial:
-        return ports.comDevice(port.number);
-    case link::LinkKind::Usb:
-        return ports.usbDevice(port.number);
-    case link::LinkKind::Network:
+    const link::PortRef port = currentPort();
+    if (port.kind() == link::LinkKind::Network) {
         return link().networkName();
-    case link::LinkKind::Parallel:
-        break;
     }
-    const std::string name = "LPT" + std::to_string(port.number);
-    for (const link::PortLine& line : ports.lines()) {
-        if (line.name == name) {
-            return line.device;
-        }
-    }
-    return "";
+    return printerLink_.ports().deviceOf(port);
 }
 
 std::string PrinterSession::portName() {
-    const PortChoice port = currentPort();
-    if (!port.device.empty()) {
-        return port.kind == link::LinkKind::Network ? "tcp://" + port.device : port.device;
-    }
-    const char* family = port.kind == link::LinkKind::Serial     ? "COM"
-                         : port.kind == link::LinkKind::Parallel ? "LPT"
-                                                                 : "USB";
-    return family + std::to_string(port.number);
+    return currentPort().text();
 }
 
 bool PrinterSession::detect() {
-    switch (port_.kind) {
-    case link::LinkKind::Serial:
-        view_.com = port_.number;
-        return detection_.DetectSerialPrinter_Click();
-    case link::LinkKind::Usb:
-        return detection_.DetectUsbPrinter(port_.number);
-    case link::LinkKind::Network:
-        return detection_.DetectNetworkPrinter(port_.device);
-    case link::LinkKind::Parallel:
-        break;
-    }
-    view_.lpt = port_.number;
-    return detection_.DetectParallelPrinter_Click();
+    return detection_.detectOn(port_, view_.speed, view_.handshake);
 }
 
 } // namespace tessaro::cli

@@ -7,6 +7,7 @@
 #include "cli/TerminalFeedback.h"
 #include "detect/Detection.h"
 #include "link/Clock.h"
+#include "link/PortRef.h"
 #include "link/PrinterLink.h"
 
 #include <memory>
@@ -15,16 +16,7 @@
 
 namespace tessaro::cli {
 
-struct PortChoice {
-    link::LinkKind kind = link::LinkKind::Serial;
-    int number = 1;
-    std::string device; // a device path given instead of a port name
-};
-
-// "COM1".."COM6", "LPT1", "LPT2", "USB1".."USB4", "tcp://HOST[:PORT]" (device: the address)
-// or a device path: /dev/parportN as LPT1, /dev/usb/lpN as USB1, any other as COM1.
-std::optional<PortChoice> parsePort(std::string_view text);
-// What is said of a port text parsePort does not take.
+// What is said of a port text PortRef::parse does not take, on one line.
 std::string unknownPortText(std::string_view text);
 
 // The port selection window's controls, set from the command line.
@@ -53,14 +45,14 @@ class CommandLineView final : public detect::PortSelectionView {
 
 class PrinterSession {
   public:
-    PrinterSession(const PortChoice& port, TerminalFeedback& feedback);
+    PrinterSession(const link::PortRef& port, TerminalFeedback& feedback);
     ~PrinterSession();
 
     detect::Detection& detection() { return detection_; }
     link::SubCom& link() { return printerLink_.link(); }
     link::PrinterFacts& facts() { return printerLink_.session().printer; }
     CommandLineView& view() { return view_; }
-    const PortChoice& port() const { return port_; }
+    const link::PortRef& port() const { return port_; }
     // The device (or network address) of the port the link settings name now.
     std::string device();
     // The port the link settings name now, as --port takes it: "COM1", "LPT2", "USB1", or the
@@ -70,10 +62,11 @@ class PrinterSession {
     // The manual detection on the chosen port; true when a printer answered.
     bool detect();
 
-  private:
-    PortChoice currentPort();
+    // The port a detection settled on; before one did, the port chosen.
+    link::PortRef currentPort();
 
-    PortChoice port_;
+  private:
+    link::PortRef port_;
     TerminalFeedback& feedback_;
     link::SteadyClock clock_;
     link::PrinterLink printerLink_;

@@ -29,7 +29,7 @@ std::string problemBeforeStart(const ProvisionOptions& options) {
     }
     std::set<std::string> seen;
     for (const std::string& port : options.ports) {
-        if (!parsePort(port)) {
+        if (!link::PortRef::parse(port)) {
             return unknownPortText(port);
         }
         if (!seen.insert(port).second) {

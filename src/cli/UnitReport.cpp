@@ -12,17 +12,8 @@ namespace tessaro::cli {
 namespace {
 
 QString linkWord(link::LinkKind kind) {
-    switch (kind) {
-    case link::LinkKind::Serial:
-        return "serial";
-    case link::LinkKind::Parallel:
-        return "parallel";
-    case link::LinkKind::Usb:
-        return "usb";
-    case link::LinkKind::Network:
-        break;
-    }
-    return "network";
+    const std::string_view word = link::linkKind(kind).jsonWord;
+    return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
 }
 
 template <typename T, typename Convert>
@@ -64,9 +55,10 @@ QJsonArray textArray(const std::vector<std::string>& texts) {
 void describeSession(UnitReport& report, PrinterSession& session) {
     const link::LinkSettings& settings = session.link().settings();
     const link::PrinterFacts& facts = session.facts();
-    report.link = settings.PortKind;
+    const link::PortRef port = session.currentPort();
+    report.link = port.kind();
     report.device = session.device();
-    if (settings.PortKind == link::LinkKind::Serial) {
+    if (port.row().lineSettings) {
         int speed = 0;
         const std::string& text = settings.PortSpeed;
         if (std::from_chars(text.data(), text.data() + text.size(), speed).ec == std::errc{}) {

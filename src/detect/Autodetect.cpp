@@ -21,7 +21,7 @@ bool Autodetect::openSerial(int n, const std::string& settings) {
         return false;
     }
     link::SerialControl& serial = link_.serial();
-    serial.setCommPort(n);
+    serial.setCommPort(link::PortRef::numbered(link::LinkKind::Serial, n));
     serial.setSettings(settings);
     serial.setHandshaking(0);
     serial.setInputMode(0);
@@ -80,7 +80,7 @@ bool Autodetect::statusTwice(link::SerialControl& port) {
 // USB printer n: it has no speed.
 bool Autodetect::usbAnswers(int n) {
     link::SerialControl& usb = link_.usb();
-    usb.setCommPort(n);
+    usb.setCommPort(link::PortRef::numbered(link::LinkKind::Usb, n));
     usb.setInputMode(0);
     if (const std::string failure = usb.open(); !failure.empty()) {
         feedback_.message(MessageIcon::Exclamation,
@@ -138,7 +138,7 @@ std::vector<Autodetect::Step> Autodetect::plan() {
         }
     }
     for (int k = 1; k <= link::kLptPorts; ++k) {
-        if (detection_.lptPresent(k)) {
+        if (link_.parallel().LptExists(k)) {
             steps.push_back({Step::Kind::Parallel, k});
         }
     }
@@ -170,10 +170,10 @@ bool Autodetect::answers(const Step& step) {
     case Step::Kind::Serial:
         return answersTwice(step.port, step.speedIndex);
     case Step::Kind::Usb:
-        link_.settings().PortKind = link::LinkKind::Usb;
+        link_.settings().Port = link::PortRef::numbered(link::LinkKind::Usb, step.port);
         return usbAnswers(step.port);
     case Step::Kind::Parallel:
-        link_.settings().PortKind = link::LinkKind::Parallel;
+        link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, step.port);
         return lptAnswers(step.port);
     }
     return false;
@@ -190,12 +190,14 @@ void Autodetect::describe(const Step& step) {
         detection_.view().selectSpeedIndex(kSpeeds - 1 - step.speedIndex); // slowest first
         detection_.view().selectComPort(step.port);
         feedback_.setDetectionResult(detection_.ProbeSerialPrinter(
-            step.port, kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex)), 1));
+            link::PortRef::numbered(link::LinkKind::Serial, step.port),
+            kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex)), 1));
         break;
     }
     case Step::Kind::Usb:
         detection_.view().selectUsbPort(step.port);
-        feedback_.setDetectionResult(detection_.ProbeUsbPrinter(step.port));
+        feedback_.setDetectionResult(
+            detection_.ProbeUsbPrinter(link::PortRef::numbered(link::LinkKind::Usb, step.port)));
         break;
     case Step::Kind::Parallel:
         detection_.view().selectLptPort(step.port);
@@ -209,7 +211,7 @@ bool Autodetect::Autodetect_Click() {
     const bool foundBefore = detection_.facts().PrinterFound;
     stopRequested_ = false;
     detection_.SetDetectionBusy(true);
-    link_.settings().PortKind = link::LinkKind::Serial;
+    link_.settings().Port = link::PortRef::numbered(link::LinkKind::Serial, 1);
     detection_.facts().PrinterFound = false;
     unusable_.clear();
     std::vector<Step> steps = plan();
@@ -244,7 +246,7 @@ bool Autodetect::Autodetect_Click() {
     } else if (answered) {
         describe(*answered);
     } else {
-        link_.settings().PortKind = link::LinkKind::Parallel;
+        link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, 1);
         feedback_.setDetectionResult("No printer found");
         detection_.ShowNoPrinter();
     }

@@ -43,79 +43,68 @@ void Detection::SetDetectionBusy(bool busy) {
     view_.setDetectionButtonsEnabled(!busy);
 }
 
-bool Detection::lptPresent(int n) {
-    std::uint32_t entry = 0;
-    const bool read = portIO_.getPhysLong(n == 1 ? 0x408 : 0x40A, entry);
-    return !(read && entry == 0);
+bool Detection::portThere(const link::PortRef& port) {
+    if (link_.portExists(port)) {
+        return true;
+    }
+    problem_ = link::PortProblem::Absent;
+    feedback_.message(MessageIcon::Critical,
+                      "This port does not exist\r" + link_.absentPortReason(port));
+    return false;
 }
 
 bool Detection::DetectSerialPrinter_Click() {
     problem_ = link::PortProblem::None;
-    link_.settings().PortKind = link::LinkKind::Serial;
     const auto n = view_.selectedComPort();
     if (!n) {
         feedback_.message(MessageIcon::Critical, "You must select a serial port");
         return false;
     }
-    if (link_.ComPortExists(*n) == 0) {
-        problem_ = link::PortProblem::Absent;
-        feedback_.message(MessageIcon::Critical,
-                          "This port does not exist\r" +
-                              link_.absentPortReason(link::LinkKind::Serial, *n));
-        return false;
-    }
-    facts_.PrinterFound = false;
-    SetDetectionBusy(true);
-    feedback_.setDetectionResult(
-        ProbeSerialPrinter(*n, view_.selectedSpeed(), view_.selectedHandshake()));
-    SetDetectionBusy(false);
-    return facts_.PrinterFound;
+    return detectOn(link::PortRef::numbered(link::LinkKind::Serial, *n), view_.selectedSpeed(),
+                    view_.selectedHandshake());
 }
 
 bool Detection::DetectParallelPrinter_Click() {
     problem_ = link::PortProblem::None;
-    link_.settings().PortKind = link::LinkKind::Parallel;
     const auto n = view_.selectedLptPort();
     if (!n) {
         feedback_.message(MessageIcon::Critical, "You must select a parallel port");
         return false;
     }
-    if (!lptPresent(*n)) {
-        problem_ = link::PortProblem::Absent;
-        feedback_.message(MessageIcon::Critical,
-                          "This port does not exist\r" +
-                              link_.absentPortReason(link::LinkKind::Parallel, *n));
-        return false;
-    }
-    facts_.PrinterFound = false;
-    SetDetectionBusy(true);
-    feedback_.setDetectionResult(ProbeParallelPrinter(*n));
-    SetDetectionBusy(false);
-    return facts_.PrinterFound;
+    return detectOn(link::PortRef::numbered(link::LinkKind::Parallel, *n), "", 0);
 }
 
 bool Detection::DetectUsbPrinter(int n) {
-    problem_ = link::PortProblem::None;
-    link_.settings().PortKind = link::LinkKind::Usb;
-    if (link_.UsbPortExists(n) == 0) {
-        problem_ = link::PortProblem::Absent;
-        feedback_.message(MessageIcon::Critical,
-                          "This port does not exist\r" +
-                              link_.absentPortReason(link::LinkKind::Usb, n));
-        return false;
-    }
-    facts_.PrinterFound = false;
-    SetDetectionBusy(true);
-    feedback_.setDetectionResult(ProbeUsbPrinter(n));
-    SetDetectionBusy(false);
-    return facts_.PrinterFound;
+    return detectOn(link::PortRef::numbered(link::LinkKind::Usb, n), "", 0);
 }
 
 bool Detection::DetectNetworkPrinter(const std::string& address) {
+    return detectOn(link::PortRef::network(address), "", 0);
+}
+
+bool Detection::detectOn(const link::PortRef& port, std::string_view speed, int handshakeIndex) {
     problem_ = link::PortProblem::None;
+    // A port refused leaves the link as the last detection left it.
+    if (!portThere(port)) {
+        return false;
+    }
+    link_.settings().Port = port;
     facts_.PrinterFound = false;
     SetDetectionBusy(true);
-    feedback_.setDetectionResult(ProbeNetworkPrinter(address));
+    switch (port.kind()) {
+    case link::LinkKind::Serial:
+        feedback_.setDetectionResult(ProbeSerialPrinter(port, speed, handshakeIndex));
+        break;
+    case link::LinkKind::Parallel:
+        feedback_.setDetectionResult(ProbeParallelPrinter(port.number()));
+        break;
+    case link::LinkKind::Usb:
+        feedback_.setDetectionResult(ProbeUsbPrinter(port));
+        break;
+    case link::LinkKind::Network:
+        feedback_.setDetectionResult(ProbeNetworkPrinter(port));
+        break;
+    }
     SetDetectionBusy(false);
     return facts_.PrinterFound;
 }
@@ -130,10 +119,11 @@ std::string Detection::probeFailure(link::SerialControl& port, std::string reaso
     return reason;
 }
 
-std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int handshakeIndex) {
+std::string Detection::ProbeSerialPrinter(const link::PortRef& port, std::string_view speed,
+                                          int handshakeIndex) {
     problem_ = link::PortProblem::None;
     link::SerialControl& serial = link_.serial();
-    serial.setCommPort(n);
+    serial.setCommPort(port);
     serial.setSettings(std::string(speed) + ",N,8,1");
     serial.setHandshaking(handshakeIndex + 1);
     serial.setInputMode(0);
@@ -141,42 +131,42 @@ std::string Detection::ProbeSerialPrinter(int n, std::string_view speed, int han
         return probeFailure(serial, std::move(failure));
     }
     link::PortCloser closer(link_);
-    return probeOpenPort(
-        serial, n,
-        link_.shownName(link::LinkKind::Serial, n) + " at " + std::string(speed) + " bauds", speed);
+    return probeOpenPort(serial, port,
+                         link_.shownName(port) + " at " + std::string(speed) + " bauds", speed);
 }
 
 // A USB printer is asked what a serial one is, without a speed and its settings query.
-std::string Detection::ProbeUsbPrinter(int n) {
+std::string Detection::ProbeUsbPrinter(const link::PortRef& port) {
     problem_ = link::PortProblem::None;
-    link_.settings().PortKind = link::LinkKind::Usb;
+    link_.settings().Port = port;
     link::SerialControl& usb = link_.usb();
-    usb.setCommPort(n);
+    usb.setCommPort(port);
     usb.setInputMode(0);
     if (std::string failure = usb.open(); !failure.empty()) {
         return probeFailure(usb, std::move(failure));
     }
     link::PortCloser closer(link_);
-    return probeOpenPort(usb, n, link_.shownName(link::LinkKind::Usb, n), std::nullopt);
+    return probeOpenPort(usb, port, link_.shownName(port), std::nullopt);
 }
 
 // A network printer is asked what a USB one is.
-std::string Detection::ProbeNetworkPrinter(const std::string& address) {
+std::string Detection::ProbeNetworkPrinter(const link::PortRef& port) {
     problem_ = link::PortProblem::None;
-    link_.settings().PortKind = link::LinkKind::Network;
-    link_.setNetworkAddress(address);
+    link_.settings().Port = port;
+    link_.setNetworkAddress(port.address());
     link::SerialControl& printer = link_.network();
     printer.setInputMode(0);
     if (std::string failure = printer.open(); !failure.empty()) {
         return probeFailure(printer, std::move(failure));
     }
     link::PortCloser closer(link_);
-    return probeOpenPort(printer, 1, link_.networkName(), std::nullopt);
+    return probeOpenPort(printer, port, link_.networkName(), std::nullopt);
 }
 
 // The identity request, then the status request and, on a serial link, the printer's
 // serial settings; the printer is described while the port is still open.
-std::string Detection::probeOpenPort(link::SerialControl& port, int n, const std::string& where,
+std::string Detection::probeOpenPort(link::SerialControl& port, const link::PortRef& ref,
+                                     const std::string& where,
                                      std::optional<std::string_view> speed) {
     port.discardInput();
     port.setInputLen(100);
@@ -210,7 +200,8 @@ std::string Detection::probeOpenPort(link::SerialControl& port, int n, const std
         link_.settings().PortSpeed = std::string(*speed);
     }
     port.setInputMode(0);
-    link_.settings().PortNumber = n;
+    link_.settings().Port = ref;
+    link_.settings().PortChosen = true;
     protocol::DescribePrinter(reply, link_, facts_, feedback_, [this] { view_.closeWindow(); });
     return result;
 }
@@ -268,8 +259,8 @@ std::string Detection::ProbeParallelPrinter(int n) {
         result = printerName(reply) + " found on LPT " + std::to_string(n);
         feedback_.message(MessageIcon::Information, result);
         facts_.PrinterFound = true;
-        link_.settings().PortKind = link::LinkKind::Parallel;
-        link_.settings().PortNumber = n;
+        link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, n);
+        link_.settings().PortChosen = true;
         link_.timing().Delay(10);
         lpt.CompatibilityWrite(kStatusRequest);
         link_.timing().Delay(20);

@@ -28,16 +28,17 @@ class Detection {
     // The same for USB printer n, and for the network printer at "HOST[:PORT]".
     bool DetectUsbPrinter(int n);
     bool DetectNetworkPrinter(const std::string& address);
+    // The same on any port: a serial one at this speed and handshake (0 Xon-Xoff, 1 DSR/DTR).
+    bool detectOn(const link::PortRef& port, std::string_view speed, int handshakeIndex);
 
     // The result text for the window's "Current printer" line.
-    std::string ProbeSerialPrinter(int n, std::string_view speed, int handshakeIndex);
+    std::string ProbeSerialPrinter(const link::PortRef& port, std::string_view speed,
+                                   int handshakeIndex);
     std::string ProbeParallelPrinter(int n);
-    std::string ProbeUsbPrinter(int n);
-    std::string ProbeNetworkPrinter(const std::string& address);
+    std::string ProbeUsbPrinter(const link::PortRef& port);
+    std::string ProbeNetworkPrinter(const link::PortRef& port);
     void ShowNoPrinter();
     void SetDetectionBusy(bool busy);
-    // Present unless the BIOS table says plainly that LPT n has no base address.
-    bool lptPresent(int n);
 
     link::SubCom& link() { return link_; }
     protocol::UserFeedback& feedback() { return feedback_; }
@@ -50,8 +51,10 @@ class Detection {
 
   private:
     std::string probeFailure(link::SerialControl& port, std::string reason);
-    std::string probeOpenPort(link::SerialControl& port, int n, const std::string& where,
-                              std::optional<std::string_view> speed);
+    std::string probeOpenPort(link::SerialControl& port, const link::PortRef& ref,
+                              const std::string& where, std::optional<std::string_view> speed);
+    // Refuses a port that is not there; true when it is.
+    bool portThere(const link::PortRef& port);
     void learnHandshake(std::string_view speed);
     std::string readParallelReply();
 

@@ -3,8 +3,8 @@
 
 namespace tessaro::link {
 
-std::string ParallelTransport::open(int port, std::string_view, int) {
-    const bool opened = parallel_.OpenLPT(static_cast<std::uint8_t>(port));
+std::string ParallelTransport::open(const PortRef& port, std::string_view, int) {
+    const bool opened = parallel_.OpenLPT(static_cast<std::uint8_t>(port.number()));
     tempo_.Delay(10);
     return opened ? "" : parallel_.OpenFailure;
 }
@@ -40,7 +40,7 @@ Answer ParallelTransport::takeAnswer() {
 }
 
 void ParallelTransport::reportReadError() {
-    const std::string port = "LPT" + std::to_string(settings_.PortNumber);
+    const std::string port = "LPT" + std::to_string(settings_.Port.number());
     feedback_.message(MessageIcon::Critical,
                       port + " : BYTE Mode Error\rPlease check you LPT setup ");
     feedback_.portLost(port);

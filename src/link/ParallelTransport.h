@@ -24,11 +24,11 @@ class ParallelTransport final : public Transport {
         : parallel_(parallel), tempo_(timing), feedback_(feedback), settings_(settings) {}
 
     LinkKind kind() const override { return LinkKind::Parallel; }
-    std::string panelText(int port, std::string_view) const override {
-        return "LPT  " + std::to_string(port);
+    std::string panelText(const PortRef& port, std::string_view) const override {
+        return "LPT  " + std::to_string(port.number());
     }
-    // Opens LPT port, then lets the port settle for 10 ms.
-    std::string open(int port, std::string_view speed, int handshake) override;
+    // Opens the LPT, then lets the port settle for 10 ms.
+    std::string open(const PortRef& port, std::string_view speed, int handshake) override;
     void close() override { parallel_.CloseLPT(); }
     bool write(std::string_view bytes) override { return parallel_.CompatibilityWrite(bytes); }
     // The bytes up to and including the terminating zero.

@@ -47,16 +47,26 @@ void ParallelWinIO::CloseDll() {
     io_.shutdown();
 }
 
-bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
+namespace {
+
+// LPT n's base address from the BIOS table; 0 when there is none or it cannot be read. The
+// high half of the 32-bit read is the next port's entry.
+std::uint32_t biosBase(PortIO& io, int n) {
     std::uint32_t entry = 0;
-    bool read = false;
-    if (LptNumber == 1) {
-        read = io_.getPhysLong(kBiosLpt1, entry);
-    } else if (LptNumber == 2) {
-        read = io_.getPhysLong(kBiosLpt2, entry);
-    }
-    // The high half of the 32-bit read is the next port's entry.
-    if (!read || (entry & 0xFFFF) == 0) {
+    const bool read = (n == 1 && io.getPhysLong(kBiosLpt1, entry)) ||
+                      (n == 2 && io.getPhysLong(kBiosLpt2, entry));
+    return read ? entry & 0xFFFF : 0;
+}
+
+} // namespace
+
+bool ParallelWinIO::LptExists(int n) {
+    return biosBase(io_, n) != 0;
+}
+
+bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
+    const std::uint32_t entry = biosBase(io_, LptNumber);
+    if (entry == 0) {
         LptOpen = false;
         LptError = true;
         OpenFailure = "LPT" + std::to_string(LptNumber) + ": no parallel port at this number";

@@ -78,8 +78,8 @@ std::optional<std::string> PortMap::override(const std::string& name) const {
 }
 
 // Port n of a family: its override, else the n-th device the system lists.
-std::string PortMap::deviceOf(const std::string& family, int n, int count,
-                              const std::vector<std::string>& devices) const {
+std::string PortMap::numberedDevice(const std::string& family, int n, int count,
+                                    const std::vector<std::string>& devices) const {
     if (n < 1 || n > count) {
         return "";
     }
@@ -91,16 +91,19 @@ std::string PortMap::deviceOf(const std::string& family, int n, int count,
 }
 
 std::string PortMap::comDevice(int n) const {
-    return deviceOf("COM", n, kComPorts, serialDevices_);
+    return numberedDevice("COM", n, kComPorts, serialDevices_);
 }
 
 std::string PortMap::usbDevice(int n) const {
-    return deviceOf("USB", n, kUsbPorts, usbDevices_);
+    return numberedDevice("USB", n, kUsbPorts, usbDevices_);
 }
 
 LptPort PortMap::lpt(int n) const {
     if (n < 1 || n > kLptPorts) {
         return {};
+    }
+    if (n == 1 && givenLpt1_) {
+        return {LptPort::Kind::Device, *givenLpt1_};
     }
     if (const auto value = override("LPT" + std::to_string(n))) {
         if (value->empty()) {
@@ -113,7 +116,9 @@ LptPort PortMap::lpt(int n) const {
     std::vector<std::string> taken;
     std::size_t rank = 0;
     for (int other = 1; other <= kLptPorts; ++other) {
-        if (const auto value = override("LPT" + std::to_string(other))) {
+        const auto value =
+            other == 1 && givenLpt1_ ? givenLpt1_ : override("LPT" + std::to_string(other));
+        if (value) {
             if (const auto device = kernelPort(*value)) {
                 taken.push_back(device->device);
             }
@@ -143,41 +148,76 @@ std::optional<ParallelDevice> PortMap::parallelDevice(int n) const {
     return port.kind == LptPort::Kind::Device ? kernelPort(port.device) : std::nullopt;
 }
 
-std::string PortMap::shownName(bool usb, int n) const {
-    const std::string device = usb ? usbDevice(n) : comDevice(n);
-    if (showByDevice_ && !device.empty()) {
-        return device;
+std::string PortMap::deviceOf(const PortRef& port) const {
+    if (port.kind() == LinkKind::Network || port.byDevice()) {
+        return port.device();
     }
-    return (usb ? "USB " : "COM ") + std::to_string(n);
+    switch (port.kind()) {
+    case LinkKind::Serial:
+        return comDevice(port.number());
+    case LinkKind::Usb:
+        return usbDevice(port.number());
+    case LinkKind::Parallel:
+        return lpt(port.number()).device;
+    case LinkKind::Network:
+        break;
+    }
+    return port.device();
 }
 
-std::string PortMap::describe(bool usb, int n) const {
-    const std::string device = usb ? usbDevice(n) : comDevice(n);
-    if (showByDevice_ && !device.empty()) {
-        return device;
+bool PortMap::exists(const PortRef& port) const {
+    switch (port.kind()) {
+    case LinkKind::Serial:
+    case LinkKind::Usb: {
+        const std::string device = deviceOf(port);
+        std::error_code ignored;
+        return !device.empty() && std::filesystem::exists(device, ignored);
     }
-    const std::string name = (usb ? "USB" : "COM") + std::to_string(n);
-    return device.empty() ? name : name + " (" + device + ")";
+    case LinkKind::Parallel:
+        return lpt(port.number()).kind == LptPort::Kind::Virtual ||
+               parallelDevice(port.number()).has_value();
+    case LinkKind::Network:
+        break;
+    }
+    return true;
 }
 
+PortRef PortMap::numberedIfMapped(const PortRef& port) const {
+    if (!port.byDevice() || port.kind() == LinkKind::Parallel) {
+        return port;
+    }
+    for (int n = 1; n <= port.row().count; ++n) {
+        const PortRef numbered = PortRef::numbered(port.kind(), n);
+        const std::string device = deviceOf(numbered);
+        std::error_code ec;
+        if (!device.empty() &&
+            (device == port.device() || std::filesystem::equivalent(device, port.device(), ec))) {
+            return numbered;
+        }
+    }
+    return port;
+}
+
+std::string PortMap::shownName(const PortRef& port) const {
+    return port.byDevice() ? port.device() : port.spacedName();
+}
+
+std::string PortMap::describe(const PortRef& port) const {
+    if (port.byDevice()) {
+        return port.device();
+    }
+    const std::string device = deviceOf(port);
+    return device.empty() ? port.text() : port.text() + " (" + device + ")";
+}
+
+// Every numbered port, kind after kind as the ports command lists them.
 std::vector<PortLine> PortMap::lines() const {
     std::vector<PortLine> lines;
-    for (int n = 1; n <= kComPorts; ++n) {
-        const std::string device = comDevice(n);
-        std::error_code ignored;
-        lines.push_back({"COM" + std::to_string(n), device,
-                         !device.empty() && std::filesystem::exists(device, ignored)});
-    }
-    for (int n = 1; n <= kUsbPorts; ++n) {
-        const std::string device = usbDevice(n);
-        std::error_code ignored;
-        lines.push_back({"USB" + std::to_string(n), device,
-                         !device.empty() && std::filesystem::exists(device, ignored)});
-    }
-    for (int n = 1; n <= kLptPorts; ++n) {
-        const LptPort port = lpt(n);
-        const bool present = port.kind == LptPort::Kind::Virtual || parallelDevice(n).has_value();
-        lines.push_back({"LPT" + std::to_string(n), port.device, present});
+    for (const LinkKind kind : {LinkKind::Serial, LinkKind::Usb, LinkKind::Parallel}) {
+        for (int n = 1; n <= linkKind(kind).count; ++n) {
+            const PortRef port = PortRef::numbered(kind, n);
+            lines.push_back({port, port.text(), deviceOf(port), exists(port)});
+        }
     }
     return lines;
 }

@@ -8,16 +8,15 @@
 // printer device (/dev/usb/lp0, ...), TESSARO_USBn overrides it. A kernel parallel port serves one
 // LPT at most: one an override names is no other LPT's default.
 
+#include "link/LinkKinds.h"
+#include "link/PortRef.h"
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tessaro::link {
-
-inline constexpr int kComPorts = 6;
-inline constexpr int kLptPorts = 2;
-inline constexpr int kUsbPorts = 4;
 
 struct ParallelDevice {
     std::string name;   // "parport0"
@@ -31,6 +30,7 @@ struct LptPort {
 };
 
 struct PortLine {
+    PortRef port;
     std::string name;   // "COM1", "LPT2"
     std::string device; // "" when there is none
     bool present = false;
@@ -65,20 +65,28 @@ class PortMap {
     std::optional<ParallelDevice> parallelDevice(int n) const;
     std::vector<PortLine> lines() const;
 
-    // A port the user gave as a device path is shown by that path in results and panels
-    // rather than as "COM 1" or "USB 1".
-    void showByDevice(bool byDevice) { showByDevice_ = byDevice; }
-    // "COM 1", "USB 2", or the device path of a port shown by it.
-    std::string shownName(bool usb, int n) const;
-    // How a failure names COM n or USB n: "COM1 (/dev/ttyS0)", "USB2", or the device path
-    // alone for a port shown by it.
-    std::string describe(bool usb, int n) const;
-    bool shownByDevice() const { return showByDevice_; }
+    // An LPT given by its device path (/dev/parport1) stands for LPT1 of this map.
+    void assignLpt1(std::string device) { givenLpt1_ = std::move(device); }
+
+    // The device of a serial or USB port (its own path when given by it), or of an LPT, or
+    // a network printer's address; "" when the port does not exist.
+    std::string deviceOf(const PortRef& port) const;
+    // Whether the port is there: its device exists, the LPT is a kernel port or the virtual
+    // printer; a network printer is there until a connection says otherwise.
+    bool exists(const PortRef& port) const;
+    // A serial or USB device path that one of the numbered ports stands for is that port;
+    // any other port is itself.
+    PortRef numberedIfMapped(const PortRef& port) const;
+    // "COM 1", "USB 2", or the device path of a port given by it.
+    std::string shownName(const PortRef& port) const;
+    // How a failure names the port: "COM1 (/dev/ttyS0)", "USB2", or the device path alone
+    // for a port given by it.
+    std::string describe(const PortRef& port) const;
 
   private:
     std::optional<std::string> override(const std::string& name) const;
-    std::string deviceOf(const std::string& family, int n, int count,
-                         const std::vector<std::string>& devices) const;
+    std::string numberedDevice(const std::string& family, int n, int count,
+                               const std::vector<std::string>& devices) const;
     // The kernel port with this device path or name ("/dev/parport0", "parport0").
     std::optional<ParallelDevice> kernelPort(const std::string& text) const;
 
@@ -87,7 +95,7 @@ class PortMap {
     Environment environment_;
     std::vector<std::string> usbDevices_;
     PlugSource plugSource_;
-    bool showByDevice_ = false;
+    std::optional<std::string> givenLpt1_;
 };
 
 } // namespace tessaro::link

@@ -27,14 +27,14 @@ void QtSerialControl::setSettings(std::string_view text) {
 }
 
 std::string QtSerialControl::describePort() const {
-    return ports_.describe(false, commPort_);
+    return ports_.describe(commPort_);
 }
 
 std::string QtSerialControl::open() {
     if (port_.isOpen()) {
         return "";
     }
-    const std::string device = ports_.comDevice(commPort_);
+    const std::string device = ports_.deviceOf(commPort_);
     if (device.empty()) {
         problem_ = PortProblem::Absent;
         return describePort() + ": no such port";
@@ -61,7 +61,7 @@ std::string QtSerialControl::open() {
 }
 
 std::string QtSerialControl::openFailure() {
-    const std::string device = ports_.comDevice(commPort_);
+    const std::string device = ports_.deviceOf(commPort_);
     switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
         problem_ = PortProblem::Absent;
@@ -209,7 +209,7 @@ void QtSerialControl::noteError(QSerialPort::SerialPortError error) {
     // place of the reason.
     if (error == QSerialPort::ResourceError && fault_.empty() && port_.isOpen()) {
         fault_ = describePort() + ": " +
-                 vanished(ports_.comDevice(commPort_), "the device was disconnected");
+                 vanished(ports_.deviceOf(commPort_), "the device was disconnected");
         problem_ = PortProblem::Lost;
         port_.close();
     }

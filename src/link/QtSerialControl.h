@@ -14,7 +14,7 @@ class QtSerialControl final : public SerialControl {
   public:
     explicit QtSerialControl(const PortMap& ports);
 
-    void setCommPort(int port) override { commPort_ = port; }
+    void setCommPort(const PortRef& port) override { commPort_ = port; }
     void setSettings(std::string_view text) override;
     void setHandshaking(int mode) override { handshaking_ = mode; }
     bool portOpen() const override { return port_.isOpen(); }
@@ -40,7 +40,7 @@ class QtSerialControl final : public SerialControl {
 
     const PortMap& ports_;
     QSerialPort port_;
-    int commPort_ = 1;
+    PortRef commPort_;
     int baud_ = 9600;
     int handshaking_ = 0;
     int inputLen_ = 100;

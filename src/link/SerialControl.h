@@ -4,6 +4,7 @@
 // control while closed, open it, then count, read and discard what arrived and queue output.
 
 #include "link/PortProblem.h"
+#include "link/PortRef.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ class SerialControl {
     virtual ~SerialControl() = default;
 
     // Take effect at the next opening.
-    virtual void setCommPort(int port) = 0;              // 1 = COM1 ...
+    virtual void setCommPort(const PortRef& port) = 0;   // COM1, a device path ...
     virtual void setSettings(std::string_view text) = 0; // "9600,N,8,1"
     virtual void setHandshaking(int mode) = 0;           // a Handshake value
 

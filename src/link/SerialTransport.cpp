@@ -3,17 +3,18 @@
 
 namespace tessaro::link {
 
-std::string SerialTransport::panelText(int port, std::string_view speed) const {
+// A serial port given by its device path shows the path in its panel.
+std::string SerialTransport::panelText(const PortRef& port, std::string_view speed) const {
     if (name_) {
         return name_(port);
     }
-    const std::string name = ports_ != nullptr && ports_->shownByDevice()
-                                 ? ports_->shownName(false, port)
-                                 : "COM  " + std::to_string(port);
+    const std::string name =
+        port.byDevice() ? port.device()
+                        : std::string(port.row().prefix) + "  " + std::to_string(port.number());
     return name + " ,  " + std::string(speed) + " BAUDS ";
 }
 
-std::string SerialTransport::open(int port, std::string_view speed, int handshake) {
+std::string SerialTransport::open(const PortRef& port, std::string_view speed, int handshake) {
     if (serial_.portOpen()) {
         return "";
     }

@@ -20,19 +20,17 @@ class SerialTransport final : public Transport {
     // How long a reply may take to begin.
     static constexpr int kFirstByteTimeoutMs = 5000;
 
-    // The name of port n as panels and results show it, for a link without a line speed.
-    using PortName = std::function<std::string(int port)>;
+    // The name of the port as panels and results show it, for a link without a line speed.
+    using PortName = std::function<std::string(const PortRef& port)>;
 
-    // A serial port given by its device path shows the path in its panel (ports: the map
-    // that says so).
     SerialTransport(SerialControl& serial, tempo& timing, LinkKind kind = LinkKind::Serial,
-                    PortName name = {}, const PortMap* ports = nullptr)
-        : serial_(serial), tempo_(timing), kind_(kind), name_(std::move(name)), ports_(ports) {}
+                    PortName name = {})
+        : serial_(serial), tempo_(timing), kind_(kind), name_(std::move(name)) {}
 
     LinkKind kind() const override { return kind_; }
-    std::string panelText(int port, std::string_view speed) const override;
+    std::string panelText(const PortRef& port, std::string_view speed) const override;
     // An open port keeps its number and settings until closed.
-    std::string open(int port, std::string_view speed, int handshake) override;
+    std::string open(const PortRef& port, std::string_view speed, int handshake) override;
     void close() override;
     bool write(std::string_view bytes) override {
         serial_.output(bytes);
@@ -56,7 +54,6 @@ class SerialTransport final : public Transport {
     tempo& tempo_;
     LinkKind kind_;
     PortName name_;
-    const PortMap* ports_;
 };
 
 } // namespace tessaro::link

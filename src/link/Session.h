@@ -13,10 +13,12 @@
 namespace tessaro::link {
 
 struct LinkSettings {
-    LinkKind PortKind = LinkKind::Parallel; // the link the port number below belongs to
-    int PortNumber = 0;                     // COM n, LPT n or USB n
-    std::string PortSpeed;                  // decimal text, "9600"
-    int PortHandshake = 0;                  // 1 XON/XOFF, 2 hardware
+    // The port of the last detection: COM n, LPT n, USB n, a device path or a network
+    // printer. Until a printer was found, LPT 1 as the program starts.
+    PortRef Port = PortRef::numbered(LinkKind::Parallel, 1);
+    bool PortChosen = false; // a detection has settled on Port
+    std::string PortSpeed;   // decimal text, "9600"
+    int PortHandshake = 0;   // 1 XON/XOFF, 2 hardware
 };
 
 struct PrinterFacts {

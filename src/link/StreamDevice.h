@@ -25,7 +25,7 @@ class StreamDevice : public SerialControl {
     StreamDevice& operator=(const StreamDevice&) = delete;
     ~StreamDevice() override;
 
-    void setCommPort(int port) override { port_ = port; }
+    void setCommPort(const PortRef& port) override { port_ = port; }
     void setSettings(std::string_view) override {}
     void setHandshaking(int) override {}
     bool portOpen() const override { return fd_ >= 0; }
@@ -42,7 +42,7 @@ class StreamDevice : public SerialControl {
     PortProblem problem() const override { return problem_; }
 
   protected:
-    int port() const { return port_; }
+    const PortRef& port() const { return port_; }
     // Opens the descriptor (non-blocking, close-on-exec); -1 with why and what kind of
     // problem it is.
     virtual int connect(std::string& why, PortProblem& problem) = 0;
@@ -58,7 +58,7 @@ class StreamDevice : public SerialControl {
     void pull();
     void lost(const std::string& why);
 
-    int port_ = 1;
+    PortRef port_;
     int fd_ = -1;
     int inputLen_ = 100;
     std::string received_;

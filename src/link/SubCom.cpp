@@ -3,57 +3,50 @@
 
 #include "link/PortDiagnosis.h"
 
-#include <filesystem>
-
 namespace tessaro::link {
 
 SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
                Notifier& feedback, const PortMap& ports)
     : session_(session), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
-      usb_(ports), serialLink_(serial, timing, LinkKind::Serial, {}, &ports),
+      usb_(ports), serialLink_(serial, timing, LinkKind::Serial),
       parallelLink_(parallel, timing, feedback, session.link),
       usbLink_(usb_, timing, LinkKind::Usb,
-               [&ports](int port) { return ports.shownName(true, port); }),
+               [&ports](const PortRef& port) { return ports.shownName(port); }),
       networkLink_(network_, timing, LinkKind::Network,
-                   [this](int) { return network_.shownAddress(); }) {}
-
-namespace {
-
-int deviceExists(const std::string& device) {
-    std::error_code ignored;
-    return !device.empty() && std::filesystem::exists(device, ignored) ? 1 : 0;
-}
-
-} // namespace
+                   [this](const PortRef&) { return network_.shownAddress(); }) {}
 
 int SubCom::ComPortExists(int n) const {
-    return deviceExists(ports_.comDevice(n));
+    return ports_.exists(PortRef::numbered(LinkKind::Serial, n)) ? 1 : 0;
 }
 
 int SubCom::UsbPortExists(int n) const {
-    return deviceExists(ports_.usbDevice(n));
+    return ports_.exists(PortRef::numbered(LinkKind::Usb, n)) ? 1 : 0;
 }
 
-std::string SubCom::absentPortReason(LinkKind kind, int n) const {
-    const char* prefix = kind == LinkKind::Serial ? "COM" : kind == LinkKind::Usb ? "USB" : "LPT";
-    const char* what = kind == LinkKind::Serial ? "serial port"
-                       : kind == LinkKind::Usb  ? "USB printer"
-                                                : "parallel port";
-    const std::string name = prefix + std::to_string(n);
-    const std::string device = kind == LinkKind::Serial ? ports_.comDevice(n)
-                               : kind == LinkKind::Usb  ? ports_.usbDevice(n)
-                                                        : ports_.lpt(n).device;
+bool SubCom::portExists(const PortRef& port) {
+    if (port.kind() == LinkKind::Parallel && !port.byDevice()) {
+        return parallel_.LptExists(port.number());
+    }
+    return ports_.exists(port);
+}
+
+std::string SubCom::absentPortReason(const PortRef& port) const {
+    const std::string device = ports_.deviceOf(port);
     if (device.empty()) {
-        return name + ": no " + what + " has this number";
+        return port.text() + ": no " + std::string(port.row().what) + " has this number";
     }
-    if (kind == LinkKind::Parallel) {
-        return name + " (" + device + "): no such device";
+    if (port.kind() == LinkKind::Parallel) {
+        return port.text() + " (" + device + "): no such device";
     }
-    return ports_.describe(kind == LinkKind::Usb, n) + ": " + vanished(device, "no such device");
+    return ports_.describe(port) + ": " + vanished(device, "no such device");
 }
 
 Transport& SubCom::transport() {
-    switch (session_.link.PortKind) {
+    return transport(session_.link.Port.kind());
+}
+
+Transport& SubCom::transport(LinkKind kind) {
+    switch (kind) {
     case LinkKind::Serial:
         return serialLink_;
     case LinkKind::Usb:
@@ -67,15 +60,18 @@ Transport& SubCom::transport() {
 }
 
 std::string SubCom::OpenCom(int port, std::string_view speed, int handshake) {
-    return serialLink_.open(port, speed, handshake);
+    return serialLink_.open(PortRef::numbered(LinkKind::Serial, port), speed, handshake);
 }
 
 void SubCom::CloseCom() {
     serialLink_.close();
 }
 
-std::string SubCom::OpenPort(int port, std::string_view speed, int handshake) {
-    return transport().open(port, speed, handshake);
+std::string SubCom::OpenPort(const PortRef& port, std::string_view speed, int handshake) {
+    if (port.kind() == LinkKind::Network) {
+        network_.setAddress(port.address());
+    }
+    return transport(port.kind()).open(port, speed, handshake);
 }
 
 void SubCom::ClosePort(int) {

@@ -35,17 +35,21 @@ class SubCom {
 
     // Nonzero when COM n exists on this machine.
     int ComPortExists(int n) const;
-    // Why COM n or LPT n is not there, naming its device: "COM3 (/dev/ttyUSB7): no such
-    // device", "LPT2: no parallel port has this number".
-    std::string absentPortReason(LinkKind kind, int n) const;
     // Nonzero when USB printer n exists on this machine.
     int UsbPortExists(int n) const;
+    // Whether the port is there: COM and USB ports as above, an LPT when its BIOS entry
+    // names a base address, a port given by its device when the device exists, a network
+    // printer always (its connection says otherwise).
+    bool portExists(const PortRef& port);
+    // Why a port is not there, naming its device: "COM3 (/dev/ttyUSB7): no such device",
+    // "LPT2: no parallel port has this number".
+    std::string absentPortReason(const PortRef& port) const;
     // Opens COM port at speed ("9600") with handshake (1 XON/XOFF, 2 hardware). An open port
     // keeps its settings until closed. Returns "" when open, else why it is not.
     std::string OpenCom(int port, std::string_view speed, int handshake);
     void CloseCom();
-    // Opens the link's port on the link the settings name. Returns "" when open, else why.
-    std::string OpenPort(int port, std::string_view speed, int handshake);
+    // Opens the port on its link. Returns "" when open, else why.
+    std::string OpenPort(const PortRef& port, std::string_view speed, int handshake);
     void ClosePort(int port = 0);
     void SendString(std::string_view command);
     // A text reply: over serial all that came within 100 ms of its first byte (which may take
@@ -58,8 +62,9 @@ class SubCom {
     // not be read as the answer to the next one. A parallel printer answers only when asked.
     void discardInput();
 
-    // The transport of the link the settings name.
+    // The transport of the link the settings name, or of a kind of link.
     Transport& transport();
+    Transport& transport(LinkKind kind);
 
     Session& session() { return session_; }
     LinkSettings& settings() { return session_.link; }
@@ -67,9 +72,8 @@ class SubCom {
     SerialControl& usb() { return usb_; }
     SerialControl& network() { return network_; }
     // "COM 1", "USB 1", or the device path of a port given by it, as results show them.
-    std::string shownName(LinkKind kind, int n) const {
-        return ports_.shownName(kind == LinkKind::Usb, n);
-    }
+    std::string shownName(const PortRef& port) const { return ports_.shownName(port); }
+    const PortMap& ports() const { return ports_; }
     // The network printer the link reaches: "HOST" or "HOST:PORT".
     void setNetworkAddress(std::string address) { network_.setAddress(std::move(address)); }
     // "HOST:PORT" as results and panels show the network printer.

@@ -4,15 +4,15 @@
 // and how a reply comes back. The link layer (SubCom) drives whichever the link settings
 // name; what differs between links is asked of the transport, never tested by its callers.
 
+#include "link/LinkKinds.h"
 #include "link/PortProblem.h"
+#include "link/PortRef.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace tessaro::link {
-
-enum class LinkKind { Serial, Parallel, Usb, Network };
 
 // What came in answer to a request once its wait was over.
 struct Answer {
@@ -28,10 +28,10 @@ class Transport {
     virtual LinkKind kind() const = 0;
     // The port as the first panel of the status bar shows it, each number with one leading
     // blank: "COM  1 ,  9600 BAUDS ", "LPT  1".
-    virtual std::string panelText(int port, std::string_view speed) const = 0;
-    // Opens port n ("" when open, else why not, naming the port and the reason); speed and
+    virtual std::string panelText(const PortRef& port, std::string_view speed) const = 0;
+    // Opens the port ("" when open, else why not, naming the port and the reason); speed and
     // handshake mean something to a serial link only.
-    virtual std::string open(int port, std::string_view speed, int handshake) = 0;
+    virtual std::string open(const PortRef& port, std::string_view speed, int handshake) = 0;
     // Closes after the bytes written have left.
     virtual void close() = 0;
     // Sends; false when the printer did not take every byte (a parallel printer that stays

@@ -11,11 +11,11 @@
 namespace tessaro::link {
 
 std::string UsbPrinterDevice::describe() const {
-    return ports_.describe(true, port());
+    return ports_.describe(port());
 }
 
 int UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {
-    const std::string device = ports_.usbDevice(port());
+    const std::string device = ports_.deviceOf(port());
     if (device.empty()) {
         why = "no such port";
         problem = PortProblem::Absent;

@@ -110,7 +110,7 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, link::Printe
     const link::LinkSettings& settings = link.settings();
     facts.PowerVolts = powerVoltsOf(identity);
     facts.PrinterIdentity = std::string(shownIdentity(identity));
-    feedback.setStatusPanels({link.transport().panelText(settings.PortNumber, settings.PortSpeed),
+    feedback.setStatusPanels({link.transport().panelText(settings.Port, settings.PortSpeed),
                               "    " + std::string(shownIdentity(identity)),
                               facts.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
     if (closeWindow) {
@@ -126,7 +126,7 @@ void GetIdentity(link::SubCom& link, link::PrinterFacts& facts) {
     facts.PrinterIdentity.clear();
     serial.discardInput();
     const link::LinkSettings& settings = link.settings();
-    link.OpenPort(settings.PortNumber, settings.PortSpeed, settings.PortHandshake);
+    link.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
     link::PortCloser closer(link);
     link.SendString(kIdentityRequest);
     const std::string reply = link.ReceiveString();

@@ -52,7 +52,7 @@ bool Transmission::SendParameters(bool sendAll) {
     }
     const link::LinkSettings& settings = link_.settings();
     const std::string failure =
-        link_.OpenPort(settings.PortNumber, settings.PortSpeed, settings.PortHandshake);
+        link_.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
     if (!failure.empty()) {
         portFailed(failure + "\rNothing was sent.");
     } else {
@@ -111,12 +111,12 @@ bool Transmission::reopenAtSpeed(const std::string& speed) {
     link_.ClosePort();
     settings.PortSpeed = speed;
     const std::string failure =
-        link_.OpenPort(settings.PortNumber, settings.PortSpeed, settings.PortHandshake);
+        link_.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
     if (!failure.empty()) {
         portFailed(failure);
         return false;
     }
-    feedback_.setPanelText(0, link_.transport().panelText(settings.PortNumber, settings.PortSpeed));
+    feedback_.setPanelText(0, link_.transport().panelText(settings.Port, settings.PortSpeed));
     return true;
 }
 

@@ -41,7 +41,7 @@ class VirtualSerialControl final : public link::SerialControl {
     std::vector<std::string> written() const;        // one string per opening
     std::vector<std::string> openedSettings() const; // one settings text per opening
 
-    void setCommPort(int port) override { port_ = port; }
+    void setCommPort(const link::PortRef& port) override { port_ = port.number(); }
     void setSettings(std::string_view text) override { settings_ = text; }
     void setHandshaking(int mode) override { handshake_ = mode; }
     bool portOpen() const override { return open_; }

@@ -91,3 +91,18 @@ TEST_F(UsbNetworkPortsTest, NoPortOrNoAddressIsSaidAndNothingIsProbed) {
 
 } // namespace
 } // namespace tessaro::test
+
+namespace tessaro::test {
+namespace {
+
+// With LPT1 unmapped and the virtual printer on LPT2, the window offers LPT2 alone.
+TEST_F(UsbNetworkPortsTest, OnlyTheLptThatExistsIsOffered) {
+    openWindow({{"TESSARO_LPT2", "virtual"}});
+    inPortSelection([&](app::PortSelection& dialog) {
+        EXPECT_FALSE(child<QRadioButton>(dialog, "LPT1")->isEnabled());
+        EXPECT_TRUE(child<QRadioButton>(dialog, "LPT2")->isEnabled());
+    });
+}
+
+} // namespace
+} // namespace tessaro::test

@@ -40,7 +40,7 @@ TEST(Autodetect, TriesEveryPortAndSpeedFastestFirst) {
     EXPECT_THAT(rig.serial.openedSettings(), ElementsAreArray(expected));
     EXPECT_EQ(view.com, 2);
     EXPECT_EQ(view.speedIndex, 3);
-    EXPECT_EQ(rig.settings.PortNumber, 2);
+    EXPECT_EQ(rig.settings.Port.number(), 2);
     EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on COM 2 at 9600 bauds");
     EXPECT_TRUE(view.buttonsEnabled);
 }
@@ -66,7 +66,7 @@ TEST(Autodetect, NoPrinterAnywhere) {
     EXPECT_FALSE(Autodetect(detection).Autodetect_Click());
     EXPECT_EQ(rig.feedback.detectionResult, "No printer found");
     EXPECT_EQ(rig.feedback.panels, std::vector<std::string>{"No Printer found"});
-    EXPECT_EQ(rig.settings.PortKind, link::LinkKind::Parallel);
+    EXPECT_EQ(rig.settings.Port.kind(), link::LinkKind::Parallel);
     // The wake-up pause and one 100 ms wait per silent speed; then LPT1's attempt.
     EXPECT_GE(rig.clock.now() - start, std::chrono::milliseconds(1000 + 9 * 100 + 120));
 }
@@ -79,6 +79,23 @@ TEST(Autodetect, ParallelPhaseWhenNoComPortExists) {
     EXPECT_EQ(view.lpt, 1);
     EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 1");
     EXPECT_TRUE(rig.serial.sessions().empty());
+}
+
+// LPT1 without a BIOS entry is no step of the search; LPT2 with one is.
+TEST(Autodetect, AnAbsentLpt1IsNotSearched) {
+    sim::VirtualParallelPort::Options secondOnly;
+    secondOnly.lptBase = {0, 0x278, 0};
+    secondOnly.printerPort = 2;
+    test::VirtualRig rig({}, 1, {}, secondOnly);
+    test::ScriptedView view;
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
+    Autodetect search(detection);
+    std::vector<std::string> steps;
+    search.onProgress([&](int, int, std::string_view text) { steps.emplace_back(text); });
+    EXPECT_TRUE(search.Autodetect_Click());
+    EXPECT_THAT(steps, ::testing::ElementsAre("Trying to wake-up the printer",
+                                              "Attempting to contact printer on LPT 2"));
+    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 2");
 }
 
 TEST(Autodetect, AComPortThatCannotOpenIsNotedOnceAndSkipped) {
@@ -177,8 +194,7 @@ TEST(Autodetect, AStopEndsTheSearchAfterTheProbeUnderWay) {
         EXPECT_EQ(rig.feedback.detectionResult, "No printer found");
         EXPECT_FALSE(view.com.has_value());
         EXPECT_TRUE(view.buttonsEnabled);
-        EXPECT_EQ(rig.settings.PortKind, before.PortKind);
-        EXPECT_EQ(rig.settings.PortNumber, before.PortNumber);
+        EXPECT_EQ(rig.settings.Port, before.Port);
         EXPECT_EQ(rig.settings.PortSpeed, before.PortSpeed);
         EXPECT_TRUE(rig.facts.PrinterFound);
         EXPECT_THAT(rig.feedback.events,

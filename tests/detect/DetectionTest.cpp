@@ -69,7 +69,7 @@ TEST_F(DetectionTest, RefusedClicksSayWhy) {
                             "This port does not exist\rCOM5: no serial port has this number",
                             "You must select a parallel port",
                             "This port does not exist\rLPT2: no parallel port has this number"));
-    EXPECT_EQ(rig.settings.PortKind, link::LinkKind::Parallel);
+    EXPECT_EQ(rig.settings.Port.kind(), link::LinkKind::Parallel);
 }
 
 TEST_F(DetectionTest, PortInUseIsReportedWithTheReason) {
@@ -129,6 +129,46 @@ TEST(PrinterName, First16CharactersTrimmed) {
     EXPECT_EQ(settingsSpeedCode("28800"), 5);
     EXPECT_EQ(settingsSpeedCode("38400"), 5);
     EXPECT_EQ(settingsSpeedCode("115200"), 7);
+}
+
+} // namespace
+} // namespace tessaro::detect
+
+namespace tessaro::detect {
+namespace {
+
+// LPT1 has no BIOS entry while LPT2 has one: detection, the search and the driver agree that
+// LPT1 is not there and LPT2 is.
+class SecondLptOnlyTest : public ::testing::Test {
+  protected:
+    SecondLptOnlyTest() : rig({}, 1, {}, secondOnly()) {}
+    static sim::VirtualParallelPort::Options secondOnly() {
+        sim::VirtualParallelPort::Options options;
+        options.lptBase = {0, 0x278, 0};
+        options.printerPort = 2;
+        return options;
+    }
+
+    test::VirtualRig rig;
+    test::ScriptedView view;
+    Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback, view};
+};
+
+TEST_F(SecondLptOnlyTest, OnlyLpt2Exists) {
+    EXPECT_FALSE(rig.parallel.LptExists(1));
+    EXPECT_TRUE(rig.parallel.LptExists(2));
+    EXPECT_FALSE(rig.parallel.OpenLPT(1));
+    EXPECT_EQ(rig.parallel.OpenProblem, link::PortProblem::Absent);
+
+    view.lpt = 1;
+    EXPECT_FALSE(detection.DetectParallelPrinter_Click());
+    EXPECT_EQ(detection.portProblem(), link::PortProblem::Absent);
+    ASSERT_FALSE(rig.feedback.messages.empty());
+    EXPECT_THAT(rig.feedback.messages.back().text, HasSubstr("This port does not exist"));
+
+    view.lpt = 2;
+    EXPECT_TRUE(detection.DetectParallelPrinter_Click());
+    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 2");
 }
 
 } // namespace

@@ -50,7 +50,7 @@ struct RealSerialLink {
     test::FeedbackRecorder feedback;
     ParallelWinIO parallel{noPort, clock, feedback};
     tempo timing{clock};
-    Session session{{LinkKind::Serial, 1, "9600", 2}, {}};
+    Session session{{PortRef::numbered(LinkKind::Serial, 1), true, "9600", 2}, {}};
     SubCom link{session, serial, parallel, timing, feedback, ports};
 };
 
@@ -63,8 +63,9 @@ TEST(QtSerialControl, TalksToThePrinterProcessAtItsSpeedOnly) {
     ASSERT_EQ(link.ComPortExists(1), 1);
     EXPECT_EQ(link.ComPortExists(2), 0);
 
-    ASSERT_EQ(link.OpenPort(1, "9600", 2), "");
-    EXPECT_EQ(link.OpenPort(1, "19200", 2), ""); // an open port keeps its speed
+    ASSERT_EQ(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2), "");
+    EXPECT_EQ(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2),
+              ""); // an open port keeps its speed
     link.SendString("\x1BI");
     EXPECT_EQ(link.ReceiveString(), std::string("R62 VIRTUAL PRN  V1.04\0", 23));
     link.SendString("\x1Bv\x1Bv\x1Bv");
@@ -73,7 +74,7 @@ TEST(QtSerialControl, TalksToThePrinterProcessAtItsSpeedOnly) {
     EXPECT_EQ(real.serial.inBufferCount(), 0);
     link.ClosePort();
 
-    ASSERT_EQ(link.OpenPort(1, "19200", 2), "");
+    ASSERT_EQ(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2), "");
     link.SendString("\x1BI");
     EXPECT_FALSE(real.serial.waitForInput(300)); // the printer does not hear 19200
     link.ClosePort();
@@ -128,7 +129,8 @@ TEST(QtSerialControl, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
 
 TEST(QtSerialControl, OpenFailuresNameThePortAndTheReason) {
     RealSerialLink nowhere("/nonexistent/tty");
-    const std::string failure = nowhere.link.OpenPort(1, "9600", 2);
+    const std::string failure =
+        nowhere.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2);
     EXPECT_NE(failure.find("COM1 (/nonexistent/tty)"), std::string::npos) << failure;
     EXPECT_FALSE(nowhere.serial.portOpen());
     nowhere.link.SendString("\x1BI"); // a port that did not open sends nothing, harmlessly

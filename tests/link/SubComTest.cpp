@@ -20,22 +20,23 @@ const std::string kStatusRequest{"\x1Bv"};
 
 class SerialLinkTest : public ::testing::Test {
   protected:
-    SerialLinkTest() { rig.settings = {LinkKind::Serial, 1, "9600", 2}; }
+    SerialLinkTest() { rig.settings = {PortRef::numbered(LinkKind::Serial, 1), true, "9600", 2}; }
     test::VirtualRig rig;
 };
 
 TEST_F(SerialLinkTest, AnOpenPortKeepsItsSpeedUntilClosed) {
-    EXPECT_EQ(rig.link.OpenPort(1, "9600", 2), "");
-    EXPECT_EQ(rig.link.OpenPort(1, "19200", 2), "");
+    EXPECT_EQ(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2), "");
+    EXPECT_EQ(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2), "");
     rig.link.ClosePort();
-    EXPECT_EQ(rig.link.OpenPort(1, "19200", 2), "");
+    EXPECT_EQ(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2), "");
     rig.link.ClosePort();
     EXPECT_THAT(rig.serial.openedSettings(), ElementsAre("9600,N,8,1", "19200,N,8,1"));
-    EXPECT_THAT(rig.link.OpenPort(3, "9600", 2), ::testing::HasSubstr("COM3"));
+    EXPECT_THAT(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 3), "9600", 2),
+                ::testing::HasSubstr("COM3"));
 }
 
 TEST_F(SerialLinkTest, ReceiveByteTakesTheFirstAndDropsTheRest) {
-    rig.link.OpenPort(1, "9600", 2);
+    rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2);
     rig.link.SendString(kStatusRequest + "\x1DSC" + kStatusRequest);
     EXPECT_EQ(rig.link.ReceiveByte(), 0xA0);
     EXPECT_EQ(rig.serial.inBufferCount(), 0);
@@ -44,7 +45,7 @@ TEST_F(SerialLinkTest, ReceiveByteTakesTheFirstAndDropsTheRest) {
 }
 
 TEST_F(SerialLinkTest, ReceiveStringWaitsForTheFirstByteThenOneHundredMilliseconds) {
-    rig.link.OpenPort(1, "9600", 2);
+    rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2);
     rig.link.SendString(kIdentityRequest);
     const auto start = rig.clock.now();
     EXPECT_EQ(rig.link.ReceiveString(), std::string("R62 VIRTUAL PRN  V1.04\0", 23));
@@ -52,7 +53,7 @@ TEST_F(SerialLinkTest, ReceiveStringWaitsForTheFirstByteThenOneHundredMillisecon
 }
 
 TEST_F(SerialLinkTest, ReceiveStringGivesUpAfterFiveSeconds) {
-    rig.link.OpenPort(1, "9600", 2);
+    rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2);
     const auto start = rig.clock.now();
     EXPECT_EQ(rig.link.ReceiveString(), "");
     EXPECT_EQ(rig.clock.now() - start, 5s);
@@ -60,7 +61,7 @@ TEST_F(SerialLinkTest, ReceiveStringGivesUpAfterFiveSeconds) {
 
 TEST_F(SerialLinkTest, AClosedPortSendsNothing) {
     rig.serial.setInUse(1, true);
-    EXPECT_NE(rig.link.OpenPort(1, "9600", 2), "");
+    EXPECT_NE(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2), "");
     rig.link.SendString(kIdentityRequest);
     EXPECT_TRUE(rig.log.empty());
 }
@@ -89,9 +90,9 @@ class FixedReply final : public sim::PrinterEndpoint {
 
 struct ParallelLink {
     explicit ParallelLink(sim::PrinterEndpoint& printer) : port(printer, clock) {
-        settings = {LinkKind::Parallel, 1, "", 0};
+        settings = {PortRef::numbered(LinkKind::Parallel, 1), true, "", 0};
         parallel.InitDll();
-        link.OpenPort(1, "", 0);
+        link.OpenPort(settings.Port, "", 0);
     }
     VirtualClock clock;
     sim::PrinterModel serialPrinter{{}, clock}; // nothing on the serial side is used here

@@ -17,7 +17,7 @@ class VirtualSerialControlTest : public ::testing::Test {
     VirtualSerialControlTest() { port.addSilentPort(2); }
 
     std::string openAt(const std::string& settings, int number = 1) {
-        port.setCommPort(number);
+        port.setCommPort(link::PortRef::numbered(link::LinkKind::Serial, number));
         port.setSettings(settings);
         return port.open();
     }

@@ -49,7 +49,8 @@ struct VirtualRig {
     // A printer found on a serial port, as a detection leaves it.
     void foundOnSerial(int port = 1, std::string speed = "9600", bool chipset5V = true,
                        int powerVolts = 5) {
-        settings = {link::LinkKind::Serial, port, std::move(speed), 2};
+        settings = {link::PortRef::numbered(link::LinkKind::Serial, port), true, std::move(speed),
+                    2};
         facts.PrinterFound = true;
         facts.Chipset5V = chipset5V;
         facts.PowerVolts = powerVolts;
@@ -57,7 +58,7 @@ struct VirtualRig {
     }
 
     void foundOnParallel(int port = 1) {
-        settings = {link::LinkKind::Parallel, port, "9600", 2};
+        settings = {link::PortRef::numbered(link::LinkKind::Parallel, port), true, "9600", 2};
         facts.PrinterFound = true;
         facts.Chipset5V = true;
         facts.PowerVolts = 5;

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/PortRef.h"
+
+#include <charconv>
+
+namespace tessaro::link {
+
+PortRef PortRef::numbered(LinkKind kind, int number) {
+    return {kind, number, ""};
+}
+
+PortRef PortRef::device(LinkKind kind, std::string path) {
+    return {kind, 1, std::move(path)};
+}
+
+PortRef PortRef::network(std::string address) {
+    return {LinkKind::Network, 1, std::move(address)};
+}
+
+std::optional<PortRef> PortRef::parse(std::string_view text) {
+    for (const LinkKindRow& row : kLinkKinds) {
+        if (!text.starts_with(row.prefix)) {
+            continue;
+        }
+        const std::string_view rest = text.substr(row.prefix.size());
+        if (row.count == 0) {
+            return network(std::string(rest));
+        }
+        int n = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), n);
+        if (rest.size() == 1 && error == std::errc{} && end == rest.data() + rest.size() &&
+            n >= 1 && n <= row.count) {
+            return numbered(row.kind, n);
+        }
+        return std::nullopt;
+    }
+    if (text.find('/') == std::string_view::npos) {
+        return std::nullopt;
+    }
+    for (const LinkKindRow& row : kLinkKinds) {
+        if (!row.devicePrefix.empty() && text.starts_with(row.devicePrefix)) {
+            return device(row.kind, std::string(text));
+        }
+    }
+    return device(LinkKind::Serial, std::string(text));
+}
+
+std::string PortRef::unknownText(std::string_view text) {
+    std::string names;
+    for (const LinkKindRow& row : kLinkKinds) {
+        std::string spelling = std::string(row.prefix);
+        spelling += row.count == 0   ? "HOST[:PORT]"
+                    : row.count == 1 ? "1"
+                    : row.count == 2 ? "1, " + spelling + "2"
+                                     : "1.." + spelling + std::to_string(row.count);
+        names += (names.empty() ? "" : ", ") + spelling;
+    }
+    return "Unknown port \"" + std::string(text) + "\": use " + names + " or a device path";
+}
+
+std::string PortRef::text() const {
+    if (kind_ == LinkKind::Network) {
+        return std::string(row().prefix) + device_;
+    }
+    return byDevice() ? device_ : std::string(row().prefix) + std::to_string(number_);
+}
+
+std::string PortRef::spacedName() const {
+    return std::string(row().prefix) + " " + std::to_string(number_);
+}
+
+} // namespace tessaro::link
