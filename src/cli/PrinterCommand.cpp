@@ -178,8 +178,10 @@ PrinterSubcommands addPrinterCommands(CLI::App& app, PrinterOptions& options) {
     PrinterSubcommands commands;
     commands.detect = app.add_subcommand("detect", "Find the printer on a port, or search all");
     addLinkOptions(commands.detect, options, false);
-    commands.detect->add_flag("--auto", options.autodetect,
-                              "search every COM port at every speed, then LPT1 and LPT2");
+    commands.detect->add_flag(
+        "--auto", options.autodetect,
+        "search every COM port at every speed, then the USB printers USB1..USB4, "
+        "then LPT1 and LPT2");
     commands.send = app.add_subcommand(
         "send", "Detect the printer, load a .pcf file and store its parameters in the printer");
     commands.send->add_option("FILE", options.file, ".pcf file to send")->required();

@@ -47,6 +47,9 @@ TEST(Output, ResultsAndFailuresEachHaveOneStream) {
     EXPECT_EQ(none.out, "No printer found\n");
     EXPECT_THAT(none.err, Not(HasSubstr("No printer found")));
     EXPECT_THAT(none.err, HasSubstr("Trying to wake-up the printer\n"));
+    // The search's help names every kind of port it tries.
+    const auto help = runCli({"detect", "--help"});
+    EXPECT_THAT(help.out, HasSubstr("USB1..USB4"));
 
     const auto gone = runCli({"detect", "--port", "/nonexistent/ttyUSB7"});
     EXPECT_EQ(gone.status, 3); // the port could not be used
