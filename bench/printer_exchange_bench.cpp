@@ -42,20 +42,6 @@ class CountingClock final : public link::Clock {
     int waited_ = 0;
 };
 
-struct NoView final : detect::PortSelectionView {
-    std::optional<int> selectedComPort() const override { return 1; }
-    std::optional<int> selectedLptPort() const override { return std::nullopt; }
-    std::string selectedSpeed() const override { return "9600"; }
-    int selectedHandshake() const override { return 1; }
-    void selectComPort(int) override {}
-    void selectLptPort(int) override {}
-    void selectUsbPort(int) override {}
-    void selectSpeedIndex(int) override {}
-    void selectHandshake(int) override {}
-    void setDetectionButtonsEnabled(bool) override {}
-    void closeWindow() override {}
-};
-
 void report(const char* what, Steady::duration took, int waited, double wireMs) {
     const double total = std::chrono::duration<double, std::milli>(took).count();
     std::printf("%-22s total %8.1f ms  waits %6d ms  overhead %7.2f ms (%5.2f %%)  "
@@ -107,8 +93,7 @@ int main(int argc, char** argv) {
     link::LinkSettings& settings = session.link;
     link::SubCom link(session, serial, parallel, timing, feedback, ports);
     link::PrinterFacts facts;
-    NoView view;
-    detect::Detection detection(link, noParallel, facts, feedback, view);
+    detect::Detection detection(link, noParallel, facts, feedback);
 
     auto start = Steady::now();
     detect::Autodetect(detection).Autodetect_Click();

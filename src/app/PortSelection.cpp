@@ -44,7 +44,7 @@ PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const lin
                              link::PrinterFacts& facts, QtUserFeedback& feedback,
                              RememberedSettings& remembered, QWidget* parent)
     : QDialog(parent), feedback_(feedback), remembered_(remembered),
-      detection_(link, portIO, facts, feedback, *this), autodetect_(detection_) {
+      detection_(link, portIO, facts, feedback), autodetect_(detection_) {
     setObjectName("PortSelection");
     setWindowTitle("Communication Port Selection");
     setModal(true);
@@ -290,26 +290,6 @@ int PortSelection::selectedHandshake() const {
     return serialhandshakeconf_->currentIndex();
 }
 
-void PortSelection::selectComPort(int n) {
-    com_.at(static_cast<std::size_t>(n - 1))->setChecked(true);
-}
-
-void PortSelection::selectLptPort(int n) {
-    lpt_.at(static_cast<std::size_t>(n - 1))->setChecked(true);
-}
-
-void PortSelection::selectUsbPort(int n) {
-    usb_.at(static_cast<std::size_t>(n - 1))->setChecked(true);
-}
-
-void PortSelection::selectSpeedIndex(int index) {
-    serialspeed_->setCurrentIndex(index);
-}
-
-void PortSelection::selectHandshake(int index) {
-    serialhandshakeconf_->setCurrentIndex(index);
-}
-
 void PortSelection::setDetectionButtonsEnabled(bool enabled) {
     buttonsEnabled_ = enabled;
     detectSerial_->setEnabled(enabled);
@@ -319,25 +299,51 @@ void PortSelection::setDetectionButtonsEnabled(bool enabled) {
     enabled ? unsetCursor() : setCursor(Qt::WaitCursor);
 }
 
-// Without a port of its kind checked, a detection only says that one must be.
-void PortSelection::detectOnChosenPort(bool chosen, bool (detect::Detection::*detectOn)()) {
-    if (running()) {
+void PortSelection::showResult(const detect::DetectionResult& result) {
+    if (result.probed) {
+        feedback_.setDetectionResult(result.text); // the "Current printer" line shows it
+    }
+    if (!result.found) {
         return;
     }
-    (detection_.*detectOn)();
-    if (chosen) {
-        rememberChoice();
+    for (const auto& [ref, option] : options_) {
+        if (ref == result.port) {
+            option->setChecked(true);
+        }
     }
+    if (result.port.row().lineSettings) {
+        if (const int speed = serialspeed_->findText(QString::fromStdString(result.speed));
+            speed >= 0) {
+            serialspeed_->setCurrentIndex(speed);
+        }
+        serialhandshakeconf_->setCurrentIndex(result.handshakeIndex);
+    }
+    accept();
+}
+
+// Without a port of its kind checked, a detection only says that one must be.
+void PortSelection::detectOn(const std::optional<link::PortRef>& port) {
+    if (!port) {
+        return;
+    }
+    setDetectionButtonsEnabled(false);
+    const detect::DetectionResult result =
+        detection_.detectOn(*port, selectedSpeed(), selectedHandshake());
+    setDetectionButtonsEnabled(true);
+    showResult(result);
+    rememberChoice();
 }
 
 void PortSelection::DetectSerialPrinter_Click() {
-    detectOnChosenPort(selectedComPort().has_value(),
-                       &detect::Detection::DetectSerialPrinter_Click);
+    if (!running()) {
+        detectOn(detect::chosenComPort(*this, feedback_));
+    }
 }
 
 void PortSelection::DetectParallelPrinter_Click() {
-    detectOnChosenPort(selectedLptPort().has_value(),
-                       &detect::Detection::DetectParallelPrinter_Click);
+    if (!running()) {
+        detectOn(detect::chosenLptPort(*this, feedback_));
+    }
 }
 
 void PortSelection::DetectUsbNetworkPrinter_Click() {
@@ -345,8 +351,7 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
         return;
     }
     if (const auto n = checkedNumber(usb_)) {
-        detection_.DetectUsbPrinter(*n);
-        rememberChoice();
+        detectOn(link::PortRef::numbered(link::LinkKind::Usb, *n));
     } else if (network_->isChecked()) {
         const std::string address = networkAddress_->text().trimmed().toStdString();
         if (address.empty()) {
@@ -355,8 +360,7 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
             networkAddress_->setFocus();
             return;
         }
-        detection_.DetectNetworkPrinter(address);
-        rememberChoice();
+        detectOn(link::PortRef::network(address));
     } else {
         feedback_.message(link::MessageIcon::Critical,
                           "You must select a USB port or a network printer");
@@ -367,11 +371,14 @@ void PortSelection::Autodetect_Click() {
     if (running()) {
         return;
     }
+    setDetectionButtonsEnabled(false);
     stopSearch_->setEnabled(true);
-    const bool found = autodetect_.Autodetect_Click();
+    const detect::DetectionResult result = autodetect_.Autodetect_Click();
     stopSearch_->setEnabled(false);
     searchProgress_->reset();
-    if (found) {
+    setDetectionButtonsEnabled(true);
+    showResult(result);
+    if (result.found) {
         rememberChoice(); // the port the printer was found on is checked
     }
 }

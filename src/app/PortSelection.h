@@ -42,13 +42,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     std::optional<int> selectedLptPort() const override;
     std::string selectedSpeed() const override;
     int selectedHandshake() const override;
-    void selectComPort(int n) override;
-    void selectLptPort(int n) override;
-    void selectUsbPort(int n) override;
-    void selectSpeedIndex(int index) override;
-    void selectHandshake(int index) override;
-    void setDetectionButtonsEnabled(bool enabled) override;
-    void closeWindow() override { accept(); }
+    void setDetectionButtonsEnabled(bool enabled);
 
   public slots:
     void DetectSerialPrinter_Click();
@@ -71,7 +65,12 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     void Form_Load();
     void selectRemembered();
     void rememberChoice();
-    void detectOnChosenPort(bool chosen, bool (detect::Detection::*detectOn)());
+    // Detects on the port (nothing when none was chosen), shows what came of it, and
+    // remembers the port.
+    void detectOn(const std::optional<link::PortRef>& port);
+    // The result line, the port and speed a search found, and the window closed once a
+    // printer was found.
+    void showResult(const detect::DetectionResult& result);
     // The chosen port; none when no port is checked or the network address is empty.
     std::optional<link::PortRef> chosenPort() const;
     bool running() const { return !buttonsEnabled_; }

@@ -141,26 +141,28 @@ class Run {
     std::chrono::steady_clock::time_point start_;
 };
 
-void configureView(PrinterSession& session, const PrinterOptions& options) {
-    session.view().speed = options.speed;
-    session.view().handshake = options.handshake == "xonxoff" ? 0 : 1;
+// The handshake as the port window's list numbers it: 0 Xon-Xoff, 1 DSR/DTR Mode.
+int handshakeIndex(const PrinterOptions& options) {
+    return options.handshake == "xonxoff" ? 0 : 1;
 }
 
 // How a detection ended: found, nothing answered, or the port could not be used.
-Outcome detectionOutcome(PrinterSession& session, bool found) {
-    if (found) {
+Outcome detectionOutcome(const detect::DetectionResult& result) {
+    if (result.found) {
         return Outcome::Ok;
     }
-    const link::PortProblem problem = session.detection().portProblem();
-    return problem == link::PortProblem::None ? Outcome::NoAnswer : outcomeOf(problem);
+    return result.problem == link::PortProblem::None ? Outcome::NoAnswer
+                                                     : outcomeOf(result.problem);
 }
 
 // Detects on the chosen port. The detect command prints its result line, then the
 // printer's panels; the commands that go on print a failure as their diagnostic.
-Outcome detectAndReport(PrinterSession& session, Run& run, bool resultIsFailure) {
+Outcome detectAndReport(PrinterSession& session, const PrinterOptions& options, Run& run,
+                        bool resultIsFailure) {
     TerminalFeedback& feedback = run.feedback();
     feedback.holdNotices(true);
-    const bool found = session.detect();
+    const detect::DetectionResult result = session.detect(options.speed, handshakeIndex(options));
+    const bool found = result.found;
     describeSession(run.report(), session);
     if (!found && resultIsFailure && !feedback.result().empty()) {
         feedback.error(feedback.result());
@@ -169,7 +171,7 @@ Outcome detectAndReport(PrinterSession& session, Run& run, bool resultIsFailure)
     if (found) {
         run.warnOfFaults(session);
     }
-    return detectionOutcome(session, found);
+    return detectionOutcome(result);
 }
 
 } // namespace
@@ -204,14 +206,15 @@ int runDetect(const PrinterOptions& options) {
     TerminalFeedback& feedback = run.feedback();
     if (options.autodetect) {
         PrinterSession session(link::PortRef{}, feedback);
-        configureView(session, options);
         feedback.holdNotices(true);
         feedback.showProgress(true);
         detect::Autodetect search(session.detection());
         search.onProgress([&feedback](int step, int total, std::string_view text) {
             feedback.showSearchStep(step, total, text);
         });
-        const bool found = search.Autodetect_Click();
+        const detect::DetectionResult result = search.Autodetect_Click();
+        feedback.setDetectionResult(result.text);
+        const bool found = result.found;
         feedback.showProgress(false);
         feedback.printDetection(found);
         describeSession(run.report(), session);
@@ -228,8 +231,7 @@ int runDetect(const PrinterOptions& options) {
         return run.fail(Outcome::BadUsage, unknownPortText(options.port));
     }
     PrinterSession session(*port, feedback);
-    configureView(session, options);
-    return run.finish(detectAndReport(session, run, false));
+    return run.finish(detectAndReport(session, options, run, false));
 }
 
 namespace {
@@ -250,8 +252,7 @@ int withPrinter(Run& run, const PrinterOptions& options, workspace::Workspace& w
                         "add --yes");
     }
     PrinterSession session(*port, feedback);
-    configureView(session, options);
-    if (const Outcome found = detectAndReport(session, run, true); found != Outcome::Ok) {
+    if (const Outcome found = detectAndReport(session, options, run, true); found != Outcome::Ok) {
         return run.finish(found);
     }
     protocol::Transmission transmission(ws, session.link(), session.facts(), feedback);

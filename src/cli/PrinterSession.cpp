@@ -31,7 +31,7 @@ link::PortMap portMapFor(const link::PortRef& port) {
 PrinterSession::PrinterSession(const link::PortRef& port, TerminalFeedback& feedback)
     : port_(port), feedback_(feedback),
       printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
-      detection_(printerLink_.link(), printerLink_.portIO(), facts(), feedback_, view_) {
+      detection_(printerLink_.link(), printerLink_.portIO(), facts(), feedback_) {
     port_ = printerLink_.ports().numberedIfMapped(port);
     link::PortIO& portIO = printerLink_.portIO();
     if (!printerLink_.parallel().InitDll() && port_.kind() == link::LinkKind::Parallel &&
@@ -62,8 +62,12 @@ std::string PrinterSession::portName() {
     return currentPort().text();
 }
 
-bool PrinterSession::detect() {
-    return detection_.detectOn(port_, view_.speed, view_.handshake);
+detect::DetectionResult PrinterSession::detect(std::string_view speed, int handshakeIndex) {
+    detect::DetectionResult result = detection_.detectOn(port_, speed, handshakeIndex);
+    if (result.probed) {
+        feedback_.setDetectionResult(result.text);
+    }
+    return result;
 }
 
 } // namespace tessaro::cli

@@ -19,30 +19,6 @@ namespace tessaro::cli {
 // What is said of a port text PortRef::parse does not take, on one line.
 std::string unknownPortText(std::string_view text);
 
-// The port selection window's controls, set from the command line.
-class CommandLineView final : public detect::PortSelectionView {
-  public:
-    std::optional<int> selectedComPort() const override { return com; }
-    std::optional<int> selectedLptPort() const override { return lpt; }
-    std::string selectedSpeed() const override { return speed; }
-    int selectedHandshake() const override { return handshake; }
-    void selectComPort(int n) override { com = n; }
-    void selectLptPort(int n) override { lpt = n; }
-    void selectUsbPort(int n) override { usb = n; }
-    void selectSpeedIndex(int index) override {
-        speed = detect::kSpeedList.at(static_cast<std::size_t>(index));
-    }
-    void selectHandshake(int index) override { handshake = index; }
-    void setDetectionButtonsEnabled(bool) override {}
-    void closeWindow() override {}
-
-    std::optional<int> com;
-    std::optional<int> lpt;
-    std::optional<int> usb;
-    std::string speed = "9600";
-    int handshake = 1;
-};
-
 class PrinterSession {
   public:
     PrinterSession(const link::PortRef& port, TerminalFeedback& feedback);
@@ -51,7 +27,6 @@ class PrinterSession {
     detect::Detection& detection() { return detection_; }
     link::SubCom& link() { return printerLink_.link(); }
     link::PrinterFacts& facts() { return printerLink_.session().printer; }
-    CommandLineView& view() { return view_; }
     const link::PortRef& port() const { return port_; }
     // The device (or network address) of the port the link settings name now.
     std::string device();
@@ -59,8 +34,9 @@ class PrinterSession {
     // device path or tcp:// address given for it.
     std::string portName();
 
-    // The manual detection on the chosen port; true when a printer answered.
-    bool detect();
+    // The detection on the chosen port, at this speed and handshake for a serial one (0
+    // Xon-Xoff, 1 DSR/DTR).
+    detect::DetectionResult detect(std::string_view speed, int handshakeIndex);
 
     // The port a detection settled on; before one did, the port chosen.
     link::PortRef currentPort();
@@ -70,7 +46,6 @@ class PrinterSession {
     TerminalFeedback& feedback_;
     link::SteadyClock clock_;
     link::PrinterLink printerLink_;
-    CommandLineView view_;
     detect::Detection detection_;
 };
 

@@ -179,34 +179,33 @@ bool Autodetect::answers(const Step& step) {
     return false;
 }
 
-// The printer that answered, checked in the window and probed as its port's detection does.
-void Autodetect::describe(const Step& step) {
+// The printer that answered, probed as its port's detection does; the result names the port
+// and, for a serial one, the speed the window then shows.
+DetectionResult Autodetect::describe(const Step& step) {
     detection_.facts().PrinterFound = true;
     switch (step.kind) {
     case Step::Kind::WakeUp:
         break;
     case Step::Kind::Serial: {
-        constexpr int kSpeeds = static_cast<int>(kSearchSpeeds.size());
-        detection_.view().selectSpeedIndex(kSpeeds - 1 - step.speedIndex); // slowest first
-        detection_.view().selectComPort(step.port);
-        feedback_.setDetectionResult(detection_.ProbeSerialPrinter(
-            link::PortRef::numbered(link::LinkKind::Serial, step.port),
-            kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex)), 1));
-        break;
+        const auto port = link::PortRef::numbered(link::LinkKind::Serial, step.port);
+        const std::string_view speed = kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex));
+        std::string text = detection_.ProbeSerialPrinter(port, speed, 1);
+        DetectionResult result = detection_.resultOf(port, std::move(text));
+        result.speed = std::string(speed);
+        return result;
     }
-    case Step::Kind::Usb:
-        detection_.view().selectUsbPort(step.port);
-        feedback_.setDetectionResult(
-            detection_.ProbeUsbPrinter(link::PortRef::numbered(link::LinkKind::Usb, step.port)));
-        break;
+    case Step::Kind::Usb: {
+        const auto port = link::PortRef::numbered(link::LinkKind::Usb, step.port);
+        return detection_.resultOf(port, detection_.ProbeUsbPrinter(port));
+    }
     case Step::Kind::Parallel:
-        detection_.view().selectLptPort(step.port);
-        feedback_.setDetectionResult(detection_.ProbeParallelPrinter(step.port));
-        break;
+        return detection_.resultOf(link::PortRef::numbered(link::LinkKind::Parallel, step.port),
+                                   detection_.ProbeParallelPrinter(step.port));
     }
+    return detection_.resultOf(link_.settings().Port, "");
 }
 
-bool Autodetect::Autodetect_Click() {
+DetectionResult Autodetect::Autodetect_Click() {
     const link::LinkSettings linkBefore = link_.settings();
     const bool foundBefore = detection_.facts().PrinterFound;
     stopRequested_ = false;
@@ -216,16 +215,16 @@ bool Autodetect::Autodetect_Click() {
     unusable_.clear();
     std::vector<Step> steps = plan();
     std::optional<Step> answered;
-    for (std::size_t i = 0; i < steps.size() && !stopRequested_; ++i) {
+    for (std::size_t i = 0; i < steps.size() && !stopped(); ++i) {
         const std::string text = stepText(steps[i]);
         feedback_.setDetectionProgress(text);
         if (report_) {
             report_(static_cast<int>(i + 1), static_cast<int>(steps.size()), text);
         }
-        if (stopRequested_) {
+        if (stopped()) {
             break; // asked as the step was announced: nothing of it runs
         }
-        if (answers(steps[i])) {
+        if (answers(steps[i]) && !stopped()) {
             answered = steps[i];
             break;
         }
@@ -238,20 +237,21 @@ bool Autodetect::Autodetect_Click() {
                                    }),
                     steps.end());
     }
-    const bool stopped = stopRequested_;
-    if (stopped) {
+    DetectionResult result;
+    if (stopped()) {
         link_.settings() = linkBefore;
         detection_.facts().PrinterFound = foundBefore;
-        feedback_.setDetectionResult("No printer found");
+        result = detection_.resultOf(linkBefore.Port, "No printer found");
+        result.found = false;
     } else if (answered) {
-        describe(*answered);
+        result = describe(*answered);
     } else {
         link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, 1);
-        feedback_.setDetectionResult("No printer found");
         detection_.ShowNoPrinter();
+        result = detection_.resultOf(link_.settings().Port, "No printer found");
     }
     detection_.SetDetectionBusy(false);
-    return !stopped && detection_.facts().PrinterFound;
+    return result;
 }
 
 } // namespace tessaro::detect

@@ -7,6 +7,7 @@
 // what it runs; it can be stopped between two steps.
 
 #include "detect/Detection.h"
+#include "link/Cancellation.h"
 
 #include <algorithm>
 #include <atomic>
@@ -27,15 +28,17 @@ class Autodetect {
 
     explicit Autodetect(Detection& detection);
 
-    // The whole search; true when a printer was found and described.
-    bool Autodetect_Click();
+    // The whole search: the port a printer was found on and described, or none.
+    DetectionResult Autodetect_Click();
 
     void onProgress(ProgressReport report) { report_ = std::move(report); }
     // Ends the search under way once its current step is over: the port it probes is closed,
     // nothing more is sent, the result is "No printer found" and the link, the printer's
     // facts, the status bar and the printer commands stay as they were before the search.
-    // A printer that has answered by then is not described. Any thread may ask.
+    // A printer that has answered by then is not described. Any thread may ask; a
+    // cancellation handed in ends the search the same way, and its waits at once.
     void requestStop() { stopRequested_ = true; }
+    void setCancellation(const link::Cancellation* stop) { stop_ = stop; }
 
     // The speeds in the order they are tried.
     static constexpr auto kSearchSpeeds = [] {
@@ -56,7 +59,8 @@ class Autodetect {
     std::vector<Step> plan();
     std::string stepText(const Step& step) const;
     bool answers(const Step& step);
-    void describe(const Step& step);
+    DetectionResult describe(const Step& step);
+    bool stopped() const { return stopRequested_ || (stop_ != nullptr && stop_->cancelled()); }
     void wakeUp();
     bool openSerial(int n, const std::string& settings);
     bool answersTwice(int n, int speedIndex);
@@ -70,6 +74,7 @@ class Autodetect {
     protocol::UserFeedback& feedback_;
     ProgressReport report_;
     std::atomic<bool> stopRequested_ = false;
+    const link::Cancellation* stop_ = nullptr;
     std::set<int> unusable_; // COM ports that exist but cannot be opened: noted once
 };
 

@@ -29,8 +29,8 @@ bool settingsSayXonXoff(std::optional<std::uint8_t> settings, std::string_view s
 }
 
 Detection::Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFacts& facts,
-                     protocol::UserFeedback& feedback, PortSelectionView& view)
-    : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback), view_(view) {}
+                     protocol::UserFeedback& feedback)
+    : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback) {}
 
 void Detection::ShowNoPrinter() {
     facts_.PrinterFound = false;
@@ -40,7 +40,6 @@ void Detection::ShowNoPrinter() {
 
 void Detection::SetDetectionBusy(bool busy) {
     feedback_.setBusy(busy);
-    view_.setDetectionButtonsEnabled(!busy);
 }
 
 bool Detection::portThere(const link::PortRef& port) {
@@ -53,60 +52,57 @@ bool Detection::portThere(const link::PortRef& port) {
     return false;
 }
 
-bool Detection::DetectSerialPrinter_Click() {
-    problem_ = link::PortProblem::None;
-    const auto n = view_.selectedComPort();
-    if (!n) {
-        feedback_.message(MessageIcon::Critical, "You must select a serial port");
-        return false;
-    }
-    return detectOn(link::PortRef::numbered(link::LinkKind::Serial, *n), view_.selectedSpeed(),
-                    view_.selectedHandshake());
-}
-
-bool Detection::DetectParallelPrinter_Click() {
-    problem_ = link::PortProblem::None;
-    const auto n = view_.selectedLptPort();
-    if (!n) {
-        feedback_.message(MessageIcon::Critical, "You must select a parallel port");
-        return false;
-    }
-    return detectOn(link::PortRef::numbered(link::LinkKind::Parallel, *n), "", 0);
-}
-
-bool Detection::DetectUsbPrinter(int n) {
-    return detectOn(link::PortRef::numbered(link::LinkKind::Usb, n), "", 0);
-}
-
-bool Detection::DetectNetworkPrinter(const std::string& address) {
-    return detectOn(link::PortRef::network(address), "", 0);
-}
-
-bool Detection::detectOn(const link::PortRef& port, std::string_view speed, int handshakeIndex) {
+DetectionResult Detection::detectOn(const link::PortRef& port, std::string_view speed,
+                                    int handshakeIndex) {
     problem_ = link::PortProblem::None;
     // A port refused leaves the link as the last detection left it.
     if (!portThere(port)) {
-        return false;
+        DetectionResult refused;
+        refused.port = port;
+        refused.problem = problem_;
+        refused.session = {link_.settings(), facts_};
+        return refused;
     }
     link_.settings().Port = port;
     facts_.PrinterFound = false;
     SetDetectionBusy(true);
+    std::string text;
     switch (port.kind()) {
     case link::LinkKind::Serial:
-        feedback_.setDetectionResult(ProbeSerialPrinter(port, speed, handshakeIndex));
+        text = ProbeSerialPrinter(port, speed, handshakeIndex);
         break;
     case link::LinkKind::Parallel:
-        feedback_.setDetectionResult(ProbeParallelPrinter(port.number()));
+        text = ProbeParallelPrinter(port.number());
         break;
     case link::LinkKind::Usb:
-        feedback_.setDetectionResult(ProbeUsbPrinter(port));
+        text = ProbeUsbPrinter(port);
         break;
     case link::LinkKind::Network:
-        feedback_.setDetectionResult(ProbeNetworkPrinter(port));
+        text = ProbeNetworkPrinter(port);
         break;
     }
     SetDetectionBusy(false);
-    return facts_.PrinterFound;
+    DetectionResult result = resultOf(port, std::move(text));
+    if (!result.found && port.row().lineSettings) {
+        result.speed = std::string(speed); // what the window keeps showing
+        result.handshakeIndex = handshakeIndex;
+    }
+    return result;
+}
+
+DetectionResult Detection::resultOf(const link::PortRef& port, std::string text) {
+    DetectionResult result;
+    result.found = facts_.PrinterFound;
+    result.probed = true;
+    result.port = port;
+    result.problem = problem_;
+    result.text = std::move(text);
+    result.session = {link_.settings(), facts_};
+    if (result.found && port.row().lineSettings) {
+        result.speed = link_.settings().PortSpeed;
+        result.handshakeIndex = link_.settings().PortHandshake == 1 ? 0 : 1;
+    }
+    return result;
 }
 
 // A port that cannot be opened, or an adapter that vanished: say so and why.
@@ -202,7 +198,7 @@ std::string Detection::probeOpenPort(link::SerialControl& port, const link::Port
     port.setInputMode(0);
     link_.settings().Port = ref;
     link_.settings().PortChosen = true;
-    protocol::DescribePrinter(reply, link_, facts_, feedback_, [this] { view_.closeWindow(); });
+    protocol::DescribePrinter(reply, link_, facts_, feedback_);
     return result;
 }
 
@@ -220,9 +216,7 @@ void Detection::learnHandshake(std::string_view speed) {
             settings = static_cast<std::uint8_t>(bytes.front());
         }
     }
-    const bool xonXoff = settingsSayXonXoff(settings, speed);
-    view_.selectHandshake(xonXoff ? 0 : 1);
-    link_.settings().PortHandshake = xonXoff ? 1 : 2;
+    link_.settings().PortHandshake = settingsSayXonXoff(settings, speed) ? 1 : 2;
 }
 
 std::string Detection::readParallelReply() {
@@ -269,7 +263,7 @@ std::string Detection::ProbeParallelPrinter(int n) {
         if (lpt.ByteModeRead(status)) {
             facts_.StatusByte = status;
         }
-        protocol::DescribePrinter(reply, link_, facts_, feedback_, [this] { view_.closeWindow(); });
+        protocol::DescribePrinter(reply, link_, facts_, feedback_);
     }
     lpt.CloseLPT();
     link_.timing().Delay(10);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Finding the printer on a chosen port: the serial and parallel probes and the two
-// "Detect Printer" buttons of the port selection window.
+// Finding the printer on a port: the serial, USB, network and parallel probes. A detection
+// returns what it came to; the window and the command line show it.
 
-#include "detect/PortSelectionView.h"
+#include "detect/DetectionResult.h"
 #include "link/PortIO.h"
 #include "link/Session.h"
 #include "link/SubCom.h"
@@ -20,16 +20,11 @@ namespace tessaro::detect {
 class Detection {
   public:
     Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFacts& facts,
-              protocol::UserFeedback& feedback, PortSelectionView& view);
+              protocol::UserFeedback& feedback);
 
-    // Each returns true when a printer was found and described.
-    bool DetectSerialPrinter_Click();
-    bool DetectParallelPrinter_Click();
-    // The same for USB printer n, and for the network printer at "HOST[:PORT]".
-    bool DetectUsbPrinter(int n);
-    bool DetectNetworkPrinter(const std::string& address);
-    // The same on any port: a serial one at this speed and handshake (0 Xon-Xoff, 1 DSR/DTR).
-    bool detectOn(const link::PortRef& port, std::string_view speed, int handshakeIndex);
+    // Detects on the port: a serial one at this speed and handshake (0 Xon-Xoff, 1 DSR/DTR).
+    // A port that is not there is refused with a message and leaves the link as it was.
+    DetectionResult detectOn(const link::PortRef& port, std::string_view speed, int handshakeIndex);
 
     // The result text for the window's "Current printer" line.
     std::string ProbeSerialPrinter(const link::PortRef& port, std::string_view speed,
@@ -43,11 +38,12 @@ class Detection {
     link::SubCom& link() { return link_; }
     protocol::UserFeedback& feedback() { return feedback_; }
     link::PrinterFacts& facts() { return facts_; }
-    PortSelectionView& view() { return view_; }
     link::PortIO& portIO() { return portIO_; }
     // Why the last detection could not use its port; None when it could (whether or not a
     // printer answered there).
     link::PortProblem portProblem() const { return problem_; }
+    // The result of the probe that ran last, with the link and printer as it left them.
+    DetectionResult resultOf(const link::PortRef& port, std::string text);
 
   private:
     std::string probeFailure(link::SerialControl& port, std::string reason);
@@ -62,7 +58,6 @@ class Detection {
     link::PortIO& portIO_;
     link::PrinterFacts& facts_;
     protocol::UserFeedback& feedback_;
-    PortSelectionView& view_;
     link::PortProblem problem_ = link::PortProblem::None;
 };
 

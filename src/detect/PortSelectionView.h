@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The controls of the port selection window that detection reads and sets. The window
-// implements it with widgets, the command line with plain values.
+// The choices of the port selection window that a "Detect Printer" button reads: the checked
+// COM or LPT port, the speed and the handshake. The window implements it with widgets.
 
+#include "link/Notifier.h"
+#include "link/PortRef.h"
 #include "workspace/SerialSpeeds.h"
 
 #include <optional>
@@ -17,16 +19,14 @@ class PortSelectionView {
     virtual std::optional<int> selectedLptPort() const = 0; // 1..2
     virtual std::string selectedSpeed() const = 0;          // "9600"
     virtual int selectedHandshake() const = 0;              // 0 Xon-Xoff, 1 DSR/DTR Mode
-    virtual void selectComPort(int n) = 0;
-    virtual void selectLptPort(int n) = 0;
-    virtual void selectUsbPort(int n) = 0;        // 1..4
-    virtual void selectSpeedIndex(int index) = 0; // index in the speed list, 0 = "1200"
-    virtual void selectHandshake(int index) = 0;
-    virtual void setDetectionButtonsEnabled(bool enabled) = 0;
-    virtual void closeWindow() = 0;
 };
 
 // The speeds of the window's list, in list order.
 inline constexpr const auto& kSpeedList = workspace::kSpeedNames;
+
+// The port the serial (or parallel) frame's "Detect Printer" runs on: the one checked, or
+// none after telling the user one must be.
+std::optional<link::PortRef> chosenComPort(const PortSelectionView& view, link::Notifier& user);
+std::optional<link::PortRef> chosenLptPort(const PortSelectionView& view, link::Notifier& user);
 
 } // namespace tessaro::detect

@@ -101,7 +101,7 @@ std::vector<StatusFlag> statusFaults(std::uint8_t status) {
 }
 
 void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
-                     protocol::UserFeedback& feedback, const std::function<void()>& closeWindow) {
+                     protocol::UserFeedback& feedback) {
     facts.PrinterFound = true;
     feedback.enablePrinterCommands(true);
     link.discardInput();
@@ -113,9 +113,6 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, link::Printe
     feedback.setStatusPanels({link.transport().panelText(settings.Port, settings.PortSpeed),
                               "    " + std::string(shownIdentity(identity)),
                               facts.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
-    if (closeWindow) {
-        closeWindow();
-    }
 }
 
 void GetIdentity(link::SubCom& link, link::PrinterFacts& facts) {

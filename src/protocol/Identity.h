@@ -8,7 +8,6 @@
 #include "protocol/UserFeedback.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,9 +41,9 @@ inline bool chipsetIs5V(std::uint8_t reply) {
 
 // The last step of a successful detection, while the port is still open: asks the chipset
 // voltage, derives the supply voltage, fills the status bar and enables the printer
-// commands; closeWindow closes the port selection window.
+// commands. The port selection window closes once the detection has come to this.
 void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
-                     protocol::UserFeedback& feedback, const std::function<void()>& closeWindow);
+                     protocol::UserFeedback& feedback);
 
 // Repeats the identity exchange on the link's port (opens and closes it).
 void GetIdentity(link::SubCom& link, link::PrinterFacts& facts);

@@ -27,8 +27,8 @@ sim::PrinterConfig at9600() {
 TEST(Autodetect, TriesEveryPortAndSpeedFastestFirst) {
     test::VirtualRig rig(at9600(), 2, {1, 2});
     test::ScriptedView view;
-    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
-    EXPECT_TRUE(Autodetect(detection).Autodetect_Click());
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    EXPECT_TRUE(view.show(Autodetect(detection).Autodetect_Click()).found);
     std::vector<std::string> expected{"57600,N,8,1", "57600,N,8,1"};
     for (const std::string_view speed : Autodetect::kSearchSpeeds) {
         expected.push_back(std::string(speed) + ",N,8,1");
@@ -41,8 +41,7 @@ TEST(Autodetect, TriesEveryPortAndSpeedFastestFirst) {
     EXPECT_EQ(view.com, 2);
     EXPECT_EQ(view.speedIndex, 3);
     EXPECT_EQ(rig.settings.Port.number(), 2);
-    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on COM 2 at 9600 bauds");
-    EXPECT_TRUE(view.buttonsEnabled);
+    EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on COM 2 at 9600 bauds");
 }
 
 TEST(Autodetect, ADeviceAnsweringWithTwoBytesIsNoPrinter) {
@@ -52,8 +51,8 @@ TEST(Autodetect, ADeviceAnsweringWithTwoBytesIsNoPrinter) {
     noLpt.lptBase = {0, 0, 0};
     test::VirtualRig rig(chatty, 1, {1}, noLpt);
     test::ScriptedView view;
-    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
-    EXPECT_FALSE(Autodetect(detection).Autodetect_Click());
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    EXPECT_FALSE(view.show(Autodetect(detection).Autodetect_Click()).found);
 }
 
 TEST(Autodetect, NoPrinterAnywhere) {
@@ -61,10 +60,10 @@ TEST(Autodetect, NoPrinterAnywhere) {
     silent.silent = true;
     test::VirtualRig rig(silent, 1, {1});
     test::ScriptedView view;
-    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     const auto start = rig.clock.now();
-    EXPECT_FALSE(Autodetect(detection).Autodetect_Click());
-    EXPECT_EQ(rig.feedback.detectionResult, "No printer found");
+    EXPECT_FALSE(view.show(Autodetect(detection).Autodetect_Click()).found);
+    EXPECT_EQ(view.resultText, "No printer found");
     EXPECT_EQ(rig.feedback.panels, std::vector<std::string>{"No Printer found"});
     EXPECT_EQ(rig.settings.Port.kind(), link::LinkKind::Parallel);
     // The wake-up pause and one 100 ms wait per silent speed; then LPT1's attempt.
@@ -74,10 +73,10 @@ TEST(Autodetect, NoPrinterAnywhere) {
 TEST(Autodetect, ParallelPhaseWhenNoComPortExists) {
     test::VirtualRig rig({}, 1, {});
     test::ScriptedView view;
-    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
-    EXPECT_TRUE(Autodetect(detection).Autodetect_Click());
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    EXPECT_TRUE(view.show(Autodetect(detection).Autodetect_Click()).found);
     EXPECT_EQ(view.lpt, 1);
-    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 1");
+    EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on LPT 1");
     EXPECT_TRUE(rig.serial.sessions().empty());
 }
 
@@ -88,22 +87,22 @@ TEST(Autodetect, AnAbsentLpt1IsNotSearched) {
     secondOnly.printerPort = 2;
     test::VirtualRig rig({}, 1, {}, secondOnly);
     test::ScriptedView view;
-    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     Autodetect search(detection);
     std::vector<std::string> steps;
     search.onProgress([&](int, int, std::string_view text) { steps.emplace_back(text); });
-    EXPECT_TRUE(search.Autodetect_Click());
+    EXPECT_TRUE(view.show(search.Autodetect_Click()).found);
     EXPECT_THAT(steps, ::testing::ElementsAre("Trying to wake-up the printer",
                                               "Attempting to contact printer on LPT 2"));
-    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 2");
+    EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on LPT 2");
 }
 
 TEST(Autodetect, AComPortThatCannotOpenIsNotedOnceAndSkipped) {
     test::VirtualRig rig({}, 2, {1, 2});
     rig.serial.setInUse(1, true);
     test::ScriptedView view;
-    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
-    EXPECT_TRUE(Autodetect(detection).Autodetect_Click());
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    EXPECT_TRUE(view.show(Autodetect(detection).Autodetect_Click()).found);
     int notes = 0;
     for (const auto& m : rig.feedback.messages) {
         notes += m.text.find("COM1") != std::string::npos;
@@ -122,7 +121,7 @@ TEST(Autodetect, AnnouncesEveryStepItRunsOutOfTheTotalItRuns) {
         test::VirtualRig rig(silent, 1, {1, 2});
         rig.serial.setInUse(1, com1Held);
         test::ScriptedView view;
-        Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
+        Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
         Autodetect search(detection);
         std::vector<int> steps;
         std::vector<std::string> texts;
@@ -132,7 +131,7 @@ TEST(Autodetect, AnnouncesEveryStepItRunsOutOfTheTotalItRuns) {
             total = of;
             texts.emplace_back(text);
         });
-        EXPECT_FALSE(search.Autodetect_Click());
+        EXPECT_FALSE(view.show(search.Autodetect_Click()).found);
         const int expected = 1 + (com1Held ? 1 : 2) * kSpeeds + 1; // the wake-up, ..., LPT1
         std::vector<int> all(static_cast<std::size_t>(expected));
         std::iota(all.begin(), all.end(), 1);
@@ -163,7 +162,7 @@ TEST(Autodetect, AStopEndsTheSearchAfterTheProbeUnderWay) {
         const link::LinkSettings before = rig.settings;
         const std::size_t lptWrites = rig.parallelPort.writes();
         test::ScriptedView view;
-        Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
+        Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
         Autodetect search(detection);
         int lastStep = 0;
         std::size_t openings = 0;
@@ -183,7 +182,7 @@ TEST(Autodetect, AStopEndsTheSearchAfterTheProbeUnderWay) {
                 written = rig.allWritten();
             }
         });
-        EXPECT_FALSE(search.Autodetect_Click());
+        EXPECT_FALSE(view.show(search.Autodetect_Click()).found);
         EXPECT_EQ(lastStep, c.step);
         EXPECT_EQ(rig.serial.sessions().size(), openings);
         if (!c.duringProbe) {
@@ -191,9 +190,8 @@ TEST(Autodetect, AStopEndsTheSearchAfterTheProbeUnderWay) {
         }
         EXPECT_FALSE(rig.serial.portOpen());
         EXPECT_EQ(rig.parallelPort.writes(), lptWrites);
-        EXPECT_EQ(rig.feedback.detectionResult, "No printer found");
+        EXPECT_EQ(view.resultText, "No printer found");
         EXPECT_FALSE(view.com.has_value());
-        EXPECT_TRUE(view.buttonsEnabled);
         EXPECT_EQ(rig.settings.Port, before.Port);
         EXPECT_EQ(rig.settings.PortSpeed, before.PortSpeed);
         EXPECT_TRUE(rig.facts.PrinterFound);

@@ -21,14 +21,14 @@ class DetectionTest : public ::testing::Test {
 
     test::VirtualRig rig;
     test::ScriptedView view;
-    Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback, view};
+    Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback};
 };
 
 TEST_F(DetectionTest, SerialPrinterIsDescribed) {
     view.com = 1;
-    EXPECT_TRUE(detection.DetectSerialPrinter_Click());
-    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on COM 1 at 9600 bauds");
-    EXPECT_EQ(rig.feedback.messages.at(0).text, rig.feedback.detectionResult);
+    EXPECT_TRUE(view.detectSerial(detection));
+    EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on COM 1 at 9600 bauds");
+    EXPECT_EQ(rig.feedback.messages.at(0).text, view.resultText);
     EXPECT_THAT(rig.feedback.panels, ElementsAre("COM  1 ,  9600 BAUDS ",
                                                  "    R62 VIRTUAL PRN  V1.04", "Power: 24V", ""));
     EXPECT_TRUE(rig.facts.PrinterFound);
@@ -37,7 +37,6 @@ TEST_F(DetectionTest, SerialPrinterIsDescribed) {
     EXPECT_EQ(rig.settings.PortHandshake, 2);
     EXPECT_EQ(rig.settings.PortSpeed, "9600");
     EXPECT_TRUE(view.closed);
-    EXPECT_TRUE(view.buttonsEnabled);
     EXPECT_TRUE(rig.feedback.commandsEnabled);
     EXPECT_FALSE(rig.serial.portOpen());
     EXPECT_EQ(rig.allWritten(), std::string("\x1BI\x1Bv\x1DSf\x1C\x18\x1DSC"));
@@ -46,20 +45,20 @@ TEST_F(DetectionTest, SerialPrinterIsDescribed) {
 TEST_F(DetectionTest, NoAnswerAtAnotherSpeed) {
     view.com = 1;
     view.speedIndex = 4;
-    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
-    EXPECT_EQ(rig.feedback.detectionResult, "No printer found on COM 1 at 19200 bauds");
+    EXPECT_FALSE(view.detectSerial(detection));
+    EXPECT_EQ(view.resultText, "No printer found on COM 1 at 19200 bauds");
     EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
     EXPECT_FALSE(rig.feedback.commandsEnabled);
     EXPECT_FALSE(view.closed);
 }
 
 TEST_F(DetectionTest, RefusedClicksSayWhy) {
-    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
+    EXPECT_FALSE(view.detectSerial(detection));
     view.com = 5;
-    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
-    EXPECT_FALSE(detection.DetectParallelPrinter_Click());
+    EXPECT_FALSE(view.detectSerial(detection));
+    EXPECT_FALSE(view.detectParallel(detection));
     view.lpt = 2;
-    EXPECT_FALSE(detection.DetectParallelPrinter_Click());
+    EXPECT_FALSE(view.detectParallel(detection));
     std::vector<std::string> texts;
     for (const auto& m : rig.feedback.messages) {
         texts.push_back(m.text);
@@ -75,9 +74,9 @@ TEST_F(DetectionTest, RefusedClicksSayWhy) {
 TEST_F(DetectionTest, PortInUseIsReportedWithTheReason) {
     view.com = 1;
     rig.serial.setInUse(1, true);
-    EXPECT_FALSE(detection.DetectSerialPrinter_Click());
-    EXPECT_THAT(rig.feedback.detectionResult, HasSubstr("COM1"));
-    EXPECT_EQ(rig.feedback.messages.at(0).text, rig.feedback.detectionResult);
+    EXPECT_FALSE(view.detectSerial(detection));
+    EXPECT_THAT(view.resultText, HasSubstr("COM1"));
+    EXPECT_EQ(rig.feedback.messages.at(0).text, view.resultText);
     EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
 }
 
@@ -97,29 +96,29 @@ class XonXoffPrinter : public DetectionTest {
 TEST_F(XonXoffPrinter, HandshakeIsLearnedFromThePrinter) {
     view.com = 1;
     view.speedIndex = 4;
-    EXPECT_TRUE(detection.DetectSerialPrinter_Click());
+    EXPECT_TRUE(view.detectSerial(detection));
     EXPECT_EQ(view.handshake, 0);
     EXPECT_EQ(rig.settings.PortHandshake, 1);
     EXPECT_EQ(rig.facts.PowerVolts, 5);
-    EXPECT_EQ(rig.feedback.detectionResult, "RZ R51 A PRINTER found on COM 1 at 19200 bauds");
+    EXPECT_EQ(view.resultText, "RZ R51 A PRINTER found on COM 1 at 19200 bauds");
 }
 
 TEST(ParallelDetection, FoundAndNotFound) {
     test::VirtualRig rig;
     test::ScriptedView view;
-    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     view.lpt = 1;
-    EXPECT_TRUE(detection.DetectParallelPrinter_Click());
-    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 1");
+    EXPECT_TRUE(view.detectParallel(detection));
+    EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on LPT 1");
     EXPECT_THAT(rig.feedback.panels,
                 ElementsAre("LPT  1", "    R62 VIRTUAL PRN  V1.04", "Power: 24V", ""));
 
     sim::PrinterConfig silent;
     silent.silent = true;
     test::VirtualRig quiet(silent);
-    Detection none(quiet.link, quiet.parallelPort, quiet.facts, quiet.feedback, view);
-    EXPECT_FALSE(none.DetectParallelPrinter_Click());
-    EXPECT_EQ(quiet.feedback.detectionResult, "No printer found on LPT 1");
+    Detection none(quiet.link, quiet.parallelPort, quiet.facts, quiet.feedback);
+    EXPECT_FALSE(view.detectParallel(none));
+    EXPECT_EQ(view.resultText, "No printer found on LPT 1");
 }
 
 TEST(PrinterName, First16CharactersTrimmed) {
@@ -151,7 +150,7 @@ class SecondLptOnlyTest : public ::testing::Test {
 
     test::VirtualRig rig;
     test::ScriptedView view;
-    Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback, view};
+    Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback};
 };
 
 TEST_F(SecondLptOnlyTest, OnlyLpt2Exists) {
@@ -161,14 +160,14 @@ TEST_F(SecondLptOnlyTest, OnlyLpt2Exists) {
     EXPECT_EQ(rig.parallel.OpenProblem, link::PortProblem::Absent);
 
     view.lpt = 1;
-    EXPECT_FALSE(detection.DetectParallelPrinter_Click());
+    EXPECT_FALSE(view.detectParallel(detection));
     EXPECT_EQ(detection.portProblem(), link::PortProblem::Absent);
     ASSERT_FALSE(rig.feedback.messages.empty());
     EXPECT_THAT(rig.feedback.messages.back().text, HasSubstr("This port does not exist"));
 
     view.lpt = 2;
-    EXPECT_TRUE(detection.DetectParallelPrinter_Click());
-    EXPECT_EQ(rig.feedback.detectionResult, "R62 VIRTUAL PRN found on LPT 2");
+    EXPECT_TRUE(view.detectParallel(detection));
+    EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on LPT 2");
 }
 
 } // namespace
