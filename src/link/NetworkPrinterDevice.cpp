@@ -10,36 +10,34 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 namespace tessaro::link {
 namespace {
 
-// Connects without blocking longer than the limit; the descriptor, or -1 with why.
-int connectWithin(const addrinfo& where, int timeoutMs, std::string& why) {
-    const int fd = ::socket(where.ai_family, where.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                            where.ai_protocol);
-    if (fd < 0) {
+// Connects without blocking longer than the limit; no descriptor, and why, when it fails.
+workspace::UniqueFd connectWithin(const addrinfo& where, int timeoutMs, std::string& why) {
+    workspace::UniqueFd fd(::socket(
+        where.ai_family, where.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, where.ai_protocol));
+    if (!fd) {
         why = std::strerror(errno);
-        return -1;
+        return {};
     }
     int error = 0;
-    if (::connect(fd, where.ai_addr, where.ai_addrlen) != 0) {
+    if (::connect(fd.get(), where.ai_addr, where.ai_addrlen) != 0) {
         error = errno;
         if (error == EINPROGRESS) {
             socklen_t length = sizeof error;
-            error = !waitForEvents(fd, POLLOUT, timeoutMs)                         ? ETIMEDOUT
-                    : ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0 ? errno
-                                                                                   : error;
+            error = !waitForEvents(fd.get(), POLLOUT, timeoutMs)                         ? ETIMEDOUT
+                    : ::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &length) != 0 ? errno
+                                                                                         : error;
         }
     }
     if (error != 0) {
         why = error == ETIMEDOUT ? "no answer within 3 s" : std::strerror(error);
-        ::close(fd);
-        return -1;
+        return {};
     }
     const int on = 1;
-    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on); // commands go out at once
+    ::setsockopt(fd.get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on); // commands go out at once
     return fd;
 }
 
@@ -92,11 +90,11 @@ std::string NetworkPrinterDevice::shownAddress() const {
 
 // A name that does not resolve is a port that is not there; every other failure leaves the
 // printer unreachable (Unusable, as the caller presets it).
-int NetworkPrinterDevice::connect(std::string& why, PortProblem& problem) {
+workspace::UniqueFd NetworkPrinterDevice::connect(std::string& why, PortProblem& problem) {
     NetworkAddress address;
     if (!parseNetworkAddress(address_, address)) {
         why = "not a network address (HOST or HOST:PORT)";
-        return -1;
+        return {};
     }
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -107,11 +105,11 @@ int NetworkPrinterDevice::connect(std::string& why, PortProblem& problem) {
         error != 0) {
         why = ::gai_strerror(error);
         problem = PortProblem::Absent;
-        return -1;
+        return {};
     }
-    int fd = -1;
+    workspace::UniqueFd fd;
     why = "no address";
-    for (const addrinfo* where = found; where != nullptr && fd < 0; where = where->ai_next) {
+    for (const addrinfo* where = found; where != nullptr && !fd; where = where->ai_next) {
         fd = connectWithin(*where, kConnectTimeoutMs, why);
     }
     ::freeaddrinfo(found);

@@ -21,7 +21,7 @@ class NetworkPrinterDevice final : public StreamDevice {
     std::string shownAddress() const;
 
   protected:
-    int connect(std::string& why, PortProblem& problem) override;
+    workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
     bool endOfStreamIsLoss() const override { return true; }

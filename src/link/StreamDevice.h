@@ -7,12 +7,15 @@
 // is a fault, reported once, and the descriptor is let go.
 
 #include "link/SerialControl.h"
+#include "workspace/UniqueFd.h"
 
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
 
 namespace tessaro::link {
+
+class Cancellation;
 
 class StreamDevice : public SerialControl {
   public:
@@ -23,12 +26,12 @@ class StreamDevice : public SerialControl {
     StreamDevice() = default;
     StreamDevice(const StreamDevice&) = delete;
     StreamDevice& operator=(const StreamDevice&) = delete;
-    ~StreamDevice() override;
+    ~StreamDevice() override = default;
 
     void setCommPort(int port) override { port_ = port; }
     void setSettings(std::string_view) override {}
     void setHandshaking(int) override {}
-    bool portOpen() const override { return fd_ >= 0; }
+    bool portOpen() const override { return fd_.valid(); }
     std::string open() override;
     void close() override;
     void setInputLen(int length) override { inputLen_ = length; }
@@ -43,9 +46,9 @@ class StreamDevice : public SerialControl {
 
   protected:
     int port() const { return port_; }
-    // Opens the descriptor (non-blocking, close-on-exec); -1 with why and what kind of
-    // problem it is.
-    virtual int connect(std::string& why, PortProblem& problem) = 0;
+    // Opens the descriptor (non-blocking, close-on-exec); none, with why and what kind of
+    // problem it is, when it cannot.
+    virtual workspace::UniqueFd connect(std::string& why, PortProblem& problem) = 0;
     // One non-blocking read or write, as read(2) and write(2) answer.
     virtual ssize_t readSome(int fd, char* buffer, std::size_t size) = 0;
     virtual ssize_t writeSome(int fd, const char* bytes, std::size_t size) = 0;
@@ -59,7 +62,7 @@ class StreamDevice : public SerialControl {
     void lost(const std::string& why);
 
     int port_ = 1;
-    int fd_ = -1;
+    workspace::UniqueFd fd_;
     int inputLen_ = 100;
     std::string received_;
     std::string fault_;
