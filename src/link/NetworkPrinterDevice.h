@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A network printer on raw TCP (port 9100 unless the address names another). Connecting
-// waits at most 3 s; a connection the printer closes is a fault like an unplugged adapter.
+// A network printer on raw TCP (port 9100 unless the address names another). Connecting,
+// the name lookup included, waits at most kConnectTimeoutMs in all, and ends at once when
+// the operation is cancelled; a connection the printer closes is a fault like an unplugged
+// adapter.
 
+#include "link/NameResolver.h"
 #include "link/StreamDevice.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -14,6 +18,11 @@ class NetworkPrinterDevice final : public StreamDevice {
   public:
     static constexpr int kConnectTimeoutMs = 3000;
     static constexpr int kDefaultPort = 9100;
+
+    // Names are looked up by the system.
+    NetworkPrinterDevice();
+    // Names are looked up by resolver (the system's when null).
+    explicit NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver);
 
     // "HOST" or "HOST:PORT" (an IPv6 host in brackets: "[::1]:9100").
     void setAddress(std::string address) { address_ = std::move(address); }
@@ -28,6 +37,7 @@ class NetworkPrinterDevice final : public StreamDevice {
     std::string describe() const override { return shownAddress(); }
 
   private:
+    std::shared_ptr<const NameResolver> resolver_;
     std::string address_;
 };
 

@@ -43,9 +43,15 @@ class StreamDevice : public SerialControl {
     bool waitForInput(int ms) override;
     std::string takeFault() override;
     PortProblem problem() const override { return problem_; }
+    // A cancellation that ends the connect under way at once, from any thread; it stays
+    // raised for later connects. Set it on the device's own thread and keep it alive while
+    // set; nullptr: none.
+    void setCancellation(const Cancellation* stop) { stop_ = stop; }
 
   protected:
     int port() const { return port_; }
+    // What connect watches beside its own waits; null when nothing can cancel it.
+    const Cancellation* cancellation() const { return stop_; }
     // Opens the descriptor (non-blocking, close-on-exec); none, with why and what kind of
     // problem it is, when it cannot.
     virtual workspace::UniqueFd connect(std::string& why, PortProblem& problem) = 0;
@@ -62,6 +68,7 @@ class StreamDevice : public SerialControl {
     void lost(const std::string& why);
 
     int port_ = 1;
+    const Cancellation* stop_ = nullptr;
     workspace::UniqueFd fd_;
     int inputLen_ = 100;
     std::string received_;
