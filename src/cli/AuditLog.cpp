@@ -3,6 +3,7 @@
 
 #include "cli/JsonOutput.h"
 #include "tessaro/Version.h"
+#include "workspace/TextFile.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -7,7 +7,7 @@
 // written, and leaves no partial line.
 
 #include "cli/UnitReport.h"
-#include "workspace/TextFile.h"
+#include "workspace/UniqueFd.h"
 
 #include <QJsonObject>
 #include <string>

@@ -20,14 +20,14 @@ sigset_t watchedSignals() {
 InterruptWatch::InterruptWatch(std::function<void()> onSignal) {
     const sigset_t set = watchedSignals();
     pthread_sigmask(SIG_BLOCK, &set, &previous_);
-    fd_ = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
-    if (fd_ < 0) {
+    fd_.reset(::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK));
+    if (!fd_) {
         pthread_sigmask(SIG_SETMASK, &previous_, nullptr); // they end the program as usual
         return;
     }
-    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    notifier_ = std::make_unique<QSocketNotifier>(fd_.get(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                     [fd = fd_, onSignal = std::move(onSignal)] {
+                     [fd = fd_.get(), onSignal = std::move(onSignal)] {
                          signalfd_siginfo info{};
                          while (::read(fd, &info, sizeof info) == sizeof info) {
                              onSignal();
@@ -36,10 +36,8 @@ InterruptWatch::InterruptWatch(std::function<void()> onSignal) {
 }
 
 InterruptWatch::~InterruptWatch() {
-    notifier_.reset();
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
+    notifier_.reset(); // before the descriptor it watches
+    fd_.reset();
     pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 

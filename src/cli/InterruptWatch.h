@@ -5,6 +5,8 @@
 // finishes the unit under way and then stops. Children started meanwhile get them
 // unblocked again (unblockInChild, for QProcess's child process modifier).
 
+#include "workspace/UniqueFd.h"
+
 #include <QObject>
 #include <QSocketNotifier>
 #include <csignal>
@@ -26,7 +28,7 @@ class InterruptWatch {
 
   private:
     sigset_t previous_{};
-    int fd_ = -1;
+    workspace::UniqueFd fd_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 

@@ -12,20 +12,16 @@
 namespace tessaro::link {
 
 Cancellation::Cancellation() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
-    if (fd_ < 0) {
+    if (!fd_) {
         throw std::runtime_error("no event descriptor for stopping an operation");
     }
-}
-
-Cancellation::~Cancellation() {
-    ::close(fd_);
 }
 
 void Cancellation::cancel() noexcept {
     if (!cancelled_.exchange(true, std::memory_order_acq_rel)) {
         const std::uint64_t one = 1;
         // The counter cannot overflow with a single increment; nothing to do if it failed.
-        [[maybe_unused]] const ssize_t written = ::write(fd_, &one, sizeof one);
+        [[maybe_unused]] const ssize_t written = ::write(fd_.get(), &one, sizeof one);
     }
 }
 
@@ -37,7 +33,7 @@ bool Cancellation::waitFor(std::chrono::milliseconds interval) const {
         if (left.count() <= 0) {
             return true;
         }
-        pollfd watched{fd_, POLLIN, 0};
+        pollfd watched{fd_.get(), POLLIN, 0};
         if (::poll(&watched, 1, static_cast<int>(left.count())) < 0 && errno != EINTR) {
             std::this_thread::sleep_for(left); // cannot watch the descriptor: wait all
         }

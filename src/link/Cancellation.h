@@ -4,6 +4,8 @@
 // wait of that operation: a clock's delay ends early and a poll on a connecting socket
 // wakes, because the request makes a descriptor readable that those waits watch too.
 
+#include "workspace/UniqueFd.h"
+
 #include <atomic>
 #include <chrono>
 
@@ -14,18 +16,17 @@ class Cancellation {
     Cancellation();
     Cancellation(const Cancellation&) = delete;
     Cancellation& operator=(const Cancellation&) = delete;
-    ~Cancellation();
 
     // Any thread, any number of times; the first call counts.
     void cancel() noexcept;
     bool cancelled() const noexcept { return cancelled_.load(std::memory_order_acquire); }
     // Readable from the first cancel() on: for poll(2) beside the descriptor waited for.
-    int fd() const noexcept { return fd_; }
+    int fd() const noexcept { return fd_.get(); }
     // Waits the whole interval unless cancelled first; true when the interval passed.
     bool waitFor(std::chrono::milliseconds interval) const;
 
   private:
-    int fd_ = -1;
+    workspace::UniqueFd fd_;
     std::atomic<bool> cancelled_ = false;
 };
 

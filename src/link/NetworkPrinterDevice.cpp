@@ -1,49 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/NetworkPrinterDevice.h"
 
+#include "link/Cancellation.h"
+#include "link/EventWait.h"
+#include "link/NameLookup.h"
+#include "link/SystemNameResolver.h"
+
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstring>
-#include <fcntl.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <unistd.h>
 
 namespace tessaro::link {
 namespace {
 
-// Connects without blocking longer than the limit; the descriptor, or -1 with why.
-int connectWithin(const addrinfo& where, int timeoutMs, std::string& why) {
-    const int fd = ::socket(where.ai_family, where.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                            where.ai_protocol);
-    if (fd < 0) {
+constexpr const char* kStopped = "stopped";
+
+std::string noAnswer() {
+    static_assert(NetworkPrinterDevice::kConnectTimeoutMs % 1000 == 0, "said in whole seconds");
+    return "no answer within " + std::to_string(NetworkPrinterDevice::kConnectTimeoutMs / 1000) +
+           " s";
+}
+
+// Why a wait that did not see its events ended.
+std::string whyWaitEnded(EventWait end) {
+    return end == EventWait::TimedOut  ? noAnswer()
+           : end == EventWait::Stopped ? kStopped
+                                       : std::strerror(errno);
+}
+
+// Connects without waiting past the deadline; no descriptor, and why, when it fails.
+workspace::UniqueFd connectWithin(const SocketAddress& where, Deadline deadline,
+                                  const Cancellation* stop, std::string& why) {
+    workspace::UniqueFd fd(
+        ::socket(where.family(), where.socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, where.protocol));
+    if (!fd) {
         why = std::strerror(errno);
-        return -1;
+        return {};
     }
-    int error = 0;
-    if (::connect(fd, where.ai_addr, where.ai_addrlen) != 0) {
-        error = errno;
-        if (error == EINPROGRESS) {
-            socklen_t length = sizeof error;
-            error = !waitForEvents(fd, POLLOUT, timeoutMs)                         ? ETIMEDOUT
-                    : ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0 ? errno
-                                                                                   : error;
+    if (::connect(fd.get(), where.address(), where.length) != 0) {
+        if (errno != EINPROGRESS && errno != EINTR) { // interrupted, it goes on by itself
+            why = std::strerror(errno);
+            return {};
+        }
+        if (const EventWait end = waitForEventsUntil(fd.get(), POLLOUT, deadline, stop);
+            end != EventWait::Ready) {
+            why = whyWaitEnded(end);
+            return {};
+        }
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
+            error = errno;
+        }
+        if (error != 0) {
+            why = error == ETIMEDOUT ? noAnswer() : std::strerror(error);
+            return {};
         }
     }
-    if (error != 0) {
-        why = error == ETIMEDOUT ? "no answer within 3 s" : std::strerror(error);
-        ::close(fd);
-        return -1;
-    }
     const int on = 1;
-    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on); // commands go out at once
+    ::setsockopt(fd.get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on); // commands go out at once
     return fd;
 }
 
 } // namespace
+
+NetworkPrinterDevice::NetworkPrinterDevice() : NetworkPrinterDevice(nullptr) {}
+
+NetworkPrinterDevice::NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver)
+    : resolver_(resolver ? std::move(resolver) : std::make_shared<SystemNameResolver>()) {}
 
 bool parseNetworkAddress(std::string_view text, NetworkAddress& out) {
     std::string_view host = text;
@@ -91,31 +120,45 @@ std::string NetworkPrinterDevice::shownAddress() const {
 }
 
 // A name that does not resolve is a port that is not there; every other failure leaves the
-// printer unreachable (Unusable, as the caller presets it).
-int NetworkPrinterDevice::connect(std::string& why, PortProblem& problem) {
+// printer unreachable (Unusable, as the caller presets it). One deadline holds for the
+// lookup and all the addresses together.
+workspace::UniqueFd NetworkPrinterDevice::connect(std::string& why, PortProblem& problem) {
     NetworkAddress address;
     if (!parseNetworkAddress(address_, address)) {
         why = "not a network address (HOST or HOST:PORT)";
-        return -1;
+        return {};
     }
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const std::string service = std::to_string(address.port);
-    if (const int error = ::getaddrinfo(address.host.c_str(), service.c_str(), &hints, &found);
-        error != 0) {
-        why = ::gai_strerror(error);
-        problem = PortProblem::Absent;
-        return -1;
+    const Deadline deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectTimeoutMs);
+    const Cancellation* stop = cancellation();
+    ResolvedName found;
+    if (const EventWait end =
+            lookUpName(resolver_, address.host, address.port, deadline, stop, found);
+        end != EventWait::Ready) {
+        why = end == EventWait::Failed ? found.error : whyWaitEnded(end);
+        return {};
     }
-    int fd = -1;
-    why = "no address";
-    for (const addrinfo* where = found; where != nullptr && fd < 0; where = where->ai_next) {
-        fd = connectWithin(*where, kConnectTimeoutMs, why);
+    if (found.addresses.empty()) {
+        why = found.error.empty() ? "no address" : found.error;
+        if (found.nameUnknown) {
+            problem = PortProblem::Absent;
+        }
+        return {};
     }
-    ::freeaddrinfo(found);
-    return fd;
+    for (const SocketAddress& where : found.addresses) {
+        if (stop != nullptr && stop->cancelled()) {
+            why = kStopped;
+            return {};
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            why = noAnswer();
+            return {};
+        }
+        if (workspace::UniqueFd fd = connectWithin(where, deadline, stop, why)) {
+            return fd;
+        }
+    }
+    return {};
 }
 
 ssize_t NetworkPrinterDevice::readSome(int fd, char* buffer, std::size_t size) {

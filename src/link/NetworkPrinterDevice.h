@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A network printer on raw TCP (port 9100 unless the address names another). Connecting
-// waits at most 3 s; a connection the printer closes is a fault like an unplugged adapter.
+// A network printer on raw TCP (port 9100 unless the address names another). Connecting,
+// the name lookup included, waits at most kConnectTimeoutMs in all, and ends at once when
+// the operation is cancelled; a connection the printer closes is a fault like an unplugged
+// adapter.
 
+#include "link/NameResolver.h"
 #include "link/StreamDevice.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,19 +19,25 @@ class NetworkPrinterDevice final : public StreamDevice {
     static constexpr int kConnectTimeoutMs = 3000;
     static constexpr int kDefaultPort = 9100;
 
+    // Names are looked up by the system.
+    NetworkPrinterDevice();
+    // Names are looked up by resolver (the system's when null).
+    explicit NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver);
+
     // "HOST" or "HOST:PORT" (an IPv6 host in brackets: "[::1]:9100").
     void setAddress(std::string address) { address_ = std::move(address); }
     // "HOST:PORT" as the result line and the port panel show it.
     std::string shownAddress() const;
 
   protected:
-    int connect(std::string& why, PortProblem& problem) override;
+    workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
     bool endOfStreamIsLoss() const override { return true; }
     std::string describe() const override { return shownAddress(); }
 
   private:
+    std::shared_ptr<const NameResolver> resolver_;
     std::string address_;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/PortDiagnosis.h"
 
+#include "workspace/UniqueFd.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -155,13 +157,12 @@ class RealSystem final : public SystemView {
 
     std::string processName(pid_t process) const override {
         const std::string path = "/proc/" + std::to_string(process) + "/comm";
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
+        const workspace::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+        if (!fd) {
             return "";
         }
         std::array<char, 64> text{};
-        const ssize_t length = ::read(fd, text.data(), text.size());
-        ::close(fd);
+        const ssize_t length = ::read(fd.get(), text.data(), text.size());
         std::string name(text.data(), static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
         if (name.ends_with('\n')) {
             name.pop_back();

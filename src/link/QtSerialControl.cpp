@@ -2,6 +2,7 @@
 #include "link/QtSerialControl.h"
 
 #include "link/PortDiagnosis.h"
+#include "workspace/UniqueFd.h"
 
 #include <charconv>
 #include <chrono>
@@ -144,17 +145,12 @@ void QtSerialControl::drainOutput() {
 // exclusive use given up and its settings untouched.
 void QtSerialControl::closeKeepingSettings() {
     const int fd = static_cast<int>(port_.handle());
-    const int keeper = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    const int standIn = ::open("/dev/null", O_RDWR | O_CLOEXEC);
-    const bool swapped = keeper >= 0 && standIn >= 0 && ::dup3(standIn, fd, O_CLOEXEC) == fd;
+    const workspace::UniqueFd keeper(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+    const workspace::UniqueFd standIn(::open("/dev/null", O_RDWR | O_CLOEXEC));
+    const bool swapped = keeper && standIn && ::dup3(standIn.get(), fd, O_CLOEXEC) == fd;
     port_.close();
     if (swapped) {
-        ::ioctl(keeper, TIOCNXCL);
-    }
-    for (const int spare : {keeper, standIn}) {
-        if (spare >= 0) {
-            ::close(spare);
-        }
+        ::ioctl(keeper.get(), TIOCNXCL);
     }
 }
 

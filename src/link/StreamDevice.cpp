@@ -21,20 +21,14 @@ bool waitForEvents(int fd, short events, int ms) {
     return count > 0 && (watch.revents & (events | POLLERR | POLLHUP)) != 0;
 }
 
-StreamDevice::~StreamDevice() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-}
-
 std::string StreamDevice::open() {
-    if (fd_ >= 0) {
+    if (fd_) {
         return "";
     }
     std::string why;
     problem_ = PortProblem::Unusable;
     fd_ = connect(why, problem_);
-    if (fd_ < 0) {
+    if (!fd_) {
         return describe() + ": " + why;
     }
     problem_ = PortProblem::None;
@@ -44,9 +38,7 @@ std::string StreamDevice::open() {
 }
 
 void StreamDevice::close() {
-    if (fd_ >= 0) {
-        ::close(std::exchange(fd_, -1));
-    }
+    fd_.reset();
     received_.clear();
 }
 
@@ -61,8 +53,8 @@ void StreamDevice::lost(const std::string& why) {
 // Takes what the printer sent into the buffer, without waiting.
 void StreamDevice::pull() {
     std::array<char, 512> buffer{};
-    while (fd_ >= 0 && received_.size() < kReceiveCapacity) {
-        const ssize_t count = readSome(fd_, buffer.data(), buffer.size());
+    while (fd_ && received_.size() < kReceiveCapacity) {
+        const ssize_t count = readSome(fd_.get(), buffer.data(), buffer.size());
         if (count > 0) {
             received_.append(buffer.data(), static_cast<std::size_t>(count));
             continue;
@@ -92,8 +84,8 @@ void StreamDevice::discardInput() {
 void StreamDevice::output(std::string_view bytes) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
-    while (fd_ >= 0 && !bytes.empty()) {
-        const ssize_t written = writeSome(fd_, bytes.data(), bytes.size());
+    while (fd_ && !bytes.empty()) {
+        const ssize_t written = writeSome(fd_.get(), bytes.data(), bytes.size());
         if (written > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(written));
             continue;
@@ -109,7 +101,7 @@ void StreamDevice::output(std::string_view bytes) {
         }
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0 || !waitForEvents(fd_, POLLOUT, static_cast<int>(left))) {
+        if (left <= 0 || !waitForEvents(fd_.get(), POLLOUT, static_cast<int>(left))) {
             return; // the printer took nothing for too long: the rest is lost
         }
     }
@@ -130,7 +122,7 @@ bool StreamDevice::waitForInput(int ms) {
     if (!received_.empty()) {
         return true;
     }
-    if (fd_ < 0 || !waitForEvents(fd_, POLLIN, ms)) {
+    if (!fd_ || !waitForEvents(fd_.get(), POLLIN, ms)) {
         return false;
     }
     pull();

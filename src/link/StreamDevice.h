@@ -7,12 +7,15 @@
 // is a fault, reported once, and the descriptor is let go.
 
 #include "link/SerialControl.h"
+#include "workspace/UniqueFd.h"
 
 #include <cstddef>
 #include <string>
 #include <sys/types.h>
 
 namespace tessaro::link {
+
+class Cancellation;
 
 class StreamDevice : public SerialControl {
   public:
@@ -23,12 +26,12 @@ class StreamDevice : public SerialControl {
     StreamDevice() = default;
     StreamDevice(const StreamDevice&) = delete;
     StreamDevice& operator=(const StreamDevice&) = delete;
-    ~StreamDevice() override;
+    ~StreamDevice() override = default;
 
     void setCommPort(const PortRef& port) override { port_ = port; }
     void setSettings(std::string_view) override {}
     void setHandshaking(int) override {}
-    bool portOpen() const override { return fd_ >= 0; }
+    bool portOpen() const override { return fd_.valid(); }
     std::string open() override;
     void close() override;
     void setInputLen(int length) override { inputLen_ = length; }
@@ -40,12 +43,18 @@ class StreamDevice : public SerialControl {
     bool waitForInput(int ms) override;
     std::string takeFault() override;
     PortProblem problem() const override { return problem_; }
+    // A cancellation that ends the connect under way at once, from any thread; it stays
+    // raised for later connects. Set it on the device's own thread and keep it alive while
+    // set; nullptr: none.
+    void setCancellation(const Cancellation* stop) { stop_ = stop; }
 
   protected:
     const PortRef& port() const { return port_; }
-    // Opens the descriptor (non-blocking, close-on-exec); -1 with why and what kind of
-    // problem it is.
-    virtual int connect(std::string& why, PortProblem& problem) = 0;
+    // What connect watches beside its own waits; null when nothing can cancel it.
+    const Cancellation* cancellation() const { return stop_; }
+    // Opens the descriptor (non-blocking, close-on-exec); none, with why and what kind of
+    // problem it is, when it cannot.
+    virtual workspace::UniqueFd connect(std::string& why, PortProblem& problem) = 0;
     // One non-blocking read or write, as read(2) and write(2) answer.
     virtual ssize_t readSome(int fd, char* buffer, std::size_t size) = 0;
     virtual ssize_t writeSome(int fd, const char* bytes, std::size_t size) = 0;
@@ -59,7 +68,8 @@ class StreamDevice : public SerialControl {
     void lost(const std::string& why);
 
     PortRef port_;
-    int fd_ = -1;
+    const Cancellation* stop_ = nullptr;
+    workspace::UniqueFd fd_;
     int inputLen_ = 100;
     std::string received_;
     std::string fault_;

@@ -14,15 +14,15 @@ std::string UsbPrinterDevice::describe() const {
     return ports_.describe(port());
 }
 
-int UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {
+workspace::UniqueFd UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {
     const std::string device = ports_.deviceOf(port());
     if (device.empty()) {
         why = "no such port";
         problem = PortProblem::Absent;
-        return -1;
+        return {};
     }
-    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
+    workspace::UniqueFd fd(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd) {
         const int error = errno;
         problem = problemOfErrno(error);
         why = error == EACCES || error == EPERM

@@ -13,7 +13,7 @@ class UsbPrinterDevice final : public StreamDevice {
     explicit UsbPrinterDevice(const PortMap& ports) : ports_(ports) {}
 
   protected:
-    int connect(std::string& why, PortProblem& problem) override;
+    workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
     bool endOfStreamIsLoss() const override { return false; }

@@ -6,7 +6,7 @@
 
 #include "link/Clock.h"
 #include "sim/PrinterModel.h"
-#include "sim/UniqueFd.h"
+#include "workspace/UniqueFd.h"
 
 #include <atomic>
 #include <cstddef>
@@ -61,8 +61,9 @@ class PtyPrinter {
     link::Clock& clock_;
     std::filesystem::path linkPath_;
     Log log_;
-    UniqueFd master_;
-    UniqueFd slave_; // kept open: the master never hangs up, and the speed stays readable
+    workspace::UniqueFd master_;
+    workspace::UniqueFd
+        slave_; // kept open: the master never hangs up, and the speed stays readable
     std::string slavePath_;
     std::string unsent_; // taken from the printer, not yet accepted by the terminal
     std::optional<link::Micros> nextChunkAt_;

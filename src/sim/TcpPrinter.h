@@ -7,7 +7,7 @@
 
 #include "link/Clock.h"
 #include "sim/PrinterModel.h"
-#include "sim/UniqueFd.h"
+#include "workspace/UniqueFd.h"
 
 #include <functional>
 #include <string>
@@ -40,8 +40,8 @@ class TcpPrinter {
     PrinterModel& printer_;
     link::Clock& clock_;
     Log log_;
-    UniqueFd listener_;
-    UniqueFd client_;
+    workspace::UniqueFd listener_;
+    workspace::UniqueFd client_;
     std::string address_;
     std::string unsent_;
     std::size_t heard_ = 0; // bytes received on this connection

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workspace/AtomicFile.h"
 
+#include "workspace/UniqueFd.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -12,23 +14,6 @@
 
 namespace tessaro::workspace {
 namespace {
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { close(); }
-    int get() const { return fd_; }
-    bool close() {
-        const bool ok = fd_ < 0 || ::close(fd_) == 0;
-        fd_ = -1;
-        return ok;
-    }
-
-  private:
-    int fd_;
-};
 
 std::string failure(const std::filesystem::path& path, int error) {
     return path.string() + ": " + std::strerror(error);
@@ -89,8 +74,8 @@ void removeLeftovers(const std::filesystem::path& dir, const std::string& target
 
 // The rename is only durable once the folder that holds the name is on disk too.
 void syncFolder(const std::filesystem::path& dir) {
-    FileDescriptor folder(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0) {
+    UniqueFd folder(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder) {
         ::fsync(folder.get());
     }
 }
@@ -111,8 +96,8 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
     const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
     std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
     removeLeftovers(dir, path.filename().string());
-    FileDescriptor fd(::mkostemp(temp.data(), O_CLOEXEC));
-    if (fd.get() < 0) {
+    UniqueFd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    if (!fd) {
         return failure(path, errno);
     }
     const bool written = writeAll(fd.get(), content) && ::fchmod(fd.get(), modeFor(path)) == 0 &&

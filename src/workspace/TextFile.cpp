@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workspace/TextFile.h"
 
+#include "workspace/UniqueFd.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -12,24 +14,6 @@
 #include <utility>
 
 namespace tessaro::workspace {
-
-UniqueFd::UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
-UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
-    if (this != &other) {
-        close();
-        fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
-}
-
-bool UniqueFd::close() noexcept {
-    if (fd_ < 0) {
-        return true;
-    }
-    // Linux releases the descriptor even when close fails, so it is never retried.
-    return ::close(std::exchange(fd_, -1)) == 0;
-}
 
 namespace {
 

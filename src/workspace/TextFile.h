@@ -23,24 +23,4 @@ inline constexpr std::size_t kMaxProfileBytes = 16u * 1024u * 1024u;
 // is refused rather than read).
 TextFile readTextFile(const std::filesystem::path& path, std::size_t maxBytes = kMaxProfileBytes);
 
-// Owns a POSIX file descriptor and closes it when it goes.
-class UniqueFd {
-  public:
-    UniqueFd() = default;
-    explicit UniqueFd(int fd) noexcept : fd_(fd) {}
-    UniqueFd(UniqueFd&& other) noexcept;
-    UniqueFd& operator=(UniqueFd&& other) noexcept;
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    ~UniqueFd() { close(); }
-
-    int get() const noexcept { return fd_; }
-    bool valid() const noexcept { return fd_ >= 0; }
-    // Closes now; false when closing reported an error (data may not have reached the disk).
-    bool close() noexcept;
-
-  private:
-    int fd_ = -1;
-};
-
 } // namespace tessaro::workspace

@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Connecting to a network printer: one deadline for the name lookup and every address, and a
+// cancel from another thread that ends the connect at once.
+
+#include "link/NetworkPrinterDevice.h"
+
+#include "link/Cancellation.h"
+#include "link/NameResolver.h"
+#include "support/FullBacklogListener.h"
+#include "workspace/UniqueFd.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace tessaro::link {
+namespace {
+
+using namespace std::chrono_literals;
+using Steady = std::chrono::steady_clock;
+
+// Answers every name with the same outcome, at once.
+class FixedResolver final : public NameResolver {
+  public:
+    explicit FixedResolver(ResolvedName answer) : answer_(std::move(answer)) {}
+    ResolvedName resolve(const std::string&, int) const override { return answer_; }
+
+  private:
+    ResolvedName answer_;
+};
+
+// A name server that does not answer until the test lets it.
+class HangingResolver final : public NameResolver {
+  public:
+    ResolvedName resolve(const std::string&, int) const override {
+        std::unique_lock lock(mutex_);
+        ++calls_;
+        changed_.notify_all();
+        changed_.wait(lock, [this] { return released_; });
+        ++returns_;
+        changed_.notify_all();
+        return {{}, "released", false};
+    }
+    int calls() const {
+        const std::lock_guard lock(mutex_);
+        return calls_;
+    }
+    bool waitForCalls(int count) const {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, 5s, [&] { return calls_ >= count; });
+    }
+    // Lets every lookup answer and waits for them to have answered.
+    bool releaseAll() {
+        std::unique_lock lock(mutex_);
+        released_ = true;
+        changed_.notify_all();
+        return changed_.wait_for(lock, 5s, [&] { return returns_ == calls_; });
+    }
+
+  private:
+    mutable std::mutex mutex_;
+    mutable std::condition_variable changed_;
+    mutable int calls_ = 0;
+    mutable int returns_ = 0;
+    bool released_ = false;
+};
+
+ResolvedName addresses(std::initializer_list<SocketAddress> list) {
+    return {list, {}, false};
+}
+
+SocketAddress loopback(const test::FullBacklogListener& listener) {
+    return SocketAddress::of(listener.address(), listener.length());
+}
+
+class NetworkPrinterDeviceTest : public ::testing::Test {
+  protected:
+    void TearDown() override { EXPECT_TRUE(hanging->releaseAll()); }
+
+    // Opens the device and says how long that took.
+    static std::chrono::duration<double> timedOpen(NetworkPrinterDevice& device,
+                                                   std::string& result) {
+        const auto start = Steady::now();
+        result = device.open();
+        return Steady::now() - start;
+    }
+
+    std::shared_ptr<HangingResolver> hanging = std::make_shared<HangingResolver>();
+};
+
+// With 3 s per address, three addresses that never answer would take 9 s.
+TEST_F(NetworkPrinterDeviceTest, AConnectNobodyAnswersTimesOutOnceForAllAddresses) {
+    test::FullBacklogListener silent;
+    const SocketAddress where = loopback(silent);
+    NetworkPrinterDevice device(std::make_shared<FixedResolver>(addresses({where, where, where})));
+    device.setAddress("printer.test");
+    std::string result;
+    const auto took = timedOpen(device, result);
+    EXPECT_EQ(result, "printer.test:9100: no answer within 3 s");
+    EXPECT_EQ(device.problem(), PortProblem::Unusable);
+    EXPECT_FALSE(device.portOpen());
+    EXPECT_GE(took, 2.5s);
+    EXPECT_LT(took, 5s);
+}
+
+TEST_F(NetworkPrinterDeviceTest, ACancelEndsAWaitingConnectAtOnceAndLeavesNothingOpen) {
+    test::FullBacklogListener silent;
+    NetworkPrinterDevice device(hanging); // an address in numbers asks no resolver
+    device.setAddress("127.0.0.1:" + std::to_string(silent.port()));
+    Cancellation stop;
+    device.setCancellation(&stop);
+    bool sawConnectWaiting = false;
+    std::thread stopper([&] {
+        sawConnectWaiting = silent.waitForOthersWaiting(1, 2s);
+        stop.cancel();
+    });
+    std::string result;
+    const auto took = timedOpen(device, result);
+    stopper.join();
+    EXPECT_TRUE(sawConnectWaiting);
+    EXPECT_EQ(result, "127.0.0.1:" + std::to_string(silent.port()) + ": stopped");
+    EXPECT_EQ(device.problem(), PortProblem::Unusable);
+    EXPECT_LT(took, 1s);
+    EXPECT_EQ(silent.othersWaiting(), 0); // its socket is gone
+    EXPECT_EQ(hanging->calls(), 0);
+}
+
+// A silent name server holds getaddrinfo for 10 s or more.
+TEST_F(NetworkPrinterDeviceTest, ANameLookupThatHangsGivesUpAtTheDeadline) {
+    NetworkPrinterDevice device(hanging);
+    device.setAddress("printer.test:9100");
+    std::string result;
+    const auto took = timedOpen(device, result);
+    EXPECT_EQ(result, "printer.test:9100: no answer within 3 s");
+    EXPECT_EQ(device.problem(), PortProblem::Unusable);
+    EXPECT_EQ(hanging->calls(), 1);
+    EXPECT_GE(took, 2.5s);
+    EXPECT_LT(took, 5s);
+}
+
+TEST_F(NetworkPrinterDeviceTest, ACancelEndsAHangingNameLookupAtOnceAndLaterConnectsStartNothing) {
+    NetworkPrinterDevice device(hanging);
+    device.setAddress("printer.test");
+    Cancellation stop;
+    device.setCancellation(&stop);
+    std::thread stopper([&] {
+        hanging->waitForCalls(1);
+        stop.cancel();
+    });
+    std::string result;
+    const auto took = timedOpen(device, result);
+    stopper.join();
+    EXPECT_EQ(result, "printer.test:9100: stopped");
+    EXPECT_EQ(device.problem(), PortProblem::Unusable);
+    EXPECT_LT(took, 1s);
+
+    EXPECT_EQ(device.open(), "printer.test:9100: stopped");
+    EXPECT_EQ(hanging->calls(), 1);
+    device.setCancellation(nullptr);
+    EXPECT_TRUE(hanging->releaseAll());
+    EXPECT_EQ(device.open(), "printer.test:9100: released"); // the resolver's own reason
+}
+
+TEST_F(NetworkPrinterDeviceTest, AnUnknownNameIsAbsentAndOtherLookupFailuresAreUnusable) {
+    NetworkPrinterDevice unknown(
+        std::make_shared<FixedResolver>(ResolvedName{{}, "Name or service not known", true}));
+    unknown.setAddress("nowhere.test");
+    EXPECT_EQ(unknown.open(), "nowhere.test:9100: Name or service not known");
+    EXPECT_EQ(unknown.problem(), PortProblem::Absent);
+
+    NetworkPrinterDevice broken(
+        std::make_shared<FixedResolver>(ResolvedName{{}, "System error", false}));
+    broken.setAddress("somewhere.test");
+    EXPECT_EQ(broken.open(), "somewhere.test:9100: System error");
+    EXPECT_EQ(broken.problem(), PortProblem::Unusable);
+}
+
+TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
+    // A socket bound but not listening refuses; one listening is connected by the kernel.
+    sockaddr_in any{};
+    any.sin_family = AF_INET;
+    any.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof any;
+    workspace::UniqueFd refusing(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    workspace::UniqueFd listening(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_in refused = any;
+    sockaddr_in accepted = any;
+    auto* refusedAt = reinterpret_cast<sockaddr*>(&refused);
+    auto* acceptedAt = reinterpret_cast<sockaddr*>(&accepted);
+    ASSERT_EQ(::bind(refusing.get(), refusedAt, length), 0);
+    ASSERT_EQ(::getsockname(refusing.get(), refusedAt, &length), 0);
+    ASSERT_EQ(::bind(listening.get(), acceptedAt, length), 0);
+    ASSERT_EQ(::getsockname(listening.get(), acceptedAt, &length), 0);
+    ASSERT_EQ(::listen(listening.get(), 4), 0);
+
+    NetworkPrinterDevice device(std::make_shared<FixedResolver>(addresses(
+        {SocketAddress::of(*refusedAt, length), SocketAddress::of(*acceptedAt, length)})));
+    device.setAddress("printer.test");
+    EXPECT_EQ(device.open(), "");
+    EXPECT_TRUE(device.portOpen());
+    device.close();
+
+    NetworkPrinterDevice byNumber(hanging);
+    byNumber.setAddress("127.0.0.1:" + std::to_string(ntohs(accepted.sin_port)));
+    EXPECT_EQ(byNumber.open(), "");
+    EXPECT_EQ(hanging->calls(), 0);
+}
+
+} // namespace
+} // namespace tessaro::link
