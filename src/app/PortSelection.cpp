@@ -3,6 +3,7 @@
 
 #include "app/QtUserFeedback.h"
 #include "app/RememberedSettings.h"
+#include "detect/Autodetect.h"
 #include "link/SerialPortDetails.h"
 
 #include <QButtonGroup>
@@ -40,11 +41,11 @@ std::string serialDetails(const std::string& device) {
 
 } // namespace
 
-PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
-                             link::PrinterFacts& facts, QtUserFeedback& feedback,
-                             RememberedSettings& remembered, QWidget* parent)
-    : QDialog(parent), feedback_(feedback), remembered_(remembered),
-      detection_(link, portIO, facts, feedback), autodetect_(detection_) {
+PortSelection::PortSelection(worker::PrinterWorker& worker, const worker::PortInventory& inventory,
+                             QtUserFeedback& feedback, RememberedSettings& remembered,
+                             QWidget* parent)
+    : QDialog(parent), worker_(worker), feedback_(feedback), remembered_(remembered) {
+    const link::PortMap& ports = inventory.ports;
     setObjectName("PortSelection");
     setWindowTitle("Communication Port Selection");
     setModal(true);
@@ -70,7 +71,7 @@ PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const lin
     searchProgress_->setAccessibleName("Search progress");
     stopSearch_ = new QPushButton("Stop", current);
     stopSearch_->setObjectName("StopSearch");
-    stopSearch_->setToolTip("End the automatic search after the port it is trying now");
+    stopSearch_->setToolTip("End the detection or the automatic search now");
     stopSearch_->setEnabled(false);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(searchProgress_, 1);
@@ -83,18 +84,13 @@ PortSelection::PortSelection(link::SubCom& link, link::PortIO& portIO, const lin
     connect(detectUsbNetwork_, &QPushButton::clicked, this,
             &PortSelection::DetectUsbNetworkPrinter_Click);
     connect(autodetectButton_, &QPushButton::clicked, this, &PortSelection::Autodetect_Click);
-    // The search waits on the window's event loop: the click is seen while a probe waits, and
-    // the search ends when that probe is over.
+    // The detection runs on the printer's worker: the click is seen at once and ends it.
     connect(stopSearch_, &QPushButton::clicked, this, [this] {
         stopSearch_->setEnabled(false);
-        autodetect_.requestStop();
-    });
-    autodetect_.onProgress([this](int step, int total, std::string_view) {
-        searchProgress_->setRange(0, total);
-        searchProgress_->setValue(step);
+        worker_.stop();
     });
     feedback_.setResultSink([this](const QString& text) { DetectedPrinter->setText(text); });
-    Form_Load();
+    Form_Load(inventory);
 }
 
 PortSelection::~PortSelection() {
@@ -195,19 +191,12 @@ QRadioButton* PortSelection::addPortOption(QWidget* frame, const link::PortRef& 
 }
 
 // Every opening tests again which ports exist.
-void PortSelection::Form_Load() {
-    for (int n = 1; n <= link::kComPorts; ++n) {
-        com_[static_cast<std::size_t>(n - 1)]->setEnabled(detection_.link().ComPortExists(n) != 0);
-    }
-    for (int n = 1; n <= link::kLptPorts; ++n) {
-        lpt_[static_cast<std::size_t>(n - 1)]->setEnabled(
-            detection_.link().parallel().LptExists(n));
-    }
-    for (int n = 1; n <= link::kUsbPorts; ++n) {
-        usb_[static_cast<std::size_t>(n - 1)]->setEnabled(detection_.link().UsbPortExists(n) != 0);
+void PortSelection::Form_Load(const worker::PortInventory& inventory) {
+    for (const auto& [port, option] : options_) {
+        option->setEnabled(inventory.exists(port));
     }
     // The network printer of the last detection, if there was one, to try again.
-    networkAddress_->setText(QString::fromStdString(detection_.link().networkName()));
+    networkAddress_->setText(QString::fromStdString(inventory.networkAddress));
     for (const std::string_view speed : detect::kSpeedList) {
         serialspeed_->addItem(
             QString::fromUtf8(speed.data(), static_cast<qsizetype>(speed.size())));
@@ -326,12 +315,22 @@ void PortSelection::detectOn(const std::optional<link::PortRef>& port) {
     if (!port) {
         return;
     }
-    setDetectionButtonsEnabled(false);
-    const detect::DetectionResult result =
-        detection_.detectOn(*port, selectedSpeed(), selectedHandshake());
-    setDetectionButtonsEnabled(true);
-    showResult(result);
+    const std::string speed = selectedSpeed();
+    const int handshake = selectedHandshake();
+    showResult(runDetection([&port, &speed, handshake](worker::WorkerLink& printer) {
+        return printer.detection().detectOn(*port, speed, handshake);
+    }));
     rememberChoice();
+}
+
+detect::DetectionResult PortSelection::runDetection(
+    const std::function<detect::DetectionResult(worker::WorkerLink&)>& detection) {
+    setDetectionButtonsEnabled(false);
+    stopSearch_->setEnabled(true);
+    const auto result = worker_.run<detect::DetectionResult>(detection);
+    stopSearch_->setEnabled(false);
+    setDetectionButtonsEnabled(true);
+    return result;
 }
 
 void PortSelection::DetectSerialPrinter_Click() {
@@ -371,12 +370,21 @@ void PortSelection::Autodetect_Click() {
     if (running()) {
         return;
     }
-    setDetectionButtonsEnabled(false);
-    stopSearch_->setEnabled(true);
-    const detect::DetectionResult result = autodetect_.Autodetect_Click();
-    stopSearch_->setEnabled(false);
+    const detect::DetectionResult result = runDetection([this](worker::WorkerLink& printer) {
+        detect::Autodetect search(printer.detection());
+        search.setCancellation(printer.cancellation());
+        search.onProgress([this](int step, int total, std::string_view) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, step, total] {
+                    searchProgress_->setRange(0, total);
+                    searchProgress_->setValue(step);
+                },
+                Qt::QueuedConnection);
+        });
+        return search.Autodetect_Click();
+    });
     searchProgress_->reset();
-    setDetectionButtonsEnabled(true);
     showResult(result);
     if (result.found) {
         rememberChoice(); // the port the printer was found on is checked
@@ -384,9 +392,12 @@ void PortSelection::Autodetect_Click() {
 }
 
 void PortSelection::reject() {
-    if (!running()) {
-        QDialog::reject();
+    if (running()) {
+        stopSearch_->setEnabled(false);
+        worker_.stop();
+        return;
     }
+    QDialog::reject();
 }
 
 bool PortSelection::eventFilter(QObject* watched, QEvent* event) {

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Communication Port Selection": the serial ports with speed and handshake, the parallel
-// ports, the USB printers and a network printer, and the four detection buttons. A view over
-// the detection code; it closes itself once a printer has been found and described. The
-// automatic search shows its progress on a bar and can be stopped.
+// ports, the USB printers and a network printer, and the four detection buttons. Each
+// detection runs on the printer's worker while the window goes on; the window shows what it
+// came to and closes once a printer has been found and described. The automatic search
+// shows its progress on a bar; Stop (or Escape) ends it, or a connection under way, at once.
 
-#include "detect/Autodetect.h"
-#include "detect/Detection.h"
+#include "detect/DetectionResult.h"
 #include "detect/PortSelectionView.h"
+#include "worker/PortInventory.h"
+#include "worker/PrinterWorker.h"
 
 #include <QDialog>
 #include <array>
@@ -33,9 +35,9 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
   public:
     // The window opens on the remembered port, speed and handshake, and remembers those of
     // each detection run from it.
-    PortSelection(link::SubCom& link, link::PortIO& portIO, const link::PortMap& ports,
-                  link::PrinterFacts& facts, QtUserFeedback& feedback,
-                  RememberedSettings& remembered, QWidget* parent = nullptr);
+    PortSelection(worker::PrinterWorker& worker, const worker::PortInventory& inventory,
+                  QtUserFeedback& feedback, RememberedSettings& remembered,
+                  QWidget* parent = nullptr);
     ~PortSelection() override;
 
     std::optional<int> selectedComPort() const override;
@@ -51,7 +53,8 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     void Autodetect_Click();
 
   protected:
-    void reject() override; // Escape or the close box: not while a detection runs
+    // Escape or the close box: while a detection runs, it stops it instead.
+    void reject() override;
     // Return in the address field detects the network printer, not the default button's port.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,7 +65,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     // A port's radio button in the one group of ports: "COM 3 (ttyUSB0)", its device as tip.
     QRadioButton* addPortOption(QWidget* frame, const link::PortRef& port,
                                 const std::string& device, const std::string& details = {});
-    void Form_Load();
+    void Form_Load(const worker::PortInventory& inventory);
     void selectRemembered();
     void rememberChoice();
     // Detects on the port (nothing when none was chosen), shows what came of it, and
@@ -75,10 +78,13 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     std::optional<link::PortRef> chosenPort() const;
     bool running() const { return !buttonsEnabled_; }
 
+    // Runs a detection on the worker; the window goes on meanwhile, its buttons but Stop off.
+    detect::DetectionResult
+    runDetection(const std::function<detect::DetectionResult(worker::WorkerLink&)>& detection);
+
+    worker::PrinterWorker& worker_;
     QtUserFeedback& feedback_;
     RememberedSettings& remembered_;
-    detect::Detection detection_;
-    detect::Autodetect autodetect_;
     // Every numbered port's option with the port it stands for.
     std::vector<std::pair<link::PortRef, QRadioButton*>> options_;
     std::array<QRadioButton*, link::kComPorts> com_{};

@@ -4,57 +4,52 @@
 #include "app/Form1.h"
 #include "app/PortSelection.h"
 #include "app/QtUserFeedback.h"
+#include "protocol/Transmission.h"
 #include "sim/VirtualLpt.h"
+#include "worker/PortInventory.h"
 
 namespace tessaro::app {
-namespace {
-
-// Marks an operation as running for as long as it lasts, whatever way it ends.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-    ~BusyScope() { busy_ = false; }
-
-  private:
-    bool& busy_;
-};
-
-} // namespace
 
 PrinterSide::PrinterSide(Form1& window, link::PortMap ports)
-    : window_(window),
-      printerLink_(std::move(ports), clock_, window.feedback(), sim::makeVirtualLpt),
-      transmission_(window.workspace(), printerLink_.link(), facts(), window.feedback()),
-      commands_(window.workspace(), transmission_, window.feedback()) {}
+    : window_(window), worker_(std::move(ports), sim::makeVirtualLpt, window.feedback()),
+      commands_(
+          window.workspace(), [this](bool sendAll) { return send(sendAll); }, window.feedback()) {}
 
-PrinterSide::~PrinterSide() = default; // the link closes its serial port
+PrinterSide::~PrinterSide() = default; // the worker closes its serial port
 
 void PrinterSide::startUp() {
-    printerLink_.parallel().InitDll();
+    worker_.run([](worker::WorkerLink& printer) { printer.printerLink().parallel().InitDll(); });
 }
 
 void PrinterSide::shutDown() {
-    printerLink_.link().CloseCom();
-    printerLink_.parallel().CloseDll();
+    worker_.run([](worker::WorkerLink& printer) {
+        printer.link().CloseCom();
+        printer.printerLink().parallel().CloseDll();
+    });
 }
 
 void PrinterSide::detect() {
-    BusyScope scope(busy_);
-    printerLink_.refreshPorts(); // an adapter plugged in since the last time shows
-    PortSelection dialog(printerLink_.link(), printerLink_.portIO(), printerLink_.ports(), facts(),
-                         window_.feedback(), window_.remembered(), &window_);
+    const auto inventory = worker_.look<worker::PortInventory>(worker::takeInventory);
+    PortSelection dialog(worker_, inventory, window_.feedback(), window_.remembered(), &window_);
     dialog.exec();
 }
 
+// The workspace is read as the question was answered: edits made while the printer is being
+// written to are the next transmission's.
+bool PrinterSide::send(bool sendAll) {
+    return worker_.run<bool>(
+        [workspace = window_.workspace(), sendAll](worker::WorkerLink& printer) mutable {
+            protocol::Transmission transmission(workspace, printer.link(),
+                                                printer.session().printer, printer.feedback());
+            return transmission.SendParameters(sendAll);
+        });
+}
+
 void PrinterSide::sendModified() {
-    BusyScope scope(busy_);
     commands_.SetToPrinterButton_Click();
 }
 
 void PrinterSide::recoverFactory() {
-    BusyScope scope(busy_);
     commands_.RecoverfactoryButton_Click();
 }
 

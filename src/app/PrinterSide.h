@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The printer side of the desktop program: the link to the printer on the window's clock,
-// the port selection window, the transmission and the printer's facts, for the main
-// window's menu entries and buttons.
+// The printer side of the desktop program: the printer's worker (its link, on a thread of its
+// own, so the window keeps repainting while the printer is waited for), the port selection
+// window and the printer commands, for the main window's menu entries and buttons.
 
 #include "app/PrinterActions.h"
-#include "link/EventLoopClock.h"
-#include "link/PrinterLink.h"
 #include "protocol/PrinterCommands.h"
-#include "protocol/Transmission.h"
-
-#include <memory>
+#include "worker/PrinterWorker.h"
 
 namespace tessaro::app {
 
@@ -26,18 +22,14 @@ class PrinterSide final : public PrinterActions {
     void detect() override;
     void sendModified() override;
     void recoverFactory() override;
-    bool busy() const override { return busy_; }
-
-    link::LinkSettings& settings() { return printerLink_.link().settings(); }
-    link::PrinterFacts& facts() { return printerLink_.session().printer; }
 
   private:
+    // Sends the workspace as it is now, on the worker.
+    bool send(bool sendAll);
+
     Form1& window_;
-    link::EventLoopClock clock_;
-    link::PrinterLink printerLink_;
-    protocol::Transmission transmission_;
+    worker::PrinterWorker worker_;
     protocol::PrinterCommands commands_;
-    bool busy_ = false;
 };
 
 } // namespace tessaro::app

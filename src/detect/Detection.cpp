@@ -110,6 +110,10 @@ std::string Detection::probeFailure(link::SerialControl& port, std::string reaso
     problem_ =
         port.problem() != link::PortProblem::None ? port.problem() : link::PortProblem::Unusable;
     port.close();
+    if (stop_ != nullptr && stop_->cancelled()) {
+        ShowNoPrinter(); // the user stopped it: nothing to report
+        return "No printer found";
+    }
     feedback_.message(MessageIcon::Critical, reason);
     ShowNoPrinter();
     return reason;

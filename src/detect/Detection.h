@@ -4,6 +4,7 @@
 // returns what it came to; the window and the command line show it.
 
 #include "detect/DetectionResult.h"
+#include "link/Cancellation.h"
 #include "link/PortIO.h"
 #include "link/Session.h"
 #include "link/SubCom.h"
@@ -42,6 +43,9 @@ class Detection {
     // Why the last detection could not use its port; None when it could (whether or not a
     // printer answered there).
     link::PortProblem portProblem() const { return problem_; }
+    // What ends a detection under way: a port that then fails is not reported, the printer
+    // is not found. nullptr: nothing.
+    void setCancellation(const link::Cancellation* stop) { stop_ = stop; }
     // The result of the probe that ran last, with the link and printer as it left them.
     DetectionResult resultOf(const link::PortRef& port, std::string text);
 
@@ -59,6 +63,7 @@ class Detection {
     link::PrinterFacts& facts_;
     protocol::UserFeedback& feedback_;
     link::PortProblem problem_ = link::PortProblem::None;
+    const link::Cancellation* stop_ = nullptr;
 };
 
 // The printer's name in a reply: its first 16 characters without the surrounding blanks

@@ -27,6 +27,8 @@ class SteadyClock final : public Clock {
     explicit SteadyClock(const Cancellation* stop = nullptr) : stop_(stop) {}
     Micros now() override;
     void wait(int ms) override;
+    // The operation under way on this clock's thread; nullptr: none.
+    void setCancellation(const Cancellation* stop) { stop_ = stop; }
 
   private:
     const Cancellation* stop_;

@@ -79,6 +79,8 @@ class SubCom {
     // "HOST:PORT" as results and panels show the network printer.
     std::string networkName() const { return network_.shownAddress(); }
     ParallelWinIO& parallel() { return parallel_; }
+    // What ends a network connect under way at once; nullptr: nothing.
+    void setCancellation(const Cancellation* stop) { network_.setCancellation(stop); }
     tempo& timing() { return tempo_; }
 
   private:

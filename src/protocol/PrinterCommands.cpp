@@ -3,9 +3,15 @@
 
 namespace tessaro::protocol {
 
+PrinterCommands::PrinterCommands(workspace::Workspace& workspace, Send send,
+                                 protocol::UserFeedback& feedback)
+    : workspace_(workspace), send_(std::move(send)), feedback_(feedback) {}
+
 PrinterCommands::PrinterCommands(workspace::Workspace& workspace, Transmission& transmission,
                                  protocol::UserFeedback& feedback)
-    : workspace_(workspace), transmission_(transmission), feedback_(feedback) {}
+    : PrinterCommands(
+          workspace, [&transmission](bool sendAll) { return transmission.SendParameters(sendAll); },
+          feedback) {}
 
 // The commands stay disabled from the question to the end of the run, so that a click
 // handled during one of its waits cannot start a second transmission inside the first.
@@ -14,7 +20,7 @@ bool PrinterCommands::confirmAndSend(bool sendAll) {
     bool stored = false;
     if (feedback_.ask("This will set the modified parameters as printer default.\r\n\r\n"
                       "Do you want to continue?")) {
-        stored = transmission_.SendParameters(sendAll);
+        stored = send_(sendAll);
     }
     feedback_.enablePrinterCommands(true);
     return stored;
@@ -26,7 +32,7 @@ bool PrinterCommands::RecoverfactoryButton_Click() {
     if (feedback_.ask("This will load the factory settings into the workspace\r\n"
                       "and transfer them to the printer.\r\n\r\nDo you want to continue?")) {
         workspace_.defaultparam_Click();
-        stored = transmission_.SendParameters(true);
+        stored = send_(true);
     }
     feedback_.enablePrinterCommands(true);
     return stored;

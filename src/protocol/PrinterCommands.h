@@ -7,10 +7,17 @@
 #include "protocol/UserFeedback.h"
 #include "workspace/Workspace.h"
 
+#include <functional>
+
 namespace tessaro::protocol {
 
 class PrinterCommands {
   public:
+    // How the parameters reach the printer: the modified ones, or with sendAll every one;
+    // true only when the printer stored them.
+    using Send = std::function<bool(bool sendAll)>;
+
+    PrinterCommands(workspace::Workspace& workspace, Send send, protocol::UserFeedback& feedback);
     PrinterCommands(workspace::Workspace& workspace, Transmission& transmission,
                     protocol::UserFeedback& feedback);
 
@@ -24,7 +31,7 @@ class PrinterCommands {
 
   private:
     workspace::Workspace& workspace_;
-    Transmission& transmission_;
+    Send send_;
     protocol::UserFeedback& feedback_;
 };
 

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The worker of one printer: a thread that makes the printer's link and keeps it, and runs
+// the operations it is given one at a time. The caller's thread keeps handling its events
+// while an operation runs (a window repaints, its Stop button is seen); the operation's
+// messages and questions are asked there and the worker waits for the answer; its result
+// comes back as a value.
+
+#include "link/Cancellation.h"
+#include "worker/CallerQuestions.h"
+#include "worker/WorkerLink.h"
+
+#include <QObject>
+#include <QThread>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace tessaro::worker {
+
+class PrinterWorker {
+  public:
+    // The link is made on the worker's thread from the ports and the virtual printer an LPT
+    // set to "virtual" stands for; callerFeedback lives on the caller's thread.
+    PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
+                  protocol::UserFeedback& callerFeedback);
+    PrinterWorker(const PrinterWorker&) = delete;
+    PrinterWorker& operator=(const PrinterWorker&) = delete;
+    // Stops the operation under way, lets it end, lets go of the link and ends the thread.
+    ~PrinterWorker();
+
+    // Runs operation on the worker and returns what it returned, or throws what it threw.
+    // Meanwhile the caller's thread handles its events.
+    template <typename Result> Result run(std::function<Result(WorkerLink&)> operation) {
+        std::optional<Result> result;
+        runOnWorker([&](WorkerLink& link) { result.emplace(operation(link)); });
+        return std::move(*result);
+    }
+    void run(const std::function<void(WorkerLink&)>& operation) { runOnWorker(operation); }
+
+    // Reads something of the link that takes no printer exchange (the ports there are), with
+    // the caller's thread waiting for it. Only while no operation runs: the worker is idle.
+    template <typename Result> Result look(std::function<Result(WorkerLink&)> reading) {
+        std::optional<Result> result;
+        QMetaObject::invokeMethod(
+            inThread_.get(), [&] { result.emplace(reading(*link_)); },
+            Qt::BlockingQueuedConnection);
+        return std::move(*result);
+    }
+
+    // Ends the operation under way as soon as it can: its waits end at once, a connection
+    // under way is given up. Any thread.
+    void stop();
+    bool running() const { return running_; }
+
+  private:
+    void runOnWorker(const std::function<void(WorkerLink&)>& operation);
+
+    std::unique_ptr<QObject> caller_; // of the caller's thread: what the worker posts to
+    CallerQuestions questions_;
+    QThread thread_;
+    std::unique_ptr<QObject> inThread_; // of the worker's thread: what the caller posts to
+    std::unique_ptr<WorkerLink> link_;  // made, used and let go on the worker's thread
+    std::mutex mutex_;
+    std::shared_ptr<link::Cancellation> current_; // the operation under way
+    bool running_ = false;
+};
+
+} // namespace tessaro::worker
