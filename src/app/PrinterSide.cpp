@@ -10,8 +10,9 @@
 
 namespace tessaro::app {
 
-PrinterSide::PrinterSide(Form1& window, link::PortMap ports)
-    : window_(window), worker_(std::move(ports), sim::makeVirtualLpt, window.feedback()),
+PrinterSide::PrinterSide(Form1& window, link::PortMap ports, worker::PrinterWorker::Prepare prepare)
+    : window_(window),
+      worker_(std::move(ports), sim::makeVirtualLpt, window.feedback(), std::move(prepare)),
       commands_(
           window.workspace(), [this](bool sendAll) { return send(sendAll); }, window.feedback()) {}
 

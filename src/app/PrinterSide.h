@@ -14,7 +14,7 @@ class Form1;
 
 class PrinterSide final : public PrinterActions {
   public:
-    PrinterSide(Form1& window, link::PortMap ports);
+    PrinterSide(Form1& window, link::PortMap ports, worker::PrinterWorker::Prepare prepare = {});
     ~PrinterSide() override;
 
     void startUp() override;

@@ -71,8 +71,13 @@ workspace::UniqueFd connectWithin(const SocketAddress& where, Deadline deadline,
 
 NetworkPrinterDevice::NetworkPrinterDevice() : NetworkPrinterDevice(nullptr) {}
 
-NetworkPrinterDevice::NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver)
-    : resolver_(resolver ? std::move(resolver) : std::make_shared<SystemNameResolver>()) {}
+NetworkPrinterDevice::NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver) {
+    setResolver(std::move(resolver));
+}
+
+void NetworkPrinterDevice::setResolver(std::shared_ptr<const NameResolver> resolver) {
+    resolver_ = resolver ? std::move(resolver) : std::make_shared<SystemNameResolver>();
+}
 
 bool parseNetworkAddress(std::string_view text, NetworkAddress& out) {
     std::string_view host = text;

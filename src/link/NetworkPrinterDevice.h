@@ -24,6 +24,8 @@ class NetworkPrinterDevice final : public StreamDevice {
     // Names are looked up by resolver (the system's when null).
     explicit NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver);
 
+    // Names are looked up by resolver from the next connect on (the system's when null).
+    void setResolver(std::shared_ptr<const NameResolver> resolver);
     // "HOST" or "HOST:PORT" (an IPv6 host in brackets: "[::1]:9100").
     void setAddress(std::string address) { address_ = std::move(address); }
     // "HOST:PORT" as the result line and the port panel show it.

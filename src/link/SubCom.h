@@ -79,6 +79,10 @@ class SubCom {
     // "HOST:PORT" as results and panels show the network printer.
     std::string networkName() const { return network_.shownAddress(); }
     ParallelWinIO& parallel() { return parallel_; }
+    // Who looks up a network printer's name (the system's resolver when null).
+    void setNameResolver(std::shared_ptr<const NameResolver> resolver) {
+        network_.setResolver(std::move(resolver));
+    }
     // What ends a network connect under way at once; nullptr: nothing.
     void setCancellation(const Cancellation* stop) { network_.setCancellation(stop); }
     tempo& timing() { return tempo_; }

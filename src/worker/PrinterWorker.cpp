@@ -7,7 +7,7 @@
 namespace tessaro::worker {
 
 PrinterWorker::PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
-                             protocol::UserFeedback& callerFeedback)
+                             protocol::UserFeedback& callerFeedback, Prepare prepare)
     : caller_(std::make_unique<QObject>()), questions_(*caller_),
       inThread_(std::make_unique<QObject>()) {
     thread_.setObjectName("PrinterWorker");
@@ -15,10 +15,13 @@ PrinterWorker::PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt 
     thread_.start();
     QMetaObject::invokeMethod(
         inThread_.get(),
-        [this, ports = std::move(ports), virtualLpt = std::move(virtualLpt),
-         &callerFeedback]() mutable {
+        [this, ports = std::move(ports), virtualLpt = std::move(virtualLpt), &callerFeedback,
+         prepare = std::move(prepare)]() mutable {
             link_ = std::make_unique<WorkerLink>(std::move(ports), virtualLpt, *caller_,
                                                  callerFeedback, questions_);
+            if (prepare) {
+                prepare(*link_);
+            }
         },
         Qt::QueuedConnection);
 }

@@ -24,8 +24,11 @@ class PrinterWorker {
   public:
     // The link is made on the worker's thread from the ports and the virtual printer an LPT
     // set to "virtual" stands for; callerFeedback lives on the caller's thread.
+    // prepare, when given, runs on the worker once the link is made (a test puts its own
+    // name resolver there).
+    using Prepare = std::function<void(WorkerLink&)>;
     PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
-                  protocol::UserFeedback& callerFeedback);
+                  protocol::UserFeedback& callerFeedback, Prepare prepare = {});
     PrinterWorker(const PrinterWorker&) = delete;
     PrinterWorker& operator=(const PrinterWorker&) = delete;
     // Stops the operation under way, lets it end, lets go of the link and ends the thread.

@@ -30,14 +30,19 @@ class PortSelectionFixture : public ::testing::Test {
 
     // The main window with its printer side; the ports are the overrides' and no other. With
     // a settings file, the window remembers in it.
-    void openWindow(std::map<std::string, std::string> overrides, const QString& settings = {}) {
+    void openWindow(std::map<std::string, std::string> overrides, const QString& settings = {},
+                    worker::PrinterWorker::Prepare prepare = {}) {
         window = std::make_unique<app::Form1>();
         window->feedback().setDialogRunner(script.runner());
         window->setPrinterActions(std::make_unique<app::PrinterSide>(
-            *window, link::PortMap({}, {}, [overrides](const std::string& name) {
-                const auto found = overrides.find(name);
-                return std::optional<std::string>(found == overrides.end() ? "" : found->second);
-            })));
+            *window,
+            link::PortMap({}, {},
+                          [overrides](const std::string& name) {
+                              const auto found = overrides.find(name);
+                              return std::optional<std::string>(
+                                  found == overrides.end() ? "" : found->second);
+                          }),
+            std::move(prepare)));
         if (!settings.isEmpty()) {
             window->setRememberedSettings(std::make_unique<app::RememberedSettings>(settings));
         }

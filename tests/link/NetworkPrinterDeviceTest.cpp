@@ -7,6 +7,7 @@
 #include "link/Cancellation.h"
 #include "link/NameResolver.h"
 #include "support/FullBacklogListener.h"
+#include "support/HangingResolver.h"
 #include "workspace/UniqueFd.h"
 
 #include <chrono>
@@ -32,42 +33,6 @@ class FixedResolver final : public NameResolver {
     ResolvedName answer_;
 };
 
-// A name server that does not answer until the test lets it.
-class HangingResolver final : public NameResolver {
-  public:
-    ResolvedName resolve(const std::string&, int) const override {
-        std::unique_lock lock(mutex_);
-        ++calls_;
-        changed_.notify_all();
-        changed_.wait(lock, [this] { return released_; });
-        ++returns_;
-        changed_.notify_all();
-        return {{}, "released", false};
-    }
-    int calls() const {
-        const std::lock_guard lock(mutex_);
-        return calls_;
-    }
-    bool waitForCalls(int count) const {
-        std::unique_lock lock(mutex_);
-        return changed_.wait_for(lock, 5s, [&] { return calls_ >= count; });
-    }
-    // Lets every lookup answer and waits for them to have answered.
-    bool releaseAll() {
-        std::unique_lock lock(mutex_);
-        released_ = true;
-        changed_.notify_all();
-        return changed_.wait_for(lock, 5s, [&] { return returns_ == calls_; });
-    }
-
-  private:
-    mutable std::mutex mutex_;
-    mutable std::condition_variable changed_;
-    mutable int calls_ = 0;
-    mutable int returns_ = 0;
-    bool released_ = false;
-};
-
 ResolvedName addresses(std::initializer_list<SocketAddress> list) {
     return {list, {}, false};
 }
@@ -88,7 +53,7 @@ class NetworkPrinterDeviceTest : public ::testing::Test {
         return Steady::now() - start;
     }
 
-    std::shared_ptr<HangingResolver> hanging = std::make_shared<HangingResolver>();
+    std::shared_ptr<test::HangingResolver> hanging = std::make_shared<test::HangingResolver>();
 };
 
 // With 3 s per address, three addresses that never answer would take 9 s.

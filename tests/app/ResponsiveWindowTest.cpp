@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window goes on while a network printer is connected to: a connect that is never
+// answered (a loopback listener whose backlog is full) and a name lookup that hangs keep it
+// handling its events, and Stop ends either at once.
+
+#include "PortSelectionFixture.h"
+#include "support/FullBacklogListener.h"
+#include "support/HangingResolver.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace tessaro::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class ResponsiveWindowTest : public PortSelectionFixture {
+  protected:
+    struct Measured {
+        qint64 longestGapMs = 0; // between two ticks of a 5 ms timer of the window's thread
+        qint64 stopToEndMs = -1; // from the click on Stop to the end of the detection
+        QString result;          // the "Current printer" line afterwards
+    };
+
+    // Detects the network printer at address, clicks Stop after stopAfterMs.
+    Measured detectAndStop(const QString& address, int stopAfterMs) {
+        Measured measured;
+        inPortSelection([&](app::PortSelection& dialog) {
+            child<QRadioButton>(dialog, "NetworkPrinter")->setChecked(true);
+            child<QLineEdit>(dialog, "NetworkAddress")->setText(address);
+            QElapsedTimer clock;
+            QTimer tick;
+            tick.setTimerType(Qt::PreciseTimer);
+            qint64 last = 0;
+            QObject::connect(&tick, &QTimer::timeout, [&] {
+                const qint64 now = clock.elapsed();
+                measured.longestGapMs = std::max(measured.longestGapMs, now - last);
+                last = now;
+            });
+            qint64 stoppedAt = -1;
+            QTimer::singleShot(stopAfterMs, &dialog, [&] {
+                stoppedAt = clock.elapsed();
+                child<QPushButton>(dialog, "StopSearch")->click();
+            });
+            clock.start();
+            tick.start(5);
+            child<QPushButton>(dialog, "DetectUsbNetworkPrinter")->click();
+            const qint64 end = clock.elapsed();
+            tick.stop();
+            measured.longestGapMs = std::max(measured.longestGapMs, end - last);
+            if (stoppedAt >= 0) {
+                measured.stopToEndMs = end - stoppedAt;
+            }
+            measured.result = child<QLabel>(dialog, "DetectedPrinter")->text();
+        });
+        return measured;
+    }
+};
+
+TEST_F(ResponsiveWindowTest, AConnectNeverAnsweredKeepsTheWindowGoingAndStopEndsIt) {
+    FullBacklogListener silent;
+    openWindow({});
+    const Measured measured = detectAndStop(QString("127.0.0.1:%1").arg(silent.port()), 1000);
+    EXPECT_LE(measured.longestGapMs, 100);
+    ASSERT_GE(measured.stopToEndMs, 0) << "the detection ended before Stop was clicked";
+    EXPECT_LE(measured.stopToEndMs, 100);
+    EXPECT_EQ(measured.result, "No printer found");
+    EXPECT_TRUE(script.texts().empty()) << "a stopped connect is no failure to report";
+}
+
+TEST_F(ResponsiveWindowTest, AHangingNameLookupKeepsTheWindowGoingAndStopEndsIt) {
+    const auto nameServer = std::make_shared<HangingResolver>();
+    openWindow({}, {}, [nameServer](worker::WorkerLink& printer) {
+        printer.link().setNameResolver(nameServer);
+    });
+    const Measured measured = detectAndStop("printer.example", 1000);
+    EXPECT_EQ(nameServer->calls(), 1);
+    EXPECT_LE(measured.longestGapMs, 100);
+    ASSERT_GE(measured.stopToEndMs, 0) << "the detection ended before Stop was clicked";
+    EXPECT_LE(measured.stopToEndMs, 100);
+    EXPECT_EQ(measured.result, "No printer found");
+    EXPECT_TRUE(nameServer->releaseAll());
+}
+
+// Without Stop, the whole connect, name lookup included, gives up after 3 s.
+TEST_F(ResponsiveWindowTest, AHangingNameLookupEndsAtTheConnectsBound) {
+    const auto nameServer = std::make_shared<HangingResolver>();
+    openWindow({}, {}, [nameServer](worker::WorkerLink& printer) {
+        printer.link().setNameResolver(nameServer);
+    });
+    script.answers.push_back(QMessageBox::Ok);
+    QElapsedTimer took;
+    took.start();
+    const Measured measured = detectAndStop("printer.example", 60'000);
+    EXPECT_LT(took.elapsed(), 5000);
+    EXPECT_LE(measured.longestGapMs, 100);
+    EXPECT_EQ(measured.result, "printer.example:9100: no answer within 3 s");
+    EXPECT_TRUE(nameServer->releaseAll());
+}
+
+} // namespace
+} // namespace tessaro::test
