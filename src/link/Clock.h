@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The clock every wait of the printer link goes through: the window's clock keeps the event
-// loop running while it waits, the command line's sleeps, and tests use a virtual one.
+// The clock every wait of the printer link goes through: a worker's and the command line's
+// sleep in the system (a stopped operation's waits end at once); tests use a virtual one.
 
 #include <chrono>
 

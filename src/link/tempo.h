@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The link's delays. A delay lasts at least its interval; on the window's clock, window
-// events are handled meanwhile.
+// The link's delays. A delay lasts at least its interval, unless the operation it belongs to
+// is stopped; it waits on the thread of the printer's worker.
 
 #include "link/Clock.h"
 
