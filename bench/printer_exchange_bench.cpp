@@ -109,7 +109,6 @@ int main(int argc, char** argv) {
            wireMs(80 + 3));
 
     // The same printer facts, on the other links.
-    link.setNetworkAddress(tcp.address());
     for (const auto& [kind, name] : {std::pair{link::LinkKind::Usb, "transmission, USB"},
                                      std::pair{link::LinkKind::Network, "transmission, TCP"}}) {
         settings.Port = kind == link::LinkKind::Network ? link::PortRef::network(tcp.address())

@@ -14,18 +14,15 @@ using protocol::kStatusRequest;
 Autodetect::Autodetect(Detection& detection)
     : detection_(detection), link_(detection.link()), feedback_(detection.feedback()) {}
 
-// Opens COM n with no flow control. A port that exists but cannot be opened is noted once
-// and left out of the rest of the search.
-bool Autodetect::openSerial(int n, const std::string& settings) {
+// Opens COM n at speed with no flow control. A port that exists but cannot be opened is
+// noted once and left out of the rest of the search.
+bool Autodetect::openSerial(int n, std::string_view speed) {
     if (unusable_.count(n) != 0) {
         return false;
     }
-    link::SerialControl& serial = link_.serial();
-    serial.setCommPort(link::PortRef::numbered(link::LinkKind::Serial, n));
-    serial.setSettings(settings);
-    serial.setHandshaking(0);
-    serial.setInputMode(0);
-    const std::string failure = serial.open();
+    link::Transport& serial = link_.transport(link::LinkKind::Serial);
+    const std::string failure =
+        serial.open(link::PortRef::numbered(link::LinkKind::Serial, n), speed, 0);
     if (!failure.empty()) {
         unusable_.insert(n);
         feedback_.message(MessageIcon::Exclamation,
@@ -37,52 +34,51 @@ bool Autodetect::openSerial(int n, const std::string& settings) {
 }
 
 void Autodetect::wakeUp() {
+    link::Transport& serial = link_.transport(link::LinkKind::Serial);
     for (int n = 1; n <= link::kComPorts; ++n) {
-        if (link_.ComPortExists(n) != 0 && openSerial(n, "57600,N,8,1")) {
-            link_.serial().setInputLen(100);
-            link_.serial().output(std::string(1, '\0'));
-            link_.serial().close();
+        if (link_.ComPortExists(n) != 0 && openSerial(n, "57600")) {
+            serial.write(std::string(1, '\0'));
+            serial.close();
         }
     }
-    link_.serial().discardInput();
+    serial.discardInput();
     link_.timing().Delay(1000);
 }
 
 // COM n at one of the search's speeds.
 bool Autodetect::answersTwice(int n, int speedIndex) {
-    const std::string speed(kSearchSpeeds.at(static_cast<std::size_t>(speedIndex)));
-    if (!openSerial(n, speed + ",N,8,1")) {
+    if (!openSerial(n, kSearchSpeeds.at(static_cast<std::size_t>(speedIndex)))) {
         return false;
     }
     link::PortCloser closer(link_);
-    return statusTwice(link_.serial());
+    return statusTwice(link_.transport(link::LinkKind::Serial));
 }
 
 // A printer answers the status request with exactly one byte, twice in a row.
-bool Autodetect::statusTwice(link::SerialControl& port) {
-    port.output(kStatusRequest);
+bool Autodetect::statusTwice(link::Transport& printer) {
+    printer.write(kStatusRequest);
     link_.timing().Delay(100);
-    if (port.inBufferCount() != 1) {
+    if (printer.waiting() != 1) {
         return false;
     }
-    port.output(kCancel);
-    port.discardInput();
+    printer.write(kCancel);
+    printer.discardInput();
     link_.timing().Delay(100);
-    port.output(kStatusRequest);
+    printer.write(kStatusRequest);
     link_.timing().Delay(100);
-    if (port.inBufferCount() != 1) {
+    if (printer.waiting() != 1) {
         return false;
     }
-    port.input();
+    printer.takeWaiting();
     return true;
 }
 
 // USB printer n: it has no speed.
 bool Autodetect::usbAnswers(int n) {
-    link::SerialControl& usb = link_.usb();
-    usb.setCommPort(link::PortRef::numbered(link::LinkKind::Usb, n));
-    usb.setInputMode(0);
-    if (const std::string failure = usb.open(); !failure.empty()) {
+    link::Transport& usb = link_.transport(link::LinkKind::Usb);
+    if (const std::string failure =
+            usb.open(link::PortRef::numbered(link::LinkKind::Usb, n), "", 0);
+        !failure.empty()) {
         feedback_.message(MessageIcon::Exclamation,
                           failure + "\rThe automatic search leaves this port out.");
         return false;
@@ -189,14 +185,14 @@ DetectionResult Autodetect::describe(const Step& step) {
     case Step::Kind::Serial: {
         const auto port = link::PortRef::numbered(link::LinkKind::Serial, step.port);
         const std::string_view speed = kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex));
-        std::string text = detection_.ProbeSerialPrinter(port, speed, 1);
+        std::string text = detection_.probeStream(port, speed, 1);
         DetectionResult result = detection_.resultOf(port, std::move(text));
         result.speed = std::string(speed);
         return result;
     }
     case Step::Kind::Usb: {
         const auto port = link::PortRef::numbered(link::LinkKind::Usb, step.port);
-        return detection_.resultOf(port, detection_.ProbeUsbPrinter(port));
+        return detection_.resultOf(port, detection_.probeStream(port, "", 0));
     }
     case Step::Kind::Parallel:
         return detection_.resultOf(link::PortRef::numbered(link::LinkKind::Parallel, step.port),

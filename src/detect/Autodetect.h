@@ -62,9 +62,9 @@ class Autodetect {
     DetectionResult describe(const Step& step);
     bool stopped() const { return stopRequested_ || (stop_ != nullptr && stop_->cancelled()); }
     void wakeUp();
-    bool openSerial(int n, const std::string& settings);
+    bool openSerial(int n, std::string_view speed);
     bool answersTwice(int n, int speedIndex);
-    bool statusTwice(link::SerialControl& port);
+    bool statusTwice(link::Transport& printer);
     bool usbAnswers(int n);
     void askStatus(int pauseAfterCancel, std::uint8_t& b);
     bool lptAnswers(int k);

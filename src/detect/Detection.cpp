@@ -66,21 +66,9 @@ DetectionResult Detection::detectOn(const link::PortRef& port, std::string_view 
     link_.settings().Port = port;
     facts_.PrinterFound = false;
     SetDetectionBusy(true);
-    std::string text;
-    switch (port.kind()) {
-    case link::LinkKind::Serial:
-        text = ProbeSerialPrinter(port, speed, handshakeIndex);
-        break;
-    case link::LinkKind::Parallel:
-        text = ProbeParallelPrinter(port.number());
-        break;
-    case link::LinkKind::Usb:
-        text = ProbeUsbPrinter(port);
-        break;
-    case link::LinkKind::Network:
-        text = ProbeNetworkPrinter(port);
-        break;
-    }
+    std::string text = port.kind() == link::LinkKind::Parallel
+                           ? ProbeParallelPrinter(port.number())
+                           : probeStream(port, speed, handshakeIndex);
     SetDetectionBusy(false);
     DetectionResult result = resultOf(port, std::move(text));
     if (!result.found && port.row().lineSettings) {
@@ -106,10 +94,10 @@ DetectionResult Detection::resultOf(const link::PortRef& port, std::string text)
 }
 
 // A port that cannot be opened, or an adapter that vanished: say so and why.
-std::string Detection::probeFailure(link::SerialControl& port, std::string reason) {
-    problem_ =
-        port.problem() != link::PortProblem::None ? port.problem() : link::PortProblem::Unusable;
-    port.close();
+std::string Detection::probeFailure(link::Transport& printer, std::string reason) {
+    problem_ = printer.problem() != link::PortProblem::None ? printer.problem()
+                                                            : link::PortProblem::Unusable;
+    printer.close();
     if (stop_ != nullptr && stop_->cancelled()) {
         ShowNoPrinter(); // the user stopped it: nothing to report
         return "No printer found";
@@ -119,62 +107,35 @@ std::string Detection::probeFailure(link::SerialControl& port, std::string reaso
     return reason;
 }
 
-std::string Detection::ProbeSerialPrinter(const link::PortRef& port, std::string_view speed,
-                                          int handshakeIndex) {
-    problem_ = link::PortProblem::None;
-    link::SerialControl& serial = link_.serial();
-    serial.setCommPort(port);
-    serial.setSettings(std::string(speed) + ",N,8,1");
-    serial.setHandshaking(handshakeIndex + 1);
-    serial.setInputMode(0);
-    if (std::string failure = serial.open(); !failure.empty()) {
-        return probeFailure(serial, std::move(failure));
-    }
-    link::PortCloser closer(link_);
-    return probeOpenPort(serial, port,
-                         link_.shownName(port) + " at " + std::string(speed) + " bauds", speed);
-}
-
-// A USB printer is asked what a serial one is, without a speed and its settings query.
-std::string Detection::ProbeUsbPrinter(const link::PortRef& port) {
+// A printer on a link that replies as it pleases (serial, USB, network) is asked the same
+// things on each; a link with line settings opens at the speed and handshake given and asks
+// the printer's own serial settings besides.
+std::string Detection::probeStream(const link::PortRef& port, std::string_view speed,
+                                   int handshakeIndex) {
     problem_ = link::PortProblem::None;
     link_.settings().Port = port;
-    link::SerialControl& usb = link_.usb();
-    usb.setCommPort(port);
-    usb.setInputMode(0);
-    if (std::string failure = usb.open(); !failure.empty()) {
-        return probeFailure(usb, std::move(failure));
-    }
-    link::PortCloser closer(link_);
-    return probeOpenPort(usb, port, link_.shownName(port), std::nullopt);
-}
-
-// A network printer is asked what a USB one is.
-std::string Detection::ProbeNetworkPrinter(const link::PortRef& port) {
-    problem_ = link::PortProblem::None;
-    link_.settings().Port = port;
-    link_.setNetworkAddress(port.address());
-    link::SerialControl& printer = link_.network();
-    printer.setInputMode(0);
-    if (std::string failure = printer.open(); !failure.empty()) {
+    link::Transport& printer = link_.transport(port.kind());
+    const bool lineSettings = port.row().lineSettings;
+    if (std::string failure = link_.OpenPort(port, speed, lineSettings ? handshakeIndex + 1 : 0);
+        !failure.empty()) {
         return probeFailure(printer, std::move(failure));
     }
     link::PortCloser closer(link_);
-    return probeOpenPort(printer, port, link_.networkName(), std::nullopt);
+    return probeOpenPort(printer, port, printer.resultName(port, speed),
+                         lineSettings ? std::optional(speed) : std::nullopt);
 }
 
-// The identity request, then the status request and, on a serial link, the printer's
-// serial settings; the printer is described while the port is still open.
-std::string Detection::probeOpenPort(link::SerialControl& port, const link::PortRef& ref,
+// The identity request, then the status request and, on a link with line settings, the
+// printer's serial settings; the printer is described while the port is still open.
+std::string Detection::probeOpenPort(link::Transport& printer, const link::PortRef& port,
                                      const std::string& where,
                                      std::optional<std::string_view> speed) {
-    port.discardInput();
-    port.setInputLen(100);
-    port.output(kIdentityRequest);
+    printer.discardInput();
+    printer.write(kIdentityRequest);
     link_.timing().Delay(250);
-    const std::string reply = port.input();
-    if (std::string fault = port.takeFault(); !fault.empty()) {
-        return probeFailure(port, std::move(fault));
+    const std::string reply = printer.takeWaiting();
+    if (std::string fault = printer.takeFault(); !fault.empty()) {
+        return probeFailure(printer, std::move(fault));
     }
     if (reply.empty()) {
         facts_.PrinterFound = false;
@@ -184,23 +145,21 @@ std::string Detection::probeOpenPort(link::SerialControl& port, const link::Port
     const std::string result = printerName(reply) + " found on " + where;
     facts_.PrinterFound = true;
     feedback_.message(MessageIcon::Information, result);
-    port.discardInput();
-    port.output(kStatusRequest);
+    printer.discardInput();
+    printer.write(kStatusRequest);
     link_.timing().Delay(100);
-    port.setInputMode(1);
     facts_.StatusByte.reset();
-    if (port.inBufferCount() == 1) {
+    if (printer.waiting() == 1) {
         // The window does not use the status byte further; the command line reports it.
-        if (const std::string status = port.input(); status.size() == 1) {
+        if (const std::string status = printer.takeWaiting(); status.size() == 1) {
             facts_.StatusByte = static_cast<std::uint8_t>(status.front());
         }
     }
     if (speed) {
-        learnHandshake(*speed);
+        learnHandshake(printer, *speed);
         link_.settings().PortSpeed = std::string(*speed);
     }
-    port.setInputMode(0);
-    link_.settings().Port = ref;
+    link_.settings().Port = port;
     link_.settings().PortChosen = true;
     protocol::DescribePrinter(reply, link_, facts_, feedback_);
     return result;
@@ -208,14 +167,13 @@ std::string Detection::probeOpenPort(link::SerialControl& port, const link::Port
 
 // The printer's own serial settings say which handshake it uses: XON/XOFF only when they
 // name the speed in use with bit 7 clear; hardware in every other case.
-void Detection::learnHandshake(std::string_view speed) {
-    link::SerialControl& serial = link_.serial();
-    link_.SendString(kSettingsQuery);
+void Detection::learnHandshake(link::Transport& printer, std::string_view speed) {
+    printer.write(kSettingsQuery);
     link_.timing().Delay(100);
-    serial.output(kCancel);
+    printer.write(kCancel);
     std::optional<std::uint8_t> settings;
-    if (serial.inBufferCount() >= 1) {
-        const std::string bytes = serial.input();
+    if (printer.waiting() >= 1) {
+        const std::string bytes = printer.takeWaiting();
         if (!bytes.empty()) {
             settings = static_cast<std::uint8_t>(bytes.front());
         }

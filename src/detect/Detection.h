@@ -27,12 +27,11 @@ class Detection {
     // A port that is not there is refused with a message and leaves the link as it was.
     DetectionResult detectOn(const link::PortRef& port, std::string_view speed, int handshakeIndex);
 
-    // The result text for the window's "Current printer" line.
-    std::string ProbeSerialPrinter(const link::PortRef& port, std::string_view speed,
-                                   int handshakeIndex);
+    // The result text for the window's "Current printer" line: a printer on a serial, USB or
+    // network link (at this speed and handshake when the link has line settings), and one on
+    // a parallel port, asked through its reverse channel.
+    std::string probeStream(const link::PortRef& port, std::string_view speed, int handshakeIndex);
     std::string ProbeParallelPrinter(int n);
-    std::string ProbeUsbPrinter(const link::PortRef& port);
-    std::string ProbeNetworkPrinter(const link::PortRef& port);
     void ShowNoPrinter();
     void SetDetectionBusy(bool busy);
 
@@ -50,12 +49,12 @@ class Detection {
     DetectionResult resultOf(const link::PortRef& port, std::string text);
 
   private:
-    std::string probeFailure(link::SerialControl& port, std::string reason);
-    std::string probeOpenPort(link::SerialControl& port, const link::PortRef& ref,
+    std::string probeFailure(link::Transport& printer, std::string reason);
+    std::string probeOpenPort(link::Transport& printer, const link::PortRef& port,
                               const std::string& where, std::optional<std::string_view> speed);
     // Refuses a port that is not there; true when it is.
     bool portThere(const link::PortRef& port);
-    void learnHandshake(std::string_view speed);
+    void learnHandshake(link::Transport& printer, std::string_view speed);
     std::string readParallelReply();
 
     link::SubCom& link_;

@@ -14,6 +14,14 @@ std::string SerialTransport::panelText(const PortRef& port, std::string_view spe
     return name + " ,  " + std::string(speed) + " BAUDS ";
 }
 
+std::string SerialTransport::resultName(const PortRef& port, std::string_view speed) const {
+    if (name_) {
+        return name_(port);
+    }
+    const std::string name = port.byDevice() ? port.device() : port.spacedName();
+    return name + " at " + std::string(speed) + " bauds";
+}
+
 std::string SerialTransport::open(const PortRef& port, std::string_view speed, int handshake) {
     if (serial_.portOpen()) {
         return "";

@@ -39,6 +39,9 @@ class SerialTransport final : public Transport {
     std::string readReply() override;
     std::uint8_t readByte() override;
     void discardInput() override { serial_.discardInput(); }
+    int waiting() override { return serial_.inBufferCount(); }
+    std::string takeWaiting() override { return serial_.input(); }
+    std::string resultName(const PortRef& port, std::string_view speed) const override;
     bool waitForInput(int ms) override { return serial_.waitForInput(ms); }
     std::string takeFault() override { return serial_.takeFault(); }
     PortProblem problem() const override { return serial_.problem(); }

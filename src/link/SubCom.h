@@ -68,14 +68,9 @@ class SubCom {
 
     Session& session() { return session_; }
     LinkSettings& settings() { return session_.link; }
-    SerialControl& serial() { return serial_; }
-    SerialControl& usb() { return usb_; }
-    SerialControl& network() { return network_; }
     // "COM 1", "USB 1", or the device path of a port given by it, as results show them.
     std::string shownName(const PortRef& port) const { return ports_.shownName(port); }
     const PortMap& ports() const { return ports_; }
-    // The network printer the link reaches: "HOST" or "HOST:PORT".
-    void setNetworkAddress(std::string address) { network_.setAddress(std::move(address)); }
     // "HOST:PORT" as results and panels show the network printer.
     std::string networkName() const { return network_.shownAddress(); }
     ParallelWinIO& parallel() { return parallel_; }

@@ -43,6 +43,14 @@ class Transport {
     virtual std::uint8_t readByte() = 0;
     // Drops whatever arrived unasked.
     virtual void discardInput() {}
+    // What the printer has sent that the link holds now, without waiting: how many bytes,
+    // and the bytes themselves (at most as many as one reply has). A parallel printer sends
+    // only when asked, so nothing waits there.
+    virtual int waiting() { return 0; }
+    virtual std::string takeWaiting() { return {}; }
+    // How a result line names the port: "COM 1 at 9600 bauds", "USB 1", "LPT 1",
+    // "192.168.1.20:9100", or a device path given for it.
+    virtual std::string resultName(const PortRef& port, std::string_view speed) const = 0;
     // Waits at most ms for the first byte of an answer; true when one is there. A parallel
     // printer's answer is read when asked for, so there is nothing to wait for.
     virtual bool waitForInput(int ms) {

@@ -116,12 +116,8 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, link::Printe
 }
 
 void GetIdentity(link::SubCom& link, link::PrinterFacts& facts) {
-    link::SerialControl& serial = link.serial();
-    serial.setInputMode(0);
-    serial.setInputLen(1);
-    serial.discardInput();
+    link.discardInput();
     facts.PrinterIdentity.clear();
-    serial.discardInput();
     const link::LinkSettings& settings = link.settings();
     link.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
     link::PortCloser closer(link);
