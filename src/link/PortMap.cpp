@@ -149,7 +149,7 @@ std::optional<ParallelDevice> PortMap::parallelDevice(int n) const {
 }
 
 std::string PortMap::deviceOf(const PortRef& port) const {
-    if (port.kind() == LinkKind::Network || port.byDevice()) {
+    if (port.byAddress() || port.byDevice()) {
         return port.device();
     }
     switch (port.kind()) {

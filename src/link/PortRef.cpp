@@ -14,7 +14,11 @@ PortRef PortRef::device(LinkKind kind, std::string path) {
 }
 
 PortRef PortRef::network(std::string address) {
-    return {LinkKind::Network, 1, std::move(address)};
+    return addressed(LinkKind::Network, std::move(address));
+}
+
+PortRef PortRef::addressed(LinkKind kind, std::string address) {
+    return {kind, 1, std::move(address)};
 }
 
 std::optional<PortRef> PortRef::parse(std::string_view text) {
@@ -24,7 +28,7 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
         }
         const std::string_view rest = text.substr(row.prefix.size());
         if (row.count == 0) {
-            return network(std::string(rest));
+            return addressed(row.kind, std::string(rest));
         }
         int n = 0;
         const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), n);
@@ -59,7 +63,7 @@ std::string PortRef::unknownText(std::string_view text) {
 }
 
 std::string PortRef::text() const {
-    if (kind_ == LinkKind::Network) {
+    if (byAddress()) {
         return std::string(row().prefix) + device_;
     }
     return byDevice() ? device_ : std::string(row().prefix) + std::to_string(number_);

@@ -21,6 +21,8 @@ class PortRef {
     static PortRef device(LinkKind kind, std::string path);
     // "HOST" or "HOST:PORT" ("[::1]:9100"), kept as given.
     static PortRef network(std::string address);
+    // A port of a kind whose ports are addresses (no numbered ones), kept as given.
+    static PortRef addressed(LinkKind kind, std::string address);
 
     // "COM1".."COM6", "LPT1", "LPT2", "USB1".."USB4", "tcp://HOST[:PORT]", or a device path:
     // /dev/parportN is parallel, /dev/usb/lpN a USB printer, any other path serial.
@@ -32,7 +34,9 @@ class PortRef {
     const LinkKindRow& row() const { return linkKind(kind_); }
     // The port's number; 1 for a port given by its device or address.
     int number() const { return number_; }
-    bool byDevice() const { return !device_.empty() && kind_ != LinkKind::Network; }
+    bool byDevice() const { return !device_.empty() && !byAddress(); }
+    // Whether the kind's ports are addresses: a network printer.
+    bool byAddress() const { return row().count == 0; }
     // The device path of a port given by it, or the network address; "" for a numbered port.
     const std::string& device() const { return device_; }
     const std::string& address() const { return device_; }
