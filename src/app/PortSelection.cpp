@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <exception>
 
 namespace tessaro::app {
 
@@ -327,7 +328,13 @@ detect::DetectionResult PortSelection::runDetection(
     const std::function<detect::DetectionResult(worker::WorkerLink&)>& detection) {
     setDetectionButtonsEnabled(false);
     stopSearch_->setEnabled(true);
-    const auto result = worker_.run<detect::DetectionResult>(detection);
+    detect::DetectionResult result;
+    try {
+        result = worker_.run<detect::DetectionResult>(detection);
+    } catch (const std::exception& error) {
+        // Said here: an error must not pass through the window's event loop.
+        feedback_.message(link::MessageIcon::Critical, error.what());
+    }
     stopSearch_->setEnabled(false);
     setDetectionButtonsEnabled(true);
     return result;
