@@ -7,7 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 
 namespace tessaro::cli {
 
@@ -95,9 +94,20 @@ PortChoice mappedPort(PortChoice port) {
 
 } // namespace
 
-PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback)
-    : port_(mappedPort(port)), feedback_(feedback),
-      printerLink_(portMapFor(port_), clock_, feedback_, sim::makeVirtualLpt),
+ResolvedPort resolvePort(const PortChoice& port) {
+    PortChoice mapped = mappedPort(port);
+    link::PortMap ports = portMapFor(mapped);
+    return {std::move(mapped), std::move(ports)};
+}
+
+PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback,
+                               const link::Cancellation* stop)
+    : PrinterSession(resolvePort(port), feedback, stop) {}
+
+PrinterSession::PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
+                               const link::Cancellation* stop)
+    : port_(std::move(port.port)), feedback_(feedback), clock_(stop),
+      printerLink_(std::move(port.ports), clock_, feedback_, sim::makeVirtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), facts(), feedback_, view_) {
     if (port_.kind == link::LinkKind::Network) {
         printerLink_.link().setNetworkAddress(port_.device);
@@ -105,7 +115,7 @@ PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedbac
     link::PortIO& portIO = printerLink_.portIO();
     if (!printerLink_.parallel().InitDll() && port_.kind == link::LinkKind::Parallel &&
         !portIO.failure().empty()) {
-        std::cerr << portIO.failure() << "\n";
+        feedback_.err() << portIO.failure() << "\n";
     }
 }
 

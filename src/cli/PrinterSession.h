@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printer link of the command line: the real serial and parallel adapters (or the
-// in-process virtual printer on an LPT set to "virtual"), a sleeping clock, the terminal as
-// user feedback, and detection on one chosen port.
+// in-process virtual printer on an LPT set to "virtual"), a sleeping clock (whose delays end
+// at once when the operation is stopped), the terminal as user feedback, and detection on one
+// chosen port.
 
 #include "cli/TerminalFeedback.h"
 #include "detect/Detection.h"
@@ -12,6 +13,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+
+namespace tessaro::link {
+class Cancellation;
+}
 
 namespace tessaro::cli {
 
@@ -51,9 +56,22 @@ class CommandLineView final : public detect::PortSelectionView {
     int handshake = 1;
 };
 
+// A port with the devices this machine's ports stand for: a device path that is one of them
+// becomes that port ("COM 2"). Finding them reads the system's port lists, so that what asks a
+// port again and again finds them once.
+struct ResolvedPort {
+    PortChoice port;
+    link::PortMap ports;
+};
+ResolvedPort resolvePort(const PortChoice& port);
+
 class PrinterSession {
   public:
-    PrinterSession(const PortChoice& port, TerminalFeedback& feedback);
+    // stop, when given, ends the link's delays at once once raised.
+    PrinterSession(const PortChoice& port, TerminalFeedback& feedback,
+                   const link::Cancellation* stop = nullptr);
+    PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
+                   const link::Cancellation* stop = nullptr);
     ~PrinterSession();
 
     detect::Detection& detection() { return detection_; }

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/PrinterSteps.h"
+
+#include "link/Cancellation.h"
+#include "protocol/Transmission.h"
+
+namespace tessaro::cli {
+namespace {
+
+// How a detection ended: found, nothing answered, or the port could not be used.
+Outcome detectionOutcome(PrinterSession& session, bool found) {
+    if (found) {
+        return Outcome::Ok;
+    }
+    const link::PortProblem problem = session.detection().portProblem();
+    return problem == link::PortProblem::None ? Outcome::NoAnswer : outcomeOf(problem);
+}
+
+bool stopped(const link::Cancellation* stop) {
+    return stop != nullptr && stop->cancelled();
+}
+
+} // namespace
+
+void configureView(PrinterSession& session, const PrinterOptions& options) {
+    session.view().speed = options.speed;
+    session.view().handshake = options.handshake == "xonxoff" ? 0 : 1;
+}
+
+Outcome detectAndReport(PrinterSession& session, UnitRun& run, bool resultIsFailure) {
+    TerminalFeedback& feedback = run.feedback();
+    feedback.holdNotices(true);
+    const bool found = session.detect();
+    describeSession(run.report(), session);
+    if (!found && resultIsFailure && !feedback.result().empty()) {
+        feedback.error(feedback.result());
+    }
+    feedback.printDetection(found);
+    if (found) {
+        run.warnOfFaults(session);
+    }
+    return detectionOutcome(session, found);
+}
+
+UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::Workspace& ws,
+                       const PrinterOperation& operation, const link::Cancellation* stop) {
+    const auto port = parsePort(options.port);
+    if (!port) {
+        return run.fail(Outcome::BadUsage, unknownPortText(options.port));
+    }
+    TerminalFeedback& feedback = run.feedback();
+    if (!feedback.canAsk()) {
+        return run.fail(Outcome::BadUsage,
+                        "Refusing to change the printer without a terminal to confirm on: "
+                        "add --yes");
+    }
+    if (stopped(stop)) {
+        return run.stopped();
+    }
+    PrinterSession session(*port, feedback, stop);
+    configureView(session, options);
+    const Outcome found = detectAndReport(session, run, true);
+    // A detection whose waits were cut short says nothing of the printer.
+    if (stopped(stop)) {
+        return run.stopped();
+    }
+    if (found != Outcome::Ok) {
+        return run.finish(found);
+    }
+    protocol::Transmission transmission(ws, session.link(), session.facts(), feedback);
+    protocol::PrinterCommands commands(ws, transmission, feedback);
+    const bool stored = operation(commands);
+    describeSession(run.report(), session); // a speed command moved the link
+    if (stored) {
+        return run.finish(Outcome::Ok); // the printer said so: stopped or not, it is done
+    }
+    if (stopped(stop)) {
+        return run.stopped();
+    }
+    if (transmission.portProblem() != link::PortProblem::None) {
+        return run.finish(outcomeOf(transmission.portProblem()));
+    }
+    return run.finish(feedback.declined() ? Outcome::Declined : Outcome::NotStored);
+}
+
+} // namespace tessaro::cli

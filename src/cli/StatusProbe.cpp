@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/StatusProbe.h"
+
+#include "cli/TerminalText.h"
+#include "protocol/CommandTable.h"
+#include "protocol/Identity.h"
+
+namespace tessaro::cli {
+
+StatusProbe::StatusProbe(const PrinterOptions& options, FeedbackOutput output,
+                         const link::Cancellation* stop)
+    : options_(options), output_(output), stop_(stop) {}
+
+bool StatusProbe::answered(const UnitResult& result) {
+    return result.outcome == Outcome::Ok || result.outcome == Outcome::PrinterFault;
+}
+
+UnitResult StatusProbe::ask() {
+    UnitRun run(options_, false, output_);
+    const auto choice = parsePort(options_.port);
+    if (!choice) {
+        return run.fail(Outcome::BadUsage, unknownPortText(options_.port));
+    }
+    if (!port_) {
+        port_ = resolvePort(*choice);
+    }
+    PrinterSession session(*port_, run.feedback(), stop_);
+    link::SubCom& link = session.link();
+    link.settings() = {choice->kind, choice->number, options_.speed,
+                       options_.handshake == "xonxoff" ? 1 : 2};
+    describeSession(run.report(), session);
+    if (const std::string failure =
+            link.OpenPort(choice->number, options_.speed, link.settings().PortHandshake);
+        !failure.empty()) {
+        const Outcome outcome = outcomeOf(link.transport().problem());
+        if (outcome == Outcome::PortAbsent) {
+            port_.reset(); // look for its device again next time
+        }
+        return run.fail(outcome, failure);
+    }
+    link::PortCloser closer(link);
+    link.discardInput(); // a byte left from an earlier exchange is not the status
+    link.SendString(protocol::kStatusRequest);
+    run.feedback().commandSent(protocol::kStatusRequest);
+    if (!link.transport().waitForInput(500)) {
+        return run.fail(Outcome::NoAnswer,
+                        "No reply to the status request on " + oneLine(options_.port));
+    }
+    std::uint8_t status = link.ReceiveByte();
+    if (std::string fault = link.transport().takeFault(); !fault.empty()) {
+        return run.fail(Outcome::PortLost, fault);
+    }
+    run.report().statusByte = status;
+    protocol::AffichStatus(status, session.facts());
+    const std::string& text = session.facts().PrinterStatusText;
+    if (!options_.json) {
+        output_.out << text << "\n";
+    }
+    if (const std::string faults = faultText(status); !faults.empty()) {
+        return run.fail(Outcome::PrinterFault,
+                        "The printer on " + session.portName() + " reports a fault: " + faults);
+    }
+    run.report().message = text;
+    return run.finish(Outcome::Ok);
+}
+
+} // namespace tessaro::cli
