@@ -25,12 +25,15 @@ UnitResult StatusProbe::ask() {
         port_ = resolvePort(*choice);
     }
     PrinterSession session(*port_, run.feedback(), stop_);
+    // The port the session settled on: a device path that is one of the system's ports is
+    // that port.
+    const PortChoice& port = session.port();
     link::SubCom& link = session.link();
-    link.settings() = {choice->kind, choice->number, options_.speed,
+    link.settings() = {port.kind, port.number, options_.speed,
                        options_.handshake == "xonxoff" ? 1 : 2};
     describeSession(run.report(), session);
     if (const std::string failure =
-            link.OpenPort(choice->number, options_.speed, link.settings().PortHandshake);
+            link.OpenPort(port.number, options_.speed, link.settings().PortHandshake);
         !failure.empty()) {
         const Outcome outcome = outcomeOf(link.transport().problem());
         if (outcome == Outcome::PortAbsent) {
