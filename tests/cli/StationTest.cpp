@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A provisioning station run as a user runs it, against virtual printers: a second Ctrl-C
-// as a unit ends leaves that unit its one record, a second Ctrl-C early stops the units
-// under way with a record each, and a station waiting for printers starts no process.
+// A provisioning station run as a user runs it, against virtual printers: the units'
+// diagnostics come whole, each after its port; a second Ctrl-C as a unit ends leaves that
+// unit its one record, a second Ctrl-C early stops the units under way with a record each,
+// and a station waiting for printers starts no process.
 
 #include "cli/CliRunner.h"
 #include "support/FileWatch.h"
@@ -68,6 +69,30 @@ void interruptTwice(SimProcess& station) {
     station.signal(SIGINT);
     ASSERT_TRUE(station.waitFor("Interrupted: ", 10s)) << station.output();
     station.signal(SIGINT);
+}
+
+TEST(StationOutput, EachUnitsDiagnosticsComeAsWholeLinesAfterItsPort) {
+    SimProcess silent({"--silent", "--time-limit", "60"});
+    SimProcess faulty({"--status", "0xA4", "--time-limit", "60"}); // no paper
+    TempDir dir;
+    const auto profile = dir.write("job.pcf", kProfile).string();
+    const auto r = runCli(
+        {"provision", profile, "--port", silent.device(), "--port", faulty.device(), "--yes"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    std::istringstream lines(r.err);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(line.starts_with(silent.device() + ": ") ||
+                    line.starts_with(faulty.device() + ": "))
+            << line;
+    }
+    EXPECT_EQ(occurrences(r.err, silent.device() + ": No printer found on " + silent.device() +
+                                     " at 9600 bauds\n"),
+              1u)
+        << r.err;
+    EXPECT_EQ(occurrences(r.err, faulty.device() + ": The printer on " + faulty.device() +
+                                     " reports a fault: No Paper\n"),
+              1u)
+        << r.err;
 }
 
 TEST(StationInterrupt, ASecondCtrlCAsAUnitEndsLeavesItsOneRecord) {
