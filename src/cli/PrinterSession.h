@@ -10,6 +10,7 @@
 #include "link/Clock.h"
 #include "link/PrinterLink.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,6 +65,9 @@ struct ResolvedPort {
     link::PortMap ports;
 };
 ResolvedPort resolvePort(const PortChoice& port);
+// How a command finds its port's devices: resolvePort, unless a station's worker hands one
+// that takes its turn (cli/PortFinder.h).
+using PortResolver = std::function<ResolvedPort(const PortChoice&)>;
 
 class PrinterSession {
   public:

@@ -43,7 +43,8 @@ Outcome detectAndReport(PrinterSession& session, UnitRun& run, bool resultIsFail
 }
 
 UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::Workspace& ws,
-                       const PrinterOperation& operation, const link::Cancellation* stop) {
+                       const PrinterOperation& operation, const link::Cancellation* stop,
+                       const PortResolver& resolve) {
     const auto port = parsePort(options.port);
     if (!port) {
         return run.fail(Outcome::BadUsage, unknownPortText(options.port));
@@ -57,7 +58,7 @@ UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::W
     if (stopped(stop)) {
         return run.stopped();
     }
-    PrinterSession session(*port, feedback, stop);
+    PrinterSession session(resolve(*port), feedback, stop);
     configureView(session, options);
     const Outcome found = detectAndReport(session, run, true);
     // A detection whose waits were cut short says nothing of the printer.

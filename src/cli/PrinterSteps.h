@@ -28,9 +28,11 @@ Outcome detectAndReport(PrinterSession& session, UnitRun& run, bool resultIsFail
 using PrinterOperation = std::function<bool(protocol::PrinterCommands&)>;
 
 // Detects on --port, then runs the operation with the printer's commands; the workspace
-// starts as the window has it after start-up. stop, when given, is looked at between the
-// steps: a run stopped before its end ends as such (UnitRun::stopped).
+// starts as the window has it after start-up. stop, when given, ends the link's delays at
+// once once raised and is looked at between the steps: a run stopped before its end ends as
+// such (UnitRun::stopped). resolve finds the port's devices.
 UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::Workspace& ws,
-                       const PrinterOperation& operation, const link::Cancellation* stop = nullptr);
+                       const PrinterOperation& operation, const link::Cancellation* stop = nullptr,
+                       const PortResolver& resolve = resolvePort);
 
 } // namespace tessaro::cli

@@ -6,6 +6,7 @@
 
 #include "cli/FeedbackOutput.h"
 #include "cli/PrinterCommand.h"
+#include "cli/PrinterSession.h"
 #include "cli/UnitRun.h"
 
 namespace tessaro::link {
@@ -16,8 +17,10 @@ namespace tessaro::cli {
 
 // The texts go to output; the record is the caller's to print. stop, when given, ends the
 // link's delays at once once raised, and the unit at its next step ("The unit was stopped
-// before its end"), unless the printer had stored the profile.
+// before its end"), unless the printer had stored the profile. resolve finds the port's
+// devices.
 UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output = terminalOutput(),
-                    const link::Cancellation* stop = nullptr);
+                    const link::Cancellation* stop = nullptr,
+                    const PortResolver& resolve = resolvePort);
 
 } // namespace tessaro::cli

@@ -77,8 +77,8 @@ void Station::startWorkers() {
     for (std::size_t i = 0; i < plan_.ports.size(); ++i) {
         StationWorker::Plan worker{i, plan_.unit, plan_.repeat, plan_.pollInterval};
         worker.unit.port = plan_.ports[i];
-        workers_.push_back(
-            std::make_unique<StationWorker>(std::move(worker), finishing_, stopping_, mailbox_));
+        workers_.push_back(std::make_unique<StationWorker>(std::move(worker), finishing_, stopping_,
+                                                           ports_, mailbox_));
         try {
             workers_.back()->start();
             ++running_;

@@ -9,6 +9,7 @@
 // prints the records. An interruption lets the units under way finish; a second one stops
 // them at their next step.
 
+#include "cli/PortFinder.h"
 #include "cli/PrinterCommand.h"
 #include "cli/StationDisplay.h"
 #include "cli/StationMailbox.h"
@@ -83,6 +84,7 @@ class Station {
     // Raised by the first and the second interruption; the workers only read them.
     link::Cancellation finishing_;
     link::Cancellation stopping_;
+    PortFinder ports_;
     StationMailbox mailbox_;
     std::vector<std::unique_ptr<StationWorker>> workers_; // after what they use
     std::size_t running_ = 0;

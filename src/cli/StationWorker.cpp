@@ -2,6 +2,7 @@
 #include "cli/StationWorker.h"
 
 #include "cli/LineForwarder.h"
+#include "cli/PortFinder.h"
 #include "cli/SendUnit.h"
 #include "cli/StationMailbox.h"
 #include "cli/StatusProbe.h"
@@ -14,8 +15,10 @@
 namespace tessaro::cli {
 
 StationWorker::StationWorker(Plan plan, const link::Cancellation& finishing,
-                             const link::Cancellation& stopping, StationMailbox& mailbox)
-    : plan_(std::move(plan)), finishing_(finishing), stopping_(stopping), mailbox_(mailbox) {}
+                             const link::Cancellation& stopping, PortFinder& ports,
+                             StationMailbox& mailbox)
+    : plan_(std::move(plan)), finishing_(finishing), stopping_(stopping), ports_(ports),
+      mailbox_(mailbox) {}
 
 StationWorker::~StationWorker() {
     if (thread_.joinable()) {
@@ -57,7 +60,7 @@ void StationWorker::run() noexcept {
 
 void StationWorker::serve() {
     LineForwarder nowhere; // the status texts of the waits are not shown
-    StatusProbe probe(plan_.unit, {nowhere, nowhere}, &finishing_);
+    StatusProbe probe(plan_.unit, {nowhere, nowhere}, &finishing_, ports_.resolver());
     if (plan_.repeat) {
         show(PortState::WaitingForPrinter);
         if (!await(probe, true)) {
@@ -106,7 +109,7 @@ void StationWorker::provision() {
             }
         });
         LineForwarder nowhere; // the record is the station's to print
-        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_);
+        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_, ports_.resolver());
     } catch (const std::exception& error) {
         failure = error.what();
         ended.lost = true;

@@ -21,6 +21,7 @@ class Cancellation;
 
 namespace tessaro::cli {
 
+class PortFinder;
 class StationMailbox;
 class StatusProbe;
 
@@ -34,7 +35,7 @@ class StationWorker {
     };
 
     StationWorker(Plan plan, const link::Cancellation& finishing,
-                  const link::Cancellation& stopping, StationMailbox& mailbox);
+                  const link::Cancellation& stopping, PortFinder& ports, StationMailbox& mailbox);
     StationWorker(const StationWorker&) = delete;
     StationWorker& operator=(const StationWorker&) = delete;
     // Waits for the thread.
@@ -54,6 +55,7 @@ class StationWorker {
     Plan plan_;
     const link::Cancellation& finishing_;
     const link::Cancellation& stopping_;
+    PortFinder& ports_;
     StationMailbox& mailbox_;
     std::thread thread_;
 };
