@@ -1,24 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Finds the devices of a station's ports (resolvePort) one worker at a time: the system's
-// port lists come from udev (through Qt's serial port information) and libieee1284, which
-// are not to be read from two threads at once.
+// Sets up the printer sessions of a station's workers one at a time: finding a port's devices
+// reads the system's port lists from udev (through Qt's serial port information) and
+// libieee1284, and a session's parallel driver asks libieee1284 for its ports; neither is to
+// be used from two threads at once. Reading the lists costs far more than a status request:
+// they are read again only once the directories their devices come and go in (/dev,
+// /dev/usb) have changed, and serve every worker meanwhile.
 
 #include "cli/PrinterSession.h"
+#include "link/PortMap.h"
 
+#include <cstdint>
+#include <memory>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 namespace tessaro::cli {
 
 class PortFinder {
   public:
     // Any thread.
-    ResolvedPort find(const PortChoice& port);
-    // find, as a command's port resolver; the finder must outlive it.
-    PortResolver resolver();
+    std::unique_ptr<PrinterSession> session(const PortChoice& port, TerminalFeedback& feedback,
+                                            const link::Cancellation* stop);
+    // session, as a command's session maker; the finder must outlive it.
+    SessionMaker maker();
 
   private:
     std::mutex mutex_;
+    std::optional<link::PortMap> system_;
+    std::vector<std::int64_t> readWith_; // the directories' changes when system_ was read
 };
 
 } // namespace tessaro::cli

@@ -51,9 +51,9 @@ std::string unknownPortText(std::string_view text) {
 namespace {
 
 // A device path given on the command line stands in for COM1, LPT1 or USB1 as its kind says.
-link::PortMap portMapFor(const PortChoice& port) {
+link::PortMap portMapFor(const PortChoice& port, const link::PortMap& system) {
     if (port.device.empty() || port.kind == link::LinkKind::Network) {
-        return link::PortMap::fromSystem();
+        return system;
     }
     const std::string device = port.device;
     const bool parallel = port.kind == link::LinkKind::Parallel;
@@ -75,12 +75,11 @@ link::PortMap portMapFor(const PortChoice& port) {
 
 // A serial or USB device path that is one of the mapped ports is that port ("COM 2"); any
 // other stands in for COM1 or USB1 and is shown by its path.
-PortChoice mappedPort(PortChoice port) {
+PortChoice mappedPort(PortChoice port, const link::PortMap& system) {
     const bool usb = port.kind == link::LinkKind::Usb;
     if (port.device.empty() || (!usb && port.kind != link::LinkKind::Serial)) {
         return port;
     }
-    const link::PortMap system = link::PortMap::fromSystem();
     for (int n = 1; n <= (usb ? link::kUsbPorts : link::kComPorts); ++n) {
         const std::string device = usb ? system.usbDevice(n) : system.comDevice(n);
         std::error_code ec;
@@ -94,10 +93,17 @@ PortChoice mappedPort(PortChoice port) {
 
 } // namespace
 
-ResolvedPort resolvePort(const PortChoice& port) {
-    PortChoice mapped = mappedPort(port);
-    link::PortMap ports = portMapFor(mapped);
+ResolvedPort resolvePort(const PortChoice& port, const link::PortMap& system) {
+    PortChoice mapped = mappedPort(port, system);
+    link::PortMap ports = portMapFor(mapped, system);
     return {std::move(mapped), std::move(ports)};
+}
+
+ResolvedPort resolvePort(const PortChoice& port) {
+    // A parallel port's device path is taken as it is: the system's lists are not needed.
+    const bool byParallelDevice = !port.device.empty() && port.kind == link::LinkKind::Parallel;
+    return resolvePort(port,
+                       byParallelDevice ? link::PortMap({}, {}, {}) : link::PortMap::fromSystem());
 }
 
 PrinterSession::PrinterSession(const PortChoice& port, TerminalFeedback& feedback,
@@ -180,6 +186,11 @@ bool PrinterSession::detect() {
     }
     view_.lpt = port_.number;
     return detection_.DetectParallelPrinter_Click();
+}
+
+std::unique_ptr<PrinterSession> newSession(const PortChoice& port, TerminalFeedback& feedback,
+                                           const link::Cancellation* stop) {
+    return std::make_unique<PrinterSession>(port, feedback, stop);
 }
 
 } // namespace tessaro::cli

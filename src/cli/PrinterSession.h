@@ -64,10 +64,10 @@ struct ResolvedPort {
     PortChoice port;
     link::PortMap ports;
 };
+// With the system's ports as read before (link::PortMap::fromSystem).
+ResolvedPort resolvePort(const PortChoice& port, const link::PortMap& system);
+// Reads the system's ports.
 ResolvedPort resolvePort(const PortChoice& port);
-// How a command finds its port's devices: resolvePort, unless a station's worker hands one
-// that takes its turn (cli/PortFinder.h).
-using PortResolver = std::function<ResolvedPort(const PortChoice&)>;
 
 class PrinterSession {
   public:
@@ -102,5 +102,12 @@ class PrinterSession {
     CommandLineView view_;
     detect::Detection detection_;
 };
+
+// Sets up a command's printer session on a port: newSession, unless a station's worker
+// hands one that takes its turn with the other workers (cli/PortFinder.h).
+using SessionMaker = std::function<std::unique_ptr<PrinterSession>(
+    const PortChoice& port, TerminalFeedback& feedback, const link::Cancellation* stop)>;
+std::unique_ptr<PrinterSession> newSession(const PortChoice& port, TerminalFeedback& feedback,
+                                           const link::Cancellation* stop);
 
 } // namespace tessaro::cli

@@ -44,7 +44,7 @@ Outcome detectAndReport(PrinterSession& session, UnitRun& run, bool resultIsFail
 
 UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::Workspace& ws,
                        const PrinterOperation& operation, const link::Cancellation* stop,
-                       const PortResolver& resolve) {
+                       const SessionMaker& makeSession) {
     const auto port = parsePort(options.port);
     if (!port) {
         return run.fail(Outcome::BadUsage, unknownPortText(options.port));
@@ -58,7 +58,8 @@ UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::W
     if (stopped(stop)) {
         return run.stopped();
     }
-    PrinterSession session(resolve(*port), feedback, stop);
+    const std::unique_ptr<PrinterSession> made = makeSession(*port, feedback, stop);
+    PrinterSession& session = *made;
     configureView(session, options);
     const Outcome found = detectAndReport(session, run, true);
     // A detection whose waits were cut short says nothing of the printer.

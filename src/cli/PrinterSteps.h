@@ -30,9 +30,9 @@ using PrinterOperation = std::function<bool(protocol::PrinterCommands&)>;
 // Detects on --port, then runs the operation with the printer's commands; the workspace
 // starts as the window has it after start-up. stop, when given, ends the link's delays at
 // once once raised and is looked at between the steps: a run stopped before its end ends as
-// such (UnitRun::stopped). resolve finds the port's devices.
+// such (UnitRun::stopped). makeSession sets up the printer session.
 UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::Workspace& ws,
                        const PrinterOperation& operation, const link::Cancellation* stop = nullptr,
-                       const PortResolver& resolve = resolvePort);
+                       const SessionMaker& makeSession = newSession);
 
 } // namespace tessaro::cli

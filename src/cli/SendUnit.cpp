@@ -7,7 +7,7 @@
 namespace tessaro::cli {
 
 UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output,
-                    const link::Cancellation* stop, const PortResolver& resolve) {
+                    const link::Cancellation* stop, const SessionMaker& makeSession) {
     UnitRun run(options, options.yes, output);
     if (const std::string failure = run.openLog(); !failure.empty()) {
         return run.fail(Outcome::FileError, failure);
@@ -25,7 +25,7 @@ UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output,
     return withPrinter(
         run, options, ws,
         [&](protocol::PrinterCommands& commands) { return commands.confirmAndSend(options.all); },
-        stop, resolve);
+        stop, makeSession);
 }
 
 } // namespace tessaro::cli

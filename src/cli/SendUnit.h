@@ -17,10 +17,10 @@ namespace tessaro::cli {
 
 // The texts go to output; the record is the caller's to print. stop, when given, ends the
 // link's delays at once once raised, and the unit at its next step ("The unit was stopped
-// before its end"), unless the printer had stored the profile. resolve finds the port's
-// devices.
+// before its end"), unless the printer had stored the profile. makeSession sets up the
+// printer session.
 UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output = terminalOutput(),
                     const link::Cancellation* stop = nullptr,
-                    const PortResolver& resolve = resolvePort);
+                    const SessionMaker& makeSession = newSession);
 
 } // namespace tessaro::cli

@@ -60,7 +60,7 @@ void StationWorker::run() noexcept {
 
 void StationWorker::serve() {
     LineForwarder nowhere; // the status texts of the waits are not shown
-    StatusProbe probe(plan_.unit, {nowhere, nowhere}, &finishing_, ports_.resolver());
+    StatusProbe probe(plan_.unit, {nowhere, nowhere}, &finishing_, ports_.maker());
     if (plan_.repeat) {
         show(PortState::WaitingForPrinter);
         if (!await(probe, true)) {
@@ -109,7 +109,7 @@ void StationWorker::provision() {
             }
         });
         LineForwarder nowhere; // the record is the station's to print
-        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_, ports_.resolver());
+        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_, ports_.maker());
     } catch (const std::exception& error) {
         failure = error.what();
         ended.lost = true;

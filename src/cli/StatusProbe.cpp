@@ -5,35 +5,11 @@
 #include "protocol/CommandTable.h"
 #include "protocol/Identity.h"
 
-#include <filesystem>
-#include <sys/stat.h>
-
 namespace tessaro::cli {
-namespace {
-
-// When the directories where the port's device can come and go last changed, in ns (-1 for
-// one that is not there): /dev for serial adapters, /dev/usb for USB printers, and the
-// directory of a device path given for the port (/dev/serial/by-id/..., a link a test made).
-std::vector<std::int64_t> deviceDirectories(const PortChoice& port) {
-    std::vector<std::string> directories{"/dev", "/dev/usb"};
-    if (!port.device.empty() && port.kind != link::LinkKind::Network) {
-        directories.push_back(std::filesystem::path(port.device).parent_path().string());
-    }
-    std::vector<std::int64_t> changed;
-    for (const std::string& directory : directories) {
-        struct stat facts {};
-        changed.push_back(::stat(directory.c_str(), &facts) == 0
-                              ? facts.st_mtim.tv_sec * 1'000'000'000LL + facts.st_mtim.tv_nsec
-                              : -1);
-    }
-    return changed;
-}
-
-} // namespace
 
 StatusProbe::StatusProbe(const PrinterOptions& options, FeedbackOutput output,
-                         const link::Cancellation* stop, PortResolver resolve)
-    : options_(options), output_(output), stop_(stop), resolve_(std::move(resolve)) {}
+                         const link::Cancellation* stop, SessionMaker makeSession)
+    : options_(options), output_(output), stop_(stop), makeSession_(std::move(makeSession)) {}
 
 bool StatusProbe::answered(const UnitResult& result) {
     return result.outcome == Outcome::Ok || result.outcome == Outcome::PrinterFault;
@@ -45,11 +21,8 @@ UnitResult StatusProbe::ask() {
     if (!choice) {
         return run.fail(Outcome::BadUsage, unknownPortText(options_.port));
     }
-    if (!port_ || (absent_ && deviceDirectories(*choice) != foundWith_)) {
-        foundWith_ = deviceDirectories(*choice);
-        port_ = resolve_(*choice);
-    }
-    PrinterSession session(*port_, run.feedback(), stop_);
+    const std::unique_ptr<PrinterSession> made = makeSession_(*choice, run.feedback(), stop_);
+    PrinterSession& session = *made;
     // The port the session settled on: a device path that is one of the system's ports is
     // that port.
     const PortChoice& port = session.port();
@@ -59,10 +32,8 @@ UnitResult StatusProbe::ask() {
     describeSession(run.report(), session);
     const std::string failure =
         link.OpenPort(port.number, options_.speed, link.settings().PortHandshake);
-    const Outcome opened = failure.empty() ? Outcome::Ok : outcomeOf(link.transport().problem());
-    absent_ = opened == Outcome::PortAbsent;
-    if (opened != Outcome::Ok) {
-        return run.fail(opened, failure);
+    if (!failure.empty()) {
+        return run.fail(outcomeOf(link.transport().problem()), failure);
     }
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
