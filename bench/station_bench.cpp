@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tessaro-cli provision as a station, against pseudo-terminals and virtual printers, on the
 // real clock. Prints:
-// - the station's CPU time while N ports wait for a printer (N = 1, 8, 32; silent
-//   pseudo-terminals), once each has been asked, as % of one core per waiting port
-//   (target <= 0.2 %);
+// - the station's CPU time while N ports wait for a printer (N = 1, 8, 32 silent
+//   pseudo-terminals, and 8 device paths that are not there), once each has been asked, as
+//   % of one core per waiting port (target <= 0.2 %);
 // - the time from a printer's first status answer to its unit's first command
 //   (target <= 600 ms);
 // - the time to provision 16 printers at once against one (target ratio <= 1.25).
@@ -19,6 +19,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <poll.h>
@@ -130,28 +131,17 @@ std::optional<std::chrono::nanoseconds> cpuTime(pid_t pid) {
     return std::chrono::seconds(used.tv_sec) + std::chrono::nanoseconds(used.tv_nsec) + *children;
 }
 
-// % of one core per port while the station waits on n silent ports; -1 when it failed.
-double waitingCpuPerPort(const std::string& profile, int n) {
-    std::vector<std::unique_ptr<SilentPort>> silent;
-    std::vector<std::string> ports;
-    for (int i = 0; i < n; ++i) {
-        silent.push_back(std::make_unique<SilentPort>());
-        ports.push_back(silent.back()->path());
-    }
+// % of one core per port while a station waits on the ports, once it has asked each once;
+// -1 when it failed.
+double waitingCpuPerPort(const std::string& profile, const std::vector<std::string>& ports,
+                         const std::function<bool()>& askedEach) {
     SimProcess station(stationArgs(profile, ports, true), TESSARO_CLI_PATH,
                        SimProcess::Streams::OutputAndErrors);
-    const auto waiting = [n](const std::string& out) {
-        return occurrences(out, ": waiting for a printer") >= static_cast<std::size_t>(n);
+    const auto waiting = [n = ports.size()](const std::string& out) {
+        return occurrences(out, ": waiting for a printer") >= n;
     };
-    if (!waiting(station.readUntil(waiting, 30s))) {
+    if (!waiting(station.readUntil(waiting, 30s)) || !askedEach()) {
         return -1;
-    }
-    // The first request of each port finds its device, once: what is measured is the
-    // waiting that follows.
-    for (const auto& port : silent) {
-        if (!port->waitForRequest(10s)) {
-            return -1;
-        }
     }
     const auto before = cpuTime(station.pid());
     const auto start = Steady::now();
@@ -164,7 +154,34 @@ double waitingCpuPerPort(const std::string& profile, int n) {
         return -1;
     }
     return 100.0 * std::chrono::duration<double>(*after - *before).count() /
-           std::chrono::duration<double>(elapsed).count() / n;
+           std::chrono::duration<double>(elapsed).count() / static_cast<double>(ports.size());
+}
+
+// The same on n silent pseudo-terminals: a request read on each is its first.
+double silentPortsCpu(const std::string& profile, int n) {
+    std::vector<std::unique_ptr<SilentPort>> silent;
+    std::vector<std::string> ports;
+    for (int i = 0; i < n; ++i) {
+        silent.push_back(std::make_unique<SilentPort>());
+        ports.push_back(silent.back()->path());
+    }
+    return waitingCpuPerPort(profile, ports, [&silent] {
+        return std::all_of(silent.begin(), silent.end(),
+                           [](const auto& port) { return port->waitForRequest(10s); });
+    });
+}
+
+// The same on n device paths that are not there (adapters unplugged); nothing shows their
+// first request, which comes at once: a second is left for it.
+double absentPortsCpu(const std::string& profile, const std::filesystem::path& directory, int n) {
+    std::vector<std::string> ports;
+    for (int i = 0; i < n; ++i) {
+        ports.push_back((directory / ("absent" + std::to_string(i))).string());
+    }
+    return waitingCpuPerPort(profile, ports, [] {
+        std::this_thread::sleep_for(1s);
+        return true;
+    });
 }
 
 // When each line of the process's output came, as read.
@@ -263,13 +280,19 @@ int main() {
                 "pseudo-terminals, after the first request):\n",
                 static_cast<long long>(kWaitWindow.count()));
     for (const int n : {1, 8, 32}) {
-        const double perPort = waitingCpuPerPort(profile, n);
+        const double perPort = silentPortsCpu(profile, n);
         if (perPort < 0) {
             std::fprintf(stderr, "the station on %d ports did not wait\n", n);
             return 1;
         }
         std::printf("  %2d ports: %6.3f %% of a core per port (target <= 0.2 %%)\n", n, perPort);
     }
+    const double absent = absentPortsCpu(profile, dir.path(), 8);
+    if (absent < 0) {
+        std::fprintf(stderr, "the station on absent ports did not wait\n");
+        return 1;
+    }
+    std::printf("   8 absent ports: %6.3f %% of a core per port (target <= 0.2 %%)\n", absent);
 
     const std::vector<double> arrivals = arrivalToUnitMs(profile, (dir / "printer").string());
     if (arrivals.empty()) {
