@@ -58,8 +58,8 @@ class CommandLineView final : public detect::PortSelectionView {
 };
 
 // A port with the devices this machine's ports stand for: a device path that is one of them
-// becomes that port ("COM 2"). Finding them reads the system's port lists, so that what asks a
-// port again and again finds them once.
+// becomes that port ("COM 2"). Finding them reads the system's port lists, which a station
+// reads once for all its workers (cli/PortFinder.h).
 struct ResolvedPort {
     PortChoice port;
     link::PortMap ports;
