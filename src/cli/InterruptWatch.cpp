@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/InterruptWatch.h"
 
+#include <pthread.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
@@ -17,33 +18,32 @@ sigset_t watchedSignals() {
 
 } // namespace
 
-InterruptWatch::InterruptWatch(std::function<void()> onSignal) {
+InterruptWatch::InterruptWatch() {
     const sigset_t set = watchedSignals();
     pthread_sigmask(SIG_BLOCK, &set, &previous_);
     fd_.reset(::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK));
     if (!fd_) {
         pthread_sigmask(SIG_SETMASK, &previous_, nullptr); // they end the program as usual
-        return;
     }
-    notifier_ = std::make_unique<QSocketNotifier>(fd_.get(), QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated,
-                     [fd = fd_.get(), onSignal = std::move(onSignal)] {
-                         signalfd_siginfo info{};
-                         while (::read(fd, &info, sizeof info) == sizeof info) {
-                             onSignal();
-                         }
-                     });
 }
 
+// A signal that came after the last look is dropped, not let through to end the program as
+// it finishes: what the station printed last would be lost with it.
 InterruptWatch::~InterruptWatch() {
-    notifier_.reset(); // before the descriptor it watches
-    fd_.reset();
+    if (fd_) {
+        take();
+        fd_.reset();
+    }
     pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 
-void InterruptWatch::unblockInChild() {
-    const sigset_t set = watchedSignals();
-    pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+int InterruptWatch::take() {
+    int count = 0;
+    signalfd_siginfo info{};
+    while (fd_ && ::read(fd_.get(), &info, sizeof info) == sizeof info) {
+        ++count;
+    }
+    return count;
 }
 
 } // namespace tessaro::cli

@@ -1,35 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Ctrl-C and SIGTERM as events of the event loop rather than an end of the program: while
-// a watch lives, the two signals are blocked and read from a signalfd, so a station
-// finishes the unit under way and then stops. Children started meanwhile get them
-// unblocked again (unblockInChild, for QProcess's child process modifier).
+// Ctrl-C and SIGTERM as events rather than an end of the program: while a watch lives, the
+// two signals are blocked and read from a signalfd, so a station finishes the units under
+// way and then stops. Threads started while it lives inherit the blocking: it must exist
+// before them.
 
 #include "workspace/UniqueFd.h"
 
-#include <QObject>
-#include <QSocketNotifier>
 #include <csignal>
-#include <functional>
-#include <memory>
 
 namespace tessaro::cli {
 
 class InterruptWatch {
   public:
-    // onSignal runs in the event loop, once per signal that arrives.
-    explicit InterruptWatch(std::function<void()> onSignal);
+    InterruptWatch();
     InterruptWatch(const InterruptWatch&) = delete;
     InterruptWatch& operator=(const InterruptWatch&) = delete;
     ~InterruptWatch();
 
-    // Async-signal-safe: for the child between fork and exec.
-    static void unblockInChild();
+    // Readable once a signal has come, for poll(2); -1 when the signals cannot be watched
+    // (they then end the program as usual).
+    int fd() const { return fd_.get(); }
+    // How many signals came since the last call; does not wait.
+    int take();
 
   private:
     sigset_t previous_{};
     workspace::UniqueFd fd_;
-    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 } // namespace tessaro::cli

@@ -2,10 +2,7 @@
 #include "cli/PrinterSession.h"
 
 #include "cli/TerminalText.h"
-#include "link/Ieee1284Ports.h"
 #include "sim/VirtualLpt.h"
-
-#include <iostream>
 
 namespace tessaro::cli {
 
@@ -13,30 +10,36 @@ std::string unknownPortText(std::string_view text) {
     return link::PortRef::unknownText(oneLine(text));
 }
 
-namespace {
-
-// The ports of this machine; an LPT given by its device path is LPT1 of the session.
-link::PortMap portMapFor(const link::PortRef& port) {
-    link::PortMap map = link::PortMap::fromSystem();
+// An LPT given by its device path is LPT1 of the session; a serial or USB device path that
+// is one of the mapped ports is that port ("COM 2"), any other is shown by its path.
+ResolvedPort resolvePort(const link::PortRef& port, const link::PortMap& system) {
+    link::PortMap ports = system;
     if (port.kind() == link::LinkKind::Parallel && port.byDevice()) {
-        map.assignLpt1(port.device());
+        ports.assignLpt1(port.device());
     }
-    return map;
+    link::PortRef mapped = ports.numberedIfMapped(port);
+    return {std::move(mapped), std::move(ports)};
 }
 
-} // namespace
+ResolvedPort resolvePort(const link::PortRef& port) {
+    return resolvePort(port, link::PortMap::fromSystem());
+}
 
-// A serial or USB device path that is one of the mapped ports is that port ("COM 2"); any
-// other is shown by its path.
-PrinterSession::PrinterSession(const link::PortRef& port, TerminalFeedback& feedback)
-    : port_(port), feedback_(feedback),
-      printerLink_(portMapFor(port), clock_, feedback_, sim::makeVirtualLpt),
+PrinterSession::PrinterSession(const link::PortRef& port, TerminalFeedback& feedback,
+                               const link::Cancellation* stop)
+    : PrinterSession(resolvePort(port), feedback, stop) {}
+
+PrinterSession::PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
+                               const link::Cancellation* stop)
+    : port_(std::move(port.port)), feedback_(feedback), clock_(stop),
+      printerLink_(std::move(port.ports), clock_, feedback_, sim::makeVirtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), facts(), feedback_) {
-    port_ = printerLink_.ports().numberedIfMapped(port);
+    printerLink_.link().setCancellation(stop);
+    detection_.setCancellation(stop);
     link::PortIO& portIO = printerLink_.portIO();
     if (!printerLink_.parallel().InitDll() && port_.kind() == link::LinkKind::Parallel &&
         !portIO.failure().empty()) {
-        std::cerr << portIO.failure() << "\n";
+        feedback_.err() << portIO.failure() << "\n";
     }
 }
 
@@ -44,7 +47,6 @@ PrinterSession::~PrinterSession() {
     printerLink_.parallel().CloseDll();
 }
 
-// The port a detection settled on; before one did, the port chosen.
 link::PortRef PrinterSession::currentPort() {
     const link::LinkSettings& settings = link().settings();
     return settings.PortChosen ? settings.Port : port_;
@@ -68,6 +70,11 @@ detect::DetectionResult PrinterSession::detect(std::string_view speed, int hands
         feedback_.setDetectionResult(result.text);
     }
     return result;
+}
+
+std::unique_ptr<PrinterSession> newSession(const link::PortRef& port, TerminalFeedback& feedback,
+                                           const link::Cancellation* stop) {
+    return std::make_unique<PrinterSession>(port, feedback, stop);
 }
 
 } // namespace tessaro::cli

@@ -11,7 +11,6 @@
 #include "cli/Station.h"
 #include "cli/TerminalText.h"
 
-#include <QCoreApplication>
 #include <iostream>
 #include <set>
 #include <unistd.h>
@@ -59,20 +58,14 @@ bool confirmed(const ProvisionOptions& options) {
 
 StationPlan planOf(const ProvisionOptions& options) {
     StationPlan plan;
-    plan.program = QCoreApplication::applicationFilePath().toStdString();
     plan.ports = options.ports;
-    const std::vector<std::string> link{"--speed", options.speed, "--handshake", options.handshake,
-                                        "--json"};
-    plan.unitArguments = {"send", options.file, "--yes"};
-    plan.unitArguments.insert(plan.unitArguments.end(), link.begin(), link.end());
-    if (options.all) {
-        plan.unitArguments.push_back("--all");
-    }
-    if (!options.log.empty()) {
-        plan.unitArguments.insert(plan.unitArguments.end(), {"--log", options.log});
-    }
-    plan.statusArguments = {"status"};
-    plan.statusArguments.insert(plan.statusArguments.end(), link.begin(), link.end());
+    plan.unit.file = options.file;
+    plan.unit.speed = options.speed;
+    plan.unit.handshake = options.handshake;
+    plan.unit.all = options.all;
+    plan.unit.log = options.log;
+    plan.unit.yes = true;  // confirmed once for the station
+    plan.unit.json = true; // the record is the station's to print
     plan.repeat = options.repeat;
     plan.json = options.json;
     return plan;
@@ -154,9 +147,9 @@ int runProvision(const ProvisionOptions& options) {
             }
         };
     }
+    InterruptWatch watch; // before the workers: their threads inherit its blocking
     Station station(std::move(plan), display);
-    const InterruptWatch watch([&station] { station.interrupt(); });
-    const int status = station.run();
+    const int status = station.run(watch);
     printSummary(station, options.json);
     return status;
 }

@@ -6,37 +6,14 @@
 #include "cli/Outcome.h"
 #include "cli/UnitReport.h"
 
-#include <QEventLoop>
-#include <QJsonDocument>
 #include <algorithm>
+#include <cerrno>
 #include <iostream>
-#include <unistd.h>
+#include <poll.h>
+#include <system_error>
 
 namespace tessaro::cli {
 namespace {
-
-// How long a child that is stopped may take to go.
-constexpr int kStopWaitMs = 2000;
-
-QStringList qtArguments(const std::vector<std::string>& arguments) {
-    QStringList list;
-    for (const std::string& argument : arguments) {
-        list.append(QString::fromStdString(argument));
-    }
-    return list;
-}
-
-// The record a unit printed: its last line that is a JSON object.
-QJsonObject unitRecord(const QByteArray& output) {
-    const QList<QByteArray> lines = output.split('\n');
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        const QJsonDocument document = QJsonDocument::fromJson(*line);
-        if (document.isObject()) {
-            return document.object();
-        }
-    }
-    return {};
-}
 
 std::string seconds(std::int64_t ms) {
     char text[32];
@@ -49,46 +26,98 @@ std::string tallyText(const PortTally& tally) {
            (tally.done > 0 ? ", mean " + seconds(tally.totalMs / tally.done) : "");
 }
 
+std::string stateText(PortState state) {
+    switch (state) {
+    case PortState::WaitingForPrinter:
+        return "waiting for a printer";
+    case PortState::Provisioning:
+        return "provisioning";
+    case PortState::WaitingForLeave:
+        return "waiting for the printer to leave";
+    case PortState::WaitingForNextPrinter:
+        return "waiting for the next printer";
+    case PortState::Finished:
+        break;
+    }
+    return "finished";
+}
+
 } // namespace
 
 Station::Station(StationPlan plan, StationDisplay& display)
-    : plan_(std::move(plan)), display_(display), loop_(std::make_unique<QEventLoop>()) {
-    for (std::size_t i = 0; i < plan_.ports.size(); ++i) {
-        auto worker = std::make_unique<Worker>();
-        worker->index = i;
-        worker->poll.setSingleShot(true);
-        Worker* self = worker.get();
-        QObject::connect(&worker->poll, &QTimer::timeout, [this, self] { askStatus(*self); });
-        workers_.push_back(std::move(worker));
-        tallies_.push_back({plan_.ports[i], 0, 0, 0});
+    : plan_(std::move(plan)), display_(display), mailbox_(plan_.ports.size()) {
+    for (const std::string& port : plan_.ports) {
+        tallies_.push_back({port, 0, 0, 0});
     }
 }
 
+// Left early (an exception on this thread): the workers are stopped, and the records of
+// units that ended without their own are still kept.
 Station::~Station() {
-    for (auto& worker : workers_) {
-        if (worker->process) {
-            worker->process->disconnect();
-            worker->process->kill();
-            worker->process->waitForFinished(kStopWaitMs);
+    finishing_.cancel();
+    stopping_.cancel();
+    while (running_ > 0) {
+        waitForMail(nullptr);
+        StationMail mail = mailbox_.take();
+        for (StationEvent& event : mail.events) {
+            if (auto* ended = std::get_if<UnitEnded>(&event);
+                ended != nullptr && ended->lost && plan_.keepLostRecord) {
+                try {
+                    plan_.keepLostRecord(toJson(ended->result.report));
+                } catch (...) { // leaving already: nothing more can be done for it
+                }
+            }
+        }
+        running_ -= std::min(running_, mail.finished.size());
+    }
+    workers_.clear(); // each has said it is through: the joins are at once
+}
+
+void Station::startWorkers() {
+    for (std::size_t i = 0; i < plan_.ports.size(); ++i) {
+        StationWorker::Plan worker{i, plan_.unit, plan_.repeat, plan_.pollInterval};
+        worker.unit.port = plan_.ports[i];
+        workers_.push_back(std::make_unique<StationWorker>(std::move(worker), finishing_, stopping_,
+                                                           ports_, mailbox_));
+        try {
+            workers_.back()->start();
+            ++running_;
+        } catch (const std::system_error& error) {
+            workers_.pop_back();
+            worstExit_ = std::max(worstExit_, kExitPrinter);
+            display_.diagnostic(tallies_[i].port + ": cannot serve the port: " + error.what());
+            show(i, PortState::Finished);
         }
     }
 }
 
-int Station::run() {
-    for (auto& worker : workers_) {
-        if (plan_.repeat) {
-            worker->state = State::WaitingForPrinter;
-            show(*worker, "waiting for a printer");
-            askStatus(*worker);
-        } else {
-            startUnit(*worker);
+int Station::run(InterruptWatch& interrupts) {
+    startWorkers();
+    while (running_ > 0) {
+        waitForMail(&interrupts);
+        for (int n = interrupts.take(); n > 0; --n) {
+            interrupt();
+        }
+        StationMail mail = mailbox_.take();
+        for (StationEvent& event : mail.events) {
+            std::visit([this](auto& e) { handle(e); }, event);
+        }
+        for (const std::size_t port : mail.finished) {
+            workerFinished(port);
         }
     }
-    if (!allThrough()) {
-        loop_->exec();
-    }
+    workers_.clear(); // each has said it is through: the joins are at once
     display_.finish();
     return worstExit_;
+}
+
+// Until there is mail or an interruption. Not bounded here: the workers' waits are, and
+// with repeat the station waits for Ctrl-C by design.
+void Station::waitForMail(const InterruptWatch* interrupts) {
+    pollfd watched[2] = {{mailbox_.fd(), POLLIN, 0},
+                         {interrupts != nullptr ? interrupts->fd() : -1, POLLIN, 0}};
+    while (::poll(watched, 2, -1) < 0 && errno == EINTR) {
+    }
 }
 
 void Station::interrupt() {
@@ -96,86 +125,31 @@ void Station::interrupt() {
     if (interrupts_ == 1) {
         display_.diagnostic("Interrupted: the units under way finish, then the station stops "
                             "(Ctrl-C again stops them too)");
-    }
-    for (auto& worker : workers_) {
-        if (worker->state == State::Provisioning) {
-            if (interrupts_ > 1 && worker->process) {
-                worker->process->terminate();
-            }
-        } else if (worker->state != State::Through) {
-            worker->poll.stop();
-            if (worker->process) {
-                worker->process->disconnect();
-                worker->process->kill();
-                worker->process->waitForFinished(kStopWaitMs);
-                worker->process.reset();
-            }
-            through(*worker);
-        }
-    }
-}
-
-QProcess& Station::startChild(Worker& worker, std::vector<std::string> arguments) {
-    arguments.push_back("--port");
-    arguments.push_back(plan_.ports[worker.index]);
-    worker.process = std::make_unique<QProcess>();
-    QProcess& process = *worker.process;
-    process.setProgram(QString::fromStdString(plan_.program));
-    process.setArguments(qtArguments(arguments));
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setChildProcessModifier([] {
-        ::setpgid(0, 0);
-        InterruptWatch::unblockInChild();
-    });
-    // A child that cannot start (this program gone from its place) ends as one that
-    // stopped: finished() is not emitted for it.
-    QObject::connect(&process, &QProcess::errorOccurred, [&process](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) {
-            QMetaObject::invokeMethod(
-                &process, [&process] { emit process.finished(-1, QProcess::CrashExit); },
-                Qt::QueuedConnection);
-        }
-    });
-    return process;
-}
-
-void Station::startUnit(Worker& worker) {
-    worker.state = State::Provisioning;
-    show(worker, "provisioning");
-    QProcess& process = startChild(worker, plan_.unitArguments);
-    QObject::connect(&process, &QProcess::finished,
-                     [this, &worker](int exitCode, QProcess::ExitStatus status) {
-                         unitFinished(worker, exitCode, status);
-                     });
-    process.start();
-}
-
-void Station::unitFinished(Worker& worker, int exitCode, QProcess::ExitStatus status) {
-    forwardDiagnostics(worker);
-    QJsonObject unit = unitRecord(worker.process->readAllStandardOutput());
-    worker.process.release()->deleteLater(); // its signal is still being delivered
-    if (status != QProcess::NormalExit || unit.isEmpty()) {
-        exitCode = kExitPrinter;
-        UnitReport lost;
-        lost.port = plan_.ports[worker.index];
-        lost.outcome = Outcome::NotStored;
-        lost.message = status != QProcess::NormalExit ? "The unit was stopped before its end"
-                                                      : "The unit ended without its record";
-        unit = toJson(lost);
-        if (plan_.keepLostRecord) {
-            plan_.keepLostRecord(unit);
-        }
-    }
-    record(worker, unit, exitCode);
-    if (plan_.repeat && interrupts_ == 0) {
-        wait(worker, State::WaitingForLeave);
+        finishing_.cancel();
     } else {
-        through(worker);
+        stopping_.cancel();
     }
 }
 
-void Station::record(Worker& worker, const QJsonObject& unit, int exitCode) {
-    PortTally& tally = tallies_[worker.index];
+void Station::handle(PortStateChanged& event) {
+    show(event.port, event.state);
+}
+
+void Station::handle(PortDiagnostic& event) {
+    display_.diagnostic(tallies_[event.port].port + ": " + event.line);
+}
+
+void Station::handle(UnitEnded& event) {
+    if (event.lost && plan_.keepLostRecord) {
+        plan_.keepLostRecord(toJson(event.result.report));
+    }
+    record(event.port, event.result);
+}
+
+void Station::record(std::size_t port, const UnitResult& result) {
+    PortTally& tally = tallies_[port];
+    const QJsonObject unit = toJson(result.report);
+    const int exitCode = exitStatus(result.outcome);
     worstExit_ = std::max(worstExit_, exitCode);
     const std::string message = unit.value("message").toString().toStdString();
     if (exitCode == kExitDone) {
@@ -197,60 +171,13 @@ void Station::record(Worker& worker, const QJsonObject& unit, int exitCode) {
              : "failed (" + unit.value("result").toString().toStdString() + "): " + message));
 }
 
-void Station::wait(Worker& worker, State state) {
-    worker.state = state;
-    show(worker, state == State::WaitingForLeave ? "waiting for the printer to leave"
-                                                 : "waiting for the next printer");
-    worker.poll.start(plan_.pollIntervalMs);
+void Station::workerFinished(std::size_t port) {
+    --running_;
+    show(port, PortState::Finished);
 }
 
-void Station::askStatus(Worker& worker) {
-    QProcess& process = startChild(worker, plan_.statusArguments);
-    QObject::connect(&process, &QProcess::finished,
-                     [this, &worker](int exitCode, QProcess::ExitStatus status) {
-                         worker.process.release()->deleteLater();
-                         statusAnswered(worker, status == QProcess::NormalExit ? exitCode : -1);
-                     });
-    process.start();
-}
-
-// A printer answers the status request with or without a fault; no answer, or a port that
-// is gone (an adapter unplugged with its printer), means no printer.
-void Station::statusAnswered(Worker& worker, int exitCode) {
-    const bool answers = exitCode == kExitDone || exitCode == kExitFault;
-    if (worker.state == State::WaitingForPrinter && answers) {
-        startUnit(worker);
-    } else if (worker.state == State::WaitingForLeave && !answers) {
-        wait(worker, State::WaitingForPrinter);
-    } else {
-        worker.poll.start(plan_.pollIntervalMs);
-    }
-}
-
-void Station::through(Worker& worker) {
-    worker.state = State::Through;
-    show(worker, "finished");
-    if (allThrough()) {
-        loop_->quit();
-    }
-}
-
-bool Station::allThrough() const {
-    return std::all_of(workers_.begin(), workers_.end(),
-                       [](const auto& w) { return w->state == State::Through; });
-}
-
-void Station::forwardDiagnostics(Worker& worker) {
-    const QList<QByteArray> lines = worker.process->readAllStandardError().split('\n');
-    for (const QByteArray& line : lines) {
-        if (!line.isEmpty()) {
-            display_.diagnostic(tallies_[worker.index].port + ": " + line.toStdString());
-        }
-    }
-}
-
-void Station::show(Worker& worker, const std::string& state) {
-    display_.setState(worker.index, state + " (" + tallyText(tallies_[worker.index]) + ")");
+void Station::show(std::size_t port, PortState state) {
+    display_.setState(port, stateText(state) + " (" + tallyText(tallies_[port]) + ")");
 }
 
 std::string Station::summaryLine(const PortTally& tally) {

@@ -25,9 +25,9 @@ void TerminalFeedback::error(std::string_view text) {
     if (said_.insert(std::string(text)).second) {
         errors_.emplace_back(text);
         if (!searchLine_.empty()) {
-            std::cerr << "\r\x1b[K"; // the search's line makes way, and comes back below
+            err_ << "\r\x1b[K"; // the search's line makes way, and comes back below
         }
-        std::cerr << terminalText(text) << std::endl;
+        err_ << terminalText(text) << std::endl;
         if (!searchLine_.empty()) {
             drawSearchLine();
         }
@@ -42,7 +42,7 @@ void TerminalFeedback::notice(std::string_view text) {
     if (hold_) {
         held_.emplace_back(text);
     } else {
-        std::cout << terminalText(text) << std::endl;
+        out_ << terminalText(text) << std::endl;
     }
 }
 
@@ -53,21 +53,21 @@ void TerminalFeedback::printDetection(bool found) {
         return;
     }
     if (!result_.empty() && !said_.contains(result_)) {
-        std::cout << oneLine(result_) << "\n";
+        out_ << oneLine(result_) << "\n";
     }
     if (found) {
         for (std::size_t i = 0; i + 1 < panels_.size(); ++i) {
-            std::cout << oneLine(panels_[i]) << "\n";
+            out_ << oneLine(panels_[i]) << "\n";
         }
     }
     for (const auto& notice : held_) {
         if (notice != result_) {
-            std::cout << terminalText(notice) << "\n";
+            out_ << terminalText(notice) << "\n";
         }
     }
     held_.clear();
     hold_ = false;
-    std::cout.flush();
+    out_.flush();
 }
 
 bool TerminalFeedback::canAsk() const {
@@ -75,7 +75,7 @@ bool TerminalFeedback::canAsk() const {
 }
 
 bool TerminalFeedback::ask(std::string_view text) {
-    std::ostream& out = json_ ? std::cerr : std::cout;
+    std::ostream& out = json_ ? err_ : out_;
     if (assumeYes_) {
         if (!json_) {
             out << terminalText(text) << " [y/N] y (--yes)" << std::endl;
@@ -98,19 +98,19 @@ void TerminalFeedback::setPanelText(int panel, std::string_view text) {
         panels_[static_cast<std::size_t>(panel)] = std::string(text);
     }
     if (!text.empty() && !json_) {
-        std::cout << oneLine(text) << std::endl;
+        out_ << oneLine(text) << std::endl;
     }
 }
 
 void TerminalFeedback::setDetectionProgress(std::string_view text) {
     if (progress_ && !progressLine_) {
-        std::cerr << oneLine(text) << std::endl;
+        err_ << oneLine(text) << std::endl;
     }
 }
 
 void TerminalFeedback::showProgress(bool show) {
     if (!show && !searchLine_.empty()) {
-        std::cerr << "\n" << std::flush;
+        err_ << "\n" << std::flush;
         searchLine_.clear();
     }
     progress_ = show;
@@ -134,7 +134,7 @@ void TerminalFeedback::showSearchStep(int step, int total, std::string_view text
 
 // From the start of the line, clearing what a longer text left after it.
 void TerminalFeedback::drawSearchLine() const {
-    std::cerr << "\r" << searchLine_ << "\x1b[K" << std::flush;
+    err_ << "\r" << searchLine_ << "\x1b[K" << std::flush;
 }
 
 } // namespace tessaro::cli

@@ -3,8 +3,10 @@
 // The user feedback of the command line. On stdout: the step texts, the notices and the
 // result; on stderr: every warning, refusal and failure, each once. Questions are answered
 // on the terminal or by --yes. With JSON output, stdout is the record's alone: the steps,
-// notices and result are only kept for it, and a question is asked on stderr.
+// notices and result are only kept for it, and a question is asked on stderr. stdout and
+// stderr are the terminal's, or the streams a station gives a unit (cli/FeedbackOutput.h).
 
+#include "cli/FeedbackOutput.h"
 #include "protocol/UserFeedback.h"
 
 #include <set>
@@ -15,7 +17,8 @@ namespace tessaro::cli {
 
 class TerminalFeedback final : public protocol::UserFeedback {
   public:
-    explicit TerminalFeedback(bool assumeYes) : assumeYes_(assumeYes) {}
+    explicit TerminalFeedback(bool assumeYes, FeedbackOutput output = terminalOutput())
+        : assumeYes_(assumeYes), out_(output.out), err_(output.err) {}
 
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;
     void warn(link::MessageIcon icon, std::string_view text) override;
@@ -46,6 +49,9 @@ class TerminalFeedback final : public protocol::UserFeedback {
 
     // A failure or refusal of the command line itself, on stderr (once).
     void error(std::string_view text);
+    // stdout and stderr as this feedback has them, for a text printed as it is.
+    std::ostream& out() { return out_; }
+    std::ostream& err() { return err_; }
 
     const std::vector<std::string>& panels() const { return panels_; }
     const std::string& result() const { return result_; }
@@ -61,6 +67,8 @@ class TerminalFeedback final : public protocol::UserFeedback {
     void drawSearchLine() const;
 
     bool assumeYes_;
+    std::ostream& out_;
+    std::ostream& err_;
     bool json_ = false;
     bool declined_ = false;
     bool hold_ = false;

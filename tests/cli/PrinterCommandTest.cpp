@@ -86,6 +86,17 @@ TEST_F(PrinterCommandTest, ADevicePathIsShownByItsPathUnlessItIsAMappedPort) {
                                        "COM  2 ,  9600 BAUDS \n"));
 }
 
+// A device path that is one of the mapped ports is asked there: not on COM1, which a path
+// stands for otherwise.
+TEST_F(PrinterCommandTest, StatusAsksTheDeviceGivenWhenItIsAMappedPort) {
+    start({"--status", "0xA4"});
+    const auto r =
+        runCli({"status", "--port", device}, {"TESSARO_COM1=", "TESSARO_COM2=" + device});
+    EXPECT_EQ(r.status, 4) << r.err;
+    EXPECT_THAT(r.out, HasSubstr("| No Paper |"));
+    EXPECT_EQ(r.err, "The printer on COM2 reports a fault: No Paper\n");
+}
+
 TEST_F(PrinterCommandTest, AutomaticSearchFindsThePrinterAtItsSpeed) {
     start({"--speed", "57600"});
     const auto r = runCli({"detect", "--auto"}, onlyCom1());

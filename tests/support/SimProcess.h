@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// tessaro-printer-sim (or another program) as a separate process with its standard output on
-// a pipe: started with options, its pseudo-terminal read from the first line, killed if a
-// test leaves it.
+// tessaro-printer-sim (or another program) as a separate process with its standard output
+// (and, if asked, its standard error) on a pipe: started with options, its pseudo-terminal
+// read from the first line, killed if a test leaves it.
 
 #include <chrono>
 #include <csignal>
@@ -25,8 +25,12 @@ class SimProcess {
   public:
     using Clock = std::chrono::steady_clock;
 
-    // program: another of the programs, run the same way (tessaro-cli in the background).
-    explicit SimProcess(std::vector<std::string> args, std::string program = TESSARO_SIM_PATH) {
+    enum class Streams { Output, OutputAndErrors };
+
+    // program: another of the programs, run the same way (tessaro-cli in the background);
+    // OutputAndErrors puts its standard error on the same pipe.
+    explicit SimProcess(std::vector<std::string> args, std::string program = TESSARO_SIM_PATH,
+                        Streams streams = Streams::Output) {
         int out[2];
         if (::pipe2(out, O_CLOEXEC) != 0) {
             throw std::runtime_error("pipe");
@@ -34,6 +38,9 @@ class SimProcess {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        if (streams == Streams::OutputAndErrors) {
+            posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
+        }
         args.insert(args.begin(), std::move(program));
         std::vector<char*> argv;
         for (std::string& arg : args) {
@@ -59,6 +66,7 @@ class SimProcess {
     }
 
     bool running() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
     void signal(int number) { ::kill(pid_, number); }
 
     // The pseudo-terminal's device, from the first line ("PTY /dev/pts/N"), or with --tcp the

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/SendUnit.h"
+
+#include "cli/PrinterSteps.h"
+#include "cli/ProfileInput.h"
+
+namespace tessaro::cli {
+
+UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output,
+                    const link::Cancellation* stop, const SessionMaker& makeSession) {
+    UnitRun run(options, options.yes, output);
+    if (const std::string failure = run.openLog(); !failure.empty()) {
+        return run.fail(Outcome::FileError, failure);
+    }
+    workspace::Workspace ws;
+    ws.startUp();
+    const ProfileToSend profile = loadProfileToSend(ws, options.file);
+    if (!profile.error.empty()) {
+        return run.fail(Outcome::FileError, profile.error);
+    }
+    if (!profile.warning.empty()) {
+        run.feedback().error(profile.warning);
+        run.report().warnings.push_back(profile.warning);
+    }
+    return withPrinter(
+        run, options, ws,
+        [&](protocol::PrinterCommands& commands) { return commands.confirmAndSend(options.all); },
+        stop, makeSession);
+}
+
+} // namespace tessaro::cli

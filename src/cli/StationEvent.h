@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What a station's worker tells the station, as values: the state of its port, a diagnostic
+// line of its unit, a unit's result. A worker's last event is Finished.
+
+#include "cli/UnitRun.h"
+
+#include <cstddef>
+#include <string>
+#include <variant>
+
+namespace tessaro::cli {
+
+enum class PortState {
+    WaitingForPrinter,     // the first printer
+    Provisioning,          //
+    WaitingForLeave,       // the printer just served
+    WaitingForNextPrinter, //
+    Finished,              // the worker is through
+};
+
+struct PortStateChanged {
+    std::size_t port = 0; // the index of the port in the station's list
+    PortState state = PortState::WaitingForPrinter;
+};
+
+struct PortDiagnostic {
+    std::size_t port = 0;
+    std::string line;
+};
+
+struct UnitEnded {
+    std::size_t port = 0;
+    UnitResult result;
+    // The unit ended without a record of its own (it failed in a way it could not record):
+    // the station appends this one to the audit log.
+    bool lost = false;
+};
+
+using StationEvent = std::variant<PortStateChanged, PortDiagnostic, UnitEnded>;
+
+} // namespace tessaro::cli

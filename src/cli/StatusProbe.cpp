@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/StatusProbe.h"
+
+#include "cli/TerminalText.h"
+#include "protocol/CommandTable.h"
+#include "protocol/Identity.h"
+
+namespace tessaro::cli {
+
+StatusProbe::StatusProbe(const PrinterOptions& options, FeedbackOutput output,
+                         const link::Cancellation* stop, SessionMaker makeSession)
+    : options_(options), output_(output), stop_(stop), makeSession_(std::move(makeSession)) {}
+
+bool StatusProbe::answered(const UnitResult& result) {
+    return result.outcome == Outcome::Ok || result.outcome == Outcome::PrinterFault;
+}
+
+UnitResult StatusProbe::ask() {
+    UnitRun run(options_, false, output_);
+    const auto choice = link::PortRef::parse(options_.port);
+    if (!choice) {
+        return run.fail(Outcome::BadUsage, unknownPortText(options_.port));
+    }
+    const std::unique_ptr<PrinterSession> made = makeSession_(*choice, run.feedback(), stop_);
+    PrinterSession& session = *made;
+    // The port the session settled on: a device path that is one of the system's ports is
+    // that port.
+    const link::PortRef& port = session.port();
+    link::SubCom& link = session.link();
+    link.settings() = {port, true, options_.speed, options_.handshake == "xonxoff" ? 1 : 2};
+    describeSession(run.report(), session);
+    const std::string failure = link.OpenPort(port, options_.speed, link.settings().PortHandshake);
+    if (!failure.empty()) {
+        return run.fail(outcomeOf(link.transport().problem()), failure);
+    }
+    link::PortCloser closer(link);
+    link.discardInput(); // a byte left from an earlier exchange is not the status
+    link.SendString(protocol::kStatusRequest);
+    run.feedback().commandSent(protocol::kStatusRequest);
+    if (!link.transport().waitForInput(500)) {
+        return run.fail(Outcome::NoAnswer,
+                        "No reply to the status request on " + oneLine(options_.port));
+    }
+    std::uint8_t status = link.ReceiveByte();
+    if (std::string fault = link.transport().takeFault(); !fault.empty()) {
+        return run.fail(Outcome::PortLost, fault);
+    }
+    run.report().statusByte = status;
+    protocol::AffichStatus(status, session.facts());
+    const std::string& text = session.facts().PrinterStatusText;
+    if (!options_.json) {
+        output_.out << text << "\n";
+    }
+    if (const std::string faults = faultText(status); !faults.empty()) {
+        return run.fail(Outcome::PrinterFault,
+                        "The printer on " + session.portName() + " reports a fault: " + faults);
+    }
+    run.report().message = text;
+    return run.finish(Outcome::Ok);
+}
+
+} // namespace tessaro::cli

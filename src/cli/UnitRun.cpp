@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/UnitRun.h"
+
+#include "cli/PrinterSession.h"
+
+namespace tessaro::cli {
+
+UnitRun::UnitRun(const PrinterOptions& options, bool assumeYes, FeedbackOutput output)
+    : options_(options), feedback_(assumeYes, output), start_(std::chrono::steady_clock::now()) {
+    feedback_.setJson(options.json);
+    report_.port = options.port;
+}
+
+std::string UnitRun::openLog() {
+    if (options_.log.empty()) {
+        return "";
+    }
+    profile_ = stampProfile(options_.file);
+    return log_.open(options_.log);
+}
+
+UnitResult UnitRun::fail(Outcome outcome, std::string_view text) {
+    feedback_.error(text);
+    report_.message = text;
+    return finish(outcome);
+}
+
+void UnitRun::warnOfFaults(PrinterSession& session) {
+    const auto status = session.facts().StatusByte;
+    const std::string faults = status ? faultText(*status) : "";
+    if (!faults.empty()) {
+        const std::string warning =
+            "The printer on " + session.portName() + " reports a fault: " + faults;
+        feedback_.error(warning);
+        report_.warnings.push_back(warning);
+    }
+}
+
+UnitResult UnitRun::finish(Outcome outcome) {
+    report_.outcome = outcome;
+    report_.sent = feedback_.sent();
+    if (report_.message.empty()) {
+        report_.message = defaultMessage(outcome);
+    }
+    report_.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                             std::chrono::steady_clock::now() - start_)
+                             .count();
+    return record(outcome);
+}
+
+UnitResult UnitRun::stopped() {
+    report_ = lostUnitReport(options_.port);
+    return record(Outcome::NotStored);
+}
+
+// Appends the record to the audit log, if there is one. Nothing after the append may fail:
+// the record is moved out, so that a run has exactly one record in the log.
+UnitResult UnitRun::record(Outcome outcome) {
+    if (log_.isOpen()) {
+        if (const std::string failure = log_.append(auditRecord(report_, profile_));
+            !failure.empty()) {
+            feedback_.error(failure);
+            outcome = Outcome::FileError;
+        }
+    }
+    return {std::move(report_), outcome};
+}
+
+std::string UnitRun::defaultMessage(Outcome outcome) const {
+    const auto& notices = feedback_.notices();
+    const auto& errors = feedback_.errors();
+    if (outcome == Outcome::Ok && !notices.empty()) {
+        return notices.back();
+    }
+    if (outcome != Outcome::Ok && !errors.empty()) {
+        return errors.front();
+    }
+    return feedback_.result();
+}
+
+UnitReport lostUnitReport(const std::string& port) {
+    UnitReport report;
+    report.port = port;
+    report.outcome = Outcome::NotStored;
+    report.message = kUnitStoppedText;
+    return report;
+}
+
+} // namespace tessaro::cli
