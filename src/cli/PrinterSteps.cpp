@@ -71,6 +71,7 @@ UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::W
         return run.finish(found);
     }
     protocol::Transmission transmission(ws, session.link(), session.facts(), feedback);
+    transmission.setCancellation(stop);
     protocol::PrinterCommands commands(ws, transmission, feedback);
     const bool stored = operation(commands);
     describeSession(run.report(), session); // a speed command moved the link

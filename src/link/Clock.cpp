@@ -11,6 +11,10 @@ Micros SteadyClock::now() {
     return std::chrono::duration_cast<Micros>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
+void SteadyClock::waitWhole(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
 void SteadyClock::wait(int ms) {
     if (stop_ != nullptr) {
         stop_->waitFor(std::chrono::milliseconds(ms));

@@ -14,8 +14,11 @@ class Clock {
     virtual ~Clock() = default;
     // Time since an arbitrary start; never goes back.
     virtual Micros now() = 0;
-    // Returns once at least ms milliseconds have passed.
+    // Returns once at least ms milliseconds have passed (sooner on a clock whose operation
+    // was stopped).
     virtual void wait(int ms) = 0;
+    // The same, stopped or not: a wait for an answer that decides what is reported.
+    virtual void waitWhole(int ms) { wait(ms); }
 };
 
 class Cancellation;
@@ -27,6 +30,7 @@ class SteadyClock final : public Clock {
     explicit SteadyClock(const Cancellation* stop = nullptr) : stop_(stop) {}
     Micros now() override;
     void wait(int ms) override;
+    void waitWhole(int ms) override;
     // The operation under way on this clock's thread; nullptr: none.
     void setCancellation(const Cancellation* stop) { stop_ = stop; }
 

@@ -10,6 +10,11 @@ void tempo::Delay(int ms) {
     WaitDelay();
 }
 
+void tempo::DelayWhole(int ms) {
+    interval_ = std::max(ms, 1);
+    clock_.waitWhole(interval_);
+}
+
 void tempo::WaitDelay() {
     clock_.wait(interval_);
 }

@@ -15,6 +15,8 @@ class tempo {
     void Delay(int ms);
     // Waits the interval of the last Delay.
     void WaitDelay();
+    // Waits ms milliseconds even when the operation is stopped meanwhile.
+    void DelayWhole(int ms);
 
     Clock& clock() { return clock_; }
 

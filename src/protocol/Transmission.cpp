@@ -58,7 +58,11 @@ bool Transmission::SendParameters(bool sendAll) {
     } else {
         link::PortCloser closer(link_);
         if (sendCommands(sendAll) && !linkLost()) {
-            saveParameters();
+            if (stopped()) {
+                success_ = false; // stopped before the saving sequence: nothing is stored
+            } else {
+                saveParameters();
+            }
         }
     }
     feedback_.setBusy(false);
@@ -73,6 +77,10 @@ bool Transmission::sendCommands(bool sendAll) {
     const TransmissionContext context{facts_.Chipset5V, facts_.PowerVolts,
                                       link_.settings().PortSpeed};
     for (const PlannedCommand& command : composeCommands(workspace_, sendAll, context)) {
+        if (stopped()) {
+            success_ = false; // what is left is not sent, nor saved
+            return false;
+        }
         if (command.serial) {
             if (!sendSerialSpeed(command)) {
                 return false;
@@ -126,7 +134,7 @@ bool Transmission::saveParameters() {
     link.expectAnswer();
     link.write(kSaveCommand);
     feedback_.commandSent(kSaveCommand);
-    link_.timing().Delay(link.savingReplyWaitMs());
+    link_.timing().DelayWhole(link.savingReplyWaitMs());
     // A port that went away shows at the first read from it: read first, then judge.
     const link::Answer answer = link.takeAnswer();
     if (linkLost()) {

@@ -4,6 +4,7 @@
 // speed on the way, then the saving sequence whose one-byte reply says whether the printer
 // stored them as its power-on defaults.
 
+#include "link/Cancellation.h"
 #include "link/Session.h"
 #include "link/SubCom.h"
 #include "protocol/CommandBytes.h"
@@ -37,6 +38,10 @@ class Transmission {
     bool SendParameters(bool sendAll);
     // Sends one command and shows its status text.
     void SendCommand(std::string_view command, std::string_view text);
+    // What stops a transmission under way: no command is sent after it, the saving sequence
+    // neither; once the saving request is out, its answer is awaited all the same, so that
+    // what is reported is what the printer said. nullptr: nothing.
+    void setCancellation(const link::Cancellation* stop) { stop_ = stop; }
     // Why the last SendParameters could not use the port; None when it could.
     link::PortProblem portProblem() const { return problem_; }
 
@@ -46,6 +51,7 @@ class Transmission {
     bool reopenAtSpeed(const std::string& speed);
     bool saveParameters();
     bool linkLost();
+    bool stopped() const { return stop_ != nullptr && stop_->cancelled(); }
     void fail(std::string_view message);
     void portFailed(const std::string& message);
 
@@ -55,6 +61,7 @@ class Transmission {
     protocol::UserFeedback& feedback_;
     bool success_ = true;
     link::PortProblem problem_ = link::PortProblem::None;
+    const link::Cancellation* stop_ = nullptr;
 };
 
 } // namespace tessaro::protocol

@@ -61,6 +61,21 @@ TEST_F(TransmissionTest, OneModifiedParameterThenTheSavingSequence) {
     EXPECT_TRUE(ws.isModified(workspace::Param::Linespacing)); // flags stay set
 }
 
+// A transmission stopped under way sends nothing more, no saving sequence, and does not say
+// the parameters were saved.
+TEST_F(TransmissionTest, AStoppedTransmissionStoresNothingAndSaysSo) {
+    ws.setSlider(controlId("SliderLinespacing"), 5, ChangeSource::User);
+    link::Cancellation stop;
+    stop.cancel();
+    transmission.setCancellation(&stop);
+    EXPECT_FALSE(send());
+    EXPECT_EQ(rig.allWritten(), "");
+    EXPECT_THAT(messages(), ::testing::Not(::testing::Contains("Saving Sequence Successful !")));
+    EXPECT_EQ(rig.feedback.panels[kStatusPanel], "Saving sequence failed");
+    EXPECT_TRUE(rig.printer.stored().empty());
+    EXPECT_FALSE(rig.serial.portOpen());
+}
+
 TEST_F(TransmissionTest, StatusTextFollowsEachCommand) {
     ws.setSlider(controlId("SliderAutosleep"), 1, ChangeSource::User);
     ws.setSlider(controlId("SliderIntensity"), 1, ChangeSource::User);
