@@ -32,6 +32,16 @@ Detection::Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFact
                      protocol::UserFeedback& feedback)
     : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback) {}
 
+// The printer found, described while its port is still open, then shown in the status bar:
+// its port, its identity and its supply.
+void Detection::describe(std::string_view identity) {
+    protocol::DescribePrinter(identity, link_, facts_, feedback_);
+    const link::LinkSettings& settings = link_.settings();
+    feedback_.setStatusPanels({link_.transport().panelText(settings.Port, settings.PortSpeed),
+                               "    " + facts_.PrinterIdentity,
+                               facts_.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
+}
+
 void Detection::ShowNoPrinter() {
     facts_.PrinterFound = false;
     feedback_.enablePrinterCommands(false);
@@ -161,7 +171,7 @@ std::string Detection::probeOpenPort(link::Transport& printer, const link::PortR
     }
     link_.settings().Port = port;
     link_.settings().PortChosen = true;
-    protocol::DescribePrinter(reply, link_, facts_, feedback_);
+    describe(reply);
     return result;
 }
 
@@ -225,7 +235,7 @@ std::string Detection::ProbeParallelPrinter(int n) {
         if (lpt.ByteModeRead(status)) {
             facts_.StatusByte = status;
         }
-        protocol::DescribePrinter(reply, link_, facts_, feedback_);
+        describe(reply);
     }
     lpt.CloseLPT();
     link_.timing().Delay(10);

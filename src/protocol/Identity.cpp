@@ -107,12 +107,8 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, link::Printe
     link.discardInput();
     link.SendString(kChipsetQuery);
     facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
-    const link::LinkSettings& settings = link.settings();
     facts.PowerVolts = powerVoltsOf(identity);
     facts.PrinterIdentity = std::string(shownIdentity(identity));
-    feedback.setStatusPanels({link.transport().panelText(settings.Port, settings.PortSpeed),
-                              "    " + std::string(shownIdentity(identity)),
-                              facts.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
 }
 
 void GetIdentity(link::SubCom& link, link::PrinterFacts& facts) {

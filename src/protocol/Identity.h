@@ -40,8 +40,8 @@ inline bool chipsetIs5V(std::uint8_t reply) {
 }
 
 // The last step of a successful detection, while the port is still open: asks the chipset
-// voltage, derives the supply voltage, fills the status bar and enables the printer
-// commands. The port selection window closes once the detection has come to this.
+// voltage, derives the supply voltage and enables the printer commands. The detection then
+// shows the printer in the status bar (detect::Detection).
 void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
                      protocol::UserFeedback& feedback);
 
