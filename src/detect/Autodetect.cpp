@@ -120,57 +120,67 @@ bool Autodetect::lptAnswers(int k) {
 // The wake-up, then each speed of each COM port that exists, each USB printer and each
 // parallel port that may exist.
 std::vector<Autodetect::Step> Autodetect::plan() {
-    std::vector<Step> steps{{Step::Kind::WakeUp}};
-    for (int n = 1; n <= link::kComPorts; ++n) {
-        if (link_.ComPortExists(n) != 0) {
-            for (int i = 0; i < static_cast<int>(kSearchSpeeds.size()); ++i) {
-                steps.push_back({Step::Kind::Serial, n, i});
+    std::vector<Step> steps{{}};
+    std::vector<const link::LinkKindRow*> searched;
+    for (const link::LinkKindRow& row : link::kLinkKinds) {
+        if (row.searchRank > 0) {
+            searched.push_back(&row);
+        }
+    }
+    std::sort(searched.begin(), searched.end(),
+              [](const auto* a, const auto* b) { return a->searchRank < b->searchRank; });
+    for (const link::LinkKindRow* row : searched) {
+        for (int n = 1; n <= row->count; ++n) {
+            const auto port = link::PortRef::numbered(row->kind, n);
+            if (!link_.portExists(port)) {
+                continue;
             }
-        }
-    }
-    for (int n = 1; n <= link::kUsbPorts; ++n) {
-        if (link_.UsbPortExists(n) != 0) {
-            steps.push_back({Step::Kind::Usb, n});
-        }
-    }
-    for (int k = 1; k <= link::kLptPorts; ++k) {
-        if (link_.parallel().LptExists(k)) {
-            steps.push_back({Step::Kind::Parallel, k});
+            const int speeds = row->lineSettings ? static_cast<int>(kSearchSpeeds.size()) : 1;
+            for (int i = 0; i < speeds; ++i) {
+                steps.push_back({port, i});
+            }
         }
     }
     return steps;
 }
 
 std::string Autodetect::stepText(const Step& step) const {
-    const std::string port = std::to_string(step.port);
-    switch (step.kind) {
-    case Step::Kind::WakeUp:
+    if (!step.port) {
         return "Trying to wake-up the printer";
-    case Step::Kind::Serial:
-        return "Attempting to contact printer on COM " + port + " at " +
-               std::string(kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex))) + " bauds.";
-    case Step::Kind::Usb:
-        return "Attempting to contact printer on USB " + port + ".";
-    case Step::Kind::Parallel:
-        return "Attempting to contact printer on LPT " + port;
     }
-    return {};
+    const std::string on = "Attempting to contact printer on " + step.port->spacedName();
+    switch (step.port->kind()) {
+    case link::LinkKind::Serial:
+        return on + " at " +
+               std::string(kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex))) + " bauds.";
+    case link::LinkKind::Usb:
+        return on + ".";
+    case link::LinkKind::Parallel:
+        return on;
+    case link::LinkKind::Network:
+        break; // not searched
+    }
+    return on;
 }
 
 // Whether a printer answered at this step.
 bool Autodetect::answers(const Step& step) {
-    switch (step.kind) {
-    case Step::Kind::WakeUp:
+    if (!step.port) {
         wakeUp();
         return false;
-    case Step::Kind::Serial:
-        return answersTwice(step.port, step.speedIndex);
-    case Step::Kind::Usb:
-        link_.settings().Port = link::PortRef::numbered(link::LinkKind::Usb, step.port);
-        return usbAnswers(step.port);
-    case Step::Kind::Parallel:
-        link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, step.port);
-        return lptAnswers(step.port);
+    }
+    const link::PortRef& port = *step.port;
+    switch (port.kind()) {
+    case link::LinkKind::Serial:
+        return answersTwice(port.number(), step.speedIndex);
+    case link::LinkKind::Usb:
+        link_.settings().Port = port;
+        return usbAnswers(port.number());
+    case link::LinkKind::Parallel:
+        link_.settings().Port = port;
+        return lptAnswers(port.number());
+    case link::LinkKind::Network:
+        break; // not searched
     }
     return false;
 }
@@ -179,26 +189,15 @@ bool Autodetect::answers(const Step& step) {
 // and, for a serial one, the speed the window then shows.
 DetectionResult Autodetect::describe(const Step& step) {
     detection_.facts().PrinterFound = true;
-    switch (step.kind) {
-    case Step::Kind::WakeUp:
-        break;
-    case Step::Kind::Serial: {
-        const auto port = link::PortRef::numbered(link::LinkKind::Serial, step.port);
-        const std::string_view speed = kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex));
-        std::string text = detection_.probeStream(port, speed, 1);
-        DetectionResult result = detection_.resultOf(port, std::move(text));
-        result.speed = std::string(speed);
-        return result;
+    const link::PortRef& port = *step.port;
+    if (port.kind() == link::LinkKind::Parallel) {
+        return detection_.resultOf(port, detection_.ProbeParallelPrinter(port.number()));
     }
-    case Step::Kind::Usb: {
-        const auto port = link::PortRef::numbered(link::LinkKind::Usb, step.port);
-        return detection_.resultOf(port, detection_.probeStream(port, "", 0));
-    }
-    case Step::Kind::Parallel:
-        return detection_.resultOf(link::PortRef::numbered(link::LinkKind::Parallel, step.port),
-                                   detection_.ProbeParallelPrinter(step.port));
-    }
-    return detection_.resultOf(link_.settings().Port, "");
+    const std::string_view speed =
+        port.row().lineSettings ? kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex)) : "";
+    DetectionResult result = detection_.resultOf(port, detection_.probeStream(port, speed, 1));
+    result.speed = std::string(speed);
+    return result;
 }
 
 DetectionResult Autodetect::Autodetect_Click() {
@@ -228,8 +227,9 @@ DetectionResult Autodetect::Autodetect_Click() {
         const auto later = steps.begin() + static_cast<std::ptrdiff_t>(i) + 1;
         steps.erase(std::remove_if(later, steps.end(),
                                    [this](const Step& step) {
-                                       return step.kind == Step::Kind::Serial &&
-                                              unusable_.count(step.port) != 0;
+                                       return step.port &&
+                                              step.port->kind() == link::LinkKind::Serial &&
+                                              unusable_.count(step.port->number()) != 0;
                                    }),
                     steps.end());
     }

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -48,11 +49,10 @@ class Autodetect {
     }();
 
   private:
-    // One step: the wake-up, COM port at one speed (its index in kSearchSpeeds), USB printer
-    // port or parallel port.
+    // One step: the wake-up (no port), or a port, a serial one at one speed (its index in
+    // kSearchSpeeds).
     struct Step {
-        enum class Kind { WakeUp, Serial, Usb, Parallel } kind;
-        int port = 0;
+        std::optional<link::PortRef> port;
         int speedIndex = 0;
     };
 
