@@ -380,14 +380,11 @@ void PortSelection::Autodetect_Click() {
     const detect::DetectionResult result = runDetection([this](worker::WorkerLink& printer) {
         detect::Autodetect search(printer.detection());
         search.setCancellation(printer.cancellation());
-        search.onProgress([this](int step, int total, std::string_view) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, step, total] {
-                    searchProgress_->setRange(0, total);
-                    searchProgress_->setValue(step);
-                },
-                Qt::QueuedConnection);
+        search.onProgress([this, &printer](int step, int total, std::string_view) {
+            printer.toCaller([this, step, total] {
+                searchProgress_->setRange(0, total);
+                searchProgress_->setValue(step);
+            });
         });
         return search.Autodetect_Click();
     });

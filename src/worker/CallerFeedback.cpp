@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worker/CallerFeedback.h"
 
-#include <QMetaObject>
 #include <string>
 
 namespace tessaro::worker {
 
 void CallerFeedback::post(std::function<void(protocol::UserFeedback&)> show) {
-    QMetaObject::invokeMethod(
-        &caller_, [&target = target_, show = std::move(show)] { show(target); },
-        Qt::QueuedConnection);
+    caller_.post([&target = target_, show = std::move(show)] { show(target); });
 }
 
 void CallerFeedback::message(link::MessageIcon icon, std::string_view text,

@@ -7,14 +7,13 @@
 #include "protocol/UserFeedback.h"
 #include "worker/CallerQuestions.h"
 
-#include <QObject>
-
 namespace tessaro::worker {
 
 class CallerFeedback final : public protocol::UserFeedback {
   public:
-    // target lives on the caller's thread, as caller does.
-    CallerFeedback(QObject& caller, protocol::UserFeedback& target, CallerQuestions& questions)
+    // target lives on the caller's thread, the one caller runs its calls on.
+    CallerFeedback(CallerMailbox& caller, protocol::UserFeedback& target,
+                   CallerQuestions& questions)
         : caller_(caller), target_(target), questions_(questions) {}
 
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;
@@ -33,7 +32,7 @@ class CallerFeedback final : public protocol::UserFeedback {
     // Runs show on the caller's thread without waiting for it.
     void post(std::function<void(protocol::UserFeedback&)> show);
 
-    QObject& caller_;
+    CallerMailbox& caller_;
     protocol::UserFeedback& target_;
     CallerQuestions& questions_;
 };

@@ -4,8 +4,8 @@
 // worker waits for the answer, or until the caller gives the worker up (then the question
 // counts as not answered).
 
-#include <QMetaObject>
-#include <QObject>
+#include "worker/CallerMailbox.h"
+
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -16,21 +16,18 @@ namespace tessaro::worker {
 
 class CallerQuestions {
   public:
-    // caller: an object of the caller's thread that outlives every question.
-    explicit CallerQuestions(QObject& caller) : caller_(caller) {}
+    // caller: the mailbox of the caller's thread; it outlives every question.
+    explicit CallerQuestions(CallerMailbox& caller) : caller_(caller) {}
 
     // Runs ask on the caller's thread and returns its answer; unanswered when given up.
     template <typename R> R ask(std::function<R()> ask, R unanswered) {
         auto answer = std::make_shared<std::optional<R>>();
-        QMetaObject::invokeMethod(
-            &caller_,
-            [this, ask = std::move(ask), answer] {
-                R given = ask();
-                const std::lock_guard lock(mutex_);
-                *answer = std::move(given);
-                answered_.notify_all();
-            },
-            Qt::QueuedConnection);
+        caller_.post([this, ask = std::move(ask), answer] {
+            R given = ask();
+            const std::lock_guard lock(mutex_);
+            *answer = std::move(given);
+            answered_.notify_all();
+        });
         std::unique_lock lock(mutex_);
         answered_.wait(lock, [&] { return answer->has_value() || givenUp_; });
         return answer->has_value() ? std::move(**answer) : unanswered;
@@ -44,7 +41,7 @@ class CallerQuestions {
     }
 
   private:
-    QObject& caller_;
+    CallerMailbox& caller_;
     std::mutex mutex_;
     std::condition_variable answered_;
     bool givenUp_ = false;

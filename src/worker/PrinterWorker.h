@@ -4,14 +4,16 @@
 // the operations it is given one at a time. The caller's thread keeps handling its events
 // while an operation runs (a window repaints, its Stop button is seen); the operation's
 // messages and questions are asked there and the worker waits for the answer; its result
-// comes back as a value.
+// comes back as a value. Work and results are handed over under a mutex each way.
 
 #include "link/Cancellation.h"
+#include "worker/CallerMailbox.h"
 #include "worker/CallerQuestions.h"
 #include "worker/WorkerLink.h"
 
-#include <QObject>
 #include <QThread>
+#include <condition_variable>
+#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -22,11 +24,12 @@ namespace tessaro::worker {
 
 class PrinterWorker {
   public:
-    // The link is made on the worker's thread from the ports and the virtual printer an LPT
-    // set to "virtual" stands for; callerFeedback lives on the caller's thread.
     // prepare, when given, runs on the worker once the link is made (a test puts its own
     // name resolver there).
     using Prepare = std::function<void(WorkerLink&)>;
+    // The link is made on the worker's thread from the ports and the virtual printer an LPT
+    // set to "virtual" stands for; callerFeedback lives on the caller's thread, which runs a
+    // Qt event loop.
     PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
                   protocol::UserFeedback& callerFeedback, Prepare prepare = {});
     PrinterWorker(const PrinterWorker&) = delete;
@@ -47,9 +50,7 @@ class PrinterWorker {
     // the caller's thread waiting for it. Only while no operation runs: the worker is idle.
     template <typename Result> Result look(std::function<Result(WorkerLink&)> reading) {
         std::optional<Result> result;
-        QMetaObject::invokeMethod(
-            inThread_.get(), [&] { result.emplace(reading(*link_)); },
-            Qt::BlockingQueuedConnection);
+        waitOnWorker([&](WorkerLink& link) { result.emplace(reading(link)); });
         return std::move(*result);
     }
 
@@ -60,12 +61,20 @@ class PrinterWorker {
 
   private:
     void runOnWorker(const std::function<void(WorkerLink&)>& operation);
+    void waitOnWorker(const std::function<void(WorkerLink&)>& reading);
+    // Hands a job to the worker's thread.
+    void enqueue(std::function<void()> job);
+    // The worker's thread: the jobs in order, until told to end.
+    void work();
 
-    std::unique_ptr<QObject> caller_; // of the caller's thread: what the worker posts to
+    CallerMailbox caller_;
     CallerQuestions questions_;
-    QThread thread_;
-    std::unique_ptr<QObject> inThread_; // of the worker's thread: what the caller posts to
-    std::unique_ptr<WorkerLink> link_;  // made, used and let go on the worker's thread
+    std::mutex jobsMutex_;
+    std::condition_variable jobsReady_;
+    std::deque<std::function<void()>> jobs_;
+    bool ending_ = false;
+    std::unique_ptr<WorkerLink> link_; // made, used and let go on the worker's thread
+    std::unique_ptr<QThread> thread_;
     std::mutex mutex_;
     std::shared_ptr<link::Cancellation> current_; // the operation under way
     bool running_ = false;

@@ -4,9 +4,9 @@
 namespace tessaro::worker {
 
 WorkerLink::WorkerLink(link::PortMap ports, const link::PrinterLink::VirtualLpt& virtualLpt,
-                       QObject& caller, protocol::UserFeedback& callerFeedback,
+                       CallerMailbox& caller, protocol::UserFeedback& callerFeedback,
                        CallerQuestions& questions)
-    : feedback_(caller, callerFeedback, questions),
+    : caller_(caller), feedback_(caller, callerFeedback, questions),
       printerLink_(std::move(ports), clock_, feedback_, virtualLpt),
       detection_(printerLink_.link(), printerLink_.portIO(), printerLink_.session().printer,
                  feedback_) {}

@@ -15,7 +15,8 @@ namespace tessaro::worker {
 class WorkerLink {
   public:
     WorkerLink(link::PortMap ports, const link::PrinterLink::VirtualLpt& virtualLpt,
-               QObject& caller, protocol::UserFeedback& callerFeedback, CallerQuestions& questions);
+               CallerMailbox& caller, protocol::UserFeedback& callerFeedback,
+               CallerQuestions& questions);
 
     link::SubCom& link() { return printerLink_.link(); }
     link::Session& session() { return printerLink_.session(); }
@@ -27,8 +28,11 @@ class WorkerLink {
     // once it is over.
     void setCancellation(const link::Cancellation* stop);
     const link::Cancellation* cancellation() const { return stop_; }
+    // Runs call on the caller's thread, after what the operation showed before.
+    void toCaller(std::function<void()> call) { caller_.post(std::move(call)); }
 
   private:
+    CallerMailbox& caller_;
     const link::Cancellation* stop_ = nullptr;
     link::SteadyClock clock_;
     CallerFeedback feedback_;
