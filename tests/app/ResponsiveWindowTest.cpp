@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -28,8 +29,9 @@ class ResponsiveWindowTest : public PortSelectionFixture {
         QString result;          // the "Current printer" line afterwards
     };
 
-    // Detects the network printer at address, clicks Stop after stopAfterMs.
-    Measured detectAndStop(const QString& address, int stopAfterMs) {
+    // Detects the network printer at address, clicks Stop (or with escape, presses Escape)
+    // after stopAfterMs.
+    Measured detectAndStop(const QString& address, int stopAfterMs, bool escape = false) {
         Measured measured;
         inPortSelection([&](app::PortSelection& dialog) {
             child<QRadioButton>(dialog, "NetworkPrinter")->setChecked(true);
@@ -46,7 +48,11 @@ class ResponsiveWindowTest : public PortSelectionFixture {
             qint64 stoppedAt = -1;
             QTimer::singleShot(stopAfterMs, &dialog, [&] {
                 stoppedAt = clock.elapsed();
-                child<QPushButton>(dialog, "StopSearch")->click();
+                if (escape) {
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                } else {
+                    child<QPushButton>(dialog, "StopSearch")->click();
+                }
             });
             clock.start();
             tick.start(5);
@@ -86,6 +92,19 @@ TEST_F(ResponsiveWindowTest, AHangingNameLookupKeepsTheWindowGoingAndStopEndsIt)
     EXPECT_LE(measured.stopToEndMs, 100);
     EXPECT_EQ(measured.result, "No printer found");
     EXPECT_TRUE(nameServer->releaseAll());
+}
+
+// Escape does what Stop does while a detection runs, and leaves the window open.
+TEST_F(ResponsiveWindowTest, EscapeEndsAConnectNeverAnsweredAsStopDoes) {
+    FullBacklogListener silent;
+    openWindow({});
+    bool stillOpen = false;
+    const Measured measured = detectAndStop(QString("127.0.0.1:%1").arg(silent.port()), 300, true);
+    inPortSelection([&](app::PortSelection& dialog) { stillOpen = dialog.isVisible(); });
+    ASSERT_GE(measured.stopToEndMs, 0) << "the detection ended before Escape was pressed";
+    EXPECT_LE(measured.stopToEndMs, 100);
+    EXPECT_EQ(measured.result, "No printer found");
+    EXPECT_TRUE(stillOpen);
 }
 
 // Without Stop, the whole connect, name lookup included, gives up after 3 s.
