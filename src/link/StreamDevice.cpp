@@ -102,7 +102,9 @@ void StreamDevice::output(std::string_view bytes) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0 || !waitForEvents(fd_.get(), POLLOUT, static_cast<int>(left))) {
-            return; // the printer took nothing for too long: the rest is lost
+            // The rest of the command cannot be sent: a fault, never a silent loss.
+            lost("the printer took nothing for " + std::to_string(kWriteTimeoutMs / 1000) + " s");
+            return;
         }
     }
 }

@@ -176,3 +176,34 @@ TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
 
 } // namespace
 } // namespace tessaro::link
+
+namespace tessaro::link {
+namespace {
+
+// A printer that takes nothing more (its buffers full): the rest of the command is a fault
+// said once, never a silent loss that a transmission would take for sent.
+TEST(StreamDeviceTest, AWriteThePrinterStopsTakingIsAFault) {
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof at;
+    workspace::UniqueFd listening(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    auto* address = reinterpret_cast<sockaddr*>(&at);
+    ASSERT_EQ(::bind(listening.get(), address, length), 0);
+    ASSERT_EQ(::getsockname(listening.get(), address, &length), 0);
+    ASSERT_EQ(::listen(listening.get(), 4), 0); // connected by the kernel, never read
+    NetworkPrinterDevice device;
+    device.setAddress("127.0.0.1:" + std::to_string(ntohs(at.sin_port)));
+    ASSERT_EQ(device.open(), "");
+    device.output(std::string(64u << 20, '\x1b'));
+    EXPECT_EQ(device.takeFault(), device.problem() == PortProblem::Lost
+                                      ? "127.0.0.1:" + std::to_string(ntohs(at.sin_port)) +
+                                            ": the printer took nothing for 5 s"
+                                      : "no fault");
+    EXPECT_EQ(device.problem(), PortProblem::Lost);
+    EXPECT_FALSE(device.portOpen());
+    EXPECT_EQ(device.takeFault(), ""); // said once
+}
+
+} // namespace
+} // namespace tessaro::link
