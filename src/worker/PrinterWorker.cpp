@@ -16,9 +16,7 @@ PrinterWorker::PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt 
             prepare(*link_);
         }
     });
-    thread_.reset(QThread::create([this] { work(); }));
-    thread_->setObjectName("PrinterWorker");
-    thread_->start();
+    thread_ = std::thread([this] { work(); });
 }
 
 PrinterWorker::~PrinterWorker() {
@@ -30,7 +28,7 @@ PrinterWorker::~PrinterWorker() {
         ending_ = true;
     }
     jobsReady_.notify_all();
-    thread_->wait();
+    thread_.join();
 }
 
 void PrinterWorker::enqueue(std::function<void()> job) {

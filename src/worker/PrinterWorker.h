@@ -11,7 +11,6 @@
 #include "worker/CallerQuestions.h"
 #include "worker/WorkerLink.h"
 
-#include <QThread>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -19,6 +18,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 namespace tessaro::worker {
 
@@ -74,7 +74,7 @@ class PrinterWorker {
     std::deque<std::function<void()>> jobs_;
     bool ending_ = false;
     std::unique_ptr<WorkerLink> link_; // made, used and let go on the worker's thread
-    std::unique_ptr<QThread> thread_;
+    std::thread thread_;               // joined: its end happens before the worker's memory goes
     std::mutex mutex_;
     std::shared_ptr<link::Cancellation> current_; // the operation under way
     bool running_ = false;
