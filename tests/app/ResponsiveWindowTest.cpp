@@ -21,6 +21,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// The window handles its events at least every 100 ms and Stop ends a detection within 100 ms.
+// A sanitizer's build runs every instruction several times slower: there the bound only shows
+// that the window goes on and Stop is seen at all, not how fast.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr qint64 kBoundMs = 500;
+#else
+constexpr qint64 kBoundMs = 100;
+#endif
+
 class ResponsiveWindowTest : public PortSelectionFixture {
   protected:
     struct Measured {
@@ -75,9 +84,9 @@ TEST_F(ResponsiveWindowTest, AConnectNeverAnsweredKeepsTheWindowGoingAndStopEnds
     FullBacklogListener silent;
     openWindow({});
     const Measured measured = detectAndStop(QString("127.0.0.1:%1").arg(silent.port()), 1000);
-    EXPECT_LE(measured.longestGapMs, 100);
+    EXPECT_LE(measured.longestGapMs, kBoundMs);
     ASSERT_GE(measured.stopToEndMs, 0) << "the detection ended before Stop was clicked";
-    EXPECT_LE(measured.stopToEndMs, 100);
+    EXPECT_LE(measured.stopToEndMs, kBoundMs);
     EXPECT_EQ(measured.result, "No printer found");
     EXPECT_TRUE(script.texts().empty()) << "a stopped connect is no failure to report";
 }
@@ -89,9 +98,9 @@ TEST_F(ResponsiveWindowTest, AHangingNameLookupKeepsTheWindowGoingAndStopEndsIt)
     });
     const Measured measured = detectAndStop("printer.example", 1000);
     EXPECT_EQ(nameServer->calls(), 1);
-    EXPECT_LE(measured.longestGapMs, 100);
+    EXPECT_LE(measured.longestGapMs, kBoundMs);
     ASSERT_GE(measured.stopToEndMs, 0) << "the detection ended before Stop was clicked";
-    EXPECT_LE(measured.stopToEndMs, 100);
+    EXPECT_LE(measured.stopToEndMs, kBoundMs);
     EXPECT_EQ(measured.result, "No printer found");
     EXPECT_TRUE(nameServer->releaseAll());
 }
@@ -102,7 +111,7 @@ TEST_F(ResponsiveWindowTest, EscapeEndsAConnectNeverAnsweredAsStopDoes) {
     openWindow({});
     const Measured measured = detectAndStop(QString("127.0.0.1:%1").arg(silent.port()), 300, true);
     ASSERT_GE(measured.stopToEndMs, 0) << "the detection ended before Escape was pressed";
-    EXPECT_LE(measured.stopToEndMs, 100);
+    EXPECT_LE(measured.stopToEndMs, kBoundMs);
     EXPECT_EQ(measured.result, "No printer found");
     EXPECT_TRUE(measured.stillOpen);
 }
@@ -118,7 +127,7 @@ TEST_F(ResponsiveWindowTest, AHangingNameLookupEndsAtTheConnectsBound) {
     took.start();
     const Measured measured = detectAndStop("printer.example", 60'000);
     EXPECT_LT(took.elapsed(), 5000);
-    EXPECT_LE(measured.longestGapMs, 100);
+    EXPECT_LE(measured.longestGapMs, kBoundMs);
     EXPECT_EQ(measured.result, "printer.example:9100: no answer within 3 s");
     EXPECT_TRUE(nameServer->releaseAll());
 }
