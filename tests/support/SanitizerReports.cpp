@@ -146,7 +146,12 @@ bool madeInsideUninstrumentedLibraries(std::string_view report) {
     if (all.empty() || !all.front().starts_with(std::string(kReportStart) + " data race")) {
         return false;
     }
+    // Qt's own thread pool (QtGui scales and converts images on it): nothing of ours runs on
+    // its threads, so memory one of them touches in Qt's code is Qt's, and the other access,
+    // when its stack is lost, is taken for Qt's too.
+    const bool qtPool = report.find("'Thread (pooled)'") != std::string_view::npos;
     int accesses = 0;
+    int lost = 0;
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (!accessLine(all[i])) {
             continue;
@@ -156,11 +161,16 @@ bool madeInsideUninstrumentedLibraries(std::string_view report) {
         while (i + 1 < all.size() && all[i + 1].starts_with("    ")) {
             frames.push_back(all[++i]); // "[failed to restore the stack]" is no frame: ours
         }
+        if (qtPool && frames.size() == 1 &&
+            frames.front().find("[failed to restore the stack]") != std::string::npos) {
+            ++lost;
+            continue;
+        }
         if (madeBy(frames) == Maker::Ours) {
             return false;
         }
     }
-    return accesses >= 2;
+    return accesses >= 2 && lost < accesses;
 }
 
 } // namespace tessaro::test
