@@ -84,7 +84,6 @@ class SubCom {
 
   private:
     Session& session_;
-    SerialControl& serial_;
     ParallelWinIO& parallel_;
     tempo& tempo_;
     const PortMap& ports_;

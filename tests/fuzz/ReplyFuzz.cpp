@@ -175,22 +175,21 @@ void serialDetection(FuzzedDataProvider& input) {
     view.com = 1;
     view.speedIndex = s.hostSpeed;
     view.handshake = s.hostHandshake;
-    detect::Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
-    const bool found = detection.DetectSerialPrinter_Click();
+    detect::Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    const bool found = view.detectSerial(detection);
 
     boundedWaits(rig);
     require(found == rig.facts.PrinterFound, "the detection's answer and the facts disagree");
     require(!rig.serial.portOpen(), "the port stays open after a detection");
-    require(view.buttonsEnabled, "the detection buttons stay disabled");
     const std::string where = "COM 1 at " + speed + " bauds";
     if (!found) {
-        require(rig.feedback.detectionResult == "No printer found on " + where,
+        require(view.resultText == "No printer found on " + where,
                 "a failed detection says something else");
         require(rig.feedback.panels == std::vector<std::string>{"No Printer found"},
                 "a failed detection leaves the status bar");
         require(!rig.feedback.commandsEnabled, "printer commands enabled with no printer");
     } else {
-        require(rig.feedback.detectionResult.ends_with(" found on " + where),
+        require(view.resultText.ends_with(" found on " + where),
                 "a found printer is described otherwise");
         require(rig.feedback.panels.size() == 4, "a found printer fills not four panels");
         require(rig.facts.PowerVolts == 5 || rig.facts.PowerVolts == 24, "a supply not 5 or 24 V");
@@ -211,9 +210,9 @@ void serialDetection(FuzzedDataProvider& input) {
         fail("a plain printer \"" + shown(s.printer.identity) + "\" at " + speed +
              " bauds was not found");
     }
-    if (rig.feedback.detectionResult != nameIn(reply) + " found on " + where) {
+    if (view.resultText != nameIn(reply) + " found on " + where) {
         fail("printer \"" + shown(s.printer.identity) + "\" described as \"" +
-             shown(rig.feedback.detectionResult) + "\"");
+             shown(view.resultText) + "\"");
     }
     require(rig.facts.Chipset5V == s.printer.chipset5V, "the chipset voltage is misread");
     require(rig.facts.PowerVolts == protocol::powerVoltsOf(reply), "the supply voltage is wrong");
@@ -228,17 +227,17 @@ void parallelDetection(FuzzedDataProvider& input) {
     test::VirtualRig rig(s.printer, 1, {1, 2}, lpt);
     test::ScriptedView view;
     view.lpt = 1;
-    detect::Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback, view);
-    const bool found = detection.DetectParallelPrinter_Click();
+    detect::Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    const bool found = view.detectParallel(detection);
 
     boundedWaits(rig);
     require(found == rig.facts.PrinterFound, "the detection's answer and the facts disagree");
     if (found) {
-        require(rig.feedback.detectionResult.ends_with(" found on LPT 1"),
+        require(view.resultText.ends_with(" found on LPT 1"),
                 "a found printer is described otherwise");
         require(rig.facts.PowerVolts == 5 || rig.facts.PowerVolts == 24, "a supply not 5 or 24 V");
     } else {
-        require(rig.feedback.detectionResult == "No printer found on LPT 1",
+        require(view.resultText == "No printer found on LPT 1",
                 "a failed detection says something else");
     }
 
@@ -253,9 +252,8 @@ void parallelDetection(FuzzedDataProvider& input) {
              (found ? "true" : "false"));
     }
     const std::string reply = identity.substr(0, identity.find('\0')) + '\0';
-    if (found && rig.feedback.detectionResult != nameIn(reply) + " found on LPT 1") {
-        fail("printer \"" + shown(identity) + "\" described as \"" +
-             shown(rig.feedback.detectionResult) + "\"");
+    if (found && view.resultText != nameIn(reply) + " found on LPT 1") {
+        fail("printer \"" + shown(identity) + "\" described as \"" + shown(view.resultText) + "\"");
     }
 }
 
