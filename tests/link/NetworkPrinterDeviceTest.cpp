@@ -143,26 +143,33 @@ TEST_F(NetworkPrinterDeviceTest, AnUnknownNameIsAbsentAndOtherLookupFailuresAreU
     EXPECT_EQ(broken.problem(), PortProblem::Unusable);
 }
 
-TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
-    // A socket bound but not listening refuses; one listening is connected by the kernel.
-    sockaddr_in any{};
-    any.sin_family = AF_INET;
-    any.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof any;
-    workspace::UniqueFd refusing(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    workspace::UniqueFd listening(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    sockaddr_in refused = any;
-    sockaddr_in accepted = any;
-    auto* refusedAt = reinterpret_cast<sockaddr*>(&refused);
-    auto* acceptedAt = reinterpret_cast<sockaddr*>(&accepted);
-    ASSERT_EQ(::bind(refusing.get(), refusedAt, length), 0);
-    ASSERT_EQ(::getsockname(refusing.get(), refusedAt, &length), 0);
-    ASSERT_EQ(::bind(listening.get(), acceptedAt, length), 0);
-    ASSERT_EQ(::getsockname(listening.get(), acceptedAt, &length), 0);
-    ASSERT_EQ(::listen(listening.get(), 4), 0);
+// A loopback socket bound to a port of its own: listening (a connect is made by the kernel
+// alone, nothing is ever read) or not (a connect is refused). Its address lands in at.
+workspace::UniqueFd loopbackSocket(sockaddr_in& at, bool listening) {
+    at = {};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof at;
+    workspace::UniqueFd socket(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    auto* address = reinterpret_cast<sockaddr*>(&at);
+    if (!socket || ::bind(socket.get(), address, length) != 0 ||
+        ::getsockname(socket.get(), address, &length) != 0 ||
+        (listening && ::listen(socket.get(), 4) != 0)) {
+        return {};
+    }
+    return socket;
+}
 
-    NetworkPrinterDevice device(std::make_shared<FixedResolver>(addresses(
-        {SocketAddress::of(*refusedAt, length), SocketAddress::of(*acceptedAt, length)})));
+TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
+    sockaddr_in refused{};
+    sockaddr_in accepted{};
+    const workspace::UniqueFd refusing = loopbackSocket(refused, false);
+    const workspace::UniqueFd listening = loopbackSocket(accepted, true);
+    ASSERT_TRUE(refusing && listening);
+    const socklen_t length = sizeof refused;
+    NetworkPrinterDevice device(std::make_shared<FixedResolver>(
+        addresses({SocketAddress::of(reinterpret_cast<const sockaddr&>(refused), length),
+                   SocketAddress::of(reinterpret_cast<const sockaddr&>(accepted), length)})));
     device.setAddress("printer.test");
     EXPECT_EQ(device.open(), "");
     EXPECT_TRUE(device.portOpen());
@@ -174,33 +181,19 @@ TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
     EXPECT_EQ(hanging->calls(), 0);
 }
 
-} // namespace
-} // namespace tessaro::link
-
-namespace tessaro::link {
-namespace {
-
 // A printer that takes nothing more (its buffers full): the rest of the command is a fault
 // said once, never a silent loss that a transmission would take for sent.
 TEST(StreamDeviceTest, AWriteThePrinterStopsTakingIsAFault) {
     sockaddr_in at{};
-    at.sin_family = AF_INET;
-    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof at;
-    workspace::UniqueFd listening(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    auto* address = reinterpret_cast<sockaddr*>(&at);
-    ASSERT_EQ(::bind(listening.get(), address, length), 0);
-    ASSERT_EQ(::getsockname(listening.get(), address, &length), 0);
-    ASSERT_EQ(::listen(listening.get(), 4), 0); // connected by the kernel, never read
+    const workspace::UniqueFd listening = loopbackSocket(at, true);
+    ASSERT_TRUE(listening);
+    const std::string address = "127.0.0.1:" + std::to_string(ntohs(at.sin_port));
     NetworkPrinterDevice device;
-    device.setAddress("127.0.0.1:" + std::to_string(ntohs(at.sin_port)));
+    device.setAddress(address);
     ASSERT_EQ(device.open(), "");
     device.output(std::string(64u << 20, '\x1b'));
-    EXPECT_EQ(device.takeFault(), device.problem() == PortProblem::Lost
-                                      ? "127.0.0.1:" + std::to_string(ntohs(at.sin_port)) +
-                                            ": the printer took nothing for 5 s"
-                                      : "no fault");
     EXPECT_EQ(device.problem(), PortProblem::Lost);
+    EXPECT_EQ(device.takeFault(), address + ": the printer took nothing for 5 s");
     EXPECT_FALSE(device.portOpen());
     EXPECT_EQ(device.takeFault(), ""); // said once
 }
