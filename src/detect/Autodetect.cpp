@@ -51,26 +51,7 @@ bool Autodetect::answersTwice(int n, int speedIndex) {
         return false;
     }
     link::PortCloser closer(link_);
-    return statusTwice(link_.transport(link::LinkKind::Serial));
-}
-
-// A printer answers the status request with exactly one byte, twice in a row.
-bool Autodetect::statusTwice(link::Transport& printer) {
-    printer.write(kStatusRequest);
-    link_.timing().Delay(100);
-    if (printer.waiting() != 1) {
-        return false;
-    }
-    printer.write(kCancel);
-    printer.discardInput();
-    link_.timing().Delay(100);
-    printer.write(kStatusRequest);
-    link_.timing().Delay(100);
-    if (printer.waiting() != 1) {
-        return false;
-    }
-    printer.takeWaiting();
-    return true;
+    return statusTwice(link_.transport(link::LinkKind::Serial), link_.timing());
 }
 
 // USB printer n: it has no speed.
@@ -85,7 +66,7 @@ bool Autodetect::usbAnswers(int n) {
     }
     usb.discardInput();
     link::PortCloser closer(link_);
-    return statusTwice(usb);
+    return statusTwice(usb, link_.timing());
 }
 
 // Cancel, then the status request; the reply byte lands in b (a failed read leaves it).

@@ -7,6 +7,7 @@
 // what it runs; it can be stopped between two steps.
 
 #include "detect/Detection.h"
+#include "detect/StatusCheck.h"
 #include "link/Cancellation.h"
 
 #include <algorithm>
@@ -42,11 +43,7 @@ class Autodetect {
     void setCancellation(const link::Cancellation* stop) { stop_ = stop; }
 
     // The speeds in the order they are tried.
-    static constexpr auto kSearchSpeeds = [] {
-        auto speeds = workspace::kSpeedNames;
-        std::reverse(speeds.begin(), speeds.end());
-        return speeds;
-    }();
+    static constexpr const auto& kSearchSpeeds = detect::kSearchSpeeds;
 
   private:
     // One step: the wake-up (no port), or a port, a serial one at one speed (its index in
@@ -64,7 +61,6 @@ class Autodetect {
     void wakeUp();
     bool openSerial(int n, std::string_view speed);
     bool answersTwice(int n, int speedIndex);
-    bool statusTwice(link::Transport& printer);
     bool usbAnswers(int n);
     void askStatus(int pauseAfterCancel, std::uint8_t& b);
     bool lptAnswers(int k);

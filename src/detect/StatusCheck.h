@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the searches ask a port: the status request, which a printer answers with exactly one
+// byte, twice in a row; and the serial speeds they try it at.
+
+#include "link/Transport.h"
+#include "link/tempo.h"
+#include "workspace/SerialSpeeds.h"
+
+#include <algorithm>
+
+namespace tessaro::detect {
+
+// The speeds in the order the searches try them: fastest first.
+inline constexpr auto kSearchSpeeds = [] {
+    auto speeds = workspace::kSpeedNames;
+    std::reverse(speeds.begin(), speeds.end());
+    return speeds;
+}();
+
+// Whether a printer on the open link answers the status request with one byte, twice in a
+// row (a cancel and a pause between them).
+bool statusTwice(link::Transport& printer, link::tempo& timing);
+
+} // namespace tessaro::detect
