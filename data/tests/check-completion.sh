@@ -98,7 +98,14 @@ run_checks() {
     speeds=$("$cli" show --port-speed 7 2>&1 >/dev/null | sed -n 's/.*use //p' |
              sed 's/ or /, /' | tr -d ',' | head -n 1)
     [[ -n $speeds ]] || fail "tessaro-cli show --port-speed 7 names no speeds"
-    expect 'tessaro-cli detect --speed ' $speeds
+    # A printer command also takes auto, which it names first.
+    local printerSpeeds
+    printerSpeeds=$("$cli" detect --speed 7 2>&1 >/dev/null | sed -n 's/.*use //p' |
+                    sed 's/ or /, /' | tr -d ',' | head -n 1)
+    [[ $printerSpeeds == "auto $speeds" ]] ||
+        fail "tessaro-cli detect --speed 7 names '$printerSpeeds', not auto and the speeds"
+    expect 'tessaro-cli detect --speed ' $printerSpeeds
+    expect 'tessaro-cli provision --speed a' auto
     expect 'tessaro-cli show --port-speed 1' $(printf '%s\n' $speeds | grep '^1')
 
     # The keys of --set are those tessaro-cli keys lists, each followed by "=".

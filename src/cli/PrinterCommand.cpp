@@ -35,9 +35,11 @@ void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequire
     if (portRequired) {
         port->required();
     }
-    command->add_option("-b,--speed", own->speed, "serial speed to detect at (default 9600)")
+    command
+        ->add_option("-b,--speed", own->speed,
+                     "serial speed to detect at (default 9600), or auto: each speed in turn")
         ->envname("TESSARO_SPEED")
-        ->check(serialSpeedValidator());
+        ->check(serialSpeedValidator(true));
     command->add_option("--handshake", own->handshake, "xonxoff or hardware (default)")
         ->envname("TESSARO_HANDSHAKE")
         ->check(CLI::IsMember({"xonxoff", "hardware"}));

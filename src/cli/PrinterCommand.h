@@ -17,6 +17,9 @@ struct PrinterOptions {
     bool yes = false;
     bool json = false;
     std::string log; // send: the audit log a record is appended to
+    // With speed auto, the speeds tried are shown on stderr as the automatic search shows
+    // its steps; a station's units leave that to the port's live line.
+    bool showSearch = true;
 };
 
 struct PrinterSubcommands {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PrinterSession.h"
 
+#include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
+#include "detect/SpeedSearch.h"
 #include "sim/VirtualLpt.h"
 
 namespace tessaro::cli {
@@ -65,11 +67,20 @@ std::string PrinterSession::portName() {
 }
 
 detect::DetectionResult PrinterSession::detect(std::string_view speed, int handshakeIndex) {
-    detect::DetectionResult result = detection_.detectOn(port_, speed, handshakeIndex);
+    detect::DetectionResult result =
+        speed == kAnySpeed
+            ? detect::detectAtAnySpeed(detection_, port_, handshakeIndex, searchProgress())
+            : detection_.detectOn(port_, speed, handshakeIndex);
     if (result.probed) {
         feedback_.setDetectionResult(result.text);
     }
     return result;
+}
+
+detect::SpeedProgress PrinterSession::searchProgress() {
+    return [this](int step, int total, std::string_view text) {
+        feedback_.showSearchStep(step, total, text);
+    };
 }
 
 std::unique_ptr<PrinterSession> newSession(const link::PortRef& port, TerminalFeedback& feedback,

@@ -7,6 +7,7 @@
 
 #include "cli/TerminalFeedback.h"
 #include "detect/Detection.h"
+#include "detect/SpeedSearch.h"
 #include "link/Clock.h"
 #include "link/PortRef.h"
 #include "link/PrinterLink.h"
@@ -59,8 +60,11 @@ class PrinterSession {
     link::PortRef currentPort();
 
     // The detection on the chosen port, at this speed and handshake for a serial one (0
-    // Xon-Xoff, 1 DSR/DTR).
+    // Xon-Xoff, 1 DSR/DTR); at speed "auto", at the first of the search's speeds that
+    // answers.
     detect::DetectionResult detect(std::string_view speed, int handshakeIndex);
+    // Shows the speed search's steps as the feedback shows the automatic search's.
+    detect::SpeedProgress searchProgress();
 
   private:
     link::PortRef port_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PrinterSteps.h"
 
+#include "cli/SerialSpeedOption.h"
 #include "link/Cancellation.h"
 #include "protocol/Transmission.h"
 
@@ -31,7 +32,9 @@ Outcome detectAndReport(PrinterSession& session, const PrinterOptions& options, 
                         bool resultIsFailure) {
     TerminalFeedback& feedback = run.feedback();
     feedback.holdNotices(true);
+    feedback.showProgress(options.speed == kAnySpeed && options.showSearch);
     const detect::DetectionResult result = session.detect(options.speed, handshakeIndex(options));
+    feedback.showProgress(false);
     const bool found = result.found;
     describeSession(run.report(), session);
     if (!found && resultIsFailure && !feedback.result().empty()) {
@@ -74,7 +77,7 @@ UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::W
     transmission.setCancellation(stop);
     protocol::PrinterCommands commands(ws, transmission, feedback);
     const bool stored = operation(commands);
-    describeSession(run.report(), session); // a speed command moved the link
+    describeSpeedAfter(run.report(), session); // a speed command moved the link
     if (stored) {
         return run.finish(Outcome::Ok); // the printer said so: stopped or not, it is done
     }

@@ -64,8 +64,9 @@ StationPlan planOf(const ProvisionOptions& options) {
     plan.unit.handshake = options.handshake;
     plan.unit.all = options.all;
     plan.unit.log = options.log;
-    plan.unit.yes = true;  // confirmed once for the station
-    plan.unit.json = true; // the record is the station's to print
+    plan.unit.yes = true;         // confirmed once for the station
+    plan.unit.json = true;        // the record is the station's to print
+    plan.unit.showSearch = false; // the port's live line says what it does
     plan.repeat = options.repeat;
     plan.json = options.json;
     return plan;
@@ -104,9 +105,11 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
         ->envname("TESSARO_PORT")
         ->required()
         ->allow_extra_args(false);
-    provision->add_option("-b,--speed", options.speed, "serial speed to detect at (default 9600)")
+    provision
+        ->add_option("-b,--speed", options.speed,
+                     "serial speed to detect at (default 9600), or auto: each speed in turn")
         ->envname("TESSARO_SPEED")
-        ->check(serialSpeedValidator());
+        ->check(serialSpeedValidator(true));
     provision->add_option("--handshake", options.handshake, "xonxoff or hardware (default)")
         ->envname("TESSARO_HANDSHAKE")
         ->check(CLI::IsMember({"xonxoff", "hardware"}));

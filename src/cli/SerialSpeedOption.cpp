@@ -6,24 +6,30 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace tessaro::cli {
 
-CLI::Validator serialSpeedValidator() {
+CLI::Validator serialSpeedValidator(bool takesAuto) {
     return CLI::Validator(
-        [](std::string& text) -> std::string {
-            const auto& speeds = detect::kSpeedList;
-            if (std::ranges::find(speeds, text) != std::end(speeds)) {
+        [takesAuto](std::string& text) -> std::string {
+            std::vector<std::string_view> choices;
+            if (takesAuto) {
+                choices.push_back(kAnySpeed);
+            }
+            choices.insert(choices.end(), std::begin(detect::kSpeedList),
+                           std::end(detect::kSpeedList));
+            if (std::ranges::find(choices, text) != choices.end()) {
                 return "";
             }
             std::string list;
-            for (std::size_t i = 0; i < std::size(speeds); ++i) {
-                list += i == 0 ? "" : i + 1 == std::size(speeds) ? " or " : ", ";
-                list += std::string(speeds[i]);
+            for (std::size_t i = 0; i < choices.size(); ++i) {
+                list += i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ";
+                list += std::string(choices[i]);
             }
             return oneLine(text) + " is not a serial speed: use " + list;
         },
-        "BAUD");
+        takesAuto ? "BAUD|auto" : "BAUD");
 }
 
 } // namespace tessaro::cli

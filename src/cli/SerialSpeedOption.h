@@ -3,11 +3,16 @@
 // The check of an option that takes a serial speed, answering in the program's own words.
 
 #include <CLI/CLI.hpp>
+#include <string_view>
 
 namespace tessaro::cli {
 
-// Accepts the speeds the printers know; refuses anything else naming them:
-// "0 is not a serial speed: use 1200, 2400, 4800, 9600, 19200, 28800, 38400, 57600 or 115200".
-CLI::Validator serialSpeedValidator();
+// The speed that tells a printer command to try the search's speeds on its port.
+inline constexpr std::string_view kAnySpeed = "auto";
+
+// Accepts the speeds the printers know (and, with takesAuto, "auto"); refuses anything else
+// naming them: "0 is not a serial speed: use auto, 1200, 2400, 4800, 9600, 19200, 28800,
+// 38400, 57600 or 115200".
+CLI::Validator serialSpeedValidator(bool takesAuto);
 
 } // namespace tessaro::cli

@@ -110,7 +110,7 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
     show->add_option("--port-speed,--speed,-b", options.portSpeed,
                      "current link speed (default 9600)")
         ->type_name("BAUD")
-        ->check(serialSpeedValidator());
+        ->check(serialSpeedValidator(false));
     return show;
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/StatusProbe.h"
 
+#include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
+#include "detect/SpeedSearch.h"
+#include "detect/StatusCheck.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Identity.h"
 
@@ -13,6 +16,31 @@ StatusProbe::StatusProbe(const PrinterOptions& options, FeedbackOutput output,
 
 bool StatusProbe::answered(const UnitResult& result) {
     return result.outcome == Outcome::Ok || result.outcome == Outcome::PrinterFault;
+}
+
+// The speed given; with auto on a serial port the first of the search's speeds that answers
+// (none when no speed does), or the first of them when the port will not open, so that the
+// opening says why. A link without line settings has no speed to find.
+std::optional<std::string> StatusProbe::speedToAsk(PrinterSession& session, UnitRun& run) {
+    if (options_.speed != kAnySpeed) {
+        return options_.speed;
+    }
+    const link::PortRef& port = session.port();
+    if (!port.row().lineSettings || !session.link().portExists(port)) {
+        return std::string(detect::kSearchSpeeds.front());
+    }
+    TerminalFeedback& feedback = run.feedback();
+    feedback.showProgress(options_.showSearch);
+    const detect::SpeedFound found =
+        detect::findSpeed(session.detection(), port, session.searchProgress());
+    feedback.showProgress(false);
+    if (found.speed) {
+        return std::string(*found.speed);
+    }
+    if (found.opened) {
+        return std::nullopt;
+    }
+    return std::string(detect::kSearchSpeeds.front());
 }
 
 UnitResult StatusProbe::ask() {
@@ -27,9 +55,15 @@ UnitResult StatusProbe::ask() {
     // that port.
     const link::PortRef& port = session.port();
     link::SubCom& link = session.link();
-    link.settings() = {port, true, options_.speed, options_.handshake == "xonxoff" ? 1 : 2};
+    const std::optional<std::string> speed = speedToAsk(session, run);
+    if (!speed) {
+        describeSession(run.report(), session);
+        return run.fail(Outcome::NoAnswer, "No reply to the status request on " +
+                                               oneLine(options_.port) + " at any speed");
+    }
+    link.settings() = {port, true, *speed, options_.handshake == "xonxoff" ? 1 : 2};
     describeSession(run.report(), session);
-    const std::string failure = link.OpenPort(port, options_.speed, link.settings().PortHandshake);
+    const std::string failure = link.OpenPort(port, *speed, link.settings().PortHandshake);
     if (!failure.empty()) {
         return run.fail(outcomeOf(link.transport().problem()), failure);
     }

@@ -9,6 +9,9 @@
 #include "cli/PrinterSession.h"
 #include "cli/UnitRun.h"
 
+#include <optional>
+#include <string>
+
 namespace tessaro::link {
 class Cancellation;
 }
@@ -32,6 +35,8 @@ class StatusProbe {
     static bool answered(const UnitResult& result);
 
   private:
+    std::optional<std::string> speedToAsk(PrinterSession& session, UnitRun& run);
+
     const PrinterOptions& options_;
     FeedbackOutput output_;
     const link::Cancellation* stop_;

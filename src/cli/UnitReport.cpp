@@ -50,27 +50,41 @@ QJsonArray textArray(const std::vector<std::string>& texts) {
     return array;
 }
 
+// The speed of a link with line settings, when it has one.
+std::optional<int> serialSpeed(PrinterSession& session) {
+    if (!session.currentPort().row().lineSettings) {
+        return std::nullopt;
+    }
+    int speed = 0;
+    const std::string& text = session.link().settings().PortSpeed;
+    if (std::from_chars(text.data(), text.data() + text.size(), speed).ec != std::errc{}) {
+        return std::nullopt;
+    }
+    return speed;
+}
+
 } // namespace
 
 void describeSession(UnitReport& report, PrinterSession& session) {
-    const link::LinkSettings& settings = session.link().settings();
     const link::PrinterFacts& facts = session.facts();
-    const link::PortRef port = session.currentPort();
-    report.link = port.kind();
+    report.link = session.currentPort().kind();
     report.device = session.device();
-    if (port.row().lineSettings) {
-        int speed = 0;
-        const std::string& text = settings.PortSpeed;
-        if (std::from_chars(text.data(), text.data() + text.size(), speed).ec == std::errc{}) {
-            report.speed = speed;
-            report.handshake = settings.PortHandshake;
-        }
+    report.speed = serialSpeed(session);
+    report.handshake.reset();
+    if (report.speed) {
+        report.handshake = session.link().settings().PortHandshake;
     }
     if (facts.PrinterFound) {
         report.identity = facts.PrinterIdentity;
         report.chipset5V = facts.Chipset5V;
         report.supplyVolts = facts.PowerVolts;
         report.statusByte = facts.StatusByte;
+    }
+}
+
+void describeSpeedAfter(UnitReport& report, PrinterSession& session) {
+    if (const std::optional<int> now = serialSpeed(session); now && now != report.speed) {
+        report.speedAfter = now;
     }
 }
 
@@ -81,7 +95,9 @@ QJsonObject toJson(const UnitReport& report) {
     object.insert("device", report.device.empty() ? QJsonValue(QJsonValue::Null)
                                                   : QJsonValue(jsonText(report.device)));
     object.insert("link", orNull(report.link, linkWord));
-    object.insert("speed", orNull(report.speed, [](int speed) { return speed; }));
+    const auto number = [](int value) { return value; };
+    object.insert("speed", orNull(report.speed, number));
+    object.insert("speed_after", orNull(report.speedAfter, number));
     object.insert("handshake", orNull(report.handshake, [](int handshake) {
                       return QString(handshake == 1 ? "xonxoff" : "hardware");
                   }));
@@ -91,7 +107,7 @@ QJsonObject toJson(const UnitReport& report) {
                   }));
     object.insert("chipset_volts",
                   orNull(report.chipset5V, [](bool is5V) { return is5V ? 5.0 : 3.3; }));
-    object.insert("supply_volts", orNull(report.supplyVolts, [](int volts) { return volts; }));
+    object.insert("supply_volts", orNull(report.supplyVolts, number));
     object.insert("status_byte", orNull(report.statusByte, [](std::uint8_t byte) { return byte; }));
     object.insert("status", statusJson(report.statusByte));
     object.insert("faults", faultsJson(report.statusByte));

@@ -21,7 +21,8 @@ struct UnitReport {
     std::string port;   // as given: "COM1", "/dev/ttyUSB0", "tcp://printer:9100"
     std::string device; // the device or address it stands for
     std::optional<link::LinkKind> link;
-    std::optional<int> speed;            // a serial link's speed
+    std::optional<int> speed;            // a serial link's speed, as the printer answered
+    std::optional<int> speedAfter;       // the speed a speed command left the printer at
     std::optional<int> handshake;        // a serial link's: 1 XON/XOFF, 2 hardware
     std::optional<std::string> identity; // when a printer answered
     std::optional<bool> chipset5V;       // when a printer was described
@@ -36,6 +37,9 @@ struct UnitReport {
 
 // Takes the link and the printer from a session after its detection.
 void describeSession(UnitReport& report, PrinterSession& session);
+
+// Takes the link's speed after an operation: speedAfter when a speed command moved it.
+void describeSpeedAfter(UnitReport& report, PrinterSession& session);
 
 // The record; keys absent from the report are null, so every record has every key.
 QJsonObject toJson(const UnitReport& report);

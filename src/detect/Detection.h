@@ -45,6 +45,7 @@ class Detection {
     // What ends a detection under way: a port that then fails is not reported, the printer
     // is not found. nullptr: nothing.
     void setCancellation(const link::Cancellation* stop) { stop_ = stop; }
+    const link::Cancellation* cancellation() const { return stop_; }
     // The result of the probe that ran last, with the link and printer as it left them.
     DetectionResult resultOf(const link::PortRef& port, std::string text);
 

@@ -146,6 +146,7 @@ TEST_F(JsonSchema, PrinterCommandsGiveOneUnitRecord) {
     EXPECT_EQ(unit.value("model").toString(), "R62");
     EXPECT_EQ(unit.value("link").toString(), "serial");
     EXPECT_EQ(unit.value("speed").toInt(), 9600);
+    EXPECT_TRUE(unit.value("speed_after").isNull()); // the profile keeps the speed
     EXPECT_EQ(unit.value("status_byte").toInt(), 0x24);
     EXPECT_EQ(unit.value("faults").toArray(), (QJsonArray{"paper_out", "cutter_fault"}));
     EXPECT_EQ(unit.value("sent").toArray(), (QJsonArray{"1D 4C 00", "1D 2F 09", "1B 73"}));

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "detect/SpeedSearch.h"
+
+#include "detect/StatusCheck.h"
+
+namespace tessaro::detect {
+namespace {
+
+std::string portName(const link::PortRef& port) {
+    return port.byDevice() ? port.device() : port.spacedName();
+}
+
+} // namespace
+
+// Opens the port at each speed in turn, without flow control as the automatic search does,
+// until a printer answers twice.
+SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
+                     const SpeedProgress& progress) {
+    link::SubCom& link = detection.link();
+    link::Transport& serial = link.transport(link::LinkKind::Serial);
+    const link::Cancellation* stop = detection.cancellation();
+    SpeedFound found;
+    const int total = static_cast<int>(kSearchSpeeds.size());
+    for (int i = 0; i < total && (stop == nullptr || !stop->cancelled()); ++i) {
+        const std::string_view speed = kSearchSpeeds.at(static_cast<std::size_t>(i));
+        const std::string text = "Attempting to contact printer on " + portName(port) + " at " +
+                                 std::string(speed) + " bauds.";
+        detection.feedback().setDetectionProgress(text);
+        if (progress) {
+            progress(i + 1, total, text);
+        }
+        if (!serial.open(port, speed, 0).empty()) {
+            serial.close();
+            return found;
+        }
+        found.opened = true;
+        serial.discardInput();
+        const bool answered = statusTwice(serial, link.timing());
+        serial.close();
+        if (answered) {
+            found.speed = speed;
+            return found;
+        }
+    }
+    return found;
+}
+
+DetectionResult detectAtAnySpeed(Detection& detection, const link::PortRef& port,
+                                 int handshakeIndex, const SpeedProgress& progress) {
+    if (!port.row().lineSettings) {
+        return detection.detectOn(port, "", handshakeIndex);
+    }
+    const std::string_view first = kSearchSpeeds.front();
+    if (!detection.link().portExists(port)) {
+        return detection.detectOn(port, first, handshakeIndex); // refused with the reason
+    }
+    detection.SetDetectionBusy(true);
+    const SpeedFound found = findSpeed(detection, port, progress);
+    detection.SetDetectionBusy(false);
+    if (found.speed) {
+        return detection.detectOn(port, *found.speed, handshakeIndex);
+    }
+    if (!found.opened) {
+        return detection.detectOn(port, first, handshakeIndex); // says why it will not open
+    }
+    detection.link().settings().Port = port;
+    detection.ShowNoPrinter();
+    return detection.resultOf(port, "No printer found on " + portName(port) + " at any speed");
+}
+
+} // namespace tessaro::detect

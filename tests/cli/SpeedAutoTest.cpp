@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// --speed auto against virtual printers on pseudo-terminals running at other speeds than
+// 9600: the printer is found at its speed on that one port, a speed change is recorded as
+// speed_after, a port where no speed answers is named, and a link without a speed is asked
+// as it is.
+
+#include "cli/CliRunner.h"
+#include "support/SimProcess.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tessaro::test {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+QJsonObject record(const CliResult& r) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
+}
+
+std::unique_ptr<SimProcess> printerAt(const std::string& speed) {
+    return std::make_unique<SimProcess>(
+        std::vector<std::string>{"--speed", speed, "--time-limit", "120"});
+}
+
+class SpeedAuto : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(SpeedAuto, DetectSendAndStatusFindThePrinterAtItsSpeed) {
+    const std::string speed = GetParam();
+    const auto sim = printerAt(speed);
+    const std::string device = sim->device();
+    ASSERT_FALSE(device.empty());
+
+    const auto found = runCli({"detect", "--port", device, "--speed", "auto"});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_THAT(found.out, StartsWith("R62 VIRTUAL PRN found on " + device + " at " + speed +
+                                      " bauds\n" + device + " ,  " + speed + " BAUDS \n"));
+    // Each speed tried is shown on stderr, fastest first, up to the one that answered.
+    EXPECT_THAT(found.err,
+                StartsWith("Attempting to contact printer on " + device + " at 115200 bauds.\n"));
+    EXPECT_THAT(found.err, HasSubstr("Attempting to contact printer on " + device + " at " + speed +
+                                     " bauds.\n"));
+    EXPECT_THAT(found.err, Not(HasSubstr(" at 9600 bauds.")));
+
+    const auto json = runCli({"detect", "--port", device, "-b", "auto", "--json"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(record(json).value("speed").toInt(), std::stoi(speed));
+    EXPECT_TRUE(record(json).value("speed_after").isNull());
+
+    const auto status = runCli({"status", "--port", device, "--json"}, {"TESSARO_SPEED=auto"});
+    EXPECT_EQ(status.status, 0) << status.err;
+    EXPECT_EQ(record(status).value("speed").toInt(), std::stoi(speed));
+    EXPECT_EQ(record(status).value("status_byte").toInt(), 0xA0);
+
+    TempDir dir;
+    const auto profile =
+        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n").string();
+    const auto sent =
+        runCli({"send", profile, "--port", device, "--speed", "auto", "--yes", "--json"});
+    EXPECT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(record(sent).value("result").toString(), "ok");
+    EXPECT_EQ(record(sent).value("speed").toInt(), std::stoi(speed));
+    EXPECT_TRUE(record(sent).value("speed_after").isNull());
+    EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", std::chrono::seconds(2))) << sim->output();
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, SpeedAuto, ::testing::Values("19200", "57600"));
+
+TEST(SpeedAutoChange, ASpeedTheProfileChangesIsRecordedAsSpeedAfter) {
+    const auto sim = printerAt("57600");
+    const std::string device = sim->device();
+    ASSERT_FALSE(device.empty());
+    TempDir dir;
+    const auto slower = dir.write("slower.pcf", "[Setup and hardware control]\r\nserialspeed=4\r\n"
+                                                "serialhandshake=1\r\nirda=0\r\n")
+                            .string();
+    const auto sent =
+        runCli({"send", slower, "--port", device, "--speed", "auto", "--yes", "--json"});
+    EXPECT_EQ(sent.status, 0) << sent.err;
+    EXPECT_EQ(record(sent).value("speed").toInt(), 57600);
+    EXPECT_EQ(record(sent).value("speed_after").toInt(), 19200);
+    // The printer now answers at 19200, which auto finds.
+    const auto found = runCli({"detect", "--port", device, "--speed", "auto", "--json"});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(record(found).value("speed").toInt(), 19200);
+}
+
+TEST(SpeedAutoNoAnswer, APortWhereNoSpeedAnswersIsNamed) {
+    SimProcess sim({"--silent", "--time-limit", "120"});
+    const std::string device = sim.device();
+    ASSERT_FALSE(device.empty());
+
+    const auto detect = runCli({"detect", "--port", device, "--speed", "auto"});
+    EXPECT_EQ(detect.status, 1);
+    EXPECT_EQ(detect.out, "No printer found on " + device + " at any speed\n");
+    EXPECT_THAT(detect.err, HasSubstr(" at 1200 bauds.\n")); // every speed was tried
+    EXPECT_THAT(detect.err, Not(HasSubstr("No printer found")));
+
+    const auto json = runCli({"detect", "--port", device, "--speed", "auto", "--json"});
+    EXPECT_EQ(record(json).value("result").toString(), "no_answer");
+    EXPECT_EQ(record(json).value("message").toString().toStdString(),
+              "No printer found on " + device + " at any speed");
+    EXPECT_TRUE(record(json).value("speed").isNull());
+    EXPECT_EQ(record(json).value("link").toString(), "serial");
+
+    const auto status = runCli({"status", "--port", device, "--speed", "auto", "--json"});
+    EXPECT_EQ(status.status, 1);
+    EXPECT_EQ(record(status).value("result").toString(), "no_answer");
+    EXPECT_THAT(status.err,
+                HasSubstr("No reply to the status request on " + device + " at any speed\n"));
+
+    TempDir dir;
+    const auto profile = dir.write("job.pcf", "[Setup and hardware control]\r\nirda=0\r\n");
+    const auto send =
+        runCli({"send", profile.string(), "--port", device, "--speed", "auto", "--yes"});
+    EXPECT_EQ(send.status, 1);
+    EXPECT_EQ(send.out, "");
+    EXPECT_THAT(send.err, HasSubstr("No printer found on " + device + " at any speed\n"));
+
+    const auto absent = runCli({"detect", "--port", "/nonexistent/ttyUSB7", "--speed", "auto"});
+    EXPECT_EQ(absent.status, 3);
+    EXPECT_EQ(absent.err, "This port does not exist\n/nonexistent/ttyUSB7: no such device\n");
+
+    const auto wrong = runCli({"detect", "--port", device, "--speed", "fast"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_THAT(wrong.err, HasSubstr("fast is not a serial speed: use auto, 1200, 2400, 4800, "
+                                     "9600, 19200, 28800, 38400, 57600 or 115200"));
+    // show has no printer to find a speed on.
+    EXPECT_EQ(runCli({"show", "--bytes", "--port-speed", "auto"}).status, 2);
+}
+
+TEST(SpeedAutoOtherLinks, ANetworkPrinterIsAskedAsWithoutASpeed) {
+    SimProcess sim({"--tcp", "127.0.0.1:0", "--speed", "57600", "--time-limit", "120"});
+    const std::string address = sim.device(); // 127.0.0.1:PORT
+    ASSERT_FALSE(address.empty());
+    const std::string port = "tcp://" + address;
+    for (const char* command : {"detect", "status"}) {
+        const auto plain = runCli({command, "--port", port, "--json"});
+        const auto automatic = runCli({command, "--port", port, "--speed", "auto", "--json"});
+        EXPECT_EQ(automatic.status, plain.status) << command << ": " << automatic.err;
+        EXPECT_EQ(automatic.err, plain.err) << command;
+        for (const char* key : {"result", "message", "identity", "status_byte", "sent"}) {
+            EXPECT_EQ(record(automatic).value(key), record(plain).value(key))
+                << command << " " << key;
+        }
+        EXPECT_TRUE(record(automatic).value("speed").isNull()) << command;
+    }
+}
+
+} // namespace
+} // namespace tessaro::test
