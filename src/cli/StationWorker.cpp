@@ -9,10 +9,29 @@
 #include "link/Cancellation.h"
 
 #include <QEventLoop>
+#include <algorithm>
 #include <csignal>
 #include <pthread.h>
 
 namespace tessaro::cli {
+namespace {
+
+// Where the printer just served answers: at the speed its profile left it at, and at the one
+// it was found at; at the units' own speed when it gave none.
+std::vector<std::string> servedSpeeds(const UnitReport& report, const std::string& unitSpeed) {
+    std::vector<std::string> speeds;
+    for (const std::optional<int>& speed : {report.speedAfter, report.speed}) {
+        if (speed) {
+            speeds.push_back(std::to_string(*speed));
+        }
+    }
+    if (speeds.empty()) {
+        speeds.push_back(unitSpeed);
+    }
+    return speeds;
+}
+
+} // namespace
 
 StationWorker::StationWorker(Plan plan, const link::Cancellation& finishing,
                              const link::Cancellation& stopping, PortFinder& ports,
@@ -63,31 +82,33 @@ void StationWorker::serve() {
     StatusProbe probe(plan_.unit, {nowhere, nowhere}, &finishing_, ports_.maker());
     if (plan_.repeat) {
         show(PortState::WaitingForPrinter);
-        if (!await(probe, true)) {
+        if (!await({&probe}, true)) {
             return;
         }
     }
     while (!finishing_.cancelled()) {
-        provision();
+        const std::vector<std::string> speeds = provision();
         if (!plan_.repeat || finishing_.cancelled()) {
             return;
         }
         show(PortState::WaitingForLeave);
-        if (!await(probe, false)) {
+        if (!awaitLeave(speeds, nowhere)) {
             return;
         }
         show(PortState::WaitingForNextPrinter);
-        if (!await(probe, true)) {
+        if (!await({&probe}, true)) {
             return;
         }
     }
 }
 
-// Asks the status until a printer answers (present) or none does; false when the station
-// finishes first.
-bool StationWorker::await(StatusProbe& probe, bool present) {
+// Asks the status until a printer answers to one of the probes (present) or to none; false
+// when the station finishes first.
+bool StationWorker::await(const std::vector<StatusProbe*>& probes, bool present) {
     while (!finishing_.cancelled()) {
-        if (StatusProbe::answered(probe.ask()) == present) {
+        const bool there = std::ranges::any_of(
+            probes, [](StatusProbe* probe) { return StatusProbe::answered(probe->ask()); });
+        if (there == present) {
             return !finishing_.cancelled();
         }
         finishing_.waitFor(plan_.pollInterval);
@@ -95,9 +116,24 @@ bool StationWorker::await(StatusProbe& probe, bool present) {
     return false;
 }
 
+// The printer just served has left once it answers at none of its speeds: a profile that
+// changes its speed leaves it answering at the new one.
+bool StationWorker::awaitLeave(const std::vector<std::string>& speeds, LineForwarder& nowhere) {
+    std::vector<PrinterOptions> at(speeds.size(), plan_.unit);
+    std::vector<StatusProbe> probes;
+    probes.reserve(at.size()); // each keeps its options by reference
+    std::vector<StatusProbe*> each;
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        at[i].speed = speeds[i];
+        each.push_back(&probes.emplace_back(at[i], FeedbackOutput{nowhere, nowhere}, &finishing_,
+                                            ports_.maker()));
+    }
+    return await(each, false);
+}
+
 // One unit, recorded whatever way it ends: by its own record, or, when it failed in a way
-// it could not record, by the station's.
-void StationWorker::provision() {
+// it could not record, by the station's. The speeds its printer answers at afterwards.
+std::vector<std::string> StationWorker::provision() {
     show(PortState::Provisioning);
     UnitEnded ended{plan_.index, {}, false};
     std::string failure;
@@ -121,7 +157,9 @@ void StationWorker::provision() {
         ended.result = {lostUnitReport(plan_.unit.port), Outcome::NotStored};
         say("The unit failed: " + failure);
     }
+    std::vector<std::string> speeds = servedSpeeds(ended.result.report, plan_.unit.speed);
     mailbox_.post(std::move(ended));
+    return speeds;
 }
 
 void StationWorker::show(PortState state) {

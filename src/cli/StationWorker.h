@@ -4,7 +4,8 @@
 // and clocks (a status probe kept while the port waits, a printer session per unit) and
 // posts what happens to the station's mailbox as values. A unit is what "tessaro-cli send
 // FILE --yes --json" does. With repeat, the worker then asks the status every poll interval
-// until the printer leaves (stops answering, or its port goes) and the next one answers.
+// until the printer leaves (stops answering, at the speed it was found at and at the one its
+// profile left it at, or its port goes) and the next one answers.
 // Two cancellations steer it: finishing (no unit starts any more, the waits end) and
 // stopping (the unit under way ends at its next step).
 
@@ -13,7 +14,9 @@
 
 #include <chrono>
 #include <cstddef>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace tessaro::link {
 class Cancellation;
@@ -21,6 +24,7 @@ class Cancellation;
 
 namespace tessaro::cli {
 
+class LineForwarder;
 class PortFinder;
 class StationMailbox;
 class StatusProbe;
@@ -47,8 +51,9 @@ class StationWorker {
   private:
     void run() noexcept;
     void serve();
-    bool await(StatusProbe& probe, bool present);
-    void provision();
+    bool await(const std::vector<StatusProbe*>& probes, bool present);
+    bool awaitLeave(const std::vector<std::string>& speeds, LineForwarder& nowhere);
+    std::vector<std::string> provision();
     void show(PortState state);
     void say(std::string line);
 

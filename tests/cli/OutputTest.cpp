@@ -5,6 +5,7 @@
 
 #include "cli/CliRunner.h"
 #include "support/SimProcess.h"
+#include "support/TextCount.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,14 +16,6 @@ namespace {
 using namespace std::chrono_literals;
 using ::testing::HasSubstr;
 using ::testing::Not;
-
-std::size_t count(const std::string& text, const std::string& part) {
-    std::size_t n = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++n;
-    }
-    return n;
-}
 
 const std::vector<std::string> kNoPorts{
     "TESSARO_COM1=", "TESSARO_COM2=", "TESSARO_COM3=", "TESSARO_COM4=",

@@ -6,6 +6,7 @@
 #include "cli/CliRunner.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
+#include "support/TextCount.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -58,6 +59,28 @@ std::vector<QJsonObject> waitForRecords(const std::filesystem::path& log, std::s
         ::poll(nullptr, 0, 20); // the log is written by another process: look again
     }
     return jsonLines(text);
+}
+
+// A printer on the port, as /dev/serial/by-id names an adapter.
+std::unique_ptr<SimProcess> printerOn(const std::string& port) {
+    auto printer = std::make_unique<SimProcess>(
+        std::vector<std::string>{"--link", port, "--time-limit", "60"});
+    EXPECT_FALSE(printer->device().empty());
+    return printer;
+}
+
+// The printer on the port leaves; once the station has seen it go, the next one comes. The
+// log's records once the station has served it.
+std::vector<QJsonObject> replacePrinter(std::unique_ptr<SimProcess>& printer, SimProcess& station,
+                                        const std::string& port, const std::filesystem::path& log) {
+    printer.reset();
+    std::filesystem::remove(port);
+    if (!station.waitFor(port + ": waiting for the next printer", 15s)) {
+        ADD_FAILURE() << "the station did not see the printer leave: " << station.output();
+        return {};
+    }
+    printer = printerOn(port);
+    return waitForRecords(log, 2, 20s);
 }
 
 TEST(ExitStatus, TellsCausesApart) {
@@ -161,22 +184,13 @@ TEST(Provision, ARepeatingStationServesPrinterAfterPrinterUntilInterrupted) {
     const auto port = (dir / "printer").string(); // as /dev/serial/by-id names an adapter
     const auto profile = dir.write("job.pcf", kProfile).string();
     const auto log = dir / "audit.jsonl";
-    auto printer = std::make_unique<SimProcess>(
-        std::vector<std::string>{"--link", port, "--time-limit", "60"});
-    ASSERT_FALSE(printer->device().empty());
+    auto printer = printerOn(port);
     SimProcess station(
         {"provision", profile, "--port", port, "--repeat", "--log", log.string(), "--yes"},
         TESSARO_CLI_PATH);
 
     ASSERT_EQ(waitForRecords(log, 1, 10s).size(), 1u);
-    // The printer leaves; once the station has seen it go, the next one comes on the port.
-    printer.reset();
-    std::filesystem::remove(port);
-    ASSERT_TRUE(station.waitFor(port + ": waiting for the next printer", 10s)) << station.output();
-    printer = std::make_unique<SimProcess>(
-        std::vector<std::string>{"--link", port, "--time-limit", "60"});
-    ASSERT_FALSE(printer->device().empty());
-    const auto records = waitForRecords(log, 2, 15s);
+    const auto records = replacePrinter(printer, station, port, log);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].value("result").toString(), "ok");
 
@@ -184,6 +198,51 @@ TEST(Provision, ARepeatingStationServesPrinterAfterPrinterUntilInterrupted) {
     EXPECT_TRUE(station.waitFor("Summary:\n" + port + ": 2 done, 0 failed, mean ", 10s))
         << station.output();
     EXPECT_EQ(station.exitStatus(10s), 0);
+}
+
+// A profile that changes the serial speed leaves the printer answering at the new one: the
+// station takes it for the same printer until it leaves, and configures it once.
+TEST(Provision, APrinterWhoseSpeedTheProfileChangedIsServedOnceUntilItLeaves) {
+    TempDir dir;
+    const auto port = (dir / "printer").string();
+    const auto profile = dir.write("faster.pcf", "[Setup and hardware control]\r\nserialspeed=4\r\n"
+                                                 "serialhandshake=1\r\nirda=0\r\n")
+                             .string();
+    const auto log = dir / "audit.jsonl";
+    auto printer = printerOn(port);
+    SimProcess station({"provision", profile, "--port", port, "--repeat", "--speed", "auto",
+                        "--log", log.string(), "--yes"},
+                       TESSARO_CLI_PATH, SimProcess::Streams::OutputAndErrors);
+
+    const auto first = waitForRecords(log, 1, 15s);
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].value("speed").toInt(), 9600);
+    EXPECT_EQ(first[0].value("speed_after").toInt(), 19200);
+    // The station keeps asking the printer, now at 19200, whether it is still there: after
+    // the save it hears three status requests and nothing else (no search, no second unit).
+    const std::string saved = "ESC s  save -> 00\n";
+    const std::string asked = "ESC v  status request -> A0\n";
+    const auto afterSave = [&saved](const std::string& out) {
+        const auto at = out.find(saved);
+        return at == std::string::npos ? std::string() : out.substr(at + saved.size());
+    };
+    std::string later = afterSave(printer->readUntil(
+        [&](const std::string& out) { return count(afterSave(out), asked) >= 3; }, 15s));
+    EXPECT_GE(count(later, asked), 3u) << printer->output();
+    for (auto at = later.find(asked); at != std::string::npos; at = later.find(asked)) {
+        later.erase(at, asked.size());
+    }
+    EXPECT_EQ(later, "") << printer->output();
+    EXPECT_EQ(jsonLines(readFile(log)).size(), 1u);
+
+    // It leaves; the next printer, at the factory 9600, is found and served.
+    const auto records = replacePrinter(printer, station, port, log);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].value("result").toString(), "ok");
+    EXPECT_EQ(records[1].value("speed").toInt(), 9600);
+
+    station.signal(SIGINT);
+    EXPECT_EQ(station.exitStatus(15s), 0) << station.output();
 }
 
 TEST(Provision, AKilledStationLeavesWholeRecordsOfEveryFinishedUnit) {
