@@ -7,7 +7,10 @@
 #   send:      one run a port; each printer's task is changed.
 #   twice:     a profile that changes the printers' serial speed, stored twice: the second run
 #              finds them at their new speed, and both runs are changed and succeed.
-# Usage: run-playbook.sh TESSARO-CLI TESSARO-PRINTER-SIM PLAYBOOK provision|send|twice
+#   check:     --check --diff: each printer is only asked (it hears no command that sets
+#              anything, nor the saving sequence), and the diff shows the commands of
+#              "tessaro-cli show PROFILE --bytes" for each port.
+# Usage: run-playbook.sh TESSARO-CLI TESSARO-PRINTER-SIM PLAYBOOK provision|send|twice|check
 # Exits 77 (skipped) when ansible-playbook is not installed (scripts/setup installs it).
 set -u
 cli=$1
@@ -118,6 +121,50 @@ CHECK
     exit 0
 fi
 
+if [[ $mode == check ]]; then
+    role_mode=provision
+    run_playbook check "$both" --check --diff
+    status=$?
+    cat "$tmp/check.out"
+    [[ $status -eq 0 ]] || fail "ansible-playbook --check exited with $status"
+    [[ ! -e $audit ]] || fail "check mode wrote the audit log $audit"
+    [[ ! -e $tmp/host ]] || fail "check mode made $tmp/host"
+    # What a real run would change is the printers, and nothing else: the one task changed
+    # is the one that shows them (its two items above).
+    grep -q '^localhost *: ok=.* changed=1 .* failed=0 ' "$tmp/check.out" ||
+        fail "check mode reported changed another task than the printers'"
+    # Every diff shows the commands show --bytes composes for the virtual printer (a 5 V
+    # chipset on a 24 V supply at 9600 bauds), one "+" line each.
+    commands=$("$cli" show "$tmp/profile.pcf" --bytes --chipset 5 --power 24 --port-speed 9600)
+    [[ -n $commands ]] || fail "tessaro-cli show --bytes printed no commands"
+    for printer in "$printer_a" "$printer_b"; do
+        diff=$(sed -n "/^+++ after: $(sed 's/[\/&.]/\\&/g' <<<"$printer"): /,/^\(changed\|ok\|TASK\)/p" \
+            "$tmp/check.out" | sed -n 's/^+\([0-9A-F][0-9A-F] .*\)/\1/p')
+        [[ $diff == "$commands" ]] ||
+            fail "the diff for $printer shows [${diff//$'\n'/|}], not [${commands//$'\n'/|}]"
+    done
+    # The printers were only asked: each heard requests and queries (or bytes at another
+    # speed it did not take), never a command that sets something, nor the saving sequence.
+    for name in a b; do
+        grep -q 'identity request' "$tmp/$name.log" || fail "printer $name was not detected"
+        if grep -v -e 'request -> ' -e 'query -> ' -e '^CAN  cancel$' -e ' not heard: ' \
+            "$tmp/$name.log"; then
+            fail "printer $name heard the commands above in check mode"
+        fi
+    done
+    # A port where no printer can be found fails the host, as a real run would, with the
+    # role's one line.
+    absent=$tmp/no-such-port
+    run_playbook check-absent "[\"$printer_a\", \"$absent\"]" --check --diff
+    status=$?
+    cat "$tmp/check-absent.out"
+    [[ $status -ne 0 ]] || fail "check mode passed though $absent does not exist"
+    want="fatal: [localhost]: FAILED! => {\"changed\": false, \"msg\": \"$absent: This port does not exist: $absent: no such device (port_absent)\"}"
+    [[ $(grep -E '^(fatal|failed): ' "$tmp/check-absent.out") == "$want" ]] ||
+        fail "check mode's failure is not the one line: $want"
+    echo "OK: check mode only detected $printer_a and $printer_b and showed their commands"
+    exit 0
+fi
 run_playbook stored "$both"
 status=$?
 cat "$tmp/stored.out"
