@@ -121,6 +121,14 @@ TEST(ExitStatus, APortHeldByAnotherProgramIsAPortProblem) {
     const auto held = runCli({"detect", "--port", sim.device(), "--json"});
     EXPECT_EQ(held.status, 3) << held.out << held.err;
     EXPECT_EQ(resultOf(held), "port_in_use");
+    // With --speed auto the port is not tried at every speed: the first open says why, once.
+    for (const char* command : {"detect", "status"}) {
+        const auto any = runCli({command, "--port", sim.device(), "--speed", "auto", "--json"});
+        EXPECT_EQ(any.status, 3) << command << ": " << any.err;
+        EXPECT_EQ(resultOf(any), "port_in_use") << command;
+        EXPECT_EQ(count(any.err, "Attempting to contact printer"), 1u) << command << any.err;
+        EXPECT_EQ(count(any.err, held.err), 1u) << command << ": " << any.err;
+    }
 }
 
 TEST(ExitStatus, APortTheUserMayNotOpenIsAPortProblem) {

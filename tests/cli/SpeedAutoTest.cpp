@@ -47,6 +47,13 @@ TEST_P(SpeedAuto, DetectSendAndStatusFindThePrinterAtItsSpeed) {
                                      " bauds.\n"));
     EXPECT_THAT(found.err, Not(HasSubstr(" at 9600 bauds.")));
 
+    // A numbered port is named by its number.
+    const auto com1 = runCli({"detect", "--port", "COM1", "--speed", "auto"},
+                             {"TESSARO_COM1=" + device, "TESSARO_COM2="});
+    EXPECT_EQ(com1.status, 0) << com1.err;
+    EXPECT_THAT(com1.out, StartsWith("R62 VIRTUAL PRN found on COM 1 at " + speed + " bauds\n"));
+    EXPECT_THAT(com1.err, StartsWith("Attempting to contact printer on COM 1 at 115200 bauds.\n"));
+
     const auto json = runCli({"detect", "--port", device, "-b", "auto", "--json"});
     EXPECT_EQ(json.status, 0) << json.err;
     EXPECT_EQ(record(json).value("speed").toInt(), std::stoi(speed));
@@ -100,6 +107,11 @@ TEST(SpeedAutoNoAnswer, APortWhereNoSpeedAnswersIsNamed) {
     EXPECT_EQ(detect.out, "No printer found on " + device + " at any speed\n");
     EXPECT_THAT(detect.err, HasSubstr(" at 1200 bauds.\n")); // every speed was tried
     EXPECT_THAT(detect.err, Not(HasSubstr("No printer found")));
+
+    const auto com1 = runCli({"detect", "--port", "COM1", "--speed", "auto"},
+                             {"TESSARO_COM1=" + device, "TESSARO_COM2="});
+    EXPECT_EQ(com1.status, 1);
+    EXPECT_EQ(com1.out, "No printer found on COM 1 at any speed\n");
 
     const auto json = runCli({"detect", "--port", device, "--speed", "auto", "--json"});
     EXPECT_EQ(record(json).value("result").toString(), "no_answer");
