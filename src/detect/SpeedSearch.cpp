@@ -65,6 +65,11 @@ DetectionResult detectAtAnySpeed(Detection& detection, const link::PortRef& port
     }
     detection.link().settings().Port = port;
     detection.ShowNoPrinter();
+    if (const link::Cancellation* stop = detection.cancellation(); stop && stop->cancelled()) {
+        DetectionResult stopped = detection.resultOf(port, "No printer found");
+        stopped.probed = false; // the user stopped it: the result line stays as it was
+        return stopped;
+    }
     return detection.resultOf(port, "No printer found on " + portName(port) + " at any speed");
 }
 

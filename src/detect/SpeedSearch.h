@@ -29,7 +29,8 @@ SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
 
 // The result names the speed that answered. When none does, the text is "No printer found
 // on COM 1 at any speed" and the result has no speed; a port that is absent or cannot be
-// opened is refused as detectOn refuses it.
+// opened is refused as detectOn refuses it. The detection's cancellation ends the search
+// between two speeds, with nothing found and nothing said.
 DetectionResult detectAtAnySpeed(Detection& detection, const link::PortRef& port,
                                  int handshakeIndex, const SpeedProgress& progress = {});
 
