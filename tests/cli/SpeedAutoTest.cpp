@@ -76,7 +76,10 @@ TEST_P(SpeedAuto, DetectSendAndStatusFindThePrinterAtItsSpeed) {
     EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", std::chrono::seconds(2))) << sim->output();
 }
 
-INSTANTIATE_TEST_SUITE_P(Speeds, SpeedAuto, ::testing::Values("19200", "57600"));
+INSTANTIATE_TEST_SUITE_P(Speeds, SpeedAuto, ::testing::Values("19200", "57600"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return std::string("At") + info.param;
+                         });
 
 TEST(SpeedAutoChange, ASpeedTheProfileChangesIsRecordedAsSpeedAfter) {
     const auto sim = printerAt("57600");
