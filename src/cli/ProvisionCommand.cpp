@@ -5,42 +5,16 @@
 #include "cli/InterruptWatch.h"
 #include "cli/JsonOutput.h"
 #include "cli/Outcome.h"
-#include "cli/PrinterSession.h"
-#include "cli/ProfileInput.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/Station.h"
+#include "cli/StationChecks.h"
 #include "cli/TerminalText.h"
 
 #include <iostream>
-#include <set>
 #include <unistd.h>
 
 namespace tessaro::cli {
 namespace {
-
-// What must hold before any printer is touched: the profile is one, every port is a port
-// (each given once), and the audit log can be written. "" or why.
-std::string problemBeforeStart(const ProvisionOptions& options) {
-    workspace::Workspace ws;
-    ws.startUp();
-    if (const ProfileToSend profile = loadProfileToSend(ws, options.file); !profile.error.empty()) {
-        return profile.error;
-    }
-    std::set<std::string> seen;
-    for (const std::string& port : options.ports) {
-        if (!link::PortRef::parse(port)) {
-            return unknownPortText(port);
-        }
-        if (!seen.insert(port).second) {
-            return "The port " + oneLine(port) + " is given twice";
-        }
-    }
-    if (!options.log.empty()) {
-        AuditLog log;
-        return log.open(options.log);
-    }
-    return "";
-}
 
 bool confirmed(const ProvisionOptions& options) {
     if (options.yes) {
@@ -126,7 +100,8 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
 }
 
 int runProvision(const ProvisionOptions& options) {
-    if (const std::string problem = problemBeforeStart(options); !problem.empty()) {
+    if (const std::string problem = problemBeforeStart(options.file, options.ports, options.log);
+        !problem.empty()) {
         std::cerr << terminalText(problem) << "\n";
         return kExitUsage;
     }
