@@ -37,6 +37,16 @@ struct UnitEnded {
     bool lost = false;
 };
 
-using StationEvent = std::variant<PortStateChanged, PortDiagnostic, UnitEnded>;
+// How far a unit has gone, finer than Provisioning: detecting, the printer found (its
+// identity), a command being sent (the text that names it).
+enum class UnitStepKind { Detecting, Found, Sending };
+
+struct UnitStep {
+    std::size_t port = 0;
+    UnitStepKind kind = UnitStepKind::Detecting;
+    std::string text;
+};
+
+using StationEvent = std::variant<PortStateChanged, PortDiagnostic, UnitEnded, UnitStep>;
 
 } // namespace tessaro::cli

@@ -80,6 +80,8 @@ void StationRun::deliver(StationObserver& observer) {
             observer.diagnostic(line->port, line->line);
         } else if (auto* ended = std::get_if<UnitEnded>(&event)) {
             unitEnded(observer, *ended);
+        } else if (auto* step = std::get_if<UnitStep>(&event)) {
+            observer.unitStep(step->port, step->kind, step->text);
         }
     }
     for (const std::size_t port : mail.finished) {

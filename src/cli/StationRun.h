@@ -55,6 +55,10 @@ class StationObserver {
     virtual void diagnostic(std::size_t port, const std::string& line) = 0;
     // The unit's record, its exit status (cli/Outcome.h), once its tally counts it.
     virtual void unitEnded(std::size_t port, const QJsonObject& record, int exitCode) = 0;
+    // A unit's step (the command line shows only the port's state).
+    virtual void unitStep(std::size_t port, UnitStepKind kind, const std::string& text) {
+        (void)port, (void)kind, (void)text;
+    }
     // The port has no worker: it could not be given a thread.
     virtual void cannotServe(std::size_t port, const std::string& why) = 0;
 };

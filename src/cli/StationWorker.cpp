@@ -6,6 +6,7 @@
 #include "cli/SendUnit.h"
 #include "cli/StationMailbox.h"
 #include "cli/StatusProbe.h"
+#include "cli/UnitProgress.h"
 #include "link/Cancellation.h"
 
 #include <QEventLoop>
@@ -145,7 +146,11 @@ std::vector<std::string> StationWorker::provision() {
             }
         });
         LineForwarder nowhere; // the record is the station's to print
-        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_, ports_.maker());
+        const StepReport step = [this](UnitStepKind kind, std::string text) {
+            mailbox_.post(UnitStep{plan_.index, kind, std::move(text)});
+        };
+        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_,
+                                reportingSteps(ports_.maker(), step));
     } catch (const std::exception& error) {
         failure = error.what();
         ended.lost = true;

@@ -93,7 +93,19 @@ bool TerminalFeedback::ask(std::string_view text) {
     return !declined_;
 }
 
+void TerminalFeedback::setStatusPanels(const std::vector<std::string>& panels) {
+    panels_ = panels;
+    if (watch_) {
+        for (std::size_t i = 0; i < panels.size(); ++i) {
+            watch_(static_cast<int>(i), panels[i]);
+        }
+    }
+}
+
 void TerminalFeedback::setPanelText(int panel, std::string_view text) {
+    if (watch_) {
+        watch_(panel, text);
+    }
     if (panel >= 0 && static_cast<std::size_t>(panel) < panels_.size()) {
         panels_[static_cast<std::size_t>(panel)] = std::string(text);
     }

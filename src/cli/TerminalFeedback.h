@@ -9,6 +9,7 @@
 #include "cli/FeedbackOutput.h"
 #include "protocol/UserFeedback.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,13 +24,16 @@ class TerminalFeedback final : public protocol::UserFeedback {
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;
     void warn(link::MessageIcon icon, std::string_view text) override;
     bool ask(std::string_view text) override;
-    void setStatusPanels(const std::vector<std::string>& panels) override { panels_ = panels; }
+    void setStatusPanels(const std::vector<std::string>& panels) override;
     void setPanelText(int panel, std::string_view text) override;
     void setBusy(bool) override {}
     void enablePrinterCommands(bool) override {}
     void setDetectionResult(std::string_view text) override { result_ = text; }
     void setDetectionProgress(std::string_view text) override;
     void commandSent(std::string_view bytes) override { sent_.emplace_back(bytes); }
+    // Told of every status panel text as it is set (a station shows the unit's steps).
+    using PanelWatch = std::function<void(int panel, std::string_view text)>;
+    void watchPanels(PanelWatch watch) { watch_ = std::move(watch); }
     // Keeps stdout for a JSON record.
     void setJson(bool json) { json_ = json; }
     // Shows what the automatic search tries, on stderr as it goes: the search is slow. On a
@@ -82,6 +86,7 @@ class TerminalFeedback final : public protocol::UserFeedback {
     std::vector<std::string> errors_;
     std::vector<std::string> notices_;
     std::vector<std::string> sent_;
+    PanelWatch watch_;
 };
 
 } // namespace tessaro::cli

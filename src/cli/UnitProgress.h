@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A unit's steps as a station's display shows them, read from what the unit shows in its
+// status panels: the detection starts as the session is made, the second panel names the
+// printer found, and the transmission writes the command it sends to the fourth.
+
+#include "cli/PrinterSession.h"
+#include "cli/StationEvent.h"
+
+#include <functional>
+#include <string>
+
+namespace tessaro::cli {
+
+using StepReport = std::function<void(UnitStepKind kind, std::string text)>;
+
+// A session maker that makes its sessions with inner and reports each unit's steps.
+SessionMaker reportingSteps(SessionMaker inner, StepReport report);
+
+} // namespace tessaro::cli
