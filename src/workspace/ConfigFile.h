@@ -41,6 +41,9 @@ struct SaveReport {
     bool ok() const { return status == Status::Saved || status == Status::Empty; }
 };
 
+// The bytes a save writes for the workspace: its flagged parameters ("" when none is).
+std::string profileText(const Workspace& workspace);
+
 // Writes the flagged parameters of the workspace to path, replacing the file whole.
 SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& path);
 

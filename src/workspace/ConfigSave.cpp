@@ -21,6 +21,17 @@ std::string valueText(const Workspace& workspace, ControlId id) {
     return std::to_string(workspace.value(id));
 }
 
+// A file nobody may write to counts as read only, also for root, who could write anyway.
+bool isReadOnly(const struct stat& st, const std::filesystem::path& path) {
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+SaveReport failed(const std::filesystem::path& path, std::string reason) {
+    return {SaveReport::Status::Failed, path.string() + ": " + reason};
+}
+
+} // namespace
+
 std::string profileText(const Workspace& workspace) {
     std::string text;
     for (const ProfileRow& row : profileRows()) {
@@ -37,17 +48,6 @@ std::string profileText(const Workspace& workspace) {
     }
     return text;
 }
-
-// A file nobody may write to counts as read only, also for root, who could write anyway.
-bool isReadOnly(const struct stat& st, const std::filesystem::path& path) {
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
-}
-
-SaveReport failed(const std::filesystem::path& path, std::string reason) {
-    return {SaveReport::Status::Failed, path.string() + ": " + reason};
-}
-
-} // namespace
 
 SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& path) {
     SaveReport report;
