@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <initializer_list>
 #include <utility>
 
 namespace tessaro::app {
@@ -13,6 +14,9 @@ const QString kSpeedKey = QStringLiteral("port/speed");
 const QString kHandshakeKey = QStringLiteral("port/handshake");
 const QString kFolderKey = QStringLiteral("profiles/folder");
 const QString kRecentKey = QStringLiteral("profiles/recent");
+const QString kStationPortsKey = QStringLiteral("station/ports");
+const QString kStationRepeatKey = QStringLiteral("station/repeat");
+const QString kStationLogKey = QStringLiteral("station/log");
 
 // The handshake by name in the file, so the file reads plainly and survives a change of list.
 const QString kXonXoff = QStringLiteral("xonxoff");
@@ -61,13 +65,30 @@ void RememberedSettings::read() {
             recent_.append(path);
         }
     }
+    for (const QString& port : store_->value(kStationPortsKey).toStringList()) {
+        if (!port.trimmed().isEmpty() && !station_.ports.contains(port.trimmed())) {
+            station_.ports.append(port.trimmed());
+        }
+    }
+    station_.repeat = store_->value(kStationRepeatKey).toString() == QStringLiteral("true");
+    const QString log = store_->value(kStationLogKey).toString();
+    if (QDir::isAbsolutePath(log)) {
+        station_.log = QDir::cleanPath(log);
+    }
 }
 
 void RememberedSettings::write(const QString& key, const QVariant& value) {
+    write({{key, value}});
+}
+
+// One sync for all the keys: setValue only stages them.
+void RememberedSettings::write(std::initializer_list<std::pair<QString, QVariant>> values) {
     if (!store_) {
         return;
     }
-    store_->setValue(key, value);
+    for (const auto& [key, value] : values) {
+        store_->setValue(key, value);
+    }
     store_->sync();
     const QSettings::Status status = store_->status();
     if (status != QSettings::NoError && !warned_) {
@@ -83,12 +104,19 @@ void RememberedSettings::setPort(const Port& port) {
         return;
     }
     port_ = port;
-    // One sync for the three keys: setValue only stages them.
-    if (store_) {
-        store_->setValue(kPortKey, port.name);
-        store_->setValue(kSpeedKey, port.speed);
+    write({{kPortKey, port.name},
+           {kSpeedKey, port.speed},
+           {kHandshakeKey, port.handshake == 0 ? kXonXoff : kHardware}});
+}
+
+void RememberedSettings::setStation(const Station& station) {
+    if (station == station_) {
+        return;
     }
-    write(kHandshakeKey, port.handshake == 0 ? kXonXoff : kHardware);
+    station_ = station;
+    write({{kStationPortsKey, station.ports},
+           {kStationRepeatKey, station.repeat},
+           {kStationLogKey, station.log}});
 }
 
 void RememberedSettings::setProfileFolder(const QString& folder) {

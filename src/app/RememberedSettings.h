@@ -2,17 +2,20 @@
 #pragma once
 // What the window remembers from one run to the next: the port, speed and handshake of the
 // last detection run from the port selection window, the folder of the last profile loaded or
-// saved, and the recent profiles. The values live in memory; a settings file, when there is
-// one, is read once and written only when a value changes. A file that cannot be written costs
-// the remembering (one warning on stderr), never the run.
+// saved, the recent profiles, and the production station's ports, repeat and audit log. The values
+// live in memory; a settings file, when there is one, is read once and written only when a value
+// changes. A file that cannot be written costs the remembering (one warning on stderr), never the
+// run.
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QSettings;
-class QVariant;
 
 namespace tessaro::app {
 
@@ -25,6 +28,13 @@ class RememberedSettings {
         QString speed;     // as the speed list shows it: "9600"
         int handshake = 1; // index in the handshake list: 0 Xon-Xoff, 1 DSR/DTR Mode
         bool operator==(const Port&) const = default;
+    };
+
+    struct Station {
+        QStringList ports; // as the station names them: "COM3", "tcp://HOST[:PORT]"
+        bool repeat = false;
+        QString log; // the audit log; empty when none is remembered
+        bool operator==(const Station&) const = default;
     };
 
     // Remembers for this run only.
@@ -51,16 +61,21 @@ class RememberedSettings {
     void addRecentProfile(const QString& path);
     void removeRecentProfile(const QString& path);
 
+    const Station& station() const { return station_; }
+    void setStation(const Station& station);
+
   private:
     explicit RememberedSettings(std::unique_ptr<QSettings> store);
     void read();
     void write(const QString& key, const QVariant& value);
+    void write(std::initializer_list<std::pair<QString, QVariant>> values);
     void writeRecent(const QStringList& recent);
 
     std::unique_ptr<QSettings> store_;
     std::optional<Port> port_;
     QString folder_;
     QStringList recent_;
+    Station station_;
     bool warned_ = false;
 };
 

@@ -44,6 +44,19 @@ TEST_F(RememberedSettingsTest, TheNextRunHasThePortTheFolderAndTheLastFiveProfil
                                                    profile("4.pcf"), profile("2, with comma.pcf")));
 }
 
+TEST_F(RememberedSettingsTest, TheNextStationHasTheLastPortsRepeatAndLog) {
+    const Remembered::Station station{
+        {"COM2", "tcp://printer.example:9101", "USB1"}, true, profile("logs/audit.jsonl")};
+    Remembered(file()).setStation(station);
+    EXPECT_EQ(Remembered(file()).station(), station);
+
+    // A hand-edited station: a port given twice or blank, a repeat that is not "true", a
+    // relative log.
+    dir.write("Tessaro.conf",
+              "[station]\nports=COM1, , COM1, LPT2\nrepeat=perhaps\nlog=audit.jsonl\n");
+    EXPECT_EQ(Remembered(file()).station(), (Remembered::Station{{"COM1", "LPT2"}, false, ""}));
+}
+
 TEST_F(RememberedSettingsTest, NothingIsWrittenWhenNothingChanged) {
     Remembered remembered(file());
     const Remembered::Port port{"COM2", "9600", 1};
