@@ -5,6 +5,7 @@
 #include "app/DisplayText.h"
 #include "app/Helpfrm.h"
 #include "app/Icons.h"
+#include "app/LayoutMemory.h"
 #include "app/MainMenu.h"
 #include "app/ParameterPages.h"
 #include "app/PictureButton.h"
@@ -13,6 +14,8 @@
 #include "app/Scaling.h"
 #include "app/StatusPanelBar.h"
 #include "app/frmAbout.h"
+#include "app/station/StationWindow.h"
+#include "link/PortRef.h"
 #include "workspace/ConfigFile.h"
 
 #include <QApplication>
@@ -21,7 +24,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -137,13 +139,8 @@ void Form1::fitToContents() {
 // forgotten before the window is fitted again.
 void Form1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        for (QWidget* widget : findChildren<QWidget*>()) {
-            widget->updateGeometry();
-        }
-        for (QLayout* layout : findChildren<QLayout*>()) {
-            layout->invalidate();
-        }
+    if (changesSizes(*event)) {
+        forgetSizes(*this);
         fitToContents();
     }
 }
@@ -179,13 +176,56 @@ void Form1::refresh() {
     area_->pages()->sync();
     setWindowTitle(QString::fromStdString(model_.title()));
     area_->showModifiedList(displayText(model_.modifiedListText()));
+    if (station_) {
+        station_->workspaceChanged();
+    }
 }
 
 void Form1::EnablePrinterCommands(bool enabled) {
+    printerCommandsEnabled_ = enabled;
+    enabled = enabled && !stationHoldsPrinterPort();
     saveparam_->setEnabled(enabled);
     recovDefault_->setEnabled(enabled);
     area_->setToPrinterButton()->setEnabled(enabled);
     area_->recoverFactoryButton()->setEnabled(enabled);
+}
+
+// The port of the window's printer, as the last detection from the port window chose it.
+bool Form1::stationHoldsPrinterPort() const {
+    const auto& chosen = remembered_->port();
+    if (!chosen) {
+        return false;
+    }
+    const auto printer = link::PortRef::parse(chosen->name.toStdString());
+    return std::any_of(stationPorts_.begin(), stationPorts_.end(), [&](const QString& held) {
+        return held == chosen->name ||
+               (printer && link::PortRef::parse(held.toStdString()) == printer);
+    });
+}
+
+StationWindow* Form1::stationWindow() const {
+    return station_;
+}
+
+void Form1::setStationPorts(const QStringList& ports) {
+    stationPorts_ = ports;
+    EnablePrinterCommands(printerCommandsEnabled_);
+}
+
+void Form1::station_Click() {
+    if (station_ && (station_->isVisible() || station_->running())) {
+        station_->show();
+        station_->raise();
+        station_->activateWindow();
+        return;
+    }
+    if (refuseWhileBusy()) {
+        return; // the ports are read on the printer's worker, which is busy
+    }
+    delete station_; // the ports are read again: an adapter may have come or gone
+    station_ = new StationWindow(*this, actions_->presentPorts());
+    connect(station_, &StationWindow::heldPortsChanged, this, &Form1::setStationPorts);
+    station_->show();
 }
 
 bool Form1::isBusy() const {
@@ -395,6 +435,11 @@ void Form1::about_Click() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // A station with units under way asks first; it closes once they have ended.
+    if (station_ && station_->running() && !station_->close()) {
+        event->ignore();
+        return;
+    }
     if (isBusy()) {
         // Closing waits for the operation; the window closes as soon as it has ended.
         event->ignore();

@@ -22,6 +22,7 @@ namespace tessaro::app {
 
 class ClientArea;
 class Helpfrm;
+class StationWindow;
 class QtUserFeedback;
 class StatusPanelBar;
 class frmAbout;
@@ -52,6 +53,9 @@ class Form1 final : public QMainWindow {
     StatusPanelBar* statusPanels() const { return statusBar_; }
     const QString& startupDirectory() const { return startupDir_; }
     RememberedSettings& remembered() { return *remembered_; }
+    FileDialogs& fileDialogs() { return *dialogs_; }
+    // The production station's window while it is open.
+    StationWindow* stationWindow() const;
     // True while a printer operation runs (ours or one the printer side reports).
     bool isBusy() const;
 
@@ -75,6 +79,11 @@ class Form1 final : public QMainWindow {
     void SetToPrinterButton_Click();
     void RecoverfactoryButton_Click();
     void EnablePrinterCommands(bool enabled);
+    // "Production station...": opens the station's window, or brings it to the front.
+    void station_Click();
+    // The ports a running station holds: the printer commands stay off while the window's
+    // printer is on one of them.
+    void setStationPorts(const QStringList& ports);
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -93,6 +102,7 @@ class Form1 final : public QMainWindow {
     QString profileFolder() const;
     SaveOutcome saveWorkspace();
     bool refuseWhileBusy();
+    bool stationHoldsPrinterPort() const;
     void callPrinterSide(void (PrinterActions::*call)());
     void runOperation(void (PrinterActions::*operation)());
     void retryPendingClose();
@@ -114,11 +124,14 @@ class Form1 final : public QMainWindow {
     QTimer* closeRetry_ = nullptr;
     QPointer<frmAbout> about_;
     QPointer<Helpfrm> help_;
+    QPointer<StationWindow> station_;
+    QStringList stationPorts_;
 
     QString startupDir_;
     QString startupProfile_;
     bool loaded_ = false;
     bool operationRunning_ = false;
+    bool printerCommandsEnabled_ = false; // as the printer side last set them
     bool closePending_ = false;
     bool shutDown_ = false;
 };

@@ -75,6 +75,10 @@ void MainMenu::buildPrinter(Form1& window, Entries& entries) {
     entries.saveparam =
         entry(configure, "saveparam", QStringLiteral("&Send Mofified Parameters to Printer"),
               QKeySequence(Qt::CTRL | Qt::Key_T));
+    separator(configure, "none3");
+    QAction* station = entry(configure, "station", QStringLiteral("&Production station..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_P));
+    QObject::connect(station, &QAction::triggered, &window, &Form1::station_Click);
     QObject::connect(entries.RecovDefault, &QAction::triggered, &window,
                      &Form1::RecovDefault_Click);
     QObject::connect(entries.saveparam, &QAction::triggered, &window, &Form1::saveparam_Click);

@@ -46,6 +46,17 @@ bool PrinterSide::send(bool sendAll) {
         });
 }
 
+std::vector<link::PortLine> PrinterSide::presentPorts() {
+    const auto inventory = worker_.look<worker::PortInventory>(worker::takeInventory);
+    std::vector<link::PortLine> lines;
+    for (const link::PortLine& line : inventory.ports.lines()) {
+        if (inventory.exists(line.port)) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
 void PrinterSide::sendModified() {
     commands_.SetToPrinterButton_Click();
 }

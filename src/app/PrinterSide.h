@@ -22,6 +22,7 @@ class PrinterSide final : public PrinterActions {
     void detect() override;
     void sendModified() override;
     void recoverFactory() override;
+    std::vector<link::PortLine> presentPorts() override;
 
   private:
     // Sends the workspace as it is now, on the worker.

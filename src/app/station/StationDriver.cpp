@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/station/StationDriver.h"
+
+#include "app/DisplayText.h"
+#include "app/station/StationTile.h"
+#include "cli/Outcome.h"
+#include "cli/TerminalText.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSocketNotifier>
+
+namespace tessaro::app {
+namespace {
+
+using Look = StationTile::Look;
+
+// Text from a printer or a record on the lines of a tile: its control characters shown
+// escaped, its line breaks a blank.
+QString shown(std::string_view text) {
+    return displayText(cli::terminalText(text))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .simplified();
+}
+
+// "stored 3, failed 1, mean 1.21 s"
+QString countsText(int done, int failed, std::int64_t totalMs) {
+    QString text = StationDriver::tr("stored %1, failed %2").arg(done).arg(failed);
+    if (done > 0) {
+        text += StationDriver::tr(", mean %1")
+                    .arg(QString::fromStdString(cli::secondsText(totalMs / done)));
+    }
+    return text;
+}
+
+} // namespace
+
+StationDriver::StationDriver(QObject* parent) : QObject(parent) {}
+
+// A window closed while units are under way stops them at their next step and waits for
+// them: each step is bounded, and their records are kept.
+StationDriver::~StationDriver() {
+    delete notifier_;
+    run_.reset();
+}
+
+std::string StationDriver::start(cli::StationPlan plan, const cli::ProfileStamp& profile,
+                                 Board board) {
+    if (run_) {
+        return "The station is running already";
+    }
+    if (!plan.unit.log.empty()) {
+        log_ = cli::AuditLog();
+        if (std::string failure = log_.open(plan.unit.log); !failure.empty()) {
+            return failure;
+        }
+        plan.keepLostRecord = [this, profile](const QJsonObject& record) {
+            if (const std::string failure = log_.append(cli::auditRecord(record, profile));
+                !failure.empty() && board_.messages != nullptr) {
+                board_.messages->appendPlainText(shown(failure));
+            }
+        };
+    }
+    board_ = std::move(board);
+    lastResult_.assign(plan.ports.size(), QString());
+    run_ = std::make_unique<cli::StationRun>(std::move(plan));
+    notifier_ = new QSocketNotifier(run_->fd(), QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &StationDriver::mailArrived);
+    for (std::size_t port = 0; port < lastResult_.size(); ++port) {
+        showCounts(port);
+        if (StationTile* shownTile = tile(port)) {
+            shownTile->setState(Look::Busy, tr("Starting"));
+        }
+    }
+    run_->start(*this);
+    if (run_->running() == 0) {
+        mailArrived(); // no worker could start: the station has ended
+    }
+    return "";
+}
+
+void StationDriver::stop() {
+    if (run_) {
+        run_->interrupt();
+    }
+}
+
+QStringList StationDriver::heldPorts() const {
+    QStringList ports;
+    if (run_) {
+        for (const std::string& port : run_->plan().ports) {
+            ports << QString::fromStdString(port);
+        }
+    }
+    return ports;
+}
+
+void StationDriver::mailArrived() {
+    run_->deliver(*this);
+    if (run_->running() == 0) {
+        delete notifier_; // before the descriptor it watches goes
+        notifier_ = nullptr;
+        run_.reset();
+        emit finished();
+    }
+}
+
+StationTile* StationDriver::tile(std::size_t port) const {
+    return port < board_.tiles.size() ? board_.tiles[port] : nullptr;
+}
+
+void StationDriver::stateChanged(std::size_t port, cli::PortState state) {
+    StationTile* shownTile = tile(port);
+    if (shownTile == nullptr) {
+        return;
+    }
+    switch (state) {
+    case cli::PortState::WaitingForPrinter:
+        moveOn(port, *shownTile, tr("Waiting for a printer"));
+        return;
+    case cli::PortState::Provisioning:
+        shownTile->setState(Look::Busy, tr("Detecting the printer"));
+        return;
+    case cli::PortState::WaitingForLeave:
+        moveOn(port, *shownTile, tr("Waiting for the printer to leave"));
+        return;
+    case cli::PortState::WaitingForNextPrinter:
+        moveOn(port, *shownTile, tr("Waiting for the next printer"));
+        return;
+    case cli::PortState::Finished:
+        // A port that ends on a unit keeps its result as its state.
+        if (lastResult_[port].isEmpty() || shownTile->stateText() != lastResult_[port]) {
+            moveOn(port, *shownTile, tr("Stopped"));
+        }
+        return;
+    }
+}
+
+// A state after a unit: its result moves to the line below.
+void StationDriver::moveOn(std::size_t port, StationTile& shownTile, const QString& state) {
+    if (!lastResult_[port].isEmpty()) {
+        shownTile.setLastUnit(tr("Last unit: %1").arg(lastResult_[port]));
+    }
+    shownTile.setState(Look::Idle, state);
+}
+
+void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind, const std::string& text) {
+    StationTile* shownTile = tile(port);
+    if (shownTile == nullptr) {
+        return;
+    }
+    switch (kind) {
+    case cli::UnitStepKind::Detecting:
+        shownTile->setIdentity({});
+        shownTile->setState(Look::Busy, tr("Detecting the printer"));
+        return;
+    case cli::UnitStepKind::Found:
+        shownTile->setIdentity(shown(text));
+        return;
+    case cli::UnitStepKind::Sending:
+        shownTile->setState(Look::Busy, tr("Sending: %1").arg(shown(text)));
+        return;
+    }
+}
+
+void StationDriver::diagnostic(std::size_t port, const std::string& line) {
+    if (board_.messages != nullptr) {
+        board_.messages->appendPlainText(shown(run_->plan().ports[port] + ": " + line));
+    }
+}
+
+void StationDriver::cannotServe(std::size_t port, const std::string& why) {
+    lastResult_[port] = tr("Cannot serve the port: %1").arg(shown(why));
+    if (StationTile* shownTile = tile(port)) {
+        shownTile->setState(Look::Failed, lastResult_[port]);
+    }
+}
+
+// The result word and message are the command line's: the record's.
+void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int exitCode) {
+    showCounts(port);
+    const QString message = shown(record.value("message").toString().toStdString());
+    const bool stored = exitCode == cli::kExitDone;
+    lastResult_[port] =
+        stored ? tr("Stored: %1 (%2)")
+                     .arg(message, QString::fromStdString(
+                                       cli::secondsText(record.value("duration_ms").toInteger())))
+               : tr("Failed (%1): %2")
+                     .arg(shown(record.value("result").toString().toStdString()), message);
+    StationTile* shownTile = tile(port);
+    if (shownTile == nullptr) {
+        return;
+    }
+    if (const QString identity = shown(record.value("identity").toString().toStdString());
+        !identity.isEmpty()) {
+        shownTile->setIdentity(identity);
+    }
+    shownTile->setLastUnit({});
+    shownTile->setState(stored ? Look::Stored : Look::Failed, lastResult_[port]);
+}
+
+void StationDriver::showCounts(std::size_t port) {
+    const std::vector<cli::PortTally>& tallies = run_->tallies();
+    if (StationTile* shownTile = tile(port)) {
+        const cli::PortTally& tally = tallies[port];
+        shownTile->setCounts(countsText(tally.done, tally.failed, tally.totalMs));
+    }
+    int done = 0;
+    int failed = 0;
+    std::int64_t totalMs = 0;
+    for (const cli::PortTally& tally : tallies) {
+        done += tally.done;
+        failed += tally.failed;
+        totalMs += tally.totalMs;
+    }
+    if (board_.total != nullptr) {
+        board_.total->setText(tr("All ports: %1").arg(countsText(done, failed, totalMs)));
+    }
+}
+
+} // namespace tessaro::app

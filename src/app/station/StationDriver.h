@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Runs a production station for the window, on the window's thread: the same workers,
+// mailbox and tallies as "tessaro-cli provision" (cli/StationRun.h), the mailbox's event
+// descriptor watched by a notifier so that the window never waits on a printer. What the
+// workers say reaches the port's tile, the total line and the message list; every unit's
+// record goes to the audit log through the same code as the command line's.
+
+#include "cli/AuditLog.h"
+#include "cli/StationRun.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
+class QSocketNotifier;
+
+namespace tessaro::app {
+
+class StationTile;
+
+class StationDriver final : public QObject, private cli::StationObserver {
+    Q_OBJECT
+
+  public:
+    // Where the station shows what happens; owned by the window.
+    struct Board {
+        std::vector<StationTile*> tiles; // one per port, in the plan's order
+        QLabel* total = nullptr;
+        QPlainTextEdit* messages = nullptr;
+    };
+
+    explicit StationDriver(QObject* parent);
+    ~StationDriver() override;
+
+    // Starts the workers; the checks are the caller's. "" or why it could not start.
+    std::string start(cli::StationPlan plan, const cli::ProfileStamp& profile, Board board);
+    bool running() const { return run_ != nullptr; }
+    // Units under way end first; a second call stops them at their next step.
+    void stop();
+    // The ports the running station holds.
+    QStringList heldPorts() const;
+
+  signals:
+    // Every worker is through: the station has ended.
+    void finished();
+
+  private:
+    void mailArrived();
+    void stateChanged(std::size_t port, cli::PortState state) override;
+    void diagnostic(std::size_t port, const std::string& line) override;
+    void unitEnded(std::size_t port, const QJsonObject& record, int exitCode) override;
+    void unitStep(std::size_t port, cli::UnitStepKind kind, const std::string& text) override;
+    void cannotServe(std::size_t port, const std::string& why) override;
+    void showCounts(std::size_t port);
+    void moveOn(std::size_t port, StationTile& shownTile, const QString& state);
+    StationTile* tile(std::size_t port) const;
+
+    Board board_;
+    // Per port: the last unit's result as its state said it; "" before the first.
+    std::vector<QString> lastResult_;
+    cli::AuditLog log_; // keeps the records of units that ended without their own
+    std::unique_ptr<cli::StationRun> run_;
+    QSocketNotifier* notifier_ = nullptr; // a child; watches run_'s descriptor
+};
+
+} // namespace tessaro::app

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/station/StationWindow.h"
+
+#include "app/DisplayText.h"
+#include "app/Form1.h"
+#include "app/LayoutMemory.h"
+#include "app/QtUserFeedback.h"
+#include "app/station/FittedLines.h"
+#include "app/station/StationDriver.h"
+#include "app/station/StationProfile.h"
+#include "app/station/StationSetup.h"
+#include "app/station/StationTile.h"
+#include "cli/StationChecks.h"
+#include "workspace/ConfigFile.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tessaro::app {
+namespace {
+
+using link::MessageIcon;
+
+constexpr int kTileColumns = 2;
+// The lines of messages shown; more scroll.
+constexpr int kMessageLines = 4;
+
+const char* const kClosingQuestion =
+    "Units are under way. Stop the station once they have ended, then close this window?";
+
+} // namespace
+
+StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& ports)
+    : QDialog(&main), main_(main) {
+    setObjectName(QStringLiteral("StationWindow"));
+    setWindowTitle(tr("Production station"));
+    setModal(false);
+    setup_ = new StationSetup(ports, this);
+    start_ = new QPushButton(tr("&Start"), this);
+    start_->setObjectName(QStringLiteral("stationStart"));
+    stop_ = new QPushButton(tr("S&top"), this);
+    stop_->setObjectName(QStringLiteral("stationStop"));
+    stop_->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(start_);
+    buttons->addWidget(stop_);
+    tileArea_ = new QWidget(this);
+    tileArea_->setObjectName(QStringLiteral("stationTiles"));
+    tiles_ = new QGridLayout(tileArea_);
+    tiles_->setContentsMargins(0, 0, 0, 0);
+    total_ = new QLabel(this);
+    total_->setObjectName(QStringLiteral("stationTotal"));
+    total_->setTextFormat(Qt::PlainText);
+    QFont bold; // bold only: the size follows the window's font
+    bold.setBold(true);
+    total_->setFont(bold);
+    auto* messagesLabel = new QLabel(tr("&Messages:"), this);
+    messagesLabel->setObjectName(QStringLiteral("messagesLabel"));
+    messages_ = new QPlainTextEdit(this);
+    messages_->setObjectName(QStringLiteral("stationMessages"));
+    messages_->setReadOnly(true);
+    messagesLabel->setBuddy(messages_);
+    fitLines(*messages_, kMessageLines);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(setup_);
+    layout->addLayout(buttons);
+    layout->addWidget(tileArea_, 1);
+    layout->addWidget(total_);
+    layout->addWidget(messagesLabel);
+    layout->addWidget(messages_);
+    // Return in a field (a network printer's address) must not start the station.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+    }
+    driver_ = new StationDriver(this);
+    connect(start_, &QPushButton::clicked, this, &StationWindow::start);
+    connect(stop_, &QPushButton::clicked, this, &StationWindow::stop);
+    connect(driver_, &StationDriver::finished, this, &StationWindow::stationEnded);
+    connect(setup_, &StationSetup::browseProfile, this, &StationWindow::chooseProfile);
+    connect(setup_, &StationSetup::browseLog, this, &StationWindow::chooseLog);
+    const RememberedSettings::Station& remembered = main_.remembered().station();
+    setup_->restore(remembered.ports, remembered.repeat,
+                    remembered.log.isEmpty() ? defaultLog() : remembered.log);
+    workspaceChanged();
+}
+
+StationWindow::~StationWindow() = default;
+
+QString StationWindow::defaultLog() {
+    return QDir::home().filePath(QStringLiteral("Tessaro/audit.jsonl"));
+}
+
+bool StationWindow::running() const {
+    return driver_->running();
+}
+
+void StationWindow::workspaceChanged() {
+    const workspace::Workspace& model = main_.workspace();
+    // "default", or the name of the profile last loaded or saved.
+    setup_->setWorkspaceStamp(QString::fromStdString(model.configName()),
+                              QString::fromStdString(sha256Hex(workspace::profileText(model))));
+}
+
+// The workspace is written beside the log, named by its content; a file is taken as it is.
+std::string StationWindow::prepareProfile(const QString& log, std::string& profile) {
+    const StationSetup::Choice chosen = setup_->choice();
+    if (!chosen.workspace) {
+        profile = toPath(chosen.profileFile).string();
+        return profile.empty() ? "No profile file is chosen" : "";
+    }
+    const StationProfile written =
+        workspaceProfile(main_.workspace(), toPath(QFileInfo(log).absolutePath()));
+    profile = written.path;
+    return written.error;
+}
+
+void StationWindow::start() {
+    if (running()) {
+        return;
+    }
+    const StationSetup::Choice chosen = setup_->choice();
+    const auto refuse = [this](const std::string& why) {
+        main_.feedback().message(MessageIcon::Critical, "The station cannot start.\r\n" + why);
+    };
+    if (chosen.log.isEmpty()) {
+        refuse("No audit log is chosen");
+        return;
+    }
+    // The log's folder is made, as ~/Tessaro for the default log; a failure shows as the
+    // log's own below.
+    QDir().mkpath(QFileInfo(chosen.log).absolutePath());
+    std::string profile;
+    if (const std::string problem = prepareProfile(chosen.log, profile); !problem.empty()) {
+        refuse(problem);
+        return;
+    }
+    std::vector<std::string> ports;
+    for (const QString& port : chosen.ports) {
+        ports.push_back(port.toStdString());
+    }
+    const std::string log = toPath(chosen.log).string();
+    if (const std::string problem = cli::problemBeforeStart(profile, ports, log);
+        !problem.empty()) {
+        refuse(problem);
+        return;
+    }
+    main_.remembered().setStation({chosen.ports, chosen.repeat, chosen.log});
+    cli::StationPlan plan;
+    plan.ports = ports;
+    plan.unit.file = profile;
+    plan.unit.log = log;
+    plan.unit.speed = kStationSpeed;
+    plan.unit.handshake = "hardware";
+    plan.unit.yes = true;  // Start is the confirmation
+    plan.unit.json = true; // the record is the station's to show
+    plan.repeat = chosen.repeat;
+    showTiles(chosen.ports);
+    messages_->clear();
+    const std::string failure = driver_->start(std::move(plan), cli::stampProfile(profile),
+                                               {shownTiles_, total_, messages_});
+    if (!failure.empty()) {
+        refuse(failure);
+        return;
+    }
+    if (!running()) {
+        return; // no port could be served: stationEnded has said so
+    }
+    stopAsked_ = false;
+    setup_->setEnabled(false);
+    start_->setEnabled(false);
+    stop_->setEnabled(true);
+    stop_->setText(tr("S&top"));
+    emit heldPortsChanged(chosen.ports);
+}
+
+// The first Stop lets the units under way finish; the second stops them at their next step.
+void StationWindow::stop() {
+    if (!running()) {
+        return;
+    }
+    driver_->stop();
+    if (!stopAsked_) {
+        stopAsked_ = true;
+        stop_->setText(tr("S&top now"));
+        messages_->appendPlainText(
+            tr("Stopping: the units under way finish (Stop now stops them too)."));
+    } else {
+        stop_->setEnabled(false);
+    }
+}
+
+void StationWindow::showTiles(const QStringList& ports) {
+    for (StationTile* tile : shownTiles_) {
+        delete tile;
+    }
+    shownTiles_.clear();
+    for (int i = 0; i < ports.size(); ++i) {
+        auto* tile = new StationTile(displayText(ports.at(i).toStdString()), tileArea_);
+        tile->setObjectName(QStringLiteral("stationTile%1").arg(i + 1));
+        tiles_->addWidget(tile, i / kTileColumns, i % kTileColumns);
+        shownTiles_.push_back(tile);
+    }
+}
+
+void StationWindow::stationEnded() {
+    setup_->setEnabled(true);
+    start_->setEnabled(true);
+    stop_->setEnabled(false);
+    stop_->setText(tr("S&top"));
+    emit heldPortsChanged({});
+    if (closeWhenEnded_) {
+        closeWhenEnded_ = false;
+        close();
+    }
+}
+
+// The window is at least as large as what it shows needs: a longer state, a wrapped line,
+// a larger font make it grow; the user may make it larger still.
+void StationWindow::fit() {
+    QLayout* shown = layout();
+    shown->activate();
+    QSize wanted = size().expandedTo(minimumSizeHint());
+    if (shown->hasHeightForWidth()) {
+        wanted.setHeight(std::max(wanted.height(), shown->totalHeightForWidth(wanted.width())));
+    }
+    if (wanted != size()) {
+        resize(wanted);
+    }
+}
+
+bool StationWindow::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest) {
+        fit();
+    }
+    return handled;
+}
+
+void StationWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (changesSizes(*event)) {
+        forgetSizes(*this);
+        fitLines(*messages_, kMessageLines);
+        fit();
+    }
+}
+
+void StationWindow::closeEvent(QCloseEvent* event) {
+    if (!running()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    if (closeWhenEnded_ || !main_.feedback().ask(kClosingQuestion)) {
+        return;
+    }
+    closeWhenEnded_ = true;
+    if (!stopAsked_) {
+        stop();
+    }
+}
+
+void StationWindow::reject() {
+    close();
+}
+
+void StationWindow::chooseProfile() {
+    const QString file = main_.fileDialogs().openFile(this, main_.remembered().profileFolder());
+    if (!file.isEmpty()) {
+        setup_->setProfileFile(file);
+    }
+}
+
+void StationWindow::chooseLog() {
+    const QString file = QFileDialog::getSaveFileName(this, tr("Audit log"), setup_->choice().log,
+                                                      tr("Audit logs (*.jsonl);;All files (*)"),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!file.isEmpty()) {
+        setup_->setLogFile(file);
+    }
+}
+
+} // namespace tessaro::app

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// "Production station...": the window that stores one profile in the printers on many ports
+// at once, printer after printer with repeat, as "tessaro-cli provision" does, recording
+// every unit in the audit log. Above, what to do (cli/StationSetup.h); below, a tile per
+// port, the total line and the messages. Start checks the profile, the ports and the log as
+// provision does before touching a printer; Stop lets the units under way finish (a second
+// Stop stops them too). The main window stays usable meanwhile.
+
+#include "link/PortMap.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <vector>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QGridLayout;
+
+namespace tessaro::app {
+
+class Form1;
+class StationDriver;
+class StationSetup;
+class StationTile;
+
+// The serial speed the station detects its printers at.
+inline constexpr const char* kStationSpeed = "9600";
+
+class StationWindow final : public QDialog {
+    Q_OBJECT
+
+  public:
+    StationWindow(Form1& main, const std::vector<link::PortLine>& ports);
+    ~StationWindow() override;
+
+    bool running() const;
+    // The workspace changed: what it would store is shown again.
+    void workspaceChanged();
+    // The default audit log: ~/Tessaro/audit.jsonl.
+    static QString defaultLog();
+
+  signals:
+    // The ports the station holds; none once it has ended.
+    void heldPortsChanged(const QStringList& ports);
+
+  public slots:
+    void start();
+    void stop();
+
+  protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+  private:
+    std::string prepareProfile(const QString& log, std::string& profile);
+    void showTiles(const QStringList& ports);
+    void stationEnded();
+    void fit();
+    void chooseProfile();
+    void chooseLog();
+
+    Form1& main_;
+    StationSetup* setup_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QPushButton* stop_ = nullptr;
+    QWidget* tileArea_ = nullptr;
+    QGridLayout* tiles_ = nullptr;
+    QLabel* total_ = nullptr;
+    QPlainTextEdit* messages_ = nullptr;
+    StationDriver* driver_ = nullptr;
+    std::vector<StationTile*> shownTiles_;
+    bool stopAsked_ = false;
+    bool closeWhenEnded_ = false;
+};
+
+} // namespace tessaro::app

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The station window with four tiles in four states: nothing cut off or sticking out at the
+// default font, and at a font half as large again, where the window grows to fit.
+
+#include "LayoutChecks.h"
+#include "StationFixture.h"
+
+namespace tessaro::test {
+namespace {
+
+class StationLayoutTest : public StationFixture {};
+
+TEST_F(StationLayoutTest, FourTilesFitAtTheDefaultFontAndAtALargerOne) {
+    const auto good = std::make_unique<SimProcess>(std::vector<std::string>{"--time-limit", "60"});
+    const auto silent =
+        std::make_unique<SimProcess>(std::vector<std::string>{"--silent", "--time-limit", "60"});
+    const auto refusing = std::make_unique<SimProcess>(
+        std::vector<std::string>{"--save-reply", "1", "--time-limit", "60"});
+    open({good->device(), silent->device(), refusing->device()});
+    choose({"COM1", "COM2", "COM3"});
+    part<QLineEdit>("networkAddress")->setText(QStringLiteral("127.0.0.1:1"));
+    QTest::mouseClick(part<QPushButton>("networkAdd"), Qt::LeftButton);
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    ASSERT_EQ(tile(4)->look(), app::StationTile::Look::Failed); // nothing listens there
+    QApplication::processEvents();
+    expectTextsFit(station);
+    const QSize designed = station->size();
+
+    {
+        const LargerFont larger(1.5);
+        QApplication::processEvents();
+        SCOPED_TRACE("at 1.5 times the font");
+        expectTextsFit(station);
+        EXPECT_GT(station->width(), designed.width());
+        EXPECT_GT(station->height(), designed.height());
+    }
+}
+
+} // namespace
+} // namespace tessaro::test

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The production station in the window, driven as a user drives it against virtual
+// printers: four printers reach their results with a record each, in the log's format of
+// "tessaro-cli provision --log"; Stop during a unit lets it finish; with repeat, a printer
+// that leaves and the next that arrives; what Start refuses; closing while units are under
+// way; the window's own printer commands while the station holds their port.
+
+#include "StationFixture.h"
+#include "support/SimProcess.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <gmock/gmock.h>
+
+namespace tessaro::test {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using namespace std::chrono_literals;
+
+std::unique_ptr<SimProcess> virtualPrinter(std::vector<std::string> options) {
+    options.insert(options.end(), {"--time-limit", "60"});
+    return std::make_unique<SimProcess>(std::move(options));
+}
+
+std::string stateOf(const app::StationTile* tile) {
+    return tile->stateText().toStdString();
+}
+
+class StationWindowTest : public StationFixture {};
+
+TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
+    const auto good = virtualPrinter({});
+    const auto second = virtualPrinter({"--identity", "Second printer"});
+    const auto silent = virtualPrinter({"--silent"});
+    const auto refusing = virtualPrinter({"--save-reply", "1"});
+    open({good->device(), second->device(), silent->device(), refusing->device()});
+    choose({"COM1", "COM2", "COM3", "COM4"});
+    click("stationStart");
+    EXPECT_FALSE(part<QPushButton>("stationStart")->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+
+    EXPECT_THAT(stateOf(tile(1)), StartsWith("Stored: Saving Sequence Successful ! ("));
+    EXPECT_THAT(stateOf(tile(2)), StartsWith("Stored: "));
+    EXPECT_THAT(stateOf(tile(3)), StartsWith("Failed (no_answer): No printer found on "));
+    EXPECT_THAT(stateOf(tile(4)), StartsWith("Failed (not_stored): "));
+    EXPECT_EQ(tile(1)->look(), app::StationTile::Look::Stored);
+    EXPECT_EQ(tile(3)->look(), app::StationTile::Look::Failed);
+    EXPECT_THAT(tile(2)->identityText().toStdString(), HasSubstr("Second printer"));
+    EXPECT_EQ(tile(1)->countsText(), "stored 1, failed 0, mean " +
+                                         tile(1)->countsText().section(QStringLiteral("mean "), 1));
+    EXPECT_EQ(tile(3)->countsText(), "stored 0, failed 1");
+    EXPECT_THAT(part<QLabel>("stationTotal")->text().toStdString(),
+                StartsWith("All ports: stored 2, failed 2, mean "));
+    // A screen reader reads each tile as a group named by its port, described by its state.
+    EXPECT_EQ(tile(3)->accessibleName(), "COM3");
+    EXPECT_THAT(tile(3)->accessibleDescription().toStdString(),
+                StartsWith("Failed (no_answer): No printer found on "));
+
+    const auto records = auditRecords(log);
+    ASSERT_EQ(records.size(), 4u);
+    std::map<std::string, std::string> results;
+    for (const QJsonObject& record : records) {
+        results[record.value("port").toString().toStdString()] =
+            record.value("result").toString().toStdString();
+        EXPECT_EQ(record.value("profile").toString().toStdString(), profile.string());
+        EXPECT_EQ(record.value("profile_sha256").toString().size(), 64);
+    }
+    const std::map<std::string, std::string> expected{
+        {"COM1", "ok"}, {"COM2", "ok"}, {"COM3", "no_answer"}, {"COM4", "not_stored"}};
+    EXPECT_EQ(results, expected);
+
+    // The command line's record of the same unit has the same keys: one log may mix them.
+    SimProcess cli(std::vector<std::string>{"provision", profile.string(), "--port", good->device(),
+                                            "--log", (dir / "cli.jsonl").string(), "--yes"},
+                   TESSARO_CLI_PATH);
+    ASSERT_EQ(cli.exitStatus(20s), 0);
+    const auto cliRecords = auditRecords(dir / "cli.jsonl");
+    ASSERT_EQ(cliRecords.size(), 1u);
+    EXPECT_EQ(cliRecords[0].keys(), records[0].keys());
+}
+
+TEST_F(StationWindowTest, StopDuringAUnitLetsItFinishThenTheStationEnds) {
+    const auto slow = virtualPrinter({"--reply-delay", "150"});
+    open({slow->device()});
+    choose({"COM1"}, true);
+    click("stationStart");
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return stateOf(tile(1)).starts_with("Sending: "); }, kWaitMs))
+        << stateOf(tile(1));
+    click("stationStop");
+    EXPECT_FALSE(ended());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_THAT(stateOf(tile(1)), StartsWith("Stored: "));
+    const auto records = auditRecords(log);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].value("result").toString(), "ok");
+    EXPECT_TRUE(part<QPushButton>("stationStart")->isEnabled());
+}
+
+TEST_F(StationWindowTest, WithRepeatAPrinterLeavesAndTheNextIsConfigured) {
+    const std::string link = (dir / "printer").string();
+    auto sim = virtualPrinter({"--link", link});
+    ASSERT_FALSE(sim->device().empty());
+    open({link});
+    choose({"COM1"}, true);
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return stateOf(tile(1)) == "Waiting for the printer to leave"; }, kWaitMs))
+        << stateOf(tile(1));
+    EXPECT_THAT(tile(1)->lastUnitText().toStdString(), StartsWith("Last unit: Stored: "));
+
+    sim.reset();
+    std::filesystem::remove(link);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return stateOf(tile(1)) == "Waiting for the next printer"; }, kWaitMs))
+        << stateOf(tile(1));
+    sim = virtualPrinter({"--link", link});
+    ASSERT_FALSE(sim->device().empty());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return tile(1)->countsText().startsWith("stored 2, failed 0"); }, kWaitMs))
+        << tile(1)->countsText().toStdString();
+
+    click("stationStop");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_EQ(auditRecords(log).size(), 2u);
+}
+
+TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
+    const auto sim = virtualPrinter({});
+    open({sim->device()});
+    choose({});
+    click("stationStart"); // no port
+    choose({"COM1"});
+    const auto notAProfile = dir.write("notes.pcf", "just some notes\n");
+    part<QLineEdit>("profileFile")->setText(app::fromPath(notAProfile));
+    click("stationStart");
+    part<QLineEdit>("profileFile")->setText(app::fromPath(profile));
+    part<QLineEdit>("logFile")->setText(app::fromPath(dir / "notes.pcf" / "audit.jsonl"));
+    click("stationStart");
+
+    const auto texts = script.texts();
+    std::string all;
+    for (const QString& text : texts) {
+        all += text.toStdString() + "\n";
+    }
+    ASSERT_EQ(texts.size(), 3u) << all;
+    EXPECT_THAT(texts[0].toStdString(), HasSubstr("No port is chosen"));
+    EXPECT_THAT(texts[1].toStdString(), HasSubstr(notAProfile.string()));
+    EXPECT_THAT(texts[2].toStdString(), HasSubstr((dir / "notes.pcf").string()));
+    EXPECT_TRUE(ended());
+    EXPECT_EQ(sim->output().find("ESC"), std::string::npos) << "the printer was touched";
+
+    // Return in the address field adds the network printer; it does not start the station.
+    QTest::keyClicks(part<QLineEdit>("networkAddress"), "localhost:9");
+    QTest::keyClick(part<QLineEdit>("networkAddress"), Qt::Key_Return);
+    EXPECT_EQ(part<QListWidget>("networkList")->item(0)->text(), "tcp://localhost:9");
+    EXPECT_EQ(script.boxes.size(), 3u);
+    EXPECT_TRUE(ended());
+}
+
+TEST_F(StationWindowTest, ThePrinterCommandsAreOffWhileTheStationHoldsTheirPort) {
+    const auto silent =
+        virtualPrinter({"--silent"}); // the station waits for a printer until stopped
+    open({silent->device()});
+    window->remembered().setPort({"COM1", "9600", 1});
+    window->EnablePrinterCommands(true);
+    choose({"COM1"}, true);
+    click("stationStart");
+    EXPECT_FALSE(child<QAction>("saveparam")->isEnabled());
+    EXPECT_FALSE(child<QAction>("RecovDefault")->isEnabled());
+    // The workspace is still the user's to edit.
+    window->workspace().defaultparam_Click();
+    window->refresh();
+
+    click("stationStop");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_TRUE(child<QAction>("saveparam")->isEnabled());
+    EXPECT_EQ(stateOf(tile(1)), "Stopped");
+}
+
+TEST_F(StationWindowTest, ClosingWhileUnitsAreUnderWayAsksThenClosesOnceTheyHaveEnded) {
+    const auto slow = virtualPrinter({"--reply-delay", "150"});
+    open({slow->device()});
+    choose({"COM1"}, true);
+    click("stationStart");
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !stateOf(tile(1)).starts_with("Starting"); }, kWaitMs));
+    script.answers.push_back(QMessageBox::No);
+    EXPECT_FALSE(station->close());
+    EXPECT_TRUE(station->isVisible());
+    EXPECT_FALSE(ended());
+
+    script.answers.push_back(QMessageBox::Yes);
+    EXPECT_FALSE(station->close());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !station->isVisible(); }, kWaitMs));
+    EXPECT_TRUE(ended());
+    ASSERT_EQ(script.boxes.size(), 2u);
+    EXPECT_THAT(script.boxes[0].text.toStdString(), HasSubstr("Units are under way"));
+}
+
+} // namespace
+} // namespace tessaro::test
