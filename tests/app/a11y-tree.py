@@ -5,17 +5,10 @@ that every control can be reached and operated: four page tabs whose press actio
 their page, every slider named by its caption, every list labelled by what it sets.
 Prints the parts of the tree it read. Exit status: 0 passed, 1 failed, 77 no AT-SPI."""
 
-import subprocess
 import sys
-import time
 
-try:
-    import pyatspi
-except ImportError:
-    print("pyatspi is not installed", file=sys.stderr)
-    sys.exit(77)
+from a11y_common import bus_reachable, check, pyatspi, results, states, wait_for, walk
 
-WAIT_S = 20.0
 TABS = [
     "Setup and hardware control",
     "Text and general commands",
@@ -34,41 +27,6 @@ LIST_LABELS = {
     "Default Internal Font:", "Text orientation:", "Text Justification:",
     "Barcode Text Position:", "Barcode Orientation:",
 }
-
-results = {"passed": 0, "failed": 0}
-
-
-def check(condition, what):
-    results["passed" if condition else "failed"] += 1
-    if not condition:
-        print("FAILED:", what)
-    return condition
-
-
-def wait_for(probe, what):
-    """The first true value probe() gives within WAIT_S, polled; None, a failure, if none."""
-    deadline = time.monotonic() + WAIT_S
-    while time.monotonic() < deadline:
-        value = probe()
-        if value:
-            check(True, what)
-            return value
-        time.sleep(0.1)
-    check(False, what)
-    return None
-
-
-def states(acc):
-    return acc.getState()
-
-
-def walk(acc):
-    yield acc
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
 
 def labels(acc):
     for relation in acc.getRelationSet():
@@ -106,13 +64,7 @@ def find_window():
 
 
 def main():
-    # Without an accessibility bus libatspi ends the process: ask in a process of its own.
-    probe = [sys.executable, "-c", "import pyatspi; pyatspi.Registry.getDesktop(0).childCount"]
-    try:
-        reachable = subprocess.run(probe, capture_output=True, timeout=WAIT_S).returncode == 0
-    except subprocess.TimeoutExpired:
-        reachable = False
-    if not reachable:
+    if not bus_reachable():
         print("the AT-SPI bus cannot be reached", file=sys.stderr)
         return 77
     window = wait_for(find_window, "the main window appears on the accessibility bus")

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real tessaro on a virtual X server with its own session bus and accessibility bus,
-# and reads its window as a screen reader does (a11y-tree.py beside this script).
-#   a11y_test.sh TESSARO
+# and reads its window as a screen reader does (a11y-tree.py beside this script). With a
+# script and the virtual printer, the script starts the program (and its printers) itself.
+#   a11y_test.sh TESSARO [SCRIPT.py SIM]
 # Exit status 77 (skipped) when Xvfb, D-Bus, the AT-SPI bus or pyatspi are not there.
 set -euo pipefail
 app=$1
+script=${2:-a11y-tree.py}
 here=$(cd "$(dirname "$0")" && pwd)
 
 skip() {
@@ -40,6 +42,8 @@ pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 "$launcher" --launch-immediately &
 pids+=($!)
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" &
-pids+=($!)
-timeout 60 "$python" "$here/a11y-tree.py"
+if [ $# -lt 2 ]; then
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" &
+  pids+=($!)
+fi
+TESSARO_APP=$app TESSARO_SIM=${3:-} timeout 60 "$python" "$here/$script"
