@@ -6,11 +6,14 @@
 // way; the window's own printer commands while the station holds their port.
 
 #include "StationFixture.h"
+#include "app/station/StationProfile.h"
 #include "support/SimProcess.h"
+#include "workspace/ConfigFile.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <gmock/gmock.h>
 
 namespace tessaro::test {
@@ -80,6 +83,37 @@ TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
     const auto cliRecords = auditRecords(dir / "cli.jsonl");
     ASSERT_EQ(cliRecords.size(), 1u);
     EXPECT_EQ(cliRecords[0].keys(), records[0].keys());
+}
+
+TEST_F(StationWindowTest, TheWorkspaceIsStoredFromAFileNamedByItsContentBesideTheLog) {
+    const auto good = virtualPrinter({});
+    open({good->device()});
+    choose({"COM1"});
+    window->loadProfile(app::fromPath(profile));
+    QTest::mouseClick(part<QRadioButton>("profileWorkspace"), Qt::LeftButton,
+                      Qt::KeyboardModifiers(), QPoint(4, 4));
+    ASSERT_TRUE(part<QRadioButton>("profileWorkspace")->isChecked());
+    const std::string text = workspace::profileText(window->workspace());
+    const std::string sha = app::sha256Hex(text);
+    EXPECT_THAT(part<QLabel>("profileStamp")->text().toStdString(),
+                HasSubstr("Name: job\nSHA-256: " + sha));
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+
+    const auto records = auditRecords(log);
+    ASSERT_EQ(records.size(), 1u);
+    const auto stored = dir / ("profile-" + sha.substr(0, 12) + ".pcf");
+    EXPECT_EQ(records[0].value("result").toString(), "ok");
+    EXPECT_EQ(records[0].value("profile").toString().toStdString(), stored.string());
+    EXPECT_EQ(records[0].value("profile_sha256").toString().toStdString(), sha);
+    EXPECT_EQ(readFile(stored), text);
+
+    // An edit of the workspace shows at once as another profile to store.
+    window->defaultparam_Click();
+    const std::string edited = app::sha256Hex(workspace::profileText(window->workspace()));
+    ASSERT_NE(edited, sha);
+    EXPECT_THAT(part<QLabel>("profileStamp")->text().toStdString(),
+                HasSubstr("SHA-256: " + edited));
 }
 
 TEST_F(StationWindowTest, StopDuringAUnitLetsItFinishThenTheStationEnds) {
