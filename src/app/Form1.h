@@ -84,6 +84,7 @@ class Form1 final : public QMainWindow {
     // The ports a running station holds: the printer commands stay off while the window's
     // printer is on one of them.
     void setStationPorts(const QStringList& ports);
+    const QStringList& stationPorts() const { return stationPorts_; }
 
   protected:
     void changeEvent(QEvent* event) override;

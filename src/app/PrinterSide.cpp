@@ -29,8 +29,13 @@ void PrinterSide::shutDown() {
     });
 }
 
+// A port the production station holds is not the window's to detect on: it is shown as
+// unavailable.
 void PrinterSide::detect() {
-    const auto inventory = worker_.look<worker::PortInventory>(worker::takeInventory);
+    auto inventory = worker_.look<worker::PortInventory>(worker::takeInventory);
+    std::erase_if(inventory.present, [this](const link::PortRef& port) {
+        return window_.stationPorts().contains(QString::fromStdString(port.text()));
+    });
     PortSelection dialog(worker_, inventory, window_.feedback(), window_.remembered(), &window_);
     dialog.exec();
 }

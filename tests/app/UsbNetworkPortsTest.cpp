@@ -42,6 +42,19 @@ TEST_F(UsbNetworkPortsTest, AUsbPrinterIsFoundWithTheGroupsDetectButton) {
     EXPECT_TRUE(window->findChild<QPushButton*>("SetToPrinterButton")->isEnabled());
 }
 
+TEST_F(UsbNetworkPortsTest, APortTheStationHoldsCannotBeChosen) {
+    ASSERT_NO_FATAL_FAILURE(startSim({"--usb"}));
+    openWindow({{"TESSARO_USB1", device}});
+    window->setStationPorts({"USB1"});
+    inPortSelection([&](app::PortSelection& dialog) {
+        EXPECT_FALSE(child<QRadioButton>(dialog, "USB1")->isEnabled());
+    });
+    window->setStationPorts({});
+    inPortSelection([&](app::PortSelection& dialog) {
+        EXPECT_TRUE(child<QRadioButton>(dialog, "USB1")->isEnabled());
+    });
+}
+
 TEST_F(UsbNetworkPortsTest, TheSearchChecksTheUsbPortItFoundThePrinterOn) {
     ASSERT_NO_FATAL_FAILURE(startSim({"--usb"}));
     openWindow({{"TESSARO_USB2", device}});
