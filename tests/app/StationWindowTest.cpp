@@ -32,7 +32,22 @@ std::string stateOf(const app::StationTile* tile) {
     return tile->stateText().toStdString();
 }
 
-class StationWindowTest : public StationFixture {};
+class StationWindowTest : public StationFixture {
+  protected:
+    // A printer that answers late, on COM1 of a station with repeat, started; the wait is
+    // over once the unit sends (the saving reply is waited for a second at least).
+    void startSlowUnit() {
+        slow = virtualPrinter({"--reply-delay", "150"});
+        open({slow->device()});
+        choose({"COM1"}, true);
+        click("stationStart");
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return stateOf(tile(1)).starts_with("Sending: "); }, kWaitMs))
+            << stateOf(tile(1));
+    }
+
+    std::unique_ptr<SimProcess> slow;
+};
 
 TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
     const auto good = virtualPrinter({});
@@ -117,13 +132,7 @@ TEST_F(StationWindowTest, TheWorkspaceIsStoredFromAFileNamedByItsContentBesideTh
 }
 
 TEST_F(StationWindowTest, StopDuringAUnitLetsItFinishThenTheStationEnds) {
-    const auto slow = virtualPrinter({"--reply-delay", "150"});
-    open({slow->device()});
-    choose({"COM1"}, true);
-    click("stationStart");
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return stateOf(tile(1)).starts_with("Sending: "); }, kWaitMs))
-        << stateOf(tile(1));
+    ASSERT_NO_FATAL_FAILURE(startSlowUnit());
     click("stationStop");
     EXPECT_FALSE(ended());
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
@@ -216,12 +225,7 @@ TEST_F(StationWindowTest, ThePrinterCommandsAreOffWhileTheStationHoldsTheirPort)
 }
 
 TEST_F(StationWindowTest, ClosingWhileUnitsAreUnderWayAsksThenClosesOnceTheyHaveEnded) {
-    const auto slow = virtualPrinter({"--reply-delay", "150"});
-    open({slow->device()});
-    choose({"COM1"}, true);
-    click("stationStart");
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return !stateOf(tile(1)).starts_with("Starting"); }, kWaitMs));
+    ASSERT_NO_FATAL_FAILURE(startSlowUnit());
     script.answers.push_back(QMessageBox::No);
     EXPECT_FALSE(station->close());
     EXPECT_TRUE(station->isVisible());
