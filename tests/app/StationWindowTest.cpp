@@ -226,6 +226,10 @@ TEST_F(StationWindowTest, ThePrinterCommandsAreOffWhileTheStationHoldsTheirPort)
 
 TEST_F(StationWindowTest, ClosingWhileUnitsAreUnderWayAsksThenClosesOnceTheyHaveEnded) {
     ASSERT_NO_FATAL_FAILURE(startSlowUnit());
+    // The main window's close asks the same, and stays open.
+    script.answers.push_back(QMessageBox::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
     script.answers.push_back(QMessageBox::No);
     EXPECT_FALSE(station->close());
     EXPECT_TRUE(station->isVisible());
@@ -235,8 +239,11 @@ TEST_F(StationWindowTest, ClosingWhileUnitsAreUnderWayAsksThenClosesOnceTheyHave
     EXPECT_FALSE(station->close());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !station->isVisible(); }, kWaitMs));
     EXPECT_TRUE(ended());
-    ASSERT_EQ(script.boxes.size(), 2u);
-    EXPECT_THAT(script.boxes[0].text.toStdString(), HasSubstr("Units are under way"));
+    ASSERT_EQ(script.boxes.size(), 3u);
+    for (const ShownBox& box : script.boxes) {
+        EXPECT_THAT(box.text.toStdString(), HasSubstr("Units are under way"));
+    }
+    EXPECT_EQ(auditRecords(log).size(), 1u); // the unit under way finished, with its record
 }
 
 } // namespace
