@@ -37,8 +37,8 @@ struct UnitEnded {
     bool lost = false;
 };
 
-// How far a unit has gone, finer than Provisioning: detecting, the printer found (its
-// identity), a command being sent (the text that names it).
+// How far a unit has gone, finer than Provisioning: detecting (with speed auto, the speed
+// tried), the printer found (its identity), a command being sent (the text that names it).
 enum class UnitStepKind { Detecting, Found, Sending };
 
 struct UnitStep {

@@ -130,6 +130,9 @@ void TerminalFeedback::showProgress(bool show) {
 }
 
 void TerminalFeedback::showSearchStep(int step, int total, std::string_view text) {
+    if (searchWatch_) {
+        searchWatch_(step, total, text);
+    }
     if (!progressLine_) {
         return;
     }

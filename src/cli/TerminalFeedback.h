@@ -34,6 +34,9 @@ class TerminalFeedback final : public protocol::UserFeedback {
     // Told of every status panel text as it is set (a station shows the unit's steps).
     using PanelWatch = std::function<void(int panel, std::string_view text)>;
     void watchPanels(PanelWatch watch) { watch_ = std::move(watch); }
+    // Told of every step of a search for the printer's speed, as showSearchStep has it.
+    using SearchWatch = std::function<void(int step, int total, std::string_view text)>;
+    void watchSearch(SearchWatch watch) { searchWatch_ = std::move(watch); }
     // Keeps stdout for a JSON record.
     void setJson(bool json) { json_ = json; }
     // Shows what the automatic search tries, on stderr as it goes: the search is slow. On a
@@ -87,6 +90,7 @@ class TerminalFeedback final : public protocol::UserFeedback {
     std::vector<std::string> notices_;
     std::vector<std::string> sent_;
     PanelWatch watch_;
+    SearchWatch searchWatch_;
 };
 
 } // namespace tessaro::cli

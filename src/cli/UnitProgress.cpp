@@ -35,6 +35,11 @@ SessionMaker reportingSteps(SessionMaker inner, StepReport report) {
                 report(UnitStepKind::Sending, std::move(shown));
             }
         });
+        // With speed auto: "[3/9] Attempting to contact printer on COM 1 at 57600 bauds."
+        feedback.watchSearch([report](int step, int total, std::string_view text) {
+            report(UnitStepKind::Detecting,
+                   "[" + std::to_string(step) + "/" + std::to_string(total) + "] " + trimmed(text));
+        });
         return inner(port, feedback, stop);
     };
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A unit's steps as a station's display shows them, read from what the unit shows in its
-// status panels: the detection starts as the session is made, the second panel names the
-// printer found, and the transmission writes the command it sends to the fourth.
+// status panels: the detection starts as the session is made (with speed auto, each speed
+// tried is a step of it), the second panel names the printer found, and the transmission
+// writes the command it sends to the fourth.
 
 #include "cli/PrinterSession.h"
 #include "cli/StationEvent.h"

@@ -34,10 +34,10 @@ std::string stateOf(const app::StationTile* tile) {
 
 class StationWindowTest : public StationFixture {
   protected:
-    // A printer that answers late, on COM1 of a station with repeat, started; the wait is
-    // over once the unit sends (the saving reply is waited for a second at least).
+    // A printer on COM1 of a station with repeat, started; the wait is over once the unit
+    // sends, which holds it under way for a second at least (the saving reply's wait).
     void startSlowUnit() {
-        slow = virtualPrinter({"--reply-delay", "150"});
+        slow = virtualPrinter({});
         open({slow->device()});
         choose({"COM1"}, true);
         click("stationStart");

@@ -152,7 +152,9 @@ void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind, const std
     switch (kind) {
     case cli::UnitStepKind::Detecting:
         shownTile->setIdentity({});
-        shownTile->setState(Look::Busy, tr("Detecting the printer"));
+        shownTile->setState(Look::Busy, text.empty()
+                                            ? tr("Detecting the printer")
+                                            : tr("Detecting the printer: %1").arg(shown(text)));
         return;
     case cli::UnitStepKind::Found:
         shownTile->setIdentity(shown(text));

@@ -7,6 +7,7 @@
 // provision does before touching a printer; Stop lets the units under way finish (a second
 // Stop stops them too). The main window stays usable meanwhile.
 
+#include "cli/SerialSpeedOption.h"
 #include "link/PortMap.h"
 
 #include <QDialog>
@@ -25,8 +26,8 @@ class StationDriver;
 class StationSetup;
 class StationTile;
 
-// The serial speed the station detects its printers at.
-inline constexpr const char* kStationSpeed = "9600";
+// The serial speed the station detects its printers at: each speed in turn.
+inline constexpr std::string_view kStationSpeed = cli::kAnySpeed;
 
 class StationWindow final : public QDialog {
     Q_OBJECT
