@@ -101,14 +101,23 @@ def main():
             check(tiles[0].description.startswith("Stored: "), "COM1 stored")
             check(tiles[1].description.startswith("Failed (no_answer): "),
                   "COM2 failed with the command line's word")
-        said = [text for kind, name, description in heard for text in (name, description)
-                if text]
-        check(any(text.startswith("Detecting the printer") for text in said),
-              "the reader is told when a port starts detecting")
-        check(any(text.startswith("Stored: ") for text in said),
+        # The state line is named by its text: each change of it is told.
+        named = [name for kind, name, _ in heard if kind.endswith("accessible-name") and name]
+        check(any(text.startswith("Detecting the printer: [1/") for text in named),
+              "the reader is told which speed a port tries first")
+        check(any(text.startswith("Detecting the printer: [2/") for text in named),
+              "the reader is told of the next speed tried")
+        check(any(text.startswith("Sending: ") for text in named),
+              "the reader is told which command a port sends")
+        check(any(text.startswith("Stored: ") for text in named),
               "the reader is told when a port has stored the profile")
-        check(any(text.startswith("Failed (no_answer): ") for text in said),
+        check(any(text.startswith("Failed (no_answer): ") for text in named),
               "the reader is told when a port has failed, and why")
+        # The group's description follows.
+        described = [description for kind, _, description in heard
+                     if kind.endswith("accessible-description") and description]
+        check(any(text.startswith("Stored: ") for text in described),
+              "the port's group is described by its new state")
     finally:
         pyatspi.Registry.deregisterEventListener(
             listen, "object:property-change:accessible-name",
