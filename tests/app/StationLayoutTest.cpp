@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The station window with four tiles in four states: nothing cut off or sticking out at the
-// default font, and at a font half as large again, where the window grows to fit.
+// default font, and at a font half as large again, where the window grows to fit as far as
+// the screen lets it (the tiles scroll beyond).
 
 #include "LayoutChecks.h"
 #include "StationFixture.h"
+
+#include <QScreen>
 
 namespace tessaro::test {
 namespace {
@@ -26,14 +29,21 @@ TEST_F(StationLayoutTest, FourTilesFitAtTheDefaultFontAndAtALargerOne) {
     QApplication::processEvents();
     expectTextsFit(station);
     const QSize designed = station->size();
+    const QSize tileDesigned = tile(1)->size();
+    const QSize screen = station->screen()->availableGeometry().size();
+    EXPECT_LE(designed.height(), screen.height());
 
     {
         const LargerFont larger(1.5);
         QApplication::processEvents();
         SCOPED_TRACE("at 1.5 times the font");
         expectTextsFit(station);
+        // The window grows, as high as the screen lets it; beyond, the tiles scroll.
         EXPECT_GT(station->width(), designed.width());
-        EXPECT_GT(station->height(), designed.height());
+        EXPECT_GE(station->height(), designed.height());
+        EXPECT_LE(station->height(), screen.height());
+        EXPECT_GT(tile(1)->width(), tileDesigned.width());
+        EXPECT_GT(tile(1)->height(), tileDesigned.height());
     }
 }
 

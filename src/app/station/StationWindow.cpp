@@ -22,6 +22,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -54,8 +56,14 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
     buttons->addStretch(1);
     buttons->addWidget(start_);
     buttons->addWidget(stop_);
-    tileArea_ = new QWidget(this);
+    // The tiles scroll once the window would be larger than the screen.
+    tileScroll_ = new QScrollArea(this);
+    tileScroll_->setObjectName(QStringLiteral("stationTileScroll"));
+    tileScroll_->setFrameShape(QFrame::NoFrame);
+    tileScroll_->setWidgetResizable(true);
+    tileArea_ = new QWidget(tileScroll_);
     tileArea_->setObjectName(QStringLiteral("stationTiles"));
+    tileScroll_->setWidget(tileArea_);
     tiles_ = new QGridLayout(tileArea_);
     tiles_->setContentsMargins(0, 0, 0, 0);
     total_ = new QLabel(this);
@@ -74,7 +82,7 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(setup_);
     layout->addLayout(buttons);
-    layout->addWidget(tileArea_, 1);
+    layout->addWidget(tileScroll_, 1);
     layout->addWidget(total_);
     layout->addWidget(messagesLabel);
     layout->addWidget(messages_);
@@ -228,12 +236,16 @@ void StationWindow::stationEnded() {
 // The window is at least as large as what it shows needs: a longer state, a wrapped line,
 // a larger font make it grow; the user may make it larger still.
 void StationWindow::fit() {
-    QLayout* shown = layout();
-    shown->activate();
-    QSize wanted = size().expandedTo(minimumSizeHint());
-    if (shown->hasHeightForWidth()) {
-        wanted.setHeight(std::max(wanted.height(), shown->totalHeightForWidth(wanted.width())));
+    layout()->activate();
+    // What the tiles need beyond what their scroll area shows of them.
+    const QSize tiles = tileArea_->minimumSizeHint();
+    const QSize shown = tileScroll_->viewport()->size();
+    QSize wanted = size() + QSize(std::max(0, tiles.width() - shown.width()),
+                                  std::max(0, tiles.height() - shown.height()));
+    if (const QScreen* display = screen()) {
+        wanted = wanted.boundedTo(display->availableGeometry().size());
     }
+    wanted = wanted.expandedTo(minimumSizeHint()).expandedTo(size());
     if (wanted != size()) {
         resize(wanted);
     }

@@ -18,6 +18,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QGridLayout;
+class QScrollArea;
 
 namespace tessaro::app {
 
@@ -68,6 +69,7 @@ class StationWindow final : public QDialog {
     StationSetup* setup_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
+    QScrollArea* tileScroll_ = nullptr;
     QWidget* tileArea_ = nullptr;
     QGridLayout* tiles_ = nullptr;
     QLabel* total_ = nullptr;
