@@ -285,8 +285,17 @@ void PortSelection::setDetectionButtonsEnabled(bool enabled) {
     detectSerial_->setEnabled(enabled);
     detectParallel_->setEnabled(enabled);
     detectUsbNetwork_->setEnabled(enabled);
-    autodetectButton_->setEnabled(enabled);
+    autodetectButton_->setEnabled(enabled && searchOffered_);
     enabled ? unsetCursor() : setCursor(Qt::WaitCursor);
+}
+
+void PortSelection::offerSearch(bool offered) {
+    searchOffered_ = offered;
+    autodetectButton_->setEnabled(buttonsEnabled_ && offered);
+    autodetectButton_->setToolTip(
+        offered ? QString()
+                : QStringLiteral("The production station is using ports: the automatic search "
+                                 "would reach its printers."));
 }
 
 void PortSelection::showResult(const detect::DetectionResult& result) {

@@ -45,6 +45,9 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     std::string selectedSpeed() const override;
     int selectedHandshake() const override;
     void setDetectionButtonsEnabled(bool enabled);
+    // While the production station holds ports, the automatic search, which would reach its
+    // printers, is not offered: the button is off and its tip says why.
+    void offerSearch(bool offered);
 
   public slots:
     void DetectSerialPrinter_Click();
@@ -103,6 +106,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     QProgressBar* searchProgress_ = nullptr;
     QPushButton* stopSearch_ = nullptr; // enabled while the automatic search runs
     bool buttonsEnabled_ = true;
+    bool searchOffered_ = true;
 };
 
 } // namespace tessaro::app

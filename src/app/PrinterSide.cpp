@@ -37,6 +37,7 @@ void PrinterSide::detect() {
         return window_.stationPorts().contains(QString::fromStdString(port.text()));
     });
     PortSelection dialog(worker_, inventory, window_.feedback(), window_.remembered(), &window_);
+    dialog.offerSearch(window_.stationPorts().isEmpty());
     dialog.exec();
 }
 

@@ -42,16 +42,21 @@ TEST_F(UsbNetworkPortsTest, AUsbPrinterIsFoundWithTheGroupsDetectButton) {
     EXPECT_TRUE(window->findChild<QPushButton*>("SetToPrinterButton")->isEnabled());
 }
 
+// Neither the port nor the automatic search, which would reach every port, is offered.
 TEST_F(UsbNetworkPortsTest, APortTheStationHoldsCannotBeChosen) {
     ASSERT_NO_FATAL_FAILURE(startSim({"--usb"}));
     openWindow({{"TESSARO_USB1", device}});
     window->setStationPorts({"USB1"});
     inPortSelection([&](app::PortSelection& dialog) {
         EXPECT_FALSE(child<QRadioButton>(dialog, "USB1")->isEnabled());
+        EXPECT_FALSE(child<QPushButton>(dialog, "Autodetect")->isEnabled());
+        dialog.setDetectionButtonsEnabled(true); // as a detection on another port ends
+        EXPECT_FALSE(child<QPushButton>(dialog, "Autodetect")->isEnabled());
     });
     window->setStationPorts({});
     inPortSelection([&](app::PortSelection& dialog) {
         EXPECT_TRUE(child<QRadioButton>(dialog, "USB1")->isEnabled());
+        EXPECT_TRUE(child<QPushButton>(dialog, "Autodetect")->isEnabled());
     });
 }
 
