@@ -20,7 +20,13 @@ run() {
     exit 1
   fi
   echo "main window $window is up"
-  xdotool windowfocus --sync "$window"
+  # Without a window manager the focus is given directly; waited for, but never for ever
+  # (xdotool's own --sync waits without a bound).
+  xdotool windowfocus "$window"
+  for _ in $(seq 50); do
+    [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$window" ] && break
+    sleep 0.1
+  done
   xdotool key ctrl+q
   for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo "closed"; exit 0; }
