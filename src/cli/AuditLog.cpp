@@ -3,6 +3,7 @@
 
 #include "cli/JsonOutput.h"
 #include "tessaro/Version.h"
+#include "workspace/LinkRule.h"
 #include "workspace/TextFile.h"
 
 #include <QCryptographicHash>
@@ -12,9 +13,15 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tessaro::cli {
+namespace {
+
+constexpr std::string_view kNotRegularText = "not a regular file";
+
+} // namespace
 
 ProfileStamp stampProfile(const std::string& path) {
     std::error_code ec;
@@ -47,11 +54,41 @@ QJsonObject auditRecord(QJsonObject record, const ProfileStamp& profile) {
 
 std::string AuditLog::open(const std::string& path) {
     path_ = path;
-    fd_ = workspace::UniqueFd(
-        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
-    if (!fd_.valid()) {
-        return "Cannot open the audit log " + path + ": " + std::strerror(errno);
+    const auto refused = [&path](std::string_view why) {
+        return "Cannot open the audit log " + path + ": " + std::string(why);
+    };
+    if (const std::string refusal = workspace::linkRefusal(path); !refusal.empty()) {
+        return refused(refusal);
     }
+    // Only a regular file: a FIFO would hold the open (or the writes) until a reader comes,
+    // and a device may be a printer's port.
+    struct stat named {};
+    const bool exists = ::lstat(path.c_str(), &named) == 0;
+    const bool isLink = exists && S_ISLNK(named.st_mode);
+    struct stat target {};
+    if (exists && ::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
+        return refused(kNotRegularText);
+    }
+    // Through a link only the file that is there is opened; else no link is followed. Not
+    // blocking, should a FIFO have taken the file's place since.
+    const int flags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK |
+                      (isLink ? 0 : O_CREAT | O_NOFOLLOW);
+    workspace::UniqueFd fd(::open(path.c_str(), flags, 0644));
+    if (!fd.valid()) {
+        return refused(errno == ENXIO ? kNotRegularText : std::strerror(errno));
+    }
+    struct stat opened {};
+    if (::fstat(fd.get(), &opened) != 0) {
+        return refused(std::strerror(errno));
+    }
+    if (!S_ISREG(opened.st_mode)) {
+        return refused(kNotRegularText);
+    }
+    if (isLink && opened.st_uid != named.st_uid) { // the link was turned since it was looked at
+        return refused(workspace::kForeignLinkText);
+    }
+    ::fcntl(fd.get(), F_SETFL, O_APPEND);
+    fd_ = std::move(fd);
     return "";
 }
 
@@ -69,12 +106,16 @@ std::string AuditLog::append(const QJsonObject& record) {
             // fits starts a line of its own.
             (void)!::write(fd_.get(), "\n", 1);
         }
-        return "Cannot write the audit log " + path_ + ": " + std::strerror(error);
+        return path_ + ": " + std::strerror(error);
     }
     if (::fdatasync(fd_.get()) != 0) {
-        return "Cannot write the audit log " + path_ + ": " + std::strerror(errno);
+        return path_ + ": " + std::strerror(errno);
     }
     return "";
+}
+
+std::string cannotWriteText(std::string_view failure) {
+    return "Cannot write the audit log " + std::string(failure);
 }
 
 } // namespace tessaro::cli

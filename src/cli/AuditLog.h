@@ -11,6 +11,7 @@
 
 #include <QJsonObject>
 #include <string>
+#include <string_view>
 
 namespace tessaro::cli {
 
@@ -29,12 +30,18 @@ QJsonObject auditRecord(const UnitReport& report, const ProfileStamp& profile);
 // The same for a record made otherwise (a unit that ended without its own).
 QJsonObject auditRecord(QJsonObject record, const ProfileStamp& profile);
 
+// "Cannot write the audit log <path>: <reason>", for what append said.
+std::string cannotWriteText(std::string_view failure);
+
 class AuditLog {
   public:
     // Opens the log for appending, creating it; "" when open, else why, naming the file.
+    // Only a regular file is taken, and a symbolic link only as workspace/LinkRule.h lets
+    // a file be written through one.
     std::string open(const std::string& path);
     bool isOpen() const { return fd_.valid(); }
-    // Appends the record as one line and waits for the disk to have it; "" or why.
+    // Appends the record as one line and waits for the disk to have it; "" or why, as
+    // "<path>: <reason>".
     std::string append(const QJsonObject& record);
 
   private:

@@ -121,7 +121,7 @@ int runProvision(const ProvisionOptions& options) {
                                profile = stampProfile(options.file)](const QJsonObject& record) {
             if (const std::string failure = log.append(auditRecord(record, profile));
                 !failure.empty()) {
-                display.diagnostic(failure);
+                display.diagnostic(cannotWriteText(failure));
             }
         };
     }

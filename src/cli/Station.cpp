@@ -82,12 +82,14 @@ void Station::unitEnded(std::size_t port, const QJsonObject& record, int exitCod
     const std::string& name = run_.tallies()[port].port;
     const std::string message = record.value("message").toString().toStdString();
     const std::string identity = record.value("identity").toString().toStdString();
-    display_.result(
-        name + ": " +
-        (exitCode == kExitDone
-             ? (identity.empty() ? "" : identity + ": ") + message + " (" +
-                   secondsText(record.value("duration_ms").toInteger()) + ")"
-             : "failed (" + record.value("result").toString().toStdString() + "): " + message));
+    // The log's failure was said as it happened: the line only says the unit is not in it.
+    const std::string result = record.value("result").toString().toStdString();
+    display_.result(name + ": " +
+                    (result == resultWord(Outcome::Ok)
+                         ? (identity.empty() ? "" : identity + ": ") + message + " (" +
+                               secondsText(record.value("duration_ms").toInteger()) + ")" +
+                               (exitCode == kExitDone ? "" : ", not recorded in the audit log")
+                         : "failed (" + result + "): " + message));
 }
 
 std::string Station::summaryLine(const PortTally& tally) {

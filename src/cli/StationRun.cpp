@@ -107,7 +107,9 @@ void StationRun::unitEnded(StationObserver& observer, UnitEnded& event) {
     const QJsonObject record = toJson(event.result.report);
     const int exitCode = exitStatus(event.result.outcome);
     worstExit_ = std::max(worstExit_, exitCode);
-    if (exitCode == kExitDone) {
+    // A unit whose printer stored the profile is done, also when the log did not take its
+    // record (which its exit status says).
+    if (event.result.report.outcome == Outcome::Ok) {
         ++tally.done;
         tally.totalMs += record.value("duration_ms").toInteger();
     } else {

@@ -114,6 +114,8 @@ QJsonObject toJson(const UnitReport& report) {
     object.insert("result", QString::fromUtf8(resultWord(report.outcome).data()));
     object.insert("message", jsonText(report.message));
     object.insert("warnings", textArray(report.warnings));
+    object.insert("log_error", report.logError.empty() ? QJsonValue(QJsonValue::Null)
+                                                       : QJsonValue(jsonText(report.logError)));
     object.insert("sent", hexArray(report.sent));
     object.insert("duration_ms", static_cast<qint64>(report.durationMs));
     return object;

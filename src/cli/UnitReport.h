@@ -32,6 +32,7 @@ struct UnitReport {
     std::string message; // the program's own text for the result
     std::vector<std::string> sent;
     std::vector<std::string> warnings;
+    std::string logError; // "<log>: <reason>" when the audit log did not take the record
     std::int64_t durationMs = 0;
 };
 

@@ -54,12 +54,15 @@ UnitResult UnitRun::stopped() {
 }
 
 // Appends the record to the audit log, if there is one. Nothing after the append may fail:
-// the record is moved out, so that a run has exactly one record in the log.
+// the record is moved out, so that a run has exactly one record in the log. One the log did
+// not take keeps what the printer did, and says it was not recorded: a warning, and why.
 UnitResult UnitRun::record(Outcome outcome) {
     if (log_.isOpen()) {
-        if (const std::string failure = log_.append(auditRecord(report_, profile_));
-            !failure.empty()) {
-            feedback_.error(failure);
+        if (std::string failure = log_.append(auditRecord(report_, profile_)); !failure.empty()) {
+            const std::string warning = cannotWriteText(failure);
+            feedback_.error(warning);
+            report_.warnings.push_back(warning);
+            report_.logError = std::move(failure);
             outcome = Outcome::FileError;
         }
     }

@@ -4,6 +4,7 @@
 #include "workspace/AtomicFile.h"
 #include "workspace/ConfigFile.h"
 #include "workspace/IniText.h"
+#include "workspace/LinkRule.h"
 #include "workspace/ProfileKeys.h"
 #include "workspace/ValueText.h"
 
@@ -59,13 +60,11 @@ SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& 
     if (exists && isReadOnly(st, path)) {
         return {SaveReport::Status::ReadOnly, path.string() + " is read only !"};
     }
-    // Through a symbolic link the file it points to is replaced, not the link; but not when
-    // the link and the file belong to different users (a link planted by one user must not
-    // make another overwrite their own files).
-    struct stat link {};
-    if (exists && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) &&
-        link.st_uid != st.st_uid) {
-        return failed(path, "a symbolic link to a file of another user; not followed");
+    // Through a symbolic link the file it points to is replaced, not the link, when the link
+    // may be followed (workspace/LinkRule.h). A link to nothing is replaced itself: no file
+    // is made where it points.
+    if (std::string refusal = exists ? linkRefusal(path) : ""; !refusal.empty()) {
+        return failed(path, std::move(refusal));
     }
     std::error_code ec;
     const auto target = exists ? std::filesystem::canonical(path, ec) : path;

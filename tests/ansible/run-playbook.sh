@@ -4,7 +4,9 @@
 # installed) against two virtual printers, as a fleet rollout would run it on a station.
 #   provision: both printers in one run, then the audit log's two records; a second run with
 #              a port that does not exist fails and shows tessaro-cli's message for it.
-#   send:      one run a port; each printer's task is changed.
+#   send:      one run a port, with a profile on the host named "-profile.pcf" relative to
+#              the folder tessaro-cli runs in, taken as a file, not as options; each
+#              printer's task is changed.
 #   twice:     a profile that changes the printers' serial speed, stored twice: the second run
 #              finds them at their new speed, and both runs are changed and succeed.
 #   check:     --check --diff: each printer is only asked (it hears no command that sets
@@ -165,7 +167,17 @@ if [[ $mode == check ]]; then
     echo "OK: check mode only detected $printer_a and $printer_b and showed their commands"
     exit 0
 fi
-run_playbook stored "$both"
+if [[ $mode == send ]]; then
+    # tessaro-cli run in a folder of ours, where the profile is.
+    mkdir "$tmp/here"
+    cp "$tmp/profile.pcf" "$tmp/here/-profile.pcf"
+    printf '#!/bin/sh\ncd "%s" && exec "%s" "$@"\n' "$tmp/here" "$cli" >"$tmp/cli-here"
+    chmod +x "$tmp/cli-here"
+    run_playbook stored "$both" \
+        -e "{\"tessaro_cli\": \"$tmp/cli-here\", \"tessaro_profile_on_host\": \"-profile.pcf\"}"
+else
+    run_playbook stored "$both"
+fi
 status=$?
 cat "$tmp/stored.out"
 [[ $status -eq 0 ]] || fail "ansible-playbook exited with $status storing $printer_a and $printer_b"

@@ -8,13 +8,17 @@
 #include "StationFixture.h"
 #include "app/station/StationProfile.h"
 #include "support/SimProcess.h"
+#include "support/TextCount.h"
 #include "workspace/ConfigFile.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <csignal>
 #include <gmock/gmock.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace tessaro::test {
 namespace {
@@ -183,16 +187,21 @@ TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
     part<QLineEdit>("profileFile")->setText(app::fromPath(profile));
     part<QLineEdit>("logFile")->setText(app::fromPath(dir / "notes.pcf" / "audit.jsonl"));
     click("stationStart");
+    const auto fifo = dir / "fifo.jsonl"; // its open would wait for a reader
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    part<QLineEdit>("logFile")->setText(app::fromPath(fifo));
+    click("stationStart");
 
     const auto texts = script.texts();
     std::string all;
     for (const QString& text : texts) {
         all += text.toStdString() + "\n";
     }
-    ASSERT_EQ(texts.size(), 3u) << all;
+    ASSERT_EQ(texts.size(), 4u) << all;
     EXPECT_THAT(texts[0].toStdString(), HasSubstr("No port is chosen"));
     EXPECT_THAT(texts[1].toStdString(), HasSubstr(notAProfile.string()));
     EXPECT_THAT(texts[2].toStdString(), HasSubstr((dir / "notes.pcf").string()));
+    EXPECT_THAT(texts[3].toStdString(), HasSubstr(fifo.string() + ": not a regular file"));
     EXPECT_TRUE(ended());
     EXPECT_EQ(sim->output().find("ESC"), std::string::npos) << "the printer was touched";
 
@@ -200,8 +209,58 @@ TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
     QTest::keyClicks(part<QLineEdit>("networkAddress"), "localhost:9");
     QTest::keyClick(part<QLineEdit>("networkAddress"), Qt::Key_Return);
     EXPECT_EQ(part<QListWidget>("networkList")->item(0)->text(), "tcp://localhost:9");
-    EXPECT_EQ(script.boxes.size(), 3u);
+    EXPECT_EQ(script.boxes.size(), 4u);
     EXPECT_TRUE(ended());
+}
+
+// The file size limit of this process, and SIGXFSZ ignored, while this lives: a write past
+// the limit fails with EFBIG, as one on a full disk with ENOSPC.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        ::sigaction(SIGXFSZ, nullptr, &savedAction_);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        ::sigaction(SIGXFSZ, &ignore, nullptr);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::sigaction(SIGXFSZ, &savedAction_, nullptr);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    struct sigaction savedAction_ {};
+};
+
+TEST_F(StationWindowTest, APrinterStoredWhoseRecordTheLogCannotTakeIsNotShownAsStored) {
+    constexpr rlim_t kFull = 64 * 1024; // the log is that long already
+    std::string earlier(kFull - 1, 'x');
+    earlier.front() = earlier.back() = '"';
+    dir.write("audit.jsonl", earlier + "\n");
+    const auto printer = virtualPrinter({});
+    open({printer->device()});
+    choose({"COM1"});
+    {
+        const FileSizeLimit full(kFull);
+        click("stationStart");
+        ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    }
+    EXPECT_THAT(stateOf(tile(1)), StartsWith("Stored: Saving Sequence Successful ! ("));
+    EXPECT_THAT(stateOf(tile(1)), HasSubstr(", not recorded in the audit log"));
+    EXPECT_EQ(tile(1)->look(), app::StationTile::Look::Failed);
+    const std::string messages =
+        part<QPlainTextEdit>("stationMessages")->toPlainText().toStdString();
+    EXPECT_EQ(count(messages, "Cannot write the audit log " + log.string() + ": File too large"),
+              1u)
+        << messages;
+    EXPECT_EQ(std::filesystem::file_size(log), kFull);
 }
 
 TEST_F(StationWindowTest, ThePrinterCommandsAreOffWhileTheStationHoldsTheirPort) {

@@ -57,7 +57,7 @@ std::string StationDriver::start(cli::StationPlan plan, const cli::ProfileStamp&
         plan.keepLostRecord = [this, profile](const QJsonObject& record) {
             if (const std::string failure = log_.append(cli::auditRecord(record, profile));
                 !failure.empty() && board_.messages != nullptr) {
-                board_.messages->appendPlainText(shown(failure));
+                board_.messages->appendPlainText(shown(cli::cannotWriteText(failure)));
             }
         };
     }
@@ -182,13 +182,20 @@ void StationDriver::cannotServe(std::size_t port, const std::string& why) {
 void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int exitCode) {
     showCounts(port);
     const QString message = shown(record.value("message").toString().toStdString());
-    const bool stored = exitCode == cli::kExitDone;
+    // A printer that stored the profile when the log did not take its record: stored, but
+    // the unit failed (the log's message is among the messages).
+    const bool stored =
+        record.value("result").toString().toStdString() == cli::resultWord(cli::Outcome::Ok);
+    const bool recorded = exitCode == cli::kExitDone;
     lastResult_[port] =
         stored ? tr("Stored: %1 (%2)")
                      .arg(message, QString::fromStdString(
                                        cli::secondsText(record.value("duration_ms").toInteger())))
                : tr("Failed (%1): %2")
                      .arg(shown(record.value("result").toString().toStdString()), message);
+    if (stored && !recorded) {
+        lastResult_[port] += tr(", not recorded in the audit log");
+    }
     StationTile* shownTile = tile(port);
     if (shownTile == nullptr) {
         return;
@@ -198,7 +205,7 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
         shownTile->setIdentity(identity);
     }
     shownTile->setLastUnit({});
-    shownTile->setState(stored ? Look::Stored : Look::Failed, lastResult_[port]);
+    shownTile->setState(stored && recorded ? Look::Stored : Look::Failed, lastResult_[port]);
 }
 
 void StationDriver::showCounts(std::size_t port) {
