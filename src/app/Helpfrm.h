@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: Help/help.html of the start-up directory when there is one, else the
-// copy built into the program. Not modal; it deletes itself when closed.
+// copy built into the program. Its size follows the font and the user may resize it. Not
+// modal; it deletes itself when closed.
 
 #include <QDialog>
 #include <QUrl>
@@ -22,7 +23,12 @@ class Helpfrm final : public QDialog {
     static QUrl helpPage(const QString& startupDirectory);
     QUrl source() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    QSize wantedSize() const;
+
     QTextBrowser* browser_;
 };
 

@@ -2,58 +2,69 @@
 #include "app/frmAbout.h"
 
 #include "app/ClickableLabel.h"
+#include "app/LayoutMemory.h"
 #include "app/Pictures.h"
 #include "app/Scaling.h"
 #include "tessaro/Version.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QUrl>
 
 namespace tessaro::app {
 namespace {
 
-constexpr int kWidth = 230;
-constexpr int kHeight = 203;
+// The picture as designed, in pixels at 96 DPI.
+constexpr int kPictureWidth = 209;
+constexpr int kPictureHeight = 113;
 
 } // namespace
 
+// The window is as large as its texts and the picture need at the window's font, and the
+// user cannot resize it; a font changed while it is open resizes it.
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Tessaro "));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(Scaling(this).size(kWidth, kHeight));
+    const Scaling scale(this);
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setContentsMargins(scale.px(8), scale.px(4), scale.px(8), scale.px(8));
+    grid->setHorizontalSpacing(scale.px(4));
+    grid->setVerticalSpacing(scale.px(1));
 
-    QLabel* title = addLabel("Label1", QStringLiteral("Tessaro v: %1").arg(tessaro::kShortVersion),
-                             QRect(8, 4, 214, 18));
-    QFont bold = title->font();
+    QLabel* title = addLabel("Label1", QStringLiteral("Tessaro v: %1").arg(tessaro::kShortVersion));
+    QFont bold; // bold only: the size follows the window's font
     bold.setBold(true);
     title->setFont(bold);
-    addLabel("Label2", QStringLiteral("Web:"), QRect(8, 24, 56, 17));
-    addLabel("Label3", QStringLiteral("Support:"), QRect(8, 42, 214, 17));
+    grid->addWidget(title, 0, 0, 1, 2);
+    grid->addWidget(addLabel("Label2", QStringLiteral("Web:")), 1, 0);
     const QString web = QString::fromLatin1(kWebAddress);
-    const QString support = QString::fromLatin1(kSupportAddress);
-    addLink("Label4", QUrl(web).host(), web, QRect(64, 24, 158, 17));
+    grid->addWidget(addLink("Label4", QUrl(web).host(), web), 1, 1);
+    grid->addWidget(addLabel("Label3", QStringLiteral("Support:")), 2, 0, 1, 2);
     // The address is too long to stand beside its caption: it has a line of its own.
-    addLink("Label5", support, QStringLiteral("mailto:") + support, QRect(24, 60, 198, 17));
-    addPicture();
+    const QString support = QString::fromLatin1(kSupportAddress);
+    QLabel* mail = addLink("Label5", support, QStringLiteral("mailto:") + support);
+    mail->setIndent(scale.px(16));
+    grid->addWidget(mail, 3, 0, 1, 2);
+    grid->addItem(new QSpacerItem(0, scale.px(2)), 4, 0);
+    grid->addWidget(addPicture(), 5, 0, 1, 2, Qt::AlignHCenter);
+    grid->setColumnStretch(1, 1);
 }
 
-QLabel* frmAbout::addLabel(const char* name, const QString& text, const QRect& designRect) {
+QLabel* frmAbout::addLabel(const char* name, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    const Scaling scale(this);
-    label->setGeometry(
-        scale.rect(designRect.x(), designRect.y(), designRect.width(), designRect.height()));
     return label;
 }
 
-QLabel* frmAbout::addLink(const char* name, const QString& shown, const QString& url,
-                          const QRect& designRect) {
-    QLabel* label = addLabel(name, QString(), designRect);
+QLabel* frmAbout::addLink(const char* name, const QString& shown, const QString& url) {
+    QLabel* label = addLabel(name, QString());
     label->setTextFormat(Qt::RichText);
     label->setText(
         QStringLiteral("<a href=\"%1\">%2</a>").arg(url.toHtmlEscaped(), shown.toHtmlEscaped()));
@@ -65,13 +76,12 @@ QLabel* frmAbout::addLink(const char* name, const QString& shown, const QString&
     return label;
 }
 
-void frmAbout::addPicture() {
-    const Scaling scale(this);
+QFrame* frmAbout::addPicture() {
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Picture1"));
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
-    frame->setGeometry(scale.rect(8, 80, 209, 113));
+    frame->setFixedSize(Scaling(this).size(kPictureWidth, kPictureHeight));
     auto* image = new ClickableLabel(frame);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(frame->contentsRect());
@@ -79,6 +89,17 @@ void frmAbout::addPicture() {
     image->setCursor(Qt::PointingHandCursor);
     image->setToolTip(QStringLiteral("Click to close"));
     connect(image, &ClickableLabel::clicked, this, &frmAbout::Image1_Click);
+    return frame;
+}
+
+// Another font changes what the texts need; what the layout remembers of them is forgotten,
+// and the window fits them again.
+void frmAbout::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (changesSizes(*event)) {
+        forgetSizes(*this);
+        layout()->activate();
+    }
 }
 
 void frmAbout::Image1_Click() {

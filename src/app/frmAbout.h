@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About window: the version, the web and support addresses and a picture that closes
-// the window when clicked. It is not modal and deletes itself when closed.
+// the window when clicked. It is as large as its texts need at its font; it is not modal and
+// deletes itself when closed.
 
 #include <QDialog>
 
+class QFrame;
 class QLabel;
 
 namespace tessaro::app {
@@ -21,11 +23,13 @@ class frmAbout final : public QDialog {
   public slots:
     void Image1_Click();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
-    QLabel* addLabel(const char* name, const QString& text, const QRect& designRect);
-    QLabel* addLink(const char* name, const QString& shown, const QString& url,
-                    const QRect& designRect);
-    void addPicture();
+    QLabel* addLabel(const char* name, const QString& text);
+    QLabel* addLink(const char* name, const QString& shown, const QString& url);
+    QFrame* addPicture();
 };
 
 } // namespace tessaro::app

@@ -2,6 +2,7 @@
 // The desktop program: the splash screen, which then opens the main window.
 
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/Form1.h"
 #include "app/PrinterSide.h"
 #include "app/RememberedSettings.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <iostream>
+#include <optional>
 
 int main(int argc, char* argv[]) {
     // Read before the application object, which needs a display: help and version do not.
@@ -17,10 +19,18 @@ int main(int argc, char* argv[]) {
     if (command.exitCode) {
         return *command.exitCode;
     }
+    if (const std::string why =
+            tessaro::app::missingDisplay(tessaro::app::DisplayEnvironment::current());
+        !why.empty()) {
+        std::cerr << tessaro::app::displayError(why);
+        return 1;
+    }
     // The arguments are ours alone: Qt is given the program's name only, so a FILE is never
     // taken for one of its options (its environment variables still apply).
     int qtArgc = 1;
+    std::optional<tessaro::app::PlatformStartGuard> starting(std::in_place);
     QApplication app(qtArgc, argv);
+    starting.reset();
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setOrganizationName(QStringLiteral("Tessaro"));
     QApplication::setOrganizationDomain(QStringLiteral("tessaro.example.org"));

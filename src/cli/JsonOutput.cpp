@@ -4,7 +4,6 @@
 #include "cli/TerminalText.h"
 
 #include <QJsonDocument>
-#include <cstdio>
 #include <iostream>
 
 namespace tessaro::cli {
@@ -22,13 +21,10 @@ QString jsonText(std::string_view text) {
 }
 
 std::string hexLine(std::string_view bytes) {
-    std::string line;
-    char hex[4];
-    for (const char c : bytes) {
-        std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(c));
-        line += (line.empty() ? "" : " ") + std::string(hex);
-    }
-    return line;
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
+        .toHex(' ')
+        .toUpper()
+        .toStdString();
 }
 
 QJsonArray hexArray(const std::vector<std::string>& commands) {

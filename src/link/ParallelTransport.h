@@ -23,7 +23,6 @@ class ParallelTransport final : public Transport {
                       const LinkSettings& settings)
         : parallel_(parallel), tempo_(timing), feedback_(feedback), settings_(settings) {}
 
-    LinkKind kind() const override { return LinkKind::Parallel; }
     std::string panelText(const PortRef& port, std::string_view) const override {
         return "LPT  " + std::to_string(port.number());
     }

@@ -27,7 +27,6 @@ class SerialTransport final : public Transport {
                     PortName name = {})
         : serial_(serial), tempo_(timing), kind_(kind), name_(std::move(name)) {}
 
-    LinkKind kind() const override { return kind_; }
     std::string panelText(const PortRef& port, std::string_view speed) const override;
     // An open port keeps its number and settings until closed.
     std::string open(const PortRef& port, std::string_view speed, int handshake) override;

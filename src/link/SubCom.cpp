@@ -74,7 +74,7 @@ std::string SubCom::OpenPort(const PortRef& port, std::string_view speed, int ha
     return transport(port.kind()).open(port, speed, handshake);
 }
 
-void SubCom::ClosePort(int) {
+void SubCom::ClosePort() {
     transport().close();
 }
 

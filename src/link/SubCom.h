@@ -50,7 +50,7 @@ class SubCom {
     void CloseCom();
     // Opens the port on its link. Returns "" when open, else why.
     std::string OpenPort(const PortRef& port, std::string_view speed, int handshake);
-    void ClosePort(int port = 0);
+    void ClosePort();
     void SendString(std::string_view command);
     // A text reply: over serial all that came within 100 ms of its first byte (which may take
     // up to 5 s), at most 100 bytes, "" when nothing came; over parallel the bytes up to and

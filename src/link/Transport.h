@@ -25,7 +25,6 @@ class Transport {
   public:
     virtual ~Transport() = default;
 
-    virtual LinkKind kind() const = 0;
     // The port as the first panel of the status bar shows it, each number with one leading
     // blank: "COM  1 ,  9600 BAUDS ", "LPT  1".
     virtual std::string panelText(const PortRef& port, std::string_view speed) const = 0;

@@ -111,20 +111,6 @@ void DescribePrinter(std::string_view identity, link::SubCom& link, link::Printe
     facts.PrinterIdentity = std::string(shownIdentity(identity));
 }
 
-void GetIdentity(link::SubCom& link, link::PrinterFacts& facts) {
-    link.discardInput();
-    facts.PrinterIdentity.clear();
-    const link::LinkSettings& settings = link.settings();
-    link.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
-    link::PortCloser closer(link);
-    link.SendString(kIdentityRequest);
-    const std::string reply = link.ReceiveString();
-    facts.PrinterIdentity = reply.empty() ? reply : reply.substr(0, reply.size() - 1);
-    link.discardInput();
-    link.SendString(kChipsetQuery);
-    facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
-}
-
 void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts) {
     facts.PrinterStatusText = statusText(status);
 }

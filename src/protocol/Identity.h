@@ -45,9 +45,6 @@ inline bool chipsetIs5V(std::uint8_t reply) {
 void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
                      protocol::UserFeedback& feedback);
 
-// Repeats the identity exchange on the link's port (opens and closes it).
-void GetIdentity(link::SubCom& link, link::PrinterFacts& facts);
-
 // Spells out status into facts.PrinterStatusText.
 void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts);
 

@@ -2,7 +2,6 @@
 #include "sim/CommandParser.h"
 
 #include <array>
-#include <cstdio>
 
 namespace tessaro::sim {
 namespace {
@@ -80,12 +79,15 @@ std::size_t argumentLength(const protocol::CommandRow& row) {
     return static_cast<std::size_t>(row.argumentBytes);
 }
 
-std::string hexBytes(std::string_view bytes) {
+std::string hexBytes(std::string_view bytes, std::string_view separator) {
     std::string text;
     for (const char byte : bytes) {
-        std::array<char, 4> hex{};
-        std::snprintf(hex.data(), hex.size(), "%02X", static_cast<unsigned char>(byte));
-        text += (text.empty() ? "" : " ") + std::string(hex.data());
+        const auto value = static_cast<unsigned char>(byte);
+        if (!text.empty()) {
+            text += separator;
+        }
+        text += kHexDigits[value >> 4];
+        text += kHexDigits[value & 0x0F];
     }
     return text;
 }

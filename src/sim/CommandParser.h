@@ -41,8 +41,9 @@ std::size_t argumentLength(const protocol::CommandRow& row);
 // "GS s 07 E0", "ESC SP 00", "GS S f FS", "1B 71": the command as it came, for the log.
 std::string commandText(const Command& command);
 
-// "07 E0"
-std::string hexBytes(std::string_view bytes);
+inline constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+// Bytes as upper-case hex pairs, "07 E0"; with the separator "", "07E0".
+std::string hexBytes(std::string_view bytes, std::string_view separator = " ");
 
 class CommandParser {
   public:

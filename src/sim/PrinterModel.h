@@ -50,6 +50,9 @@ class PrinterModel final : public PrinterEndpoint {
     const Parameters& stored() const { return stored_; }     // the power-on defaults
     // When the next reply byte becomes ready, if one is waiting for its time.
     std::optional<link::Micros> nextReplyAt() { return replies_.nextReadyAt(); }
+    // The host hung up: what the printer was about to send it, an endless reply's filler
+    // too, is not sent to the next one.
+    void dropReplies() { replies_.clear(); }
 
   private:
     void handle(const Command& command);

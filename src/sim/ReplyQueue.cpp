@@ -66,4 +66,9 @@ std::optional<link::Micros> ReplyQueue::nextReadyAt() {
     return std::nullopt;
 }
 
+void ReplyQueue::clear() {
+    bytes_.clear();
+    endlessFrom_.reset();
+}
+
 } // namespace tessaro::sim

@@ -40,6 +40,8 @@ class ReplyQueue {
     std::string take(std::size_t max, std::optional<int> hostBaud = std::nullopt);
     // When the next queued byte becomes ready; nothing when none is waiting for its time.
     std::optional<link::Micros> nextReadyAt();
+    // Forgets every reply, an endless one's filler too: the host they were for has gone.
+    void clear();
 
   private:
     struct Byte {

@@ -16,18 +16,6 @@
 namespace tessaro::sim {
 namespace {
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-std::string toHex(std::string_view bytes) {
-    std::string text;
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        text += kHexDigits[value >> 4];
-        text += kHexDigits[value & 0x0F];
-    }
-    return text;
-}
-
 // std::toupper takes the byte as an unsigned char: a plain char above 0x7F is negative.
 char upper(char c) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -126,9 +114,10 @@ std::optional<PrinterMemory> loadMemory(const std::filesystem::path& path) {
 
 std::string saveMemory(const std::filesystem::path& path, const PrinterMemory& memory) {
     std::string text = "# tessaro-printer-sim memory\n";
-    text += "serial " + toHex(std::string(1, static_cast<char>(memory.serial.byte()))) + "\n";
+    const char serial = static_cast<char>(memory.serial.byte());
+    text += "serial " + hexBytes(std::string_view(&serial, 1), "") + "\n";
     for (const auto& [code, argument] : memory.defaults) {
-        text += "param " + toHex(code) + " " + toHex(argument) + "\n";
+        text += "param " + hexBytes(code, "") + " " + hexBytes(argument, "") + "\n";
     }
     return workspace::writeFileAtomically(path, text);
 }

@@ -89,7 +89,7 @@ void TcpPrinter::pollOnce(int timeoutMs) {
 void TcpPrinter::accept() {
     client_.reset(::accept4(listener_.get(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (client_) {
-        printer_.takeReplyAt(printer_.replyReady(), printer_.baud()); // not the new host's
+        printer_.dropReplies(); // not the new host's
         unsent_.clear();
         heard_ = 0;
         log("(connection opened)");
@@ -132,6 +132,7 @@ void TcpPrinter::writeReplies() {
 
 void TcpPrinter::hangUp(const std::string& why) {
     client_.reset();
+    printer_.dropReplies();
     unsent_.clear();
     log("(connection " + why + ")");
 }

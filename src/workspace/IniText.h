@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Profile (INI) text as the Windows profile functions read and write it, as pure functions
-// on the text of a whole file. INIFile.h applies them to files.
+// on the text of a whole file; loading and saving a profile use them.
 //
 // Reading:
 // - Lines end in CR LF, LF alone or CR alone. A UTF-8 byte order mark at the very start is

@@ -5,6 +5,7 @@
 #include "app/CommandLine.h"
 
 #include "ScriptedDialogs.h"
+#include "app/DisplayCheck.h"
 #include "app/DisplayText.h"
 #include "app/Form1.h"
 #include "app/SplashScreen.h"
@@ -31,12 +32,16 @@ struct ProgramRun {
     std::string err;
 };
 
-// tessaro as help2man starts it: no X server, no Wayland, no platform chosen.
-ProgramRun runProgram(const QStringList& arguments) {
+// tessaro as help2man starts it: no X server, no Wayland, no platform chosen; or with the
+// display given.
+ProgramRun runProgram(const QStringList& arguments, const QString& display = {}) {
     TempDir config;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(QString::fromLatin1(name));
+    }
+    if (!display.isEmpty()) {
+        environment.insert(QStringLiteral("DISPLAY"), display);
     }
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), app::fromPath(config.path()));
     QProcess process;
@@ -78,6 +83,25 @@ TEST(CommandLineTest, HelpDescribesTheProgramItsOptionsAndFile) {
     EXPECT_THAT(run.out, HasSubstr("a .pcf profile to load at start-up"));
     EXPECT_THAT(run.out, ::testing::Not(HasSubstr("executable_name")));
     EXPECT_THAT(run.err, IsEmpty());
+}
+
+// Qt would abort (status 134) with a hint to reinstall the program.
+TEST(CommandLineTest, WithoutADisplayTheProgramSaysWhyAndExits1) {
+    const ProgramRun unset = runProgram({});
+    EXPECT_EQ(unset.exitCode, 1);
+    EXPECT_THAT(unset.out, IsEmpty());
+    EXPECT_EQ(unset.err, "tessaro: cannot open the display (DISPLAY is not set); run it on a "
+                         "desktop or under xvfb-run\n");
+    const ProgramRun unreachable = runProgram({}, QStringLiteral(":4711")); // no server there
+    EXPECT_EQ(unreachable.exitCode, 1);
+    EXPECT_EQ(unreachable.err, "tessaro: cannot open the display (DISPLAY=:4711 cannot be "
+                               "reached); run it on a desktop or under xvfb-run\n");
+
+    // Another platform, or X with another to fall back on, is left to start on its own.
+    EXPECT_EQ(app::missingDisplay({"xcb:nograb", "", ""}), "DISPLAY is not set");
+    EXPECT_EQ(app::missingDisplay({"", "", "wayland-0"}), "");
+    EXPECT_EQ(app::missingDisplay({"xcb;offscreen", "", ""}), "");
+    EXPECT_EQ(app::missingDisplay({"offscreen", "", ""}), "");
 }
 
 TEST(CommandLineTest, AnUnknownOptionIsSaidOnStandardErrorWithAHint) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About and Help windows of the main window, and the splash screen.
 
+#include "LayoutChecks.h"
 #include "WindowFixture.h"
 #include "app/Helpfrm.h"
 #include "app/SplashScreen.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -70,6 +72,36 @@ TEST_F(DialogsTest, HelpShowsTheBuiltInPageAndIsNotReloadedWhenAskedAgain) {
     trigger("help");
     EXPECT_EQ(windowsNamed("Helpfrm").size(), 1);
     EXPECT_EQ(browser->source().fragment(), "ports");
+}
+
+// About is as large as its texts need, at the default font and at one half as large again,
+// where it grew; Help grows with the font (as far as the screen lets it) and can be resized.
+TEST_F(DialogsTest, AboutAndHelpFollowTheFont) {
+    trigger("about");
+    trigger("help");
+    auto* about = windowsNamed("frmAbout").front();
+    auto* help = windowsNamed("Helpfrm").front();
+    QApplication::processEvents();
+    expectTextsFit(about);
+    const QSize aboutDefault = about->size();
+    const QSize helpDefault = help->size();
+    const QSize screen = help->screen()->availableGeometry().size();
+    EXPECT_LT(help->minimumWidth(), help->maximumWidth());
+    EXPECT_LT(help->minimumHeight(), help->maximumHeight());
+    {
+        const LargerFont larger(1.5);
+        QApplication::processEvents();
+        SCOPED_TRACE("at 1.5 times the font");
+        expectTextsFit(about);
+        EXPECT_GT(about->width(), aboutDefault.width());
+        EXPECT_GT(about->height(), aboutDefault.height());
+        EXPECT_EQ(about->minimumSize(), about->maximumSize()) << "not resizable";
+        EXPECT_GT(help->height(), helpDefault.height());
+        EXPECT_LE(help->height(), screen.height());
+    }
+    const QSize other = help->size() - QSize(100, 100);
+    help->resize(other);
+    EXPECT_EQ(help->size(), other);
 }
 
 TEST(HelpPageTest, PageOfTheStartUpDirectoryComesBeforeTheBuiltInOne) {

@@ -70,13 +70,5 @@ TEST_F(FeedbackTest, ClosedWindowLeavesNoBusyPointerBehind) {
     window = std::make_unique<app::Form1>(); // for the fixture's tear-down
 }
 
-TEST_F(FeedbackTest, DetectionResultReachesItsReceiver) {
-    QString shown;
-    feedback().setResultSink([&](const QString& text) { shown = text; });
-    feedback().setDetectionResult("Printer found on COM2");
-    EXPECT_EQ(shown, "Printer found on COM2");
-    EXPECT_EQ(feedback().detectionResult(), "Printer found on COM2");
-}
-
 } // namespace
 } // namespace tessaro::test

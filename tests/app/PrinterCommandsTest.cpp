@@ -32,13 +32,6 @@ TEST_F(PrinterCommandsTest, MenuEntriesAndButtonsReachThePrinterSide) {
                                            "recoverFactory", "recoverFactory"));
 }
 
-TEST_F(PrinterCommandsTest, DisabledCommandsDoNothing) {
-    window->EnablePrinterCommands(false);
-    trigger("saveparam");
-    child<QPushButton>("RecoverfactoryButton")->click();
-    EXPECT_TRUE(printer.calls.empty());
-}
-
 TEST_F(PrinterCommandsTest, ErrorOfThePrinterSideIsShownAndTheWindowGoesOn) {
     printer.fail = true;
     trigger("saveparam");

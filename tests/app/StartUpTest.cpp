@@ -2,7 +2,6 @@
 // The main window after its start-up, and the widgets it builds from the catalogue.
 
 #include "WindowFixture.h"
-#include "app/Scaling.h"
 #include "app/StatusPanelBar.h"
 #include "app/TabButton.h"
 #include "app/TwoRowTabWidget.h"
@@ -81,29 +80,6 @@ TEST_F(StartUpTest, EveryCatalogueControlIsBuiltWithItsRange) {
             EXPECT_EQ(combo->itemText(combo->count() - 1).toStdString(), def.entries.back());
         }
     }
-}
-
-TEST_F(StartUpTest, FramesCarryTheirTooltips) {
-    int withTip = 0;
-    for (const ws::FrameSpec& frame : ws::frames()) {
-        const QString name = QString::fromUtf8(frame.name.data(), qsizetype(frame.name.size()));
-        QWidget* widget = window->findChild<QWidget*>(name);
-        ASSERT_NE(widget, nullptr) << frame.name;
-        EXPECT_EQ(widget->toolTip().toStdString(), frame.tooltip) << frame.name;
-        withTip += widget->toolTip().isEmpty() ? 0 : 1;
-    }
-    EXPECT_EQ(withTip, 27);
-}
-
-TEST_F(StartUpTest, WindowHasTheDesignedFixedSize) {
-    const app::Scaling scale(window.get());
-    EXPECT_EQ(window->width(), scale.px(711));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    EXPECT_EQ(window->centralWidget()->height() + window->statusBar()->height(), scale.px(387));
-    EXPECT_EQ(child("SSTab1")->geometry(), scale.rect(0, 0, 462, 361));
-    EXPECT_EQ(child("StatusList")->geometry(), scale.rect(472, 16, 233, 217));
-    EXPECT_EQ(child("SetToPrinterButton")->geometry(), scale.rect(472, 240, 233, 57));
-    EXPECT_EQ(child("RecoverfactoryButton")->geometry(), scale.rect(472, 304, 233, 57));
 }
 
 // A tab of the back row comes to the front row, next to the page, when it is chosen.

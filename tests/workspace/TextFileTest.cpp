@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workspace/INIFile.h"
+// Profiles read as they are, bytewise, with the reason a file cannot be read.
 
 #include "workspace/TextFile.h"
 
@@ -36,8 +36,6 @@ class ProfileFileTest : public ::testing::Test {
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
-
-    static std::string contents(const fs::path& path) { return readTextFile(path).text; }
 
     fs::path dir_;
 };
@@ -86,48 +84,6 @@ TEST_F(ProfileFileTest, ReportsPermissionDenied) {
     const TextFile file = readTextFile(path);
     EXPECT_EQ(file.status, TextFile::Status::Unreadable);
     EXPECT_EQ(file.error, path.string() + ": Permission denied");
-    EXPECT_EQ(INIFile::ReadIniKey("a", "k", path), "");
-    INIFile::WriteIniKey("a", "k", "2", path);
-    fs::permissions(path, fs::perms::owner_read);
-    EXPECT_EQ(contents(path), "[a]\nk=1\n") << "an unreadable file must not be overwritten";
-    INIFile::WriteIniKey("a", "k", "2", path);
-    EXPECT_EQ(contents(path), "[a]\nk=1\n") << "a read-only file must not be replaced";
-}
-
-TEST_F(ProfileFileTest, WriteCreatesThenEditsAndReadFindsIt) {
-    const fs::path path = dir_ / "new.pcf";
-    EXPECT_EQ(INIFile::ReadIniKey("Setup", "Density", path), "");
-    INIFile::WriteIniKey("Setup", "Density", "7", path);
-    EXPECT_EQ(contents(path), "[Setup]\r\nDensity=7\r\n");
-    INIFile::WriteIniKey("setup", "density", "8", path);
-    INIFile::WriteIniKey("Setup", "Speed", "2", path);
-    EXPECT_EQ(contents(path), "[Setup]\r\nDensity=8\r\nSpeed=2\r\n");
-    EXPECT_EQ(INIFile::ReadIniKey("SETUP", "density", path), "8");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
-        << "no temporary file may be left behind";
-}
-
-TEST_F(ProfileFileTest, WriteKeepsModeAndSymbolicLinks) {
-    const fs::path real = write("real.pcf", "[a]\nk=1\n");
-    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    const fs::path link = dir_ / "link.pcf";
-    fs::create_symlink(real, link);
-    INIFile::WriteIniKey("a", "k", "2", link);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(contents(real), "[a]\r\nk=2\r\n");
-    EXPECT_EQ(fs::status(real).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
-TEST_F(ProfileFileTest, WriteLeavesFilesItCannotReadAlone) {
-    const fs::path tooBig = write("big.pcf", "[a]\nk=1\n" + std::string(kMaxProfileBytes, ';'));
-    EXPECT_EQ(INIFile::ReadIniKey("a", "k", tooBig), "");
-    INIFile::WriteIniKey("a", "k", "2", tooBig);
-    EXPECT_EQ(fs::file_size(tooBig), kMaxProfileBytes + 8);
-    const std::string full = "[a]\r\n;" + std::string(kMaxProfileBytes - 8, 'x') + "\r\n";
-    const fs::path atLimit = write("full.pcf", full);
-    INIFile::WriteIniKey("a", "k", "1", atLimit);
-    EXPECT_EQ(fs::file_size(atLimit), kMaxProfileBytes) << "a file too big to read back";
 }
 
 } // namespace
