@@ -339,7 +339,12 @@ detect::DetectionResult PortSelection::runDetection(
     stopSearch_->setEnabled(true);
     detect::DetectionResult result;
     try {
-        result = worker_.run<detect::DetectionResult>(detection);
+        // A detection begins the operation the printer commands after it belong to: the
+        // ports are resolved to their devices afresh.
+        result = worker_.run<detect::DetectionResult>([&detection](worker::WorkerLink& printer) {
+            printer.link().startOperation();
+            return detection(printer);
+        });
     } catch (const std::exception& error) {
         // Said here: an error must not pass through the window's event loop.
         feedback_.message(link::MessageIcon::Critical, error.what());

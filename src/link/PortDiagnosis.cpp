@@ -222,7 +222,7 @@ std::optional<Holder> findHolder(const std::string& device, const SystemView& sy
         }
         system.forEachOpenFile(process, [&](const SystemView::OpenFile& file) {
             if (file.target == device || (number && file.number == number)) {
-                holder = Holder{process, printable(system.processName(process))};
+                holder = holderOf(process, system);
             }
             return !holder && --budget > 0;
         });
@@ -267,11 +267,19 @@ std::string permissionDenied(const std::string& device, std::string_view fallbac
            "), then log in again";
 }
 
+Holder holderOf(pid_t process, const SystemView& system) {
+    return Holder{process, printable(system.processName(process))};
+}
+
+std::string inUseBy(const Holder& holder) {
+    const std::string number = std::to_string(holder.process);
+    return "in use by " +
+           (holder.name.empty() ? "process " + number : holder.name + " (process " + number + ")");
+}
+
 std::string inUse(const std::string& device, std::string_view unknown, const SystemView& system) {
     if (const auto holder = findHolder(device, system)) {
-        return "in use by " + (holder->name.empty() ? "process " + std::to_string(holder->process)
-                                                    : holder->name + " (process " +
-                                                          std::to_string(holder->process) + ")");
+        return inUseBy(*holder);
     }
     std::string text(unknown);
     if (isUsbSerial(device)) {

@@ -67,6 +67,11 @@ std::optional<Holder> findHolder(const std::string& device,
 std::string permissionDenied(const std::string& device, std::string_view fallback,
                              const SystemView& system = thisSystem());
 
+// The process with its command name as it is now.
+Holder holderOf(pid_t process, const SystemView& system = thisSystem());
+// "in use by ModemManager (process 812)", or "in use by process 812" when its name is not seen.
+std::string inUseBy(const Holder& holder);
+
 // "in use by ModemManager (process 812)"; unknown when no holder is seen, with what usually
 // holds a USB-serial adapter.
 std::string inUse(const std::string& device, std::string_view unknown,

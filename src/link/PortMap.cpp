@@ -90,6 +90,10 @@ std::string PortMap::numberedDevice(const std::string& family, int n, int count,
     return index < devices.size() ? devices[index] : "";
 }
 
+std::string PortMap::lockDirectory() const {
+    return override("LOCKDIR").value_or("/var/lock");
+}
+
 std::string PortMap::comDevice(int n) const {
     return numberedDevice("COM", n, kComPorts, serialDevices_);
 }

@@ -65,6 +65,10 @@ class PortMap {
     std::optional<ParallelDevice> parallelDevice(int n) const;
     std::vector<PortLine> lines() const;
 
+    // Where the UUCP lock files of serial ports are (LCK..ttyUSB0): /var/lock, or what
+    // TESSARO_LOCKDIR says; empty for none.
+    std::string lockDirectory() const;
+
     // An LPT given by its device path (/dev/parport1) stands for LPT1 of this map.
     void assignLpt1(std::string device) { givenLpt1_ = std::move(device); }
 

@@ -4,8 +4,10 @@
 #include "link/PortDiagnosis.h"
 #include "workspace/UniqueFd.h"
 
+#include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -35,7 +37,7 @@ std::string QtSerialControl::open() {
     if (port_.isOpen()) {
         return "";
     }
-    const std::string device = ports_.deviceOf(commPort_);
+    const std::string device = pins_.device(commPort_, ports_);
     if (device.empty()) {
         problem_ = PortProblem::Absent;
         return describePort() + ": no such port";
@@ -45,7 +47,13 @@ std::string QtSerialControl::open() {
         return describePort() + ": speed refused";
     }
     fault_.clear();
-    port_.setPortName(QString::fromStdString(device));
+    if (const std::string refused = claim(device); !refused.empty()) {
+        return describePort() + ": " + refused;
+    }
+    // Through the descriptor held, never the name again. QSerialPort's own lock file is named
+    // after this path, so it never takes another program's lock file for a stale one of its own.
+    port_.setPortName(QString::fromStdString("/proc/" + std::to_string(::getpid()) + "/fd/" +
+                                             std::to_string(device_.get())));
     port_.setBaudRate(baud_);
     port_.setDataBits(QSerialPort::Data8);
     port_.setParity(QSerialPort::NoParity);
@@ -54,15 +62,67 @@ std::string QtSerialControl::open() {
                          : handshaking_ >= 2 ? QSerialPort::HardwareControl
                                              : QSerialPort::NoFlowControl);
     if (!port_.open(QIODevice::ReadWrite)) {
-        return openFailure();
+        std::string failure = openFailure(device);
+        letGo();
+        return failure;
     }
     fault_.clear(); // errors seen while opening are the open's, already reported
     problem_ = PortProblem::None;
     return "";
 }
 
-std::string QtSerialControl::openFailure() {
-    const std::string device = ports_.deviceOf(commPort_);
+// Opens the device by its name and holds it: it must be the device this operation found
+// under the name first, and no other program may hold it (a terminal program's lock file or
+// flock). "" when it is held, else why not.
+std::string QtSerialControl::claim(const std::string& device) {
+    workspace::UniqueFd held(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!held) {
+        return refusal(device, errno);
+    }
+    if (std::string changed = pins_.check(commPort_, device, held.get()); !changed.empty()) {
+        problem_ = PortProblem::Lost;
+        return changed;
+    }
+    std::string why;
+    auto lock =
+        PortLock::take(held.get(), device, identityOf(held.get()).value_or(DeviceIdentity{}),
+                       ports_.lockDirectory(), why);
+    if (!lock) {
+        problem_ = PortProblem::InUse;
+        return why;
+    }
+    device_ = std::move(held);
+    lock_ = std::move(*lock);
+    return "";
+}
+
+std::string QtSerialControl::refusal(const std::string& device, int error) {
+    problem_ = problemOfErrno(error);
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return permissionDenied(device, "permission denied; join the dialout group "
+                                        "(sudo adduser $USER dialout, then log in again)");
+    case EBUSY:
+        return inUse(device, "in use by another program");
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return vanished(device, "no such device");
+    case EIO: // an adapter going away as it is opened
+        problem_ = PortProblem::Lost;
+        return vanished(device, std::strerror(error));
+    default:
+        return std::strerror(error);
+    }
+}
+
+void QtSerialControl::letGo() {
+    lock_.release();
+    device_.reset();
+}
+
+std::string QtSerialControl::openFailure(const std::string& device) {
     switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
         problem_ = PortProblem::Absent;
@@ -152,6 +212,7 @@ void QtSerialControl::closeKeepingSettings() {
     if (swapped) {
         ::ioctl(keeper.get(), TIOCNXCL);
     }
+    letGo();
 }
 
 // Qt counts only what it has pulled from the driver: pull first, without waiting.
@@ -205,9 +266,10 @@ void QtSerialControl::noteError(QSerialPort::SerialPortError error) {
     // place of the reason.
     if (error == QSerialPort::ResourceError && fault_.empty() && port_.isOpen()) {
         fault_ = describePort() + ": " +
-                 vanished(ports_.deviceOf(commPort_), "the device was disconnected");
+                 vanished(pins_.device(commPort_, ports_), "the device was disconnected");
         problem_ = PortProblem::Lost;
         port_.close();
+        letGo();
     }
 }
 

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial control on QSerialPort: real ports, USB adapters and pseudo-terminals alike.
+// The device is opened by its name once per opening and held, locked against other programs,
+// while the port is open; QSerialPort opens that very device through the descriptor.
 
+#include "link/DevicePins.h"
+#include "link/PortLock.h"
 #include "link/PortMap.h"
 #include "link/SerialControl.h"
+#include "workspace/UniqueFd.h"
 
 #include <QSerialPort>
 #include <cstddef>
@@ -17,6 +22,7 @@ class QtSerialControl final : public SerialControl {
     void setCommPort(const PortRef& port) override { commPort_ = port; }
     void setSettings(std::string_view text) override;
     void setHandshaking(int mode) override { handshaking_ = mode; }
+    void startOperation() override { pins_.forget(); }
     bool portOpen() const override { return port_.isOpen(); }
     std::string open() override;
     void close() override;
@@ -32,7 +38,10 @@ class QtSerialControl final : public SerialControl {
 
   private:
     std::string describePort() const;
-    std::string openFailure();
+    std::string claim(const std::string& device);
+    std::string refusal(const std::string& device, int error);
+    std::string openFailure(const std::string& device);
+    void letGo();
     void pullFromDriver();
     void drainOutput();
     void closeKeepingSettings();
@@ -47,6 +56,9 @@ class QtSerialControl final : public SerialControl {
     std::size_t unsentBytes_ = 0; // written since the port opened: what close waits for
     std::string fault_;
     PortProblem problem_ = PortProblem::None;
+    DevicePins pins_;
+    workspace::UniqueFd device_; // the device held while the port is open
+    PortLock lock_;
 };
 
 } // namespace tessaro::link

@@ -23,6 +23,9 @@ class SerialControl {
     virtual void setHandshaking(int mode) = 0;           // a Handshake value
 
     virtual bool portOpen() const = 0;
+    // A new operation begins: at its first opening each port is resolved to its device
+    // afresh, and every later opening within the operation must find that device there.
+    virtual void startOperation() {}
     // Opens the port with the current settings; "" when it is open, else why not
     // ("COM3 (/dev/ttyUSB0): permission denied; join the dialout group").
     virtual std::string open() = 0;

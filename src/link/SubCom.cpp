@@ -7,8 +7,8 @@ namespace tessaro::link {
 
 SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
                Notifier& feedback, const PortMap& ports)
-    : session_(session), parallel_(parallel), tempo_(timing), ports_(ports), usb_(ports),
-      serialLink_(serial, timing, LinkKind::Serial),
+    : session_(session), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
+      usb_(ports), serialLink_(serial, timing, LinkKind::Serial),
       parallelLink_(parallel, timing, feedback, session.link),
       usbLink_(usb_, timing, LinkKind::Usb,
                [&ports](const PortRef& port) { return ports.shownName(port); }),
@@ -65,6 +65,11 @@ std::string SubCom::OpenCom(int port, std::string_view speed, int handshake) {
 
 void SubCom::CloseCom() {
     serialLink_.close();
+}
+
+void SubCom::startOperation() {
+    serial_.startOperation();
+    usb_.startOperation();
 }
 
 std::string SubCom::OpenPort(const PortRef& port, std::string_view speed, int handshake) {

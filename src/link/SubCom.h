@@ -48,6 +48,9 @@ class SubCom {
     // keeps its settings until closed. Returns "" when open, else why it is not.
     std::string OpenCom(int port, std::string_view speed, int handshake);
     void CloseCom();
+    // A new operation (a detection) begins: each port's next opening resolves it to its
+    // device afresh; later openings until the next operation must find that device there.
+    void startOperation();
     // Opens the port on its link. Returns "" when open, else why.
     std::string OpenPort(const PortRef& port, std::string_view speed, int handshake);
     void ClosePort();
@@ -84,6 +87,7 @@ class SubCom {
 
   private:
     Session& session_;
+    SerialControl& serial_;
     ParallelWinIO& parallel_;
     tempo& tempo_;
     const PortMap& ports_;

@@ -15,7 +15,7 @@ std::string UsbPrinterDevice::describe() const {
 }
 
 workspace::UniqueFd UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {
-    const std::string device = ports_.deviceOf(port());
+    const std::string device = pins_.device(port(), ports_);
     if (device.empty()) {
         why = "no such port";
         problem = PortProblem::Absent;
@@ -30,6 +30,12 @@ workspace::UniqueFd UsbPrinterDevice::connect(std::string& why, PortProblem& pro
                                              "$USER lp, then log in again)")
               : error == EBUSY ? inUse(device, std::strerror(error))
                                : std::strerror(error);
+        return fd;
+    }
+    if (std::string changed = pins_.check(port(), device, fd.get()); !changed.empty()) {
+        why = std::move(changed);
+        problem = PortProblem::Lost;
+        return {};
     }
     return fd;
 }

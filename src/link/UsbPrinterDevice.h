@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A USB printer-class device (/dev/usb/lpN, the kernel's usblp driver), opened read-write
-// without a controlling terminal; USB n is the device the port map names.
+// without a controlling terminal; USB n is the device the port map names. Within an operation
+// every opening must find the device its first one found.
 
+#include "link/DevicePins.h"
 #include "link/PortMap.h"
 #include "link/StreamDevice.h"
 
@@ -11,6 +13,7 @@ namespace tessaro::link {
 class UsbPrinterDevice final : public StreamDevice {
   public:
     explicit UsbPrinterDevice(const PortMap& ports) : ports_(ports) {}
+    void startOperation() override { pins_.forget(); }
 
   protected:
     workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
@@ -21,6 +24,7 @@ class UsbPrinterDevice final : public StreamDevice {
 
   private:
     const PortMap& ports_;
+    DevicePins pins_;
 };
 
 } // namespace tessaro::link

@@ -4,18 +4,25 @@
 
 #include "link/QtSerialControl.h"
 
+#include "detect/Detection.h"
+#include "link/PortLock.h"
 #include "link/SubCom.h"
 #include "link/VirtualClock.h"
+#include "protocol/Transmission.h"
 #include "sim/PrinterModel.h"
 #include "sim/VirtualParallelPort.h"
 #include "support/FeedbackRecorder.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
+#include "workspace/Catalogue.h"
+#include "workspace/Workspace.h"
 
 #include <QCoreApplication>
 #include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -35,10 +42,17 @@ QCoreApplication& application() {
 }
 
 struct RealSerialLink {
-    explicit RealSerialLink(const std::string& device)
-        : ports({}, {}, [device](const std::string& name) -> std::optional<std::string> {
-              return name == "TESSARO_COM1" ? std::optional<std::string>(device) : std::nullopt;
-          }) {
+    // The device is COM1 and USB1; lock files go to lockDirectory (none when empty).
+    explicit RealSerialLink(const std::string& device, const std::string& lockDirectory = "")
+        : ports({}, {},
+                [device, lockDirectory](const std::string& name) -> std::optional<std::string> {
+                    if (name == "TESSARO_LOCKDIR") {
+                        return lockDirectory;
+                    }
+                    return name == "TESSARO_COM1" || name == "TESSARO_USB1"
+                               ? std::optional<std::string>(device)
+                               : std::nullopt;
+                }) {
         application();
     }
     PortMap ports;
@@ -203,6 +217,159 @@ TEST(QtSerialControl, APortInUseNamesTheOtherProcessThatHoldsIt) {
     EXPECT_EQ(second.link.OpenCom(1, "9600", 0),
               "COM1 (" + link.string() + "): in use by another program");
     first.link.CloseCom();
+}
+
+// Whether anything reached the far end of the terminal, without waiting.
+bool anythingSent(const OwnTerminal& terminal) {
+    pollfd watch{terminal.master, POLLIN, 0};
+    return ::poll(&watch, 1, 0) > 0 && (watch.revents & POLLIN) != 0;
+}
+
+std::string lockFileOf(const test::TempDir& locks, const std::string& device) {
+    return (locks / ("LCK.." + std::filesystem::path(device).filename().string())).string();
+}
+
+TEST(PortLock, ReadsTheOwnerInTextAndInBinary) {
+    EXPECT_EQ(uucpLockOwner("      1234\n"), 1234);
+    EXPECT_EQ(uucpLockOwner("1234\ntessaro\nhost\n"), 1234);
+    const std::int32_t binary = 4321;
+    EXPECT_EQ(uucpLockOwner(std::string(reinterpret_cast<const char*>(&binary), 4)), 4321);
+    EXPECT_EQ(uucpLockOwner(""), std::nullopt);
+    EXPECT_EQ(uucpLockOwner("     -1\n"), std::nullopt);
+    EXPECT_EQ(uucpLockOwner("12ab\n"), std::nullopt);
+    EXPECT_EQ(uucpLockContent(1234), "      1234\n");
+}
+
+// While the port is open both locks are the program's: the lock file names it, a terminal
+// program's flock is refused; closing lets go of both.
+TEST(PortLock, TheLocksAreHeldWhileThePortIsOpen) {
+    OwnTerminal terminal;
+    test::TempDir locks;
+    RealSerialLink real(terminal.path, locks.path().string());
+    const std::string lockFile = lockFileOf(locks, terminal.path);
+    ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
+    EXPECT_EQ(test::readFile(lockFile), uucpLockContent(::getpid()));
+    const workspace::UniqueFd other(::open(terminal.path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    EXPECT_NE(::flock(other.get(), LOCK_EX | LOCK_NB), 0);
+    real.link.CloseCom();
+    EXPECT_FALSE(std::filesystem::exists(lockFile));
+    EXPECT_EQ(::flock(other.get(), LOCK_EX | LOCK_NB), 0);
+}
+
+// A live process's lock file (minicom's text, or a binary number) keeps the port its own and
+// stays as it was; one of a process that has ended is removed and the port used.
+TEST(PortLock, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
+    OwnTerminal terminal;
+    test::TempDir locks;
+    RealSerialLink real(terminal.path, locks.path().string());
+    const std::string lockFile = lockFileOf(locks, terminal.path);
+    HoldingChild holder("minicom");
+    ASSERT_TRUE(holder.started);
+    const std::int32_t number = holder.process;
+    for (const std::string& content : {uucpLockContent(holder.process),
+                                       std::string(reinterpret_cast<const char*>(&number), 4)}) {
+        std::ofstream(lockFile, std::ios::binary | std::ios::trunc) << content;
+        EXPECT_EQ(real.link.OpenCom(1, "9600", 0), "COM1 (" + terminal.path +
+                                                       "): in use by minicom (process " +
+                                                       std::to_string(holder.process) + ")");
+        EXPECT_EQ(real.serial.problem(), PortProblem::InUse);
+        EXPECT_FALSE(real.serial.portOpen());
+        EXPECT_EQ(test::readFile(lockFile), content);
+    }
+    real.link.SendString("\x1BI");
+    EXPECT_FALSE(anythingSent(terminal));
+
+    holder.release(); // its process has ended: the lock is stale
+    ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
+    EXPECT_EQ(test::readFile(lockFile), uucpLockContent(::getpid()));
+    real.link.CloseCom();
+}
+
+TEST(PortLock, AnotherProgramsFlockKeepsThePort) {
+    OwnTerminal terminal;
+    test::TempDir locks;
+    RealSerialLink real(terminal.path, locks.path().string());
+    {
+        // Taken on an opening the child shares: the child holds it too.
+        const workspace::UniqueFd held(
+            ::open(terminal.path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+        ASSERT_EQ(::flock(held.get(), LOCK_EX | LOCK_NB), 0);
+        HoldingChild holder("picocom");
+        ASSERT_TRUE(holder.started);
+        EXPECT_EQ(real.link.OpenCom(1, "9600", 0), "COM1 (" + terminal.path +
+                                                       "): in use by picocom (process " +
+                                                       std::to_string(holder.process) + ")");
+        EXPECT_EQ(real.serial.problem(), PortProblem::InUse);
+        EXPECT_FALSE(std::filesystem::exists(lockFileOf(locks, terminal.path)));
+    }
+    ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
+    real.link.CloseCom();
+}
+
+// A link repointed between two openings of one operation leads to another device: refused,
+// nothing sent there. A new operation takes the device the name leads to then.
+TEST(DevicePins, AnotherDeviceUnderTheNameWithinAnOperationIsRefused) {
+    OwnTerminal first;
+    OwnTerminal second;
+    test::TempDir dir;
+    const auto name = dir / "by-id-printer";
+    std::filesystem::create_symlink(first.path, name);
+    RealSerialLink real(name.string());
+    for (const PortRef& port :
+         {PortRef::numbered(LinkKind::Serial, 1), PortRef::numbered(LinkKind::Usb, 1)}) {
+        std::filesystem::remove(name);
+        std::filesystem::create_symlink(first.path, name);
+        real.link.startOperation();
+        ASSERT_EQ(real.link.OpenPort(port, "9600", 0), "");
+        real.link.transport(port.kind()).close();
+        std::filesystem::remove(name);
+        std::filesystem::create_symlink(second.path, name);
+
+        const std::string prefix = port.kind() == LinkKind::Serial ? "COM1 (" : "USB1 (";
+        EXPECT_EQ(real.link.OpenPort(port, "9600", 0),
+                  prefix + name.string() + "): the name now leads to another device (" +
+                      second.path + ", not " + first.path +
+                      ") than the printer was found on; detect the printer again");
+        EXPECT_EQ(real.link.transport(port.kind()).problem(), PortProblem::Lost);
+        real.link.transport(port.kind()).write("\x1BI");
+        EXPECT_FALSE(anythingSent(second));
+
+        real.link.startOperation();
+        ASSERT_EQ(real.link.OpenPort(port, "9600", 0), "");
+        real.link.transport(port.kind()).close();
+    }
+}
+
+// The printer is detected through a link, which then leads to another printer: the settings
+// go nowhere rather than to the other printer, and the window and the command line are told.
+TEST(DevicePins, TheSettingsReachThePrinterDetectedOrNone) {
+    test::SimProcess detected({"--time-limit", "60"});
+    test::SimProcess other({"--time-limit", "60"});
+    const std::string first = detected.device();
+    const std::string second = other.device();
+    ASSERT_FALSE(first.empty());
+    ASSERT_FALSE(second.empty());
+    test::TempDir dir;
+    const auto name = dir / "printer";
+    std::filesystem::create_symlink(first, name);
+    RealSerialLink real(name.string());
+    detect::Detection detection(real.link, real.noPort, real.session.printer, real.feedback);
+    real.link.startOperation();
+    ASSERT_TRUE(detection.detectOn(PortRef::numbered(LinkKind::Serial, 1), "9600", 0).found);
+
+    std::filesystem::remove(name);
+    std::filesystem::create_symlink(second, name);
+    workspace::Workspace ws;
+    ws.startUp();
+    ws.setSlider(workspace::controlId("SliderLinespacing"), 5, workspace::ChangeSource::User);
+    protocol::Transmission transmission(ws, real.link, real.session.printer, real.feedback);
+    EXPECT_FALSE(transmission.SendParameters(false));
+    ASSERT_FALSE(real.feedback.messages.empty());
+    EXPECT_NE(real.feedback.messages.back().text.find("the name now leads to another device (" +
+                                                      second + ", not " + first + ")"),
+              std::string::npos)
+        << real.feedback.messages.back().text;
+    EXPECT_FALSE(other.waitFor("ESC", 300ms)) << other.output();
 }
 
 } // namespace
