@@ -63,6 +63,12 @@ class Table:
                         sys.exit(f"generate.py: {name} takes a value in one subcommand only")
                     if has_value and name not in self.value_names:
                         self.value_names.append(name)
+                value = option["value"]
+                if value is not None and value["kind"] == "choice" and not value["choices"]:
+                    # It would complete nothing: a check with its choices, or a row in
+                    # src/cli/CompletionTable.cpp, tells what it takes.
+                    sys.exit(f"generate.py: {command['name']} {option['names'][0]} takes a "
+                             "value the completion knows nothing of")
 
     def subcommand_names(self):
         return [c["name"] for c in self.subcommands]
@@ -435,7 +441,7 @@ function __tessaro_cli_given
     set -l subcommand
     set -l operands 0
     set -l skip 0
-    for word in (commandline -opc)[2..-1]
+    for word in (commandline -opc)[2..]
         if test $skip = 1
             set skip 0
         else if test -z "$subcommand"
@@ -446,7 +452,7 @@ function __tessaro_cli_given
             set operands (math $operands + 1)
         end
     end
-    echo $subcommand $operands
+    echo "$subcommand" $operands
 end
 
 # Whether the word to complete is operand N (from 1) of the subcommand.
@@ -458,9 +464,10 @@ end
 # options are offered as words.
 function __tessaro_cli_done -a subcommand n
     set -l given (string split ' ' -- (__tessaro_cli_given))
-    test "$given[1]" = $subcommand; and test $given[2] -ge $n; and test -z (commandline -ct)
+    test "$given[1]" = $subcommand; and test $given[2] -ge $n; and test -z "$(commandline -ct)"
 end
 
+# Whether the subcommand is given ('' for none yet).
 function __tessaro_cli_in -a subcommand
     set -l given (string split ' ' -- (__tessaro_cli_given))
     test "$given[1]" = $subcommand
@@ -504,7 +511,7 @@ function __tessaro_cli_files -a which
     else
         printf '%s\\n' $files
     end
-    printf '%s\\n' $argv[2..-1]
+    printf '%s\\n' $argv[2..]
 end
 
 # The keys of --set as "KEY=", or after "KEY=", the values that key takes.
@@ -531,7 +538,7 @@ function __tessaro_cli_keys
     c = "complete -c tessaro-cli"
     out.append(f"{c} -f")
     for command in t.subcommands:
-        out.append(f"{c} -n 'not __tessaro_cli_given | string match -qr \"^[a-z]\"' "
+        out.append(f"{c} -n \"__tessaro_cli_in ''\" "
                    f"-a {command['name']} -d {fish_quote(one_line(command['description']))}")
 
     def fish_unseen(option):
@@ -563,7 +570,7 @@ function __tessaro_cli_keys
             return f"(__tessaro_cli_files {which} {' '.join(choices)})".replace(" )", ")")
         return " ".join(choices)
 
-    out.extend(option_lines("not __tessaro_cli_given | string match -qr \"^[a-z]\"",
+    out.extend(option_lines("__tessaro_cli_in ''",
                             {"options": t.top_options}))
     for command in t.subcommands:
         name = command["name"]
