@@ -13,8 +13,6 @@ namespace {
 
 using workspace::Workspace;
 
-constexpr std::string_view kFactory = "factory";
-
 // The workspace after start-up, then the profile unless the side is the factory settings.
 bool side(Workspace& ws, const std::string& name) {
     ws.startUp();

@@ -4,8 +4,12 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
+#include <string_view>
 
 namespace tessaro::cli {
+
+// The side that stands for the factory settings rather than a file.
+inline constexpr std::string_view kFactory = "factory";
 
 struct DiffOptions {
     std::string first;

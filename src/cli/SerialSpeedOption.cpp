@@ -6,19 +6,22 @@
 
 #include <algorithm>
 #include <iterator>
-#include <vector>
 
 namespace tessaro::cli {
+
+std::vector<std::string_view> serialSpeedChoices(bool takesAuto) {
+    std::vector<std::string_view> choices;
+    if (takesAuto) {
+        choices.push_back(kAnySpeed);
+    }
+    choices.insert(choices.end(), std::begin(detect::kSpeedList), std::end(detect::kSpeedList));
+    return choices;
+}
 
 CLI::Validator serialSpeedValidator(bool takesAuto) {
     return CLI::Validator(
         [takesAuto](std::string& text) -> std::string {
-            std::vector<std::string_view> choices;
-            if (takesAuto) {
-                choices.push_back(kAnySpeed);
-            }
-            choices.insert(choices.end(), std::begin(detect::kSpeedList),
-                           std::end(detect::kSpeedList));
+            const std::vector<std::string_view> choices = serialSpeedChoices(takesAuto);
             if (std::ranges::find(choices, text) != choices.end()) {
                 return "";
             }
@@ -29,7 +32,7 @@ CLI::Validator serialSpeedValidator(bool takesAuto) {
             }
             return oneLine(text) + " is not a serial speed: use " + list;
         },
-        takesAuto ? "BAUD|auto" : "BAUD");
+        takesAuto ? "BAUD|auto" : "BAUD", std::string(takesAuto ? kSpeedOrAutoCheck : kSpeedCheck));
 }
 
 } // namespace tessaro::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tessaro-cli: the command-line twin of the Tessaro window.
 
+#include "cli/CompletionTable.h"
 #include "cli/DiffCommand.h"
 #include "cli/KeysCommand.h"
 #include "cli/Outcome.h"
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
     commands.diff = tessaro::cli::addDiffCommand(app, options.diff);
     commands.keys = tessaro::cli::addKeysCommand(app, options.keysJson);
     commands.provision = tessaro::cli::addProvisionCommand(app, options.provision);
+    tessaro::cli::addCompletionTableOption(app);
 
     try {
         app.parse(argc, argv);
