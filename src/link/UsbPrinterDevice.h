@@ -10,7 +10,7 @@ namespace tessaro::link {
 
 class UsbPrinterDevice final : public StreamDevice {
   public:
-    explicit UsbPrinterDevice(const PortMap& ports) : ports_(ports) {}
+    UsbPrinterDevice(const PortMap& ports, Clock& clock) : StreamDevice(clock), ports_(ports) {}
 
   protected:
     workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
