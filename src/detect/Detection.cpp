@@ -32,14 +32,20 @@ Detection::Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFact
                      protocol::UserFeedback& feedback)
     : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback) {}
 
-// The printer found, described while its port is still open, then shown in the status bar:
-// its port, its identity and its supply.
-void Detection::describe(std::string_view identity) {
-    protocol::DescribePrinter(identity, link_, facts_, feedback_);
+// The printer found, described while its port is still open, then announced and shown in
+// the status bar: its port, its identity and its supply. Returns "", or the fault the link
+// raised meanwhile (the printer is then neither announced nor shown).
+std::string Detection::describe(std::string_view identity, const std::string& found) {
+    if (std::string fault = protocol::DescribePrinter(identity, link_, facts_, feedback_);
+        !fault.empty()) {
+        return fault;
+    }
+    feedback_.message(MessageIcon::Information, found);
     const link::LinkSettings& settings = link_.settings();
     feedback_.setStatusPanels({link_.transport().panelText(settings.Port, settings.PortSpeed),
                                "    " + facts_.PrinterIdentity,
                                facts_.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
+    return "";
 }
 
 void Detection::ShowNoPrinter() {
@@ -136,7 +142,8 @@ std::string Detection::probeStream(const link::PortRef& port, std::string_view s
 }
 
 // The identity request, then the status request and, on a link with line settings, the
-// printer's serial settings; the printer is described while the port is still open.
+// printer's serial settings; the printer is described while the port is still open. A fault
+// the link raises at any of these steps ends the detection with the port lost.
 std::string Detection::probeOpenPort(link::Transport& printer, const link::PortRef& port,
                                      const std::string& where,
                                      std::optional<std::string_view> speed) {
@@ -147,14 +154,11 @@ std::string Detection::probeOpenPort(link::Transport& printer, const link::PortR
     if (std::string fault = printer.takeFault(); !fault.empty()) {
         return probeFailure(printer, std::move(fault));
     }
-    if (reply.empty()) {
+    if (!protocol::isPrinterIdentity(reply)) {
         facts_.PrinterFound = false;
         ShowNoPrinter();
         return "No printer found on " + where;
     }
-    const std::string result = printerName(reply) + " found on " + where;
-    facts_.PrinterFound = true;
-    feedback_.message(MessageIcon::Information, result);
     printer.discardInput();
     printer.write(kStatusRequest);
     link_.timing().Delay(100);
@@ -167,11 +171,19 @@ std::string Detection::probeOpenPort(link::Transport& printer, const link::PortR
     }
     if (speed) {
         learnHandshake(printer, *speed);
+    }
+    if (std::string fault = printer.takeFault(); !fault.empty()) {
+        return probeFailure(printer, std::move(fault));
+    }
+    if (speed) {
         link_.settings().PortSpeed = std::string(*speed);
     }
     link_.settings().Port = port;
+    const std::string result = printerName(reply) + " found on " + where;
+    if (std::string fault = describe(reply, result); !fault.empty()) {
+        return probeFailure(printer, std::move(fault));
+    }
     link_.settings().PortChosen = true;
-    describe(reply);
     return result;
 }
 
@@ -217,14 +229,12 @@ std::string Detection::ProbeParallelPrinter(int n) {
     lpt.CompatibilityWrite(kIdentityRequest);
     const std::string reply = readParallelReply();
     std::string result;
-    if (reply.front() == '\0') {
+    if (!protocol::isPrinterIdentity(reply)) {
         result = "No printer found on LPT " + std::to_string(n);
         facts_.PrinterFound = false;
         ShowNoPrinter();
     } else {
         result = printerName(reply) + " found on LPT " + std::to_string(n);
-        feedback_.message(MessageIcon::Information, result);
-        facts_.PrinterFound = true;
         link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, n);
         link_.settings().PortChosen = true;
         link_.timing().Delay(10);
@@ -235,7 +245,7 @@ std::string Detection::ProbeParallelPrinter(int n) {
         if (lpt.ByteModeRead(status)) {
             facts_.StatusByte = status;
         }
-        describe(reply);
+        describe(reply, result);
     }
     lpt.CloseLPT();
     link_.timing().Delay(10);

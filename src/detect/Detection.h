@@ -56,7 +56,7 @@ class Detection {
     // Refuses a port that is not there; true when it is.
     bool portThere(const link::PortRef& port);
     void learnHandshake(link::Transport& printer, std::string_view speed);
-    void describe(std::string_view identity);
+    std::string describe(std::string_view identity, const std::string& found);
     std::string readParallelReply();
 
     link::SubCom& link_;

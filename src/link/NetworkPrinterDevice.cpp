@@ -69,9 +69,11 @@ workspace::UniqueFd connectWithin(const SocketAddress& where, Deadline deadline,
 
 } // namespace
 
-NetworkPrinterDevice::NetworkPrinterDevice() : NetworkPrinterDevice(nullptr) {}
+NetworkPrinterDevice::NetworkPrinterDevice(Clock& clock) : NetworkPrinterDevice(clock, nullptr) {}
 
-NetworkPrinterDevice::NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver) {
+NetworkPrinterDevice::NetworkPrinterDevice(Clock& clock,
+                                           std::shared_ptr<const NameResolver> resolver)
+    : StreamDevice(clock) {
     setResolver(std::move(resolver));
 }
 

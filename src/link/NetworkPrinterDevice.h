@@ -19,10 +19,10 @@ class NetworkPrinterDevice final : public StreamDevice {
     static constexpr int kConnectTimeoutMs = 3000;
     static constexpr int kDefaultPort = 9100;
 
-    // Names are looked up by the system.
-    NetworkPrinterDevice();
+    // Names are looked up by the system; a write that cannot finish is judged on clock.
+    explicit NetworkPrinterDevice(Clock& clock);
     // Names are looked up by resolver (the system's when null).
-    explicit NetworkPrinterDevice(std::shared_ptr<const NameResolver> resolver);
+    NetworkPrinterDevice(Clock& clock, std::shared_ptr<const NameResolver> resolver);
 
     // Names are looked up by resolver from the next connect on (the system's when null).
     void setResolver(std::shared_ptr<const NameResolver> resolver);

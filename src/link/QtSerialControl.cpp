@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <thread>
@@ -260,11 +261,26 @@ bool QtSerialControl::waitForInput(int ms) {
     return port_.bytesAvailable() > 0 || port_.waitForReadyRead(ms);
 }
 
+namespace {
+
+// Whether the terminal behind fd has hung up: its adapter gone, or the other end of a
+// pseudo-terminal closed. A read there ends at once with nothing, which Qt reports as a
+// read error, not as a device that went away.
+bool hungUp(int fd) {
+    pollfd watch{fd, 0, 0};
+    return ::poll(&watch, 1, 0) > 0 && (watch.revents & (POLLHUP | POLLERR)) != 0;
+}
+
+} // namespace
+
 void QtSerialControl::noteError(QSerialPort::SerialPortError error) {
-    // An unplugged adapter raises a resource error, often more than once: report it once.
-    // One raised by a failing open is the open's: closing then would put "not open" in
-    // place of the reason.
-    if (error == QSerialPort::ResourceError && fault_.empty() && port_.isOpen()) {
+    // An unplugged adapter raises a resource error, often more than once, or a read error on
+    // a line that hung up: report it once. One raised by a failing open is the open's:
+    // closing then would put "not open" in place of the reason.
+    const bool gone = error == QSerialPort::ResourceError ||
+                      ((error == QSerialPort::ReadError || error == QSerialPort::WriteError) &&
+                       port_.isOpen() && hungUp(static_cast<int>(port_.handle())));
+    if (gone && fault_.empty() && port_.isOpen()) {
         fault_ = describePort() + ": " +
                  vanished(pins_.device(commPort_, ports_), "the device was disconnected");
         problem_ = PortProblem::Lost;

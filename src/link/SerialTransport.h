@@ -31,9 +31,11 @@ class SerialTransport final : public Transport {
     // An open port keeps its number and settings until closed.
     std::string open(const PortRef& port, std::string_view speed, int handshake) override;
     void close() override;
+    // A port lets go of its device when it fails (an adapter unplugged, a printer that stops
+    // taking bytes): the bytes went out when it is still open.
     bool write(std::string_view bytes) override {
         serial_.output(bytes);
-        return true;
+        return serial_.portOpen();
     }
     std::string readReply() override;
     std::uint8_t readByte() override;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <poll.h>
 #include <unistd.h>
@@ -82,8 +81,7 @@ void StreamDevice::discardInput() {
 }
 
 void StreamDevice::output(std::string_view bytes) {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kWriteTimeoutMs);
+    const Micros deadline = clock_.now() + std::chrono::milliseconds(kWriteTimeoutMs);
     while (fd_ && !bytes.empty()) {
         const ssize_t written = writeSome(fd_.get(), bytes.data(), bytes.size());
         if (written > 0) {
@@ -100,10 +98,10 @@ void StreamDevice::output(std::string_view bytes) {
             return;
         }
         const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - clock_.now()).count();
         if (left <= 0 || !waitForEvents(fd_.get(), POLLOUT, static_cast<int>(left))) {
             // The rest of the command cannot be sent: a fault, never a silent loss.
-            lost("the printer took nothing for " + std::to_string(kWriteTimeoutMs / 1000) + " s");
+            lost("the printer stopped taking data");
             return;
         }
     }

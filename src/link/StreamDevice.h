@@ -2,10 +2,12 @@
 #pragma once
 // A printer on a plain descriptor (a USB printer device, a TCP connection) driven as the link
 // drives a serial port: what the printer sends is pulled into a buffer without waiting,
-// counted and read from there; writes and the wait for a reply are bounded with poll. It has
-// no speed and no handshake: those settings are taken and ignored. A printer that goes away
-// is a fault, reported once, and the descriptor is let go.
+// counted and read from there; the wait for a reply is bounded with poll, a write by the
+// link's clock. It has no speed and no handshake: those settings are taken and ignored. A
+// printer that goes away, or stops taking bytes, is a fault, reported once, and the
+// descriptor is let go.
 
+#include "link/Clock.h"
 #include "link/SerialControl.h"
 #include "workspace/UniqueFd.h"
 
@@ -23,7 +25,8 @@ class StreamDevice : public SerialControl {
     static constexpr int kWriteTimeoutMs = 5000;
     static constexpr std::size_t kReceiveCapacity = 4096;
 
-    StreamDevice() = default;
+    // A write that cannot finish is judged on clock.
+    explicit StreamDevice(Clock& clock) : clock_(clock) {}
     StreamDevice(const StreamDevice&) = delete;
     StreamDevice& operator=(const StreamDevice&) = delete;
     ~StreamDevice() override = default;
@@ -38,6 +41,8 @@ class StreamDevice : public SerialControl {
     void setInputMode(int) override {}
     int inBufferCount() override;
     void discardInput() override;
+    // Every byte, or none of the rest once the printer has taken nothing for
+    // kWriteTimeoutMs: that is a fault, "the printer stopped taking data".
     void output(std::string_view bytes) override;
     std::string input() override;
     bool waitForInput(int ms) override;
@@ -67,6 +72,7 @@ class StreamDevice : public SerialControl {
     void pull();
     void lost(const std::string& why);
 
+    Clock& clock_;
     PortRef port_;
     const Cancellation* stop_ = nullptr;
     workspace::UniqueFd fd_;

@@ -8,10 +8,11 @@ namespace tessaro::link {
 SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
                Notifier& feedback, const PortMap& ports)
     : session_(session), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
-      usb_(ports), serialLink_(serial, timing, LinkKind::Serial),
+      usb_(ports, timing.clock()), serialLink_(serial, timing, LinkKind::Serial),
       parallelLink_(parallel, timing, feedback, session.link),
       usbLink_(usb_, timing, LinkKind::Usb,
                [&ports](const PortRef& port) { return ports.shownName(port); }),
+      network_(timing.clock()),
       networkLink_(network_, timing, LinkKind::Network,
                    [this](const PortRef&) { return network_.shownAddress(); }) {}
 

@@ -34,7 +34,8 @@ class Transport {
     // Closes after the bytes written have left.
     virtual void close() = 0;
     // Sends; false when the printer did not take every byte (a parallel printer that stays
-    // busy). A serial link queues them and says true.
+    // busy, a USB or network printer that stops taking them, a port gone): takeFault then
+    // says why, unless the link has no fault to tell. A serial link queues the bytes.
     virtual bool write(std::string_view bytes) = 0;
     // A text reply, bounded in time; "" when nothing came.
     virtual std::string readReply() = 0;

@@ -12,7 +12,7 @@ namespace tessaro::link {
 
 class UsbPrinterDevice final : public StreamDevice {
   public:
-    explicit UsbPrinterDevice(const PortMap& ports) : ports_(ports) {}
+    UsbPrinterDevice(const PortMap& ports, Clock& clock) : StreamDevice(clock), ports_(ports) {}
     void startOperation() override { pins_.forget(); }
 
   protected:

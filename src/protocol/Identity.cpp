@@ -100,15 +100,20 @@ std::vector<StatusFlag> statusFaults(std::uint8_t status) {
     return faults;
 }
 
-void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
-                     protocol::UserFeedback& feedback) {
-    facts.PrinterFound = true;
-    feedback.enablePrinterCommands(true);
+std::string DescribePrinter(std::string_view identity, link::SubCom& link,
+                            link::PrinterFacts& facts, protocol::UserFeedback& feedback) {
     link.discardInput();
     link.SendString(kChipsetQuery);
-    facts.Chipset5V = chipsetIs5V(link.ReceiveByte());
+    const std::uint8_t chipset = link.ReceiveByte();
+    if (std::string fault = link.transport().takeFault(); !fault.empty()) {
+        return fault;
+    }
+    facts.PrinterFound = true;
+    feedback.enablePrinterCommands(true);
+    facts.Chipset5V = chipsetIs5V(chipset);
     facts.PowerVolts = powerVoltsOf(identity);
     facts.PrinterIdentity = std::string(shownIdentity(identity));
+    return "";
 }
 
 void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts) {

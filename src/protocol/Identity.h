@@ -34,16 +34,24 @@ std::vector<StatusFlag> statusFlags(std::uint8_t status);
 // a mark error, the cutter.
 std::vector<StatusFlag> statusFaults(std::uint8_t status);
 
+// Whether a reply to the identity request comes from a printer: one that is empty or starts
+// with a zero byte does not (a line held low, a device that reads as endless zeros, a
+// parallel port nobody answers on).
+inline bool isPrinterIdentity(std::string_view reply) {
+    return !reply.empty() && reply.front() != '\0';
+}
+
 // The chipset answers GS S C with bit 6 set when it runs at 5 V.
 inline bool chipsetIs5V(std::uint8_t reply) {
     return (reply & 0x40) != 0;
 }
 
 // The last step of a successful detection, while the port is still open: asks the chipset
-// voltage, derives the supply voltage and enables the printer commands. The detection then
-// shows the printer in the status bar (detect::Detection).
-void DescribePrinter(std::string_view identity, link::SubCom& link, link::PrinterFacts& facts,
-                     protocol::UserFeedback& feedback);
+// voltage, derives the supply voltage and enables the printer commands; the detection then
+// shows the printer in the status bar (detect::Detection). Returns "", or the fault the link
+// raised meanwhile (the printer is then not described: its chipset was never heard).
+std::string DescribePrinter(std::string_view identity, link::SubCom& link,
+                            link::PrinterFacts& facts, protocol::UserFeedback& feedback);
 
 // Spells out status into facts.PrinterStatusText.
 void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts);

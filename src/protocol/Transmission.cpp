@@ -13,9 +13,23 @@ Transmission::Transmission(workspace::Workspace& workspace, link::SubCom& link,
     : workspace_(workspace), link_(link), facts_(facts), feedback_(feedback) {}
 
 void Transmission::SendCommand(std::string_view command, std::string_view text) {
-    link_.SendString(command);
-    feedback_.commandSent(command);
-    feedback_.setPanelText(kStatusPanel, text);
+    if (written(command)) {
+        feedback_.setPanelText(kStatusPanel, text);
+    }
+}
+
+// A command the printer did not take whole ends the run: nothing more goes out. The link's
+// fault says why (the port lost, a printer that stopped taking data); a parallel printer
+// that stays busy has none, and has stored nothing.
+bool Transmission::written(std::string_view command) {
+    if (link_.transport().write(command)) {
+        feedback_.commandSent(command);
+        return true;
+    }
+    if (!linkLost()) {
+        fail(kSaveFailedMessageA);
+    }
+    return false;
 }
 
 void Transmission::fail(std::string_view message) {
@@ -88,7 +102,7 @@ bool Transmission::sendCommands(bool sendAll) {
         } else {
             SendCommand(command.bytes, command.row->statusText);
         }
-        if (linkLost()) {
+        if (!success_ || linkLost()) {
             return false;
         }
     }
@@ -105,10 +119,8 @@ bool Transmission::sendSerialSpeed(const PlannedCommand& command) {
         return true; // the current speed has no code for this chipset: GS B is left out
     }
     link::Transport& link = link_.transport();
-    const bool taken = link.write(command.bytes);
-    feedback_.commandSent(command.bytes);
-    if (!taken) {
-        fail(kSaveFailedMessageA);
+    if (!written(command.bytes)) {
+        return false;
     }
     link_.timing().Delay(link.speedCommandPauseMs());
     return link.followsPrinterSpeed() ? reopenAtSpeed(command.serial->newSpeed) : true;
@@ -132,8 +144,9 @@ bool Transmission::saveParameters() {
     feedback_.setPanelText(kStatusPanel, "Saving parameters");
     link::Transport& link = link_.transport();
     link.expectAnswer();
-    link.write(kSaveCommand);
-    feedback_.commandSent(kSaveCommand);
+    if (!written(kSaveCommand)) {
+        return false;
+    }
     link_.timing().DelayWhole(link.savingReplyWaitMs());
     // A port that went away shows at the first read from it: read first, then judge.
     const link::Answer answer = link.takeAnswer();

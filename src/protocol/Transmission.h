@@ -46,6 +46,7 @@ class Transmission {
     link::PortProblem portProblem() const { return problem_; }
 
   private:
+    bool written(std::string_view command);
     bool sendCommands(bool sendAll);
     bool sendSerialSpeed(const PlannedCommand& command);
     bool reopenAtSpeed(const std::string& speed);

@@ -35,7 +35,8 @@ struct PrinterConfig {
     int busyHoldSeconds = 0;       // the parallel side holds BUSY this long after a byte
     bool garbage = false;          // every reply byte arrives as 0xFF
     bool endless = false;          // after the first reply, filler bytes never stop coming
-    std::size_t hangUpAfter = 0;   // on TCP: closes a connection after this many bytes (0: never)
+    bool lineLow = false;        // its transmit line is held low: zero bytes without end, no reply
+    std::size_t hangUpAfter = 0; // on TCP: closes a connection after this many bytes (0: never)
 };
 
 } // namespace tessaro::sim

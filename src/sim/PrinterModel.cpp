@@ -20,7 +20,8 @@ SerialSettings initialSettings(const PrinterConfig& config) {
 }
 
 ReplyFaults faultsOf(const PrinterConfig& config) {
-    return {config.silent, std::max(0, config.replyDelayMs), config.garbage, config.endless};
+    return {config.silent, std::max(0, config.replyDelayMs), config.garbage, config.endless,
+            config.lineLow};
 }
 
 // "Setting max speed (GS s n1 n2)" -> "Setting max speed"

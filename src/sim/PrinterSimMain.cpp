@@ -111,6 +111,8 @@ void addFaultOptions(CLI::App& app, Options& options) {
         ->check(amountValidator("seconds", kDayMs / 1000, true));
     app.add_flag("--garbage", config.garbage, "Every reply byte arrives as 0xFF");
     app.add_flag("--endless", config.endless, "Replies never end");
+    app.add_flag("--line-low", config.lineLow,
+                 "The line is held low: the host reads zero bytes without end, and no reply");
     app.add_option("--hang-up-after", config.hangUpAfter,
                    "With --tcp: close each connection after this many bytes")
         ->type_name("BYTES");

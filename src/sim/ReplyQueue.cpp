@@ -6,10 +6,14 @@
 
 namespace tessaro::sim {
 
-ReplyQueue::ReplyQueue(link::Clock& clock, ReplyFaults faults) : clock_(clock), faults_(faults) {}
+ReplyQueue::ReplyQueue(link::Clock& clock, ReplyFaults faults) : clock_(clock), faults_(faults) {
+    if (faults_.lineLow) {
+        endlessFrom_ = clock_.now();
+    }
+}
 
 bool ReplyQueue::push(std::string_view reply, int baud) {
-    if (faults_.silent || reply.empty()) {
+    if (faults_.silent || faults_.lineLow || reply.empty()) {
         return false;
     }
     const link::Micros at = clock_.now() + std::chrono::milliseconds(faults_.delayMs);
@@ -41,7 +45,10 @@ std::size_t ReplyQueue::ready() {
 std::string ReplyQueue::take(std::size_t max, std::optional<int> hostBaud) {
     const std::size_t count = std::min(max, ready());
     const std::size_t queued = std::min(count, readyQueued());
-    const auto heard = [&hostBaud](int baud) { return !hostBaud || *hostBaud == baud; };
+    // A line held low reads as zero bytes whatever the speed.
+    const auto heard = [this, &hostBaud](int baud) {
+        return !hostBaud || *hostBaud == baud || faults_.lineLow;
+    };
     std::string out;
     for (std::size_t i = 0; i < queued; ++i) {
         if (heard(bytes_.front().baud)) {
@@ -50,7 +57,7 @@ std::string ReplyQueue::take(std::size_t max, std::optional<int> hostBaud) {
         bytes_.pop_front();
     }
     if (heard(fillerBaud_)) {
-        out.append(count - queued, kFiller);
+        out.append(count - queued, faults_.lineLow ? '\0' : kFiller);
     }
     return out;
 }

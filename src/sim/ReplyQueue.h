@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bytes the printer is about to send back, each with the time it becomes ready, and the
-// reply faults: silence, late answers, garbage, and an answer that never ends.
+// reply faults: silence, late answers, garbage, an answer that never ends, and a line held
+// low.
 
 #include "link/Clock.h"
 
@@ -18,6 +19,9 @@ struct ReplyFaults {
     int delayMs = 0;
     bool garbage = false;
     bool endless = false;
+    // The line is held low (a broken cable): the host reads zero bytes from the start, at any
+    // speed, and no reply ever comes through.
+    bool lineLow = false;
 };
 
 class ReplyQueue {

@@ -122,6 +122,7 @@ void VirtualSerialControl::close() {
 
 void VirtualSerialControl::output(std::string_view bytes) {
     if (!open_) {
+        pull(); // a write to a vanished adapter fails at once, and says why
         return;
     }
     sessions_.back().written.append(bytes);

@@ -33,7 +33,7 @@ class VirtualSerialControl final : public link::SerialControl {
     void addSilentPort(int port);        // a port with nothing attached
     void setInUse(int port, bool inUse); // another program holds it
     // The printer's adapter vanishes. As with a real port, the program learns it at its next
-    // read from the driver (takeFault), not at once.
+    // read from or write to the driver (takeFault), not at once.
     void unplug();
     void plugIn(); // and comes back
 

@@ -74,5 +74,26 @@ TEST_F(NetworkPrinterTest, APrinterThatHangsUpMidwayFailsTheTransmissionNamingIt
     EXPECT_THAT(r.err, Not(HasSubstr("software revision")));
 }
 
+// The printer answers ESC I, then closes the connection at the next request: the detection
+// ends with the port lost, never as a printer found with a chipset it did not hear.
+TEST_F(NetworkPrinterTest, APrinterThatHangsUpAfterItsIdentityIsALostPort) {
+    start({"--hang-up-after", "3"});
+    const std::string port = "tcp://" + address;
+    const auto found = runCli({"detect", "--port", port, "--json"});
+    EXPECT_EQ(found.status, 3) << found.err; // the port could not be used
+    EXPECT_THAT(found.out, HasSubstr("\"result\":\"port_lost\""));
+    EXPECT_THAT(found.out, HasSubstr("\"chipset_volts\":null"));
+    EXPECT_THAT(found.err, AnyOf(HasSubstr(address + ": the printer closed the connection"),
+                                 HasSubstr(address + ": the printer went away (Connection reset")));
+    TempDir dir;
+    const auto file =
+        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n");
+    const auto sent = runCli({"send", file.string(), "--port", port, "--yes"});
+    EXPECT_EQ(sent.status, 3) << sent.err;
+    EXPECT_THAT(sent.out, Not(HasSubstr("found on")));
+    EXPECT_THAT(sent.out, Not(HasSubstr("Successful")));
+    EXPECT_THAT(sim->output(), Not(HasSubstr("GS / 09")));
+}
+
 } // namespace
 } // namespace tessaro::test

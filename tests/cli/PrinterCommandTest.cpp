@@ -230,5 +230,36 @@ TEST_F(PrinterCommandTest, RecoverSendsEveryParameterAndStatusSpellsTheByte) {
     EXPECT_THAT(status.err, HasSubstr("reports a fault: °C Head Problem, No Paper"));
 }
 
+// A line whose receive wire is held low brings endless zero bytes, and zero is what a printer
+// answers ESC s with when it stored the settings: no printer is found, nothing is "stored".
+TEST_F(PrinterCommandTest, ALineHeldLowIsNoPrinter) {
+    start({"--line-low"});
+    const auto found = runCli({"detect", "--port", device});
+    EXPECT_EQ(found.status, 1) << found.err;
+    EXPECT_EQ(found.out, "No printer found on " + device + " at 9600 bauds\n");
+    const auto sent = runCli({"send", pcf(""), "--port", device, "--yes"});
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_THAT(sent.out, Not(HasSubstr("Saving Sequence Successful !")));
+    EXPECT_THAT(sent.err, HasSubstr("No printer found on " + device));
+    const auto searched = runCli({"send", pcf(""), "--port", device, "--yes", "--speed", "auto"});
+    EXPECT_EQ(searched.status, 1);
+    EXPECT_THAT(searched.out, Not(HasSubstr("Successful")));
+}
+
+// A printer that goes during the saving wait (here its terminal closes, as when an adapter is
+// pulled): the port is lost, said so, never blamed on the printer's firmware.
+TEST_F(PrinterCommandTest, APrinterGoneDuringTheSavingWaitIsALostPort) {
+    start({"--no-save-reply"});
+    SimProcess send({"send", pcf(""), "--port", device, "--yes"}, TESSARO_CLI_PATH,
+                    SimProcess::Streams::OutputAndErrors);
+    ASSERT_TRUE(sim->waitFor("ESC s", 10s)) << sim->output();
+    sim.reset(); // the printer's end of the line closes: the saving wait has 500 ms to go
+    EXPECT_EQ(send.exitStatus(10s), 3);
+    const std::string said = send.readUntil([](const std::string&) { return false; }, 5s);
+    EXPECT_THAT(said, HasSubstr(device));
+    EXPECT_THAT(said, Not(HasSubstr("software revision")));
+    EXPECT_THAT(said, Not(HasSubstr("Successful")));
+}
+
 } // namespace
 } // namespace tessaro::test

@@ -83,5 +83,20 @@ TEST_F(UsbPrinterTest, AnAbsentUsbPortIsNamed) {
     EXPECT_EQ(run({"detect", "--port", "USB5"}).status, 2);
 }
 
+// A device that reads as endless zero bytes answers no identity: no printer, nothing sent.
+TEST(UsbZeroDevice, IsNoPrinter) {
+    const std::vector<std::string> zeros{"TESSARO_USB1=/dev/zero",
+                                         "TESSARO_USB2=", "TESSARO_USB3=", "TESSARO_USB4="};
+    const auto found = runCli({"detect", "--port", "USB1"}, zeros);
+    EXPECT_EQ(found.status, 1) << found.err;
+    EXPECT_EQ(found.out, "No printer found on USB 1\n");
+    TempDir dir;
+    const auto file = dir.write("job.pcf", "");
+    const auto sent = runCli({"send", file.string(), "--port", "USB1", "--yes"}, zeros);
+    EXPECT_EQ(sent.status, 1);
+    EXPECT_THAT(sent.out, Not(HasSubstr("Saving Sequence Successful !")));
+    EXPECT_EQ(sent.err, "No printer found on USB 1\n");
+}
+
 } // namespace
 } // namespace tessaro::test

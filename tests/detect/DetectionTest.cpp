@@ -80,6 +80,46 @@ TEST_F(DetectionTest, PortInUseIsReportedWithTheReason) {
     EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
 }
 
+// A line held low reads as an endless run of zero bytes: no identity, so no printer, and no
+// saving sequence will ever take its zero bytes for "stored".
+TEST(LineHeldLow, IsNoPrinter) {
+    sim::PrinterConfig low;
+    low.lineLow = true;
+    test::VirtualRig rig(low);
+    test::ScriptedView view;
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    view.com = 1;
+    EXPECT_FALSE(view.detectSerial(detection));
+    EXPECT_EQ(view.resultText, "No printer found on COM 1 at 9600 bauds");
+    EXPECT_FALSE(rig.facts.PrinterFound);
+    EXPECT_FALSE(rig.feedback.commandsEnabled);
+    EXPECT_TRUE(rig.feedback.messages.empty());
+}
+
+// A port that goes after the identity came (at the status request, or at the chipset's):
+// the detection ends with the port lost, saying why once, and never takes the missing
+// replies for answers.
+TEST(PortLostDuringDetection, AfterTheIdentityIsNoPrinterFound) {
+    for (const int goneAtMs : {300, 470}) {
+        test::VirtualRig rig;
+        Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+        rig.clock.at(std::chrono::milliseconds(goneAtMs), [&rig] { rig.serial.unplug(); });
+        const DetectionResult result =
+            detection.detectOn(link::PortRef::numbered(link::LinkKind::Serial, 1), "9600", 1);
+        EXPECT_FALSE(result.found) << goneAtMs;
+        EXPECT_EQ(result.problem, link::PortProblem::Lost);
+        EXPECT_EQ(result.text, "COM1: the device was disconnected");
+        ASSERT_EQ(rig.feedback.messages.size(), 1u); // the printer was never announced
+        EXPECT_EQ(rig.feedback.messages[0].text, result.text);
+        EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
+        EXPECT_FALSE(rig.facts.PrinterFound);
+        EXPECT_FALSE(rig.feedback.commandsEnabled);
+        EXPECT_FALSE(rig.settings.PortChosen);
+        // Gone at the status request, or once the chipset was asked.
+        EXPECT_EQ(rig.allWritten().ends_with("\x1DSC"), goneAtMs == 470);
+    }
+}
+
 sim::PrinterConfig xonXoffAt19200() {
     sim::PrinterConfig config;
     config.baud = 19200;

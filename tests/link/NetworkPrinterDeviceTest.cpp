@@ -54,13 +54,15 @@ class NetworkPrinterDeviceTest : public ::testing::Test {
     }
 
     std::shared_ptr<test::HangingResolver> hanging = std::make_shared<test::HangingResolver>();
+    SteadyClock clock;
 };
 
 // With 3 s per address, three addresses that never answer would take 9 s.
 TEST_F(NetworkPrinterDeviceTest, AConnectNobodyAnswersTimesOutOnceForAllAddresses) {
     test::FullBacklogListener silent;
     const SocketAddress where = loopback(silent);
-    NetworkPrinterDevice device(std::make_shared<FixedResolver>(addresses({where, where, where})));
+    NetworkPrinterDevice device(clock,
+                                std::make_shared<FixedResolver>(addresses({where, where, where})));
     device.setAddress("printer.test");
     std::string result;
     const auto took = timedOpen(device, result);
@@ -73,7 +75,7 @@ TEST_F(NetworkPrinterDeviceTest, AConnectNobodyAnswersTimesOutOnceForAllAddresse
 
 TEST_F(NetworkPrinterDeviceTest, ACancelEndsAWaitingConnectAtOnceAndLeavesNothingOpen) {
     test::FullBacklogListener silent;
-    NetworkPrinterDevice device(hanging); // an address in numbers asks no resolver
+    NetworkPrinterDevice device(clock, hanging); // an address in numbers asks no resolver
     device.setAddress("127.0.0.1:" + std::to_string(silent.port()));
     Cancellation stop;
     device.setCancellation(&stop);
@@ -95,7 +97,7 @@ TEST_F(NetworkPrinterDeviceTest, ACancelEndsAWaitingConnectAtOnceAndLeavesNothin
 
 // A silent name server holds getaddrinfo for 10 s or more.
 TEST_F(NetworkPrinterDeviceTest, ANameLookupThatHangsGivesUpAtTheDeadline) {
-    NetworkPrinterDevice device(hanging);
+    NetworkPrinterDevice device(clock, hanging);
     device.setAddress("printer.test:9100");
     std::string result;
     const auto took = timedOpen(device, result);
@@ -107,7 +109,7 @@ TEST_F(NetworkPrinterDeviceTest, ANameLookupThatHangsGivesUpAtTheDeadline) {
 }
 
 TEST_F(NetworkPrinterDeviceTest, ACancelEndsAHangingNameLookupAtOnceAndLaterConnectsStartNothing) {
-    NetworkPrinterDevice device(hanging);
+    NetworkPrinterDevice device(clock, hanging);
     device.setAddress("printer.test");
     Cancellation stop;
     device.setCancellation(&stop);
@@ -130,14 +132,14 @@ TEST_F(NetworkPrinterDeviceTest, ACancelEndsAHangingNameLookupAtOnceAndLaterConn
 }
 
 TEST_F(NetworkPrinterDeviceTest, AnUnknownNameIsAbsentAndOtherLookupFailuresAreUnusable) {
-    NetworkPrinterDevice unknown(
-        std::make_shared<FixedResolver>(ResolvedName{{}, "Name or service not known", true}));
+    NetworkPrinterDevice unknown(clock, std::make_shared<FixedResolver>(
+                                            ResolvedName{{}, "Name or service not known", true}));
     unknown.setAddress("nowhere.test");
     EXPECT_EQ(unknown.open(), "nowhere.test:9100: Name or service not known");
     EXPECT_EQ(unknown.problem(), PortProblem::Absent);
 
     NetworkPrinterDevice broken(
-        std::make_shared<FixedResolver>(ResolvedName{{}, "System error", false}));
+        clock, std::make_shared<FixedResolver>(ResolvedName{{}, "System error", false}));
     broken.setAddress("somewhere.test");
     EXPECT_EQ(broken.open(), "somewhere.test:9100: System error");
     EXPECT_EQ(broken.problem(), PortProblem::Unusable);
@@ -167,35 +169,19 @@ TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
     const workspace::UniqueFd listening = loopbackSocket(accepted, true);
     ASSERT_TRUE(refusing && listening);
     const socklen_t length = sizeof refused;
-    NetworkPrinterDevice device(std::make_shared<FixedResolver>(
-        addresses({SocketAddress::of(reinterpret_cast<const sockaddr&>(refused), length),
-                   SocketAddress::of(reinterpret_cast<const sockaddr&>(accepted), length)})));
+    NetworkPrinterDevice device(
+        clock, std::make_shared<FixedResolver>(addresses(
+                   {SocketAddress::of(reinterpret_cast<const sockaddr&>(refused), length),
+                    SocketAddress::of(reinterpret_cast<const sockaddr&>(accepted), length)})));
     device.setAddress("printer.test");
     EXPECT_EQ(device.open(), "");
     EXPECT_TRUE(device.portOpen());
     device.close();
 
-    NetworkPrinterDevice byNumber(hanging);
+    NetworkPrinterDevice byNumber(clock, hanging);
     byNumber.setAddress("127.0.0.1:" + std::to_string(ntohs(accepted.sin_port)));
     EXPECT_EQ(byNumber.open(), "");
     EXPECT_EQ(hanging->calls(), 0);
-}
-
-// A printer that takes nothing more (its buffers full): the rest of the command is a fault
-// said once, never a silent loss that a transmission would take for sent.
-TEST(StreamDeviceTest, AWriteThePrinterStopsTakingIsAFault) {
-    sockaddr_in at{};
-    const workspace::UniqueFd listening = loopbackSocket(at, true);
-    ASSERT_TRUE(listening);
-    const std::string address = "127.0.0.1:" + std::to_string(ntohs(at.sin_port));
-    NetworkPrinterDevice device;
-    device.setAddress(address);
-    ASSERT_EQ(device.open(), "");
-    device.output(std::string(64u << 20, '\x1b'));
-    EXPECT_EQ(device.problem(), PortProblem::Lost);
-    EXPECT_EQ(device.takeFault(), address + ": the printer took nothing for 5 s");
-    EXPECT_FALSE(device.portOpen());
-    EXPECT_EQ(device.takeFault(), ""); // said once
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "protocol/Transmission.h"
 
 #include "protocol/PrinterCommands.h"
+#include "support/StalledStreamDevice.h"
 #include "support/VirtualRig.h"
 
 #include <gmock/gmock.h>
@@ -17,6 +18,7 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::Field;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using workspace::ChangeSource;
 using workspace::controlId;
 
@@ -154,6 +156,54 @@ TEST_F(TransmissionTest, APrinterGoneDuringTheSavingWaitIsNotBlamedOnItsFirmware
     rig.clock.at(rig.clock.now() + std::chrono::milliseconds(300), [this] { rig.serial.unplug(); });
     EXPECT_FALSE(send());
     EXPECT_THAT(messages(), ElementsAre("COM1: the device was disconnected"));
+}
+
+// A printer that stops taking bytes part-way: the run ends at that command as a lost port,
+// saying why once; no later command and no saving sequence follows it.
+TEST(StalledPrinter, TheFirstCommandItDoesNotTakeEndsTheRun) {
+    link::VirtualClock clock;
+    test::StalledStreamDevice printer(clock, 5);
+    sim::PrinterModel unused{{}, clock};
+    sim::VirtualParallelPort lptPort(unused, clock);
+    test::FeedbackRecorder feedback;
+    link::PortMap ports{{}, {}, {}};
+    link::ParallelWinIO parallel{lptPort, clock, feedback};
+    link::tempo timing{clock};
+    link::Session session;
+    link::SubCom link{session, printer, parallel, timing, feedback, ports};
+    session.link = {link::PortRef::numbered(link::LinkKind::Serial, 1), true, "9600", 2};
+    session.printer.PrinterFound = true;
+    workspace::Workspace ws;
+    ws.startUp();
+    Transmission transmission(ws, link, session.printer, feedback);
+
+    EXPECT_FALSE(transmission.SendParameters(true));
+    EXPECT_EQ(transmission.portProblem(), link::PortProblem::Lost);
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].text, "printer.test:9100: the printer stopped taking data");
+    EXPECT_EQ(feedback.messages[0].icon, link::MessageIcon::Critical);
+    EXPECT_EQ(printer.taken().size(), 5u);
+    EXPECT_EQ(printer.refusedWrites(), 5); // one bounded wait, then nothing more
+    EXPECT_THAT(feedback.events, Not(Contains("panel 3: Saving parameters")));
+    EXPECT_EQ(feedback.events.back(), "panel 3: Saving sequence failed");
+}
+
+// A parallel printer that holds Busy longer than a write waits has no fault to tell: the run
+// ends there as not stored, without the saving sequence.
+TEST(StalledPrinter, AParallelPrinterThatStaysBusyGetsNoSavingSequence) {
+    sim::VirtualParallelPort::Options busy;
+    busy.busyHoldSeconds = 6;
+    test::VirtualRig rig({}, 1, {1, 2}, busy);
+    rig.foundOnParallel();
+    workspace::Workspace ws;
+    ws.startUp();
+    ws.setSlider(controlId("SliderMaxcurrent"), 9, ChangeSource::User);
+    Transmission transmission(ws, rig.link, rig.facts, rig.feedback);
+    EXPECT_FALSE(transmission.SendParameters(false));
+    EXPECT_EQ(transmission.portProblem(), link::PortProblem::None);
+    ASSERT_EQ(rig.feedback.messages.size(), 1u);
+    EXPECT_EQ(rig.feedback.messages[0].text, kSaveFailedMessageA);
+    EXPECT_THAT(rig.log, Not(Contains(HasSubstr("ESC s"))));
 }
 
 TEST(SaveReply, NonZeroOrMissingIsAFailureNeverSaved) {
