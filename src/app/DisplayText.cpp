@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DisplayText.h"
 
+#include "workspace/ShownText.h"
+
 #include <QFile>
 
 namespace tessaro::app {
 
 QString displayText(std::string_view text) {
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    return QString::fromStdString(workspace::shownText(text, workspace::LineBreaks::Keep));
 }
 
 std::filesystem::path toPath(const QString& fileName) {

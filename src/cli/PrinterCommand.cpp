@@ -111,7 +111,8 @@ int runDetect(const PrinterOptions& options) {
     }
     const auto port = link::PortRef::parse(options.port);
     if (!port) {
-        return reported(options, run.fail(Outcome::BadUsage, unknownPortText(options.port)));
+        return reported(options,
+                        run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.port)));
     }
     PrinterSession session(*port, feedback);
     return reported(options, run.finish(detectAndReport(session, options, run, false)));

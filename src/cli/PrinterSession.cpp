@@ -2,15 +2,10 @@
 #include "cli/PrinterSession.h"
 
 #include "cli/SerialSpeedOption.h"
-#include "cli/TerminalText.h"
 #include "detect/SpeedSearch.h"
 #include "sim/VirtualLpt.h"
 
 namespace tessaro::cli {
-
-std::string unknownPortText(std::string_view text) {
-    return link::PortRef::unknownText(oneLine(text));
-}
 
 // An LPT given by its device path is LPT1 of the session; a serial or USB device path that
 // is one of the mapped ports is that port ("COM 2"), any other is shown by its path.

@@ -23,9 +23,6 @@ class Cancellation;
 
 namespace tessaro::cli {
 
-// What is said of a port text PortRef::parse does not take, on one line.
-std::string unknownPortText(std::string_view text);
-
 // A port with the devices this machine's ports stand for: a device path that is one of them
 // becomes that port ("COM 2"). Finding them reads the system's port lists, which a station
 // reads once for all its workers (cli/PortFinder.h).

@@ -52,7 +52,7 @@ UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::W
                        const SessionMaker& makeSession) {
     const auto port = link::PortRef::parse(options.port);
     if (!port) {
-        return run.fail(Outcome::BadUsage, unknownPortText(options.port));
+        return run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.port));
     }
     TerminalFeedback& feedback = run.feedback();
     if (!feedback.canAsk()) {

@@ -8,6 +8,7 @@
 #include "cli/SerialSpeedOption.h"
 #include "cli/Station.h"
 #include "cli/StationChecks.h"
+#include "cli/TerminalCodes.h"
 #include "cli/TerminalText.h"
 
 #include <iostream>
@@ -113,7 +114,7 @@ int runProvision(const ProvisionOptions& options) {
     if (!confirmed(options)) {
         return exitStatus(Outcome::Declined);
     }
-    StationDisplay display(::isatty(STDERR_FILENO) != 0, !options.json, options.ports);
+    StationDisplay display(takesCursorCodes(STDERR_FILENO), !options.json, options.ports);
     StationPlan plan = planOf(options);
     AuditLog log;
     if (!options.log.empty() && log.open(options.log).empty()) {

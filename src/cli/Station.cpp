@@ -4,6 +4,7 @@
 #include "cli/InterruptWatch.h"
 #include "cli/JsonOutput.h"
 #include "cli/Outcome.h"
+#include "cli/TerminalText.h"
 
 #include <cerrno>
 #include <iostream>
@@ -66,11 +67,11 @@ void Station::stateChanged(std::size_t port, PortState state) {
 }
 
 void Station::diagnostic(std::size_t port, const std::string& line) {
-    display_.diagnostic(run_.tallies()[port].port + ": " + line);
+    display_.diagnostic(portLines(shownPort(port), line));
 }
 
 void Station::cannotServe(std::size_t port, const std::string& why) {
-    display_.diagnostic(run_.tallies()[port].port + ": cannot serve the port: " + why);
+    display_.diagnostic(portLines(shownPort(port), "cannot serve the port: " + why));
     stateChanged(port, PortState::Finished);
 }
 
@@ -79,21 +80,24 @@ void Station::unitEnded(std::size_t port, const QJsonObject& record, int exitCod
         std::cout << jsonLine(record) << std::endl;
         return;
     }
-    const std::string& name = run_.tallies()[port].port;
     const std::string message = record.value("message").toString().toStdString();
     const std::string identity = record.value("identity").toString().toStdString();
     // The log's failure was said as it happened: the line only says the unit is not in it.
     const std::string result = record.value("result").toString().toStdString();
-    display_.result(name + ": " +
-                    (result == resultWord(Outcome::Ok)
-                         ? (identity.empty() ? "" : identity + ": ") + message + " (" +
-                               secondsText(record.value("duration_ms").toInteger()) + ")" +
-                               (exitCode == kExitDone ? "" : ", not recorded in the audit log")
-                         : "failed (" + result + "): " + message));
+    display_.result(portLines(
+        shownPort(port), result == resultWord(Outcome::Ok)
+                             ? (identity.empty() ? "" : identity + ": ") + message + " (" +
+                                   secondsText(record.value("duration_ms").toInteger()) + ")" +
+                                   (exitCode == kExitDone ? "" : ", not recorded in the audit log")
+                             : "failed (" + result + "): " + message));
+}
+
+std::string Station::shownPort(std::size_t port) const {
+    return oneLine(run_.tallies()[port].port);
 }
 
 std::string Station::summaryLine(const PortTally& tally) {
-    return tally.port + ": " + tallyText(tally);
+    return oneLine(tally.port) + ": " + tallyText(tally);
 }
 
 } // namespace tessaro::cli

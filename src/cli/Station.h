@@ -43,6 +43,8 @@ class Station final : private StationObserver {
     void diagnostic(std::size_t port, const std::string& line) override;
     void unitEnded(std::size_t port, const QJsonObject& record, int exitCode) override;
     void cannotServe(std::size_t port, const std::string& why) override;
+    // The port's name as its lines begin with it, on one line.
+    std::string shownPort(std::size_t port) const;
 
     StationDisplay& display_;
     StationRun run_;

@@ -23,7 +23,7 @@ std::string problemBeforeStart(const std::string& profile, const std::vector<std
     std::set<std::string> seen;
     for (const std::string& port : ports) {
         if (!link::PortRef::parse(port)) {
-            return unknownPortText(port);
+            return link::PortRef::unknownText(port);
         }
         if (!seen.insert(port).second) {
             return "The port " + oneLine(port) + " is given twice";

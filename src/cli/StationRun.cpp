@@ -18,6 +18,22 @@ std::string secondsText(std::int64_t ms) {
     return text;
 }
 
+std::string portLines(std::string_view port, std::string_view text) {
+    std::string lines;
+    std::size_t start = 0;
+    do {
+        const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        const std::string_view after = line.substr(line.starts_with(port) ? port.size() : 0);
+        const bool named =
+            line.starts_with(port) && (after.starts_with(": ") || after.starts_with(" ("));
+        lines += start == 0 ? "" : "\n";
+        lines += named ? std::string(line) : std::string(port) + ": " + std::string(line);
+        start = end + (text.substr(end).starts_with("\r\n") ? 2 : 1);
+    } while (start < text.size());
+    return lines;
+}
+
 std::string tallyText(const PortTally& tally) {
     return std::to_string(tally.done) + " done, " + std::to_string(tally.failed) + " failed" +
            (tally.done > 0 ? ", mean " + secondsText(tally.totalMs / tally.done) : "");

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaro::cli {
@@ -46,6 +47,11 @@ struct PortTally {
 std::string tallyText(const PortTally& tally);
 // "1.21 s"
 std::string secondsText(std::int64_t ms);
+// Each line of text as a station shows it, after the port it is about: "COM1: ...". A line
+// that names the port first already, as the link's messages do ("/dev/ttyUSB0: no such
+// device", "COM1 (/dev/ttyS0): in use by ..."), is left as it is rather than name it twice.
+// Lines end with "\n", the last with none.
+std::string portLines(std::string_view port, std::string_view text);
 
 // What a station shows of what its workers say; on the thread that delivers.
 class StationObserver {

@@ -47,7 +47,7 @@ UnitResult StatusProbe::ask() {
     UnitRun run(options_, false, output_);
     const auto choice = link::PortRef::parse(options_.port);
     if (!choice) {
-        return run.fail(Outcome::BadUsage, unknownPortText(options_.port));
+        return run.fail(Outcome::BadUsage, link::PortRef::unknownText(options_.port));
     }
     const std::unique_ptr<PrinterSession> made = makeSession_(*choice, run.feedback(), stop_);
     PrinterSession& session = *made;
@@ -86,8 +86,8 @@ UnitResult StatusProbe::ask() {
         output_.out << text << "\n";
     }
     if (const std::string faults = faultText(status); !faults.empty()) {
-        return run.fail(Outcome::PrinterFault,
-                        "The printer on " + session.portName() + " reports a fault: " + faults);
+        return run.fail(Outcome::PrinterFault, "The printer on " + oneLine(session.portName()) +
+                                                   " reports a fault: " + faults);
     }
     run.report().message = text;
     return run.finish(Outcome::Ok);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/TerminalFeedback.h"
 
+#include "cli/TerminalCodes.h"
 #include "cli/TerminalText.h"
 
 #include <iostream>
@@ -126,7 +127,7 @@ void TerminalFeedback::showProgress(bool show) {
         searchLine_.clear();
     }
     progress_ = show;
-    progressLine_ = show && ::isatty(STDERR_FILENO) != 0;
+    progressLine_ = show && takesCursorCodes(STDERR_FILENO);
 }
 
 void TerminalFeedback::showSearchStep(int step, int total, std::string_view text) {

@@ -40,8 +40,9 @@ class TerminalFeedback final : public protocol::UserFeedback {
     // Keeps stdout for a JSON record.
     void setJson(bool json) { json_ = json; }
     // Shows what the automatic search tries, on stderr as it goes: the search is slow. On a
-    // terminal its steps rewrite one line (showSearchStep), elsewhere each text is a line of
-    // its own. Turning it off ends the rewritten line.
+    // terminal that takes cursor codes (cli/TerminalCodes.h) its steps rewrite one line
+    // (showSearchStep), elsewhere each text is a line of its own. Turning it off ends the rewritten
+    // line.
     void showProgress(bool show);
     // The step under way, as "[3/20] Attempting to contact printer on COM 1 at 57600 bauds.".
     void showSearchStep(int step, int total, std::string_view text);
@@ -80,7 +81,7 @@ class TerminalFeedback final : public protocol::UserFeedback {
     bool declined_ = false;
     bool hold_ = false;
     bool progress_ = false;
-    bool progressLine_ = false; // progress_ on a terminal: one line rewritten
+    bool progressLine_ = false; // progress_ with cursor codes: one line rewritten
     std::string searchLine_;    // that line, "" until a step is shown
     std::vector<std::string> held_;
     std::vector<std::string> panels_;

@@ -1,70 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/TerminalText.h"
 
-#include <cstdio>
+#include "workspace/ShownText.h"
 
 namespace tessaro::cli {
-namespace {
-
-void escapeByte(std::string& out, unsigned char byte) {
-    char hex[5];
-    std::snprintf(hex, sizeof hex, "\\x%02x", byte);
-    out += hex;
-}
-
-// Length of the well-formed UTF-8 sequence that starts text, 0 when it is not one.
-std::size_t utf8Length(std::string_view text) {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
-                               : lead >= 0xE0                 ? 3
-                               : lead >= 0xC2 && lead <= 0xDF ? 2
-                                                              : 0;
-    if (length == 0 || text.size() < length) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            return 0;
-        }
-    }
-    const auto second = static_cast<unsigned char>(text[1]);
-    const bool overlong = (lead == 0xE0 && second < 0xA0) || (lead == 0xF0 && second < 0x90);
-    const bool surrogate = lead == 0xED && second >= 0xA0;
-    const bool tooHigh = lead == 0xF4 && second >= 0x90;
-    const bool c1Control = lead == 0xC2 && second < 0xA0; // U+0080..U+009F
-    return overlong || surrogate || tooHigh || c1Control ? 0 : length;
-}
-
-std::string escaped(std::string_view text, bool keepLineBreaks) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (keepLineBreaks && (byte == '\r' || byte == '\n')) {
-            out += '\n';
-            i += byte == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
-        } else if (byte == '\t' || (byte >= 0x20 && byte < 0x7F)) {
-            out += static_cast<char>(byte);
-            ++i;
-        } else if (const std::size_t length = byte >= 0x80 ? utf8Length(text.substr(i)) : 0) {
-            out += text.substr(i, length);
-            i += length;
-        } else {
-            escapeByte(out, byte);
-            ++i;
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 std::string terminalText(std::string_view text) {
-    return escaped(text, true);
+    return workspace::shownText(text, workspace::LineBreaks::Keep);
 }
 
 std::string oneLine(std::string_view text) {
-    return escaped(text, false);
+    return workspace::shownText(text, workspace::LineBreaks::Escape);
 }
 
 } // namespace tessaro::cli

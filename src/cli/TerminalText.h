@@ -2,7 +2,8 @@
 #pragma once
 // Text on its way to the terminal. Message texts join their lines with CR LF or a lone CR;
 // a terminal wants "\n". Text from a printer or a file may hold control characters that
-// would recolour, retitle or clear the user's terminal: they are shown escaped ("\x1b").
+// would recolour, retitle or clear the user's terminal, or code points that make a line read
+// otherwise than it goes: they are shown escaped ("\x1b", "\u202e"; workspace/ShownText.h).
 
 #include <string>
 #include <string_view>
@@ -10,7 +11,7 @@
 namespace tessaro::cli {
 
 // A message: line breaks become "\n"; every other control character, a C1 control and a
-// byte that is not UTF-8 are shown as "\xNN".
+// byte that is not UTF-8 are shown as "\xNN", a code point that disguises a line as "\uNNNN".
 std::string terminalText(std::string_view text);
 
 // One line: as terminalText, but line breaks are escaped too, so the text stays one line.

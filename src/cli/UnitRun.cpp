@@ -2,6 +2,7 @@
 #include "cli/UnitRun.h"
 
 #include "cli/PrinterSession.h"
+#include "cli/TerminalText.h"
 
 namespace tessaro::cli {
 
@@ -30,7 +31,7 @@ void UnitRun::warnOfFaults(PrinterSession& session) {
     const std::string faults = status ? faultText(*status) : "";
     if (!faults.empty()) {
         const std::string warning =
-            "The printer on " + session.portName() + " reports a fault: " + faults;
+            "The printer on " + oneLine(session.portName()) + " reports a fault: " + faults;
         feedback_.error(warning);
         report_.warnings.push_back(warning);
     }

@@ -9,10 +9,12 @@
 #include "cli/PrinterCommand.h"
 #include "cli/ProvisionCommand.h"
 #include "cli/ShowCommand.h"
+#include "cli/TerminalText.h"
 #include "tessaro/Version.h"
 
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -87,6 +89,30 @@ bool outputWritten() {
     return false;
 }
 
+// The arguments no option or subcommand took, from the command line down through the
+// subcommands given.
+std::vector<std::string> leftOver(const CLI::App& app) {
+    std::vector<std::string> left = app.remaining(false);
+    for (const CLI::App* command : app.get_subcommands()) {
+        const std::vector<std::string> more = leftOver(*command);
+        left.insert(left.end(), more.begin(), more.end());
+    }
+    return left;
+}
+
+// Says what was wrong with the command line on stderr, escaped as every diagnostic is: an
+// argument may hold any bytes. An argument nothing took is said rather than an option that
+// is missing: "--prot COM1" is a misspelt --port.
+int refuse(CLI::App& app, const CLI::ParseError& error) {
+    if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
+        if (std::vector<std::string> left = leftOver(app); !left.empty()) {
+            std::reverse(left.begin(), left.end()); // the error joins them from the last
+            return app.exit(CLI::ExtrasError(left));
+        }
+    }
+    return app.exit(error);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -96,6 +122,9 @@ int main(int argc, char** argv) {
     app.set_help_all_flag("--help-all", "help on every subcommand");
     app.set_version_flag("--version", std::string("tessaro-cli ") + tessaro::kVersion,
                          "print the program's name and version and exit");
+    app.failure_message([](const CLI::App* failed, const CLI::Error& error) {
+        return tessaro::cli::terminalText(CLI::FailureMessage::simple(failed, error));
+    });
 
     Options options;
     Subcommands commands;
@@ -110,7 +139,7 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int status = app.exit(e);
+        const int status = refuse(app, e);
         return status == 0 ? 0 : kBadUsage;
     }
     const int status = run(commands, options);

@@ -4,14 +4,6 @@
 #include "detect/StatusCheck.h"
 
 namespace tessaro::detect {
-namespace {
-
-std::string portName(const link::PortRef& port) {
-    return port.byDevice() ? port.device() : port.spacedName();
-}
-
-} // namespace
-
 // Opens the port at each speed in turn, without flow control as the automatic search does,
 // until a printer answers twice.
 SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
@@ -23,7 +15,7 @@ SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
     const int total = static_cast<int>(kSearchSpeeds.size());
     for (int i = 0; i < total && (stop == nullptr || !stop->cancelled()); ++i) {
         const std::string_view speed = kSearchSpeeds.at(static_cast<std::size_t>(i));
-        const std::string text = "Attempting to contact printer on " + portName(port) + " at " +
+        const std::string text = "Attempting to contact printer on " + port.shownName() + " at " +
                                  std::string(speed) + " bauds.";
         detection.feedback().setDetectionProgress(text);
         if (progress) {
@@ -70,7 +62,7 @@ DetectionResult detectAtAnySpeed(Detection& detection, const link::PortRef& port
         stopped.probed = false; // the user stopped it: the result line stays as it was
         return stopped;
     }
-    return detection.resultOf(port, "No printer found on " + portName(port) + " at any speed");
+    return detection.resultOf(port, "No printer found on " + port.shownName() + " at any speed");
 }
 
 } // namespace tessaro::detect

@@ -5,9 +5,9 @@
 #include "link/EventWait.h"
 #include "link/NameLookup.h"
 #include "link/SystemNameResolver.h"
+#include "workspace/ShownText.h"
 
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <cstring>
 #include <netinet/in.h>
@@ -81,60 +81,22 @@ void NetworkPrinterDevice::setResolver(std::shared_ptr<const NameResolver> resol
     resolver_ = resolver ? std::move(resolver) : std::make_shared<SystemNameResolver>();
 }
 
-bool parseNetworkAddress(std::string_view text, NetworkAddress& out) {
-    std::string_view host = text;
-    std::string_view port;
-    if (text.starts_with("[")) {
-        const auto close = text.find(']');
-        if (close == std::string_view::npos) {
-            return false;
-        }
-        host = text.substr(1, close - 1);
-        const std::string_view rest = text.substr(close + 1);
-        if (!rest.empty() && !rest.starts_with(":")) {
-            return false;
-        }
-        port = rest.empty() ? rest : rest.substr(1);
-    } else if (const auto colon = text.rfind(':'); colon != std::string_view::npos) {
-        host = text.substr(0, colon);
-        port = text.substr(colon + 1);
-        if (port.empty()) {
-            return false;
-        }
-    }
-    int number = NetworkPrinterDevice::kDefaultPort;
-    if (!port.empty()) {
-        const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), number);
-        if (error != std::errc{} || end != port.data() + port.size() || number < 1 ||
-            number > 65535) {
-            return false;
-        }
-    }
-    if (host.empty()) {
-        return false;
-    }
-    out = {std::string(host), number};
-    return true;
-}
-
 std::string NetworkPrinterDevice::shownAddress() const {
-    NetworkAddress address;
-    if (!parseNetworkAddress(address_, address)) {
-        return address_;
-    }
-    const bool v6 = address.host.find(':') != std::string::npos;
-    return (v6 ? "[" + address.host + "]" : address.host) + ":" + std::to_string(address.port);
+    const std::optional<NetworkAddress> address = parseNetworkAddress(address_);
+    return address ? address->text()
+                   : workspace::shownText(address_, workspace::LineBreaks::Escape);
 }
 
 // A name that does not resolve is a port that is not there; every other failure leaves the
 // printer unreachable (Unusable, as the caller presets it). One deadline holds for the
 // lookup and all the addresses together.
 workspace::UniqueFd NetworkPrinterDevice::connect(std::string& why, PortProblem& problem) {
-    NetworkAddress address;
-    if (!parseNetworkAddress(address_, address)) {
+    const std::optional<NetworkAddress> parsed = parseNetworkAddress(address_);
+    if (!parsed) {
         why = "not a network address (HOST or HOST:PORT)";
         return {};
     }
+    const NetworkAddress& address = *parsed;
     const Deadline deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectTimeoutMs);
     const Cancellation* stop = cancellation();

@@ -6,18 +6,18 @@
 // adapter.
 
 #include "link/NameResolver.h"
+#include "link/NetworkAddress.h"
 #include "link/StreamDevice.h"
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace tessaro::link {
 
 class NetworkPrinterDevice final : public StreamDevice {
   public:
     static constexpr int kConnectTimeoutMs = 3000;
-    static constexpr int kDefaultPort = 9100;
+    static constexpr int kDefaultPort = kDefaultNetworkPort;
 
     // Names are looked up by the system; a write that cannot finish is judged on clock.
     explicit NetworkPrinterDevice(Clock& clock);
@@ -42,12 +42,5 @@ class NetworkPrinterDevice final : public StreamDevice {
     std::shared_ptr<const NameResolver> resolver_;
     std::string address_;
 };
-
-struct NetworkAddress {
-    std::string host;
-    int port = NetworkPrinterDevice::kDefaultPort;
-};
-// Splits "HOST[:PORT]" into its host and port; false when it is not such an address.
-bool parseNetworkAddress(std::string_view text, NetworkAddress& out);
 
 } // namespace tessaro::link

@@ -2,6 +2,7 @@
 #include "link/PortMap.h"
 
 #include "link/Ieee1284Ports.h"
+#include "workspace/ShownText.h"
 
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -202,16 +203,14 @@ PortRef PortMap::numberedIfMapped(const PortRef& port) const {
     return port;
 }
 
-std::string PortMap::shownName(const PortRef& port) const {
-    return port.byDevice() ? port.device() : port.spacedName();
-}
-
 std::string PortMap::describe(const PortRef& port) const {
     if (port.byDevice()) {
-        return port.device();
+        return port.shownName();
     }
     const std::string device = deviceOf(port);
-    return device.empty() ? port.text() : port.text() + " (" + device + ")";
+    return device.empty() ? port.shownText()
+                          : port.shownText() + " (" +
+                                workspace::shownText(device, workspace::LineBreaks::Escape) + ")";
 }
 
 // Every numbered port, kind after kind as the ports command lists them.

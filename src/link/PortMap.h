@@ -81,10 +81,8 @@ class PortMap {
     // A serial or USB device path that one of the numbered ports stands for is that port;
     // any other port is itself.
     PortRef numberedIfMapped(const PortRef& port) const;
-    // "COM 1", "USB 2", or the device path of a port given by it.
-    std::string shownName(const PortRef& port) const;
     // How a failure names the port: "COM1 (/dev/ttyS0)", "USB2", or the device path alone
-    // for a port given by it.
+    // for a port given by it; on one line (PortRef::shownText).
     std::string describe(const PortRef& port) const;
 
   private:

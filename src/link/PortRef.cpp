@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/PortRef.h"
 
+#include "link/NetworkAddress.h"
+#include "workspace/ShownText.h"
+
 #include <charconv>
 
 namespace tessaro::link {
@@ -28,7 +31,8 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
         }
         const std::string_view rest = text.substr(row.prefix.size());
         if (row.count == 0) {
-            return addressed(row.kind, std::string(rest));
+            return parseNetworkAddress(rest) ? std::optional(addressed(row.kind, std::string(rest)))
+                                             : std::nullopt;
         }
         int n = 0;
         const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), n);
@@ -50,6 +54,15 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
 }
 
 std::string PortRef::unknownText(std::string_view text) {
+    const std::string quoted =
+        "\"" + workspace::shownText(text, workspace::LineBreaks::Escape) + "\"";
+    const std::string_view network = linkKind(LinkKind::Network).prefix;
+    if (text.starts_with(network)) {
+        const std::string spelling(network);
+        return "Not a network printer's address: " + quoted + ": use " + spelling + "HOST or " +
+               spelling + "HOST:PORT, PORT from 1 to 65535, an IPv6 HOST in brackets (" + spelling +
+               "[::1]:" + std::to_string(kDefaultNetworkPort) + ")";
+    }
     std::string names;
     for (const LinkKindRow& row : kLinkKinds) {
         std::string spelling = std::string(row.prefix);
@@ -59,7 +72,7 @@ std::string PortRef::unknownText(std::string_view text) {
                                      : "1.." + spelling + std::to_string(row.count);
         names += (names.empty() ? "" : ", ") + spelling;
     }
-    return "Unknown port \"" + std::string(text) + "\": use " + names + " or a device path";
+    return "Unknown port " + quoted + ": use " + names + " or a device path";
 }
 
 std::string PortRef::text() const {
@@ -71,6 +84,15 @@ std::string PortRef::text() const {
 
 std::string PortRef::spacedName() const {
     return std::string(row().prefix) + " " + std::to_string(number_);
+}
+
+std::string PortRef::shownText() const {
+    return workspace::shownText(text(), workspace::LineBreaks::Escape);
+}
+
+std::string PortRef::shownName() const {
+    return device_.empty() ? spacedName()
+                           : workspace::shownText(device_, workspace::LineBreaks::Escape);
 }
 
 } // namespace tessaro::link

@@ -27,7 +27,7 @@ class PortRef {
     // "COM1".."COM6", "LPT1", "LPT2", "USB1".."USB4", "tcp://HOST[:PORT]", or a device path:
     // /dev/parportN is parallel, /dev/usb/lpN a USB printer, any other path serial.
     static std::optional<PortRef> parse(std::string_view text);
-    // What is said of a text parse does not take.
+    // What is said of a text parse does not take, on one line (the text escaped).
     static std::string unknownText(std::string_view text);
 
     LinkKind kind() const { return kind_; }
@@ -45,6 +45,12 @@ class PortRef {
     std::string text() const;
     // "COM 1", "LPT 1", "USB 1" as results name a numbered port.
     std::string spacedName() const;
+    // As messages name the port, on one line: text() and the device path with what would
+    // break or disguise the line escaped (workspace/ShownText.h).
+    std::string shownText() const;
+    // "COM 1" for a numbered port, else its device path or network address, escaped as
+    // shownText is.
+    std::string shownName() const;
 
     bool operator==(const PortRef&) const = default;
 

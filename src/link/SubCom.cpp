@@ -10,8 +10,7 @@ SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel,
     : session_(session), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
       usb_(ports, timing.clock()), serialLink_(serial, timing, LinkKind::Serial),
       parallelLink_(parallel, timing, feedback, session.link),
-      usbLink_(usb_, timing, LinkKind::Usb,
-               [&ports](const PortRef& port) { return ports.shownName(port); }),
+      usbLink_(usb_, timing, LinkKind::Usb, [](const PortRef& port) { return port.shownName(); }),
       network_(timing.clock()),
       networkLink_(network_, timing, LinkKind::Network,
                    [this](const PortRef&) { return network_.shownAddress(); }) {}
@@ -34,10 +33,10 @@ bool SubCom::portExists(const PortRef& port) {
 std::string SubCom::absentPortReason(const PortRef& port) const {
     const std::string device = ports_.deviceOf(port);
     if (device.empty()) {
-        return port.text() + ": no " + std::string(port.row().what) + " has this number";
+        return port.shownText() + ": no " + std::string(port.row().what) + " has this number";
     }
     if (port.kind() == LinkKind::Parallel) {
-        return port.text() + " (" + device + "): no such device";
+        return ports_.describe(port) + ": no such device";
     }
     return ports_.describe(port) + ": " + vanished(device, "no such device");
 }

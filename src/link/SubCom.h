@@ -71,8 +71,6 @@ class SubCom {
 
     Session& session() { return session_; }
     LinkSettings& settings() { return session_.link; }
-    // "COM 1", "USB 1", or the device path of a port given by it, as results show them.
-    std::string shownName(const PortRef& port) const { return ports_.shownName(port); }
     const PortMap& ports() const { return ports_; }
     // "HOST:PORT" as results and panels show the network printer.
     std::string networkName() const { return network_.shownAddress(); }

@@ -53,6 +53,16 @@ TEST_F(FeedbackTest, StatusPanelsAreReplacedAndWrittenTo) {
     EXPECT_EQ(window->statusPanels()->panelCount(), 1);
 }
 
+// A printer's identity cannot make the window's text read otherwise than it goes: the
+// bidirectional overrides and the line separators are shown escaped, as the terminal shows them.
+TEST_F(FeedbackTest, PrinterTextIsShownEscaped) {
+    feedback().setStatusPanels({"COM1", "9600", "R62\xe2\x80\xaegpj.exe\xe2\x80\xa8\x1b[2J"});
+    EXPECT_EQ(window->statusPanels()->panelTexts().value(2), "R62\\u202egpj.exe\\u2028\\x1b[2J");
+    feedback().message(MessageIcon::Information, "\xe2\x81\xa6R62\xe2\x81\xa9 found");
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].text, "\\u2066R62\\u2069 found");
+}
+
 TEST_F(FeedbackTest, BusyPointerIsSetAndRestoredOnce) {
     ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
     feedback().setBusy(true);

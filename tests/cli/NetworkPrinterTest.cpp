@@ -55,8 +55,8 @@ TEST_F(NetworkPrinterTest, ARefusedConnectionNamesTheAddress) {
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "127.0.0.1:1: Connection refused\n");
     const auto bad = runCli({"detect", "--port", "tcp://host:port"});
-    EXPECT_EQ(bad.status, 3); // the port could not be used
-    EXPECT_THAT(bad.err, HasSubstr("not a network address"));
+    EXPECT_EQ(bad.status, 2); // bad usage: no port number
+    EXPECT_THAT(bad.err, HasSubstr("Not a network printer's address: \"tcp://host:port\""));
 }
 
 TEST_F(NetworkPrinterTest, APrinterThatHangsUpMidwayFailsTheTransmissionNamingIt) {

@@ -46,6 +46,14 @@ TEST(PortMap, OverridesReplaceHideOrVirtualise) {
     EXPECT_EQ(map.lpt(2).kind, LptPort::Kind::Virtual);
 }
 
+TEST(PortMap, AFailureNamesThePortAndItsDeviceOnOneLine) {
+    const PortMap map = mapWith({{"TESSARO_COM3", "/tmp/a\nb"}});
+    EXPECT_EQ(map.describe(PortRef::numbered(LinkKind::Serial, 1)), "COM1 (/dev/ttyS0)");
+    EXPECT_EQ(map.describe(PortRef::numbered(LinkKind::Serial, 3)), "COM3 (/tmp/a\\x0ab)");
+    EXPECT_EQ(map.describe(PortRef::numbered(LinkKind::Serial, 5)), "COM5");
+    EXPECT_EQ(map.describe(PortRef::device(LinkKind::Serial, "/tmp/c\rd")), "/tmp/c\\x0dd");
+}
+
 TEST(PortMap, AnLptOverrideNamesAKernelPortByNameOrDevice) {
     const std::vector<ParallelDevice> kernel{{"parport0", "/dev/parport0"},
                                              {"parport1", "/dev/parport1"}};

@@ -4,6 +4,8 @@
 
 #include "link/PortRef.h"
 
+#include "link/NetworkAddress.h"
+
 #include <gtest/gtest.h>
 
 namespace tessaro::link {
@@ -49,6 +51,42 @@ TEST(PortRefTest, WhatIsNotAPortIsRefusedNamingEveryKind) {
     }
     EXPECT_EQ(PortRef::unknownText("COM9"),
               "Unknown port \"COM9\": use COM1..COM6, LPT1, LPT2, USB1..USB4, "
+              "tcp://HOST[:PORT] or a device path");
+}
+
+TEST(PortRefTest, ANetworkAddressIsAHostAndAPortNumberOrIsRefused) {
+    for (const char* text : {"tcp://printer", "tcp://printer:9100", "tcp://192.168.1.20:1",
+                             "tcp://[::1]", "tcp://[fe80::1]:65535"}) {
+        EXPECT_TRUE(PortRef::parse(text).has_value()) << text;
+    }
+    // No port number, two of them, an IPv6 host outside brackets (its last group would be
+    // taken for the port), a port out of range, no host, a blank or a line break in the host.
+    for (const char* text :
+         {"tcp://host:abc", "tcp://host:", "tcp://127.0.0.1:9100:9100", "tcp://fe80::1",
+          "tcp://host:0", "tcp://host:65536", "tcp://host:-1", "tcp://", "tcp://:9100",
+          "tcp://[::1", "tcp://[::1]9100", "tcp://a b", "tcp://host\n:9100", "tcp://host/"}) {
+        EXPECT_FALSE(PortRef::parse(text).has_value()) << text;
+    }
+    EXPECT_EQ(PortRef::unknownText("tcp://host:abc"),
+              "Not a network printer's address: \"tcp://host:abc\": use tcp://HOST or "
+              "tcp://HOST:PORT, PORT from 1 to 65535, an IPv6 HOST in brackets "
+              "(tcp://[::1]:9100)");
+    const auto address = parseNetworkAddress("[::1]:9101");
+    ASSERT_TRUE(address.has_value());
+    EXPECT_EQ(address->host, "::1");
+    EXPECT_EQ(address->text(), "[::1]:9101");
+    EXPECT_EQ(parseNetworkAddress("printer")->text(), "printer:9100");
+}
+
+TEST(PortRefTest, MessagesNameAPortOnOneLine) {
+    const auto port = PortRef::parse("/tmp/a\r\nb\xe2\x80\xae");
+    ASSERT_TRUE(port.has_value());
+    EXPECT_EQ(port->text(), "/tmp/a\r\nb\xe2\x80\xae"); // kept as given
+    EXPECT_EQ(port->shownText(), "/tmp/a\\x0d\\x0ab\\u202e");
+    EXPECT_EQ(port->shownName(), port->shownText());
+    EXPECT_EQ(PortRef::numbered(LinkKind::Serial, 2).shownName(), "COM 2");
+    EXPECT_EQ(PortRef::unknownText("COM\n9"),
+              "Unknown port \"COM\\x0a9\": use COM1..COM6, LPT1, LPT2, USB1..USB4, "
               "tcp://HOST[:PORT] or a device path");
 }
 

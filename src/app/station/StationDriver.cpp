@@ -18,9 +18,7 @@ using Look = StationTile::Look;
 // Text from a printer or a record on the lines of a tile: its control characters shown
 // escaped, its line breaks a blank.
 QString shown(std::string_view text) {
-    return displayText(cli::terminalText(text))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '))
-        .simplified();
+    return displayText(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
 }
 
 // "stored 3, failed 1, mean 1.21 s"
@@ -167,7 +165,8 @@ void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind, const std
 
 void StationDriver::diagnostic(std::size_t port, const std::string& line) {
     if (board_.messages != nullptr) {
-        board_.messages->appendPlainText(shown(run_->plan().ports[port] + ": " + line));
+        board_.messages->appendPlainText(
+            shown(cli::portLines(cli::oneLine(run_->plan().ports[port]), line)));
     }
 }
 

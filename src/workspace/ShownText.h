@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Text from a printer, a file or the user, on its way to a person. Control characters would
+// recolour, retitle or clear a terminal; the bidirectional overrides and isolates and the line
+// and paragraph separators make a line read otherwise than its characters go. Both are shown
+// escaped: a byte as "\x1b", a code point as "\u202e". The terminal and the window escape from
+// this one table.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tessaro::workspace {
+
+struct CodePointRange {
+    char32_t first;
+    char32_t last;
+};
+
+// The code points that disguise a line: U+2028 LINE SEPARATOR and U+2029 PARAGRAPH SEPARATOR,
+// the embeddings and overrides U+202A..U+202E, the isolates U+2066..U+2069.
+inline constexpr std::array<CodePointRange, 2> kDisguisingCodePoints{{
+    {0x2028, 0x202E},
+    {0x2066, 0x2069},
+}};
+
+// Whether the code point is one of kDisguisingCodePoints.
+constexpr bool disguises(char32_t c) {
+    for (const CodePointRange& range : kDisguisingCodePoints) {
+        if (c >= range.first && c <= range.last) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// "\u202e"
+std::string escapedCodePoint(char32_t c);
+
+// How line breaks (CR LF, a lone CR or LF) come out.
+enum class LineBreaks {
+    Keep,   // as "\n"
+    Escape, // as "\x0d", "\x0a": the text stays one line
+};
+
+// Every other control character (a tab stays), a C1 control, a byte that is not part of
+// well-formed UTF-8 shown as "\xNN", and each disguising code point as "\uNNNN". The result is
+// well-formed UTF-8, and escaping it again changes nothing.
+std::string shownText(std::string_view text, LineBreaks breaks);
+
+} // namespace tessaro::workspace
