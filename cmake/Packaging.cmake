@@ -94,6 +94,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # wayland), which libqt6gui6 only recommends.
 if(TESSARO_BUILD_APP)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    # The window's own translations are built into it; Qt's texts (file dialogs, standard
+    # buttons) in the user's language come from Qt's translations.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The architecture: dpkg's own name for this machine (CPack asks dpkg --print-architecture).
