@@ -7,8 +7,10 @@
 #include "app/PrinterSide.h"
 #include "app/RememberedSettings.h"
 #include "app/SplashScreen.h"
+#include "app/Translations.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <iostream>
 #include <optional>
 
@@ -35,6 +37,8 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Tessaro"));
     QApplication::setOrganizationDomain(QStringLiteral("tessaro.example.org"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tessaro.Tessaro"));
+    // The window in the user's language (LANGUAGE=en_XA: the pseudo-translation).
+    const tessaro::app::Translations translations(QLocale().uiLanguages());
     tessaro::app::SplashScreen splash([&command](tessaro::app::Form1& window) {
         window.setPrinterActions(std::make_unique<tessaro::app::PrinterSide>(
             window, tessaro::link::PortMap::fromSystem()));
