@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's language: which translation the user's UI languages pick, that English stays
-// as the sources say, and that Qt's own texts follow.
+// as the sources say, and that the pseudo-translation frames every text it knows.
 
 #include "app/Translations.h"
 
@@ -58,6 +58,21 @@ TEST(TranslationsTest, QtsOwnButtonsFollowTheLanguageWhereQtHasIt) {
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
     const Translations english(QStringList{"en-US", "de-DE"});
     EXPECT_EQ(cancel(), QStringLiteral("Cancel"));
+}
+
+TEST(TranslationsTest, ThePseudoTranslationFramesTextsKeepsPlaceholdersAndEndsWithItsObject) {
+    {
+        const Translations translations(QStringList{"en-XA", "de-DE"});
+        EXPECT_EQ(translations.language(), QStringLiteral("en_XA"));
+        const QString shown = starting();
+        EXPECT_TRUE(shown.startsWith(u'⟦') && shown.endsWith(u'⟧')) << shown.toStdString();
+        EXPECT_GE(shown.size(), QStringLiteral("Starting").size() * 14 / 10 + 2);
+        const QString counts = QCoreApplication::translate("tessaro::app::StationDriver",
+                                                           "stored %1, failed %2");
+        EXPECT_NE(counts, QStringLiteral("stored %1, failed %2"));
+        EXPECT_EQ(counts.arg(3).arg(4).count(u'%'), 0) << counts.toStdString();
+    }
+    EXPECT_EQ(starting(), QStringLiteral("Starting"));
 }
 
 }  // namespace
