@@ -53,6 +53,34 @@ def pseudo(text):
     return lead + OPEN + shown + padding + CLOSE + trail
 
 
+def text_of(element):
+    """The text of a <source>: lupdate writes a control character as <byte value="xd"/>."""
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            value = child.get("value")  # "xd" in hex, "13" in decimal
+            parts.append(chr(int(value[1:], 16) if value.startswith("x") else int(value)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
+def set_text(element, text):
+    """Writes text into element, a control character (other than a line feed or tab) as
+    <byte>, which an XML reader would otherwise change or refuse."""
+    element.text = None
+    for child in list(element):
+        element.remove(child)
+    last = None
+    for piece in re.split(r"([\x00-\x08\x0b-\x1f])", text):
+        if len(piece) == 1 and ord(piece) < 0x20 and piece not in "\n\t":
+            last = ET.SubElement(element, "byte", value="x%x" % ord(piece))
+            last.tail = ""
+        elif last is None:
+            element.text = (element.text or "") + piece
+        else:
+            last.tail += piece
+
+
 def main(argv):
     if len(argv) != 3:
         sys.stderr.write("usage: pseudo_translate.py IN.ts OUT.ts\n")
@@ -61,19 +89,17 @@ def main(argv):
     root = tree.getroot()
     root.set("language", "en_XA")
     for message in root.iter("message"):
-        source = message.findtext("source") or ""
+        source = text_of(message.find("source"))
         translation = message.find("translation")
         if translation is None:
             translation = ET.SubElement(message, "translation")
         translation.attrib.clear()
-        for child in list(translation):
-            translation.remove(child)
+        set_text(translation, "")
         if message.get("numerus") == "yes":
-            translation.text = None
             for _ in range(2):  # English has a singular and a plural form
-                ET.SubElement(translation, "numerusform").text = pseudo(source)
+                set_text(ET.SubElement(translation, "numerusform"), pseudo(source))
         else:
-            translation.text = pseudo(source)
+            set_text(translation, pseudo(source))
     with open(argv[2], "wb") as out:
         out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
         tree.write(out, encoding="utf-8", xml_declaration=False)

@@ -11,6 +11,14 @@ QString displayText(std::string_view text) {
     return QString::fromStdString(workspace::shownText(text, workspace::LineBreaks::Keep));
 }
 
+std::string withCoreText(const QString& message, std::string_view text) {
+    std::string shown = message.toStdString();
+    if (const std::size_t at = shown.find("%1"); at != std::string::npos) {
+        shown.replace(at, 2, text);
+    }
+    return shown;
+}
+
 std::filesystem::path toPath(const QString& fileName) {
     return std::filesystem::path(QFile::encodeName(fileName).toStdString());
 }

@@ -25,7 +25,7 @@ constexpr int kPageLines = 32;
 Helpfrm::Helpfrm(const QString& startupDirectory, QWidget* parent)
     : QDialog(parent), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("Helpfrm"));
-    setWindowTitle(QStringLiteral("Tessaro Help"));
+    setWindowTitle(tr("Tessaro Help"));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     browser_->setObjectName(QStringLiteral("WebBrowser"));

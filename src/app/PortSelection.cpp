@@ -48,17 +48,17 @@ PortSelection::PortSelection(worker::PrinterWorker& worker, const worker::PortIn
     : QDialog(parent), worker_(worker), feedback_(feedback), remembered_(remembered) {
     const link::PortMap& ports = inventory.ports;
     setObjectName("PortSelection");
-    setWindowTitle("Communication Port Selection");
+    setWindowTitle(tr("Communication Port Selection"));
     setModal(true);
     ports_ = new QButtonGroup(this);
     auto* layout = new QGridLayout(this);
     layout->addWidget(buildSerialFrame(ports), 0, 0, 3, 1);
     layout->addWidget(buildParallelFrame(), 0, 1);
     layout->addWidget(buildUsbNetworkFrame(ports), 1, 1);
-    autodetectButton_ = new QPushButton("Autodetect Printer", this);
+    autodetectButton_ = new QPushButton(tr("Autodetect Printer"), this);
     autodetectButton_->setObjectName("Autodetect");
     layout->addWidget(autodetectButton_, 2, 1);
-    auto* current = new QGroupBox("Current printer", this);
+    auto* current = new QGroupBox(tr("Current printer"), this);
     current->setObjectName("Frame2");
     DetectedPrinter = new QLabel(current);
     DetectedPrinter->setObjectName("DetectedPrinter");
@@ -69,10 +69,10 @@ PortSelection::PortSelection(worker::PrinterWorker& worker, const worker::PortIn
     // and parallel port.
     searchProgress_ = new QProgressBar(current);
     searchProgress_->setObjectName("SearchProgress");
-    searchProgress_->setAccessibleName("Search progress");
-    stopSearch_ = new QPushButton("Stop", current);
+    searchProgress_->setAccessibleName(tr("Search progress"));
+    stopSearch_ = new QPushButton(tr("Stop"), current);
     stopSearch_->setObjectName("StopSearch");
-    stopSearch_->setToolTip("End the detection or the automatic search now");
+    stopSearch_->setToolTip(tr("End the detection or the automatic search now"));
     stopSearch_->setEnabled(false);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(searchProgress_, 1);
@@ -99,7 +99,7 @@ PortSelection::~PortSelection() {
 }
 
 QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
-    auto* frame = new QGroupBox("Serial Port", this);
+    auto* frame = new QGroupBox(tr("Serial Port"), this);
     frame->setObjectName("Frame1");
     auto* grid = new QGridLayout(frame);
     for (int n = 1; n <= link::kComPorts; ++n) {
@@ -109,18 +109,18 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
         com_[static_cast<std::size_t>(n - 1)] = option;
         grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
     }
-    auto* speedLabel = new QLabel("Baudrate:", frame);
+    auto* speedLabel = new QLabel(tr("Baudrate:"), frame);
     speedLabel->setObjectName("label");
     serialspeed_ = new QComboBox(frame);
     serialspeed_->setObjectName("serialspeed");
-    auto* handshakeLabel = new QLabel("Handshake:", frame);
+    auto* handshakeLabel = new QLabel(tr("Handshake:"), frame);
     handshakeLabel->setObjectName("Label1");
     serialhandshakeconf_ = new QComboBox(frame);
     serialhandshakeconf_->setObjectName("serialhandshakeconf");
     // A screen reader reads the labels as the lists'.
     speedLabel->setBuddy(serialspeed_);
     handshakeLabel->setBuddy(serialhandshakeconf_);
-    detectSerial_ = new QPushButton("Detect Printer", frame);
+    detectSerial_ = new QPushButton(tr("Detect Printer"), frame);
     detectSerial_->setObjectName("DetectSerialPrinter");
     grid->addWidget(speedLabel, 3, 0);
     grid->addWidget(serialspeed_, 3, 1);
@@ -131,7 +131,7 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
 }
 
 QWidget* PortSelection::buildParallelFrame() {
-    auto* frame = new QGroupBox("Parallel Port", this);
+    auto* frame = new QGroupBox(tr("Parallel Port"), this);
     frame->setObjectName("Frame3");
     auto* column = new QVBoxLayout(frame);
     for (int n = 1; n <= link::kLptPorts; ++n) {
@@ -143,14 +143,14 @@ QWidget* PortSelection::buildParallelFrame() {
         lpt_[static_cast<std::size_t>(n - 1)] = option;
         column->addWidget(option);
     }
-    detectParallel_ = new QPushButton("Detect Printer", frame);
+    detectParallel_ = new QPushButton(tr("Detect Printer"), frame);
     detectParallel_->setObjectName("DetectParallelPrinter");
     column->addWidget(detectParallel_);
     return frame;
 }
 
 QWidget* PortSelection::buildUsbNetworkFrame(const link::PortMap& ports) {
-    auto* frame = new QGroupBox("USB and network", this);
+    auto* frame = new QGroupBox(tr("USB and network"), this);
     frame->setObjectName("FrameUsbNetwork");
     auto* grid = new QGridLayout(frame);
     for (int n = 1; n <= link::kUsbPorts; ++n) {
@@ -159,18 +159,19 @@ QWidget* PortSelection::buildUsbNetworkFrame(const link::PortMap& ports) {
         usb_[static_cast<std::size_t>(n - 1)] = option;
         grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
     }
-    network_ = new QRadioButton("Network printer", frame);
+    network_ = new QRadioButton(tr("Network printer"), frame);
     network_->setObjectName("NetworkPrinter");
     ports_->addButton(network_);
     networkAddress_ = new QLineEdit(frame);
     networkAddress_->setObjectName("NetworkAddress");
-    networkAddress_->setPlaceholderText("host or host:port");
-    networkAddress_->setAccessibleName("Network printer address");
-    networkAddress_->setToolTip("A printer on raw TCP; port 9100 unless the address names another");
+    networkAddress_->setPlaceholderText(tr("host or host:port"));
+    networkAddress_->setAccessibleName(tr("Network printer address"));
+    networkAddress_->setToolTip(
+        tr("A printer on raw TCP; port 9100 unless the address names another"));
     networkAddress_->installEventFilter(this);
     connect(networkAddress_, &QLineEdit::textEdited, network_,
             [this] { network_->setChecked(true); });
-    detectUsbNetwork_ = new QPushButton("Detect Printer", frame);
+    detectUsbNetwork_ = new QPushButton(tr("Detect Printer"), frame);
     detectUsbNetwork_->setObjectName("DetectUsbNetworkPrinter");
     grid->addWidget(network_, 2, 0, 1, 2);
     grid->addWidget(networkAddress_, 3, 0, 1, 2);
@@ -183,7 +184,9 @@ QRadioButton* PortSelection::addPortOption(QWidget* frame, const link::PortRef& 
     const QString path = QString::fromStdString(device);
     const QString caption = QString::fromStdString(port.spacedName());
     auto* option = new QRadioButton(
-        path.isEmpty() ? caption : caption + " (" + path.section('/', -1) + ")", frame);
+        path.isEmpty() ? caption
+                       : tr("%1 (%2)", "port and its device").arg(caption, path.section('/', -1)),
+        frame);
     option->setObjectName(QString::fromStdString(port.text()));
     options_.emplace_back(port, option);
     option->setToolTip(details.empty() ? path : path + "\n" + QString::fromStdString(details));
@@ -202,10 +205,10 @@ void PortSelection::Form_Load(const worker::PortInventory& inventory) {
         serialspeed_->addItem(
             QString::fromUtf8(speed.data(), static_cast<qsizetype>(speed.size())));
     }
-    serialhandshakeconf_->addItems({"Xon-Xoff", "DSR/DTR Mode"});
+    serialhandshakeconf_->addItems({tr("Xon-Xoff"), tr("DSR/DTR Mode")});
     serialspeed_->setCurrentIndex(3);
     serialhandshakeconf_->setCurrentIndex(1);
-    DetectedPrinter->setText("No printer found yet, please start detection.");
+    DetectedPrinter->setText(tr("No printer found yet, please start detection."));
     selectRemembered();
 }
 
@@ -294,8 +297,8 @@ void PortSelection::offerSearch(bool offered) {
     autodetectButton_->setEnabled(buttonsEnabled_ && offered);
     autodetectButton_->setToolTip(
         offered ? QString()
-                : QStringLiteral("The production station is using ports: the automatic search "
-                                 "would reach its printers."));
+                : tr("The production station is using ports: the automatic search "
+                     "would reach its printers."));
 }
 
 void PortSelection::showResult(const detect::DetectionResult& result) {
@@ -375,15 +378,16 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
     } else if (network_->isChecked()) {
         const std::string address = networkAddress_->text().trimmed().toStdString();
         if (address.empty()) {
-            feedback_.message(link::MessageIcon::Exclamation,
-                              "Enter the network printer's address (host or host:port).");
+            feedback_.message(
+                link::MessageIcon::Exclamation,
+                tr("Enter the network printer's address (host or host:port).").toStdString());
             networkAddress_->setFocus();
             return;
         }
         detectOn(link::PortRef::network(address));
     } else {
         feedback_.message(link::MessageIcon::Critical,
-                          "You must select a USB port or a network printer");
+                          tr("You must select a USB port or a network printer").toStdString());
     }
 }
 

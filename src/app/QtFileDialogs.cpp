@@ -8,7 +8,7 @@ namespace {
 
 QString runDialog(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("PCF Config Files (*.pcf)"));
+    dialog.setNameFilter(QtFileDialogs::tr("PCF Config Files (*.pcf)"));
     dialog.setDefaultSuffix(QStringLiteral("pcf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
@@ -19,7 +19,7 @@ QString runDialog(QFileDialog& dialog) {
 } // namespace
 
 QString QtFileDialogs::openFile(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Open File ..."), folder);
+    QFileDialog dialog(parent, tr("Open File ..."), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A name that does not exist yet is allowed: it starts a new profile of that name.
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -27,7 +27,7 @@ QString QtFileDialogs::openFile(QWidget* parent, const QString& folder) {
 }
 
 QString QtFileDialogs::saveFile(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Save Configuration as ..."), folder);
+    QFileDialog dialog(parent, tr("Save Configuration as ..."), folder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);

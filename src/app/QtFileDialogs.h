@@ -4,9 +4,13 @@
 
 #include "app/FileDialogs.h"
 
+#include <QCoreApplication>
+
 namespace tessaro::app {
 
 class QtFileDialogs final : public FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(tessaro::app::QtFileDialogs)
+
   public:
     QString openFile(QWidget* parent, const QString& folder) override;
     QString saveFile(QWidget* parent, const QString& folder) override;

@@ -43,7 +43,7 @@ Form1* SplashScreen::mainWindow() const {
 }
 
 void SplashScreen::addRevision() {
-    auto* rev = new QLabel(QStringLiteral("Rev: %1").arg(tessaro::kShortVersion), this);
+    auto* rev = new QLabel(tr("Rev: %1").arg(tessaro::kShortVersion), this);
     rev->setObjectName(QStringLiteral("Rev"));
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(20);

@@ -35,7 +35,7 @@ bool isSourceLanguage(const QString& uiLanguage) {
     return language == u"C" || language == u"en";
 }
 
-}  // namespace
+} // namespace
 
 Translations::Translations(const QStringList& uiLanguages, const QString& ownDirectory) {
     for (const QString& uiLanguage : uiLanguages) {
@@ -77,4 +77,4 @@ Translations::~Translations() {
     QCoreApplication::removeTranslator(&own_);
 }
 
-}  // namespace tessaro::app
+} // namespace tessaro::app

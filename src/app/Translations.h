@@ -34,4 +34,4 @@ class Translations final {
     QString language_;
 };
 
-}  // namespace tessaro::app
+} // namespace tessaro::app

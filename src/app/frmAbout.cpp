@@ -27,7 +27,7 @@ constexpr int kPictureHeight = 113;
 // user cannot resize it; a font changed while it is open resizes it.
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Tessaro "));
+    setWindowTitle(tr("About Tessaro "));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     const Scaling scale(this);
@@ -37,15 +37,15 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     grid->setHorizontalSpacing(scale.px(4));
     grid->setVerticalSpacing(scale.px(1));
 
-    QLabel* title = addLabel("Label1", QStringLiteral("Tessaro v: %1").arg(tessaro::kShortVersion));
+    QLabel* title = addLabel("Label1", tr("Tessaro v: %1").arg(tessaro::kShortVersion));
     QFont bold; // bold only: the size follows the window's font
     bold.setBold(true);
     title->setFont(bold);
     grid->addWidget(title, 0, 0, 1, 2);
-    grid->addWidget(addLabel("Label2", QStringLiteral("Web:")), 1, 0);
+    grid->addWidget(addLabel("Label2", tr("Web:")), 1, 0);
     const QString web = QString::fromLatin1(kWebAddress);
     grid->addWidget(addLink("Label4", QUrl(web).host(), web), 1, 1);
-    grid->addWidget(addLabel("Label3", QStringLiteral("Support:")), 2, 0, 1, 2);
+    grid->addWidget(addLabel("Label3", tr("Support:")), 2, 0, 1, 2);
     // The address is too long to stand beside its caption: it has a line of its own.
     const QString support = QString::fromLatin1(kSupportAddress);
     QLabel* mail = addLink("Label5", support, QStringLiteral("mailto:") + support);
@@ -87,7 +87,7 @@ QFrame* frmAbout::addPicture() {
     image->setGeometry(frame->contentsRect());
     image->setPixmap(Pictures::about(image->size(), devicePixelRatio()));
     image->setCursor(Qt::PointingHandCursor);
-    image->setToolTip(QStringLiteral("Click to close"));
+    image->setToolTip(tr("Click to close"));
     connect(image, &ClickableLabel::clicked, this, &frmAbout::Image1_Click);
     return frame;
 }

@@ -34,8 +34,12 @@ TEST(TranslationsTest, TheFirstLanguageTheProgramHasWinsWithOrWithoutItsTerritor
         QStringList uiLanguages;
         QString shown;
     } cases[] = {
-        {{"de-DE"}, "de"},         {{"de-AT"}, "de"},       {{"fr"}, "fr"},
-        {{"it-IT", "es-MX"}, "es"}, {{"pt-BR"}, "pt_BR"},    {{"zh-Hans-CN"}, "zh_CN"},
+        {{"de-DE"}, "de"},
+        {{"de-AT"}, "de"},
+        {{"fr"}, "fr"},
+        {{"it-IT", "es-MX"}, "es"},
+        {{"pt-BR"}, "pt_BR"},
+        {{"zh-Hans-CN"}, "zh_CN"},
         {{"pt-PT", "zh-CN"}, "zh_CN"},
     };
     for (const auto& c : cases) {
@@ -67,13 +71,17 @@ TEST(TranslationsTest, ThePseudoTranslationFramesTextsKeepsPlaceholdersAndEndsWi
         const QString shown = starting();
         EXPECT_TRUE(shown.startsWith(u'⟦') && shown.endsWith(u'⟧')) << shown.toStdString();
         EXPECT_GE(shown.size(), QStringLiteral("Starting").size() * 14 / 10 + 2);
-        const QString counts = QCoreApplication::translate("tessaro::app::StationDriver",
-                                                           "stored %1, failed %2");
+        const QString counts =
+            QCoreApplication::translate("tessaro::app::StationDriver", "stored %1, failed %2");
         EXPECT_NE(counts, QStringLiteral("stored %1, failed %2"));
         EXPECT_EQ(counts.arg(3).arg(4).count(u'%'), 0) << counts.toStdString();
+        // A line break written as a control character survives the .ts file.
+        EXPECT_TRUE(QCoreApplication::translate("tessaro::app::StationWindow",
+                                                "The station cannot start.\r\n%1")
+                        .contains(QStringLiteral(".\r\n%1")));
     }
     EXPECT_EQ(starting(), QStringLiteral("Starting"));
 }
 
-}  // namespace
-}  // namespace tessaro::test
+} // namespace
+} // namespace tessaro::test

@@ -23,12 +23,13 @@ QString shown(std::string_view text) {
 
 // "stored 3, failed 1, mean 1.21 s"
 QString countsText(int done, int failed, std::int64_t totalMs) {
-    QString text = StationDriver::tr("stored %1, failed %2").arg(done).arg(failed);
-    if (done > 0) {
-        text += StationDriver::tr(", mean %1")
-                    .arg(QString::fromStdString(cli::secondsText(totalMs / done)));
+    if (done == 0) {
+        return StationDriver::tr("stored %1, failed %2").arg(done).arg(failed);
     }
-    return text;
+    return StationDriver::tr("stored %1, failed %2, mean %3")
+        .arg(done)
+        .arg(failed)
+        .arg(QString::fromStdString(cli::secondsText(totalMs / done)));
 }
 
 } // namespace
@@ -45,7 +46,7 @@ StationDriver::~StationDriver() {
 std::string StationDriver::start(cli::StationPlan plan, const cli::ProfileStamp& profile,
                                  Board board) {
     if (run_) {
-        return "The station is running already";
+        return tr("The station is running already").toStdString();
     }
     if (!plan.unit.log.empty()) {
         log_ = cli::AuditLog();
@@ -186,14 +187,17 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
     const bool stored =
         record.value("result").toString().toStdString() == cli::resultWord(cli::Outcome::Ok);
     const bool recorded = exitCode == cli::kExitDone;
-    lastResult_[port] =
-        stored ? tr("Stored: %1 (%2)")
-                     .arg(message, QString::fromStdString(
-                                       cli::secondsText(record.value("duration_ms").toInteger())))
-               : tr("Failed (%1): %2")
-                     .arg(shown(record.value("result").toString().toStdString()), message);
-    if (stored && !recorded) {
-        lastResult_[port] += tr(", not recorded in the audit log");
+    const QString seconds =
+        QString::fromStdString(cli::secondsText(record.value("duration_ms").toInteger()));
+    if (!stored) {
+        lastResult_[port] =
+            tr("Failed (%1): %2")
+                .arg(shown(record.value("result").toString().toStdString()), message);
+    } else if (recorded) {
+        lastResult_[port] = tr("Stored: %1 (%2)").arg(message, seconds);
+    } else {
+        lastResult_[port] =
+            tr("Stored: %1 (%2), not recorded in the audit log").arg(message, seconds);
     }
     StationTile* shownTile = tile(port);
     if (shownTile == nullptr) {

@@ -36,8 +36,9 @@ constexpr int kTileColumns = 2;
 // The lines of messages shown; more scroll.
 constexpr int kMessageLines = 4;
 
-const char* const kClosingQuestion =
-    "Units are under way. Stop the station once they have ended, then close this window?";
+const char* const kClosingQuestion = QT_TRANSLATE_NOOP(
+    "tessaro::app::StationWindow",
+    "Units are under way. Stop the station once they have ended, then close this window?");
 
 } // namespace
 
@@ -124,7 +125,7 @@ std::string StationWindow::prepareProfile(const QString& log, std::string& profi
     const StationSetup::Choice chosen = setup_->choice();
     if (!chosen.workspace) {
         profile = toPath(chosen.profileFile).string();
-        return profile.empty() ? "No profile file is chosen" : "";
+        return profile.empty() ? tr("No profile file is chosen").toStdString() : std::string();
     }
     const StationProfile written =
         workspaceProfile(main_.workspace(), toPath(QFileInfo(log).absolutePath()));
@@ -138,10 +139,11 @@ void StationWindow::start() {
     }
     const StationSetup::Choice chosen = setup_->choice();
     const auto refuse = [this](const std::string& why) {
-        main_.feedback().message(MessageIcon::Critical, "The station cannot start.\r\n" + why);
+        main_.feedback().message(MessageIcon::Critical,
+                                 withCoreText(tr("The station cannot start.\r\n%1"), why));
     };
     if (chosen.log.isEmpty()) {
-        refuse("No audit log is chosen");
+        refuse(tr("No audit log is chosen").toStdString());
         return;
     }
     // The log's folder is made, as ~/Tessaro for the default log; a failure shows as the
@@ -274,7 +276,7 @@ void StationWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    if (closeWhenEnded_ || !main_.feedback().ask(kClosingQuestion)) {
+    if (closeWhenEnded_ || !main_.feedback().ask(tr(kClosingQuestion).toStdString())) {
         return;
     }
     closeWhenEnded_ = true;
