@@ -2,13 +2,134 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>tessaro::app::StationDriver</name>
+    <name>tessaro::app::Helpfrm</name>
     <message>
-        <source>stored %1, failed %2</source>
+        <source>Tessaro Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::PortSelection</name>
+    <message>
+        <source>Communication Port Selection</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, mean %1</source>
+        <source>Autodetect Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the detection or the automatic search now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baudrate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handshake:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detect Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parallel Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB and network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>host or host:port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network printer address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A printer on raw TCP; port 9100 unless the address names another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>port and its device</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Xon-Xoff</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DSR/DTR Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No printer found yet, please start detection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The production station is using ports: the automatic search would reach its printers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the network printer&apos;s address (host or host:port).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select a USB port or a network printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::QtFileDialogs</name>
+    <message>
+        <source>PCF Config Files (*.pcf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open File ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Configuration as ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::SplashScreen</name>
+    <message>
+        <source>Rev: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::StationDriver</name>
+    <message>
+        <source>stored %1, failed %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -60,11 +181,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, not recorded in the audit log</source>
+        <source>All ports: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>All ports: %1</source>
+        <source>stored %1, failed %2, mean %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station is running already</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stored: %1 (%2), not recorded in the audit log</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -195,6 +324,46 @@ SHA-256: %2</source>
     </message>
     <message>
         <source>Audit logs (*.jsonl);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Units are under way. Stop the station once they have ended, then close this window?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No profile file is chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The station cannot start.<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audit log is chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::frmAbout</name>
+    <message>
+        <source>About Tessaro </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tessaro v: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
