@@ -2,9 +2,115 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>tessaro::app::ClientArea</name>
+    <message>
+        <source>List of modified parameters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set modified parameters as printer default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover Factory Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::ControlFactory</name>
+    <message>
+        <source>Serial speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Handshake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IR mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::Form1</name>
+    <message>
+        <source>The configuration could not be loaded.<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; it is removed from the recent profiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The configuration could not be saved.<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tessaro::app::Helpfrm</name>
     <message>
         <source>Tessaro Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load Config From File to Workspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent &amp;profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Workspace Config to File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reload Factory Settings to Workspace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Detect the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Configure the Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recover Factory Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Send Mofified Parameters to Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Production station...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -54,7 +54,7 @@ ClientArea::ClientArea(workspace::Workspace& model, QWidget* parent)
 }
 
 void ClientArea::addModifiedList() {
-    auto* heading = new QLabel(QStringLiteral("List of modified parameters:"), this);
+    auto* heading = new QLabel(tr("List of modified parameters:"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     QFont bold = heading->font();
     bold.setBold(true);
@@ -76,13 +76,12 @@ void ClientArea::addModifiedList() {
 }
 
 void ClientArea::addButtons() {
-    setToPrinter_ = new PictureButton(
-        Icons::sendToPrinter(), QStringLiteral("Set modified parameters as printer default"), this);
+    setToPrinter_ = new PictureButton(Icons::sendToPrinter(),
+                                      tr("Set modified parameters as printer default"), this);
     setToPrinter_->setObjectName(QStringLiteral("SetToPrinterButton"));
     grid_->addWidget(setToPrinter_, SendRow, 1);
 
-    recoverFactory_ =
-        new PictureButton(Icons::factory(), QStringLiteral("Recover Factory Settings"), this);
+    recoverFactory_ = new PictureButton(Icons::factory(), tr("Recover Factory Settings"), this);
     recoverFactory_->setObjectName(QStringLiteral("RecoverfactoryButton"));
     grid_->addWidget(recoverFactory_, FactoryRow, 1);
 

@@ -5,6 +5,7 @@
 #include "workspace/Encoding.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
 #include <algorithm>
@@ -34,9 +35,9 @@ void setTip(QWidget* widget, std::string_view tooltip) {
 // The lists of the serial group share its caption and have no label of their own: these are
 // for a screen reader.
 constexpr std::array<std::pair<std::string_view, const char*>, 3> kUnseenLabels{{
-    {"serialspeed", "Serial speed"},
-    {"serialhandshake", "Handshake"},
-    {"irda", "IR mode"},
+    {"serialspeed", QT_TRANSLATE_NOOP("tessaro::app::ControlFactory", "Serial speed")},
+    {"serialhandshake", QT_TRANSLATE_NOOP("tessaro::app::ControlFactory", "Handshake")},
+    {"irda", QT_TRANSLATE_NOOP("tessaro::app::ControlFactory", "IR mode")},
 }};
 
 // A control shows its frame's tooltip when the pointer rests on it; a screen reader reads
@@ -123,7 +124,8 @@ QComboBox* ControlFactory::list(const workspace::ControlSpec& control, QWidget* 
 QLabel* ControlFactory::unseenLabel(const workspace::ControlSpec& control, QWidget* parent) {
     for (const auto& [key, text] : kUnseenLabels) {
         if (key == control.key) {
-            auto* label = new QLabel(QString::fromLatin1(text), parent);
+            auto* label = new QLabel(
+                QCoreApplication::translate("tessaro::app::ControlFactory", text), parent);
             label->setObjectName(qs(control.key) + QStringLiteral("Label"));
             label->hide();
             return label;

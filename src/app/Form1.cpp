@@ -298,8 +298,9 @@ void Form1::loadProfile(const QString& file) {
     const workspace::LoadReport report = workspace::LoadConfig(model_, toPath(file));
     refresh();
     if (report.status == workspace::LoadReport::Status::Unreadable) {
-        feedback_->message(MessageIcon::Critical,
-                           "The configuration could not be loaded.\r\n" + report.error);
+        feedback_->message(
+            MessageIcon::Critical,
+            withCoreText(tr("The configuration could not be loaded.\r\n%1"), report.error));
         return;
     }
     // A name that does not exist starts a new profile there: its folder is remembered, but
@@ -315,8 +316,9 @@ void Form1::openRecentProfile(const QString& file) {
         remembered_->removeRecentProfile(file);
         updateRecentMenu();
         feedback_->message(MessageIcon::Exclamation,
-                           QDir::toNativeSeparators(file).toStdString() +
-                               " no longer exists; it is removed from the recent profiles.");
+                           tr("%1 no longer exists; it is removed from the recent profiles.")
+                               .arg(QDir::toNativeSeparators(file))
+                               .toStdString());
         return;
     }
     loadProfile(file);
@@ -390,8 +392,9 @@ Form1::SaveOutcome Form1::saveWorkspace() {
         feedback_->message(MessageIcon::Exclamation, report.message);
         return SaveOutcome::Failed;
     case workspace::SaveReport::Status::Failed:
-        feedback_->message(MessageIcon::Critical,
-                           "The configuration could not be saved.\r\n" + report.message);
+        feedback_->message(
+            MessageIcon::Critical,
+            withCoreText(tr("The configuration could not be saved.\r\n%1"), report.message));
         return SaveOutcome::Failed;
     case workspace::SaveReport::Status::Saved:
     case workspace::SaveReport::Status::Empty:

@@ -32,10 +32,10 @@ void separator(QMenu* menu, const char* name) {
 // Each caption marks its Alt key letter with "&"; shown and read, the captions are the same
 // without it.
 void MainMenu::buildFile(Form1& window, Entries& entries) {
-    QMenu* file = topMenu(window.menuBar(), "file", QStringLiteral("&File"));
-    QAction* load = entry(file, "load", QStringLiteral("&Load Config From File to Workspace"),
+    QMenu* file = topMenu(window.menuBar(), "file", tr("&File"));
+    QAction* load = entry(file, "load", tr("&Load Config From File to Workspace"),
                           QKeySequence(Qt::CTRL | Qt::Key_O));
-    entries.recentProfiles = file->addMenu(QStringLiteral("Recent &profiles"));
+    entries.recentProfiles = file->addMenu(tr("Recent &profiles"));
     entries.recentProfiles->setObjectName(QStringLiteral("recentProfiles"));
     for (std::size_t i = 0; i < entries.recent.size(); ++i) {
         QAction* recent = entries.recentProfiles->addAction(QString());
@@ -47,13 +47,11 @@ void MainMenu::buildFile(Form1& window, Entries& entries) {
         });
         entries.recent[i] = recent;
     }
-    QAction* save = entry(file, "Save", QStringLiteral("&Save Workspace Config to File"),
+    QAction* save = entry(file, "Save", tr("&Save Workspace Config to File"),
                           QKeySequence(Qt::CTRL | Qt::Key_S));
-    QAction* reload =
-        entry(file, "defaultparam", QStringLiteral("&Reload Factory Settings to Workspace"));
+    QAction* reload = entry(file, "defaultparam", tr("&Reload Factory Settings to Workspace"));
     separator(file, "none2");
-    QAction* quit =
-        entry(file, "quit", QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* quit = entry(file, "quit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QObject::connect(load, &QAction::triggered, &window, &Form1::load_Click);
     QObject::connect(save, &QAction::triggered, &window, &Form1::Save_Click);
     QObject::connect(reload, &QAction::triggered, &window, &Form1::defaultparam_Click);
@@ -61,22 +59,19 @@ void MainMenu::buildFile(Form1& window, Entries& entries) {
 }
 
 void MainMenu::buildPrinter(Form1& window, Entries& entries) {
-    QAction* detect = window.menuBar()->addAction(QStringLiteral("&Detect the printer"));
+    QAction* detect = window.menuBar()->addAction(tr("&Detect the printer"));
     detect->setObjectName(QStringLiteral("DetectPrinter"));
     detect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     QObject::connect(detect, &QAction::triggered, &window, &Form1::DetectPrinter_Click);
 
-    QMenu* configure =
-        topMenu(window.menuBar(), "ConfigPrinter", QStringLiteral("&Configure the Printer"));
-    entries.RecovDefault =
-        entry(configure, "RecovDefault", QStringLiteral("&Recover Factory Settings"));
+    QMenu* configure = topMenu(window.menuBar(), "ConfigPrinter", tr("&Configure the Printer"));
+    entries.RecovDefault = entry(configure, "RecovDefault", tr("&Recover Factory Settings"));
     separator(configure, "none");
     // Also the "Set modified parameters as printer default" button's key.
-    entries.saveparam =
-        entry(configure, "saveparam", QStringLiteral("&Send Mofified Parameters to Printer"),
-              QKeySequence(Qt::CTRL | Qt::Key_T));
+    entries.saveparam = entry(configure, "saveparam", tr("&Send Mofified Parameters to Printer"),
+                              QKeySequence(Qt::CTRL | Qt::Key_T));
     separator(configure, "none3");
-    QAction* station = entry(configure, "station", QStringLiteral("&Production station..."),
+    QAction* station = entry(configure, "station", tr("&Production station..."),
                              QKeySequence(Qt::CTRL | Qt::Key_P));
     QObject::connect(station, &QAction::triggered, &window, &Form1::station_Click);
     QObject::connect(entries.RecovDefault, &QAction::triggered, &window,
@@ -85,9 +80,9 @@ void MainMenu::buildPrinter(Form1& window, Entries& entries) {
 }
 
 void MainMenu::buildMisc(Form1& window) {
-    QMenu* misc = topMenu(window.menuBar(), "misc", QStringLiteral("&?"));
-    QAction* help = entry(misc, "help", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1));
-    QAction* about = entry(misc, "about", QStringLiteral("&About"));
+    QMenu* misc = topMenu(window.menuBar(), "misc", tr("&?"));
+    QAction* help = entry(misc, "help", tr("&Help"), QKeySequence(Qt::Key_F1));
+    QAction* about = entry(misc, "about", tr("&About"));
     QObject::connect(help, &QAction::triggered, &window, &Form1::help_Click);
     QObject::connect(about, &QAction::triggered, &window, &Form1::about_Click);
 }

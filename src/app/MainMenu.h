@@ -4,6 +4,7 @@
 
 #include "app/RememberedSettings.h"
 
+#include <QCoreApplication>
 #include <array>
 
 class QAction;
@@ -14,6 +15,8 @@ namespace tessaro::app {
 class Form1;
 
 class MainMenu {
+    Q_DECLARE_TR_FUNCTIONS(tessaro::app::MainMenu)
+
   public:
     // The entries the window enables and disables later.
     struct Entries {
