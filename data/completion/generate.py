@@ -314,8 +314,8 @@ def zsh_bracketed(text):
     return text
 
 
-def zsh_specs(command):
-    specs = []
+def zsh_arguments(command):
+    arguments = []
     for option in command["options"]:
         names = option["names"]
         exclusion = "*" if option["repeatable"] else (
@@ -325,11 +325,11 @@ def zsh_specs(command):
             label = ZSH_LABELS.get(option["value"]["kind"], "value")
             argument = f":{label}:{zsh_action(option['value'])}"
         for name in names:
-            specs.append(f"{exclusion}{name}[{zsh_bracketed(option['description'])}]{argument}")
+            arguments.append(f"{exclusion}{name}[{zsh_bracketed(option['description'])}]{argument}")
     for index, operand in enumerate(command.get("operands", []), start=1):
         optional = "" if operand["required"] else ":"
-        specs.append(f"{index}:{optional}{operand['name']}:{zsh_action(operand['value'])}")
-    return specs
+        arguments.append(f"{index}:{optional}{operand['name']}:{zsh_action(operand['value'])}")
+    return arguments
 
 
 def write_zsh(t):
@@ -396,8 +396,8 @@ _tessaro-cli() {
         out.append(f"        {zsh_describe_item(command['name'], command['description'])}")
     out.append("    )")
     out.append("    _arguments -C \\")
-    for spec in zsh_specs({"options": t.top_options}):
-        out.append(f"        {zsh_quote(spec)} \\")
+    for argument_text in zsh_arguments({"options": t.top_options}):
+        out.append(f"        {zsh_quote(argument_text)} \\")
     out.append("""        ': :->subcommand' \\
         '*:: :->argument' && ret=0
     case $state in
@@ -410,8 +410,8 @@ _tessaro-cli() {
     for command in t.subcommands:
         out.append(f"                {command['name']})")
         out.append("                    _arguments -S \\")
-        for spec in zsh_specs(command):
-            out.append(f"                        {zsh_quote(spec)} \\")
+        for argument_text in zsh_arguments(command):
+            out.append(f"                        {zsh_quote(argument_text)} \\")
         out.append("                        && ret=0")
         out.append("                    ;;")
     out.append("""            esac

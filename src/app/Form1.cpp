@@ -174,7 +174,7 @@ void Form1::Form_Load() {
 
 void Form1::refresh() {
     area_->pages()->sync();
-    setWindowTitle(QString::fromStdString(model_.title()));
+    setWindowTitle(displayText(model_.title())); // a file's name may hold anything
     area_->showModifiedList(displayText(model_.modifiedListText()));
     if (station_) {
         station_->workspaceChanged();

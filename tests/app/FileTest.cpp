@@ -33,6 +33,14 @@ TEST_F(FileTest, LoadAppliesTheFileAndNamesTheWindowAfterIt) {
     EXPECT_TRUE(script.boxes.empty());
 }
 
+// A right-to-left override in a file's name would turn the rest of the title around.
+TEST_F(FileTest, TheTitleShowsAFileNameThatCouldDisguiseItselfEscaped) {
+    dir.write("shop\u202Efdp.exe.pcf", "[Setup and hardware control]\r\nSliderPFSspeed=80\r\n");
+    script.files.push_back(fileName("shop\u202Efdp.exe.pcf"));
+    trigger("load");
+    EXPECT_EQ(title(), "Tessaro - shop\\u202efdp.exe");
+}
+
 TEST_F(FileTest, BadValuesAreReportedInOneWarningAndTheRestLoads) {
     dir.write("bad.pcf", "[Setup and hardware control]\r\nSliderPFSspeed=999\r\n"
                          "SliderMaxcurrent=7\r\nSliderIntensity=dark\r\n");

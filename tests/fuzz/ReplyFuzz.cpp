@@ -206,6 +206,11 @@ void serialDetection(FuzzedDataProvider& input) {
         return;
     }
     const std::string reply = (s.printer.identity + '\0').substr(0, 100);
+    // An identity that is empty or begins with a zero byte is what a line held low gives.
+    if (!protocol::isPrinterIdentity(reply)) {
+        require(!found, "an empty identity taken for a printer");
+        return;
+    }
     if (!found) {
         fail("a plain printer \"" + shown(s.printer.identity) + "\" at " + speed +
              " bauds was not found");
