@@ -2,16 +2,15 @@
 #include "app/ControlFactory.h"
 
 #include "app/FittedWidgets.h"
+#include "app/TableText.h"
 #include "workspace/Encoding.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QSlider>
-#include <algorithm>
 #include <array>
 #include <set>
-#include <string>
 #include <utility>
 
 namespace tessaro::app {
@@ -28,7 +27,7 @@ template <typename W> W* named(W* widget, std::string_view name) {
 
 void setTip(QWidget* widget, std::string_view tooltip) {
     if (!tooltip.empty()) {
-        widget->setToolTip(qs(tooltip));
+        widget->setToolTip(catalogueText(tooltip));
     }
 }
 
@@ -46,7 +45,7 @@ template <typename W> W* described(W* widget, const workspace::ControlSpec& cont
     if (const auto frame = workspace::findFrame(control.frame)) {
         const std::string_view tooltip = workspace::frames()[*frame].tooltip;
         if (!tooltip.empty()) {
-            widget->setAccessibleDescription(qs(tooltip));
+            widget->setAccessibleDescription(catalogueText(tooltip));
         }
     }
     return widget;
@@ -55,46 +54,45 @@ template <typename W> W* described(W* widget, const workspace::ControlSpec& cont
 // Every caption the sliders of a frame give it, told apart only by where the digits stand:
 // a handful stands for thousands of positions.
 QStringList sliderCaptions(const workspace::FrameSpec& frame) {
-    std::set<std::string> shapes;
+    std::set<QString> shapes;
     for (const workspace::ControlSpec& control : workspace::controls()) {
         if (control.kind != workspace::ControlKind::Slider || control.frame != frame.name) {
             continue;
         }
         for (int v = control.min; v <= control.max; ++v) {
             for (const bool continuousPaper : {false, true}) {
-                std::string caption = workspace::sliderCaption(control, v, continuousPaper);
-                std::replace_if(
-                    caption.begin(), caption.end(), [](char c) { return c >= '1' && c <= '9'; },
-                    '0');
+                QString caption = app::sliderCaption(control, v, continuousPaper);
+                for (QChar& c : caption) {
+                    if (c >= u'1' && c <= u'9') {
+                        c = u'0';
+                    }
+                }
                 shapes.insert(std::move(caption));
             }
         }
     }
-    QStringList captions;
-    for (const std::string& shape : shapes) {
-        captions << QString::fromStdString(shape);
-    }
-    return captions;
+    return {shapes.begin(), shapes.end()};
 }
 
 } // namespace
 
 QGroupBox* ControlFactory::groupBox(const workspace::FrameSpec& frame, QWidget* parent) {
-    auto* box = named(new FittedGroupBox(qs(frame.designCaption), sliderCaptions(frame), parent),
-                      frame.name);
+    auto* box =
+        named(new FittedGroupBox(catalogueText(frame.designCaption), sliderCaptions(frame), parent),
+              frame.name);
     setTip(box, frame.tooltip);
     return box;
 }
 
 QLabel* ControlFactory::label(const workspace::FrameSpec& frame, QWidget* parent) {
-    auto* label = named(new QLabel(qs(frame.designCaption), parent), frame.name);
+    auto* label = named(new QLabel(catalogueText(frame.designCaption), parent), frame.name);
     label->setTextFormat(Qt::PlainText);
     setTip(label, frame.tooltip);
     return label;
 }
 
 QGroupBox* ControlFactory::optionGroup(workspace::OptionGroup group, QWidget* parent) {
-    const QString caption = qs(workspace::optionGroupCaption(group));
+    const QString caption = catalogueText(workspace::optionGroupCaption(group));
     auto* box = named(new FittedGroupBox(caption, {}, parent), workspace::optionGroupFrame(group));
     // Without a name of its own a group box inside another is read by the outer caption.
     box->setAccessibleName(caption);
@@ -115,7 +113,7 @@ QSlider* ControlFactory::slider(const workspace::ControlSpec& control, QWidget* 
 QComboBox* ControlFactory::list(const workspace::ControlSpec& control, QWidget* parent) {
     auto* combo = named(new FittedComboBox(parent), control.key);
     for (const std::string_view entry : control.entries) {
-        combo->addItem(qs(entry));
+        combo->addItem(catalogueText(entry));
     }
     combo->setCurrentIndex(control.factory);
     return described(combo, control);
@@ -135,13 +133,13 @@ QLabel* ControlFactory::unseenLabel(const workspace::ControlSpec& control, QWidg
 }
 
 QRadioButton* ControlFactory::option(const workspace::ControlSpec& control, QWidget* parent) {
-    auto* button = named(new FittedRadioButton(qs(control.text), parent), control.key);
+    auto* button = named(new FittedRadioButton(catalogueText(control.text), parent), control.key);
     button->setChecked(control.factory != 0);
     return described(button, control);
 }
 
 QCheckBox* ControlFactory::checkBox(const workspace::ControlSpec& control, QWidget* parent) {
-    auto* box = named(new QCheckBox(qs(control.text), parent), control.key);
+    auto* box = named(new QCheckBox(catalogueText(control.text), parent), control.key);
     box->setChecked(control.factory != 0);
     return described(box, control);
 }

@@ -13,6 +13,7 @@
 #include "app/QtUserFeedback.h"
 #include "app/Scaling.h"
 #include "app/StatusPanelBar.h"
+#include "app/TableText.h"
 #include "app/frmAbout.h"
 #include "app/station/StationWindow.h"
 #include "link/PortRef.h"
@@ -165,7 +166,7 @@ void Form1::Form_Load() {
                                      qsizetype(workspace::kProductName.size())));
     startupDir_ = QDir::currentPath();
     model_.startUp();
-    statusBar_->setPanels({QString::fromLatin1(kNoPortPanel)});
+    statusBar_->setPanels({tr(kNoPortPanel)});
     fitToContents(); // the bar is as high as its panel now
     EnablePrinterCommands(false);
     callPrinterSide(&PrinterActions::startUp);
@@ -175,7 +176,7 @@ void Form1::Form_Load() {
 void Form1::refresh() {
     area_->pages()->sync();
     setWindowTitle(displayText(model_.title())); // a file's name may hold anything
-    area_->showModifiedList(displayText(model_.modifiedListText()));
+    area_->showModifiedList(modifiedListText(model_));
     if (station_) {
         station_->workspaceChanged();
     }
@@ -450,7 +451,8 @@ void Form1::closeEvent(QCloseEvent* event) {
         closeRetry_->start();
         return;
     }
-    if (!shutDown_ && model_.hasUnsavedChanges() && feedback_->ask(kClosingQuestion) &&
+    if (!shutDown_ && model_.hasUnsavedChanges() &&
+        feedback_->ask(tr(kClosingQuestion).toStdString()) &&
         saveWorkspace() == SaveOutcome::Failed) {
         event->ignore(); // the changes are not saved: stay open so they are not lost
         return;

@@ -31,8 +31,10 @@ class Form1 final : public QMainWindow {
     Q_OBJECT
 
   public:
-    static constexpr const char* kClosingQuestion = "Do you want to save changes before closing?";
-    static constexpr const char* kNoPortPanel = "NO Port is openned. Please open a port.";
+    static constexpr const char* kClosingQuestion =
+        QT_TRANSLATE_NOOP("tessaro::app::Form1", "Do you want to save changes before closing?");
+    static constexpr const char* kNoPortPanel =
+        QT_TRANSLATE_NOOP("tessaro::app::Form1", "NO Port is openned. Please open a port.");
 
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;

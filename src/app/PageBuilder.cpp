@@ -3,6 +3,7 @@
 
 #include "app/ControlFactory.h"
 #include "app/FramePlacement.h"
+#include "app/TableText.h"
 #include "app/TwoRowTabWidget.h"
 
 #include <QCheckBox>
@@ -79,8 +80,7 @@ PageBuilder::PageBuilder(TwoRowTabWidget& tabs)
         row->addLayout(area(tab, PageArea::Right) = compactColumn(kColumnSpacing), 1);
         stack->addLayout(area(tab, PageArea::Bottom) = compactColumn(kColumnSpacing));
         stack->addStretch(1);
-        const auto caption = ws::tabCaption(tab);
-        tabs.addPage(page, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        tabs.addPage(page, tableText("Tabs", ws::tabCaption(tab)));
     }
 }
 

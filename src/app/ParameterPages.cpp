@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ParameterPages.h"
 
+#include "app/TableText.h"
 #include "app/TwoRowTabWidget.h"
 
 #include <QCheckBox>
@@ -15,10 +16,6 @@ namespace tessaro::app {
 namespace {
 
 namespace ws = workspace;
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // An option button of an exclusive group cannot be cleared directly; the model may still
 // leave a group without a selection.
@@ -105,7 +102,7 @@ void ParameterPages::syncControl(ws::ControlId id) {
 }
 
 void ParameterPages::syncFrame(std::size_t frame) {
-    const QString caption = qs(model_.frameCaption(frame));
+    const QString caption = frameCaption(model_, frame);
     if (auto* box = qobject_cast<QGroupBox*>(widgets_.frames[frame])) {
         box->setTitle(caption);
     } else if (auto* label = qobject_cast<QLabel*>(widgets_.frames[frame])) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/QtUserFeedback.h"
 
+#include "app/CoreTexts.h"
 #include "app/DisplayText.h"
 #include "app/Form1.h"
 #include "app/StatusPanelBar.h"
@@ -41,14 +42,13 @@ QMessageBox::StandardButton QtUserFeedback::run(QMessageBox& box) {
 
 void QtUserFeedback::message(link::MessageIcon icon, std::string_view text,
                              std::string_view title) {
-    QMessageBox box(boxIcon(icon), displayText(title), displayText(text), QMessageBox::Ok,
-                    &window_);
+    QMessageBox box(boxIcon(icon), displayText(title), coreText(text), QMessageBox::Ok, &window_);
     box.setTextFormat(Qt::PlainText);
     run(box);
 }
 
 bool QtUserFeedback::ask(std::string_view text) {
-    QMessageBox box(QMessageBox::Question, displayText(link::kProgramTitle), displayText(text),
+    QMessageBox box(QMessageBox::Question, displayText(link::kProgramTitle), coreText(text),
                     QMessageBox::Yes | QMessageBox::No, &window_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
@@ -58,13 +58,13 @@ bool QtUserFeedback::ask(std::string_view text) {
 void QtUserFeedback::setStatusPanels(const std::vector<std::string>& panels) {
     QStringList texts;
     for (const std::string& panel : panels) {
-        texts << displayText(panel);
+        texts << coreText(panel);
     }
     window_.statusPanels()->setPanels(texts);
 }
 
 void QtUserFeedback::setPanelText(int panel, std::string_view text) {
-    window_.statusPanels()->setPanelText(panel, displayText(text));
+    window_.statusPanels()->setPanelText(panel, coreText(text));
 }
 
 void QtUserFeedback::setBusy(bool busy) {
@@ -84,7 +84,7 @@ void QtUserFeedback::enablePrinterCommands(bool enabled) {
 }
 
 void QtUserFeedback::setDetectionResult(std::string_view text) {
-    detectionResult_ = displayText(text);
+    detectionResult_ = coreText(text);
     if (sink_) {
         sink_(detectionResult_);
     }

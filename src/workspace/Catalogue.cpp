@@ -2,6 +2,7 @@
 #include "workspace/Catalogue.h"
 
 #include "workspace/SerialSpeeds.h"
+#include "workspace/WindowText.h"
 
 #include <array>
 #include <cassert>
@@ -11,83 +12,108 @@ namespace {
 
 using SV = std::string_view;
 
-constexpr std::array<SV, 13> kCharsets{
-    "USA",     "France", "Germany", "UK",        "Denmark 1", "Sweden",         "Italy",
-    "Spain 1", "Japan",  "Norway",  "Denmark 2", "Spain 2",   "Latine America "};
-constexpr std::array<SV, 3> kFonts{"8x16 font", "12x20 font", "7x16 font"};
-constexpr std::array<SV, 3> kJustifications{"Center", "Right", "Left"};
-constexpr std::array<SV, 2> kRotations{"Normal", "180° Rotated"};
-constexpr std::array<SV, 4> kBarcodePositions{"Not Printed", "Above Barcode", "Under Barcode",
-                                              "Above and Under Barcode"};
-constexpr std::array<SV, 2> kBarcodeOrientations{"Horizontal", "Vertical"};
-constexpr std::array<SV, 2> kHandshakes{"Xon-Xoff", "DSR/DTR Mode"};
-constexpr std::array<SV, 2> kIrda{"IR Disable", "IR Enable"};
+constexpr std::array<SV, 13> kCharsets{TESSARO_TEXT("Catalogue", "USA"),
+                                       TESSARO_TEXT("Catalogue", "France"),
+                                       TESSARO_TEXT("Catalogue", "Germany"),
+                                       TESSARO_TEXT("Catalogue", "UK"),
+                                       TESSARO_TEXT("Catalogue", "Denmark 1"),
+                                       TESSARO_TEXT("Catalogue", "Sweden"),
+                                       TESSARO_TEXT("Catalogue", "Italy"),
+                                       TESSARO_TEXT("Catalogue", "Spain 1"),
+                                       TESSARO_TEXT("Catalogue", "Japan"),
+                                       TESSARO_TEXT("Catalogue", "Norway"),
+                                       TESSARO_TEXT("Catalogue", "Denmark 2"),
+                                       TESSARO_TEXT("Catalogue", "Spain 2"),
+                                       TESSARO_TEXT("Catalogue", "Latine America ")};
+constexpr std::array<SV, 3> kFonts{TESSARO_TEXT("Catalogue", "8x16 font"),
+                                   TESSARO_TEXT("Catalogue", "12x20 font"),
+                                   TESSARO_TEXT("Catalogue", "7x16 font")};
+constexpr std::array<SV, 3> kJustifications{TESSARO_TEXT("Catalogue", "Center"),
+                                            TESSARO_TEXT("Catalogue", "Right"),
+                                            TESSARO_TEXT("Catalogue", "Left")};
+constexpr std::array<SV, 2> kRotations{TESSARO_TEXT("Catalogue", "Normal"),
+                                       TESSARO_TEXT("Catalogue", "180° Rotated")};
+constexpr std::array<SV, 4> kBarcodePositions{TESSARO_TEXT("Catalogue", "Not Printed"),
+                                              TESSARO_TEXT("Catalogue", "Above Barcode"),
+                                              TESSARO_TEXT("Catalogue", "Under Barcode"),
+                                              TESSARO_TEXT("Catalogue", "Above and Under Barcode")};
+constexpr std::array<SV, 2> kBarcodeOrientations{TESSARO_TEXT("Catalogue", "Horizontal"),
+                                                 TESSARO_TEXT("Catalogue", "Vertical")};
+constexpr std::array<SV, 2> kHandshakes{TESSARO_TEXT("Catalogue", "Xon-Xoff"),
+                                        TESSARO_TEXT("Catalogue", "DSR/DTR Mode")};
+constexpr std::array<SV, 2> kIrda{TESSARO_TEXT("Catalogue", "IR Disable"),
+                                  TESSARO_TEXT("Catalogue", "IR Enable")};
 
 constexpr auto kFrames = std::to_array<FrameSpec>({
-    {"Maxcurrent", Tab::Setup, false, "Dynamic Division",
-     "Sets default number of black bytes activated per heat"},
-    {"Intensity", Tab::Setup, false, "Intensity", "Sets default printout darkness"},
-    {"Accelsmoothing", Tab::Setup, false, "Acceleration Smooting",
-     "Sets default maximum acceleration ratio between two steps"},
-    {"PFSspeed", Tab::Setup, false, "Max Printing Speed",
-     "Sets the default max printing/paperfeed speed"},
-    {"Autosleep", Tab::Setup, false, "Autosleep Time",
-     "Sets the default time the printer enters in sleepmode"},
-    {"serial", Tab::Setup, false, "Serial Communication Settings",
-     "Sets the default serial/IR communication speed and handshake"},
-    {"Busyhold", Tab::Setup, false, "Busy Hold Time",
-     "Sets the default minimum active time for Busy"},
-    {"PLpause", Tab::Setup, false, "Paper Loading Pause",
-     "Sets the default pause time before paper is loaded"},
-    {"PLlength", Tab::Setup, false, "Paper Loading Length",
-     "Sets the default length for paper loading"},
-    {"PLspeed", Tab::Setup, false, "Paper Loading Speed", "Sets the default paper loading speed"},
-    {"tcharset", Tab::Text, true,
-     "International Character Set:", "Sets the default international characters set used"},
-    {"tinternalfont", Tab::Text, true,
-     "Default Internal Font:", "Sets the default internal font used "},
-    {"trotated", Tab::Text, true, "Text orientation:", "Sets the default text rotation"},
-    {"tjustification", Tab::Text, true,
-     "Text Justification:", "Sets the default text justification"},
-    {"tPrintMode", Tab::Text, false, "Print Mode",
-     "Sets the default text features (height, width and underligned) "},
-    {"Maxcolumn", Tab::Text, false, "Max Number of Characters / Line",
-     "Sets the default maximum number of characters on a line "},
-    {"charspacing", Tab::Text, false, "Character Spacing",
-     "Sets the space between 2 characters on a line "},
-    {"linespacing", Tab::Text, false, "Line Spacing",
-     "Sets the number of blank lines between two characters lines "},
-    {"prelinespacing", Tab::Text, false, "Pre-Line Spacing",
-     "Sets the preline spacing distance useful in inverse video mode"},
-    {"BarcodeHeight", Tab::Barcode, false, "Barcode Height",
-     "Sets the default height of the barcode"},
-    {"barmagn", Tab::Barcode, false, "Barcode Magnification",
-     "Sets the default magnification of the barcode"},
-    {"tBarcodepos", Tab::Barcode, true,
-     "Barcode Text Position:", "Sets the default text position on the barcode"},
-    {"tBarcodeori", Tab::Barcode, true,
-     "Barcode Orientation:", "Sets the default barcode orientation (vertical or horizontal)"},
-    {"MARKCUT", Tab::Hole, false, "Mark To Cut Position",
-     "Sets the distance between black mark and cutter"},
-    {"HEADCUT", Tab::Hole, false, "Head To Cut Length",
-     "Sets the distance between Head line and cutter "},
-    {"OPTOHEAD", Tab::Hole, false, "Opto To Head Length",
-     "Sets the distance between head line and opto sensor (remain unchanged if not sure)"},
-    {"TOFpos", Tab::Hole, false, "Top Of Form Position", "Sets the default Top Of Form position"},
-    {"MarkLengthCap", Tab::Hole, false, "Mark Length", ""},
+    {"Maxcurrent", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Dynamic Division"),
+     TESSARO_TEXT("Catalogue", "Sets default number of black bytes activated per heat")},
+    {"Intensity", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Intensity"),
+     TESSARO_TEXT("Catalogue", "Sets default printout darkness")},
+    {"Accelsmoothing", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Acceleration Smooting"),
+     TESSARO_TEXT("Catalogue", "Sets default maximum acceleration ratio between two steps")},
+    {"PFSspeed", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Max Printing Speed"),
+     TESSARO_TEXT("Catalogue", "Sets the default max printing/paperfeed speed")},
+    {"Autosleep", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Autosleep Time"),
+     TESSARO_TEXT("Catalogue", "Sets the default time the printer enters in sleepmode")},
+    {"serial", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Serial Communication Settings"),
+     TESSARO_TEXT("Catalogue", "Sets the default serial/IR communication speed and handshake")},
+    {"Busyhold", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Busy Hold Time"),
+     TESSARO_TEXT("Catalogue", "Sets the default minimum active time for Busy")},
+    {"PLpause", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Paper Loading Pause"),
+     TESSARO_TEXT("Catalogue", "Sets the default pause time before paper is loaded")},
+    {"PLlength", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Paper Loading Length"),
+     TESSARO_TEXT("Catalogue", "Sets the default length for paper loading")},
+    {"PLspeed", Tab::Setup, false, TESSARO_TEXT("Catalogue", "Paper Loading Speed"),
+     TESSARO_TEXT("Catalogue", "Sets the default paper loading speed")},
+    {"tcharset", Tab::Text, true, TESSARO_TEXT("Catalogue", "International Character Set:"),
+     TESSARO_TEXT("Catalogue", "Sets the default international characters set used")},
+    {"tinternalfont", Tab::Text, true, TESSARO_TEXT("Catalogue", "Default Internal Font:"),
+     TESSARO_TEXT("Catalogue", "Sets the default internal font used ")},
+    {"trotated", Tab::Text, true, TESSARO_TEXT("Catalogue", "Text orientation:"),
+     TESSARO_TEXT("Catalogue", "Sets the default text rotation")},
+    {"tjustification", Tab::Text, true, TESSARO_TEXT("Catalogue", "Text Justification:"),
+     TESSARO_TEXT("Catalogue", "Sets the default text justification")},
+    {"tPrintMode", Tab::Text, false, TESSARO_TEXT("Catalogue", "Print Mode"),
+     TESSARO_TEXT("Catalogue", "Sets the default text features (height, width and underligned) ")},
+    {"Maxcolumn", Tab::Text, false, TESSARO_TEXT("Catalogue", "Max Number of Characters / Line"),
+     TESSARO_TEXT("Catalogue", "Sets the default maximum number of characters on a line ")},
+    {"charspacing", Tab::Text, false, TESSARO_TEXT("Catalogue", "Character Spacing"),
+     TESSARO_TEXT("Catalogue", "Sets the space between 2 characters on a line ")},
+    {"linespacing", Tab::Text, false, TESSARO_TEXT("Catalogue", "Line Spacing"),
+     TESSARO_TEXT("Catalogue", "Sets the number of blank lines between two characters lines ")},
+    {"prelinespacing", Tab::Text, false, TESSARO_TEXT("Catalogue", "Pre-Line Spacing"),
+     TESSARO_TEXT("Catalogue", "Sets the preline spacing distance useful in inverse video mode")},
+    {"BarcodeHeight", Tab::Barcode, false, TESSARO_TEXT("Catalogue", "Barcode Height"),
+     TESSARO_TEXT("Catalogue", "Sets the default height of the barcode")},
+    {"barmagn", Tab::Barcode, false, TESSARO_TEXT("Catalogue", "Barcode Magnification"),
+     TESSARO_TEXT("Catalogue", "Sets the default magnification of the barcode")},
+    {"tBarcodepos", Tab::Barcode, true, TESSARO_TEXT("Catalogue", "Barcode Text Position:"),
+     TESSARO_TEXT("Catalogue", "Sets the default text position on the barcode")},
+    {"tBarcodeori", Tab::Barcode, true, TESSARO_TEXT("Catalogue", "Barcode Orientation:"),
+     TESSARO_TEXT("Catalogue", "Sets the default barcode orientation (vertical or horizontal)")},
+    {"MARKCUT", Tab::Hole, false, TESSARO_TEXT("Catalogue", "Mark To Cut Position"),
+     TESSARO_TEXT("Catalogue", "Sets the distance between black mark and cutter")},
+    {"HEADCUT", Tab::Hole, false, TESSARO_TEXT("Catalogue", "Head To Cut Length"),
+     TESSARO_TEXT("Catalogue", "Sets the distance between Head line and cutter ")},
+    {"OPTOHEAD", Tab::Hole, false, TESSARO_TEXT("Catalogue", "Opto To Head Length"),
+     TESSARO_TEXT(
+         "Catalogue",
+         "Sets the distance between head line and opto sensor (remain unchanged if not sure)")},
+    {"TOFpos", Tab::Hole, false, TESSARO_TEXT("Catalogue", "Top Of Form Position"),
+     TESSARO_TEXT("Catalogue", "Sets the default Top Of Form position")},
+    {"MarkLengthCap", Tab::Hole, false, TESSARO_TEXT("Catalogue", "Mark Length"), ""},
 });
 
 constexpr ControlSpec slider(SV key, Param param, SV frame, int min, int max, int page, int ticks,
-                             int factory, SV label, Scale scale, SV unit, ArgRule rule) {
+                             int factory, SV caption, Scale scale, ArgRule rule) {
     ControlSpec c{.key = key, .kind = ControlKind::Slider, .param = param, .frame = frame};
     c.min = min;
     c.max = max;
     c.pageStep = page;
     c.tickInterval = ticks;
     c.factory = factory;
-    c.label = label;
+    c.caption = caption;
     c.scale = scale;
-    c.unit = unit;
     c.rule = rule;
     return c;
 }
@@ -116,8 +142,9 @@ constexpr ControlSpec option(SV key, OptionGroup group, unsigned char byte, SV t
 
 constexpr ControlSpec maxcurrent() {
     ControlSpec c = slider("SliderMaxcurrent", Param::Maxcurrent, "Maxcurrent", 1, 32, 1, 1, 5,
-                           "Dynamic Division :", Scale::Value, " Black Bytes", ArgRule::Value);
-    c.unitSingular = " Black Byte";
+                           TESSARO_TEXT("Catalogue", "Dynamic Division :%1 Black Bytes"),
+                           Scale::Value, ArgRule::Value);
+    c.captionSingular = TESSARO_TEXT("Catalogue", "Dynamic Division :%1 Black Byte");
     return c;
 }
 
@@ -127,7 +154,7 @@ constexpr ControlSpec continuousPaper() {
     c.max = 1;
     c.factory = 1;
     c.rule = ArgRule::ContinuousPaper;
-    c.text = "Continuous paper Feed Mode";
+    c.text = TESSARO_TEXT("Catalogue", "Continuous paper Feed Mode");
     return c;
 }
 
@@ -138,65 +165,65 @@ using R = ArgRule;
 constexpr auto kControls = std::to_array<ControlSpec>({
     // Setup and hardware control
     maxcurrent(),
-    slider("SliderIntensity", P::Intensity, "Intensity", -60, 59, 5, 5, 0, "Intensity :", S::Value,
-           "%", R::Intensity),
+    slider("SliderIntensity", P::Intensity, "Intensity", -60, 59, 5, 5, 0,
+           TESSARO_TEXT("Catalogue", "Intensity :%1%"), S::Value, R::Intensity),
     slider("SlidAccel", P::Accel, "Accelsmoothing", 0, 100, 5, 10, 20,
-           "Acceleration smoothing :   ", S::Value, "%", R::Accel),
+           TESSARO_TEXT("Catalogue", "Acceleration smoothing :   %1%"), S::Value, R::Accel),
     slider("SliderPFSspeed", P::PFSspeed, "PFSspeed", 5, 150, 1, 5, 62,
-           "Max Printing Speed :", S::Value, " mm/s", R::Period),
+           TESSARO_TEXT("Catalogue", "Max Printing Speed :%1 mm/s"), S::Value, R::Period),
     slider("SliderAutosleep", P::Autosleep, "Autosleep", 0, 255, 1, 10, 0,
-           "Autosleep Time :", S::Times5, " s", R::Value),
+           TESSARO_TEXT("Catalogue", "Autosleep Time :%1 s"), S::Times5, R::Value),
     list("serialspeed", P::Serial, "serial", kSpeedNames, 3, R::SerialSpeed),
     list("serialhandshake", P::Serial, "serial", kHandshakes, 1, R::SerialHandshake),
     list("irda", P::Serial, "serial", kIrda, 0, R::Irda),
     slider("SliderBusyhold", P::Busyhold, "Busyhold", 0, 255, 5, 15, 50,
-           "Busy Hold Time :", S::Plus30, "µs", R::Value),
+           TESSARO_TEXT("Catalogue", "Busy Hold Time :%1µs"), S::Plus30, R::Value),
     slider("SliderPLpause", P::PLpause, "PLpause", 0, 124, 4, 8, 0,
-           "Paper Loading Pause :", S::Quarters, " sec", R::Pause),
+           TESSARO_TEXT("Catalogue", "Paper Loading Pause :%1 sec"), S::Quarters, R::Pause),
     slider("SliderPLlength", P::PLlength, "PLlength", 1, 8191, 10, 100, 40,
-           "Paper Loading Length :", S::Value, " mm", R::LengthMm),
+           TESSARO_TEXT("Catalogue", "Paper Loading Length :%1 mm"), S::Value, R::LengthMm),
     slider("SliderPLspeed", P::PLspeed, "PLspeed", 5, 125, 5, 5, 11,
-           "Paper Loading Speed :", S::Value, " mm/s", R::Period),
+           TESSARO_TEXT("Catalogue", "Paper Loading Speed :%1 mm/s"), S::Value, R::Period),
     // Text and general commands
     list("Charset", P::Charset, "tcharset", kCharsets, 0),
     list("Internalfont", P::Internalfont, "tinternalfont", kFonts, 0),
     list("Rotated", P::Rotated, "trotated", kRotations, 0),
     list("Justification", P::Justification, "tjustification", kJustifications, 2),
-    option("height1", OptionGroup::Height, 0x00, "Simple", true),
-    option("height2", OptionGroup::Height, 0x10, "Double", false),
-    option("height4", OptionGroup::Height, 0x02, "Quadruple", false),
-    option("width1", OptionGroup::Width, 0x00, "Simple", true),
-    option("width2", OptionGroup::Width, 0x20, "Double", false),
-    option("width4", OptionGroup::Width, 0x04, "Quadruple", false),
-    option("underyes", OptionGroup::Underline, 0x80, "Yes", false),
-    option("underno", OptionGroup::Underline, 0x00, "No", true),
+    option("height1", OptionGroup::Height, 0x00, TESSARO_TEXT("Catalogue", "Simple"), true),
+    option("height2", OptionGroup::Height, 0x10, TESSARO_TEXT("Catalogue", "Double"), false),
+    option("height4", OptionGroup::Height, 0x02, TESSARO_TEXT("Catalogue", "Quadruple"), false),
+    option("width1", OptionGroup::Width, 0x00, TESSARO_TEXT("Catalogue", "Simple"), true),
+    option("width2", OptionGroup::Width, 0x20, TESSARO_TEXT("Catalogue", "Double"), false),
+    option("width4", OptionGroup::Width, 0x04, TESSARO_TEXT("Catalogue", "Quadruple"), false),
+    option("underyes", OptionGroup::Underline, 0x80, TESSARO_TEXT("Catalogue", "Yes"), false),
+    option("underno", OptionGroup::Underline, 0x00, TESSARO_TEXT("Catalogue", "No"), true),
     slider("SliderMaxcolumn", P::Maxcolumn, "Maxcolumn", 1, 255, 1, 10, 255,
-           "Max Characters/Line :", S::Value, "", R::Value),
+           TESSARO_TEXT("Catalogue", "Max Characters/Line :%1"), S::Value, R::Value),
     slider("SliderCharspacing", P::Charspacing, "charspacing", 1, 16, 1, 1, 1,
-           "Character Spacing :", S::Eighths, " mm", R::Value),
+           TESSARO_TEXT("Catalogue", "Character Spacing :%1 mm"), S::Eighths, R::Value),
     slider("SliderLinespacing", P::Linespacing, "linespacing", 3, 15, 1, 1, 3,
-           "Line Spacing :", S::Eighths, " mm", R::Value),
+           TESSARO_TEXT("Catalogue", "Line Spacing :%1 mm"), S::Eighths, R::Value),
     slider("SliderPrelinespacing", P::Prelinespacing, "prelinespacing", 0, 15, 1, 1, 0,
-           "Pre-Line Spacing :", S::Eighths, " mm", R::Value),
+           TESSARO_TEXT("Catalogue", "Pre-Line Spacing :%1 mm"), S::Eighths, R::Value),
     // Barcode commands
     slider("SliderBarcodeheight", P::Barcodeheight, "BarcodeHeight", 1, 255, 1, 10, 128,
-           "Barcode Height :", S::Eighths, "mm", R::Value),
+           TESSARO_TEXT("Catalogue", "Barcode Height :%1mm"), S::Eighths, R::Value),
     slider("SliderBarmagn", P::Barmagn, "barmagn", 2, 6, 1, 1, 3,
-           "Barcode Magnification :", S::Eighths, "mm", R::Value),
+           TESSARO_TEXT("Catalogue", "Barcode Magnification :%1mm"), S::Eighths, R::Value),
     list("Barcodepos", P::Barcodepos, "tBarcodepos", kBarcodePositions, 3),
     list("Barcodeori", P::Barcodeori, "tBarcodeori", kBarcodeOrientations, 0),
     // Hole/Black mark detection commands
     slider("SliderMARKCUT", P::MARKCUT, "MARKCUT", 0, 8191, 1, 100, 0,
-           "Mark To Cut Position :", S::Eighths, " mm", R::Dots),
+           TESSARO_TEXT("Catalogue", "Mark To Cut Position :%1 mm"), S::Eighths, R::Dots),
     slider("SliderHEADCUT", P::HEADCUT, "HEADCUT", 0, 8191, 1, 100, 11,
-           "Head To Cut Length :", S::Eighths, " mm", R::Dots),
+           TESSARO_TEXT("Catalogue", "Head To Cut Length :%1 mm"), S::Eighths, R::Dots),
     slider("SliderOPTOHEAD", P::OPTOHEAD, "OPTOHEAD", 0, 1600, 1, 25, 104,
-           "Opto To Head Length :", S::Eighths, " mm", R::Dots),
+           TESSARO_TEXT("Catalogue", "Opto To Head Length :%1 mm"), S::Eighths, R::Dots),
     slider("SliderTOFpos", P::TOFpos, "TOFpos", -4095, 4095, 1, 100, 0,
-           "Top Of Form Position :", S::Eighths, " mm", R::TopOfForm),
+           TESSARO_TEXT("Catalogue", "Top Of Form Position :%1 mm"), S::Eighths, R::TopOfForm),
     continuousPaper(),
     slider("SliderMarkLength", P::MarkLength, "MarkLengthCap", 20, 56, 1, 1, 20,
-           "MarkLength :", S::Eighths, " mm", R::MarkLength),
+           TESSARO_TEXT("Catalogue", "MarkLength :%1 mm"), S::Eighths, R::MarkLength),
 });
 
 } // namespace
@@ -257,11 +284,11 @@ std::string_view optionGroupFrame(OptionGroup group) {
 std::string_view optionGroupCaption(OptionGroup group) {
     switch (group) {
     case OptionGroup::Height:
-        return "Height";
+        return TESSARO_TEXT("Catalogue", "Height");
     case OptionGroup::Width:
-        return "Width";
+        return TESSARO_TEXT("Catalogue", "Width");
     case OptionGroup::Underline:
-        return "Underligned";
+        return TESSARO_TEXT("Catalogue", "Underligned");
     case OptionGroup::None:
         break;
     }

@@ -6,6 +6,7 @@
 // name in the window and its key in a profile file.
 
 #include "workspace/ParameterTable.h"
+#include "workspace/WindowText.h"
 
 #include <cstddef>
 #include <optional>
@@ -65,11 +66,12 @@ struct ControlSpec {
     int max = 0;
     int pageStep = 1;
     int tickInterval = 1;
-    int factory = 0;          // slider value, list index, 1 for a selected option or checked box
-    std::string_view label{}; // caption = label + number text + unit
+    int factory = 0; // slider value, list index, 1 for a selected option or checked box
+    // The frame's caption for a position: "%1" stands for the number text of the position
+    // (with its leading blank), the unit follows it.
+    std::string_view caption{};
+    std::string_view captionSingular{}; // used instead at position 1 ("" = never)
     Scale scale = Scale::Value;
-    std::string_view unit{};
-    std::string_view unitSingular{}; // used instead of unit when the value is 1 ("" = never)
     ArgRule rule = ArgRule::Value;
     std::span<const std::string_view> entries{}; // list entries in index order
     OptionGroup group = OptionGroup::None;
@@ -85,6 +87,10 @@ std::optional<ControlId> findControl(std::string_view key);
 ControlId controlId(std::string_view key); // the key must exist
 std::optional<std::size_t> findFrame(std::string_view name);
 const ControlSpec& control(ControlId id);
+
+// The caption of the mark-length frame while continuous paper is checked.
+inline constexpr std::string_view kContinuousPaperCaption =
+    TESSARO_TEXT("Catalogue", "MarkLength: Continuous paper feed mode");
 
 // The frames of the three option groups of the print mode, inside frame "tPrintMode".
 std::string_view optionGroupFrame(OptionGroup group);

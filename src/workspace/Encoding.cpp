@@ -43,14 +43,22 @@ int periodOf(int mmPerSecond) {
 
 } // namespace
 
-std::string sliderCaption(const ControlSpec& slider, int v, bool continuousPaper) {
+std::string_view sliderCaptionPattern(const ControlSpec& slider, int v, bool continuousPaper) {
     if (slider.rule == ArgRule::MarkLength && continuousPaper) {
-        return "MarkLength: Continuous paper feed mode";
+        return kContinuousPaperCaption;
     }
-    const bool singular = v == 1 && !slider.unitSingular.empty();
-    std::string caption(slider.label);
-    caption += scaledNumber(slider.scale, v);
-    caption += singular ? slider.unitSingular : slider.unit;
+    return v == 1 && !slider.captionSingular.empty() ? slider.captionSingular : slider.caption;
+}
+
+std::string sliderNumberText(const ControlSpec& slider, int v) {
+    return scaledNumber(slider.scale, v);
+}
+
+std::string sliderCaption(const ControlSpec& slider, int v, bool continuousPaper) {
+    std::string caption(sliderCaptionPattern(slider, v, continuousPaper));
+    if (const std::size_t at = caption.find("%1"); at != std::string::npos) {
+        caption.replace(at, 2, sliderNumberText(slider, v));
+    }
     return caption;
 }
 

@@ -24,6 +24,11 @@ ArgumentBytes twoBytes(int u); // u = 256 n1 + n2
 // Caption of the frame around a slider at value v. The mark-length slider's caption
 // depends on the continuous-paper check box.
 std::string sliderCaption(const ControlSpec& slider, int v, bool continuousPaper = false);
+// The same caption in its two parts: the pattern, whose "%1" stands for the number text, and
+// that number text. The window translates the pattern and fills in the same number text.
+std::string_view sliderCaptionPattern(const ControlSpec& slider, int v,
+                                      bool continuousPaper = false);
+std::string sliderNumberText(const ControlSpec& slider, int v);
 
 // The number a slider at value v sends, and in how many bytes (1, or 2 high byte first).
 struct ArgumentValue {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/station/StationDriver.h"
 
+#include "app/CoreTexts.h"
 #include "app/DisplayText.h"
 #include "app/station/StationTile.h"
 #include "cli/Outcome.h"
@@ -15,10 +16,10 @@ namespace {
 
 using Look = StationTile::Look;
 
-// Text from a printer or a record on the lines of a tile: its control characters shown
-// escaped, its line breaks a blank.
+// Text from a printer or a record on the lines of a tile, in the window's language: its
+// control characters shown escaped, its line breaks a blank.
 QString shown(std::string_view text) {
-    return displayText(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+    return coreText(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
 }
 
 // "stored 3, failed 1, mean 1.21 s"

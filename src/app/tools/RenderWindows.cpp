@@ -8,6 +8,7 @@
 #include "app/Icons.h"
 #include "app/QtUserFeedback.h"
 #include "app/SplashScreen.h"
+#include "app/Translations.h"
 #include "app/TwoRowTabWidget.h"
 #include "app/frmAbout.h"
 #include "workspace/Workspace.h"
@@ -46,6 +47,7 @@ bool save(QWidget& widget, const QString& file) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const tessaro::app::Translations translations(QLocale().uiLanguages());
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "/tmp/tessaro-shots";
     QDir().mkpath(out);
     bool ok = true;
