@@ -5,826 +5,839 @@
     <name>Catalogue</name>
     <message>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>USA</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutschland</translation>
     </message>
     <message>
         <source>UK</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbritannien</translation>
     </message>
     <message>
         <source>Denmark 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dänemark 1</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Schweden</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Spain 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanien 1</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norwegen</translation>
     </message>
     <message>
         <source>Denmark 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dänemark 2</translation>
     </message>
     <message>
         <source>Spain 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanien 2</translation>
     </message>
     <message>
         <source>Latine America </source>
-        <translation type="unfinished"></translation>
+        <translation>Lateinamerika </translation>
     </message>
     <message>
         <source>8x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>8x16-Schrift</translation>
     </message>
     <message>
         <source>12x20 font</source>
-        <translation type="unfinished"></translation>
+        <translation>12x20-Schrift</translation>
     </message>
     <message>
         <source>7x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>7x16-Schrift</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>180° Rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>180° gedreht</translation>
     </message>
     <message>
         <source>Not Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gedruckt</translation>
     </message>
     <message>
         <source>Above Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Über dem Barcode</translation>
     </message>
     <message>
         <source>Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter dem Barcode</translation>
     </message>
     <message>
         <source>Above and Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Über und unter dem Barcode</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DSR/DTR-Modus</translation>
     </message>
     <message>
         <source>IR Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR aus</translation>
     </message>
     <message>
         <source>IR Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR ein</translation>
     </message>
     <message>
         <source>Dynamic Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische Aufteilung</translation>
     </message>
     <message>
         <source>Sets default number of black bytes activated per heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardanzahl der je Heizvorgang aktivierten Schwarz-Bytes fest</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensität</translation>
     </message>
     <message>
         <source>Sets default printout darkness</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardschwärzung des Ausdrucks fest</translation>
     </message>
     <message>
         <source>Acceleration Smooting</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigungsglättung</translation>
     </message>
     <message>
         <source>Sets default maximum acceleration ratio between two steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt das maximale Standard-Beschleunigungsverhältnis zwischen zwei Schritten fest</translation>
     </message>
     <message>
         <source>Max Printing Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Druckgeschwindigkeit</translation>
     </message>
     <message>
         <source>Sets the default max printing/paperfeed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die max. Standardgeschwindigkeit für Druck/Papiervorschub fest</translation>
     </message>
     <message>
         <source>Autosleep Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit bis Ruhemodus</translation>
     </message>
     <message>
         <source>Sets the default time the printer enters in sleepmode</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardzeit fest, nach der der Drucker in den Ruhemodus wechselt</translation>
     </message>
     <message>
         <source>Serial Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Kommunikation</translation>
     </message>
     <message>
         <source>Sets the default serial/IR communication speed and handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standard-Baudrate und den Handshake für seriell/IR fest</translation>
     </message>
     <message>
         <source>Busy Hold Time</source>
-        <translation type="unfinished"></translation>
+        <translation>BUSY-Haltezeit</translation>
     </message>
     <message>
         <source>Sets the default minimum active time for Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standard-Mindestdauer des BUSY-Signals fest</translation>
     </message>
     <message>
         <source>Paper Loading Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugspause</translation>
     </message>
     <message>
         <source>Sets the default pause time before paper is loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardpause vor dem Papiereinzug fest</translation>
     </message>
     <message>
         <source>Paper Loading Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugslänge</translation>
     </message>
     <message>
         <source>Sets the default length for paper loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardlänge für den Papiereinzug fest</translation>
     </message>
     <message>
         <source>Paper Loading Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugsgeschwindigkeit</translation>
     </message>
     <message>
         <source>Sets the default paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardgeschwindigkeit für den Papiereinzug fest</translation>
     </message>
     <message>
         <source>International Character Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationaler Zeichensatz:</translation>
     </message>
     <message>
         <source>Sets the default international characters set used</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den standardmäßig verwendeten internationalen Zeichensatz fest</translation>
     </message>
     <message>
         <source>Default Internal Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne Standardschrift:</translation>
     </message>
     <message>
         <source>Sets the default internal font used </source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die standardmäßig verwendete interne Schrift fest </translation>
     </message>
     <message>
         <source>Text orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdrehung:</translation>
     </message>
     <message>
         <source>Sets the default text rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standard-Textdrehung fest</translation>
     </message>
     <message>
         <source>Text Justification:</source>
-        <translation type="unfinished"></translation>
+        <translation>Textausrichtung:</translation>
     </message>
     <message>
         <source>Sets the default text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standard-Textausrichtung fest</translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckmodus</translation>
     </message>
     <message>
         <source>Sets the default text features (height, width and underligned) </source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standard-Textmerkmale fest (Höhe, Breite und Unterstreichung) </translation>
     </message>
     <message>
         <source>Max Number of Characters / Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Zeichen pro Zeile</translation>
     </message>
     <message>
         <source>Sets the default maximum number of characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die max. Standardanzahl von Zeichen pro Zeile fest </translation>
     </message>
     <message>
         <source>Character Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichenabstand</translation>
     </message>
     <message>
         <source>Sets the space between 2 characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Abstand zwischen 2 Zeichen einer Zeile fest </translation>
     </message>
     <message>
         <source>Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenabstand</translation>
     </message>
     <message>
         <source>Sets the number of blank lines between two characters lines </source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Leerraum zwischen zwei Zeichenzeilen fest </translation>
     </message>
     <message>
         <source>Pre-Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeilenabstand</translation>
     </message>
     <message>
         <source>Sets the preline spacing distance useful in inverse video mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Vorzeilenabstand fest, nützlich bei inverser Darstellung</translation>
     </message>
     <message>
         <source>Barcode Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcodehöhe</translation>
     </message>
     <message>
         <source>Sets the default height of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardhöhe des Barcodes fest</translation>
     </message>
     <message>
         <source>Barcode Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode-Vergrößerung</translation>
     </message>
     <message>
         <source>Sets the default magnification of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardvergrößerung des Barcodes fest</translation>
     </message>
     <message>
         <source>Barcode Text Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klarschrift-Position:</translation>
     </message>
     <message>
         <source>Sets the default text position on the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardposition der Klarschrift am Barcode fest</translation>
     </message>
     <message>
         <source>Barcode Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode-Ausrichtung:</translation>
     </message>
     <message>
         <source>Sets the default barcode orientation (vertical or horizontal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standard-Barcodeausrichtung fest (vertikal oder horizontal)</translation>
     </message>
     <message>
         <source>Mark To Cut Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Marke–Schnitt</translation>
     </message>
     <message>
         <source>Sets the distance between black mark and cutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Abstand zwischen Schwarzmarke und Schneidwerk fest</translation>
     </message>
     <message>
         <source>Head To Cut Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Kopf–Schnitt</translation>
     </message>
     <message>
         <source>Sets the distance between Head line and cutter </source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Abstand zwischen Heizlinie und Schneidwerk fest </translation>
     </message>
     <message>
         <source>Opto To Head Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Sensor–Kopf</translation>
     </message>
     <message>
         <source>Sets the distance between head line and opto sensor (remain unchanged if not sure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Abstand zwischen Heizlinie und Optosensor fest (im Zweifel unverändert lassen)</translation>
     </message>
     <message>
         <source>Top Of Form Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Formularanfang</translation>
     </message>
     <message>
         <source>Sets the default Top Of Form position</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt die Standardposition des Formularanfangs fest</translation>
     </message>
     <message>
         <source>Mark Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Markenlänge</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyn. Aufteilung:%1 Schwarz-Bytes</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Dyn. Aufteilung:%1 Schwarz-Byte</translation>
     </message>
     <message>
         <source>Continuous paper Feed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Endlospapiermodus</translation>
     </message>
     <message>
         <source>Intensity :%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensität:%1 %</translation>
     </message>
     <message>
         <source>Acceleration smoothing :   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigungsglättung:%1 %</translation>
     </message>
     <message>
         <source>Max Printing Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Druckgeschwindigkeit:%1 mm/s</translation>
     </message>
     <message>
         <source>Autosleep Time :%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit bis Ruhemodus:%1 s</translation>
     </message>
     <message>
         <source>Busy Hold Time :%1µs</source>
-        <translation type="unfinished"></translation>
+        <translation>BUSY-Haltezeit:%1 µs</translation>
     </message>
     <message>
         <source>Paper Loading Pause :%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugspause:%1 Sek.</translation>
     </message>
     <message>
         <source>Paper Loading Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugslänge:%1 mm</translation>
     </message>
     <message>
         <source>Paper Loading Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugsgeschwindigkeit:%1 mm/s</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfach</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <source>Quadruple</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierfach</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Max Characters/Line :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Zeichen/Zeile:%1</translation>
     </message>
     <message>
         <source>Character Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichenabstand:%1 mm</translation>
     </message>
     <message>
         <source>Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenabstand:%1 mm</translation>
     </message>
     <message>
         <source>Pre-Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeilenabstand:%1 mm</translation>
     </message>
     <message>
         <source>Barcode Height :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcodehöhe:%1 mm</translation>
     </message>
     <message>
         <source>Barcode Magnification :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode-Vergrößerung:%1 mm</translation>
     </message>
     <message>
         <source>Mark To Cut Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Marke–Schnitt:%1 mm</translation>
     </message>
     <message>
         <source>Head To Cut Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Kopf–Schnitt:%1 mm</translation>
     </message>
     <message>
         <source>Opto To Head Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Sensor–Kopf:%1 mm</translation>
     </message>
     <message>
         <source>Top Of Form Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Formularanfang:%1 mm</translation>
     </message>
     <message>
         <source>MarkLength :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Markenlänge:%1 mm</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Underligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>MarkLength: Continuous paper feed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Markenlänge: Endlospapiermodus</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Setting autosleep (ESC A n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit bis Ruhemodus wird eingestellt (ESC A n)</translation>
     </message>
     <message>
         <source>   ESC A n : Set the autosleep time</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC A n: Zeit bis Ruhemodus einstellen</translation>
     </message>
     <message>
         <source>Setting max speed (GS s n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Geschwindigkeit wird eingestellt (GS s n1 n2)</translation>
     </message>
     <message>
         <source>   GS s n1 n2 : Set maximum print out speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS s n1 n2: Max. Druckgeschwindigkeit einstellen</translation>
     </message>
     <message>
         <source>Setting paper loading length (GS P n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugslänge wird eingestellt (GS P n1 n2)</translation>
     </message>
     <message>
         <source>   GS P n1 n2 : Set paper loading length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS P n1 n2: Einzugslänge einstellen</translation>
     </message>
     <message>
         <source>Setting paper loading speed (GS M n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugsgeschwindigkeit wird eingestellt (GS M n1 n2)</translation>
     </message>
     <message>
         <source>   GS M n1 n2 : Set paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS M n1 n2: Einzugsgeschwindigkeit einstellen</translation>
     </message>
     <message>
         <source>Setting paper loading pause (GS p n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzugspause wird eingestellt (GS p n)</translation>
     </message>
     <message>
         <source>   GS p n : Set paper loading pause</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS p n: Einzugspause einstellen</translation>
     </message>
     <message>
         <source>Setting TOF position (GS T n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formularanfang wird eingestellt (GS T n1 n2)</translation>
     </message>
     <message>
         <source>   GS T n1 n2 : Set TOF position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS T n1 n2: Formularanfang einstellen</translation>
     </message>
     <message>
         <source>Setting mark to cut position (GS X n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Marke–Schnitt wird eingestellt (GS X n1 n2)</translation>
     </message>
     <message>
         <source>   GS X n1 n2 : Set mark to cut position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS X n1 n2: Abstand Marke–Schnitt einstellen</translation>
     </message>
     <message>
         <source>Setting Cut line to head dot line length (GS x n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Kopf–Schnitt wird eingestellt (GS x n1 n2)</translation>
     </message>
     <message>
         <source>   GS x n1 n2 : Set cut line to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS x n1 n2: Abstand Kopf–Schnitt einstellen</translation>
     </message>
     <message>
         <source>Setting opto to head dot line length (GS Y n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand Sensor–Kopf wird eingestellt (GS Y n1 n2)</translation>
     </message>
     <message>
         <source>   GS Y n1 n2 : Set opto to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS Y n1 n2: Abstand Sensor–Kopf einstellen</translation>
     </message>
     <message>
         <source>Setting mark length (GS L n1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markenlänge wird eingestellt (GS L n1)</translation>
     </message>
     <message>
         <source>   GS L n : Set mark length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS L n: Markenlänge einstellen</translation>
     </message>
     <message>
         <source>Setting Acceleration (GS a n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschleunigung wird eingestellt (GS a n)</translation>
     </message>
     <message>
         <source>   GS a n : Set acceleration smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS a n: Beschleunigungsglättung einstellen</translation>
     </message>
     <message>
         <source>Setting line pre-spacing (ESC 2 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeilenabstand wird eingestellt (ESC 2 n)</translation>
     </message>
     <message>
         <source>   ESC 2 n : Set line pre-spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 2 n: Vorzeilenabstand einstellen</translation>
     </message>
     <message>
         <source>Setting line spacing (ESC 3 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenabstand wird eingestellt (ESC 3 n)</translation>
     </message>
     <message>
         <source>   ESC 3 n : Set line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 3 n: Zeilenabstand einstellen</translation>
     </message>
     <message>
         <source>Setting character spacing (ESC SP n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichenabstand wird eingestellt (ESC SP n)</translation>
     </message>
     <message>
         <source>   ESC SP n : Set character spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC SP n: Zeichenabstand einstellen</translation>
     </message>
     <message>
         <source>Setting maximun number of columns (ESC c n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Spaltenzahl wird eingestellt (ESC c n)</translation>
     </message>
     <message>
         <source>   ESC c n : Set max number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC c n: Max. Spaltenzahl einstellen</translation>
     </message>
     <message>
         <source>Setting dynamic division (GS / n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische Aufteilung wird eingestellt (GS / n)</translation>
     </message>
     <message>
         <source>   GS / n : Set print speed / max current</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS / n: Druckgeschwindigkeit / max. Strom einstellen</translation>
     </message>
     <message>
         <source>Setting print intensity (GA D n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckintensität wird eingestellt (GS D n)</translation>
     </message>
     <message>
         <source>   GS D n : Set print intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS D n: Druckintensität einstellen</translation>
     </message>
     <message>
         <source>Setting busy hold time (GS b n)</source>
-        <translation type="unfinished"></translation>
+        <translation>BUSY-Haltezeit wird eingestellt (GS b n)</translation>
     </message>
     <message>
         <source>   GS b n : Set parallel port busy hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS b n: BUSY-Haltezeit (parallel) einstellen</translation>
     </message>
     <message>
         <source>Setting Barcode height (GS h n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcodehöhe wird eingestellt (GS h n)</translation>
     </message>
     <message>
         <source>   GS h n : Barcode height</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS h n: Barcodehöhe</translation>
     </message>
     <message>
         <source>Setting barcode magnification (GS w n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode-Vergrößerung wird eingestellt (GS w n)</translation>
     </message>
     <message>
         <source>   GS w n : Barcode magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS w n: Barcode-Vergrößerung</translation>
     </message>
     <message>
         <source>Setting text position in barcode (GS H n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klarschrift-Position wird eingestellt (GS H n)</translation>
     </message>
     <message>
         <source>   GS H n : Text position in barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS H n: Klarschrift-Position</translation>
     </message>
     <message>
         <source>Setting barcode orientation (GS R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode-Ausrichtung wird eingestellt (GS R n)</translation>
     </message>
     <message>
         <source>   GS R n : Set/reset rotated barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS R n: Gedrehten Barcode ein/aus</translation>
     </message>
     <message>
         <source>Setting internationnal charset (ESC R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Internationaler Zeichensatz wird eingestellt (ESC R n)</translation>
     </message>
     <message>
         <source>   ESC R n : Select international char set</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC R n: Internationalen Zeichensatz wählen</translation>
     </message>
     <message>
         <source>Setting internal font (ESC % n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Interne Schrift wird eingestellt (ESC % n)</translation>
     </message>
     <message>
         <source>   ESC % n : Select internal font</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC % n: Interne Schrift wählen</translation>
     </message>
     <message>
         <source>Setting text justification (ESC C n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textausrichtung wird eingestellt (ESC C n)</translation>
     </message>
     <message>
         <source>   ESC C n : Set text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC C n: Textausrichtung einstellen</translation>
     </message>
     <message>
         <source>Setting rotated characters (ESC { n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedrehte Zeichen werden eingestellt (ESC { n)</translation>
     </message>
     <message>
         <source>   ESC { n : Set/reset rotated characters</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC { n: Gedrehte Zeichen ein/aus</translation>
     </message>
     <message>
         <source>Setting print mode (ESC ! n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckmodus wird eingestellt (ESC ! n)</translation>
     </message>
     <message>
         <source>   ESC ! n : Set print mode</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC ! n: Druckmodus einstellen</translation>
     </message>
     <message>
         <source>Setting serial com (GS B n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Kommunikation wird eingestellt (GS B n)</translation>
     </message>
     <message>
         <source>   GS B n : Serial communication settings</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS B n: Serielle Kommunikation</translation>
     </message>
 </context>
 <context>
     <name>CoreTexts</name>
     <message>
         <source>%1 found on %2 at %3 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an %2 mit %3 Baud gefunden</translation>
     </message>
     <message>
         <source>%1 found on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an %2 gefunden</translation>
     </message>
     <message>
         <source>No printer found on %1 at %2 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker an %1 mit %2 Baud gefunden</translation>
     </message>
     <message>
         <source>No printer found on %1 at any speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker an %1 gefunden (alle Baudraten geprüft)</translation>
     </message>
     <message>
         <source>No printer found on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker an %1 gefunden</translation>
     </message>
     <message>
         <source>No printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker gefunden</translation>
     </message>
     <message>
         <source>No Printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker gefunden</translation>
     </message>
     <message>
         <source>NO Printer on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>KEIN Drucker an %1</translation>
     </message>
     <message>
         <source>Power: 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung: 5 V</translation>
     </message>
     <message>
         <source>Power: 24V</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung: 24 V</translation>
     </message>
     <message>
         <source>This port does not exist
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Schnittstelle existiert nicht
+%1</translation>
     </message>
     <message>
         <source>You must select a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine serielle Schnittstelle</translation>
     </message>
     <message>
         <source>You must select a parallel port</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine parallele Schnittstelle</translation>
     </message>
     <message>
         <source>Trying to wake-up the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker wird aufgeweckt</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Drucker an %1 mit %2 Baud wird versucht.</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Drucker an %1 wird versucht.</translation>
     </message>
     <message>
         <source>%1
 The automatic search leaves this port out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Die automatische Suche überspringt diese Schnittstelle.</translation>
     </message>
     <message>
         <source>Need a Printer Connected
 Detect Printer Please</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Drucker verbunden
+Bitte Drucker erkennen</translation>
     </message>
     <message>
         <source>%1
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Saving parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter werden gespeichert</translation>
     </message>
     <message>
         <source>Parameters saved...   </source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter gespeichert …   </translation>
     </message>
     <message>
         <source>Saving sequence failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichersequenz fehlgeschlagen</translation>
     </message>
     <message>
         <source>Saving Sequence Successful !</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichersequenz erfolgreich!</translation>
     </message>
     <message>
         <source> Saving Sequence Failed
  Please verify that your software revision allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation> Speichersequenz fehlgeschlagen
+ Bitte prüfen Sie, ob Ihre Softwareversion das Ändern von Parametern erlaubt</translation>
     </message>
     <message>
         <source>Saving Sequence Failed
 Please verify that your software revision
 allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichersequenz fehlgeschlagen
+Bitte prüfen Sie, ob Ihre Softwareversion
+das Ändern von Parametern erlaubt</translation>
     </message>
     <message>
         <source>Please reboot your printer by powering it down, then up.
 Then, perform a printer detection again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte starten Sie den Drucker neu, indem Sie ihn aus- und wieder einschalten.
+Führen Sie dann erneut eine Druckererkennung durch …</translation>
     </message>
     <message>
         <source>This will set the modified parameters as printer default.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geänderten Parameter werden als Druckerstandard gesetzt.
+
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>This will load the factory settings into the workspace
 and transfer them to the printer.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werkseinstellungen werden in den Arbeitsbereich geladen
+und an den Drucker übertragen.
+
+Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 28800 bauds
@@ -834,7 +847,13 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Baudrate 28800 Baud ist nicht einstellbar,
+wenn der Chipsatz des Druckers mit 5 V versorgt wird.
+
+Verfügbare Baudraten: 
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
+
+Die Baudrate wird nicht geändert.</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
@@ -844,98 +863,106 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 28800, 57600.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Baudraten 38400 und 115200 Baud sind nicht einstellbar,
+wenn der Chipsatz des Druckers mit 3,3 V versorgt wird.
+
+Verfügbare Baudraten: 
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.
+
+Die Baudrate wird nicht geändert.</translation>
     </message>
     <message>
         <source>%1 : BYTE Mode Error
 Please check you LPT setup </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Fehler im BYTE-Modus
+Bitte prüfen Sie die LPT-Einrichtung </translation>
     </message>
     <message>
         <source>The LPT ports will be unusable !
 Please check your LPT port configuration !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die LPT-Schnittstellen sind nicht nutzbar!
+Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
     </message>
     <message>
         <source>LPT Communication Port Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler der LPT-Schnittstelle!</translation>
     </message>
     <message>
         <source>%1: in use by %2 (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: belegt von %2 (Prozess %3)</translation>
     </message>
     <message>
         <source>%1: in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: von einem anderen Programm belegt</translation>
     </message>
     <message>
         <source>%1: no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Gerät nicht vorhanden</translation>
     </message>
     <message>
         <source>%1: no such port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Schnittstelle nicht vorhanden</translation>
     </message>
     <message>
         <source>%1: the printer stopped taking data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Drucker nimmt keine Daten mehr an</translation>
     </message>
 </context>
 <context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtung und Hardware</translation>
     </message>
     <message>
         <source>Text and general commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Text und allgemeine Befehle</translation>
     </message>
     <message>
         <source>Text and General commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Text und allgemeine Befehle</translation>
     </message>
     <message>
         <source>Barcode commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcode-Befehle</translation>
     </message>
     <message>
         <source>Hole/Black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Loch-/Schwarzmarkenerkennung</translation>
     </message>
     <message>
         <source>Hole and black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Loch- und Schwarzmarkenerkennung</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ClientArea</name>
     <message>
         <source>List of modified parameters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste geänderter Parameter:</translation>
     </message>
     <message>
         <source>Set modified parameters as printer default</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderte Parameter als Druckerstandard setzen</translation>
     </message>
     <message>
         <source>Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellungen wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ControlFactory</name>
     <message>
         <source>Serial speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>Handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Handshake</translation>
     </message>
     <message>
         <source>IR mode</source>
-        <translation type="unfinished"></translation>
+        <translation>IR-Modus</translation>
     </message>
 </context>
 <context>
@@ -943,441 +970,453 @@ Please check your LPT port configuration !</source>
     <message>
         <source>The configuration could not be loaded.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht geladen werden.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>%1 no longer exists; it is removed from the recent profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht mehr und wird aus den zuletzt verwendeten Profilen entfernt.</translation>
     </message>
     <message>
         <source>The configuration could not be saved.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht gespeichert werden.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before closing?</source>
+        <translation>Möchten Sie die Änderungen vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>NO Port is openned. Please open a port.</source>
+        <translation>KEINE Schnittstelle geöffnet. Bitte öffnen Sie eine Schnittstelle.</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>
     <message>
         <source>Tessaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Load Config From File to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration aus Datei &amp;laden</translation>
     </message>
     <message>
         <source>Recent &amp;profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt verwendete Profile</translation>
     </message>
     <message>
         <source>&amp;Save Workspace Config to File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsbereich in Datei &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Reload Factory Settings to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkseinstellungen in Arbeitsbereich laden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Detect the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker &amp;erkennen</translation>
     </message>
     <message>
         <source>&amp;Configure the Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker &amp;konfigurieren</translation>
     </message>
     <message>
         <source>&amp;Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkseinstellungen wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Send Mofified Parameters to Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Geänderte Parameter an Drucker &amp;senden</translation>
     </message>
     <message>
         <source>&amp;Production station...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Produktionsstation…</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tessaro</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::PortSelection</name>
     <message>
         <source>Communication Port Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellenauswahl</translation>
     </message>
     <message>
         <source>Autodetect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker automatisch erkennen</translation>
     </message>
     <message>
         <source>Current printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Drucker</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchfortschritt</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>End the detection or the automatic search now</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Erkennung oder automatische Suche jetzt beenden</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Schnittstelle</translation>
     </message>
     <message>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate:</translation>
     </message>
     <message>
         <source>Handshake:</source>
-        <translation type="unfinished"></translation>
+        <translation>Handshake:</translation>
     </message>
     <message>
         <source>Detect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker erkennen</translation>
     </message>
     <message>
         <source>Parallel Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallele Schnittstelle</translation>
     </message>
     <message>
         <source>USB and network</source>
-        <translation type="unfinished"></translation>
+        <translation>USB und Netzwerk</translation>
     </message>
     <message>
         <source>Network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkdrucker</translation>
     </message>
     <message>
         <source>host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>Host oder Host:Port</translation>
     </message>
     <message>
         <source>Network printer address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse des Netzwerkdruckers</translation>
     </message>
     <message>
         <source>A printer on raw TCP; port 9100 unless the address names another</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Drucker über Raw-TCP; Port 9100, sofern die Adresse keinen anderen nennt</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>port and its device</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DSR/DTR-Modus</translation>
     </message>
     <message>
         <source>No printer found yet, please start detection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Drucker gefunden, bitte Erkennung starten.</translation>
     </message>
     <message>
         <source>The production station is using ports: the automatic search would reach its printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Produktionsstation belegt Schnittstellen: Die automatische Suche würde ihre Drucker erreichen.</translation>
     </message>
     <message>
         <source>Enter the network printer&apos;s address (host or host:port).</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Adresse des Netzwerkdruckers ein (Host oder Host:Port).</translation>
     </message>
     <message>
         <source>You must select a USB port or a network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine USB-Schnittstelle oder einen Netzwerkdrucker</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
     <message>
         <source>PCF Config Files (*.pcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PCF-Konfigurationsdateien (*.pcf)</translation>
     </message>
     <message>
         <source>Open File ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen …</translation>
     </message>
     <message>
         <source>Save Configuration as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration speichern unter …</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::SplashScreen</name>
     <message>
         <source>Rev: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rev.: %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationDriver</name>
     <message>
         <source>stored %1, failed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert %1, fehlgeschlagen %2</translation>
     </message>
     <message>
         <source>Starting</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gestartet</translation>
     </message>
     <message>
         <source>Waiting for a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf einen Drucker</translation>
     </message>
     <message>
         <source>Detecting the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker wird erkannt</translation>
     </message>
     <message>
         <source>Waiting for the printer to leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten, bis der Drucker entfernt ist</translation>
     </message>
     <message>
         <source>Waiting for the next printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf den nächsten Drucker</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Last unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Gerät: %1</translation>
     </message>
     <message>
         <source>Detecting the printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker wird erkannt: %1</translation>
     </message>
     <message>
         <source>Sending: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden: %1</translation>
     </message>
     <message>
         <source>Cannot serve the port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle nicht bedienbar: %1</translation>
     </message>
     <message>
         <source>Stored: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert: %1 (%2)</translation>
     </message>
     <message>
         <source>Failed (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen (%1): %2</translation>
     </message>
     <message>
         <source>All ports: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Schnittstellen: %1</translation>
     </message>
     <message>
         <source>stored %1, failed %2, mean %3</source>
-        <translation type="unfinished"></translation>
+        <translation>gespeichert %1, fehlgeschlagen %2, Mittel %3</translation>
     </message>
     <message>
         <source>The station is running already</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station läuft bereits</translation>
     </message>
     <message>
         <source>Stored: %1 (%2), not recorded in the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert: %1 (%2), nicht im Audit-Protokoll vermerkt</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationSetup</name>
     <message>
         <source>&amp;Repeat: configure each new printer as it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: jeden neu angeschlossenen Drucker konfigurieren</translation>
     </message>
     <message>
         <source>Profile to store</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu speicherndes Profil</translation>
     </message>
     <message>
         <source>The current &amp;workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Der aktuelle &amp;Arbeitsbereich</translation>
     </message>
     <message>
         <source>A profile &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Profil&amp;datei:</translation>
     </message>
     <message>
         <source>Profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildatei</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urchsuchen…</translation>
     </message>
     <message>
         <source>Browse for a profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Profildatei suchen</translation>
     </message>
     <message>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstellen</translation>
     </message>
     <message>
         <source>No COM, USB or LPT port is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine COM-, USB- oder LPT-Schnittstelle vorhanden.</translation>
     </message>
     <message>
         <source>&amp;Network printers (host or host:port):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Netzwerkdrucker (Host oder Host:Port):</translation>
     </message>
     <message>
         <source>Network printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkdrucker</translation>
     </message>
     <message>
         <source>Network printer to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzuzufügender Netzwerkdrucker</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Audit &amp;log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit-&amp;Protokoll:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur&amp;chsuchen…</translation>
     </message>
     <message>
         <source>Browse for the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Audit-Protokoll suchen</translation>
     </message>
     <message>
         <source>(the file cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(die Datei ist nicht lesbar)</translation>
     </message>
     <message>
         <source>(no file chosen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Datei gewählt)</translation>
     </message>
     <message>
         <source>Name: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1
+SHA-256: %2</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gestartet</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker: %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationWindow</name>
     <message>
         <source>Production station</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktionsstation</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Starten</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;topp</translation>
     </message>
     <message>
         <source>&amp;Messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meldungen:</translation>
     </message>
     <message>
         <source>S&amp;top now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sofort s&amp;toppen</translation>
     </message>
     <message>
         <source>Stopping: the units under way finish (Stop now stops them too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten: Die laufenden Geräte werden fertig („Sofort stoppen“ hält auch sie an).</translation>
     </message>
     <message>
         <source>Audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit-Protokoll</translation>
     </message>
     <message>
         <source>Audit logs (*.jsonl);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Audit-Protokolle (*.jsonl);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Units are under way. Stop the station once they have ended, then close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind noch Geräte in Arbeit. Die Station anhalten, sobald sie fertig sind, und dann dieses Fenster schließen?</translation>
     </message>
     <message>
         <source>No profile file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Profildatei gewählt</translation>
     </message>
     <message>
         <source>The station cannot start.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Station kann nicht starten.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>No audit log is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Audit-Protokoll gewählt</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>
     <message>
         <source>About Tessaro </source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessaro </translation>
     </message>
     <message>
         <source>Tessaro v: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro Version: %1</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Support:</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Schließen klicken</translation>
     </message>
 </context>
 </TS>

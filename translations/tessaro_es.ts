@@ -5,826 +5,839 @@
     <name>Catalogue</name>
     <message>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>EE. UU.</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>UK</source>
-        <translation type="unfinished"></translation>
+        <translation>Reino Unido</translation>
     </message>
     <message>
         <source>Denmark 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca 1</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suecia</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Spain 1</source>
-        <translation type="unfinished"></translation>
+        <translation>España 1</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japón</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruega</translation>
     </message>
     <message>
         <source>Denmark 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca 2</translation>
     </message>
     <message>
         <source>Spain 2</source>
-        <translation type="unfinished"></translation>
+        <translation>España 2</translation>
     </message>
     <message>
         <source>Latine America </source>
-        <translation type="unfinished"></translation>
+        <translation>Latinoamérica </translation>
     </message>
     <message>
         <source>8x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente 8x16</translation>
     </message>
     <message>
         <source>12x20 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente 12x20</translation>
     </message>
     <message>
         <source>7x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente 7x16</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrado</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>180° Rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Girado 180°</translation>
     </message>
     <message>
         <source>Not Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>No impreso</translation>
     </message>
     <message>
         <source>Above Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Encima del código</translation>
     </message>
     <message>
         <source>Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Debajo del código</translation>
     </message>
     <message>
         <source>Above and Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Encima y debajo del código</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo DSR/DTR</translation>
     </message>
     <message>
         <source>IR Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR desactivado</translation>
     </message>
     <message>
         <source>IR Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR activado</translation>
     </message>
     <message>
         <source>Dynamic Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División dinámica</translation>
     </message>
     <message>
         <source>Sets default number of black bytes activated per heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el número predeterminado de bytes negros activados en cada calentamiento</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad</translation>
     </message>
     <message>
         <source>Sets default printout darkness</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la oscuridad predeterminada de la impresión</translation>
     </message>
     <message>
         <source>Acceleration Smooting</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado de aceleración</translation>
     </message>
     <message>
         <source>Sets default maximum acceleration ratio between two steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la relación máxima predeterminada de aceleración entre dos pasos</translation>
     </message>
     <message>
         <source>Max Printing Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad máx. de impresión</translation>
     </message>
     <message>
         <source>Sets the default max printing/paperfeed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la velocidad máxima predeterminada de impresión/avance del papel</translation>
     </message>
     <message>
         <source>Autosleep Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de reposo automático</translation>
     </message>
     <message>
         <source>Sets the default time the printer enters in sleepmode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el tiempo predeterminado tras el que la impresora pasa al modo de reposo</translation>
     </message>
     <message>
         <source>Serial Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicación serie</translation>
     </message>
     <message>
         <source>Sets the default serial/IR communication speed and handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la velocidad y el control de flujo predeterminados de la comunicación serie/IR</translation>
     </message>
     <message>
         <source>Busy Hold Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de retención de BUSY</translation>
     </message>
     <message>
         <source>Sets the default minimum active time for Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el tiempo mínimo predeterminado que BUSY permanece activa</translation>
     </message>
     <message>
         <source>Paper Loading Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa de carga de papel</translation>
     </message>
     <message>
         <source>Sets the default pause time before paper is loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la pausa predeterminada antes de cargar el papel</translation>
     </message>
     <message>
         <source>Paper Loading Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de carga de papel</translation>
     </message>
     <message>
         <source>Sets the default length for paper loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la longitud predeterminada de carga del papel</translation>
     </message>
     <message>
         <source>Paper Loading Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de carga de papel</translation>
     </message>
     <message>
         <source>Sets the default paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la velocidad predeterminada de carga del papel</translation>
     </message>
     <message>
         <source>International Character Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego de caracteres internacional:</translation>
     </message>
     <message>
         <source>Sets the default international characters set used</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el juego de caracteres internacional predeterminado</translation>
     </message>
     <message>
         <source>Default Internal Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente interna predeterminada:</translation>
     </message>
     <message>
         <source>Sets the default internal font used </source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la fuente interna predeterminada </translation>
     </message>
     <message>
         <source>Text orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación del texto:</translation>
     </message>
     <message>
         <source>Sets the default text rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el giro predeterminado del texto</translation>
     </message>
     <message>
         <source>Text Justification:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación del texto:</translation>
     </message>
     <message>
         <source>Sets the default text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la alineación predeterminada del texto</translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de impresión</translation>
     </message>
     <message>
         <source>Sets the default text features (height, width and underligned) </source>
-        <translation type="unfinished"></translation>
+        <translation>Establece las características predeterminadas del texto (altura, anchura y subrayado) </translation>
     </message>
     <message>
         <source>Max Number of Characters / Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. caracteres por línea</translation>
     </message>
     <message>
         <source>Sets the default maximum number of characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el número máximo predeterminado de caracteres en una línea </translation>
     </message>
     <message>
         <source>Character Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaciado entre caracteres</translation>
     </message>
     <message>
         <source>Sets the space between 2 characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el espacio entre 2 caracteres de una línea </translation>
     </message>
     <message>
         <source>Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlineado</translation>
     </message>
     <message>
         <source>Sets the number of blank lines between two characters lines </source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el espacio en blanco entre dos líneas de caracteres </translation>
     </message>
     <message>
         <source>Pre-Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaciado previo a la línea</translation>
     </message>
     <message>
         <source>Sets the preline spacing distance useful in inverse video mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece el espaciado previo a la línea, útil en modo de vídeo inverso</translation>
     </message>
     <message>
         <source>Barcode Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura del código de barras</translation>
     </message>
     <message>
         <source>Sets the default height of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la altura predeterminada del código de barras</translation>
     </message>
     <message>
         <source>Barcode Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación del código de barras</translation>
     </message>
     <message>
         <source>Sets the default magnification of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la ampliación predeterminada del código de barras</translation>
     </message>
     <message>
         <source>Barcode Text Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del texto del código:</translation>
     </message>
     <message>
         <source>Sets the default text position on the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la posición predeterminada del texto del código de barras</translation>
     </message>
     <message>
         <source>Barcode Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación del código de barras:</translation>
     </message>
     <message>
         <source>Sets the default barcode orientation (vertical or horizontal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la orientación predeterminada del código de barras (vertical u horizontal)</translation>
     </message>
     <message>
         <source>Mark To Cut Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia marca-corte</translation>
     </message>
     <message>
         <source>Sets the distance between black mark and cutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la distancia entre la marca negra y el cortador</translation>
     </message>
     <message>
         <source>Head To Cut Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia cabezal-corte</translation>
     </message>
     <message>
         <source>Sets the distance between Head line and cutter </source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la distancia entre la línea del cabezal y el cortador </translation>
     </message>
     <message>
         <source>Opto To Head Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia sensor óptico-cabezal</translation>
     </message>
     <message>
         <source>Sets the distance between head line and opto sensor (remain unchanged if not sure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la distancia entre la línea del cabezal y el sensor óptico (no la modifique si no está seguro)</translation>
     </message>
     <message>
         <source>Top Of Form Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de inicio de formulario</translation>
     </message>
     <message>
         <source>Sets the default Top Of Form position</source>
-        <translation type="unfinished"></translation>
+        <translation>Establece la posición predeterminada de inicio de formulario</translation>
     </message>
     <message>
         <source>Mark Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de la marca</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>División dinámica:%1 bytes negros</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>División dinámica:%1 byte negro</translation>
     </message>
     <message>
         <source>Continuous paper Feed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de papel continuo</translation>
     </message>
     <message>
         <source>Intensity :%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad:%1 %</translation>
     </message>
     <message>
         <source>Acceleration smoothing :   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado de aceleración:%1 %</translation>
     </message>
     <message>
         <source>Max Printing Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad máx. de impresión:%1 mm/s</translation>
     </message>
     <message>
         <source>Autosleep Time :%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de reposo automático:%1 s</translation>
     </message>
     <message>
         <source>Busy Hold Time :%1µs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de retención de BUSY:%1 µs</translation>
     </message>
     <message>
         <source>Paper Loading Pause :%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa de carga de papel:%1 s</translation>
     </message>
     <message>
         <source>Paper Loading Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de carga de papel:%1 mm</translation>
     </message>
     <message>
         <source>Paper Loading Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de carga de papel:%1 mm/s</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble</translation>
     </message>
     <message>
         <source>Quadruple</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuádruple</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Max Characters/Line :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. caracteres por línea:%1</translation>
     </message>
     <message>
         <source>Character Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaciado entre caracteres:%1 mm</translation>
     </message>
     <message>
         <source>Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlineado:%1 mm</translation>
     </message>
     <message>
         <source>Pre-Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaciado previo a la línea:%1 mm</translation>
     </message>
     <message>
         <source>Barcode Height :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura del código de barras:%1 mm</translation>
     </message>
     <message>
         <source>Barcode Magnification :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación del código de barras:%1 mm</translation>
     </message>
     <message>
         <source>Mark To Cut Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia marca-corte:%1 mm</translation>
     </message>
     <message>
         <source>Head To Cut Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia cabezal-corte:%1 mm</translation>
     </message>
     <message>
         <source>Opto To Head Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia sensor óptico-cabezal:%1 mm</translation>
     </message>
     <message>
         <source>Top Of Form Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de inicio de formulario:%1 mm</translation>
     </message>
     <message>
         <source>MarkLength :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de la marca:%1 mm</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura</translation>
     </message>
     <message>
         <source>Underligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayado</translation>
     </message>
     <message>
         <source>MarkLength: Continuous paper feed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud de la marca: modo de papel continuo</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Setting autosleep (ESC A n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el reposo automático (ESC A n)</translation>
     </message>
     <message>
         <source>   ESC A n : Set the autosleep time</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC A n : Ajustar el tiempo de reposo automático</translation>
     </message>
     <message>
         <source>Setting max speed (GS s n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la velocidad máxima (GS s n1 n2)</translation>
     </message>
     <message>
         <source>   GS s n1 n2 : Set maximum print out speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS s n1 n2 : Ajustar la velocidad máxima de impresión</translation>
     </message>
     <message>
         <source>Setting paper loading length (GS P n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la longitud de carga de papel (GS P n1 n2)</translation>
     </message>
     <message>
         <source>   GS P n1 n2 : Set paper loading length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS P n1 n2 : Ajustar la longitud de carga de papel</translation>
     </message>
     <message>
         <source>Setting paper loading speed (GS M n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la velocidad de carga de papel (GS M n1 n2)</translation>
     </message>
     <message>
         <source>   GS M n1 n2 : Set paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS M n1 n2 : Ajustar la velocidad de carga de papel</translation>
     </message>
     <message>
         <source>Setting paper loading pause (GS p n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la pausa de carga de papel (GS p n)</translation>
     </message>
     <message>
         <source>   GS p n : Set paper loading pause</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS p n : Ajustar la pausa de carga de papel</translation>
     </message>
     <message>
         <source>Setting TOF position (GS T n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la posición de inicio de formulario (GS T n1 n2)</translation>
     </message>
     <message>
         <source>   GS T n1 n2 : Set TOF position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS T n1 n2 : Ajustar la posición de inicio de formulario</translation>
     </message>
     <message>
         <source>Setting mark to cut position (GS X n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la distancia marca-corte (GS X n1 n2)</translation>
     </message>
     <message>
         <source>   GS X n1 n2 : Set mark to cut position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS X n1 n2 : Ajustar la distancia marca-corte</translation>
     </message>
     <message>
         <source>Setting Cut line to head dot line length (GS x n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la distancia entre la línea de corte y la línea de puntos del cabezal (GS x n1 n2)</translation>
     </message>
     <message>
         <source>   GS x n1 n2 : Set cut line to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS x n1 n2 : Ajustar la distancia cabezal-corte</translation>
     </message>
     <message>
         <source>Setting opto to head dot line length (GS Y n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la distancia entre el sensor óptico y la línea de puntos del cabezal (GS Y n1 n2)</translation>
     </message>
     <message>
         <source>   GS Y n1 n2 : Set opto to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS Y n1 n2 : Ajustar la distancia sensor óptico-cabezal</translation>
     </message>
     <message>
         <source>Setting mark length (GS L n1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la longitud de la marca (GS L n1)</translation>
     </message>
     <message>
         <source>   GS L n : Set mark length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS L n : Ajustar la longitud de la marca</translation>
     </message>
     <message>
         <source>Setting Acceleration (GS a n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la aceleración (GS a n)</translation>
     </message>
     <message>
         <source>   GS a n : Set acceleration smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS a n : Ajustar el suavizado de aceleración</translation>
     </message>
     <message>
         <source>Setting line pre-spacing (ESC 2 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el espaciado previo a la línea (ESC 2 n)</translation>
     </message>
     <message>
         <source>   ESC 2 n : Set line pre-spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 2 n : Ajustar el espaciado previo a la línea</translation>
     </message>
     <message>
         <source>Setting line spacing (ESC 3 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el interlineado (ESC 3 n)</translation>
     </message>
     <message>
         <source>   ESC 3 n : Set line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 3 n : Ajustar el interlineado</translation>
     </message>
     <message>
         <source>Setting character spacing (ESC SP n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el espaciado entre caracteres (ESC SP n)</translation>
     </message>
     <message>
         <source>   ESC SP n : Set character spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC SP n : Ajustar el espaciado entre caracteres</translation>
     </message>
     <message>
         <source>Setting maximun number of columns (ESC c n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el número máximo de columnas (ESC c n)</translation>
     </message>
     <message>
         <source>   ESC c n : Set max number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC c n : Ajustar el número máximo de columnas</translation>
     </message>
     <message>
         <source>Setting dynamic division (GS / n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la división dinámica (GS / n)</translation>
     </message>
     <message>
         <source>   GS / n : Set print speed / max current</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS / n : Ajustar velocidad de impresión / corriente máx.</translation>
     </message>
     <message>
         <source>Setting print intensity (GA D n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la intensidad de impresión (GS D n)</translation>
     </message>
     <message>
         <source>   GS D n : Set print intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS D n : Ajustar la intensidad de impresión</translation>
     </message>
     <message>
         <source>Setting busy hold time (GS b n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el tiempo de retención de BUSY (GS b n)</translation>
     </message>
     <message>
         <source>   GS b n : Set parallel port busy hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS b n : Ajustar el tiempo de retención de BUSY del puerto paralelo</translation>
     </message>
     <message>
         <source>Setting Barcode height (GS h n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la altura del código de barras (GS h n)</translation>
     </message>
     <message>
         <source>   GS h n : Barcode height</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS h n : Altura del código de barras</translation>
     </message>
     <message>
         <source>Setting barcode magnification (GS w n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la ampliación del código de barras (GS w n)</translation>
     </message>
     <message>
         <source>   GS w n : Barcode magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS w n : Ampliación del código de barras</translation>
     </message>
     <message>
         <source>Setting text position in barcode (GS H n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la posición del texto del código de barras (GS H n)</translation>
     </message>
     <message>
         <source>   GS H n : Text position in barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS H n : Posición del texto del código de barras</translation>
     </message>
     <message>
         <source>Setting barcode orientation (GS R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la orientación del código de barras (GS R n)</translation>
     </message>
     <message>
         <source>   GS R n : Set/reset rotated barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS R n : Activar/desactivar código de barras girado</translation>
     </message>
     <message>
         <source>Setting internationnal charset (ESC R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el juego de caracteres internacional (ESC R n)</translation>
     </message>
     <message>
         <source>   ESC R n : Select international char set</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC R n : Seleccionar el juego de caracteres internacional</translation>
     </message>
     <message>
         <source>Setting internal font (ESC % n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la fuente interna (ESC % n)</translation>
     </message>
     <message>
         <source>   ESC % n : Select internal font</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC % n : Seleccionar la fuente interna</translation>
     </message>
     <message>
         <source>Setting text justification (ESC C n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la alineación del texto (ESC C n)</translation>
     </message>
     <message>
         <source>   ESC C n : Set text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC C n : Ajustar la alineación del texto</translation>
     </message>
     <message>
         <source>Setting rotated characters (ESC { n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando los caracteres girados (ESC { n)</translation>
     </message>
     <message>
         <source>   ESC { n : Set/reset rotated characters</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC { n : Activar/desactivar caracteres girados</translation>
     </message>
     <message>
         <source>Setting print mode (ESC ! n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando el modo de impresión (ESC ! n)</translation>
     </message>
     <message>
         <source>   ESC ! n : Set print mode</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC ! n : Ajustar el modo de impresión</translation>
     </message>
     <message>
         <source>Setting serial com (GS B n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustando la comunicación serie (GS B n)</translation>
     </message>
     <message>
         <source>   GS B n : Serial communication settings</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS B n : Configuración de la comunicación serie</translation>
     </message>
 </context>
 <context>
     <name>CoreTexts</name>
     <message>
         <source>%1 found on %2 at %3 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 detectada en %2 a %3 baudios</translation>
     </message>
     <message>
         <source>%1 found on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 detectada en %2</translation>
     </message>
     <message>
         <source>No printer found on %1 at %2 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna impresora en %1 a %2 baudios</translation>
     </message>
     <message>
         <source>No printer found on %1 at any speed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna impresora en %1 a ninguna velocidad</translation>
     </message>
     <message>
         <source>No printer found on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna impresora en %1</translation>
     </message>
     <message>
         <source>No printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna impresora</translation>
     </message>
     <message>
         <source>No Printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna impresora</translation>
     </message>
     <message>
         <source>NO Printer on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NO hay impresora en %1</translation>
     </message>
     <message>
         <source>Power: 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación: 5 V</translation>
     </message>
     <message>
         <source>Power: 24V</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación: 24 V</translation>
     </message>
     <message>
         <source>This port does not exist
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este puerto no existe
+%1</translation>
     </message>
     <message>
         <source>You must select a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe seleccionar un puerto serie</translation>
     </message>
     <message>
         <source>You must select a parallel port</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe seleccionar un puerto paralelo</translation>
     </message>
     <message>
         <source>Trying to wake-up the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentando activar la impresora</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentando contactar con la impresora en %1 a %2 baudios.</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentando contactar con la impresora en %1.</translation>
     </message>
     <message>
         <source>%1
 The automatic search leaves this port out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La búsqueda automática omite este puerto.</translation>
     </message>
     <message>
         <source>Need a Printer Connected
 Detect Printer Please</source>
-        <translation type="unfinished"></translation>
+        <translation>Se necesita una impresora conectada
+Detecte la impresora</translation>
     </message>
     <message>
         <source>%1
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+No se ha enviado nada.</translation>
     </message>
     <message>
         <source>Saving parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando los parámetros</translation>
     </message>
     <message>
         <source>Parameters saved...   </source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros guardados...   </translation>
     </message>
     <message>
         <source>Saving sequence failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la secuencia de guardado</translation>
     </message>
     <message>
         <source>Saving Sequence Successful !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Secuencia de guardado correcta!</translation>
     </message>
     <message>
         <source> Saving Sequence Failed
  Please verify that your software revision allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation> Ha fallado la secuencia de guardado
+ Compruebe que la revisión del firmware permite modificar los parámetros</translation>
     </message>
     <message>
         <source>Saving Sequence Failed
 Please verify that your software revision
 allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la secuencia de guardado
+Compruebe que la revisión del firmware
+permite modificar los parámetros</translation>
     </message>
     <message>
         <source>Please reboot your printer by powering it down, then up.
 Then, perform a printer detection again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicie la impresora apagándola y volviéndola a encender.
+Después, vuelva a detectar la impresora...</translation>
     </message>
     <message>
         <source>This will set the modified parameters as printer default.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los parámetros modificados se guardarán como valores predeterminados de la impresora.
+
+¿Desea continuar?</translation>
     </message>
     <message>
         <source>This will load the factory settings into the workspace
 and transfer them to the printer.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cargarán los valores de fábrica en el área de trabajo
+y se transferirán a la impresora.
+
+¿Desea continuar?</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 28800 bauds
@@ -834,7 +847,13 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es posible configurar la velocidad a 28800 baudios
+si la electrónica de la impresora se alimenta a 5 V.
+
+Velocidades disponibles: 
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
+
+El parámetro de velocidad no se modificará.</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
@@ -844,98 +863,106 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 28800, 57600.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es posible configurar la velocidad a 38400 o 115200 baudios
+si la electrónica de la impresora se alimenta a 3,3 V.
+
+Velocidades disponibles: 
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.
+
+El parámetro de velocidad no se modificará.</translation>
     </message>
     <message>
         <source>%1 : BYTE Mode Error
 Please check you LPT setup </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: error del modo BYTE
+Compruebe la configuración del puerto LPT </translation>
     </message>
     <message>
         <source>The LPT ports will be unusable !
 Please check your LPT port configuration !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Los puertos LPT no se podrán usar!
+¡Compruebe la configuración de los puertos LPT!</translation>
     </message>
     <message>
         <source>LPT Communication Port Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error del puerto de comunicación LPT!</translation>
     </message>
     <message>
         <source>%1: in use by %2 (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en uso por %2 (proceso %3)</translation>
     </message>
     <message>
         <source>%1: in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en uso por otro programa</translation>
     </message>
     <message>
         <source>%1: no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe el dispositivo</translation>
     </message>
     <message>
         <source>%1: no such port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no existe el puerto</translation>
     </message>
     <message>
         <source>%1: the printer stopped taking data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la impresora ha dejado de aceptar datos</translation>
     </message>
 </context>
 <context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración y control del hardware</translation>
     </message>
     <message>
         <source>Text and general commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto y comandos generales</translation>
     </message>
     <message>
         <source>Text and General commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto y comandos generales</translation>
     </message>
     <message>
         <source>Barcode commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de código de barras</translation>
     </message>
     <message>
         <source>Hole/Black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de detección de orificio/marca negra</translation>
     </message>
     <message>
         <source>Hole and black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de detección de orificio y marca negra</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ClientArea</name>
     <message>
         <source>List of modified parameters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de parámetros modificados:</translation>
     </message>
     <message>
         <source>Set modified parameters as printer default</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los parámetros modificados en la impresora</translation>
     </message>
     <message>
         <source>Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar valores de fábrica</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ControlFactory</name>
     <message>
         <source>Serial speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad serie</translation>
     </message>
     <message>
         <source>Handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de flujo</translation>
     </message>
     <message>
         <source>IR mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo IR</translation>
     </message>
 </context>
 <context>
@@ -943,441 +970,453 @@ Please check your LPT port configuration !</source>
     <message>
         <source>The configuration could not be loaded.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar la configuración.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>%1 no longer exists; it is removed from the recent profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no existe; se quita de los perfiles recientes.</translation>
     </message>
     <message>
         <source>The configuration could not be saved.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before closing?</source>
+        <translation>¿Desea guardar los cambios antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>NO Port is openned. Please open a port.</source>
+        <translation>No hay ningún puerto abierto. Abra un puerto.</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>
     <message>
         <source>Tessaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Tessaro</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Load Config From File to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar configuración desde archivo al área de trabajo</translation>
     </message>
     <message>
         <source>Recent &amp;profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Perfiles recientes</translation>
     </message>
     <message>
         <source>&amp;Save Workspace Config to File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar configuración del área de trabajo en archivo</translation>
     </message>
     <message>
         <source>&amp;Reload Factory Settings to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recargar valores de fábrica en el área de trabajo</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Detect the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detectar la impresora</translation>
     </message>
     <message>
         <source>&amp;Configure the Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurar la impresora</translation>
     </message>
     <message>
         <source>&amp;Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar valores de fábrica</translation>
     </message>
     <message>
         <source>&amp;Send Mofified Parameters to Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar parámetros modificados a la impresora</translation>
     </message>
     <message>
         <source>&amp;Production station...</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación de &amp;producción…</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::PortSelection</name>
     <message>
         <source>Communication Port Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección del puerto de comunicación</translation>
     </message>
     <message>
         <source>Autodetect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Detección automática</translation>
     </message>
     <message>
         <source>Current printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora actual</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avance de la búsqueda</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>End the detection or the automatic search now</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar ahora la detección o la búsqueda automática</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto serie</translation>
     </message>
     <message>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad (baudios):</translation>
     </message>
     <message>
         <source>Handshake:</source>
-        <translation type="unfinished"></translation>
+        <translation>Control de flujo:</translation>
     </message>
     <message>
         <source>Detect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar impresora</translation>
     </message>
     <message>
         <source>Parallel Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto paralelo</translation>
     </message>
     <message>
         <source>USB and network</source>
-        <translation type="unfinished"></translation>
+        <translation>USB y red</translation>
     </message>
     <message>
         <source>Network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora de red</translation>
     </message>
     <message>
         <source>host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>host o host:puerto</translation>
     </message>
     <message>
         <source>Network printer address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la impresora de red</translation>
     </message>
     <message>
         <source>A printer on raw TCP; port 9100 unless the address names another</source>
-        <translation type="unfinished"></translation>
+        <translation>Una impresora en TCP directo (raw); puerto 9100 salvo que la dirección indique otro</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>port and its device</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo DSR/DTR</translation>
     </message>
     <message>
         <source>No printer found yet, please start detection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha encontrado ninguna impresora; inicie la detección.</translation>
     </message>
     <message>
         <source>The production station is using ports: the automatic search would reach its printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación de producción está usando puertos: la búsqueda automática llegaría a sus impresoras.</translation>
     </message>
     <message>
         <source>Enter the network printer&apos;s address (host or host:port).</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la dirección de la impresora de red (host o host:puerto).</translation>
     </message>
     <message>
         <source>You must select a USB port or a network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe seleccionar un puerto USB o una impresora de red</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
     <message>
         <source>PCF Config Files (*.pcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de configuración PCF (*.pcf)</translation>
     </message>
     <message>
         <source>Open File ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo…</translation>
     </message>
     <message>
         <source>Save Configuration as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar configuración como…</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::SplashScreen</name>
     <message>
         <source>Rev: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rev.: %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationDriver</name>
     <message>
         <source>stored %1, failed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>guardadas %1, fallidas %2</translation>
     </message>
     <message>
         <source>Starting</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando</translation>
     </message>
     <message>
         <source>Waiting for a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando una impresora</translation>
     </message>
     <message>
         <source>Detecting the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectando la impresora</translation>
     </message>
     <message>
         <source>Waiting for the printer to leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando a que se retire la impresora</translation>
     </message>
     <message>
         <source>Waiting for the next printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando la siguiente impresora</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <source>Last unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última unidad: %1</translation>
     </message>
     <message>
         <source>Detecting the printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectando la impresora: %1</translation>
     </message>
     <message>
         <source>Sending: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando: %1</translation>
     </message>
     <message>
         <source>Cannot serve the port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede atender el puerto: %1</translation>
     </message>
     <message>
         <source>Stored: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado: %1 (%2)</translation>
     </message>
     <message>
         <source>Failed (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallido (%1): %2</translation>
     </message>
     <message>
         <source>All ports: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los puertos: %1</translation>
     </message>
     <message>
         <source>stored %1, failed %2, mean %3</source>
-        <translation type="unfinished"></translation>
+        <translation>guardadas %1, fallidas %2, media %3</translation>
     </message>
     <message>
         <source>The station is running already</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación ya está en marcha</translation>
     </message>
     <message>
         <source>Stored: %1 (%2), not recorded in the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado: %1 (%2), no anotado en el registro de auditoría</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationSetup</name>
     <message>
         <source>&amp;Repeat: configure each new printer as it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir: configurar cada nueva impresora en cuanto llegue</translation>
     </message>
     <message>
         <source>Profile to store</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil que se guardará</translation>
     </message>
     <message>
         <source>The current &amp;workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>El área de &amp;trabajo actual</translation>
     </message>
     <message>
         <source>A profile &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de &amp;perfil:</translation>
     </message>
     <message>
         <source>Profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de perfil</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar…</translation>
     </message>
     <message>
         <source>Browse for a profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un archivo de perfil</translation>
     </message>
     <message>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Puertos</translation>
     </message>
     <message>
         <source>No COM, USB or LPT port is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún puerto COM, USB ni LPT.</translation>
     </message>
     <message>
         <source>&amp;Network printers (host or host:port):</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras de red (&amp;host o host:puerto):</translation>
     </message>
     <message>
         <source>Network printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresoras de red</translation>
     </message>
     <message>
         <source>Network printer to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora de red que se añadirá</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Audit &amp;log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de a&amp;uditoría:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xaminar…</translation>
     </message>
     <message>
         <source>Browse for the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar el registro de auditoría</translation>
     </message>
     <message>
         <source>(the file cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no se puede leer el archivo)</translation>
     </message>
     <message>
         <source>(no file chosen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ningún archivo elegido)</translation>
     </message>
     <message>
         <source>Name: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1
+SHA-256: %2</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin iniciar</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora: %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationWindow</name>
     <message>
         <source>Production station</source>
-        <translation type="unfinished"></translation>
+        <translation>Estación de producción</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>&amp;Messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mensajes:</translation>
     </message>
     <message>
         <source>S&amp;top now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener ya</translation>
     </message>
     <message>
         <source>Stopping: the units under way finish (Stop now stops them too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteniendo: las unidades en curso terminan («Detener ya» también las detiene).</translation>
     </message>
     <message>
         <source>Audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de auditoría</translation>
     </message>
     <message>
         <source>Audit logs (*.jsonl);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de auditoría (*.jsonl);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Units are under way. Stop the station once they have ended, then close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay unidades en curso. ¿Detener la estación cuando hayan terminado y después cerrar esta ventana?</translation>
     </message>
     <message>
         <source>No profile file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún archivo de perfil</translation>
     </message>
     <message>
         <source>The station cannot start.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La estación no puede iniciarse.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>No audit log is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún registro de auditoría</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>
     <message>
         <source>About Tessaro </source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tessaro </translation>
     </message>
     <message>
         <source>Tessaro v: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro versión: %1</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte:</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para cerrar</translation>
     </message>
 </context>
 </TS>

@@ -5,826 +5,839 @@
     <name>Catalogue</name>
     <message>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>États-Unis</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne</translation>
     </message>
     <message>
         <source>UK</source>
-        <translation type="unfinished"></translation>
+        <translation>Royaume-Uni</translation>
     </message>
     <message>
         <source>Denmark 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Danemark 1</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suède</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italie</translation>
     </message>
     <message>
         <source>Spain 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne 1</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japon</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Norvège</translation>
     </message>
     <message>
         <source>Denmark 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Danemark 2</translation>
     </message>
     <message>
         <source>Spain 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne 2</translation>
     </message>
     <message>
         <source>Latine America </source>
-        <translation type="unfinished"></translation>
+        <translation>Amérique latine </translation>
     </message>
     <message>
         <source>8x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police 8x16</translation>
     </message>
     <message>
         <source>12x20 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police 12x20</translation>
     </message>
     <message>
         <source>7x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police 7x16</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centré</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>À droite</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>À gauche</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>180° Rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoté à 180°</translation>
     </message>
     <message>
         <source>Not Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Non imprimé</translation>
     </message>
     <message>
         <source>Above Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus du code-barres</translation>
     </message>
     <message>
         <source>Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous le code-barres</translation>
     </message>
     <message>
         <source>Above and Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-dessus et sous le code-barres</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontale</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Verticale</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode DSR/DTR</translation>
     </message>
     <message>
         <source>IR Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR désactivé</translation>
     </message>
     <message>
         <source>IR Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR activé</translation>
     </message>
     <message>
         <source>Dynamic Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division dynamique</translation>
     </message>
     <message>
         <source>Sets default number of black bytes activated per heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit le nombre par défaut d&apos;octets noirs activés par chauffe</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité</translation>
     </message>
     <message>
         <source>Sets default printout darkness</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la densité d&apos;impression par défaut</translation>
     </message>
     <message>
         <source>Acceleration Smooting</source>
-        <translation type="unfinished"></translation>
+        <translation>Lissage de l&apos;accélération</translation>
     </message>
     <message>
         <source>Sets default maximum acceleration ratio between two steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit le rapport d&apos;accélération maximal par défaut entre deux pas</translation>
     </message>
     <message>
         <source>Max Printing Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse d&apos;impression max.</translation>
     </message>
     <message>
         <source>Sets the default max printing/paperfeed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la vitesse max. par défaut d&apos;impression et d&apos;avance papier</translation>
     </message>
     <message>
         <source>Autosleep Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de mise en veille</translation>
     </message>
     <message>
         <source>Sets the default time the printer enters in sleepmode</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit le délai par défaut avant la mise en veille de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Serial Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de communication série</translation>
     </message>
     <message>
         <source>Sets the default serial/IR communication speed and handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit le débit et le contrôle de flux par défaut de la communication série/IR</translation>
     </message>
     <message>
         <source>Busy Hold Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de maintien BUSY</translation>
     </message>
     <message>
         <source>Sets the default minimum active time for Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la durée active minimale par défaut du signal BUSY</translation>
     </message>
     <message>
         <source>Paper Loading Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause de chargement du papier</translation>
     </message>
     <message>
         <source>Sets the default pause time before paper is loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la pause par défaut avant le chargement du papier</translation>
     </message>
     <message>
         <source>Paper Loading Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de chargement du papier</translation>
     </message>
     <message>
         <source>Sets the default length for paper loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la longueur par défaut du chargement du papier</translation>
     </message>
     <message>
         <source>Paper Loading Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de chargement du papier</translation>
     </message>
     <message>
         <source>Sets the default paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la vitesse par défaut du chargement du papier</translation>
     </message>
     <message>
         <source>International Character Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de caractères international :</translation>
     </message>
     <message>
         <source>Sets the default international characters set used</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit le jeu de caractères international utilisé par défaut</translation>
     </message>
     <message>
         <source>Default Internal Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Police interne par défaut :</translation>
     </message>
     <message>
         <source>Sets the default internal font used </source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la police interne utilisée par défaut </translation>
     </message>
     <message>
         <source>Text orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation du texte :</translation>
     </message>
     <message>
         <source>Sets the default text rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la rotation du texte par défaut</translation>
     </message>
     <message>
         <source>Text Justification:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement du texte :</translation>
     </message>
     <message>
         <source>Sets the default text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit l&apos;alignement du texte par défaut</translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d&apos;impression</translation>
     </message>
     <message>
         <source>Sets the default text features (height, width and underligned) </source>
-        <translation type="unfinished"></translation>
+        <translation>Définit les attributs du texte par défaut (hauteur, largeur et soulignement) </translation>
     </message>
     <message>
         <source>Max Number of Characters / Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre max. de caractères / ligne</translation>
     </message>
     <message>
         <source>Sets the default maximum number of characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Définit le nombre maximal de caractères par ligne par défaut </translation>
     </message>
     <message>
         <source>Character Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement des caractères</translation>
     </message>
     <message>
         <source>Sets the space between 2 characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Définit l&apos;espace entre 2 caractères d&apos;une ligne </translation>
     </message>
     <message>
         <source>Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Interligne</translation>
     </message>
     <message>
         <source>Sets the number of blank lines between two characters lines </source>
-        <translation type="unfinished"></translation>
+        <translation>Définit l&apos;espace blanc entre deux lignes de caractères </translation>
     </message>
     <message>
         <source>Pre-Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement avant ligne</translation>
     </message>
     <message>
         <source>Sets the preline spacing distance useful in inverse video mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit l&apos;espacement avant ligne, utile en mode vidéo inverse</translation>
     </message>
     <message>
         <source>Barcode Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du code-barres</translation>
     </message>
     <message>
         <source>Sets the default height of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la hauteur par défaut du code-barres</translation>
     </message>
     <message>
         <source>Barcode Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Grossissement du code-barres</translation>
     </message>
     <message>
         <source>Sets the default magnification of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit le grossissement par défaut du code-barres</translation>
     </message>
     <message>
         <source>Barcode Text Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position du texte du code-barres :</translation>
     </message>
     <message>
         <source>Sets the default text position on the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la position par défaut du texte du code-barres</translation>
     </message>
     <message>
         <source>Barcode Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientation du code-barres :</translation>
     </message>
     <message>
         <source>Sets the default barcode orientation (vertical or horizontal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit l&apos;orientation par défaut du code-barres (verticale ou horizontale)</translation>
     </message>
     <message>
         <source>Mark To Cut Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position marque-coupe</translation>
     </message>
     <message>
         <source>Sets the distance between black mark and cutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la distance entre la marque noire et le massicot</translation>
     </message>
     <message>
         <source>Head To Cut Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance tête-coupe</translation>
     </message>
     <message>
         <source>Sets the distance between Head line and cutter </source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la distance entre la ligne de tête et le massicot </translation>
     </message>
     <message>
         <source>Opto To Head Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance capteur-tête</translation>
     </message>
     <message>
         <source>Sets the distance between head line and opto sensor (remain unchanged if not sure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la distance entre la ligne de tête et le capteur optique (ne pas modifier en cas de doute)</translation>
     </message>
     <message>
         <source>Top Of Form Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position du haut de page</translation>
     </message>
     <message>
         <source>Sets the default Top Of Form position</source>
-        <translation type="unfinished"></translation>
+        <translation>Définit la position par défaut du haut de page</translation>
     </message>
     <message>
         <source>Mark Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de marque</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Division dynamique :%1 octets noirs</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Division dynamique :%1 octet noir</translation>
     </message>
     <message>
         <source>Continuous paper Feed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode papier continu</translation>
     </message>
     <message>
         <source>Intensity :%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité :%1 %</translation>
     </message>
     <message>
         <source>Acceleration smoothing :   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Lissage de l&apos;accélération :%1 %</translation>
     </message>
     <message>
         <source>Max Printing Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse d&apos;impression max. :%1 mm/s</translation>
     </message>
     <message>
         <source>Autosleep Time :%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de mise en veille :%1 s</translation>
     </message>
     <message>
         <source>Busy Hold Time :%1µs</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de maintien BUSY :%1 µs</translation>
     </message>
     <message>
         <source>Paper Loading Pause :%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause de chargement du papier :%1 s</translation>
     </message>
     <message>
         <source>Paper Loading Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de chargement du papier :%1 mm</translation>
     </message>
     <message>
         <source>Paper Loading Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de chargement du papier :%1 mm/s</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>Quadruple</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadruple</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Max Characters/Line :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractères max./ligne :%1</translation>
     </message>
     <message>
         <source>Character Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement des caractères :%1 mm</translation>
     </message>
     <message>
         <source>Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Interligne :%1 mm</translation>
     </message>
     <message>
         <source>Pre-Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement avant ligne :%1 mm</translation>
     </message>
     <message>
         <source>Barcode Height :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du code-barres :%1 mm</translation>
     </message>
     <message>
         <source>Barcode Magnification :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Grossissement du code-barres :%1 mm</translation>
     </message>
     <message>
         <source>Mark To Cut Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Position marque-coupe :%1 mm</translation>
     </message>
     <message>
         <source>Head To Cut Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance tête-coupe :%1 mm</translation>
     </message>
     <message>
         <source>Opto To Head Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance capteur-tête :%1 mm</translation>
     </message>
     <message>
         <source>Top Of Form Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Position du haut de page :%1 mm</translation>
     </message>
     <message>
         <source>MarkLength :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de marque :%1 mm</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>Underligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Souligné</translation>
     </message>
     <message>
         <source>MarkLength: Continuous paper feed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de marque : mode papier continu</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Setting autosleep (ESC A n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la mise en veille (ESC A n)</translation>
     </message>
     <message>
         <source>   ESC A n : Set the autosleep time</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC A n : Régler le délai de mise en veille</translation>
     </message>
     <message>
         <source>Setting max speed (GS s n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la vitesse max. (GS s n1 n2)</translation>
     </message>
     <message>
         <source>   GS s n1 n2 : Set maximum print out speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS s n1 n2 : Régler la vitesse d&apos;impression maximale</translation>
     </message>
     <message>
         <source>Setting paper loading length (GS P n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la longueur de chargement du papier (GS P n1 n2)</translation>
     </message>
     <message>
         <source>   GS P n1 n2 : Set paper loading length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS P n1 n2 : Régler la longueur de chargement du papier</translation>
     </message>
     <message>
         <source>Setting paper loading speed (GS M n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la vitesse de chargement du papier (GS M n1 n2)</translation>
     </message>
     <message>
         <source>   GS M n1 n2 : Set paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS M n1 n2 : Régler la vitesse de chargement du papier</translation>
     </message>
     <message>
         <source>Setting paper loading pause (GS p n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la pause de chargement du papier (GS p n)</translation>
     </message>
     <message>
         <source>   GS p n : Set paper loading pause</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS p n : Régler la pause de chargement du papier</translation>
     </message>
     <message>
         <source>Setting TOF position (GS T n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la position du haut de page (GS T n1 n2)</translation>
     </message>
     <message>
         <source>   GS T n1 n2 : Set TOF position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS T n1 n2 : Régler la position du haut de page</translation>
     </message>
     <message>
         <source>Setting mark to cut position (GS X n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la position marque-coupe (GS X n1 n2)</translation>
     </message>
     <message>
         <source>   GS X n1 n2 : Set mark to cut position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS X n1 n2 : Régler la position marque-coupe</translation>
     </message>
     <message>
         <source>Setting Cut line to head dot line length (GS x n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la distance ligne de coupe - ligne de points de la tête (GS x n1 n2)</translation>
     </message>
     <message>
         <source>   GS x n1 n2 : Set cut line to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS x n1 n2 : Régler la distance coupe-tête</translation>
     </message>
     <message>
         <source>Setting opto to head dot line length (GS Y n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la distance capteur - ligne de points de la tête (GS Y n1 n2)</translation>
     </message>
     <message>
         <source>   GS Y n1 n2 : Set opto to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS Y n1 n2 : Régler la distance capteur-tête</translation>
     </message>
     <message>
         <source>Setting mark length (GS L n1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la longueur de marque (GS L n1)</translation>
     </message>
     <message>
         <source>   GS L n : Set mark length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS L n : Régler la longueur de marque</translation>
     </message>
     <message>
         <source>Setting Acceleration (GS a n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;accélération (GS a n)</translation>
     </message>
     <message>
         <source>   GS a n : Set acceleration smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS a n : Régler le lissage de l&apos;accélération</translation>
     </message>
     <message>
         <source>Setting line pre-spacing (ESC 2 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;espacement avant ligne (ESC 2 n)</translation>
     </message>
     <message>
         <source>   ESC 2 n : Set line pre-spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 2 n : Régler l&apos;espacement avant ligne</translation>
     </message>
     <message>
         <source>Setting line spacing (ESC 3 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;interligne (ESC 3 n)</translation>
     </message>
     <message>
         <source>   ESC 3 n : Set line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 3 n : Régler l&apos;interligne</translation>
     </message>
     <message>
         <source>Setting character spacing (ESC SP n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;espacement des caractères (ESC SP n)</translation>
     </message>
     <message>
         <source>   ESC SP n : Set character spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC SP n : Régler l&apos;espacement des caractères</translation>
     </message>
     <message>
         <source>Setting maximun number of columns (ESC c n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du nombre maximal de colonnes (ESC c n)</translation>
     </message>
     <message>
         <source>   ESC c n : Set max number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC c n : Régler le nombre max. de colonnes</translation>
     </message>
     <message>
         <source>Setting dynamic division (GS / n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la division dynamique (GS / n)</translation>
     </message>
     <message>
         <source>   GS / n : Set print speed / max current</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS / n : Régler la vitesse d&apos;impression / le courant max.</translation>
     </message>
     <message>
         <source>Setting print intensity (GA D n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;intensité d&apos;impression (GS D n)</translation>
     </message>
     <message>
         <source>   GS D n : Set print intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS D n : Régler l&apos;intensité d&apos;impression</translation>
     </message>
     <message>
         <source>Setting busy hold time (GS b n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la durée de maintien BUSY (GS b n)</translation>
     </message>
     <message>
         <source>   GS b n : Set parallel port busy hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS b n : Régler la durée de maintien BUSY du port parallèle</translation>
     </message>
     <message>
         <source>Setting Barcode height (GS h n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la hauteur du code-barres (GS h n)</translation>
     </message>
     <message>
         <source>   GS h n : Barcode height</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS h n : Hauteur du code-barres</translation>
     </message>
     <message>
         <source>Setting barcode magnification (GS w n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du grossissement du code-barres (GS w n)</translation>
     </message>
     <message>
         <source>   GS w n : Barcode magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS w n : Grossissement du code-barres</translation>
     </message>
     <message>
         <source>Setting text position in barcode (GS H n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la position du texte du code-barres (GS H n)</translation>
     </message>
     <message>
         <source>   GS H n : Text position in barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS H n : Position du texte du code-barres</translation>
     </message>
     <message>
         <source>Setting barcode orientation (GS R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;orientation du code-barres (GS R n)</translation>
     </message>
     <message>
         <source>   GS R n : Set/reset rotated barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS R n : Activer/désactiver le code-barres pivoté</translation>
     </message>
     <message>
         <source>Setting internationnal charset (ESC R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du jeu de caractères international (ESC R n)</translation>
     </message>
     <message>
         <source>   ESC R n : Select international char set</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC R n : Sélectionner le jeu de caractères international</translation>
     </message>
     <message>
         <source>Setting internal font (ESC % n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la police interne (ESC % n)</translation>
     </message>
     <message>
         <source>   ESC % n : Select internal font</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC % n : Sélectionner la police interne</translation>
     </message>
     <message>
         <source>Setting text justification (ESC C n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;alignement du texte (ESC C n)</translation>
     </message>
     <message>
         <source>   ESC C n : Set text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC C n : Régler l&apos;alignement du texte</translation>
     </message>
     <message>
         <source>Setting rotated characters (ESC { n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage des caractères pivotés (ESC { n)</translation>
     </message>
     <message>
         <source>   ESC { n : Set/reset rotated characters</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC { n : Activer/désactiver les caractères pivotés</translation>
     </message>
     <message>
         <source>Setting print mode (ESC ! n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du mode d&apos;impression (ESC ! n)</translation>
     </message>
     <message>
         <source>   ESC ! n : Set print mode</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC ! n : Régler le mode d&apos;impression</translation>
     </message>
     <message>
         <source>Setting serial com (GS B n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la communication série (GS B n)</translation>
     </message>
     <message>
         <source>   GS B n : Serial communication settings</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS B n : Paramètres de communication série</translation>
     </message>
 </context>
 <context>
     <name>CoreTexts</name>
     <message>
         <source>%1 found on %2 at %3 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 détectée sur %2 à %3 bauds</translation>
     </message>
     <message>
         <source>%1 found on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 détectée sur %2</translation>
     </message>
     <message>
         <source>No printer found on %1 at %2 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante trouvée sur %1 à %2 bauds</translation>
     </message>
     <message>
         <source>No printer found on %1 at any speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante trouvée sur %1, quel que soit le débit</translation>
     </message>
     <message>
         <source>No printer found on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante trouvée sur %1</translation>
     </message>
     <message>
         <source>No printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante trouvée</translation>
     </message>
     <message>
         <source>No Printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante trouvée</translation>
     </message>
     <message>
         <source>NO Printer on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>AUCUNE imprimante sur %1</translation>
     </message>
     <message>
         <source>Power: 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation : 5 V</translation>
     </message>
     <message>
         <source>Power: 24V</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation : 24 V</translation>
     </message>
     <message>
         <source>This port does not exist
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce port n&apos;existe pas
+%1</translation>
     </message>
     <message>
         <source>You must select a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner un port série</translation>
     </message>
     <message>
         <source>You must select a parallel port</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner un port parallèle</translation>
     </message>
     <message>
         <source>Trying to wake-up the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative de réveil de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative de contact avec l&apos;imprimante sur %1 à %2 bauds.</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative de contact avec l&apos;imprimante sur %1.</translation>
     </message>
     <message>
         <source>%1
 The automatic search leaves this port out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La recherche automatique ignore ce port.</translation>
     </message>
     <message>
         <source>Need a Printer Connected
 Detect Printer Please</source>
-        <translation type="unfinished"></translation>
+        <translation>Une imprimante connectée est nécessaire
+Veuillez détecter l&apos;imprimante</translation>
     </message>
     <message>
         <source>%1
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>Saving parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisation des paramètres</translation>
     </message>
     <message>
         <source>Parameters saved...   </source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres mémorisés…   </translation>
     </message>
     <message>
         <source>Saving sequence failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la séquence de mémorisation</translation>
     </message>
     <message>
         <source>Saving Sequence Successful !</source>
-        <translation type="unfinished"></translation>
+        <translation>Séquence de mémorisation réussie !</translation>
     </message>
     <message>
         <source> Saving Sequence Failed
  Please verify that your software revision allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation> Échec de la séquence de mémorisation
+ Veuillez vérifier que la révision logicielle de l&apos;imprimante autorise la modification des paramètres</translation>
     </message>
     <message>
         <source>Saving Sequence Failed
 Please verify that your software revision
 allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la séquence de mémorisation
+Veuillez vérifier que la révision logicielle de l&apos;imprimante
+autorise la modification des paramètres</translation>
     </message>
     <message>
         <source>Please reboot your printer by powering it down, then up.
 Then, perform a printer detection again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez redémarrer l&apos;imprimante en la mettant hors tension puis sous tension.
+Ensuite, relancez une détection de l&apos;imprimante…</translation>
     </message>
     <message>
         <source>This will set the modified parameters as printer default.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres modifiés vont devenir les réglages par défaut de l&apos;imprimante.
+
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>This will load the factory settings into the workspace
 and transfer them to the printer.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages d&apos;usine vont être chargés dans l&apos;espace de travail
+et transférés à l&apos;imprimante.
+
+Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 28800 bauds
@@ -834,7 +847,13 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de régler le débit à 28800 bauds
+si le circuit de l&apos;imprimante est alimenté en 5 V.
+
+Débits disponibles : 
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
+
+Le paramètre de débit ne sera pas modifié.</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
@@ -844,98 +863,106 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 28800, 57600.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de régler le débit à 38400 ou 115200 bauds
+si le circuit de l&apos;imprimante est alimenté en 3,3 V.
+
+Débits disponibles : 
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.
+
+Le paramètre de débit ne sera pas modifié.</translation>
     </message>
     <message>
         <source>%1 : BYTE Mode Error
 Please check you LPT setup </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : erreur du mode BYTE
+Veuillez vérifier la configuration LPT </translation>
     </message>
     <message>
         <source>The LPT ports will be unusable !
 Please check your LPT port configuration !</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ports LPT seront inutilisables !
+Veuillez vérifier la configuration de vos ports LPT !</translation>
     </message>
     <message>
         <source>LPT Communication Port Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du port de communication LPT !</translation>
     </message>
     <message>
         <source>%1: in use by %2 (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : utilisé par %2 (processus %3)</translation>
     </message>
     <message>
         <source>%1: in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : utilisé par un autre programme</translation>
     </message>
     <message>
         <source>%1: no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : périphérique inexistant</translation>
     </message>
     <message>
         <source>%1: no such port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : port inexistant</translation>
     </message>
     <message>
         <source>%1: the printer stopped taking data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;imprimante n&apos;accepte plus de données</translation>
     </message>
 </context>
 <context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration et contrôle matériel</translation>
     </message>
     <message>
         <source>Text and general commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de texte et générales</translation>
     </message>
     <message>
         <source>Text and General commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de texte et générales</translation>
     </message>
     <message>
         <source>Barcode commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de code-barres</translation>
     </message>
     <message>
         <source>Hole/Black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de détection trou/marque noire</translation>
     </message>
     <message>
         <source>Hole and black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes de détection trou et marque noire</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ClientArea</name>
     <message>
         <source>List of modified parameters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des paramètres modifiés :</translation>
     </message>
     <message>
         <source>Set modified parameters as printer default</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir les paramètres modifiés par défaut dans l&apos;imprimante</translation>
     </message>
     <message>
         <source>Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer les réglages d&apos;usine</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ControlFactory</name>
     <message>
         <source>Serial speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit série</translation>
     </message>
     <message>
         <source>Handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de flux</translation>
     </message>
     <message>
         <source>IR mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode IR</translation>
     </message>
 </context>
 <context>
@@ -943,441 +970,453 @@ Please check your LPT port configuration !</source>
     <message>
         <source>The configuration could not be loaded.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas pu être chargée.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>%1 no longer exists; it is removed from the recent profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe plus ; il est retiré des profils récents.</translation>
     </message>
     <message>
         <source>The configuration could not be saved.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration n&apos;a pas pu être enregistrée.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before closing?</source>
+        <translation>Voulez-vous enregistrer les modifications avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>NO Port is openned. Please open a port.</source>
+        <translation>AUCUN port n&apos;est ouvert. Veuillez ouvrir un port.</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>
     <message>
         <source>Tessaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Tessaro</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Load Config From File to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger une configuration depuis un fichier</translation>
     </message>
     <message>
         <source>Recent &amp;profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Save Workspace Config to File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer la configuration dans un fichier</translation>
     </message>
     <message>
         <source>&amp;Reload Factory Settings to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec&amp;harger les réglages d&apos;usine dans l&apos;espace de travail</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Detect the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détecter l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Configure the Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurer l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer les réglages d&apos;usine</translation>
     </message>
     <message>
         <source>&amp;Send Mofified Parameters to Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer les paramètres modifiés à l&apos;imprimante</translation>
     </message>
     <message>
         <source>&amp;Production station...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poste de production…</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::PortSelection</name>
     <message>
         <source>Communication Port Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection du port de communication</translation>
     </message>
     <message>
         <source>Autodetect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection automatique</translation>
     </message>
     <message>
         <source>Current printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante actuelle</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancement de la recherche</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>End the detection or the automatic search now</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre fin maintenant à la détection ou à la recherche automatique</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série</translation>
     </message>
     <message>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit (bauds) :</translation>
     </message>
     <message>
         <source>Handshake:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de flux :</translation>
     </message>
     <message>
         <source>Detect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Détecter l&apos;imprimante</translation>
     </message>
     <message>
         <source>Parallel Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port parallèle</translation>
     </message>
     <message>
         <source>USB and network</source>
-        <translation type="unfinished"></translation>
+        <translation>USB et réseau</translation>
     </message>
     <message>
         <source>Network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante réseau</translation>
     </message>
     <message>
         <source>host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>hôte ou hôte:port</translation>
     </message>
     <message>
         <source>Network printer address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de l&apos;imprimante réseau</translation>
     </message>
     <message>
         <source>A printer on raw TCP; port 9100 unless the address names another</source>
-        <translation type="unfinished"></translation>
+        <translation>Une imprimante en TCP brut ; port 9100 sauf si l&apos;adresse en indique un autre</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>port and its device</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode DSR/DTR</translation>
     </message>
     <message>
         <source>No printer found yet, please start detection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante trouvée pour l&apos;instant, veuillez lancer la détection.</translation>
     </message>
     <message>
         <source>The production station is using ports: the automatic search would reach its printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le poste de production utilise des ports : la recherche automatique atteindrait ses imprimantes.</translation>
     </message>
     <message>
         <source>Enter the network printer&apos;s address (host or host:port).</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse de l&apos;imprimante réseau (hôte ou hôte:port).</translation>
     </message>
     <message>
         <source>You must select a USB port or a network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez sélectionner un port USB ou une imprimante réseau</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
     <message>
         <source>PCF Config Files (*.pcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration PCF (*.pcf)</translation>
     </message>
     <message>
         <source>Open File ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier…</translation>
     </message>
     <message>
         <source>Save Configuration as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration sous…</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::SplashScreen</name>
     <message>
         <source>Rev: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rév. : %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationDriver</name>
     <message>
         <source>stored %1, failed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>mémorisées %1, en échec %2</translation>
     </message>
     <message>
         <source>Starting</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage</translation>
     </message>
     <message>
         <source>Waiting for a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente d&apos;une imprimante</translation>
     </message>
     <message>
         <source>Detecting the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Waiting for the printer to leave</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente du retrait de l&apos;imprimante</translation>
     </message>
     <message>
         <source>Waiting for the next printer</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de l&apos;imprimante suivante</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté</translation>
     </message>
     <message>
         <source>Last unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière imprimante : %1</translation>
     </message>
     <message>
         <source>Detecting the printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection de l&apos;imprimante : %1</translation>
     </message>
     <message>
         <source>Sending: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi : %1</translation>
     </message>
     <message>
         <source>Cannot serve the port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser le port : %1</translation>
     </message>
     <message>
         <source>Stored: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisé : %1 (%2)</translation>
     </message>
     <message>
         <source>Failed (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec (%1) : %2</translation>
     </message>
     <message>
         <source>All ports: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les ports : %1</translation>
     </message>
     <message>
         <source>stored %1, failed %2, mean %3</source>
-        <translation type="unfinished"></translation>
+        <translation>mémorisées %1, en échec %2, moyenne %3</translation>
     </message>
     <message>
         <source>The station is running already</source>
-        <translation type="unfinished"></translation>
+        <translation>Le poste est déjà en marche</translation>
     </message>
     <message>
         <source>Stored: %1 (%2), not recorded in the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisé : %1 (%2), non consigné dans le journal d&apos;audit</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationSetup</name>
     <message>
         <source>&amp;Repeat: configure each new printer as it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Répéter : configurer chaque nouvelle imprimante à son arrivée</translation>
     </message>
     <message>
         <source>Profile to store</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil à mémoriser</translation>
     </message>
     <message>
         <source>The current &amp;workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;&amp;espace de travail actuel</translation>
     </message>
     <message>
         <source>A profile &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un &amp;fichier de profil :</translation>
     </message>
     <message>
         <source>Profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de profil</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir…</translation>
     </message>
     <message>
         <source>Browse for a profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un fichier de profil</translation>
     </message>
     <message>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports</translation>
     </message>
     <message>
         <source>No COM, USB or LPT port is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port COM, USB ou LPT n&apos;est présent.</translation>
     </message>
     <message>
         <source>&amp;Network printers (host or host:port):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimantes réseau (hôte ou hôte:port) :</translation>
     </message>
     <message>
         <source>Network printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimantes réseau</translation>
     </message>
     <message>
         <source>Network printer to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante réseau à ajouter</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Audit &amp;log:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Journal d&apos;audit :</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parc&amp;ourir…</translation>
     </message>
     <message>
         <source>Browse for the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le journal d&apos;audit</translation>
     </message>
     <message>
         <source>(the file cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(le fichier est illisible)</translation>
     </message>
     <message>
         <source>(no file chosen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun fichier choisi)</translation>
     </message>
     <message>
         <source>Name: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1
+SHA-256 : %2</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Non démarré</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante : %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationWindow</name>
     <message>
         <source>Production station</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste de production</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Démarrer</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrê&amp;ter</translation>
     </message>
     <message>
         <source>&amp;Messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Messages :</translation>
     </message>
     <message>
         <source>S&amp;top now</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrê&amp;ter maintenant</translation>
     </message>
     <message>
         <source>Stopping: the units under way finish (Stop now stops them too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt en cours : les imprimantes en cours terminent (Arrêter maintenant les arrête aussi).</translation>
     </message>
     <message>
         <source>Audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal d&apos;audit</translation>
     </message>
     <message>
         <source>Audit logs (*.jsonl);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaux d&apos;audit (*.jsonl);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Units are under way. Stop the station once they have ended, then close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des imprimantes sont en cours. Arrêter le poste dès qu&apos;elles auront terminé, puis fermer cette fenêtre ?</translation>
     </message>
     <message>
         <source>No profile file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de profil n&apos;est choisi</translation>
     </message>
     <message>
         <source>The station cannot start.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le poste ne peut pas démarrer.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>No audit log is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun journal d&apos;audit n&apos;est choisi</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>
     <message>
         <source>About Tessaro </source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tessaro </translation>
     </message>
     <message>
         <source>Tessaro v: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro version : %1</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web :</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance :</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour fermer</translation>
     </message>
 </context>
 </TS>

@@ -5,826 +5,839 @@
     <name>Catalogue</name>
     <message>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>EUA</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>França</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemanha</translation>
     </message>
     <message>
         <source>UK</source>
-        <translation type="unfinished"></translation>
+        <translation>Reino Unido</translation>
     </message>
     <message>
         <source>Denmark 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca 1</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suécia</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Itália</translation>
     </message>
     <message>
         <source>Spain 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanha 1</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japão</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruega</translation>
     </message>
     <message>
         <source>Denmark 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca 2</translation>
     </message>
     <message>
         <source>Spain 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Espanha 2</translation>
     </message>
     <message>
         <source>Latine America </source>
-        <translation type="unfinished"></translation>
+        <translation>América Latina </translation>
     </message>
     <message>
         <source>8x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte 8x16</translation>
     </message>
     <message>
         <source>12x20 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte 12x20</translation>
     </message>
     <message>
         <source>7x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte 7x16</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centralizado</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>À direita</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>À esquerda</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>180° Rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>Girado 180°</translation>
     </message>
     <message>
         <source>Not Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Não impresso</translation>
     </message>
     <message>
         <source>Above Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Acima do código</translation>
     </message>
     <message>
         <source>Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Abaixo do código</translation>
     </message>
     <message>
         <source>Above and Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Acima e abaixo do código</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo DSR/DTR</translation>
     </message>
     <message>
         <source>IR Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR desativado</translation>
     </message>
     <message>
         <source>IR Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>IR ativado</translation>
     </message>
     <message>
         <source>Dynamic Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão dinâmica</translation>
     </message>
     <message>
         <source>Sets default number of black bytes activated per heat</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o número padrão de bytes pretos ativados por aquecimento</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidade</translation>
     </message>
     <message>
         <source>Sets default printout darkness</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o escurecimento padrão da impressão</translation>
     </message>
     <message>
         <source>Acceleration Smooting</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavização da aceleração</translation>
     </message>
     <message>
         <source>Sets default maximum acceleration ratio between two steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a taxa máxima padrão de aceleração entre dois passos</translation>
     </message>
     <message>
         <source>Max Printing Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade máx. de impressão</translation>
     </message>
     <message>
         <source>Sets the default max printing/paperfeed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a velocidade máxima padrão de impressão/avanço do papel</translation>
     </message>
     <message>
         <source>Autosleep Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo para repouso automático</translation>
     </message>
     <message>
         <source>Sets the default time the printer enters in sleepmode</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o tempo padrão até a impressora entrar em repouso</translation>
     </message>
     <message>
         <source>Serial Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunicação serial</translation>
     </message>
     <message>
         <source>Sets the default serial/IR communication speed and handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a velocidade e o controle de fluxo padrão da comunicação serial/IR</translation>
     </message>
     <message>
         <source>Busy Hold Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de retenção do BUSY</translation>
     </message>
     <message>
         <source>Sets the default minimum active time for Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o tempo mínimo padrão do sinal BUSY ativo</translation>
     </message>
     <message>
         <source>Paper Loading Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa de carga do papel</translation>
     </message>
     <message>
         <source>Sets the default pause time before paper is loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a pausa padrão antes da carga do papel</translation>
     </message>
     <message>
         <source>Paper Loading Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento de carga do papel</translation>
     </message>
     <message>
         <source>Sets the default length for paper loading</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o comprimento padrão da carga do papel</translation>
     </message>
     <message>
         <source>Paper Loading Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade de carga do papel</translation>
     </message>
     <message>
         <source>Sets the default paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a velocidade padrão da carga do papel</translation>
     </message>
     <message>
         <source>International Character Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de caracteres internacional:</translation>
     </message>
     <message>
         <source>Sets the default international characters set used</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o conjunto de caracteres internacional padrão</translation>
     </message>
     <message>
         <source>Default Internal Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte interna padrão:</translation>
     </message>
     <message>
         <source>Sets the default internal font used </source>
-        <translation type="unfinished"></translation>
+        <translation>Define a fonte interna padrão </translation>
     </message>
     <message>
         <source>Text orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientação do texto:</translation>
     </message>
     <message>
         <source>Sets the default text rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a rotação padrão do texto</translation>
     </message>
     <message>
         <source>Text Justification:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinhamento do texto:</translation>
     </message>
     <message>
         <source>Sets the default text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o alinhamento padrão do texto</translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de impressão</translation>
     </message>
     <message>
         <source>Sets the default text features (height, width and underligned) </source>
-        <translation type="unfinished"></translation>
+        <translation>Define os atributos padrão do texto (altura, largura e sublinhado) </translation>
     </message>
     <message>
         <source>Max Number of Characters / Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. de caracteres por linha</translation>
     </message>
     <message>
         <source>Sets the default maximum number of characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Define o número máximo padrão de caracteres por linha </translation>
     </message>
     <message>
         <source>Character Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaçamento entre caracteres</translation>
     </message>
     <message>
         <source>Sets the space between 2 characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>Define o espaço entre 2 caracteres de uma linha </translation>
     </message>
     <message>
         <source>Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaçamento entre linhas</translation>
     </message>
     <message>
         <source>Sets the number of blank lines between two characters lines </source>
-        <translation type="unfinished"></translation>
+        <translation>Define o espaço em branco entre duas linhas de caracteres </translation>
     </message>
     <message>
         <source>Pre-Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaçamento antes da linha</translation>
     </message>
     <message>
         <source>Sets the preline spacing distance useful in inverse video mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Define o espaçamento antes da linha, útil no modo de vídeo inverso</translation>
     </message>
     <message>
         <source>Barcode Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura do código de barras</translation>
     </message>
     <message>
         <source>Sets the default height of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a altura padrão do código de barras</translation>
     </message>
     <message>
         <source>Barcode Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliação do código de barras</translation>
     </message>
     <message>
         <source>Sets the default magnification of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a ampliação padrão do código de barras</translation>
     </message>
     <message>
         <source>Barcode Text Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição do texto do código:</translation>
     </message>
     <message>
         <source>Sets the default text position on the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a posição padrão do texto no código de barras</translation>
     </message>
     <message>
         <source>Barcode Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientação do código de barras:</translation>
     </message>
     <message>
         <source>Sets the default barcode orientation (vertical or horizontal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a orientação padrão do código de barras (vertical ou horizontal)</translation>
     </message>
     <message>
         <source>Mark To Cut Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição marca–corte</translation>
     </message>
     <message>
         <source>Sets the distance between black mark and cutter</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a distância entre a marca preta e a guilhotina</translation>
     </message>
     <message>
         <source>Head To Cut Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Distância cabeçote–corte</translation>
     </message>
     <message>
         <source>Sets the distance between Head line and cutter </source>
-        <translation type="unfinished"></translation>
+        <translation>Define a distância entre a linha do cabeçote e a guilhotina </translation>
     </message>
     <message>
         <source>Opto To Head Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Distância sensor–cabeçote</translation>
     </message>
     <message>
         <source>Sets the distance between head line and opto sensor (remain unchanged if not sure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a distância entre a linha do cabeçote e o sensor óptico (deixe inalterada se não tiver certeza)</translation>
     </message>
     <message>
         <source>Top Of Form Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição do topo do formulário</translation>
     </message>
     <message>
         <source>Sets the default Top Of Form position</source>
-        <translation type="unfinished"></translation>
+        <translation>Define a posição padrão do topo do formulário</translation>
     </message>
     <message>
         <source>Mark Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento da marca</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão dinâmica:%1 bytes pretos</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão dinâmica:%1 byte preto</translation>
     </message>
     <message>
         <source>Continuous paper Feed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de papel contínuo</translation>
     </message>
     <message>
         <source>Intensity :%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidade:%1%</translation>
     </message>
     <message>
         <source>Acceleration smoothing :   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavização da aceleração:%1%</translation>
     </message>
     <message>
         <source>Max Printing Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade máx. de impressão:%1 mm/s</translation>
     </message>
     <message>
         <source>Autosleep Time :%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo para repouso automático:%1 s</translation>
     </message>
     <message>
         <source>Busy Hold Time :%1µs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo de retenção do BUSY:%1 µs</translation>
     </message>
     <message>
         <source>Paper Loading Pause :%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa de carga do papel:%1 s</translation>
     </message>
     <message>
         <source>Paper Loading Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento de carga do papel:%1 mm</translation>
     </message>
     <message>
         <source>Paper Loading Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade de carga do papel:%1 mm/s</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>Simples</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupla</translation>
     </message>
     <message>
         <source>Quadruple</source>
-        <translation type="unfinished"></translation>
+        <translation>Quádrupla</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Max Characters/Line :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. caracteres/linha:%1</translation>
     </message>
     <message>
         <source>Character Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaçamento entre caracteres:%1 mm</translation>
     </message>
     <message>
         <source>Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaçamento entre linhas:%1 mm</translation>
     </message>
     <message>
         <source>Pre-Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaçamento antes da linha:%1 mm</translation>
     </message>
     <message>
         <source>Barcode Height :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura do código de barras:%1 mm</translation>
     </message>
     <message>
         <source>Barcode Magnification :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliação do código de barras:%1 mm</translation>
     </message>
     <message>
         <source>Mark To Cut Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição marca–corte:%1 mm</translation>
     </message>
     <message>
         <source>Head To Cut Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Distância cabeçote–corte:%1 mm</translation>
     </message>
     <message>
         <source>Opto To Head Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Distância sensor–cabeçote:%1 mm</translation>
     </message>
     <message>
         <source>Top Of Form Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição do topo do formulário:%1 mm</translation>
     </message>
     <message>
         <source>MarkLength :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento da marca:%1 mm</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura</translation>
     </message>
     <message>
         <source>Underligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Sublinhado</translation>
     </message>
     <message>
         <source>MarkLength: Continuous paper feed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimento da marca: modo de papel contínuo</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Setting autosleep (ESC A n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o repouso automático (ESC A n)</translation>
     </message>
     <message>
         <source>   ESC A n : Set the autosleep time</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC A n: Definir o tempo para repouso automático</translation>
     </message>
     <message>
         <source>Setting max speed (GS s n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a velocidade máxima (GS s n1 n2)</translation>
     </message>
     <message>
         <source>   GS s n1 n2 : Set maximum print out speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS s n1 n2: Definir a velocidade máxima de impressão</translation>
     </message>
     <message>
         <source>Setting paper loading length (GS P n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o comprimento de carga do papel (GS P n1 n2)</translation>
     </message>
     <message>
         <source>   GS P n1 n2 : Set paper loading length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS P n1 n2: Definir o comprimento de carga do papel</translation>
     </message>
     <message>
         <source>Setting paper loading speed (GS M n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a velocidade de carga do papel (GS M n1 n2)</translation>
     </message>
     <message>
         <source>   GS M n1 n2 : Set paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS M n1 n2: Definir a velocidade de carga do papel</translation>
     </message>
     <message>
         <source>Setting paper loading pause (GS p n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a pausa de carga do papel (GS p n)</translation>
     </message>
     <message>
         <source>   GS p n : Set paper loading pause</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS p n: Definir a pausa de carga do papel</translation>
     </message>
     <message>
         <source>Setting TOF position (GS T n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a posição do topo do formulário (GS T n1 n2)</translation>
     </message>
     <message>
         <source>   GS T n1 n2 : Set TOF position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS T n1 n2: Definir a posição do topo do formulário</translation>
     </message>
     <message>
         <source>Setting mark to cut position (GS X n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a posição marca–corte (GS X n1 n2)</translation>
     </message>
     <message>
         <source>   GS X n1 n2 : Set mark to cut position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS X n1 n2: Definir a posição marca–corte</translation>
     </message>
     <message>
         <source>Setting Cut line to head dot line length (GS x n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a distância da linha de corte à linha de pontos do cabeçote (GS x n1 n2)</translation>
     </message>
     <message>
         <source>   GS x n1 n2 : Set cut line to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS x n1 n2: Definir a distância cabeçote–corte</translation>
     </message>
     <message>
         <source>Setting opto to head dot line length (GS Y n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a distância do sensor óptico à linha de pontos do cabeçote (GS Y n1 n2)</translation>
     </message>
     <message>
         <source>   GS Y n1 n2 : Set opto to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS Y n1 n2: Definir a distância sensor–cabeçote</translation>
     </message>
     <message>
         <source>Setting mark length (GS L n1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o comprimento da marca (GS L n1)</translation>
     </message>
     <message>
         <source>   GS L n : Set mark length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS L n: Definir o comprimento da marca</translation>
     </message>
     <message>
         <source>Setting Acceleration (GS a n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a aceleração (GS a n)</translation>
     </message>
     <message>
         <source>   GS a n : Set acceleration smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS a n: Definir a suavização da aceleração</translation>
     </message>
     <message>
         <source>Setting line pre-spacing (ESC 2 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o espaçamento antes da linha (ESC 2 n)</translation>
     </message>
     <message>
         <source>   ESC 2 n : Set line pre-spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 2 n: Definir o espaçamento antes da linha</translation>
     </message>
     <message>
         <source>Setting line spacing (ESC 3 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o espaçamento entre linhas (ESC 3 n)</translation>
     </message>
     <message>
         <source>   ESC 3 n : Set line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 3 n: Definir o espaçamento entre linhas</translation>
     </message>
     <message>
         <source>Setting character spacing (ESC SP n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o espaçamento entre caracteres (ESC SP n)</translation>
     </message>
     <message>
         <source>   ESC SP n : Set character spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC SP n: Definir o espaçamento entre caracteres</translation>
     </message>
     <message>
         <source>Setting maximun number of columns (ESC c n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o número máximo de colunas (ESC c n)</translation>
     </message>
     <message>
         <source>   ESC c n : Set max number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC c n: Definir o número máx. de colunas</translation>
     </message>
     <message>
         <source>Setting dynamic division (GS / n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a divisão dinâmica (GS / n)</translation>
     </message>
     <message>
         <source>   GS / n : Set print speed / max current</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS / n: Definir a velocidade de impressão/corrente máx.</translation>
     </message>
     <message>
         <source>Setting print intensity (GA D n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a intensidade de impressão (GS D n)</translation>
     </message>
     <message>
         <source>   GS D n : Set print intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS D n: Definir a intensidade de impressão</translation>
     </message>
     <message>
         <source>Setting busy hold time (GS b n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o tempo de retenção do BUSY (GS b n)</translation>
     </message>
     <message>
         <source>   GS b n : Set parallel port busy hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS b n: Definir o tempo de retenção do BUSY da porta paralela</translation>
     </message>
     <message>
         <source>Setting Barcode height (GS h n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a altura do código de barras (GS h n)</translation>
     </message>
     <message>
         <source>   GS h n : Barcode height</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS h n: Altura do código de barras</translation>
     </message>
     <message>
         <source>Setting barcode magnification (GS w n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a ampliação do código de barras (GS w n)</translation>
     </message>
     <message>
         <source>   GS w n : Barcode magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS w n: Ampliação do código de barras</translation>
     </message>
     <message>
         <source>Setting text position in barcode (GS H n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a posição do texto no código de barras (GS H n)</translation>
     </message>
     <message>
         <source>   GS H n : Text position in barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS H n: Posição do texto no código de barras</translation>
     </message>
     <message>
         <source>Setting barcode orientation (GS R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a orientação do código de barras (GS R n)</translation>
     </message>
     <message>
         <source>   GS R n : Set/reset rotated barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS R n: Ativar/desativar código de barras girado</translation>
     </message>
     <message>
         <source>Setting internationnal charset (ESC R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o conjunto de caracteres internacional (ESC R n)</translation>
     </message>
     <message>
         <source>   ESC R n : Select international char set</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC R n: Selecionar o conjunto de caracteres internacional</translation>
     </message>
     <message>
         <source>Setting internal font (ESC % n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a fonte interna (ESC % n)</translation>
     </message>
     <message>
         <source>   ESC % n : Select internal font</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC % n: Selecionar a fonte interna</translation>
     </message>
     <message>
         <source>Setting text justification (ESC C n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o alinhamento do texto (ESC C n)</translation>
     </message>
     <message>
         <source>   ESC C n : Set text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC C n: Definir o alinhamento do texto</translation>
     </message>
     <message>
         <source>Setting rotated characters (ESC { n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo os caracteres girados (ESC { n)</translation>
     </message>
     <message>
         <source>   ESC { n : Set/reset rotated characters</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC { n: Ativar/desativar caracteres girados</translation>
     </message>
     <message>
         <source>Setting print mode (ESC ! n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo o modo de impressão (ESC ! n)</translation>
     </message>
     <message>
         <source>   ESC ! n : Set print mode</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC ! n: Definir o modo de impressão</translation>
     </message>
     <message>
         <source>Setting serial com (GS B n)</source>
-        <translation type="unfinished"></translation>
+        <translation>Definindo a comunicação serial (GS B n)</translation>
     </message>
     <message>
         <source>   GS B n : Serial communication settings</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS B n: Configurações da comunicação serial</translation>
     </message>
 </context>
 <context>
     <name>CoreTexts</name>
     <message>
         <source>%1 found on %2 at %3 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontrada em %2 a %3 bauds</translation>
     </message>
     <message>
         <source>%1 found on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontrada em %2</translation>
     </message>
     <message>
         <source>No printer found on %1 at %2 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora encontrada em %1 a %2 bauds</translation>
     </message>
     <message>
         <source>No printer found on %1 at any speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora encontrada em %1, em nenhuma velocidade</translation>
     </message>
     <message>
         <source>No printer found on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora encontrada em %1</translation>
     </message>
     <message>
         <source>No printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora encontrada</translation>
     </message>
     <message>
         <source>No Printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora encontrada</translation>
     </message>
     <message>
         <source>NO Printer on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>NENHUMA impressora em %1</translation>
     </message>
     <message>
         <source>Power: 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentação: 5 V</translation>
     </message>
     <message>
         <source>Power: 24V</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentação: 24 V</translation>
     </message>
     <message>
         <source>This port does not exist
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta porta não existe
+%1</translation>
     </message>
     <message>
         <source>You must select a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma porta serial</translation>
     </message>
     <message>
         <source>You must select a parallel port</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma porta paralela</translation>
     </message>
     <message>
         <source>Trying to wake-up the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentando despertar a impressora</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentando contatar a impressora em %1 a %2 bauds.</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentando contatar a impressora em %1.</translation>
     </message>
     <message>
         <source>%1
 The automatic search leaves this port out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+A busca automática ignora esta porta.</translation>
     </message>
     <message>
         <source>Need a Printer Connected
 Detect Printer Please</source>
-        <translation type="unfinished"></translation>
+        <translation>É preciso ter uma impressora conectada
+Detecte a impressora</translation>
     </message>
     <message>
         <source>%1
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Nada foi enviado.</translation>
     </message>
     <message>
         <source>Saving parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando os parâmetros</translation>
     </message>
     <message>
         <source>Parameters saved...   </source>
-        <translation type="unfinished"></translation>
+        <translation>Parâmetros gravados...   </translation>
     </message>
     <message>
         <source>Saving sequence failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na sequência de gravação</translation>
     </message>
     <message>
         <source>Saving Sequence Successful !</source>
-        <translation type="unfinished"></translation>
+        <translation>Sequência de gravação concluída com sucesso!</translation>
     </message>
     <message>
         <source> Saving Sequence Failed
  Please verify that your software revision allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation> Falha na sequência de gravação
+ Verifique se a revisão de software da sua impressora permite alterar os parâmetros</translation>
     </message>
     <message>
         <source>Saving Sequence Failed
 Please verify that your software revision
 allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha na sequência de gravação
+Verifique se a revisão de software da sua impressora
+permite alterar os parâmetros</translation>
     </message>
     <message>
         <source>Please reboot your printer by powering it down, then up.
 Then, perform a printer detection again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicie a impressora desligando-a e ligando-a novamente.
+Depois, faça uma nova detecção da impressora...</translation>
     </message>
     <message>
         <source>This will set the modified parameters as printer default.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto gravará os parâmetros alterados como padrão da impressora.
+
+Deseja continuar?</translation>
     </message>
     <message>
         <source>This will load the factory settings into the workspace
 and transfer them to the printer.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Isto carregará as configurações de fábrica no espaço de trabalho
+e as transferirá para a impressora.
+
+Deseja continuar?</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 28800 bauds
@@ -834,7 +847,13 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível configurar a velocidade de 28800 bauds
+se o chipset da impressora for alimentado com 5 V.
+
+Velocidades disponíveis: 
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
+
+O parâmetro de velocidade não será alterado.</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
@@ -844,98 +863,106 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 28800, 57600.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível configurar a velocidade de 38400 ou 115200 bauds
+se o chipset da impressora for alimentado com 3,3 V.
+
+Velocidades disponíveis: 
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.
+
+O parâmetro de velocidade não será alterado.</translation>
     </message>
     <message>
         <source>%1 : BYTE Mode Error
 Please check you LPT setup </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: erro no modo BYTE
+Verifique a configuração da porta LPT </translation>
     </message>
     <message>
         <source>The LPT ports will be unusable !
 Please check your LPT port configuration !</source>
-        <translation type="unfinished"></translation>
+        <translation>As portas LPT ficarão inutilizáveis!
+Verifique a configuração das portas LPT!</translation>
     </message>
     <message>
         <source>LPT Communication Port Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro na porta de comunicação LPT!</translation>
     </message>
     <message>
         <source>%1: in use by %2 (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: em uso por %2 (processo %3)</translation>
     </message>
     <message>
         <source>%1: in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: em uso por outro programa</translation>
     </message>
     <message>
         <source>%1: no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dispositivo inexistente</translation>
     </message>
     <message>
         <source>%1: no such port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: porta inexistente</translation>
     </message>
     <message>
         <source>%1: the printer stopped taking data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a impressora parou de receber dados</translation>
     </message>
 </context>
 <context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuração e controle do hardware</translation>
     </message>
     <message>
         <source>Text and general commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de texto e gerais</translation>
     </message>
     <message>
         <source>Text and General commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de texto e gerais</translation>
     </message>
     <message>
         <source>Barcode commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de código de barras</translation>
     </message>
     <message>
         <source>Hole/Black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de detecção de furo/marca preta</translation>
     </message>
     <message>
         <source>Hole and black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos de detecção de furo e marca preta</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ClientArea</name>
     <message>
         <source>List of modified parameters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de parâmetros alterados:</translation>
     </message>
     <message>
         <source>Set modified parameters as printer default</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar parâmetros alterados como padrão da impressora</translation>
     </message>
     <message>
         <source>Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar configurações de fábrica</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ControlFactory</name>
     <message>
         <source>Serial speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade serial</translation>
     </message>
     <message>
         <source>Handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle de fluxo</translation>
     </message>
     <message>
         <source>IR mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo IR</translation>
     </message>
 </context>
 <context>
@@ -943,441 +970,453 @@ Please check your LPT port configuration !</source>
     <message>
         <source>The configuration could not be loaded.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar a configuração.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>%1 no longer exists; it is removed from the recent profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe mais; foi removido dos perfis recentes.</translation>
     </message>
     <message>
         <source>The configuration could not be saved.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a configuração.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before closing?</source>
+        <translation>Deseja salvar as alterações antes de fechar?</translation>
+    </message>
+    <message>
+        <source>NO Port is openned. Please open a port.</source>
+        <translation>NENHUMA porta aberta. Abra uma porta.</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>
     <message>
         <source>Tessaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Tessaro</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Load Config From File to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carregar configuração de arquivo no espaço de trabalho</translation>
     </message>
     <message>
         <source>Recent &amp;profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfis &amp;recentes</translation>
     </message>
     <message>
         <source>&amp;Save Workspace Config to File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar configuração do espaço de trabalho em arquivo</translation>
     </message>
     <message>
         <source>&amp;Reload Factory Settings to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar configurações de &amp;fábrica no espaço de trabalho</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;ir</translation>
     </message>
     <message>
         <source>&amp;Detect the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detectar a impressora</translation>
     </message>
     <message>
         <source>&amp;Configure the Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurar a impressora</translation>
     </message>
     <message>
         <source>&amp;Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar configurações de fábrica</translation>
     </message>
     <message>
         <source>&amp;Send Mofified Parameters to Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar parâmetros alterados à impressora</translation>
     </message>
     <message>
         <source>&amp;Production station...</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação de &amp;produção...</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::PortSelection</name>
     <message>
         <source>Communication Port Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleção da porta de comunicação</translation>
     </message>
     <message>
         <source>Autodetect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar automaticamente</translation>
     </message>
     <message>
         <source>Current printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora atual</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Andamento da busca</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>End the detection or the automatic search now</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrar agora a detecção ou a busca automática</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta serial</translation>
     </message>
     <message>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade (baud):</translation>
     </message>
     <message>
         <source>Handshake:</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle de fluxo:</translation>
     </message>
     <message>
         <source>Detect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectar impressora</translation>
     </message>
     <message>
         <source>Parallel Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta paralela</translation>
     </message>
     <message>
         <source>USB and network</source>
-        <translation type="unfinished"></translation>
+        <translation>USB e rede</translation>
     </message>
     <message>
         <source>Network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora de rede</translation>
     </message>
     <message>
         <source>host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>host ou host:porta</translation>
     </message>
     <message>
         <source>Network printer address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço da impressora de rede</translation>
     </message>
     <message>
         <source>A printer on raw TCP; port 9100 unless the address names another</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora em TCP puro (raw); porta 9100, a menos que o endereço indique outra</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>port and its device</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo DSR/DTR</translation>
     </message>
     <message>
         <source>No printer found yet, please start detection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma impressora encontrada ainda; inicie a detecção.</translation>
     </message>
     <message>
         <source>The production station is using ports: the automatic search would reach its printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>A estação de produção está usando portas: a busca automática alcançaria as impressoras dela.</translation>
     </message>
     <message>
         <source>Enter the network printer&apos;s address (host or host:port).</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o endereço da impressora de rede (host ou host:porta).</translation>
     </message>
     <message>
         <source>You must select a USB port or a network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma porta USB ou uma impressora de rede</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
     <message>
         <source>PCF Config Files (*.pcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de configuração PCF (*.pcf)</translation>
     </message>
     <message>
         <source>Open File ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir arquivo...</translation>
     </message>
     <message>
         <source>Save Configuration as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar configuração como...</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::SplashScreen</name>
     <message>
         <source>Rev: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rev.: %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationDriver</name>
     <message>
         <source>stored %1, failed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gravadas %1, com falha %2</translation>
     </message>
     <message>
         <source>Starting</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando</translation>
     </message>
     <message>
         <source>Waiting for a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando uma impressora</translation>
     </message>
     <message>
         <source>Detecting the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectando a impressora</translation>
     </message>
     <message>
         <source>Waiting for the printer to leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando a retirada da impressora</translation>
     </message>
     <message>
         <source>Waiting for the next printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando a próxima impressora</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Parado</translation>
     </message>
     <message>
         <source>Last unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última unidade: %1</translation>
     </message>
     <message>
         <source>Detecting the printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detectando a impressora: %1</translation>
     </message>
     <message>
         <source>Sending: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando: %1</translation>
     </message>
     <message>
         <source>Cannot serve the port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível atender a porta: %1</translation>
     </message>
     <message>
         <source>Stored: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado: %1 (%2)</translation>
     </message>
     <message>
         <source>Failed (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha (%1): %2</translation>
     </message>
     <message>
         <source>All ports: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as portas: %1</translation>
     </message>
     <message>
         <source>stored %1, failed %2, mean %3</source>
-        <translation type="unfinished"></translation>
+        <translation>gravadas %1, com falha %2, média %3</translation>
     </message>
     <message>
         <source>The station is running already</source>
-        <translation type="unfinished"></translation>
+        <translation>A estação já está em execução</translation>
     </message>
     <message>
         <source>Stored: %1 (%2), not recorded in the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado: %1 (%2), sem entrada no registro de auditoria</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationSetup</name>
     <message>
         <source>&amp;Repeat: configure each new printer as it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir: configurar cada nova impressora assim que chegar</translation>
     </message>
     <message>
         <source>Profile to store</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil a gravar</translation>
     </message>
     <message>
         <source>The current &amp;workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>O &amp;espaço de trabalho atual</translation>
     </message>
     <message>
         <source>A profile &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Um &amp;arquivo de perfil:</translation>
     </message>
     <message>
         <source>Profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de perfil</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;curar...</translation>
     </message>
     <message>
         <source>Browse for a profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar um arquivo de perfil</translation>
     </message>
     <message>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Portas</translation>
     </message>
     <message>
         <source>No COM, USB or LPT port is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhuma porta COM, USB ou LPT.</translation>
     </message>
     <message>
         <source>&amp;Network printers (host or host:port):</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressoras de re&amp;de (host ou host:porta):</translation>
     </message>
     <message>
         <source>Network printers</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressoras de rede</translation>
     </message>
     <message>
         <source>Network printer to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora de rede a adicionar</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adici&amp;onar</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mover</translation>
     </message>
     <message>
         <source>Audit &amp;log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;gistro de auditoria:</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Proc&amp;urar...</translation>
     </message>
     <message>
         <source>Browse for the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar o registro de auditoria</translation>
     </message>
     <message>
         <source>(the file cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(não é possível ler o arquivo)</translation>
     </message>
     <message>
         <source>(no file chosen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhum arquivo escolhido)</translation>
     </message>
     <message>
         <source>Name: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome: %1
+SHA-256: %2</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>Não iniciado</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impressora: %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationWindow</name>
     <message>
         <source>Production station</source>
-        <translation type="unfinished"></translation>
+        <translation>Estação de produção</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
     <message>
         <source>&amp;Messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>Me&amp;nsagens:</translation>
     </message>
     <message>
         <source>S&amp;top now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar agora</translation>
     </message>
     <message>
         <source>Stopping: the units under way finish (Stop now stops them too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Parando: as unidades em andamento terminam (Parar agora as interrompe também).</translation>
     </message>
     <message>
         <source>Audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de auditoria</translation>
     </message>
     <message>
         <source>Audit logs (*.jsonl);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de auditoria (*.jsonl);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Units are under way. Stop the station once they have ended, then close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>Há unidades em andamento. Parar a estação quando elas terminarem e então fechar esta janela?</translation>
     </message>
     <message>
         <source>No profile file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum arquivo de perfil escolhido</translation>
     </message>
     <message>
         <source>The station cannot start.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A estação não pode ser iniciada.<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>No audit log is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum registro de auditoria escolhido</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>
     <message>
         <source>About Tessaro </source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Tessaro </translation>
     </message>
     <message>
         <source>Tessaro v: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro v: %1</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte:</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para fechar</translation>
     </message>
 </context>
 </TS>

@@ -5,826 +5,839 @@
     <name>Catalogue</name>
     <message>
         <source>USA</source>
-        <translation type="unfinished"></translation>
+        <translation>美国</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>法国</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>德国</translation>
     </message>
     <message>
         <source>UK</source>
-        <translation type="unfinished"></translation>
+        <translation>英国</translation>
     </message>
     <message>
         <source>Denmark 1</source>
-        <translation type="unfinished"></translation>
+        <translation>丹麦 1</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>瑞典</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>意大利</translation>
     </message>
     <message>
         <source>Spain 1</source>
-        <translation type="unfinished"></translation>
+        <translation>西班牙 1</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>日本</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>挪威</translation>
     </message>
     <message>
         <source>Denmark 2</source>
-        <translation type="unfinished"></translation>
+        <translation>丹麦 2</translation>
     </message>
     <message>
         <source>Spain 2</source>
-        <translation type="unfinished"></translation>
+        <translation>西班牙 2</translation>
     </message>
     <message>
         <source>Latine America </source>
-        <translation type="unfinished"></translation>
+        <translation>拉丁美洲 </translation>
     </message>
     <message>
         <source>8x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>8x16 字体</translation>
     </message>
     <message>
         <source>12x20 font</source>
-        <translation type="unfinished"></translation>
+        <translation>12x20 字体</translation>
     </message>
     <message>
         <source>7x16 font</source>
-        <translation type="unfinished"></translation>
+        <translation>7x16 字体</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>居中</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右对齐</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左对齐</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>正常</translation>
     </message>
     <message>
         <source>180° Rotated</source>
-        <translation type="unfinished"></translation>
+        <translation>旋转 180°</translation>
     </message>
     <message>
         <source>Not Printed</source>
-        <translation type="unfinished"></translation>
+        <translation>不打印</translation>
     </message>
     <message>
         <source>Above Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>条码上方</translation>
     </message>
     <message>
         <source>Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>条码下方</translation>
     </message>
     <message>
         <source>Above and Under Barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>条码上方和下方</translation>
     </message>
     <message>
         <source>Horizontal</source>
-        <translation type="unfinished"></translation>
+        <translation>水平</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DSR/DTR 模式</translation>
     </message>
     <message>
         <source>IR Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>禁用红外</translation>
     </message>
     <message>
         <source>IR Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>启用红外</translation>
     </message>
     <message>
         <source>Dynamic Division</source>
-        <translation type="unfinished"></translation>
+        <translation>动态分段</translation>
     </message>
     <message>
         <source>Sets default number of black bytes activated per heat</source>
-        <translation type="unfinished"></translation>
+        <translation>设置每次加热启用的黑点字节数默认值</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>打印浓度</translation>
     </message>
     <message>
         <source>Sets default printout darkness</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认打印浓度</translation>
     </message>
     <message>
         <source>Acceleration Smooting</source>
-        <translation type="unfinished"></translation>
+        <translation>加速平滑</translation>
     </message>
     <message>
         <source>Sets default maximum acceleration ratio between two steps</source>
-        <translation type="unfinished"></translation>
+        <translation>设置两步之间的默认最大加速比</translation>
     </message>
     <message>
         <source>Max Printing Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>最大打印速度</translation>
     </message>
     <message>
         <source>Sets the default max printing/paperfeed speed</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认最大打印/走纸速度</translation>
     </message>
     <message>
         <source>Autosleep Time</source>
-        <translation type="unfinished"></translation>
+        <translation>自动休眠时间</translation>
     </message>
     <message>
         <source>Sets the default time the printer enters in sleepmode</source>
-        <translation type="unfinished"></translation>
+        <translation>设置打印机进入休眠模式前的默认时间</translation>
     </message>
     <message>
         <source>Serial Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>串口通信设置</translation>
     </message>
     <message>
         <source>Sets the default serial/IR communication speed and handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认串口/红外通信速度和握手方式</translation>
     </message>
     <message>
         <source>Busy Hold Time</source>
-        <translation type="unfinished"></translation>
+        <translation>忙信号保持时间</translation>
     </message>
     <message>
         <source>Sets the default minimum active time for Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>设置 BUSY 信号的默认最短有效时间</translation>
     </message>
     <message>
         <source>Paper Loading Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>装纸暂停时间</translation>
     </message>
     <message>
         <source>Sets the default pause time before paper is loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>设置装纸前的默认暂停时间</translation>
     </message>
     <message>
         <source>Paper Loading Length</source>
-        <translation type="unfinished"></translation>
+        <translation>装纸长度</translation>
     </message>
     <message>
         <source>Sets the default length for paper loading</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认装纸长度</translation>
     </message>
     <message>
         <source>Paper Loading Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>装纸速度</translation>
     </message>
     <message>
         <source>Sets the default paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认装纸速度</translation>
     </message>
     <message>
         <source>International Character Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>国际字符集：</translation>
     </message>
     <message>
         <source>Sets the default international characters set used</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认使用的国际字符集</translation>
     </message>
     <message>
         <source>Default Internal Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>默认内置字体：</translation>
     </message>
     <message>
         <source>Sets the default internal font used </source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认使用的内置字体 </translation>
     </message>
     <message>
         <source>Text orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>文本方向：</translation>
     </message>
     <message>
         <source>Sets the default text rotation</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认文本旋转</translation>
     </message>
     <message>
         <source>Text Justification:</source>
-        <translation type="unfinished"></translation>
+        <translation>文本对齐：</translation>
     </message>
     <message>
         <source>Sets the default text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认文本对齐方式</translation>
     </message>
     <message>
         <source>Print Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>打印模式</translation>
     </message>
     <message>
         <source>Sets the default text features (height, width and underligned) </source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认文本特性（高度、宽度和下划线） </translation>
     </message>
     <message>
         <source>Max Number of Characters / Line</source>
-        <translation type="unfinished"></translation>
+        <translation>每行最大字符数</translation>
     </message>
     <message>
         <source>Sets the default maximum number of characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>设置每行默认最大字符数 </translation>
     </message>
     <message>
         <source>Character Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>字符间距</translation>
     </message>
     <message>
         <source>Sets the space between 2 characters on a line </source>
-        <translation type="unfinished"></translation>
+        <translation>设置一行中两个字符之间的间距 </translation>
     </message>
     <message>
         <source>Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>行间距</translation>
     </message>
     <message>
         <source>Sets the number of blank lines between two characters lines </source>
-        <translation type="unfinished"></translation>
+        <translation>设置两行字符之间的空白间距 </translation>
     </message>
     <message>
         <source>Pre-Line Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>行前间距</translation>
     </message>
     <message>
         <source>Sets the preline spacing distance useful in inverse video mode</source>
-        <translation type="unfinished"></translation>
+        <translation>设置行前间距，用于反白打印模式</translation>
     </message>
     <message>
         <source>Barcode Height</source>
-        <translation type="unfinished"></translation>
+        <translation>条码高度</translation>
     </message>
     <message>
         <source>Sets the default height of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认条码高度</translation>
     </message>
     <message>
         <source>Barcode Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>条码放大倍数</translation>
     </message>
     <message>
         <source>Sets the default magnification of the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认条码放大倍数</translation>
     </message>
     <message>
         <source>Barcode Text Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>条码文字位置：</translation>
     </message>
     <message>
         <source>Sets the default text position on the barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>设置条码文字的默认位置</translation>
     </message>
     <message>
         <source>Barcode Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>条码方向：</translation>
     </message>
     <message>
         <source>Sets the default barcode orientation (vertical or horizontal)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认条码方向（垂直或水平）</translation>
     </message>
     <message>
         <source>Mark To Cut Position</source>
-        <translation type="unfinished"></translation>
+        <translation>黑标至切刀位置</translation>
     </message>
     <message>
         <source>Sets the distance between black mark and cutter</source>
-        <translation type="unfinished"></translation>
+        <translation>设置黑标与切刀之间的距离</translation>
     </message>
     <message>
         <source>Head To Cut Length</source>
-        <translation type="unfinished"></translation>
+        <translation>打印头至切刀距离</translation>
     </message>
     <message>
         <source>Sets the distance between Head line and cutter </source>
-        <translation type="unfinished"></translation>
+        <translation>设置打印头加热线与切刀之间的距离 </translation>
     </message>
     <message>
         <source>Opto To Head Length</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器至打印头距离</translation>
     </message>
     <message>
         <source>Sets the distance between head line and opto sensor (remain unchanged if not sure)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置打印头加热线与光电传感器之间的距离（如不确定，请保持不变）</translation>
     </message>
     <message>
         <source>Top Of Form Position</source>
-        <translation type="unfinished"></translation>
+        <translation>页首位置</translation>
     </message>
     <message>
         <source>Sets the default Top Of Form position</source>
-        <translation type="unfinished"></translation>
+        <translation>设置默认页首位置</translation>
     </message>
     <message>
         <source>Mark Length</source>
-        <translation type="unfinished"></translation>
+        <translation>黑标长度</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>动态分段：%1 黑点字节</translation>
     </message>
     <message>
         <source>Dynamic Division :%1 Black Byte</source>
-        <translation type="unfinished"></translation>
+        <translation>动态分段：%1 黑点字节</translation>
     </message>
     <message>
         <source>Continuous paper Feed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>连续纸模式</translation>
     </message>
     <message>
         <source>Intensity :%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>打印浓度：%1%</translation>
     </message>
     <message>
         <source>Acceleration smoothing :   %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>加速平滑：%1%</translation>
     </message>
     <message>
         <source>Max Printing Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>最大打印速度：%1 mm/s</translation>
     </message>
     <message>
         <source>Autosleep Time :%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>自动休眠时间：%1 s</translation>
     </message>
     <message>
         <source>Busy Hold Time :%1µs</source>
-        <translation type="unfinished"></translation>
+        <translation>忙信号保持时间：%1µs</translation>
     </message>
     <message>
         <source>Paper Loading Pause :%1 sec</source>
-        <translation type="unfinished"></translation>
+        <translation>装纸暂停时间：%1 秒</translation>
     </message>
     <message>
         <source>Paper Loading Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>装纸长度：%1 mm</translation>
     </message>
     <message>
         <source>Paper Loading Speed :%1 mm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>装纸速度：%1 mm/s</translation>
     </message>
     <message>
         <source>Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>单倍</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>双倍</translation>
     </message>
     <message>
         <source>Quadruple</source>
-        <translation type="unfinished"></translation>
+        <translation>四倍</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Max Characters/Line :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>每行最大字符数：%1</translation>
     </message>
     <message>
         <source>Character Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>字符间距：%1 mm</translation>
     </message>
     <message>
         <source>Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>行间距：%1 mm</translation>
     </message>
     <message>
         <source>Pre-Line Spacing :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>行前间距：%1 mm</translation>
     </message>
     <message>
         <source>Barcode Height :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>条码高度：%1mm</translation>
     </message>
     <message>
         <source>Barcode Magnification :%1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>条码放大倍数：%1mm</translation>
     </message>
     <message>
         <source>Mark To Cut Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>黑标至切刀位置：%1 mm</translation>
     </message>
     <message>
         <source>Head To Cut Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>打印头至切刀距离：%1 mm</translation>
     </message>
     <message>
         <source>Opto To Head Length :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>传感器至打印头距离：%1 mm</translation>
     </message>
     <message>
         <source>Top Of Form Position :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>页首位置：%1 mm</translation>
     </message>
     <message>
         <source>MarkLength :%1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>黑标长度：%1 mm</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>高度</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>宽度</translation>
     </message>
     <message>
         <source>Underligned</source>
-        <translation type="unfinished"></translation>
+        <translation>下划线</translation>
     </message>
     <message>
         <source>MarkLength: Continuous paper feed mode</source>
-        <translation type="unfinished"></translation>
+        <translation>黑标长度：连续纸模式</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>Setting autosleep (ESC A n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置自动休眠时间 (ESC A n)</translation>
     </message>
     <message>
         <source>   ESC A n : Set the autosleep time</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC A n : 设置自动休眠时间</translation>
     </message>
     <message>
         <source>Setting max speed (GS s n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置最大速度 (GS s n1 n2)</translation>
     </message>
     <message>
         <source>   GS s n1 n2 : Set maximum print out speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS s n1 n2 : 设置最大打印速度</translation>
     </message>
     <message>
         <source>Setting paper loading length (GS P n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置装纸长度 (GS P n1 n2)</translation>
     </message>
     <message>
         <source>   GS P n1 n2 : Set paper loading length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS P n1 n2 : 设置装纸长度</translation>
     </message>
     <message>
         <source>Setting paper loading speed (GS M n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置装纸速度 (GS M n1 n2)</translation>
     </message>
     <message>
         <source>   GS M n1 n2 : Set paper loading speed</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS M n1 n2 : 设置装纸速度</translation>
     </message>
     <message>
         <source>Setting paper loading pause (GS p n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置装纸暂停时间 (GS p n)</translation>
     </message>
     <message>
         <source>   GS p n : Set paper loading pause</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS p n : 设置装纸暂停时间</translation>
     </message>
     <message>
         <source>Setting TOF position (GS T n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置页首位置 (GS T n1 n2)</translation>
     </message>
     <message>
         <source>   GS T n1 n2 : Set TOF position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS T n1 n2 : 设置页首位置</translation>
     </message>
     <message>
         <source>Setting mark to cut position (GS X n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置黑标至切刀位置 (GS X n1 n2)</translation>
     </message>
     <message>
         <source>   GS X n1 n2 : Set mark to cut position</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS X n1 n2 : 设置黑标至切刀位置</translation>
     </message>
     <message>
         <source>Setting Cut line to head dot line length (GS x n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置切刀至打印头点行距离 (GS x n1 n2)</translation>
     </message>
     <message>
         <source>   GS x n1 n2 : Set cut line to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS x n1 n2 : 设置切刀至打印头距离</translation>
     </message>
     <message>
         <source>Setting opto to head dot line length (GS Y n1 n2)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置传感器至打印头点行距离 (GS Y n1 n2)</translation>
     </message>
     <message>
         <source>   GS Y n1 n2 : Set opto to head length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS Y n1 n2 : 设置传感器至打印头距离</translation>
     </message>
     <message>
         <source>Setting mark length (GS L n1)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置黑标长度 (GS L n1)</translation>
     </message>
     <message>
         <source>   GS L n : Set mark length</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS L n : 设置黑标长度</translation>
     </message>
     <message>
         <source>Setting Acceleration (GS a n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置加速 (GS a n)</translation>
     </message>
     <message>
         <source>   GS a n : Set acceleration smoothing</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS a n : 设置加速平滑</translation>
     </message>
     <message>
         <source>Setting line pre-spacing (ESC 2 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置行前间距 (ESC 2 n)</translation>
     </message>
     <message>
         <source>   ESC 2 n : Set line pre-spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 2 n : 设置行前间距</translation>
     </message>
     <message>
         <source>Setting line spacing (ESC 3 n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置行间距 (ESC 3 n)</translation>
     </message>
     <message>
         <source>   ESC 3 n : Set line spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC 3 n : 设置行间距</translation>
     </message>
     <message>
         <source>Setting character spacing (ESC SP n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置字符间距 (ESC SP n)</translation>
     </message>
     <message>
         <source>   ESC SP n : Set character spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC SP n : 设置字符间距</translation>
     </message>
     <message>
         <source>Setting maximun number of columns (ESC c n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置每行最大字符数 (ESC c n)</translation>
     </message>
     <message>
         <source>   ESC c n : Set max number of columns</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC c n : 设置每行最大字符数</translation>
     </message>
     <message>
         <source>Setting dynamic division (GS / n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置动态分段 (GS / n)</translation>
     </message>
     <message>
         <source>   GS / n : Set print speed / max current</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS / n : 设置打印速度/最大电流</translation>
     </message>
     <message>
         <source>Setting print intensity (GA D n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置打印浓度 (GS D n)</translation>
     </message>
     <message>
         <source>   GS D n : Set print intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS D n : 设置打印浓度</translation>
     </message>
     <message>
         <source>Setting busy hold time (GS b n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置忙信号保持时间 (GS b n)</translation>
     </message>
     <message>
         <source>   GS b n : Set parallel port busy hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS b n : 设置并口忙信号保持时间</translation>
     </message>
     <message>
         <source>Setting Barcode height (GS h n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置条码高度 (GS h n)</translation>
     </message>
     <message>
         <source>   GS h n : Barcode height</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS h n : 条码高度</translation>
     </message>
     <message>
         <source>Setting barcode magnification (GS w n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置条码放大倍数 (GS w n)</translation>
     </message>
     <message>
         <source>   GS w n : Barcode magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS w n : 条码放大倍数</translation>
     </message>
     <message>
         <source>Setting text position in barcode (GS H n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置条码文字位置 (GS H n)</translation>
     </message>
     <message>
         <source>   GS H n : Text position in barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS H n : 条码文字位置</translation>
     </message>
     <message>
         <source>Setting barcode orientation (GS R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置条码方向 (GS R n)</translation>
     </message>
     <message>
         <source>   GS R n : Set/reset rotated barcode</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS R n : 设置/取消条码旋转</translation>
     </message>
     <message>
         <source>Setting internationnal charset (ESC R n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置国际字符集 (ESC R n)</translation>
     </message>
     <message>
         <source>   ESC R n : Select international char set</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC R n : 选择国际字符集</translation>
     </message>
     <message>
         <source>Setting internal font (ESC % n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置内置字体 (ESC % n)</translation>
     </message>
     <message>
         <source>   ESC % n : Select internal font</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC % n : 选择内置字体</translation>
     </message>
     <message>
         <source>Setting text justification (ESC C n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置文本对齐 (ESC C n)</translation>
     </message>
     <message>
         <source>   ESC C n : Set text justification</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC C n : 设置文本对齐</translation>
     </message>
     <message>
         <source>Setting rotated characters (ESC { n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置字符旋转 (ESC { n)</translation>
     </message>
     <message>
         <source>   ESC { n : Set/reset rotated characters</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC { n : 设置/取消字符旋转</translation>
     </message>
     <message>
         <source>Setting print mode (ESC ! n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置打印模式 (ESC ! n)</translation>
     </message>
     <message>
         <source>   ESC ! n : Set print mode</source>
-        <translation type="unfinished"></translation>
+        <translation>   ESC ! n : 设置打印模式</translation>
     </message>
     <message>
         <source>Setting serial com (GS B n)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置串口通信 (GS B n)</translation>
     </message>
     <message>
         <source>   GS B n : Serial communication settings</source>
-        <translation type="unfinished"></translation>
+        <translation>   GS B n : 串口通信设置</translation>
     </message>
 </context>
 <context>
     <name>CoreTexts</name>
     <message>
         <source>%1 found on %2 at %3 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>已在 %2 上找到 %1，波特率 %3</translation>
     </message>
     <message>
         <source>%1 found on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>已在 %2 上找到 %1</translation>
     </message>
     <message>
         <source>No printer found on %1 at %2 bauds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 上未找到打印机（波特率 %2）</translation>
     </message>
     <message>
         <source>No printer found on %1 at any speed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 上以任何速度均未找到打印机</translation>
     </message>
     <message>
         <source>No printer found on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 上未找到打印机</translation>
     </message>
     <message>
         <source>No printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到打印机</translation>
     </message>
     <message>
         <source>No Printer found</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到打印机</translation>
     </message>
     <message>
         <source>NO Printer on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 上没有打印机</translation>
     </message>
     <message>
         <source>Power: 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>电源：5V</translation>
     </message>
     <message>
         <source>Power: 24V</source>
-        <translation type="unfinished"></translation>
+        <translation>电源：24V</translation>
     </message>
     <message>
         <source>This port does not exist
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>此端口不存在
+%1</translation>
     </message>
     <message>
         <source>You must select a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>必须选择一个串口</translation>
     </message>
     <message>
         <source>You must select a parallel port</source>
-        <translation type="unfinished"></translation>
+        <translation>必须选择一个并口</translation>
     </message>
     <message>
         <source>Trying to wake-up the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>正在尝试唤醒打印机</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在以波特率 %2 尝试连接 %1 上的打印机。</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在尝试连接 %1 上的打印机。</translation>
     </message>
     <message>
         <source>%1
 The automatic search leaves this port out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+自动搜索将跳过此端口。</translation>
     </message>
     <message>
         <source>Need a Printer Connected
 Detect Printer Please</source>
-        <translation type="unfinished"></translation>
+        <translation>需要连接打印机
+请先检测打印机</translation>
     </message>
     <message>
         <source>%1
 Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+未发送任何内容。</translation>
     </message>
     <message>
         <source>Saving parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>正在保存参数</translation>
     </message>
     <message>
         <source>Parameters saved...   </source>
-        <translation type="unfinished"></translation>
+        <translation>参数已保存...   </translation>
     </message>
     <message>
         <source>Saving sequence failed</source>
-        <translation type="unfinished"></translation>
+        <translation>保存序列失败</translation>
     </message>
     <message>
         <source>Saving Sequence Successful !</source>
-        <translation type="unfinished"></translation>
+        <translation>保存序列成功！</translation>
     </message>
     <message>
         <source> Saving Sequence Failed
  Please verify that your software revision allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation> 保存序列失败
+ 请确认打印机的软件版本允许修改参数</translation>
     </message>
     <message>
         <source>Saving Sequence Failed
 Please verify that your software revision
 allow parameters modificaiton</source>
-        <translation type="unfinished"></translation>
+        <translation>保存序列失败
+请确认打印机的软件版本
+允许修改参数</translation>
     </message>
     <message>
         <source>Please reboot your printer by powering it down, then up.
 Then, perform a printer detection again...</source>
-        <translation type="unfinished"></translation>
+        <translation>请关闭打印机电源再重新打开，以重启打印机。
+然后重新检测打印机...</translation>
     </message>
     <message>
         <source>This will set the modified parameters as printer default.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>这将把已修改参数设为打印机默认值。
+
+是否继续？</translation>
     </message>
     <message>
         <source>This will load the factory settings into the workspace
 and transfer them to the printer.
 
 Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>这将把出厂设置加载到工作区
+并传送到打印机。
+
+是否继续？</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 28800 bauds
@@ -834,7 +847,13 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>打印机芯片组使用 5V 供电时，
+无法将波特率设为 28800。
+
+可用的波特率为：
+          1200、2400、4800、9600、19200、38400、57600、115200。
+
+波特率参数将不会修改。</translation>
     </message>
     <message>
         <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
@@ -844,98 +863,106 @@ Available baudrates are:
           1200, 2400, 4800, 9600, 19200, 28800, 57600.
 
 The baudrate parameter will not be modified.</source>
-        <translation type="unfinished"></translation>
+        <translation>打印机芯片组使用 3.3V 供电时，
+无法将波特率设为 38400 或 115200。
+
+可用的波特率为：
+          1200、2400、4800、9600、19200、28800、57600。
+
+波特率参数将不会修改。</translation>
     </message>
     <message>
         <source>%1 : BYTE Mode Error
 Please check you LPT setup </source>
-        <translation type="unfinished"></translation>
+        <translation>%1：BYTE 模式错误
+请检查 LPT 设置 </translation>
     </message>
     <message>
         <source>The LPT ports will be unusable !
 Please check your LPT port configuration !</source>
-        <translation type="unfinished"></translation>
+        <translation>LPT 端口将无法使用！
+请检查 LPT 端口配置！</translation>
     </message>
     <message>
         <source>LPT Communication Port Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>LPT 通信端口错误！</translation>
     </message>
     <message>
         <source>%1: in use by %2 (process %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：被 %2 占用（进程 %3）</translation>
     </message>
     <message>
         <source>%1: in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：被其他程序占用</translation>
     </message>
     <message>
         <source>%1: no such device</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：设备不存在</translation>
     </message>
     <message>
         <source>%1: no such port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：端口不存在</translation>
     </message>
     <message>
         <source>%1: the printer stopped taking data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：打印机停止接收数据</translation>
     </message>
 </context>
 <context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>
-        <translation type="unfinished"></translation>
+        <translation>设置与硬件控制</translation>
     </message>
     <message>
         <source>Text and general commands</source>
-        <translation type="unfinished"></translation>
+        <translation>文本与通用命令</translation>
     </message>
     <message>
         <source>Text and General commands</source>
-        <translation type="unfinished"></translation>
+        <translation>文本与通用命令</translation>
     </message>
     <message>
         <source>Barcode commands</source>
-        <translation type="unfinished"></translation>
+        <translation>条码命令</translation>
     </message>
     <message>
         <source>Hole/Black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>孔/黑标检测命令</translation>
     </message>
     <message>
         <source>Hole and black mark detection commands</source>
-        <translation type="unfinished"></translation>
+        <translation>孔和黑标检测命令</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ClientArea</name>
     <message>
         <source>List of modified parameters:</source>
-        <translation type="unfinished"></translation>
+        <translation>已修改参数列表：</translation>
     </message>
     <message>
         <source>Set modified parameters as printer default</source>
-        <translation type="unfinished"></translation>
+        <translation>将已修改参数设为打印机默认值</translation>
     </message>
     <message>
         <source>Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复出厂设置</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::ControlFactory</name>
     <message>
         <source>Serial speed</source>
-        <translation type="unfinished"></translation>
+        <translation>串口速度</translation>
     </message>
     <message>
         <source>Handshake</source>
-        <translation type="unfinished"></translation>
+        <translation>握手方式</translation>
     </message>
     <message>
         <source>IR mode</source>
-        <translation type="unfinished"></translation>
+        <translation>红外模式</translation>
     </message>
 </context>
 <context>
@@ -943,441 +970,453 @@ Please check your LPT port configuration !</source>
     <message>
         <source>The configuration could not be loaded.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法加载配置。<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>%1 no longer exists; it is removed from the recent profiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已不存在，已将其从最近的配置文件中移除。</translation>
     </message>
     <message>
         <source>The configuration could not be saved.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存配置。<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes before closing?</source>
+        <translation>关闭前是否保存更改？</translation>
+    </message>
+    <message>
+        <source>NO Port is openned. Please open a port.</source>
+        <translation>未打开端口。请打开一个端口。</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>
     <message>
         <source>Tessaro Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro 帮助</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::MainMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Load Config From File to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>从文件加载配置到工作区(&amp;L)</translation>
     </message>
     <message>
         <source>Recent &amp;profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>最近的配置文件(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Save Workspace Config to File</source>
-        <translation type="unfinished"></translation>
+        <translation>将工作区配置保存到文件(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Reload Factory Settings to Workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>重新加载出厂设置到工作区(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出(&amp;Q)</translation>
     </message>
     <message>
         <source>&amp;Detect the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>检测打印机(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Configure the Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>配置打印机(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Recover Factory Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复出厂设置(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Send Mofified Parameters to Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>发送已修改参数到打印机(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Production station...</source>
-        <translation type="unfinished"></translation>
+        <translation>生产工位(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::PortSelection</name>
     <message>
         <source>Communication Port Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>通信端口选择</translation>
     </message>
     <message>
         <source>Autodetect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>自动检测打印机</translation>
     </message>
     <message>
         <source>Current printer</source>
-        <translation type="unfinished"></translation>
+        <translation>当前打印机</translation>
     </message>
     <message>
         <source>Search progress</source>
-        <translation type="unfinished"></translation>
+        <translation>搜索进度</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>End the detection or the automatic search now</source>
-        <translation type="unfinished"></translation>
+        <translation>立即结束检测或自动搜索</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>串口</translation>
     </message>
     <message>
         <source>Baudrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>波特率：</translation>
     </message>
     <message>
         <source>Handshake:</source>
-        <translation type="unfinished"></translation>
+        <translation>握手方式：</translation>
     </message>
     <message>
         <source>Detect Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>检测打印机</translation>
     </message>
     <message>
         <source>Parallel Port</source>
-        <translation type="unfinished"></translation>
+        <translation>并口</translation>
     </message>
     <message>
         <source>USB and network</source>
-        <translation type="unfinished"></translation>
+        <translation>USB 与网络</translation>
     </message>
     <message>
         <source>Network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>网络打印机</translation>
     </message>
     <message>
         <source>host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>主机或主机:端口</translation>
     </message>
     <message>
         <source>Network printer address</source>
-        <translation type="unfinished"></translation>
+        <translation>网络打印机地址</translation>
     </message>
     <message>
         <source>A printer on raw TCP; port 9100 unless the address names another</source>
-        <translation type="unfinished"></translation>
+        <translation>通过原始 TCP 连接的打印机；地址中未指定端口时使用端口 9100</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>port and its device</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Xon-Xoff</source>
-        <translation type="unfinished"></translation>
+        <translation>Xon-Xoff</translation>
     </message>
     <message>
         <source>DSR/DTR Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DSR/DTR 模式</translation>
     </message>
     <message>
         <source>No printer found yet, please start detection.</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未找到打印机，请开始检测。</translation>
     </message>
     <message>
         <source>The production station is using ports: the automatic search would reach its printers.</source>
-        <translation type="unfinished"></translation>
+        <translation>生产工位正在使用端口：自动搜索会干扰其打印机。</translation>
     </message>
     <message>
         <source>Enter the network printer&apos;s address (host or host:port).</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入网络打印机的地址（主机或主机:端口）。</translation>
     </message>
     <message>
         <source>You must select a USB port or a network printer</source>
-        <translation type="unfinished"></translation>
+        <translation>必须选择一个 USB 端口或网络打印机</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
     <message>
         <source>PCF Config Files (*.pcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PCF 配置文件 (*.pcf)</translation>
     </message>
     <message>
         <source>Open File ...</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件...</translation>
     </message>
     <message>
         <source>Save Configuration as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>配置另存为...</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::SplashScreen</name>
     <message>
         <source>Rev: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>修订版：%1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationDriver</name>
     <message>
         <source>stored %1, failed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>已存储 %1，失败 %2</translation>
     </message>
     <message>
         <source>Starting</source>
-        <translation type="unfinished"></translation>
+        <translation>正在启动</translation>
     </message>
     <message>
         <source>Waiting for a printer</source>
-        <translation type="unfinished"></translation>
+        <translation>等待打印机</translation>
     </message>
     <message>
         <source>Detecting the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>正在检测打印机</translation>
     </message>
     <message>
         <source>Waiting for the printer to leave</source>
-        <translation type="unfinished"></translation>
+        <translation>等待打印机移走</translation>
     </message>
     <message>
         <source>Waiting for the next printer</source>
-        <translation type="unfinished"></translation>
+        <translation>等待下一台打印机</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止</translation>
     </message>
     <message>
         <source>Last unit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>上一台：%1</translation>
     </message>
     <message>
         <source>Detecting the printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>正在检测打印机：%1</translation>
     </message>
     <message>
         <source>Sending: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>正在发送：%1</translation>
     </message>
     <message>
         <source>Cannot serve the port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法使用该端口：%1</translation>
     </message>
     <message>
         <source>Stored: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>已存储：%1（%2）</translation>
     </message>
     <message>
         <source>Failed (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>失败（%1）：%2</translation>
     </message>
     <message>
         <source>All ports: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>所有端口：%1</translation>
     </message>
     <message>
         <source>stored %1, failed %2, mean %3</source>
-        <translation type="unfinished"></translation>
+        <translation>已存储 %1，失败 %2，平均 %3</translation>
     </message>
     <message>
         <source>The station is running already</source>
-        <translation type="unfinished"></translation>
+        <translation>工位已在运行</translation>
     </message>
     <message>
         <source>Stored: %1 (%2), not recorded in the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>已存储：%1（%2），未记入审计日志</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationSetup</name>
     <message>
         <source>&amp;Repeat: configure each new printer as it arrives</source>
-        <translation type="unfinished"></translation>
+        <translation>重复(&amp;R)：逐台配置新接入的打印机</translation>
     </message>
     <message>
         <source>Profile to store</source>
-        <translation type="unfinished"></translation>
+        <translation>要存储的配置文件</translation>
     </message>
     <message>
         <source>The current &amp;workspace</source>
-        <translation type="unfinished"></translation>
+        <translation>当前工作区(&amp;W)</translation>
     </message>
     <message>
         <source>A profile &amp;file:</source>
-        <translation type="unfinished"></translation>
+        <translation>配置文件(&amp;F)：</translation>
     </message>
     <message>
         <source>Profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>配置文件</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览(&amp;B)...</translation>
     </message>
     <message>
         <source>Browse for a profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览配置文件</translation>
     </message>
     <message>
         <source>Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>端口</translation>
     </message>
     <message>
         <source>No COM, USB or LPT port is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可用的 COM、USB 或 LPT 端口。</translation>
     </message>
     <message>
         <source>&amp;Network printers (host or host:port):</source>
-        <translation type="unfinished"></translation>
+        <translation>网络打印机（主机或主机:端口）(&amp;N)：</translation>
     </message>
     <message>
         <source>Network printers</source>
-        <translation type="unfinished"></translation>
+        <translation>网络打印机</translation>
     </message>
     <message>
         <source>Network printer to add</source>
-        <translation type="unfinished"></translation>
+        <translation>要添加的网络打印机</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>添加(&amp;A)</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>移除(&amp;E)</translation>
     </message>
     <message>
         <source>Audit &amp;log:</source>
-        <translation type="unfinished"></translation>
+        <translation>审计日志(&amp;L)：</translation>
     </message>
     <message>
         <source>Bro&amp;wse...</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览(&amp;O)...</translation>
     </message>
     <message>
         <source>Browse for the audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>浏览审计日志</translation>
     </message>
     <message>
         <source>(the file cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>（无法读取该文件）</translation>
     </message>
     <message>
         <source>(no file chosen)</source>
-        <translation type="unfinished"></translation>
+        <translation>（未选择文件）</translation>
     </message>
     <message>
         <source>Name: %1
 SHA-256: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>名称：%1
+SHA-256：%2</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
     <message>
         <source>Not started</source>
-        <translation type="unfinished"></translation>
+        <translation>未开始</translation>
     </message>
     <message>
         <source>Printer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>打印机：%1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::StationWindow</name>
     <message>
         <source>Production station</source>
-        <translation type="unfinished"></translation>
+        <translation>生产工位</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始(&amp;S)</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Messages:</source>
-        <translation type="unfinished"></translation>
+        <translation>消息(&amp;M)：</translation>
     </message>
     <message>
         <source>S&amp;top now</source>
-        <translation type="unfinished"></translation>
+        <translation>立即停止(&amp;T)</translation>
     </message>
     <message>
         <source>Stopping: the units under way finish (Stop now stops them too).</source>
-        <translation type="unfinished"></translation>
+        <translation>正在停止：正在处理的打印机将完成（“立即停止”会让它们也停止）。</translation>
     </message>
     <message>
         <source>Audit log</source>
-        <translation type="unfinished"></translation>
+        <translation>审计日志</translation>
     </message>
     <message>
         <source>Audit logs (*.jsonl);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>审计日志 (*.jsonl);;所有文件 (*)</translation>
     </message>
     <message>
         <source>Units are under way. Stop the station once they have ended, then close this window?</source>
-        <translation type="unfinished"></translation>
+        <translation>有打印机正在处理。是否在它们完成后停止工位，然后关闭此窗口？</translation>
     </message>
     <message>
         <source>No profile file is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择配置文件</translation>
     </message>
     <message>
         <source>The station cannot start.<byte value="xd"/>
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>工位无法启动。<byte value="xd"/>
+%1</translation>
     </message>
     <message>
         <source>No audit log is chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择审计日志</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>
     <message>
         <source>About Tessaro </source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Tessaro </translation>
     </message>
     <message>
         <source>Tessaro v: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaro 版本：%1</translation>
     </message>
     <message>
         <source>Web:</source>
-        <translation type="unfinished"></translation>
+        <translation>网站：</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>技术支持：</translation>
     </message>
     <message>
         <source>Click to close</source>
-        <translation type="unfinished"></translation>
+        <translation>单击关闭</translation>
     </message>
 </context>
 </TS>

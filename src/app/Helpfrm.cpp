@@ -3,9 +3,11 @@
 
 #include "app/LayoutMemory.h"
 #include "app/Scaling.h"
+#include "app/Translations.h"
 
 #include <QEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -58,10 +60,21 @@ void Helpfrm::changeEvent(QEvent* event) {
     }
 }
 
-QUrl Helpfrm::helpPage(const QString& startupDirectory) {
-    const QString file = startupDirectory + QStringLiteral("/Help/help.html");
-    if (!startupDirectory.isEmpty() && QFileInfo(file).isFile()) {
-        return QUrl::fromLocalFile(file);
+QUrl Helpfrm::helpPage(const QString& startupDirectory, const QString& language) {
+    QStringList pages;
+    for (const QString& name :
+         Translations::fileNames(language.isEmpty() ? QLocale().name() : language)) {
+        pages << QStringLiteral("help.%1.html").arg(name);
+    }
+    pages << QStringLiteral("help.html");
+    for (const QString& page : pages) {
+        const QString file = startupDirectory + QStringLiteral("/Help/") + page;
+        if (!startupDirectory.isEmpty() && QFileInfo(file).isFile()) {
+            return QUrl::fromLocalFile(file);
+        }
+        if (QFileInfo::exists(QString::fromLatin1(kBuiltInFolder) + u'/' + page)) {
+            return QUrl(QStringLiteral("qrc") + QString::fromLatin1(kBuiltInFolder) + u'/' + page);
+        }
     }
     return QUrl(QString::fromLatin1(kBuiltInPage));
 }

@@ -4,23 +4,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 
 namespace tessaro::app {
 namespace {
-
-// The file names to try for one UI language, most specific first: "zh-Hans-CN" gives
-// zh_Hans_CN, zh_CN and zh.
-QStringList candidates(const QString& uiLanguage) {
-    const QStringList parts = QString(uiLanguage).replace(u'-', u'_').split(u'_');
-    QStringList names{parts.join(u'_')};
-    if (parts.size() == 3) {
-        names << parts[0] + u'_' + parts[2];
-    }
-    if (parts.size() > 1) {
-        names << parts[0];
-    }
-    return names;
-}
 
 // Loads exactly directory/prefix_name.qm: QTranslator would fall back to shorter names on its
 // own, and so report "de_AT" for what is "de".
@@ -37,9 +24,21 @@ bool isSourceLanguage(const QString& uiLanguage) {
 
 } // namespace
 
+QStringList Translations::fileNames(const QString& uiLanguage) {
+    const QStringList parts = QString(uiLanguage).replace(u'-', u'_').split(u'_');
+    QStringList names{parts.join(u'_')};
+    if (parts.size() == 3) {
+        names << parts[0] + u'_' + parts[2];
+    }
+    if (parts.size() > 1) {
+        names << parts[0];
+    }
+    return names;
+}
+
 Translations::Translations(const QStringList& uiLanguages, const QString& ownDirectory) {
     for (const QString& uiLanguage : uiLanguages) {
-        const QStringList names = candidates(uiLanguage);
+        const QStringList names = fileNames(uiLanguage);
         if (names.front() == QLatin1String(kPseudoLanguage)) {
             if (loadExactly(own_, ownDirectory, QStringLiteral("tessaro"), names.front())) {
                 language_ = names.front();
@@ -59,12 +58,17 @@ Translations::Translations(const QStringList& uiLanguages, const QString& ownDir
             break;
         }
     }
+    // The locale follows the language shown, so the help page and Qt's own texts agree with
+    // the window even when LANGUAGE names another language than LANG.
+    QLocale::setDefault(language_.isEmpty() || language_ == QLatin1String(kPseudoLanguage)
+                            ? QLocale(QLocale::English, previousLocale_.territory())
+                            : QLocale(language_));
     if (language_.isEmpty()) {
         return;
     }
     QCoreApplication::installTranslator(&own_);
     const QString qtDirectory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const QString& name : candidates(language_)) {
+    for (const QString& name : fileNames(language_)) {
         if (loadExactly(qt_, qtDirectory, QStringLiteral("qtbase"), name)) {
             QCoreApplication::installTranslator(&qt_);
             break;
@@ -75,6 +79,7 @@ Translations::Translations(const QStringList& uiLanguages, const QString& ownDir
 Translations::~Translations() {
     QCoreApplication::removeTranslator(&qt_);
     QCoreApplication::removeTranslator(&own_);
+    QLocale::setDefault(previousLocale_);
 }
 
 } // namespace tessaro::app

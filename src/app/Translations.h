@@ -3,6 +3,7 @@
 // The window in the user's language: our own texts from :/i18n/ and Qt's (file dialogs,
 // standard buttons) from Qt's translations directory.
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -25,10 +26,15 @@ class Translations final {
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
+    // The file names to try for one UI language, most specific first: "zh-Hans-CN" gives
+    // zh_Hans_CN, zh_CN and zh.
+    static QStringList fileNames(const QString& uiLanguage);
+
     // The language shown ("de", "pt_BR", "en_XA"), empty for English.
     const QString& language() const { return language_; }
 
   private:
+    QLocale previousLocale_;
     QTranslator own_;
     QTranslator qt_;
     QString language_;
