@@ -95,8 +95,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TESSARO_BUILD_APP)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
     # The window's own translations are built into it; Qt's texts (file dialogs, standard
-    # buttons) in the user's language come from Qt's translations.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+    # buttons) in the user's language come from Qt's translations, and the Chinese window
+    # needs a font with its characters.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The architecture: dpkg's own name for this machine (CPack asks dpkg --print-architecture).

@@ -9,6 +9,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <regex>
 
 namespace tessaro::test {
 namespace {
@@ -51,6 +52,42 @@ TEST(Output, ResultsAndFailuresEachHaveOneStream) {
     // A device path is named by its path, not by the COM1 or USB1 it stands in for.
     const auto usb = runCli({"detect", "--port", "/dev/usb/lp97"});
     EXPECT_EQ(usb.err, "This port does not exist\n/dev/usb/lp97: no such device\n");
+}
+
+// A send's record without the time it took, which differs from run to run.
+std::string withoutDuration(const std::string& out) {
+    return std::regex_replace(out, std::regex("\"duration_ms\":[0-9]+"), "");
+}
+
+// The window speaks the user's language; the command line, which scripts read, stays English
+// whatever the environment says: its texts, its JSON and the bytes it sends.
+TEST(Output, TheCommandLineIsTheSameInEveryLanguage) {
+    SimProcess sim({"--time-limit", "60"});
+    TempDir dir;
+    const auto file =
+        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderIntensity=10\r\n");
+    const std::vector<std::vector<std::string>> commands{
+        {"detect", "--port", sim.device()},
+        {"show", file.string(), "--bytes"},
+        {"keys", "--json"},
+        {"send", file.string(), "--port", sim.device(), "--yes", "--json"},
+        {"detect", "--auto"},
+    };
+    for (const auto& command : commands) {
+        std::vector<std::string> english{"LANGUAGE=", "LC_ALL=C.UTF-8"};
+        english.insert(english.end(), kNoPorts.begin(), kNoPorts.end());
+        const auto expected = runCli(command, english);
+        for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN"}) {
+            std::vector<std::string> environment{std::string("LANGUAGE=") + language,
+                                                 std::string("LANG=") + language + ".UTF-8"};
+            environment.insert(environment.end(), kNoPorts.begin(), kNoPorts.end());
+            const auto shown = runCli(command, environment);
+            EXPECT_EQ(shown.status, expected.status) << command.front() << " " << language;
+            EXPECT_EQ(withoutDuration(shown.out), withoutDuration(expected.out))
+                << command.front() << " " << language;
+            EXPECT_EQ(shown.err, expected.err) << command.front() << " " << language;
+        }
+    }
 }
 
 TEST(Output, DeviceAndFileTextIsShownEscaped) {
