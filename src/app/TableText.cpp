@@ -26,13 +26,13 @@ QString sliderCaption(const ws::ControlSpec& slider, int v, bool continuousPaper
 
 QString frameCaption(const ws::Workspace& model, std::size_t frame) {
     const std::string& shown = model.frameCaption(frame);
-    const ws::FrameSpec& spec = ws::frames()[frame];
-    if (shown == spec.designCaption) {
-        return catalogueText(spec.designCaption);
+    const ws::FrameSpec& row = ws::frames()[frame];
+    if (shown == row.designCaption) {
+        return catalogueText(row.designCaption);
     }
     for (ws::ControlId id = 0; id < ws::controls().size(); ++id) {
         const ws::ControlSpec& control = ws::control(id);
-        if (control.kind != ws::ControlKind::Slider || control.frame != spec.name) {
+        if (control.kind != ws::ControlKind::Slider || control.frame != row.name) {
             continue;
         }
         const bool continuous = control.rule == ws::ArgRule::MarkLength && model.continuousPaper();
