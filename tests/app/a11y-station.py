@@ -10,7 +10,7 @@ import subprocess
 import sys
 import tempfile
 
-from a11y_common import bus_reachable, check, pump, pyatspi, results, wait_for, walk
+from a11y_common import bus_reachable, check, find, pump, pyatspi, results, top_window, wait_for
 
 PORTS = ["COM1", "COM2"]
 
@@ -21,18 +21,6 @@ def start_printer(sim, *options):
                                text=True)
     first = process.stdout.readline()
     return process, first.split()[1] if first.startswith("PTY ") else ""
-
-
-def find(root, role, name):
-    return next((a for a in walk(root) if a.getRole() == role and a.name == name), None)
-
-
-def top_window(name_start):
-    for app in pyatspi.Registry.getDesktop(0):
-        for window in app or []:
-            if window is not None and window.name.startswith(name_start):
-                return window
-    return None
 
 
 def press(acc):

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the scripts that read tessaro over AT-SPI share: the checks they count, a bounded
-wait on a condition, the walk of a tree, and whether the accessibility bus is there."""
+wait on a condition, the walk of a tree, finding a part or a window, and whether the accessibility bus is there."""
 
 import subprocess
 import sys
@@ -57,6 +57,18 @@ def walk(acc):
         child = acc.getChildAtIndex(i)
         if child is not None:
             yield from walk(child)
+
+
+def find(root, role, name):
+    return next((a for a in walk(root) if a.getRole() == role and a.name == name), None)
+
+
+def top_window(name_start):
+    for app in pyatspi.Registry.getDesktop(0):
+        for window in app or []:
+            if window is not None and window.name.startswith(name_start):
+                return window
+    return None
 
 
 def bus_reachable():
