@@ -907,6 +907,22 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>%1: the printer stopped taking data</source>
         <translation>%1: Der Drucker nimmt keine Daten mehr an</translation>
     </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ,  %2 Baud </translation>
+    </message>
+    <message>
+        <source>%1: in use by process %2</source>
+        <translation>%1: belegt von Prozess %2</translation>
+    </message>
+    <message>
+        <source>%1: already open</source>
+        <translation>%1: bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>%1: speed refused</source>
+        <translation>%1: Baudrate abgelehnt</translation>
+    </message>
 </context>
 <context>
     <name>Tabs</name>

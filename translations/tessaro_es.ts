@@ -907,6 +907,22 @@ Please check your LPT port configuration !</source>
         <source>%1: the printer stopped taking data</source>
         <translation>%1: la impresora ha dejado de aceptar datos</translation>
     </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ,  %2 baudios </translation>
+    </message>
+    <message>
+        <source>%1: in use by process %2</source>
+        <translation>%1: en uso por el proceso %2</translation>
+    </message>
+    <message>
+        <source>%1: already open</source>
+        <translation>%1: ya está abierto</translation>
+    </message>
+    <message>
+        <source>%1: speed refused</source>
+        <translation>%1: velocidad rechazada</translation>
+    </message>
 </context>
 <context>
     <name>Tabs</name>

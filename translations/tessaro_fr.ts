@@ -907,6 +907,22 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>%1: the printer stopped taking data</source>
         <translation>%1 : l&apos;imprimante n&apos;accepte plus de données</translation>
     </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ,  %2 bauds </translation>
+    </message>
+    <message>
+        <source>%1: in use by process %2</source>
+        <translation>%1 : utilisé par le processus %2</translation>
+    </message>
+    <message>
+        <source>%1: already open</source>
+        <translation>%1 : déjà ouvert</translation>
+    </message>
+    <message>
+        <source>%1: speed refused</source>
+        <translation>%1 : vitesse refusée</translation>
+    </message>
 </context>
 <context>
     <name>Tabs</name>

@@ -907,6 +907,22 @@ Verifique a configuração das portas LPT!</translation>
         <source>%1: the printer stopped taking data</source>
         <translation>%1: a impressora parou de receber dados</translation>
     </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ,  %2 bauds </translation>
+    </message>
+    <message>
+        <source>%1: in use by process %2</source>
+        <translation>%1: em uso pelo processo %2</translation>
+    </message>
+    <message>
+        <source>%1: already open</source>
+        <translation>%1: já está aberta</translation>
+    </message>
+    <message>
+        <source>%1: speed refused</source>
+        <translation>%1: velocidade recusada</translation>
+    </message>
 </context>
 <context>
     <name>Tabs</name>

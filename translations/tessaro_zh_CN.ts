@@ -907,6 +907,22 @@ Please check your LPT port configuration !</source>
         <source>%1: the printer stopped taking data</source>
         <translation>%1：打印机停止接收数据</translation>
     </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ，  %2 波特 </translation>
+    </message>
+    <message>
+        <source>%1: in use by process %2</source>
+        <translation>%1：被进程 %2 占用</translation>
+    </message>
+    <message>
+        <source>%1: already open</source>
+        <translation>%1：已打开</translation>
+    </message>
+    <message>
+        <source>%1: speed refused</source>
+        <translation>%1：速率被拒绝</translation>
+    </message>
 </context>
 <context>
     <name>Tabs</name>
