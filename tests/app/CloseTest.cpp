@@ -73,6 +73,7 @@ TEST_F(CloseTest, FailedSaveKeepsTheWindowOpen) {
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(script.boxes.back().icon, QMessageBox::Critical);
+    EXPECT_THAT(script.boxes.back().text.toStdString(), HasSubstr("taken.pcf"));
     EXPECT_FALSE(shutDown());
     EXPECT_EQ(title(), "Tessaro - default *");
 }

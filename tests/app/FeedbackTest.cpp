@@ -33,14 +33,6 @@ TEST_F(FeedbackTest, MessagesShowTheirIconTitleAndLines) {
     EXPECT_EQ(script.boxes[3].icon, QMessageBox::Question);
 }
 
-TEST_F(FeedbackTest, AskIsTrueForYesOnly) {
-    script.answers = {QMessageBox::Yes, QMessageBox::No};
-    EXPECT_TRUE(feedback().ask("Save?\r\nReally?"));
-    EXPECT_FALSE(feedback().ask("Save?"));
-    EXPECT_EQ(script.boxes[0].text, "Save?\nReally?");
-    EXPECT_EQ(script.boxes[0].buttons, QMessageBox::Yes | QMessageBox::No);
-}
-
 TEST_F(FeedbackTest, StatusPanelsAreReplacedAndWrittenTo) {
     feedback().setStatusPanels({"COM1", "9600", "Printer"});
     EXPECT_EQ(window->statusPanels()->panelTexts(), (QStringList{"COM1", "9600", "Printer"}));

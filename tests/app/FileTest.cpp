@@ -104,16 +104,5 @@ TEST_F(FileTest, ReadOnlyTargetIsReportedAndLeftAlone) {
     EXPECT_EQ(title(), "Tessaro - default *");
 }
 
-TEST_F(FileTest, FailedSaveNamesTheFileAndTheReason) {
-    modify();
-    script.files.push_back(app::fromPath(dir / "missing" / "x.pcf"));
-    trigger("Save");
-    ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Critical);
-    EXPECT_THAT(boxText(0), HasSubstr("missing/x.pcf"));
-    EXPECT_THAT(boxText(0), HasSubstr("No such file or directory"));
-    EXPECT_EQ(title(), "Tessaro - default *");
-}
-
 } // namespace
 } // namespace tessaro::test

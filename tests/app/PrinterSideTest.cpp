@@ -3,20 +3,13 @@
 // pseudo-terminal: detection through the port selection window, a transmission, and a close
 // asked for while the transmission waits for the printer.
 
-#include "app/PrinterSide.h"
+#include "PortSelectionFixture.h"
 
-#include "ScriptedDialogs.h"
-#include "app/Form1.h"
-#include "app/PortSelection.h"
-#include "support/SimProcess.h"
-
-#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace tessaro::test {
 namespace {
@@ -25,43 +18,20 @@ using namespace std::chrono_literals;
 using ::testing::Contains;
 using ::testing::HasSubstr;
 
-class PrinterSideTest : public ::testing::Test {
+// Detected on COM1 through the port selection window, clicking as a user would.
+class PrinterSideTest : public PortSelectionFixture {
   protected:
     void SetUp() override {
-        sim = std::make_unique<SimProcess>(std::vector<std::string>{"--time-limit", "120"});
-        const std::string device = sim->device();
-        ASSERT_FALSE(device.empty());
-        window = std::make_unique<app::Form1>();
-        window->feedback().setDialogRunner(script.runner());
-        window->setPrinterActions(std::make_unique<app::PrinterSide>(
-            *window, link::PortMap({}, {}, [device](const std::string& name) {
-                return std::optional<std::string>(name == "TESSARO_COM1" ? device : "");
-            })));
-        window->show();
-    }
-    void TearDown() override {
-        window->feedback().setDialogRunner([](QMessageBox&) { return QMessageBox::No; });
-        window.reset();
-    }
-
-    // Detects on COM1 through the port selection window, clicking as a user would.
-    void detect() {
-        QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<app::PortSelection*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QRadioButton*>("COM1")->setChecked(true);
-            dialog->findChild<QPushButton*>("DetectSerialPrinter")->click();
+        ASSERT_NO_FATAL_FAILURE(startSim({}));
+        openWindow({{"TESSARO_COM1", device}});
+        inPortSelection([](app::PortSelection& dialog) {
+            child<QRadioButton>(dialog, "COM1")->setChecked(true);
+            child<QPushButton>(dialog, "DetectSerialPrinter")->click();
         });
-        window->DetectPrinter_Click();
     }
-
-    std::unique_ptr<SimProcess> sim;
-    DialogScript script;
-    std::unique_ptr<app::Form1> window;
 };
 
 TEST_F(PrinterSideTest, DetectThenSendStoresTheChangeInThePrinter) {
-    detect();
     EXPECT_THAT(script.texts(), Contains(QString("R62 VIRTUAL PRN found on COM 1 at 9600 bauds")));
     EXPECT_TRUE(window->findChild<QPushButton*>("SetToPrinterButton")->isEnabled());
 
@@ -75,7 +45,6 @@ TEST_F(PrinterSideTest, DetectThenSendStoresTheChangeInThePrinter) {
 }
 
 TEST_F(PrinterSideTest, ClosingDuringATransmissionWaitsForItsEnd) {
-    detect();
     script.answers.push_back(QMessageBox::Yes); // send
     script.answers.push_back(QMessageBox::No);  // then: save changes before closing?
     window->workspace().setSlider(workspace::controlId("SliderMaxcurrent"), 3,

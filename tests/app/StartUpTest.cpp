@@ -5,7 +5,6 @@
 #include "app/StatusPanelBar.h"
 #include "app/TabButton.h"
 #include "app/TwoRowTabWidget.h"
-#include "workspace/Catalogue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +19,6 @@
 namespace tessaro::test {
 namespace {
 
-namespace ws = workspace;
 using ::testing::ElementsAre;
 
 class StartUpTest : public WindowFixture {};
@@ -37,7 +35,6 @@ TEST_F(StartUpTest, ShowsTheFactoryWorkspaceUnderTheDefaultTitle) {
     EXPECT_TRUE(child<QCheckBox>("ENContPaper")->isChecked());
     EXPECT_FALSE(child<QSlider>("SliderMarkLength")->isEnabled());
     EXPECT_TRUE(modifiedList().isEmpty());
-    EXPECT_FALSE(window->workspace().hasUnsavedChanges());
 }
 
 TEST_F(StartUpTest, PrinterCommandsWaitForAPrinterAndTheStatusBarSaysSo) {
@@ -47,12 +44,6 @@ TEST_F(StartUpTest, PrinterCommandsWaitForAPrinterAndTheStatusBarSaysSo) {
     EXPECT_FALSE(child<QPushButton>("RecoverfactoryButton")->isEnabled());
     EXPECT_EQ(window->statusPanels()->panelTexts(),
               QStringList{"NO Port is openned. Please open a port."});
-
-    window->feedback().enablePrinterCommands(true);
-    EXPECT_TRUE(child<QAction>("saveparam")->isEnabled());
-    EXPECT_TRUE(child<QAction>("RecovDefault")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>("SetToPrinterButton")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>("RecoverfactoryButton")->isEnabled());
 }
 
 TEST_F(StartUpTest, StartUpRunsOnceAndRemembersTheWorkingDirectory) {
@@ -61,25 +52,6 @@ TEST_F(StartUpTest, StartUpRunsOnceAndRemembersTheWorkingDirectory) {
     window->Form_Load();
     EXPECT_THAT(printer.calls, ElementsAre("startUp"));
     EXPECT_EQ(window->startupDirectory(), QDir::currentPath());
-}
-
-TEST_F(StartUpTest, EveryCatalogueControlIsBuiltWithItsRange) {
-    for (ws::ControlId id = 0; id < ws::controls().size(); ++id) {
-        const ws::ControlSpec& def = ws::control(id);
-        const QString key = QString::fromUtf8(def.key.data(), qsizetype(def.key.size()));
-        QWidget* widget = window->findChild<QWidget*>(key);
-        ASSERT_NE(widget, nullptr) << def.key;
-        if (auto* slider = qobject_cast<QSlider*>(widget)) {
-            EXPECT_EQ(slider->minimum(), def.min) << def.key;
-            EXPECT_EQ(slider->maximum(), def.max) << def.key;
-            EXPECT_EQ(slider->pageStep(), def.pageStep) << def.key;
-            EXPECT_EQ(slider->tickInterval(), def.tickInterval) << def.key;
-            EXPECT_EQ(slider->tickPosition(), QSlider::TicksBelow) << def.key;
-        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            ASSERT_EQ(combo->count(), static_cast<int>(def.entries.size())) << def.key;
-            EXPECT_EQ(combo->itemText(combo->count() - 1).toStdString(), def.entries.back());
-        }
-    }
 }
 
 // A tab of the back row comes to the front row, next to the page, when it is chosen.

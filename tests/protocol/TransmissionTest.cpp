@@ -90,14 +90,6 @@ TEST_F(TransmissionTest, StatusTextFollowsEachCommand) {
     EXPECT_EQ(*(first + 2), "panel 3: Saving parameters");
 }
 
-TEST_F(TransmissionTest, A24VoltModelGetsNoAutosleep) {
-    rig.facts.PowerVolts = 24;
-    send(true);
-    const std::string written = rig.allWritten();
-    EXPECT_EQ(written.substr(0, 4), bytes({0x1D, 0x73, 0x07, 0xE0}));
-    EXPECT_EQ(written.find(bytes({0x1B, 0x41})), std::string::npos);
-}
-
 TEST_F(TransmissionTest, SpeedChangeReopensTheLinkAtTheNewSpeed) {
     rig.facts.Chipset5V = false;
     ws.selectListEntry(controlId("serialspeed"), 7);
@@ -122,12 +114,6 @@ TEST_F(TransmissionTest, RefusedSpeedKeepsTheCurrentOne) {
                                          "on 5V."));
     EXPECT_EQ(rig.serial.sessions()[0].written, bytes({0x1D, 0x42, 0x83}));
     EXPECT_EQ(rig.serial.sessions()[1].settings, "9600,N,8,1");
-}
-
-TEST_F(TransmissionTest, NothingModifiedSendsOnlyTheSavingSequence) {
-    ws.clearModifiedFlags();
-    send();
-    EXPECT_EQ(rig.allWritten(), bytes({0x1B, 0x73}));
 }
 
 TEST_F(TransmissionTest, NoPrinterNoPortNoSend) {

@@ -132,18 +132,6 @@ TEST_F(PrinterModelTest, SilentPrinterNeverAnswersButStillStores) {
     EXPECT_EQ(printer->stored().size(), 1u);
 }
 
-TEST_F(PrinterModelTest, LateReplyBecomesReadyAfterTheDelay) {
-    PrinterConfig config;
-    config.replyDelayMs = 200;
-    power(config);
-    printer->receive("\x1Bv");
-    EXPECT_EQ(printer->nextReplyAt(), link::Micros(200ms));
-    clock.advance(199ms);
-    EXPECT_EQ(printer->replyReady(), 0u);
-    clock.advance(1ms);
-    EXPECT_EQ(printer->takeReply(10), "\xA0");
-}
-
 TEST_F(PrinterModelTest, GarbageReplyHasTheLengthButNoTerminatingZero) {
     PrinterConfig config;
     config.garbage = true;

