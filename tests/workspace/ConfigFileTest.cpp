@@ -43,6 +43,31 @@ TEST_F(ConfigFileTest, SaveWritesOnlyFlaggedKeysInTableOrder) {
     EXPECT_FALSE(ws.hasUnsavedChanges());
 }
 
+TEST_F(ConfigFileTest, RoundTripKeepsEveryKindOfControl) {
+    ws.setSlider(id("SliderTOFpos"), -4095, ChangeSource::User);
+    ws.selectListEntry(id("irda"), 1);
+    ws.selectOption(id("height2"));
+    ws.selectOption(id("underyes"));
+    ws.selectListEntry(id("Barcodepos"), 1);
+    ws.setContinuousPaper(false);
+    ws.setSlider(id("SliderMarkLength"), 44, ChangeSource::User);
+    const auto file = dir / "all.PCF";
+    ASSERT_TRUE(Save_ConfigToFile(ws, file).ok());
+
+    Workspace other;
+    other.startUp();
+    const LoadReport report = LoadConfig(other, file);
+    EXPECT_EQ(report.status, LoadReport::Status::Loaded);
+    EXPECT_TRUE(report.skipped.empty());
+    for (ControlId c = 0; c < controls().size(); ++c) {
+        EXPECT_EQ(other.value(c), ws.value(c)) << control(c).key;
+    }
+    EXPECT_EQ(other.arguments(Param::MarkLength), oneByte(44));
+    EXPECT_EQ(other.title(), "Tessaro - all");
+    EXPECT_FALSE(other.hasUnsavedChanges());
+    EXPECT_EQ(other.modifiedListText(), ws.modifiedListText());
+}
+
 TEST_F(ConfigFileTest, FilesWithoutTheBoxKeyLoadAsContinuousPaper) {
     load("old.pcf", "[hole AND black mark detection commands]\nSliderMarkLength=30\n");
     EXPECT_TRUE(ws.continuousPaper());
