@@ -12,7 +12,7 @@
 #include "link/Clock.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
-#include "link/QtSerialControl.h"
+#include "link/SerialDevice.h"
 #include "link/SubCom.h"
 #include "link/VirtualClock.h"
 #include "sim/PrinterModel.h"
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     link::PortMap ports({}, {}, [device](const std::string& name) -> std::optional<std::string> {
         return name == "TESSARO_COM1" ? std::optional<std::string>(device) : std::nullopt;
     });
-    link::QtSerialControl serial(ports);
+    link::SerialDevice serial(ports, clock);
     bench::QuietFeedback feedback;
     link::VirtualClock unused;
     sim::PrinterModel nobody({}, unused);

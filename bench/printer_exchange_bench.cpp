@@ -9,7 +9,7 @@
 #include "BenchSupport.h"
 #include "detect/Autodetect.h"
 #include "link/Ieee1284PortIO.h"
-#include "link/QtSerialControl.h"
+#include "link/SerialDevice.h"
 #include "protocol/Transmission.h"
 #include "sim/PtyPrinter.h"
 #include "sim/TcpPrinter.h"
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
                         });
     CountingClock clock;
     bench::QuietFeedback feedback;
-    link::QtSerialControl serial(ports);
+    link::SerialDevice serial(ports, clock);
     link::Ieee1284PortIO noParallel(ports);
     link::ParallelWinIO parallel(noParallel, clock, feedback);
     link::tempo timing(clock);

@@ -9,7 +9,6 @@
 #include "cli/UnitProgress.h"
 #include "link/Cancellation.h"
 
-#include <QEventLoop>
 #include <algorithm>
 #include <csignal>
 #include <pthread.h>
@@ -59,10 +58,6 @@ void StationWorker::run() noexcept {
     pthread_sigmask(SIG_BLOCK, &stationSignals, nullptr);
     std::string failure;
     try {
-        // Qt gives a thread it did not start an event dispatcher once an event loop is made
-        // in it; the serial port's notifiers need one. No event loop runs: every wait of the
-        // link is its own.
-        const QEventLoop dispatcher;
         serve();
     } catch (const std::exception& error) {
         failure = error.what();

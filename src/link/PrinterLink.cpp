@@ -20,9 +20,9 @@ std::unique_ptr<PortIO> makePortIO(const PortMap& ports, Clock& clock,
 
 PrinterLink::PrinterLink(PortMap ports, Clock& clock, Notifier& feedback,
                          const VirtualLpt& virtualLpt)
-    : ports_(std::move(ports)), serial_(ports_), portIO_(makePortIO(ports_, clock, virtualLpt)),
-      parallel_(*portIO_, clock, feedback), timing_(clock),
-      link_(session_, serial_, parallel_, timing_, feedback, ports_) {}
+    : ports_(std::move(ports)), serial_(ports_, clock),
+      portIO_(makePortIO(ports_, clock, virtualLpt)), parallel_(*portIO_, clock, feedback),
+      timing_(clock), link_(session_, serial_, parallel_, timing_, feedback, ports_) {}
 
 PrinterLink::~PrinterLink() {
     link_.CloseCom();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A program's printer link put together from its parts: the port map, the serial adapter on
-// QSerialPort, the port I/O (libieee1284, or the virtual printer on an LPT set to
+// A program's printer link put together from its parts: the port map, the serial device,
+// the port I/O (libieee1284, or the virtual printer on an LPT set to
 // "virtual", which the program hands in), the parallel driver, the delays and the link
 // settings. The window and the command line differ only in their clock and their user
 // feedback.
@@ -10,7 +10,7 @@
 #include "link/Notifier.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
-#include "link/QtSerialControl.h"
+#include "link/SerialDevice.h"
 #include "link/SubCom.h"
 #include "link/tempo.h"
 
@@ -39,7 +39,7 @@ class PrinterLink {
 
   private:
     PortMap ports_;
-    QtSerialControl serial_;
+    SerialDevice serial_;
     std::unique_ptr<PortIO> portIO_;
     ParallelWinIO parallel_;
     tempo timing_;

@@ -37,16 +37,28 @@ std::string StreamDevice::open() {
 }
 
 void StreamDevice::close() {
-    fd_.reset();
-    received_.clear();
+    if (fd_) {
+        finish(fd_.get());
+    }
+    drop();
 }
 
+void StreamDevice::drop() {
+    const bool held = fd_.valid();
+    fd_.reset();
+    received_.clear();
+    if (held) {
+        released();
+    }
+}
+
+// The printer went away: nothing more can leave, so nothing is waited for.
 void StreamDevice::lost(const std::string& why) {
     if (fault_.empty()) {
         fault_ = describe() + ": " + why;
         problem_ = PortProblem::Lost;
     }
-    close();
+    drop();
 }
 
 // Takes what the printer sent into the buffer, without waiting.
@@ -62,9 +74,9 @@ void StreamDevice::pull() {
             continue;
         }
         if (count == 0 && endOfStreamIsLoss()) {
-            lost("the printer closed the connection");
+            lost(lossReason("the printer closed the connection"));
         } else if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            lost(std::string("the printer went away (") + std::strerror(errno) + ")");
+            lost(lossReason(std::string("the printer went away (") + std::strerror(errno) + ")"));
         }
         return;
     }
@@ -92,9 +104,10 @@ void StreamDevice::output(std::string_view bytes) {
             continue;
         }
         if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            lost(errno == EPIPE || errno == ECONNRESET
-                     ? std::string("the printer closed the connection")
-                     : std::string("the printer went away (") + std::strerror(errno) + ")");
+            lost(lossReason(errno == EPIPE || errno == ECONNRESET
+                                ? std::string("the printer closed the connection")
+                                : std::string("the printer went away (") + std::strerror(errno) +
+                                      ")"));
             return;
         }
         const auto left =

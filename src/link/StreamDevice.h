@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A printer on a plain descriptor (a USB printer device, a TCP connection) driven as the link
-// drives a serial port: what the printer sends is pulled into a buffer without waiting,
-// counted and read from there; the wait for a reply is bounded with poll, a write by the
-// link's clock. It has no speed and no handshake: those settings are taken and ignored. A
-// printer that goes away, or stops taking bytes, is a fault, reported once, and the
-// descriptor is let go.
+// A printer on a descriptor of its own (a serial device, a USB printer device, a TCP
+// connection): what the printer sends is pulled into a buffer without waiting, counted and
+// read from there; the wait for a reply is bounded with poll, a write by the link's clock.
+// Speed and handshake are taken and ignored unless the device has a line to set. A printer
+// that goes away, or stops taking bytes, is a fault, reported once, and the descriptor is
+// let go.
 
 #include "link/Clock.h"
 #include "link/SerialControl.h"
@@ -36,7 +36,7 @@ class StreamDevice : public SerialControl {
     void setHandshaking(int) override {}
     bool portOpen() const override { return fd_.valid(); }
     std::string open() override;
-    void close() override;
+    void close() final;
     void setInputLen(int length) override { inputLen_ = length; }
     void setInputMode(int) override {}
     int inBufferCount() override;
@@ -67,10 +67,18 @@ class StreamDevice : public SerialControl {
     virtual bool endOfStreamIsLoss() const = 0;
     // The port as messages name it: "USB1 (/dev/usb/lp0)", "192.168.1.20:9100".
     virtual std::string describe() const = 0;
+    // How the loss of the printer is told, given what the read or write saw ("the printer
+    // closed the connection").
+    virtual std::string lossReason(std::string seen) const { return seen; }
+    // A port that works is about to close: the bytes written leave first.
+    virtual void finish(int fd) { (void)fd; }
+    // The descriptor is closed, the port working or lost: what the opening held goes too.
+    virtual void released() {}
 
   private:
     void pull();
     void lost(const std::string& why);
+    void drop();
 
     Clock& clock_;
     PortRef port_;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What an unusable port is said to suffer from, on a made-up machine for each case (the
-// search on this machine is seen through QtSerialControl).
+// search on this machine is seen through SerialDevice).
 
 #include "link/PortDiagnosis.h"
 

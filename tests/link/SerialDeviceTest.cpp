@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real serial adapter, QSerialPort, on a pseudo-terminal against the virtual printer
+// The real serial device on a pseudo-terminal against the virtual printer
 // running as a separate process.
 
-#include "link/QtSerialControl.h"
+#include "link/SerialDevice.h"
 
 #include "detect/Detection.h"
 #include "link/PortLock.h"
@@ -56,8 +56,8 @@ struct RealSerialLink {
         application();
     }
     PortMap ports;
-    QtSerialControl serial{ports};
     SteadyClock clock;
+    SerialDevice serial{ports, clock};
     VirtualClock portClock;
     sim::PrinterModel nobody{{}, portClock};
     sim::VirtualParallelPort noPort{nobody, portClock};
@@ -68,7 +68,7 @@ struct RealSerialLink {
     SubCom link{session, serial, parallel, timing, feedback, ports};
 };
 
-TEST(QtSerialControl, TalksToThePrinterProcessAtItsSpeedOnly) {
+TEST(SerialDevice, TalksToThePrinterProcessAtItsSpeedOnly) {
     test::SimProcess sim({"--time-limit", "60"});
     const std::string device = sim.device();
     ASSERT_FALSE(device.empty());
@@ -123,7 +123,7 @@ struct OwnTerminal {
     std::string path;
 };
 
-TEST(QtSerialControl, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
+TEST(SerialDevice, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
     OwnTerminal terminal;
     RealSerialLink real(terminal.path);
     ASSERT_EQ(real.link.OpenCom(1, "57600", 0), "");
@@ -141,7 +141,7 @@ TEST(QtSerialControl, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
     EXPECT_EQ(terminal.speed(), speed_t(B19200));
 }
 
-TEST(QtSerialControl, OpenFailuresNameThePortAndTheReason) {
+TEST(SerialDevice, OpenFailuresNameThePortAndTheReason) {
     RealSerialLink nowhere("/nonexistent/tty");
     const std::string failure =
         nowhere.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2);
@@ -199,7 +199,7 @@ struct HoldingChild {
 // The second opening is refused (the first holds the port); the text names the other process
 // that has the terminal open, found by the device's number as the port is a link to it, and
 // never the program's own.
-TEST(QtSerialControl, APortInUseNamesTheOtherProcessThatHoldsIt) {
+TEST(SerialDevice, APortInUseNamesTheOtherProcessThatHoldsIt) {
     OwnTerminal terminal;
     test::TempDir dir;
     const auto link = dir / "ttyLink";
