@@ -139,6 +139,7 @@ std::string Autodetect::stepText(const Step& step) const {
     case link::LinkKind::Parallel:
         return on;
     case link::LinkKind::Network:
+    case link::LinkKind::Rfc2217:
         break; // not searched
     }
     return on;
@@ -161,6 +162,7 @@ bool Autodetect::answers(const Step& step) {
         link_.settings().Port = port;
         return lptAnswers(port.number());
     case link::LinkKind::Network:
+    case link::LinkKind::Rfc2217:
         break; // not searched
     }
     return false;

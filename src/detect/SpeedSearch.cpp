@@ -9,7 +9,7 @@ namespace tessaro::detect {
 SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
                      const SpeedProgress& progress) {
     link::SubCom& link = detection.link();
-    link::Transport& serial = link.transport(link::LinkKind::Serial);
+    link::Transport& serial = link.transport(port.kind());
     const link::Cancellation* stop = detection.cancellation();
     SpeedFound found;
     const int total = static_cast<int>(kSearchSpeeds.size());

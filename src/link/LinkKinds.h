@@ -10,7 +10,7 @@
 
 namespace tessaro::link {
 
-enum class LinkKind { Serial, Parallel, Usb, Network };
+enum class LinkKind { Serial, Parallel, Usb, Network, Rfc2217 };
 
 struct LinkKindRow {
     LinkKind kind;
@@ -23,14 +23,26 @@ struct LinkKindRow {
     std::string_view devicePrefix; // a device path of this kind begins so
     bool lineSettings;             // speed and handshake mean something on it
     int searchRank;                // the automatic search's order, from 1; 0 = not searched
+    // The address grammar of a kind whose ports are addresses: whether the text after the
+    // prefix is one, and how it is written for people ("HOST[:PORT]"); null for the others.
+    bool (*takesAddress)(std::string_view text) = nullptr;
+    std::string_view addressForm = "";
 };
 
+// The address grammars: a network printer's "HOST[:PORT]" (port 9100 unless named), a serial
+// server's "HOST:PORT" (it has no usual port).
+bool isNetworkAddress(std::string_view text);
+bool isSerialServerAddress(std::string_view text);
+
 // Any other device path is a serial port (/dev/ttyUSB0, a pseudo-terminal, a by-id link).
-inline constexpr std::array<LinkKindRow, 4> kLinkKinds{{
+inline constexpr std::array<LinkKindRow, 5> kLinkKinds{{
     {LinkKind::Serial, "COM", 6, "serial", "serial port", "", true, 1},
     {LinkKind::Parallel, "LPT", 2, "parallel", "parallel port", "/dev/parport", false, 3},
     {LinkKind::Usb, "USB", 4, "usb", "USB printer", "/dev/usb/lp", false, 2},
-    {LinkKind::Network, "tcp://", 0, "network", "network printer", "", false, 0},
+    {LinkKind::Network, "tcp://", 0, "network", "network printer", "", false, 0, isNetworkAddress,
+     "HOST[:PORT]"},
+    {LinkKind::Rfc2217, "rfc2217://", 0, "rfc2217", "serial server", "", true, 0,
+     isSerialServerAddress, "HOST:PORT"},
 }};
 
 // The row of each kind. A kind without a case here does not compile (-Wswitch, -Werror).
@@ -44,6 +56,8 @@ constexpr std::size_t rowIndex(LinkKind kind) {
         return 2;
     case LinkKind::Network:
         return 3;
+    case LinkKind::Rfc2217:
+        return 4;
     }
     return kLinkKinds.size();
 }

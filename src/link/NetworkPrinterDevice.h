@@ -8,6 +8,7 @@
 #include "link/NameResolver.h"
 #include "link/NetworkAddress.h"
 #include "link/StreamDevice.h"
+#include "link/TcpConnect.h"
 
 #include <memory>
 #include <string>
@@ -16,7 +17,7 @@ namespace tessaro::link {
 
 class NetworkPrinterDevice final : public StreamDevice {
   public:
-    static constexpr int kConnectTimeoutMs = 3000;
+    static constexpr int kConnectTimeoutMs = kTcpConnectTimeoutMs;
     static constexpr int kDefaultPort = kDefaultNetworkPort;
 
     // Names are looked up by the system; a write that cannot finish is judged on clock.

@@ -165,6 +165,7 @@ std::string PortMap::deviceOf(const PortRef& port) const {
     case LinkKind::Parallel:
         return lpt(port.number()).device;
     case LinkKind::Network:
+    case LinkKind::Rfc2217:
         break;
     }
     return port.device();
@@ -182,6 +183,7 @@ bool PortMap::exists(const PortRef& port) const {
         return lpt(port.number()).kind == LptPort::Kind::Virtual ||
                parallelDevice(port.number()).has_value();
     case LinkKind::Network:
+    case LinkKind::Rfc2217:
         break;
     }
     return true;

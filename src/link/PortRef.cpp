@@ -2,6 +2,7 @@
 #include "link/PortRef.h"
 
 #include "link/NetworkAddress.h"
+#include "link/Rfc2217Address.h"
 #include "workspace/ShownText.h"
 
 #include <charconv>
@@ -30,9 +31,9 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
             continue;
         }
         const std::string_view rest = text.substr(row.prefix.size());
-        if (row.count == 0) {
-            return parseNetworkAddress(rest) ? std::optional(addressed(row.kind, std::string(rest)))
-                                             : std::nullopt;
+        if (row.takesAddress != nullptr) {
+            return row.takesAddress(rest) ? std::optional(addressed(row.kind, std::string(rest)))
+                                          : std::nullopt;
         }
         int n = 0;
         const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), n);
@@ -53,6 +54,14 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
     return device(LinkKind::Serial, std::string(text));
 }
 
+bool isNetworkAddress(std::string_view text) {
+    return parseNetworkAddress(text).has_value();
+}
+
+bool isSerialServerAddress(std::string_view text) {
+    return !text.starts_with(kRfc2217Scheme) && parseRfc2217Address(text).has_value();
+}
+
 std::string PortRef::unknownText(std::string_view text) {
     const std::string quoted =
         "\"" + workspace::shownText(text, workspace::LineBreaks::Escape) + "\"";
@@ -63,10 +72,16 @@ std::string PortRef::unknownText(std::string_view text) {
                spelling + "HOST:PORT, PORT from 1 to 65535, an IPv6 HOST in brackets (" + spelling +
                "[::1]:" + std::to_string(kDefaultNetworkPort) + ")";
     }
+    if (text.starts_with(kRfc2217Scheme)) {
+        const std::string spelling(kRfc2217Scheme);
+        return "Not a serial server's address: " + quoted + ": use " + spelling +
+               "HOST:PORT, PORT from 1 to 65535, an IPv6 HOST in brackets (" + spelling +
+               "[::1]:2001)";
+    }
     std::string names;
     for (const LinkKindRow& row : kLinkKinds) {
         std::string spelling = std::string(row.prefix);
-        spelling += row.count == 0   ? "HOST[:PORT]"
+        spelling += row.count == 0   ? std::string(row.addressForm)
                     : row.count == 1 ? "1"
                     : row.count == 2 ? "1, " + spelling + "2"
                                      : "1.." + spelling + std::to_string(row.count);

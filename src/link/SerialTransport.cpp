@@ -9,8 +9,9 @@ std::string SerialTransport::panelText(const PortRef& port, std::string_view spe
         return name_(port);
     }
     const std::string name =
-        port.byDevice() ? port.shownName()
-                        : std::string(port.row().prefix) + "  " + std::to_string(port.number());
+        port.byDevice()    ? port.shownName()
+        : port.byAddress() ? port.shownText()
+                           : std::string(port.row().prefix) + "  " + std::to_string(port.number());
     return name + " ,  " + std::string(speed) + " BAUDS ";
 }
 
@@ -18,7 +19,8 @@ std::string SerialTransport::resultName(const PortRef& port, std::string_view sp
     if (name_) {
         return name_(port);
     }
-    return port.shownName() + " at " + std::string(speed) + " bauds";
+    return (port.byAddress() ? port.shownText() : port.shownName()) + " at " + std::string(speed) +
+           " bauds";
 }
 
 std::string SerialTransport::open(const PortRef& port, std::string_view speed, int handshake) {

@@ -51,7 +51,7 @@ class SerialTransport final : public Transport {
     int savingReplyWaitMs() const override { return 500; }
     Answer takeAnswer() override;
     int speedCommandPauseMs() const override { return 50; }
-    bool followsPrinterSpeed() const override { return kind_ == LinkKind::Serial; }
+    bool followsPrinterSpeed() const override { return linkKind(kind_).lineSettings; }
 
   private:
     SerialControl& serial_;

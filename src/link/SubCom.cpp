@@ -13,7 +13,8 @@ SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel,
       usbLink_(usb_, timing, LinkKind::Usb, [](const PortRef& port) { return port.shownName(); }),
       network_(timing.clock()),
       networkLink_(network_, timing, LinkKind::Network,
-                   [this](const PortRef&) { return network_.shownAddress(); }) {}
+                   [this](const PortRef&) { return network_.shownAddress(); }),
+      serialServer_(timing.clock()), serialServerLink_(serialServer_, timing, LinkKind::Rfc2217) {}
 
 int SubCom::ComPortExists(int n) const {
     return ports_.exists(PortRef::numbered(LinkKind::Serial, n)) ? 1 : 0;
@@ -53,6 +54,8 @@ Transport& SubCom::transport(LinkKind kind) {
         return usbLink_;
     case LinkKind::Network:
         return networkLink_;
+    case LinkKind::Rfc2217:
+        return serialServerLink_;
     case LinkKind::Parallel:
         break;
     }

@@ -8,6 +8,7 @@
 #include "link/ParallelTransport.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
+#include "link/Rfc2217Device.h"
 #include "link/SerialControl.h"
 #include "link/SerialTransport.h"
 #include "link/Session.h"
@@ -77,10 +78,14 @@ class SubCom {
     ParallelWinIO& parallel() { return parallel_; }
     // Who looks up a network printer's name (the system's resolver when null).
     void setNameResolver(std::shared_ptr<const NameResolver> resolver) {
-        network_.setResolver(std::move(resolver));
+        network_.setResolver(resolver);
+        serialServer_.setResolver(std::move(resolver));
     }
     // What ends a network connect under way at once; nullptr: nothing.
-    void setCancellation(const Cancellation* stop) { network_.setCancellation(stop); }
+    void setCancellation(const Cancellation* stop) {
+        network_.setCancellation(stop);
+        serialServer_.setCancellation(stop);
+    }
     tempo& timing() { return tempo_; }
 
   private:
@@ -95,6 +100,8 @@ class SubCom {
     SerialTransport usbLink_;
     NetworkPrinterDevice network_;
     SerialTransport networkLink_;
+    Rfc2217Device serialServer_;
+    SerialTransport serialServerLink_;
 };
 
 // Closes the link's port when it goes out of scope, whatever path leaves the scope.

@@ -47,7 +47,8 @@ bool oneSafeLine(std::string_view text) {
 void refused(std::string_view text) {
     const std::string refusal = PortRef::unknownText(text);
     if (!refusal.starts_with("Unknown port \"") &&
-        !refusal.starts_with("Not a network printer's address: \"")) {
+        !refusal.starts_with("Not a network printer's address: \"") &&
+        !refusal.starts_with("Not a serial server's address: \"")) {
         fail("the refusal of \"" + shown(text) + "\" says neither: " + shown(refusal));
     }
     if (!oneSafeLine(refusal)) {

@@ -51,7 +51,7 @@ TEST(PortRefTest, WhatIsNotAPortIsRefusedNamingEveryKind) {
     }
     EXPECT_EQ(PortRef::unknownText("COM9"),
               "Unknown port \"COM9\": use COM1..COM6, LPT1, LPT2, USB1..USB4, "
-              "tcp://HOST[:PORT] or a device path");
+              "tcp://HOST[:PORT], rfc2217://HOST:PORT or a device path");
 }
 
 TEST(PortRefTest, ANetworkAddressIsAHostAndAPortNumberOrIsRefused) {
@@ -87,20 +87,40 @@ TEST(PortRefTest, MessagesNameAPortOnOneLine) {
     EXPECT_EQ(PortRef::numbered(LinkKind::Serial, 2).shownName(), "COM 2");
     EXPECT_EQ(PortRef::unknownText("COM\n9"),
               "Unknown port \"COM\\x0a9\": use COM1..COM6, LPT1, LPT2, USB1..USB4, "
-              "tcp://HOST[:PORT] or a device path");
+              "tcp://HOST[:PORT], rfc2217://HOST:PORT or a device path");
 }
 
-TEST(PortRefTest, EachKindHasItsJsonWordAndOnlySerialHasLineSettings) {
+TEST(PortRefTest, EachKindHasItsJsonWordAndSerialLinesHaveLineSettings) {
     EXPECT_EQ(linkKind(LinkKind::Serial).jsonWord, "serial");
     EXPECT_EQ(linkKind(LinkKind::Parallel).jsonWord, "parallel");
     EXPECT_EQ(linkKind(LinkKind::Usb).jsonWord, "usb");
     EXPECT_EQ(linkKind(LinkKind::Network).jsonWord, "network");
+    EXPECT_EQ(linkKind(LinkKind::Rfc2217).jsonWord, "rfc2217");
     int withLineSettings = 0;
     for (const LinkKindRow& row : kLinkKinds) {
         withLineSettings += row.lineSettings ? 1 : 0;
     }
-    EXPECT_EQ(withLineSettings, 1);
+    EXPECT_EQ(withLineSettings, 2);
     EXPECT_TRUE(linkKind(LinkKind::Serial).lineSettings);
+    EXPECT_TRUE(linkKind(LinkKind::Rfc2217).lineSettings);
+}
+
+// A serial server's port names its port; the address is kept as given and read back the same.
+TEST(PortRefTest, ASerialServerIsAHostAndAPort) {
+    for (const std::string text :
+         {"rfc2217://printers.example:2001", "rfc2217://[::1]:4001", "rfc2217://10.0.0.7:7000"}) {
+        const auto port = PortRef::parse(text);
+        ASSERT_TRUE(port) << text;
+        EXPECT_EQ(port->kind(), LinkKind::Rfc2217);
+        EXPECT_EQ(port->text(), text);
+        EXPECT_FALSE(port->byDevice());
+    }
+    for (const std::string text : {"rfc2217://host", "rfc2217://", "rfc2217://host:0",
+                                   "rfc2217://rfc2217://host:1", "rfc2217://a b:1"}) {
+        EXPECT_FALSE(PortRef::parse(text)) << text;
+        EXPECT_TRUE(PortRef::unknownText(text).starts_with("Not a serial server's address: \""))
+            << PortRef::unknownText(text);
+    }
 }
 
 } // namespace

@@ -45,6 +45,7 @@ class ScriptedView final : public detect::PortSelectionView {
             usb = n;
             break;
         case link::LinkKind::Network:
+        case link::LinkKind::Rfc2217:
             break;
         }
         closed = true;

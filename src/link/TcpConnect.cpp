@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/TcpConnect.h"
+
+#include "link/Cancellation.h"
+#include "link/NameLookup.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+namespace tessaro::link {
+namespace {
+
+constexpr const char* kStopped = "stopped";
+
+// Connects without waiting past the deadline; no descriptor, and why, when it fails.
+workspace::UniqueFd connectWithin(const SocketAddress& where, Deadline deadline,
+                                  const Cancellation* stop, std::string& why) {
+    workspace::UniqueFd fd(
+        ::socket(where.family(), where.socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, where.protocol));
+    if (!fd) {
+        why = std::strerror(errno);
+        return {};
+    }
+    if (::connect(fd.get(), where.address(), where.length) != 0) {
+        if (errno != EINPROGRESS && errno != EINTR) { // interrupted, it goes on by itself
+            why = std::strerror(errno);
+            return {};
+        }
+        if (const EventWait end = waitForEventsUntil(fd.get(), POLLOUT, deadline, stop);
+            end != EventWait::Ready) {
+            why = whyTcpWaitEnded(end);
+            return {};
+        }
+        int error = 0;
+        socklen_t length = sizeof error;
+        if (::getsockopt(fd.get(), SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
+            error = errno;
+        }
+        if (error != 0) {
+            why = error == ETIMEDOUT ? tcpNoAnswer() : std::strerror(error);
+            return {};
+        }
+    }
+    const int on = 1;
+    ::setsockopt(fd.get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on); // commands go out at once
+    return fd;
+}
+
+} // namespace
+
+Deadline tcpConnectDeadline() {
+    return std::chrono::steady_clock::now() + std::chrono::milliseconds(kTcpConnectTimeoutMs);
+}
+
+std::string tcpNoAnswer() {
+    static_assert(kTcpConnectTimeoutMs % 1000 == 0, "said in whole seconds");
+    return "no answer within " + std::to_string(kTcpConnectTimeoutMs / 1000) + " s";
+}
+
+std::string whyTcpWaitEnded(EventWait end) {
+    return end == EventWait::TimedOut  ? tcpNoAnswer()
+           : end == EventWait::Stopped ? kStopped
+                                       : std::strerror(errno);
+}
+
+// One deadline holds for the lookup and all the addresses together.
+workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolver,
+                               const NetworkAddress& address, Deadline deadline,
+                               const Cancellation* stop, std::string& why, PortProblem& problem) {
+    ResolvedName found;
+    if (const EventWait end =
+            lookUpName(resolver, address.host, address.port, deadline, stop, found);
+        end != EventWait::Ready) {
+        why = end == EventWait::Failed ? found.error : whyTcpWaitEnded(end);
+        return {};
+    }
+    if (found.addresses.empty()) {
+        why = found.error.empty() ? "no address" : found.error;
+        if (found.nameUnknown) {
+            problem = PortProblem::Absent;
+        }
+        return {};
+    }
+    for (const SocketAddress& where : found.addresses) {
+        if (stop != nullptr && stop->cancelled()) {
+            why = kStopped;
+            return {};
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            why = tcpNoAnswer();
+            return {};
+        }
+        if (workspace::UniqueFd fd = connectWithin(where, deadline, stop, why)) {
+            return fd;
+        }
+    }
+    return {};
+}
+
+} // namespace tessaro::link

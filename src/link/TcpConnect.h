@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A TCP connection to a host and port made within one deadline for the name lookup and every
+// address the name has, ended at once when the operation is cancelled. The connection is
+// non-blocking, close-on-exec, and sends small writes at once (TCP_NODELAY).
+
+#include "link/EventWait.h"
+#include "link/NameResolver.h"
+#include "link/NetworkAddress.h"
+#include "link/PortProblem.h"
+#include "workspace/UniqueFd.h"
+
+#include <memory>
+#include <string>
+
+namespace tessaro::link {
+
+class Cancellation;
+
+// How long a connect may take in all, the name lookup included.
+inline constexpr int kTcpConnectTimeoutMs = 3000;
+
+// The deadline of a connect starting now.
+Deadline tcpConnectDeadline();
+// "no answer within 3 s".
+std::string tcpNoAnswer();
+// Why a wait that did not see its events ended: no answer in time, "stopped", or poll's errno.
+std::string whyTcpWaitEnded(EventWait end);
+
+// Connects to address, its name looked up by resolver (not null), before deadline; stop may
+// be null. None, with why, when it cannot: a name that does not resolve sets problem to
+// Absent, every other failure leaves problem as the caller preset it.
+workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolver,
+                               const NetworkAddress& address, Deadline deadline,
+                               const Cancellation* stop, std::string& why, PortProblem& problem);
+
+} // namespace tessaro::link
