@@ -69,35 +69,46 @@ Ieee1284PortIO::~Ieee1284PortIO() {
 bool Ieee1284PortIO::initialize() {
     shutdown();
     auto list = std::make_unique<parport_list>();
+    std::string unsupported;
     if (const int code = ieee1284_find_ports(list.get(), 0); code != E1284_OK) {
-        failure_ = "no parallel port support: " + ieee1284ErrorText(code);
-        return false;
+        unsupported = "no parallel port support: " + ieee1284ErrorText(code);
+    } else {
+        list_.reset(list.release());
     }
-    list_.reset(list.release());
     for (int n = 1; n <= kLptPorts; ++n) {
-        attach(n, slots_[static_cast<std::size_t>(n - 1)]);
+        attach(n, slots_[static_cast<std::size_t>(n - 1)], unsupported);
     }
-    return true;
+    // Each port the map has says it in its own failure; without any, the library says it.
+    if (failure().empty()) {
+        failure_ = unsupported;
+    }
+    return list_ != nullptr;
 }
 
-// Finds the kernel port LPT n stands for and opens it. A port that does not open keeps its
-// address, so that using it says why it cannot be used.
-void Ieee1284PortIO::attach(int n, Slot& slot) {
+// Finds the kernel port LPT n stands for and opens it. Every LPT the port map has gets an
+// address, the one it does not open too, so that using it says why it cannot be used: the
+// map alone says which LPTs exist.
+void Ieee1284PortIO::attach(int n, Slot& slot, const std::string& unsupported) {
     const auto device = ports_.parallelDevice(n);
     if (!device) {
         return;
     }
-    for (int i = 0; i < list_->portc && slot.port == nullptr; ++i) {
+    slot.name = "LPT" + std::to_string(n) + " (" + device->device + ")";
+    slot.device = device->device;
+    slot.base = kStandInBases[static_cast<std::size_t>(n - 1)];
+    for (int i = 0; list_ != nullptr && i < list_->portc && slot.port == nullptr; ++i) {
         parport* port = list_->portv[i];
         if (port->filename && device->device == port->filename) {
             slot.port = port;
-            slot.name = "LPT" + std::to_string(n) + " (" + device->device + ")";
-            slot.device = device->device;
-            const auto base = static_cast<std::uint16_t>(port->base_addr & 0xFFFF);
-            slot.base = base != 0 ? base : kStandInBases[static_cast<std::size_t>(n - 1)];
+            if (const auto base = static_cast<std::uint16_t>(port->base_addr & 0xFFFF); base != 0) {
+                slot.base = base;
+            }
         }
     }
     if (slot.port == nullptr) {
+        slot.failure =
+            slot.name + ": " +
+            (unsupported.empty() ? "the parallel port library does not list it" : unsupported);
         return;
     }
     int capabilities = 0;
@@ -134,9 +145,6 @@ void Ieee1284PortIO::shutdown() {
 }
 
 bool Ieee1284PortIO::getPhysLong(std::uint32_t address, std::uint32_t& value) {
-    if (list_ == nullptr) {
-        return false;
-    }
     const std::uint32_t lpt1 = slots_[0].base;
     const std::uint32_t lpt2 = slots_[1].base;
     if (address == kLpt1Entry) {
@@ -152,7 +160,7 @@ bool Ieee1284PortIO::getPhysLong(std::uint32_t address, std::uint32_t& value) {
 
 Ieee1284PortIO::Slot* Ieee1284PortIO::slotWithBase(std::uint32_t base) {
     for (Slot& slot : slots_) {
-        if (slot.port != nullptr && slot.base == base) {
+        if (slot.base != 0 && slot.base == base) {
             return &slot;
         }
     }

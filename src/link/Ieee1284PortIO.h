@@ -48,7 +48,7 @@ class Ieee1284PortIO final : public PortIO {
     };
     Slot* slotWithBase(std::uint32_t base);
     Slot* claimedSlotAt(std::uint32_t address);
-    void attach(int n, Slot& slot);
+    void attach(int n, Slot& slot, const std::string& unsupported);
 
     const PortMap& ports_;
     std::array<Slot, 2> slots_;

@@ -60,10 +60,6 @@ std::uint32_t biosBase(PortIO& io, int n) {
 
 } // namespace
 
-bool ParallelWinIO::LptExists(int n) {
-    return biosBase(io_, n) != 0;
-}
-
 bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
     const std::uint32_t entry = biosBase(io_, LptNumber);
     if (entry == 0) {

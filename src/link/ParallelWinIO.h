@@ -35,9 +35,6 @@ class ParallelWinIO {
     // port closed with LptError set and reports a port error; a port that cannot be taken
     // reports why (OpenFailure). Returns LptOpen.
     bool OpenLPT(std::uint8_t LptNumber);
-    // Whether LPT n (1 or 2) is there: its BIOS entry names a base address. Detection, the
-    // automatic search, the port window and the opening all ask this.
-    bool LptExists(int n);
     // Reports a port error to the user.
     void ExitLPt();
     // Marks the port closed and lets others use it; the registers are left as they are.

@@ -24,10 +24,7 @@ int SubCom::UsbPortExists(int n) const {
     return ports_.exists(PortRef::numbered(LinkKind::Usb, n)) ? 1 : 0;
 }
 
-bool SubCom::portExists(const PortRef& port) {
-    if (port.kind() == LinkKind::Parallel && !port.byDevice()) {
-        return parallel_.LptExists(port.number());
-    }
+bool SubCom::portExists(const PortRef& port) const {
     return ports_.exists(port);
 }
 

@@ -38,10 +38,10 @@ class SubCom {
     int ComPortExists(int n) const;
     // Nonzero when USB printer n exists on this machine.
     int UsbPortExists(int n) const;
-    // Whether the port is there: COM and USB ports as above, an LPT when its BIOS entry
-    // names a base address, a port given by its device when the device exists, a network
-    // printer always (its connection says otherwise).
-    bool portExists(const PortRef& port);
+    // Whether the port is there, as the port map says: COM and USB ports as above, an LPT
+    // that is a kernel port or the virtual printer, a port given by its device when the
+    // device exists, a network printer always (its connection says otherwise).
+    bool portExists(const PortRef& port) const;
     // Why a port is not there, naming its device: "COM3 (/dev/ttyUSB7): no such device",
     // "LPT2: no parallel port has this number".
     std::string absentPortReason(const PortRef& port) const;

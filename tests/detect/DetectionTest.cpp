@@ -194,8 +194,8 @@ class SecondLptOnlyTest : public ::testing::Test {
 };
 
 TEST_F(SecondLptOnlyTest, OnlyLpt2Exists) {
-    EXPECT_FALSE(rig.parallel.LptExists(1));
-    EXPECT_TRUE(rig.parallel.LptExists(2));
+    EXPECT_FALSE(rig.link.portExists(link::PortRef::numbered(link::LinkKind::Parallel, 1)));
+    EXPECT_TRUE(rig.link.portExists(link::PortRef::numbered(link::LinkKind::Parallel, 2)));
     EXPECT_FALSE(rig.parallel.OpenLPT(1));
     EXPECT_EQ(rig.parallel.OpenProblem, link::PortProblem::Absent);
 

@@ -28,10 +28,19 @@ struct VirtualRig {
         : printer(std::move(config), clock, [this](std::string line) { log.push_back(line); }),
           serial(printer, clock, printerPort), parallelPort(printer, clock, lptOptions),
           ports({}, {},
-                [existingComPorts](const std::string& name) -> std::optional<std::string> {
+                [existingComPorts,
+                 lptOptions](const std::string& name) -> std::optional<std::string> {
                     for (int n = 1; n <= link::kComPorts; ++n) {
                         if (name == "TESSARO_COM" + std::to_string(n)) {
                             return existingComPorts.count(n) ? "/dev/null" : "";
+                        }
+                    }
+                    // The LPTs the virtual parallel port has a BIOS entry for.
+                    for (int n = 1; n <= link::kLptPorts; ++n) {
+                        if (name == "TESSARO_LPT" + std::to_string(n)) {
+                            return lptOptions.lptBase.at(static_cast<std::size_t>(n - 1)) != 0
+                                       ? "virtual"
+                                       : "";
                         }
                     }
                     return std::nullopt;
