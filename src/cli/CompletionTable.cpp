@@ -141,7 +141,8 @@ QJsonObject commandJson(CLI::App& command) {
 
 QJsonArray portNames() {
     QJsonArray names;
-    for (const link::LinkKindRow& row : link::kLinkKinds) {
+    for (const link::LinkKindDescriptor* kind : link::kLinkKinds) {
+        const link::LinkKindDescriptor& row = *kind;
         if (row.count == 0) {
             names.append(text(row.prefix)); // "tcp://", the address follows
         }
@@ -157,7 +158,8 @@ QJsonArray portDevices() {
     for (const std::string_view pattern : kOtherDevices) {
         patterns.append(text(pattern));
     }
-    for (const link::LinkKindRow& row : link::kLinkKinds) {
+    for (const link::LinkKindDescriptor* kind : link::kLinkKinds) {
+        const link::LinkKindDescriptor& row = *kind;
         if (!row.devicePrefix.empty()) {
             patterns.append(text(row.devicePrefix) + "*");
         }

@@ -11,10 +11,7 @@ namespace tessaro::cli {
 // is one of the mapped ports is that port ("COM 2"), any other is shown by its path.
 ResolvedPort resolvePort(const link::PortRef& port, const link::PortMap& system) {
     link::PortMap ports = system;
-    if (port.kind() == link::LinkKind::Parallel && port.byDevice()) {
-        ports.assignLpt1(port.device());
-    }
-    link::PortRef mapped = ports.numberedIfMapped(port);
+    link::PortRef mapped = port.row().resolve(port, ports);
     return {std::move(mapped), std::move(ports)};
 }
 
@@ -34,8 +31,8 @@ PrinterSession::PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
     printerLink_.link().setCancellation(stop);
     detection_.setCancellation(stop);
     link::PortIO& portIO = printerLink_.portIO();
-    if (!printerLink_.parallel().InitDll() && port_.kind() == link::LinkKind::Parallel &&
-        !portIO.failure().empty()) {
+    if (!printerLink_.parallel().InitDll() &&
+        port_.row().exchange == link::Exchange::ParallelRegisters && !portIO.failure().empty()) {
         feedback_.err() << portIO.failure() << "\n";
     }
 }
@@ -51,10 +48,7 @@ link::PortRef PrinterSession::currentPort() {
 
 std::string PrinterSession::device() {
     const link::PortRef port = currentPort();
-    if (port.kind() == link::LinkKind::Network) {
-        return link().networkName();
-    }
-    return printerLink_.ports().deviceOf(port);
+    return port.row().deviceText(printerLink_.ports(), port);
 }
 
 std::string PrinterSession::portName() {

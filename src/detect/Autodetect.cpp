@@ -14,59 +14,57 @@ using protocol::kStatusRequest;
 Autodetect::Autodetect(Detection& detection)
     : detection_(detection), link_(detection.link()), feedback_(detection.feedback()) {}
 
-// Opens COM n at speed with no flow control. A port that exists but cannot be opened is
-// noted once and left out of the rest of the search.
-bool Autodetect::openSerial(int n, std::string_view speed) {
-    if (unusable_.count(n) != 0) {
+std::string_view Autodetect::speedOf(const Step& step) {
+    return step.port && step.port->row().lineSettings
+               ? kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex))
+               : std::string_view();
+}
+
+// A port that exists but cannot be opened is noted once and left out of the rest of the
+// search.
+bool Autodetect::openStream(const link::PortRef& port, std::string_view speed) {
+    if (std::find(unusable_.begin(), unusable_.end(), port) != unusable_.end()) {
         return false;
     }
-    link::Transport& serial = link_.transport(link::LinkKind::Serial);
-    const std::string failure =
-        serial.open(link::PortRef::numbered(link::LinkKind::Serial, n), speed, 0);
-    if (!failure.empty()) {
-        unusable_.insert(n);
+    link::Transport& transport = link_.transport(port.kind());
+    if (const std::string failure = transport.open(port, speed, 0); !failure.empty()) {
+        unusable_.push_back(port);
         feedback_.message(MessageIcon::Exclamation,
                           failure + "\rThe automatic search leaves this port out.");
         return false;
     }
-    serial.discardInput();
+    transport.discardInput();
     return true;
 }
 
+// A zero at 57600 on every port of the kinds the search wakes, then a second for the printers
+// to come round.
 void Autodetect::wakeUp() {
-    link::Transport& serial = link_.transport(link::LinkKind::Serial);
-    for (int n = 1; n <= link::kComPorts; ++n) {
-        if (link_.ComPortExists(n) != 0 && openSerial(n, "57600")) {
-            serial.write(std::string(1, '\0'));
-            serial.close();
+    for (const link::LinkKindDescriptor* kind : link::kLinkKinds) {
+        if (!kind->wokenBySearch) {
+            continue;
         }
+        link::Transport& transport = link_.transport(kind->kind);
+        for (int n = 1; n <= kind->count; ++n) {
+            const auto port = link::PortRef::numbered(kind->kind, n);
+            if (link_.portExists(port) && openStream(port, "57600")) {
+                transport.write(std::string(1, '\0'));
+                transport.close();
+            }
+        }
+        transport.discardInput();
     }
-    serial.discardInput();
     link_.timing().Delay(1000);
 }
 
-// COM n at one of the search's speeds.
-bool Autodetect::answersTwice(int n, int speedIndex) {
-    if (!openSerial(n, kSearchSpeeds.at(static_cast<std::size_t>(speedIndex)))) {
+// A printer on a stream answers the status request twice.
+bool Autodetect::streamAnswers(const link::PortRef& port, std::string_view speed) {
+    link_.settings().Port = port;
+    if (!openStream(port, speed)) {
         return false;
     }
     link::PortCloser closer(link_);
-    return statusTwice(link_.transport(link::LinkKind::Serial), link_.timing());
-}
-
-// USB printer n: it has no speed.
-bool Autodetect::usbAnswers(int n) {
-    link::Transport& usb = link_.transport(link::LinkKind::Usb);
-    if (const std::string failure =
-            usb.open(link::PortRef::numbered(link::LinkKind::Usb, n), "", 0);
-        !failure.empty()) {
-        feedback_.message(MessageIcon::Exclamation,
-                          failure + "\rThe automatic search leaves this port out.");
-        return false;
-    }
-    usb.discardInput();
-    link::PortCloser closer(link_);
-    return statusTwice(usb, link_.timing());
+    return statusTwice(link_.transport(port.kind()), link_.timing());
 }
 
 // Cancel, then the status request; the reply byte lands in b (a failed read leaves it).
@@ -98,25 +96,22 @@ bool Autodetect::lptAnswers(int k) {
     return b != 0;
 }
 
-// The wake-up, then each speed of each COM port that exists, each USB printer and each
-// parallel port that may exist.
+// The wake-up, then each port that exists of each kind the search takes, in the search's
+// order, a port with line settings at each of the search's speeds.
 std::vector<Autodetect::Step> Autodetect::plan() {
     std::vector<Step> steps{{}};
-    std::vector<const link::LinkKindRow*> searched;
-    for (const link::LinkKindRow& row : link::kLinkKinds) {
-        if (row.searchRank > 0) {
-            searched.push_back(&row);
-        }
-    }
+    std::vector<const link::LinkKindDescriptor*> searched;
+    std::copy_if(link::kLinkKinds.begin(), link::kLinkKinds.end(), std::back_inserter(searched),
+                 [](const auto* kind) { return kind->searchRank > 0; });
     std::sort(searched.begin(), searched.end(),
               [](const auto* a, const auto* b) { return a->searchRank < b->searchRank; });
-    for (const link::LinkKindRow* row : searched) {
-        for (int n = 1; n <= row->count; ++n) {
-            const auto port = link::PortRef::numbered(row->kind, n);
+    for (const link::LinkKindDescriptor* kind : searched) {
+        for (int n = 1; n <= kind->count; ++n) {
+            const auto port = link::PortRef::numbered(kind->kind, n);
             if (!link_.portExists(port)) {
                 continue;
             }
-            const int speeds = row->lineSettings ? static_cast<int>(kSearchSpeeds.size()) : 1;
+            const int speeds = kind->lineSettings ? static_cast<int>(kSearchSpeeds.size()) : 1;
             for (int i = 0; i < speeds; ++i) {
                 steps.push_back({port, i});
             }
@@ -129,20 +124,8 @@ std::string Autodetect::stepText(const Step& step) const {
     if (!step.port) {
         return "Trying to wake-up the printer";
     }
-    const std::string on = "Attempting to contact printer on " + step.port->spacedName();
-    switch (step.port->kind()) {
-    case link::LinkKind::Serial:
-        return on + " at " +
-               std::string(kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex))) + " bauds.";
-    case link::LinkKind::Usb:
-        return on + ".";
-    case link::LinkKind::Parallel:
-        return on;
-    case link::LinkKind::Network:
-    case link::LinkKind::Rfc2217:
-        break; // not searched
-    }
-    return on;
+    return step.port->row().searchStepText(
+        "Attempting to contact printer on " + step.port->spacedName(), speedOf(step));
 }
 
 // Whether a printer answered at this step.
@@ -152,32 +135,22 @@ bool Autodetect::answers(const Step& step) {
         return false;
     }
     const link::PortRef& port = *step.port;
-    switch (port.kind()) {
-    case link::LinkKind::Serial:
-        return answersTwice(port.number(), step.speedIndex);
-    case link::LinkKind::Usb:
-        link_.settings().Port = port;
-        return usbAnswers(port.number());
-    case link::LinkKind::Parallel:
+    if (port.row().exchange == link::Exchange::ParallelRegisters) {
         link_.settings().Port = port;
         return lptAnswers(port.number());
-    case link::LinkKind::Network:
-    case link::LinkKind::Rfc2217:
-        break; // not searched
     }
-    return false;
+    return streamAnswers(port, speedOf(step));
 }
 
 // The printer that answered, probed as its port's detection does; the result names the port
-// and, for a serial one, the speed the window then shows.
+// and, for a port with line settings, the speed the window then shows.
 DetectionResult Autodetect::describe(const Step& step) {
     detection_.facts().PrinterFound = true;
     const link::PortRef& port = *step.port;
-    if (port.kind() == link::LinkKind::Parallel) {
+    if (port.row().exchange == link::Exchange::ParallelRegisters) {
         return detection_.resultOf(port, detection_.ProbeParallelPrinter(port.number()));
     }
-    const std::string_view speed =
-        port.row().lineSettings ? kSearchSpeeds.at(static_cast<std::size_t>(step.speedIndex)) : "";
+    const std::string_view speed = speedOf(step);
     DetectionResult result = detection_.resultOf(port, detection_.probeStream(port, speed, 1));
     result.speed = std::string(speed);
     return result;
@@ -206,13 +179,13 @@ DetectionResult Autodetect::Autodetect_Click() {
             answered = steps[i];
             break;
         }
-        // A COM port that cannot be opened is not tried at its other speeds.
+        // A port that cannot be opened is not tried at its other speeds.
         const auto later = steps.begin() + static_cast<std::ptrdiff_t>(i) + 1;
         steps.erase(std::remove_if(later, steps.end(),
                                    [this](const Step& step) {
                                        return step.port &&
-                                              step.port->kind() == link::LinkKind::Serial &&
-                                              unusable_.count(step.port->number()) != 0;
+                                              std::find(unusable_.begin(), unusable_.end(),
+                                                        *step.port) != unusable_.end();
                                    }),
                     steps.end());
     }

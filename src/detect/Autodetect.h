@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,10 +57,12 @@ class Autodetect {
     bool answers(const Step& step);
     DetectionResult describe(const Step& step);
     bool stopped() const { return stopRequested_ || (stop_ != nullptr && stop_->cancelled()); }
+    // The speed of a step: one of kSearchSpeeds on a port with line settings, else none.
+    static std::string_view speedOf(const Step& step);
     void wakeUp();
-    bool openSerial(int n, std::string_view speed);
-    bool answersTwice(int n, int speedIndex);
-    bool usbAnswers(int n);
+    // Opens a port spoken to as a stream at speed, with no flow control.
+    bool openStream(const link::PortRef& port, std::string_view speed);
+    bool streamAnswers(const link::PortRef& port, std::string_view speed);
     void askStatus(int pauseAfterCancel, std::uint8_t& b);
     bool lptAnswers(int k);
 
@@ -71,7 +72,8 @@ class Autodetect {
     ProgressReport report_;
     std::atomic<bool> stopRequested_ = false;
     const link::Cancellation* stop_ = nullptr;
-    std::set<int> unusable_; // COM ports that exist but cannot be opened: noted once
+    // Ports that exist but cannot be opened: noted once, left out of the rest of the search.
+    std::vector<link::PortRef> unusable_;
 };
 
 } // namespace tessaro::detect

@@ -82,7 +82,7 @@ DetectionResult Detection::detectOn(const link::PortRef& port, std::string_view 
     link_.settings().Port = port;
     facts_.PrinterFound = false;
     SetDetectionBusy(true);
-    std::string text = port.kind() == link::LinkKind::Parallel
+    std::string text = port.row().exchange == link::Exchange::ParallelRegisters
                            ? ProbeParallelPrinter(port.number())
                            : probeStream(port, speed, handshakeIndex);
     SetDetectionBusy(false);

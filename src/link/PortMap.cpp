@@ -157,40 +157,21 @@ std::string PortMap::deviceOf(const PortRef& port) const {
     if (port.byAddress() || port.byDevice()) {
         return port.device();
     }
-    switch (port.kind()) {
-    case LinkKind::Serial:
-        return comDevice(port.number());
-    case LinkKind::Usb:
-        return usbDevice(port.number());
-    case LinkKind::Parallel:
-        return lpt(port.number()).device;
-    case LinkKind::Network:
-    case LinkKind::Rfc2217:
-        break;
-    }
-    return port.device();
+    return port.row().numberedDevice(*this, port.number());
 }
 
 bool PortMap::exists(const PortRef& port) const {
-    switch (port.kind()) {
-    case LinkKind::Serial:
-    case LinkKind::Usb: {
-        const std::string device = deviceOf(port);
-        std::error_code ignored;
-        return !device.empty() && std::filesystem::exists(device, ignored);
-    }
-    case LinkKind::Parallel:
-        return lpt(port.number()).kind == LptPort::Kind::Virtual ||
-               parallelDevice(port.number()).has_value();
-    case LinkKind::Network:
-    case LinkKind::Rfc2217:
-        break;
-    }
-    return true;
+    return port.row().present(*this, port);
+}
+
+bool PortMap::hasDevice(const PortRef& port) const {
+    const std::string device = deviceOf(port);
+    std::error_code ignored;
+    return !device.empty() && std::filesystem::exists(device, ignored);
 }
 
 PortRef PortMap::numberedIfMapped(const PortRef& port) const {
-    if (!port.byDevice() || port.kind() == LinkKind::Parallel) {
+    if (!port.byDevice()) {
         return port;
     }
     for (int n = 1; n <= port.row().count; ++n) {
@@ -215,12 +196,17 @@ std::string PortMap::describe(const PortRef& port) const {
                                 workspace::shownText(device, workspace::LineBreaks::Escape) + ")";
 }
 
-// Every numbered port, kind after kind as the ports command lists them.
+// Every numbered port, kind after kind in the order the automatic search takes them.
 std::vector<PortLine> PortMap::lines() const {
+    std::vector<const LinkKindDescriptor*> kinds;
+    std::copy_if(kLinkKinds.begin(), kLinkKinds.end(), std::back_inserter(kinds),
+                 [](const auto* kind) { return kind->count > 0; });
+    std::stable_sort(kinds.begin(), kinds.end(),
+                     [](const auto* a, const auto* b) { return a->searchRank < b->searchRank; });
     std::vector<PortLine> lines;
-    for (const LinkKind kind : {LinkKind::Serial, LinkKind::Usb, LinkKind::Parallel}) {
-        for (int n = 1; n <= linkKind(kind).count; ++n) {
-            const PortRef port = PortRef::numbered(kind, n);
+    for (const LinkKindDescriptor* kind : kinds) {
+        for (int n = 1; n <= kind->count; ++n) {
+            const PortRef port = PortRef::numbered(kind->kind, n);
             lines.push_back({port, port.text(), deviceOf(port), exists(port)});
         }
     }

@@ -78,8 +78,10 @@ class PortMap {
     // Whether the port is there: its device exists, the LPT is a kernel port or the virtual
     // printer; a network printer is there until a connection says otherwise.
     bool exists(const PortRef& port) const;
-    // A serial or USB device path that one of the numbered ports stands for is that port;
-    // any other port is itself.
+    // Whether the port's device (deviceOf) is there.
+    bool hasDevice(const PortRef& port) const;
+    // A device path that one of the numbered ports of its kind stands for is that port; any
+    // other port is itself.
     PortRef numberedIfMapped(const PortRef& port) const;
     // How a failure names the port: "COM1 (/dev/ttyS0)", "USB2", or the device path alone
     // for a port given by it; on one line (PortRef::shownText).

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/PortRef.h"
 
-#include "link/NetworkAddress.h"
-#include "link/Rfc2217Address.h"
 #include "workspace/ShownText.h"
 
 #include <charconv>
@@ -26,12 +24,13 @@ PortRef PortRef::addressed(LinkKind kind, std::string address) {
 }
 
 std::optional<PortRef> PortRef::parse(std::string_view text) {
-    for (const LinkKindRow& row : kLinkKinds) {
+    for (const LinkKindDescriptor* kind : kLinkKinds) {
+        const LinkKindDescriptor& row = *kind;
         if (!text.starts_with(row.prefix)) {
             continue;
         }
         const std::string_view rest = text.substr(row.prefix.size());
-        if (row.takesAddress != nullptr) {
+        if (row.count == 0) {
             return row.takesAddress(rest) ? std::optional(addressed(row.kind, std::string(rest)))
                                           : std::nullopt;
         }
@@ -46,7 +45,8 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
     if (text.find('/') == std::string_view::npos) {
         return std::nullopt;
     }
-    for (const LinkKindRow& row : kLinkKinds) {
+    for (const LinkKindDescriptor* kind : kLinkKinds) {
+        const LinkKindDescriptor& row = *kind;
         if (!row.devicePrefix.empty() && text.starts_with(row.devicePrefix)) {
             return device(row.kind, std::string(text));
         }
@@ -54,32 +54,17 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
     return device(LinkKind::Serial, std::string(text));
 }
 
-bool isNetworkAddress(std::string_view text) {
-    return parseNetworkAddress(text).has_value();
-}
-
-bool isSerialServerAddress(std::string_view text) {
-    return !text.starts_with(kRfc2217Scheme) && parseRfc2217Address(text).has_value();
-}
-
 std::string PortRef::unknownText(std::string_view text) {
     const std::string quoted =
         "\"" + workspace::shownText(text, workspace::LineBreaks::Escape) + "\"";
-    const std::string_view network = linkKind(LinkKind::Network).prefix;
-    if (text.starts_with(network)) {
-        const std::string spelling(network);
-        return "Not a network printer's address: " + quoted + ": use " + spelling + "HOST or " +
-               spelling + "HOST:PORT, PORT from 1 to 65535, an IPv6 HOST in brackets (" + spelling +
-               "[::1]:" + std::to_string(kDefaultNetworkPort) + ")";
-    }
-    if (text.starts_with(kRfc2217Scheme)) {
-        const std::string spelling(kRfc2217Scheme);
-        return "Not a serial server's address: " + quoted + ": use " + spelling +
-               "HOST:PORT, PORT from 1 to 65535, an IPv6 HOST in brackets (" + spelling +
-               "[::1]:2001)";
+    for (const LinkKindDescriptor* kind : kLinkKinds) {
+        if (kind->count == 0 && text.starts_with(kind->prefix)) {
+            return kind->addressRefusal(quoted);
+        }
     }
     std::string names;
-    for (const LinkKindRow& row : kLinkKinds) {
+    for (const LinkKindDescriptor* kind : kLinkKinds) {
+        const LinkKindDescriptor& row = *kind;
         std::string spelling = std::string(row.prefix);
         spelling += row.count == 0   ? std::string(row.addressForm)
                     : row.count == 1 ? "1"

@@ -31,7 +31,7 @@ class PortRef {
     static std::string unknownText(std::string_view text);
 
     LinkKind kind() const { return kind_; }
-    const LinkKindRow& row() const { return linkKind(kind_); }
+    const LinkKindDescriptor& row() const { return linkKind(kind_); }
     // The port's number; 1 for a port given by its device or address.
     int number() const { return number_; }
     bool byDevice() const { return !device_.empty() && !byAddress(); }

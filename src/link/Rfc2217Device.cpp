@@ -3,8 +3,6 @@
 
 #include "link/Rfc2217Address.h"
 #include "link/Rfc2217Line.h"
-#include "link/SystemNameResolver.h"
-#include "workspace/ShownText.h"
 
 #include <algorithm>
 #include <array>
@@ -37,22 +35,9 @@ Deadline writeDeadline() {
 
 } // namespace
 
-Rfc2217Device::Rfc2217Device(Clock& clock) : Rfc2217Device(clock, nullptr) {}
-
 Rfc2217Device::Rfc2217Device(Clock& clock, std::shared_ptr<const NameResolver> resolver)
-    : StreamDevice(clock) {
-    setResolver(std::move(resolver));
-}
-
-void Rfc2217Device::setResolver(std::shared_ptr<const NameResolver> resolver) {
-    resolver_ = resolver ? std::move(resolver) : std::make_shared<SystemNameResolver>();
-}
-
-std::string Rfc2217Device::shownAddress() const {
-    const std::optional<NetworkAddress> address = parseRfc2217Address(address_);
-    return address ? address->text()
-                   : workspace::shownText(address_, workspace::LineBreaks::Escape);
-}
+    : TcpStreamDevice(clock, std::move(resolver), parseRfc2217Address,
+                      "not a serial server address (HOST:PORT)") {}
 
 std::string Rfc2217Device::describe() const {
     return std::string(kRfc2217Scheme) + shownAddress();
@@ -70,18 +55,12 @@ void Rfc2217Device::setHandshaking(int mode) {
 // port unusable, as the caller presets it.
 workspace::UniqueFd Rfc2217Device::connect(std::string& why, PortProblem& problem) {
     forget();
-    const std::optional<NetworkAddress> address = parseRfc2217Address(address_);
-    if (!address) {
-        why = "not a serial server address (HOST:PORT)";
-        return {};
-    }
     if (!speedKnown_) {
         why = "speed refused";
         return {};
     }
     const Deadline deadline = tcpConnectDeadline();
-    workspace::UniqueFd fd =
-        connectTcp(resolver_, *address, deadline, cancellation(), why, problem);
+    workspace::UniqueFd fd = connectBefore(deadline, why, problem);
     if (!fd || !setUpLine(fd.get(), deadline, why)) {
         forget();
         return {};

@@ -9,9 +9,7 @@
 // as such; the printer's bytes that arrive meanwhile are kept.
 
 #include "link/LineSettings.h"
-#include "link/NameResolver.h"
-#include "link/StreamDevice.h"
-#include "link/TcpConnect.h"
+#include "link/TcpStreamDevice.h"
 #include "link/TelnetCodec.h"
 
 #include <cstddef>
@@ -20,30 +18,17 @@
 
 namespace tessaro::link {
 
-class Rfc2217Device final : public StreamDevice {
+class Rfc2217Device final : public TcpStreamDevice {
   public:
-    static constexpr int kConnectTimeoutMs = kTcpConnectTimeoutMs;
     // The most printer bytes kept before the server has set the line: more is a failed open.
     static constexpr std::size_t kEarlyDataLimit = 64 * 1024;
 
-    // Names are looked up by the system; a write that cannot finish is judged on clock.
-    explicit Rfc2217Device(Clock& clock);
-    // Names are looked up by resolver (the system's when null).
-    Rfc2217Device(Clock& clock, std::shared_ptr<const NameResolver> resolver);
+    // Names are looked up by resolver (the system's when null); a write that cannot finish
+    // is judged on clock.
+    explicit Rfc2217Device(Clock& clock, std::shared_ptr<const NameResolver> resolver = nullptr);
     // The bytes written leave before the connection closes.
     ~Rfc2217Device() override { close(); }
 
-    // Names are looked up by resolver from the next connect on (the system's when null).
-    void setResolver(std::shared_ptr<const NameResolver> resolver);
-    // "HOST:PORT" (an IPv6 host in brackets: "[::1]:2001"); see parseRfc2217Address.
-    void setAddress(std::string hostPort) { address_ = std::move(hostPort); }
-    // The port's address is the one connected to.
-    void setCommPort(const PortRef& port) override {
-        StreamDevice::setCommPort(port);
-        address_ = port.address();
-    }
-    // "HOST:PORT" as the result line and the port panel show it.
-    std::string shownAddress() const;
     // The speed of "9600,N,8,1" and the handshake are what the server is asked to set.
     void setSettings(std::string_view text) override;
     void setHandshaking(int mode) override;
@@ -53,7 +38,6 @@ class Rfc2217Device final : public StreamDevice {
     // The printer's bytes only: the telnet commands among them are answered or taken in here.
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
-    bool endOfStreamIsLoss() const override { return true; }
     // "rfc2217://HOST:PORT".
     std::string describe() const override;
     std::string lossReason(std::string seen) const override;
@@ -77,8 +61,6 @@ class Rfc2217Device final : public StreamDevice {
     // Lets go of what one connection held.
     void forget();
 
-    std::shared_ptr<const NameResolver> resolver_;
-    std::string address_;
     LineSettings line_;
     bool speedKnown_ = true;
     TelnetCodec codec_;

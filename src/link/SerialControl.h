@@ -6,10 +6,14 @@
 #include "link/PortProblem.h"
 #include "link/PortRef.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace tessaro::link {
+
+class Cancellation;
+class NameResolver;
 
 enum class Handshake { None = 0, XonXoff = 1, RtsCts = 2, Both = 3 };
 
@@ -26,6 +30,11 @@ class SerialControl {
     // A new operation begins: at its first opening each port is resolved to its device
     // afresh, and every later opening within the operation must find that device there.
     virtual void startOperation() {}
+    // Who looks up the name of a device reached over the network (the system's resolver
+    // when null), and what ends its connect under way at once (nullptr: nothing); a device
+    // that connects to nothing has no use for them.
+    virtual void setNameResolver(std::shared_ptr<const NameResolver> resolver) { (void)resolver; }
+    virtual void setCancellation(const Cancellation* stop) { (void)stop; }
     // Opens the port with the current settings; "" when it is open, else why not
     // ("COM3 (/dev/ttyUSB0): permission denied; join the dialout group").
     virtual std::string open() = 0;

@@ -11,6 +11,7 @@
 #include "link/tempo.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tessaro::link {
@@ -26,6 +27,11 @@ class SerialTransport final : public Transport {
     SerialTransport(SerialControl& serial, tempo& timing, LinkKind kind = LinkKind::Serial,
                     PortName name = {})
         : serial_(serial), tempo_(timing), kind_(kind), name_(std::move(name)) {}
+    // Drives a device of its own.
+    SerialTransport(std::unique_ptr<SerialControl> device, tempo& timing, LinkKind kind,
+                    PortName name = {})
+        : owned_(std::move(device)), serial_(*owned_), tempo_(timing), kind_(kind),
+          name_(std::move(name)) {}
 
     std::string panelText(const PortRef& port, std::string_view speed) const override;
     // An open port keeps its number and settings until closed.
@@ -52,8 +58,14 @@ class SerialTransport final : public Transport {
     Answer takeAnswer() override;
     int speedCommandPauseMs() const override { return 50; }
     bool followsPrinterSpeed() const override { return linkKind(kind_).lineSettings; }
+    void startOperation() override { serial_.startOperation(); }
+    void setNameResolver(std::shared_ptr<const NameResolver> resolver) override {
+        serial_.setNameResolver(std::move(resolver));
+    }
+    void setCancellation(const Cancellation* stop) override { serial_.setCancellation(stop); }
 
   private:
+    std::unique_ptr<SerialControl> owned_; // null when the serial control is another's
     SerialControl& serial_;
     tempo& tempo_;
     LinkKind kind_;

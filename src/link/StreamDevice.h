@@ -51,7 +51,7 @@ class StreamDevice : public SerialControl {
     // A cancellation that ends the connect under way at once, from any thread; it stays
     // raised for later connects. Set it on the device's own thread and keep it alive while
     // set; nullptr: none.
-    void setCancellation(const Cancellation* stop) { stop_ = stop; }
+    void setCancellation(const Cancellation* stop) override { stop_ = stop; }
 
   protected:
     const PortRef& port() const { return port_; }

@@ -1,20 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/SubCom.h"
 
-#include "link/PortDiagnosis.h"
+#include "link/TransportParts.h"
 
 namespace tessaro::link {
 
 SubCom::SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
                Notifier& feedback, const PortMap& ports)
-    : session_(session), serial_(serial), parallel_(parallel), tempo_(timing), ports_(ports),
-      usb_(ports, timing.clock()), serialLink_(serial, timing, LinkKind::Serial),
-      parallelLink_(parallel, timing, feedback, session.link),
-      usbLink_(usb_, timing, LinkKind::Usb, [](const PortRef& port) { return port.shownName(); }),
-      network_(timing.clock()),
-      networkLink_(network_, timing, LinkKind::Network,
-                   [this](const PortRef&) { return network_.shownAddress(); }),
-      serialServer_(timing.clock()), serialServerLink_(serialServer_, timing, LinkKind::Rfc2217) {}
+    : session_(session), parallel_(parallel), tempo_(timing), ports_(ports) {
+    const TransportParts parts{session, serial, parallel, timing, feedback, ports};
+    for (const LinkKindDescriptor* kind : kLinkKinds) {
+        transports_.at(rowIndex(kind->kind)) = kind->makeTransport(parts);
+    }
+}
 
 int SubCom::ComPortExists(int n) const {
     return ports_.exists(PortRef::numbered(LinkKind::Serial, n)) ? 1 : 0;
@@ -28,15 +26,16 @@ bool SubCom::portExists(const PortRef& port) const {
     return ports_.exists(port);
 }
 
-std::string SubCom::absentPortReason(const PortRef& port) const {
-    const std::string device = ports_.deviceOf(port);
-    if (device.empty()) {
-        return port.shownText() + ": no " + std::string(port.row().what) + " has this number";
+void SubCom::setNameResolver(const std::shared_ptr<const NameResolver>& resolver) {
+    for (const auto& transport : transports_) {
+        transport->setNameResolver(resolver);
     }
-    if (port.kind() == LinkKind::Parallel) {
-        return ports_.describe(port) + ": no such device";
+}
+
+void SubCom::setCancellation(const Cancellation* stop) {
+    for (const auto& transport : transports_) {
+        transport->setCancellation(stop);
     }
-    return ports_.describe(port) + ": " + vanished(device, "no such device");
 }
 
 Transport& SubCom::transport() {
@@ -44,38 +43,26 @@ Transport& SubCom::transport() {
 }
 
 Transport& SubCom::transport(LinkKind kind) {
-    switch (kind) {
-    case LinkKind::Serial:
-        return serialLink_;
-    case LinkKind::Usb:
-        return usbLink_;
-    case LinkKind::Network:
-        return networkLink_;
-    case LinkKind::Rfc2217:
-        return serialServerLink_;
-    case LinkKind::Parallel:
-        break;
-    }
-    return parallelLink_;
+    return *transports_.at(rowIndex(kind));
 }
 
 std::string SubCom::OpenCom(int port, std::string_view speed, int handshake) {
-    return serialLink_.open(PortRef::numbered(LinkKind::Serial, port), speed, handshake);
+    return transport(LinkKind::Serial)
+        .open(PortRef::numbered(LinkKind::Serial, port), speed, handshake);
 }
 
 void SubCom::CloseCom() {
-    serialLink_.close();
+    transport(LinkKind::Serial).close();
 }
 
 void SubCom::startOperation() {
-    serial_.startOperation();
-    usb_.startOperation();
+    for (const auto& transport : transports_) {
+        transport->startOperation();
+    }
 }
 
 std::string SubCom::OpenPort(const PortRef& port, std::string_view speed, int handshake) {
-    if (port.kind() == LinkKind::Network) {
-        network_.setAddress(port.address());
-    }
+    lastOpened_.at(rowIndex(port.kind())) = port;
     return transport(port.kind()).open(port, speed, handshake);
 }
 

@@ -3,20 +3,21 @@
 // The printer link: one current port, on the transport the link settings name, opened for
 // each exchange and closed after it.
 
-#include "link/NetworkPrinterDevice.h"
+#include "link/NameResolver.h"
 #include "link/Notifier.h"
 #include "link/ParallelTransport.h"
 #include "link/ParallelWinIO.h"
 #include "link/PortMap.h"
-#include "link/Rfc2217Device.h"
 #include "link/SerialControl.h"
 #include "link/SerialTransport.h"
 #include "link/Session.h"
 #include "link/Transport.h"
-#include "link/UsbPrinterDevice.h"
 #include "link/tempo.h"
 
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,9 @@ class SubCom {
     // A parallel reply that never sends its terminating zero stops here.
     static constexpr std::size_t kMaxParallelReply = ParallelTransport::kMaxReply;
 
-    // The USB and network printers are reached through their own devices, the USB ones as
-    // the port map names them.
+    // Each kind of link is driven through the transport its descriptor makes: the local serial
+    // line through serial, the parallel ports through parallel, the USB and network printers
+    // and the serial servers through devices of their own.
     SubCom(Session& session, SerialControl& serial, ParallelWinIO& parallel, tempo& timing,
            Notifier& feedback, const PortMap& ports);
 
@@ -44,7 +46,9 @@ class SubCom {
     bool portExists(const PortRef& port) const;
     // Why a port is not there, naming its device: "COM3 (/dev/ttyUSB7): no such device",
     // "LPT2: no parallel port has this number".
-    std::string absentPortReason(const PortRef& port) const;
+    std::string absentPortReason(const PortRef& port) const {
+        return port.row().absentReason(ports_, port);
+    }
     // Opens COM port at speed ("9600") with handshake (1 XON/XOFF, 2 hardware). An open port
     // keeps its settings until closed. Returns "" when open, else why it is not.
     std::string OpenCom(int port, std::string_view speed, int handshake);
@@ -73,35 +77,25 @@ class SubCom {
     Session& session() { return session_; }
     LinkSettings& settings() { return session_.link; }
     const PortMap& ports() const { return ports_; }
-    // "HOST:PORT" as results and panels show the network printer.
-    std::string networkName() const { return network_.shownAddress(); }
+    // The last port of the kind opened, if one was.
+    const std::optional<PortRef>& lastOpened(LinkKind kind) const {
+        return lastOpened_.at(rowIndex(kind));
+    }
     ParallelWinIO& parallel() { return parallel_; }
-    // Who looks up a network printer's name (the system's resolver when null).
-    void setNameResolver(std::shared_ptr<const NameResolver> resolver) {
-        network_.setResolver(resolver);
-        serialServer_.setResolver(std::move(resolver));
-    }
+    // Who looks up the names of network printers and serial servers (the system's resolver
+    // when null).
+    void setNameResolver(const std::shared_ptr<const NameResolver>& resolver);
     // What ends a network connect under way at once; nullptr: nothing.
-    void setCancellation(const Cancellation* stop) {
-        network_.setCancellation(stop);
-        serialServer_.setCancellation(stop);
-    }
+    void setCancellation(const Cancellation* stop);
     tempo& timing() { return tempo_; }
 
   private:
     Session& session_;
-    SerialControl& serial_;
     ParallelWinIO& parallel_;
     tempo& tempo_;
     const PortMap& ports_;
-    UsbPrinterDevice usb_;
-    SerialTransport serialLink_;
-    ParallelTransport parallelLink_;
-    SerialTransport usbLink_;
-    NetworkPrinterDevice network_;
-    SerialTransport networkLink_;
-    Rfc2217Device serialServer_;
-    SerialTransport serialServerLink_;
+    std::array<std::unique_ptr<Transport>, kLinkKinds.size()> transports_;
+    std::array<std::optional<PortRef>, kLinkKinds.size()> lastOpened_;
 };
 
 // Closes the link's port when it goes out of scope, whatever path leaves the scope.

@@ -9,10 +9,14 @@
 #include "link/PortRef.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace tessaro::link {
+
+class Cancellation;
+class NameResolver;
 
 // What came in answer to a request once its wait was over.
 struct Answer {
@@ -75,6 +79,12 @@ class Transport {
     // Whether the printer must be powered down and found again after a save: the link says
     // so at once, then closes, and the printer commands stay available.
     virtual bool needsRedetectionAfterSave() const { return false; }
+
+    // A new operation begins (SerialControl::startOperation); the name resolver and the
+    // cancellation of a link that connects over the network (SerialControl).
+    virtual void startOperation() {}
+    virtual void setNameResolver(std::shared_ptr<const NameResolver> resolver) { (void)resolver; }
+    virtual void setCancellation(const Cancellation* stop) { (void)stop; }
 };
 
 } // namespace tessaro::link

@@ -97,7 +97,8 @@ TEST(PortRefTest, EachKindHasItsJsonWordAndSerialLinesHaveLineSettings) {
     EXPECT_EQ(linkKind(LinkKind::Network).jsonWord, "network");
     EXPECT_EQ(linkKind(LinkKind::Rfc2217).jsonWord, "rfc2217");
     int withLineSettings = 0;
-    for (const LinkKindRow& row : kLinkKinds) {
+    for (const LinkKindDescriptor* kind : kLinkKinds) {
+        const LinkKindDescriptor& row = *kind;
         withLineSettings += row.lineSettings ? 1 : 0;
     }
     EXPECT_EQ(withLineSettings, 2);

@@ -325,7 +325,7 @@ TEST(DevicePins, AnotherDeviceUnderTheNameWithinAnOperationIsRefused) {
         std::filesystem::remove(name);
         std::filesystem::create_symlink(second.path, name);
 
-        const std::string prefix = port.kind() == LinkKind::Serial ? "COM1 (" : "USB1 (";
+        const std::string prefix = std::string(port.row().prefix) + "1 (";
         EXPECT_EQ(real.link.OpenPort(port, "9600", 0),
                   prefix + name.string() + "): the name now leads to another device (" +
                       second.path + ", not " + first.path +

@@ -7,6 +7,7 @@
 #include "detect/PortSelectionView.h"
 
 #include <algorithm>
+#include <map>
 
 namespace tessaro::test {
 
@@ -28,25 +29,19 @@ class ScriptedView final : public detect::PortSelectionView {
         if (!result.found) {
             return result;
         }
-        const int n = result.port.number();
-        switch (result.port.kind()) {
-        case link::LinkKind::Serial: {
-            com = n;
+        // The window's option of each numbered kind.
+        const std::map<link::LinkKind, std::optional<int>*> options{
+            {link::LinkKind::Serial, &com},
+            {link::LinkKind::Parallel, &lpt},
+            {link::LinkKind::Usb, &usb}};
+        if (const auto option = options.find(result.port.kind()); option != options.end()) {
+            *option->second = result.port.number();
+        }
+        if (result.port.row().lineSettings) {
             const auto speed = std::find(detect::kSpeedList.begin(), detect::kSpeedList.end(),
                                          std::string_view(result.speed));
             speedIndex = static_cast<int>(speed - detect::kSpeedList.begin());
             handshake = result.handshakeIndex;
-            break;
-        }
-        case link::LinkKind::Parallel:
-            lpt = n;
-            break;
-        case link::LinkKind::Usb:
-            usb = n;
-            break;
-        case link::LinkKind::Network:
-        case link::LinkKind::Rfc2217:
-            break;
         }
         closed = true;
         return result;

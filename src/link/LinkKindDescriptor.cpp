@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "link/LinkKindDescriptor.h"
+
+#include "link/PortDiagnosis.h"
+#include "link/PortMap.h"
+#include "link/PortRef.h"
+
+namespace tessaro::link {
+
+bool LinkKindDescriptor::takesAddress(std::string_view) const {
+    return false;
+}
+
+std::string LinkKindDescriptor::addressRefusal(const std::string&) const {
+    return {};
+}
+
+std::string LinkKindDescriptor::numberedDevice(const PortMap&, int) const {
+    return {};
+}
+
+bool LinkKindDescriptor::present(const PortMap&, const PortRef&) const {
+    return true;
+}
+
+PortRef LinkKindDescriptor::resolve(const PortRef& given, PortMap&) const {
+    return given;
+}
+
+std::string LinkKindDescriptor::absentReason(const PortMap& ports, const PortRef& port) const {
+    const std::string device = ports.deviceOf(port);
+    if (device.empty()) {
+        return port.shownText() + ": no " + std::string(what) + " has this number";
+    }
+    return ports.describe(port) + ": " + vanished(device, "no such device");
+}
+
+std::string LinkKindDescriptor::deviceText(const PortMap& ports, const PortRef& port) const {
+    return ports.deviceOf(port);
+}
+
+std::string LinkKindDescriptor::searchStepText(std::string on, std::string_view) const {
+    return on;
+}
+
+} // namespace tessaro::link
