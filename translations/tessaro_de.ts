@@ -1169,6 +1169,30 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>You must select a USB port or a network printer</source>
         <translation>Wählen Sie eine USB-Schnittstelle oder einen Netzwerkdrucker</translation>
     </message>
+    <message>
+        <source>Serial server</source>
+        <translation>Serieller Geräteserver</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>Host:Port</translation>
+    </message>
+    <message>
+        <source>Serial server address</source>
+        <translation>Adresse des seriellen Geräteservers</translation>
+    </message>
+    <message>
+        <source>A serial port on a network serial server (RFC 2217), as host:port; the speed and handshake below are set on it</source>
+        <translation>Eine serielle Schnittstelle an einem seriellen Geräteserver im Netzwerk (RFC 2217), als Host:Port; Baudrate und Handshake darunter werden an ihr eingestellt</translation>
+    </message>
+    <message>
+        <source>Enter the serial server&apos;s address (host:port).</source>
+        <translation>Geben Sie die Adresse des seriellen Geräteservers ein (Host:Port).</translation>
+    </message>
+    <message>
+        <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
+        <translation>Keine Adresse eines seriellen Geräteservers: „%1“. Geben Sie sie als Host:Port ein, einen IPv6-Host in eckigen Klammern ([::1]:2001).</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
@@ -1346,6 +1370,10 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
 SHA-256: %2</source>
         <translation>Name: %1
 SHA-256: %2</translation>
+    </message>
+    <message>
+        <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
+        <translation>Ein Netzwerkdrucker als Host oder Host:Port, oder ein serieller Drucker an einem seriellen Geräteserver im Netzwerk als rfc2217://Host:Port</translation>
     </message>
 </context>
 <context>

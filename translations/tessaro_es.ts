@@ -1169,6 +1169,30 @@ Please check your LPT port configuration !</source>
         <source>You must select a USB port or a network printer</source>
         <translation>Debe seleccionar un puerto USB o una impresora de red</translation>
     </message>
+    <message>
+        <source>Serial server</source>
+        <translation>Servidor serie</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>host:puerto</translation>
+    </message>
+    <message>
+        <source>Serial server address</source>
+        <translation>Dirección del servidor serie</translation>
+    </message>
+    <message>
+        <source>A serial port on a network serial server (RFC 2217), as host:port; the speed and handshake below are set on it</source>
+        <translation>Un puerto serie en un servidor serie de red (RFC 2217), como host:puerto; la velocidad y el control de flujo de abajo se aplican a él</translation>
+    </message>
+    <message>
+        <source>Enter the serial server&apos;s address (host:port).</source>
+        <translation>Introduzca la dirección del servidor serie (host:puerto).</translation>
+    </message>
+    <message>
+        <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
+        <translation>No es la dirección de un servidor serie: «%1». Introdúzcala como host:puerto, con un host IPv6 entre corchetes ([::1]:2001).</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
@@ -1346,6 +1370,10 @@ Please check your LPT port configuration !</source>
 SHA-256: %2</source>
         <translation>Nombre: %1
 SHA-256: %2</translation>
+    </message>
+    <message>
+        <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
+        <translation>Una impresora de red como host o host:puerto, o una impresora serie en un servidor serie de red como rfc2217://host:puerto</translation>
     </message>
 </context>
 <context>

@@ -1169,6 +1169,30 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>You must select a USB port or a network printer</source>
         <translation>Vous devez sélectionner un port USB ou une imprimante réseau</translation>
     </message>
+    <message>
+        <source>Serial server</source>
+        <translation>Serveur série</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>hôte:port</translation>
+    </message>
+    <message>
+        <source>Serial server address</source>
+        <translation>Adresse du serveur série</translation>
+    </message>
+    <message>
+        <source>A serial port on a network serial server (RFC 2217), as host:port; the speed and handshake below are set on it</source>
+        <translation>Un port série sur un serveur série en réseau (RFC 2217), sous la forme hôte:port ; le débit et le contrôle de flux ci-dessous y sont appliqués</translation>
+    </message>
+    <message>
+        <source>Enter the serial server&apos;s address (host:port).</source>
+        <translation>Saisissez l&apos;adresse du serveur série (hôte:port).</translation>
+    </message>
+    <message>
+        <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
+        <translation>Ce n&apos;est pas l&apos;adresse d&apos;un serveur série : « %1 ». Saisissez-la sous la forme hôte:port, un hôte IPv6 entre crochets ([::1]:2001).</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
@@ -1346,6 +1370,10 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
 SHA-256: %2</source>
         <translation>Nom : %1
 SHA-256 : %2</translation>
+    </message>
+    <message>
+        <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
+        <translation>Une imprimante réseau sous la forme hôte ou hôte:port, ou une imprimante série sur un serveur série en réseau sous la forme rfc2217://hôte:port</translation>
     </message>
 </context>
 <context>

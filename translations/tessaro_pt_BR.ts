@@ -1169,6 +1169,30 @@ Verifique a configuração das portas LPT!</translation>
         <source>You must select a USB port or a network printer</source>
         <translation>Selecione uma porta USB ou uma impressora de rede</translation>
     </message>
+    <message>
+        <source>Serial server</source>
+        <translation>Servidor serial</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>host:porta</translation>
+    </message>
+    <message>
+        <source>Serial server address</source>
+        <translation>Endereço do servidor serial</translation>
+    </message>
+    <message>
+        <source>A serial port on a network serial server (RFC 2217), as host:port; the speed and handshake below are set on it</source>
+        <translation>Uma porta serial em um servidor serial de rede (RFC 2217), como host:porta; a velocidade e o controle de fluxo abaixo são aplicados a ela</translation>
+    </message>
+    <message>
+        <source>Enter the serial server&apos;s address (host:port).</source>
+        <translation>Digite o endereço do servidor serial (host:porta).</translation>
+    </message>
+    <message>
+        <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
+        <translation>Não é um endereço de servidor serial: “%1”. Digite-o como host:porta, com um host IPv6 entre colchetes ([::1]:2001).</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
@@ -1346,6 +1370,10 @@ Verifique a configuração das portas LPT!</translation>
 SHA-256: %2</source>
         <translation>Nome: %1
 SHA-256: %2</translation>
+    </message>
+    <message>
+        <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
+        <translation>Uma impressora de rede como host ou host:porta, ou uma impressora serial em um servidor serial de rede como rfc2217://host:porta</translation>
     </message>
 </context>
 <context>

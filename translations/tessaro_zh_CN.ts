@@ -1169,6 +1169,30 @@ Please check your LPT port configuration !</source>
         <source>You must select a USB port or a network printer</source>
         <translation>必须选择一个 USB 端口或网络打印机</translation>
     </message>
+    <message>
+        <source>Serial server</source>
+        <translation>串口服务器</translation>
+    </message>
+    <message>
+        <source>host:port</source>
+        <translation>主机:端口</translation>
+    </message>
+    <message>
+        <source>Serial server address</source>
+        <translation>串口服务器地址</translation>
+    </message>
+    <message>
+        <source>A serial port on a network serial server (RFC 2217), as host:port; the speed and handshake below are set on it</source>
+        <translation>网络串口服务器上的串口（RFC 2217），格式为 主机:端口；下方的波特率和握手方式即设置到该串口</translation>
+    </message>
+    <message>
+        <source>Enter the serial server&apos;s address (host:port).</source>
+        <translation>请输入串口服务器的地址（主机:端口）。</translation>
+    </message>
+    <message>
+        <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
+        <translation>不是串口服务器地址：“%1”。请按 主机:端口 的格式输入，IPv6 主机需放在方括号中（[::1]:2001）。</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>
@@ -1346,6 +1370,10 @@ Please check your LPT port configuration !</source>
 SHA-256: %2</source>
         <translation>名称：%1
 SHA-256：%2</translation>
+    </message>
+    <message>
+        <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
+        <translation>网络打印机：主机 或 主机:端口；网络串口服务器上的串口打印机：rfc2217://主机:端口</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,18 @@ std::string serialDetails(const std::string& device) {
     return device.empty() ? "" : link::describeSerialPort(link::serialPortFacts(device));
 }
 
+// The serial server's port of an address typed with or without "rfc2217://"; none when it
+// names no HOST:PORT.
+std::optional<link::PortRef> serialServerPort(const QString& typed) {
+    const std::string_view scheme = link::linkKind(link::LinkKind::Rfc2217).prefix;
+    std::string text = typed.trimmed().toStdString();
+    if (!text.starts_with(scheme)) {
+        text.insert(0, scheme);
+    }
+    const auto port = link::PortRef::parse(text);
+    return port && port->kind() == link::LinkKind::Rfc2217 ? port : std::nullopt;
+}
+
 } // namespace
 
 PortSelection::PortSelection(worker::PrinterWorker& worker, const worker::PortInventory& inventory,
@@ -109,6 +121,22 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
         com_[static_cast<std::size_t>(n - 1)] = option;
         grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
     }
+    // A serial port at the far end of the network: the serial server takes the speed and
+    // handshake over telnet, so they are set here as for a COM port. Made before the lists
+    // below it, Tab reaches it before them.
+    serialServer_ = new QRadioButton(tr("Serial server"), frame);
+    serialServer_->setObjectName("SerialServer");
+    ports_->addButton(serialServer_);
+    serialServerAddress_ = new QLineEdit(frame);
+    serialServerAddress_->setObjectName("SerialServerAddress");
+    serialServerAddress_->setPlaceholderText(tr("host:port"));
+    serialServerAddress_->setAccessibleName(tr("Serial server address"));
+    serialServerAddress_->setToolTip(
+        tr("A serial port on a network serial server (RFC 2217), as host:port; the speed and "
+           "handshake below are set on it"));
+    serialServerAddress_->installEventFilter(this);
+    connect(serialServerAddress_, &QLineEdit::textEdited, serialServer_,
+            [this] { serialServer_->setChecked(true); });
     auto* speedLabel = new QLabel(tr("Baudrate:"), frame);
     speedLabel->setObjectName("label");
     serialspeed_ = new QComboBox(frame);
@@ -122,11 +150,13 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
     handshakeLabel->setBuddy(serialhandshakeconf_);
     detectSerial_ = new QPushButton(tr("Detect Printer"), frame);
     detectSerial_->setObjectName("DetectSerialPrinter");
-    grid->addWidget(speedLabel, 3, 0);
-    grid->addWidget(serialspeed_, 3, 1);
-    grid->addWidget(handshakeLabel, 4, 0);
-    grid->addWidget(serialhandshakeconf_, 4, 1);
-    grid->addWidget(detectSerial_, 5, 0, 1, 2);
+    grid->addWidget(serialServer_, 3, 0, 1, 2);
+    grid->addWidget(serialServerAddress_, 4, 0, 1, 2);
+    grid->addWidget(speedLabel, 5, 0);
+    grid->addWidget(serialspeed_, 5, 1);
+    grid->addWidget(handshakeLabel, 6, 0);
+    grid->addWidget(serialhandshakeconf_, 6, 1);
+    grid->addWidget(detectSerial_, 7, 0, 1, 2);
     return frame;
 }
 
@@ -236,6 +266,11 @@ void PortSelection::selectRemembered() {
         }
         return;
     }
+    if (remembered->kind() == link::LinkKind::Rfc2217) {
+        serialServer_->setChecked(true);
+        serialServerAddress_->setText(QString::fromStdString(remembered->address()));
+        return;
+    }
     for (const auto& [ref, option] : options_) {
         if (ref == *remembered && option->isEnabled()) {
             option->setChecked(true);
@@ -243,28 +278,11 @@ void PortSelection::selectRemembered() {
     }
 }
 
-std::optional<link::PortRef> PortSelection::chosenPort() const {
-    const QAbstractButton* checked = ports_->checkedButton();
-    if (checked == network_) {
-        const std::string address = networkAddress_->text().trimmed().toStdString();
-        return address.empty() ? std::nullopt : std::optional(link::PortRef::network(address));
-    }
-    for (const auto& [ref, option] : options_) {
-        if (option == checked) {
-            return ref;
-        }
-    }
-    return std::nullopt;
-}
-
 // What a detection ran with is what the user chose, whether or not a printer answered: a
 // printer switched off is found on the same port the next time. A detection refused for want
 // of a port, and an automatic search that found nothing, chose nothing.
-void PortSelection::rememberChoice() {
-    if (const auto port = chosenPort()) {
-        remembered_.setPort({QString::fromStdString(port->text()), serialspeed_->currentText(),
-                             serialhandshakeconf_->currentIndex()});
-    }
+void PortSelection::remember(const link::PortRef& port, const QString& speed, int handshake) {
+    remembered_.setPort({QString::fromStdString(port.text()), speed, handshake});
 }
 
 std::optional<int> PortSelection::selectedComPort() const {
@@ -323,17 +341,46 @@ void PortSelection::showResult(const detect::DetectionResult& result) {
     accept();
 }
 
-// Without a port of its kind checked, a detection only says that one must be.
+// Without a port of its kind checked, a detection only says that one must be. The window
+// goes on while it runs: what is checked or typed meanwhile is not what it ran on.
 void PortSelection::detectOn(const std::optional<link::PortRef>& port) {
     if (!port) {
         return;
     }
-    const std::string speed = selectedSpeed();
+    const QString speed = serialspeed_->currentText();
     const int handshake = selectedHandshake();
-    showResult(runDetection([&port, &speed, handshake](worker::WorkerLink& printer) {
-        return printer.detection().detectOn(*port, speed, handshake);
-    }));
-    rememberChoice();
+    const detect::DetectionResult result =
+        runDetection([&port, chosen = speed.toStdString(), handshake](worker::WorkerLink& printer) {
+            return printer.detection().detectOn(*port, chosen, handshake);
+        });
+    showResult(result);
+    // A printer found on a serial line tells the handshake it uses.
+    if (result.found && port->row().lineSettings) {
+        remember(*port, QString::fromStdString(result.speed), result.handshakeIndex);
+    } else {
+        remember(*port, speed, handshake);
+    }
+}
+
+std::optional<link::PortRef> PortSelection::chosenSerialServer() {
+    const QString typed = serialServerAddress_->text().trimmed();
+    if (typed.isEmpty()) {
+        feedback_.message(link::MessageIcon::Exclamation,
+                          tr("Enter the serial server's address (host:port).").toStdString());
+        serialServerAddress_->setFocus();
+        return std::nullopt;
+    }
+    if (auto port = serialServerPort(typed)) {
+        return port;
+    }
+    feedback_.message(link::MessageIcon::Exclamation,
+                      tr("Not a serial server's address: \"%1\". Enter it as host:port, an IPv6 "
+                         "host in brackets ([::1]:2001).")
+                          .arg(typed)
+                          .toStdString());
+    serialServerAddress_->setFocus();
+    serialServerAddress_->selectAll();
+    return std::nullopt;
 }
 
 detect::DetectionResult PortSelection::runDetection(
@@ -358,9 +405,11 @@ detect::DetectionResult PortSelection::runDetection(
 }
 
 void PortSelection::DetectSerialPrinter_Click() {
-    if (!running()) {
-        detectOn(detect::chosenComPort(*this, feedback_));
+    if (running()) {
+        return;
     }
+    detectOn(serialServer_->isChecked() ? chosenSerialServer()
+                                        : detect::chosenComPort(*this, feedback_));
 }
 
 void PortSelection::DetectParallelPrinter_Click() {
@@ -409,7 +458,8 @@ void PortSelection::Autodetect_Click() {
     searchProgress_->reset();
     showResult(result);
     if (result.found) {
-        rememberChoice(); // the port the printer was found on is checked
+        // The speed and handshake it was found at are shown.
+        remember(result.port, serialspeed_->currentText(), selectedHandshake());
     }
 }
 
@@ -423,10 +473,21 @@ void PortSelection::reject() {
 }
 
 bool PortSelection::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == networkAddress_ && event->type() == QEvent::KeyPress) {
+    if ((watched == networkAddress_ || watched == serialServerAddress_) &&
+        event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            DetectUsbNetworkPrinter_Click();
+            if (running()) {
+                return true;
+            }
+            // The field's own option, though another one was checked since it was typed in.
+            if (watched == networkAddress_) {
+                network_->setChecked(true);
+                DetectUsbNetworkPrinter_Click();
+            } else {
+                serialServer_->setChecked(true);
+                DetectSerialPrinter_Click();
+            }
             return true;
         }
     }

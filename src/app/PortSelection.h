@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// "Communication Port Selection": the serial ports with speed and handshake, the parallel
-// ports, the USB printers and a network printer, and the four detection buttons. Each
-// detection runs on the printer's worker while the window goes on; the window shows what it
-// came to and closes once a printer has been found and described. The automatic search
-// shows its progress on a bar; Stop (or Escape) ends it, or a connection under way, at once.
+// "Communication Port Selection": the serial ports and a serial server's port with speed and
+// handshake, the parallel ports, the USB printers and a network printer, and the four
+// detection buttons. Each detection runs on the printer's worker while the window goes on;
+// the window shows what it came to and closes once a printer has been found and described.
+// The automatic search shows its progress on a bar; Stop (or Escape) ends it, or a
+// connection under way, at once.
 
 #include "detect/DetectionResult.h"
 #include "detect/PortSelectionView.h"
@@ -58,7 +59,8 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
   protected:
     // Escape or the close box: while a detection runs, it stops it instead.
     void reject() override;
-    // Return in the address field detects the network printer, not the default button's port.
+    // Return in an address field detects on that address (the network printer, the serial
+    // server), not on the default button's port.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -70,15 +72,17 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
                                 const std::string& device, const std::string& details = {});
     void Form_Load(const worker::PortInventory& inventory);
     void selectRemembered();
-    void rememberChoice();
+    void remember(const link::PortRef& port, const QString& speed, int handshake);
     // Detects on the port (nothing when none was chosen), shows what came of it, and
-    // remembers the port.
+    // remembers the port it ran on, whatever was chosen in the window meanwhile.
     void detectOn(const std::optional<link::PortRef>& port);
+    // The serial server's port from its address field, "rfc2217://" put before an address
+    // typed without it; none, after telling the user, when the field is empty or holds no
+    // HOST:PORT (its text then selected).
+    std::optional<link::PortRef> chosenSerialServer();
     // The result line, the port and speed a search found, and the window closed once a
     // printer was found.
     void showResult(const detect::DetectionResult& result);
-    // The chosen port; none when no port is checked or the network address is empty.
-    std::optional<link::PortRef> chosenPort() const;
     bool running() const { return !buttonsEnabled_; }
 
     // Runs a detection on the worker; the window goes on meanwhile, its buttons but Stop off.
@@ -95,6 +99,8 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     std::array<QRadioButton*, link::kUsbPorts> usb_{};
     QRadioButton* network_ = nullptr;
     QLineEdit* networkAddress_ = nullptr;
+    QRadioButton* serialServer_ = nullptr;
+    QLineEdit* serialServerAddress_ = nullptr;
     QButtonGroup* ports_ = nullptr;
     QComboBox* serialspeed_ = nullptr;
     QComboBox* serialhandshakeconf_ = nullptr;

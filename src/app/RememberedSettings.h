@@ -24,14 +24,15 @@ class RememberedSettings {
     static constexpr int kRecentLimit = 5;
 
     struct Port {
-        QString name;      // "COM3", "LPT1", "USB2" or "tcp://HOST[:PORT]"
+        QString name;      // "COM3", "LPT1", "USB2", "tcp://HOST[:PORT]", "rfc2217://HOST:PORT"
         QString speed;     // as the speed list shows it: "9600"
         int handshake = 1; // index in the handshake list: 0 Xon-Xoff, 1 DSR/DTR Mode
         bool operator==(const Port&) const = default;
     };
 
     struct Station {
-        QStringList ports; // as the station names them: "COM3", "tcp://HOST[:PORT]"
+        // As the station names them: "COM3", "tcp://HOST[:PORT]", "rfc2217://HOST:PORT".
+        QStringList ports;
         bool repeat = false;
         QString log; // the audit log; empty when none is remembered
         bool operator==(const Station&) const = default;

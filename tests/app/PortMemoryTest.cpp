@@ -89,6 +89,7 @@ TEST_F(PortMemoryTest, WhatTheFileSaysIsShownWhereItStillMakesSense) {
         {"name=COM5\nspeed=9600\nhandshake=hardware", factory},
         {"name=NetworkPrinter\nspeed=fast\nhandshake=maybe", factory},
         {"name=tcp://", factory},
+        {"name=rfc2217://printer.example", factory}, // a serial server has no usual port
     };
     for (const auto& [settings, expected] : cases) {
         EXPECT_EQ(shownInANewRun("[port]\n" + settings + "\n", {{"TESSARO_USB3", "/dev/null"}}),

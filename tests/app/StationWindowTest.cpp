@@ -3,10 +3,12 @@
 // printers: four printers reach their results with a record each, in the log's format of
 // "tessaro-cli provision --log"; Stop during a unit lets it finish; with repeat, a printer
 // that leaves and the next that arrives; what Start refuses; closing while units are under
-// way; the window's own printer commands while the station holds their port.
+// way; the window's own printer commands while the station holds their port; a printer on a
+// serial server.
 
 #include "StationFixture.h"
 #include "app/station/StationProfile.h"
+#include "support/Ser2netProcess.h"
 #include "support/SimProcess.h"
 #include "support/TextCount.h"
 #include "workspace/ConfigFile.h"
@@ -211,6 +213,46 @@ TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
     EXPECT_EQ(part<QListWidget>("networkList")->item(0)->text(), "tcp://localhost:9");
     EXPECT_EQ(script.boxes.size(), 4u);
     EXPECT_TRUE(ended());
+}
+
+// A printer behind a serial server (ser2net in front of the virtual printer) is added to the
+// list as typed with its prefix, as an address without a port is not, is stored in as a COM
+// port's printer is, and is listed again the next time.
+TEST_F(StationWindowTest, APrinterOnASerialServerIsListedAndStored) {
+    if (!Ser2netProcess::installed()) {
+        GTEST_SKIP() << Ser2netProcess::kProgram << " is not installed (scripts/setup installs it)";
+    }
+    const auto printer = virtualPrinter({});
+    Ser2netProcess server(printer->device());
+    ASSERT_TRUE(server.listening()) << server.log();
+    const std::string port = "rfc2217://" + server.address();
+    open({});
+    choose({});
+    auto* address = part<QLineEdit>("networkAddress");
+    QTest::keyClicks(address, "rfc2217://printers.example");
+    QTest::keyClick(address, Qt::Key_Return);
+    EXPECT_EQ(address->selectedText(), "rfc2217://printers.example");
+    address->clear();
+    QTest::keyClicks(address, QString::fromStdString(port));
+    QTest::keyClick(address, Qt::Key_Return);
+    auto* list = part<QListWidget>("networkList");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text().toStdString(), port);
+
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_THAT(stateOf(tile(1)), StartsWith("Stored: Saving Sequence Successful ! ("));
+    const auto records = auditRecords(log);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].value("port").toString().toStdString(), port);
+    EXPECT_EQ(records[0].value("link").toString(), "rfc2217");
+    EXPECT_EQ(records[0].value("result").toString(), "ok");
+
+    // The station opened again lists it again.
+    station->close();
+    open({});
+    ASSERT_EQ(part<QListWidget>("networkList")->count(), 1);
+    EXPECT_EQ(part<QListWidget>("networkList")->item(0)->text().toStdString(), port);
 }
 
 // The file size limit of this process, and SIGXFSZ ignored, while this lives: a write past

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The port selection window's "USB and network" group with its real printer side, against the
-// virtual printer process: on a pseudo-terminal mapped as USB 1, and on raw TCP on the
-// loopback interface.
+// The port selection window's "USB and network" group and its serial server with their real
+// printer side, against the virtual printer process: on a pseudo-terminal mapped as USB 1, on
+// raw TCP on the loopback interface, and behind ser2net on the loopback interface.
 
 #include "PortSelectionFixture.h"
+#include "support/Ser2netProcess.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +90,7 @@ TEST_F(UsbNetworkPortsTest, ATypedAddressDetectsTheNetworkPrinterOnReturnAndIsKe
     });
 }
 
+// The serial server's address names no port: its text is selected for the user to mend.
 TEST_F(UsbNetworkPortsTest, NoPortOrNoAddressIsSaidAndNothingIsProbed) {
     openWindow({});
     inPortSelection([&](app::PortSelection& dialog) {
@@ -96,15 +99,72 @@ TEST_F(UsbNetworkPortsTest, NoPortOrNoAddressIsSaidAndNothingIsProbed) {
         child<QRadioButton>(dialog, "NetworkPrinter")->setChecked(true);
         child<QLineEdit>(dialog, "NetworkAddress")->setText("   ");
         detect->click();
+        child<QRadioButton>(dialog, "SerialServer")->setChecked(true);
+        child<QPushButton>(dialog, "DetectSerialPrinter")->click();
+        auto* server = child<QLineEdit>(dialog, "SerialServerAddress");
+        QTest::keyClicks(server, "printers.example");
+        child<QRadioButton>(dialog, "NetworkPrinter")->setChecked(true);
+        QTest::keyClick(server, Qt::Key_Return); // the serial server's, not the checked option's
+        EXPECT_TRUE(child<QRadioButton>(dialog, "SerialServer")->isChecked());
+        EXPECT_EQ(server->selectedText(), "printers.example");
         EXPECT_EQ(child<QLabel>(dialog, "DetectedPrinter")->text(),
                   "No printer found yet, please start detection.");
     });
     EXPECT_THAT(script.texts(),
                 ElementsAre("You must select a USB port or a network printer",
-                            "Enter the network printer's address (host or host:port)."));
+                            "Enter the network printer's address (host or host:port).",
+                            "Enter the serial server's address (host:port).",
+                            "Not a serial server's address: \"printers.example\". Enter it as "
+                            "host:port, an IPv6 host in brackets ([::1]:2001)."));
     EXPECT_EQ(script.boxes.at(0).icon, QMessageBox::Critical);
-    EXPECT_EQ(script.boxes.at(1).icon, QMessageBox::Warning);
+    for (std::size_t i = 1; i < 4; ++i) {
+        EXPECT_EQ(script.boxes.at(i).icon, QMessageBox::Warning) << i;
+    }
     EXPECT_EQ(window->feedback().detectionResult(), "");
+}
+
+// The speed and handshake of the serial frame are set on the server's line: the printer runs
+// at 19200 bauds, the server's line starts at 9600. What is typed while the detection runs
+// does not change the port remembered; the window's commands then reach the printer.
+TEST_F(UsbNetworkPortsTest, APrinterOnASerialServerIsDetectedAtTheChosenSpeedAndKept) {
+    if (!Ser2netProcess::installed()) {
+        GTEST_SKIP() << Ser2netProcess::kProgram << " is not installed (scripts/setup installs it)";
+    }
+    ASSERT_NO_FATAL_FAILURE(startSim({"--speed", "19200"}));
+    Ser2netProcess server(device);
+    ASSERT_TRUE(server.listening()) << server.log();
+    const QString address = QString::fromStdString(server.address());
+    const QString port = "rfc2217://" + address;
+    openWindow({});
+    bool typedWhileRunning = false;
+    inPortSelection([&](app::PortSelection& dialog) {
+        QTest::keyClicks(child<QLineEdit>(dialog, "SerialServerAddress"), address);
+        EXPECT_TRUE(child<QRadioButton>(dialog, "SerialServer")->isChecked());
+        child<QComboBox>(dialog, "serialspeed")->setCurrentText("19200");
+        auto* detect = child<QPushButton>(dialog, "DetectSerialPrinter");
+        QTimer::singleShot(0, &dialog, [&] {
+            typedWhileRunning = !detect->isEnabled();
+            QTest::keyClicks(child<QLineEdit>(dialog, "NetworkAddress"), "printer.example");
+        });
+        detect->click();
+    });
+    EXPECT_TRUE(typedWhileRunning);
+    EXPECT_EQ(window->feedback().detectionResult(),
+              "R62 VIRTUAL PRN found on " + port + " at 19200 bauds");
+    ASSERT_TRUE(window->remembered().port());
+    EXPECT_EQ(window->remembered().port()->name, port);
+    EXPECT_EQ(window->remembered().port()->speed, "19200");
+    // The window's commands go the same way.
+    window->workspace().setSlider(workspace::controlId("SliderMaxcurrent"), 7,
+                                  workspace::ChangeSource::User);
+    script.answers.push_back(QMessageBox::Yes);
+    window->SetToPrinterButton_Click();
+    EXPECT_EQ(script.texts().back(), "Saving Sequence Successful !");
+    inPortSelection([&](app::PortSelection& dialog) {
+        EXPECT_TRUE(child<QRadioButton>(dialog, "SerialServer")->isChecked());
+        EXPECT_EQ(child<QLineEdit>(dialog, "SerialServerAddress")->text(), address);
+        EXPECT_EQ(child<QComboBox>(dialog, "serialspeed")->currentText(), "19200");
+    });
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 // A serial printer behind a network serial server (Debian's ser2net, speaking RFC 2217, in
 // front of the virtual printer's pseudo-terminal) is driven as a serial port: found at the
 // speed asked for, followed to the speed a profile gives it, found again by the search of
-// every speed; a server that is not there is refused naming its address.
+// every speed, configured by a provisioning station; a server that is not there is refused
+// naming its address.
 
 #include "cli/CliRunner.h"
 #include "support/Ser2netProcess.h"
@@ -59,6 +60,33 @@ TEST(SerialServer, ThePrinterBehindItIsDrivenAsASerialPort) {
     const CliResult again = runCli({"detect", "--port", port, "--speed", "auto", "--json"});
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(record(again).value("speed").toInt(), 19200);
+}
+
+// The station finds the printer by its search of every speed, stores the profile and records
+// the unit under the server's port.
+TEST(SerialServer, AStationStoresTheProfileInThePrinterBehindIt) {
+    if (!Ser2netProcess::installed()) {
+        GTEST_SKIP() << Ser2netProcess::kProgram << " is not installed (scripts/setup installs it)";
+    }
+    SimProcess sim({"--speed", "19200", "--time-limit", "120"});
+    ASSERT_FALSE(sim.device().empty());
+    Ser2netProcess server(sim.device());
+    ASSERT_TRUE(server.listening()) << server.log();
+    const std::string port = "rfc2217://" + server.address();
+    TempDir dir;
+    const auto profile =
+        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n").string();
+    const auto log = dir / "audit.jsonl";
+
+    const CliResult stored = runCli(
+        {"provision", profile, "--port", port, "--speed", "auto", "--log", log.string(), "--yes"});
+    EXPECT_EQ(stored.status, 0) << stored.err;
+    const QJsonObject unit =
+        QJsonDocument::fromJson(QByteArray::fromStdString(readFile(log))).object();
+    EXPECT_EQ(unit.value("port").toString().toStdString(), port);
+    EXPECT_EQ(unit.value("result").toString(), "ok");
+    EXPECT_EQ(unit.value("speed").toInt(), 19200);
+    EXPECT_TRUE(sim.waitFor("ESC s  save -> 00", std::chrono::seconds(2))) << sim.output();
 }
 
 TEST(SerialServer, AServerThatIsNotThereIsRefusedNamingItsAddress) {

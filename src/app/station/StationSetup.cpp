@@ -34,17 +34,24 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
     return made;
 }
 
-// "tcp://host:9100" from "host:9100", "host" or a full tcp:// address; "" when it is none.
+QString prefixOf(link::LinkKind kind) {
+    const std::string_view prefix = link::linkKind(kind).prefix;
+    return QString::fromLatin1(prefix.data(), static_cast<qsizetype>(prefix.size()));
+}
+
+// "tcp://host:9100" from "host:9100", "host" or a full tcp:// address; a printer on a serial
+// server as typed with its prefix, "rfc2217://host:2001"; "" when it is none of these.
 QString networkPort(const QString& typed) {
     QString text = typed.trimmed();
     if (text.isEmpty()) {
         return {};
     }
-    if (!text.startsWith(QStringLiteral("tcp://"))) {
-        text.prepend(QStringLiteral("tcp://"));
+    const QString network = prefixOf(link::LinkKind::Network);
+    if (!text.startsWith(network) && !text.startsWith(prefixOf(link::LinkKind::Rfc2217))) {
+        text.prepend(network);
     }
     const auto port = link::PortRef::parse(text.toStdString());
-    return port && port->kind() == link::LinkKind::Network ? text : QString();
+    return port && port->byAddress() ? text : QString();
 }
 
 } // namespace
@@ -132,6 +139,8 @@ QWidget* StationSetup::portsGroup(const std::vector<link::PortLine>& ports) {
     address_ = new QLineEdit(group);
     address_->setObjectName(QStringLiteral("networkAddress"));
     address_->setAccessibleName(tr("Network printer to add"));
+    address_->setToolTip(tr("A network printer as host or host:port, or a serial printer on a "
+                            "network serial server as rfc2217://host:port"));
     networkLabel->setBuddy(address_);
     auto* buttons = new QHBoxLayout;
     QPushButton* add = button(tr("&Add"), "networkAdd", group);
@@ -209,8 +218,7 @@ void StationSetup::restore(const QStringList& ports, bool repeat, const QString&
                 numbered = true;
             }
         }
-        if (!numbered && !networkPort(port).isEmpty() &&
-            port.startsWith(QStringLiteral("tcp://"))) {
+        if (!numbered && networkPort(port) == port) {
             network_->addItem(port);
         }
     }

@@ -2,8 +2,8 @@
 #pragma once
 // What a production station is to do, as the user sets it: the profile to store (the
 // workspace, or a .pcf file; its name and SHA-256 shown), the ports (a check box for each
-// COM, USB and LPT port there is, with its device, and network printers in a list), repeat,
-// and the audit log.
+// COM, USB and LPT port there is, with its device, and network printers and printers on
+// serial servers in a list), repeat, and the audit log.
 
 #include "link/PortMap.h"
 
@@ -26,7 +26,8 @@ class StationSetup final : public QWidget {
     struct Choice {
         bool workspace = true; // else profileFile
         QString profileFile;
-        QStringList ports; // "COM1", "tcp://HOST:PORT", in the order shown
+        // "COM1", "tcp://HOST:PORT", "rfc2217://HOST:PORT", in the order shown
+        QStringList ports;
         bool repeat = false;
         QString log;
     };
@@ -35,7 +36,7 @@ class StationSetup final : public QWidget {
 
     Choice choice() const;
     // The choices remembered from the last station; a port that is not there now is left
-    // out, a network printer is listed again.
+    // out, a network printer or a serial server's port is listed again.
     void restore(const QStringList& ports, bool repeat, const QString& log);
     // What the workspace would store now: its name and its SHA-256.
     void setWorkspaceStamp(const QString& name, const QString& sha256);
