@@ -197,18 +197,15 @@ bool Form1::stationHoldsPrinterPort() const {
     if (!chosen) {
         return false;
     }
-    const auto printer = link::PortRef::parse(chosen->name.toStdString());
-    return std::any_of(stationPorts_.begin(), stationPorts_.end(), [&](const QString& held) {
-        return held == chosen->name ||
-               (printer && link::PortRef::parse(held.toStdString()) == printer);
-    });
+    return std::find(stationPorts_.begin(), stationPorts_.end(), chosen->port) !=
+           stationPorts_.end();
 }
 
 StationWindow* Form1::stationWindow() const {
     return station_;
 }
 
-void Form1::setStationPorts(const QStringList& ports) {
+void Form1::setStationPorts(const std::vector<link::PortRef>& ports) {
     stationPorts_ = ports;
     EnablePrinterCommands(printerCommandsEnabled_);
 }

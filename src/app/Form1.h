@@ -85,8 +85,8 @@ class Form1 final : public QMainWindow {
     void station_Click();
     // The ports a running station holds: the printer commands stay off while the window's
     // printer is on one of them.
-    void setStationPorts(const QStringList& ports);
-    const QStringList& stationPorts() const { return stationPorts_; }
+    void setStationPorts(const std::vector<link::PortRef>& ports);
+    const std::vector<link::PortRef>& stationPorts() const { return stationPorts_; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -128,7 +128,7 @@ class Form1 final : public QMainWindow {
     QPointer<frmAbout> about_;
     QPointer<Helpfrm> help_;
     QPointer<StationWindow> station_;
-    QStringList stationPorts_;
+    std::vector<link::PortRef> stationPorts_;
 
     QString startupDir_;
     QString startupProfile_;

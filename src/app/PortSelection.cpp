@@ -254,10 +254,7 @@ void PortSelection::selectRemembered() {
     if (port->handshake >= 0 && port->handshake < serialhandshakeconf_->count()) {
         serialhandshakeconf_->setCurrentIndex(port->handshake);
     }
-    const auto remembered = link::PortRef::parse(port->name.toStdString());
-    if (!remembered) {
-        return;
-    }
+    const std::optional<link::PortRef> remembered = port->port;
     if (remembered->kind() == link::LinkKind::Network) {
         const QString address = QString::fromStdString(remembered->address()).trimmed();
         if (!address.isEmpty()) {
@@ -282,7 +279,7 @@ void PortSelection::selectRemembered() {
 // printer switched off is found on the same port the next time. A detection refused for want
 // of a port, and an automatic search that found nothing, chose nothing.
 void PortSelection::remember(const link::PortRef& port, const QString& speed, int handshake) {
-    remembered_.setPort({QString::fromStdString(port.text()), speed, handshake});
+    remembered_.setPort({port, speed, handshake});
 }
 
 std::optional<int> PortSelection::selectedComPort() const {

@@ -34,10 +34,11 @@ void PrinterSide::shutDown() {
 void PrinterSide::detect() {
     auto inventory = worker_.look<worker::PortInventory>(worker::takeInventory);
     std::erase_if(inventory.present, [this](const link::PortRef& port) {
-        return window_.stationPorts().contains(QString::fromStdString(port.text()));
+        return std::find(window_.stationPorts().begin(), window_.stationPorts().end(), port) !=
+               window_.stationPorts().end();
     });
     PortSelection dialog(worker_, inventory, window_.feedback(), window_.remembered(), &window_);
-    dialog.offerSearch(window_.stationPorts().isEmpty());
+    dialog.offerSearch(window_.stationPorts().empty());
     dialog.exec();
 }
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -25,6 +26,11 @@ const QString kHardware = QStringLiteral("hardware");
 QString statusText(QSettings::Status status) {
     return status == QSettings::FormatError ? QStringLiteral("it is not a settings file")
                                             : QStringLiteral("access denied");
+}
+
+// A port as the file spells it; none when the text is no port.
+std::optional<link::PortRef> portOf(const QString& text) {
+    return link::PortRef::parse(text.trimmed().toStdString());
 }
 
 } // namespace
@@ -50,9 +56,8 @@ std::unique_ptr<RememberedSettings> RememberedSettings::forUser() {
 // Whatever the file holds, only what makes sense is taken: a hand-edited or damaged file
 // gives fewer remembered values, never wrong ones.
 void RememberedSettings::read() {
-    const QString name = store_->value(kPortKey).toString().trimmed();
-    if (!name.isEmpty()) {
-        port_ = Port{name, store_->value(kSpeedKey).toString().trimmed(),
+    if (const auto port = portOf(store_->value(kPortKey).toString())) {
+        port_ = Port{*port, store_->value(kSpeedKey).toString().trimmed(),
                      store_->value(kHandshakeKey).toString() == kXonXoff ? 0 : 1};
     }
     const QString folder = store_->value(kFolderKey).toString();
@@ -65,9 +70,11 @@ void RememberedSettings::read() {
             recent_.append(path);
         }
     }
-    for (const QString& port : store_->value(kStationPortsKey).toStringList()) {
-        if (!port.trimmed().isEmpty() && !station_.ports.contains(port.trimmed())) {
-            station_.ports.append(port.trimmed());
+    for (const QString& text : store_->value(kStationPortsKey).toStringList()) {
+        const auto port = portOf(text);
+        if (port && std::find(station_.ports.begin(), station_.ports.end(), *port) ==
+                        station_.ports.end()) {
+            station_.ports.push_back(*port);
         }
     }
     station_.repeat = store_->value(kStationRepeatKey).toString() == QStringLiteral("true");
@@ -104,7 +111,7 @@ void RememberedSettings::setPort(const Port& port) {
         return;
     }
     port_ = port;
-    write({{kPortKey, port.name},
+    write({{kPortKey, QString::fromStdString(port.port.text())},
            {kSpeedKey, port.speed},
            {kHandshakeKey, port.handshake == 0 ? kXonXoff : kHardware}});
 }
@@ -114,7 +121,11 @@ void RememberedSettings::setStation(const Station& station) {
         return;
     }
     station_ = station;
-    write({{kStationPortsKey, station.ports},
+    QStringList ports;
+    for (const link::PortRef& port : station.ports) {
+        ports << QString::fromStdString(port.text());
+    }
+    write({{kStationPortsKey, ports},
            {kStationRepeatKey, station.repeat},
            {kStationLogKey, station.log}});
 }

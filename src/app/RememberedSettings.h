@@ -7,6 +7,8 @@
 // changes. A file that cannot be written costs the remembering (one warning on stderr), never the
 // run.
 
+#include "link/PortRef.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -14,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class QSettings;
 
@@ -24,15 +27,15 @@ class RememberedSettings {
     static constexpr int kRecentLimit = 5;
 
     struct Port {
-        QString name;      // "COM3", "LPT1", "USB2", "tcp://HOST[:PORT]", "rfc2217://HOST:PORT"
-        QString speed;     // as the speed list shows it: "9600"
-        int handshake = 1; // index in the handshake list: 0 Xon-Xoff, 1 DSR/DTR Mode
+        link::PortRef port; // in the file as its spelling: "COM3", "tcp://HOST[:PORT]", ...
+        QString speed;      // as the speed list shows it: "9600"
+        int handshake = 1;  // index in the handshake list: 0 Xon-Xoff, 1 DSR/DTR Mode
         bool operator==(const Port&) const = default;
     };
 
     struct Station {
-        // As the station names them: "COM3", "tcp://HOST[:PORT]", "rfc2217://HOST:PORT".
-        QStringList ports;
+        // In the file as their spellings: "COM3", "tcp://HOST[:PORT]", "rfc2217://HOST:PORT".
+        std::vector<link::PortRef> ports;
         bool repeat = false;
         QString log; // the audit log; empty when none is remembered
         bool operator==(const Station&) const = default;

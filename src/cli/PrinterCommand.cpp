@@ -47,7 +47,8 @@ void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequire
         ->check(CLI::IsMember({"xonxoff", "hardware"}));
     command->add_flag("--json", options.json, "print the result as one JSON object");
     command->callback([&options, own] {
-        options.port = own->port;
+        options.port = link::PortRef::parse(own->port);
+        options.unknownPort = options.port ? "" : own->port;
         options.speed = own->speed;
         options.handshake = own->handshake;
     });
@@ -108,15 +109,14 @@ int runDetect(const PrinterOptions& options) {
         }
         return reported(options, run.finish(found ? Outcome::Ok : Outcome::NoAnswer));
     }
-    if (options.port.empty()) {
+    if (options.givenPort().empty()) {
         return reported(options, run.fail(Outcome::BadUsage, "detect needs --port PORT or --auto"));
     }
-    const auto port = link::PortRef::parse(options.port);
-    if (!port) {
-        return reported(options,
-                        run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.port)));
+    if (!options.port) {
+        return reported(
+            options, run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.unknownPort)));
     }
-    PrinterSession session(*port, feedback);
+    PrinterSession session(*options.port, feedback);
     return reported(options, run.finish(detectAndReport(session, options, run, false)));
 }
 

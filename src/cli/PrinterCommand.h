@@ -2,13 +2,19 @@
 #pragma once
 // The subcommands that talk to a printer: detect, send, recover and status.
 
+#include "link/PortRef.h"
+
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 
 namespace tessaro::cli {
 
 struct PrinterOptions {
-    std::string port;
+    // The port, parsed where it was given; none when none was given or the text is no port,
+    // which unknownPort then keeps as given for the refusal and the record.
+    std::optional<link::PortRef> port;
+    std::string unknownPort;
     std::string speed = "9600";
     std::string handshake = "hardware";
     bool autodetect = false;
@@ -20,6 +26,9 @@ struct PrinterOptions {
     // With speed auto, the speeds tried are shown on stderr as the automatic search shows
     // its steps; a station's units leave that to the port's live line.
     bool showSearch = true;
+
+    // The port as given: "COM1", "/dev/ttyUSB0", "tcp://printer:9100"; "" when none was.
+    std::string givenPort() const { return port ? port->text() : unknownPort; }
 };
 
 struct PrinterSubcommands {

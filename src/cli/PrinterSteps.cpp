@@ -50,9 +50,9 @@ Outcome detectAndReport(PrinterSession& session, const PrinterOptions& options, 
 UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::Workspace& ws,
                        const PrinterOperation& operation, const link::Cancellation* stop,
                        const SessionMaker& makeSession) {
-    const auto port = link::PortRef::parse(options.port);
+    const std::optional<link::PortRef>& port = options.port;
     if (!port) {
-        return run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.port));
+        return run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.unknownPort));
     }
     TerminalFeedback& feedback = run.feedback();
     if (!feedback.canAsk()) {

@@ -31,9 +31,9 @@ bool confirmed(const ProvisionOptions& options) {
            (answer[0] == 'y' || answer[0] == 'Y');
 }
 
-StationPlan planOf(const ProvisionOptions& options) {
+StationPlan planOf(const ProvisionOptions& options, std::vector<link::PortRef> ports) {
     StationPlan plan;
-    plan.ports = options.ports;
+    plan.ports = std::move(ports);
     plan.unit.file = options.file;
     plan.unit.speed = options.speed;
     plan.unit.handshake = options.handshake;
@@ -51,7 +51,7 @@ void printSummary(const Station& station, bool json) {
     if (json) {
         QJsonArray ports;
         for (const PortTally& tally : station.tallies()) {
-            ports.append(QJsonObject{{"port", jsonText(tally.port)},
+            ports.append(QJsonObject{{"port", jsonText(tally.port.text())},
                                      {"done", tally.done},
                                      {"failed", tally.failed},
                                      {"mean_ms", tally.done > 0 ? QJsonValue(static_cast<qint64>(
@@ -101,7 +101,8 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
 }
 
 int runProvision(const ProvisionOptions& options) {
-    if (const std::string problem = problemBeforeStart(options.file, options.ports, options.log);
+    GivenPorts given = parsePorts(options.ports);
+    if (const std::string problem = problemBeforeStart(options.file, given, options.log);
         !problem.empty()) {
         std::cerr << terminalText(problem) << "\n";
         return kExitUsage;
@@ -114,8 +115,8 @@ int runProvision(const ProvisionOptions& options) {
     if (!confirmed(options)) {
         return exitStatus(Outcome::Declined);
     }
-    StationDisplay display(takesCursorCodes(STDERR_FILENO), !options.json, options.ports);
-    StationPlan plan = planOf(options);
+    StationDisplay display(takesCursorCodes(STDERR_FILENO), !options.json, given.ports);
+    StationPlan plan = planOf(options, std::move(given.ports));
     AuditLog log;
     if (!options.log.empty() && log.open(options.log).empty()) {
         plan.keepLostRecord = [&log, &display,

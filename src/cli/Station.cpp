@@ -93,11 +93,11 @@ void Station::unitEnded(std::size_t port, const QJsonObject& record, int exitCod
 }
 
 std::string Station::shownPort(std::size_t port) const {
-    return oneLine(run_.tallies()[port].port);
+    return oneLine(run_.tallies()[port].port.text());
 }
 
 std::string Station::summaryLine(const PortTally& tally) {
-    return oneLine(tally.port) + ": " + tallyText(tally);
+    return oneLine(tally.port.text()) + ": " + tallyText(tally);
 }
 
 } // namespace tessaro::cli

@@ -4,13 +4,23 @@
 // window's station alike: the profile is one, there is a port and every port is a port, each
 // given once, and the audit log can be written.
 
+#include "link/PortRef.h"
+
 #include <string>
 #include <vector>
 
 namespace tessaro::cli {
 
-// "" when all holds, else why, naming the file or port.
-std::string problemBeforeStart(const std::string& profile, const std::vector<std::string>& ports,
+// The ports a person gave, parsed in order up to the first text that is no port.
+struct GivenPorts {
+    std::vector<link::PortRef> ports;
+    std::string unknown; // why that text is no port; "" when every text is one
+};
+GivenPorts parsePorts(const std::vector<std::string>& texts);
+
+// "" when all holds, else why, naming the file or port: the first problem in the order the
+// ports were given.
+std::string problemBeforeStart(const std::string& profile, const GivenPorts& ports,
                                const std::string& log);
 
 } // namespace tessaro::cli

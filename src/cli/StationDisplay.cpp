@@ -24,12 +24,11 @@ std::size_t terminalColumns() {
 
 } // namespace
 
-StationDisplay::StationDisplay(bool live, bool plainStates, std::vector<std::string> ports)
-    : live_(live), plainStates_(plainStates && !live), ports_(std::move(ports)),
-      states_(ports_.size()) {
-    for (std::string& port : ports_) {
-        port = oneLine(port);
-        nameWidth_ = std::max(nameWidth_, port.size());
+StationDisplay::StationDisplay(bool live, bool plainStates, const std::vector<link::PortRef>& ports)
+    : live_(live), plainStates_(plainStates && !live), states_(ports.size()) {
+    for (const link::PortRef& port : ports) {
+        ports_.push_back(oneLine(port.text()));
+        nameWidth_ = std::max(nameWidth_, ports_.back().size());
     }
 }
 

@@ -6,6 +6,8 @@
 // changes (a lasting line is printed above it). Elsewhere, a change of state can be a plain
 // line on stdout instead.
 
+#include "link/PortRef.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ namespace tessaro::cli {
 class StationDisplay {
   public:
     // live: the live lines on stderr; plainStates: else each change of state a line.
-    StationDisplay(bool live, bool plainStates, std::vector<std::string> ports);
+    StationDisplay(bool live, bool plainStates, const std::vector<link::PortRef>& ports);
 
     // The state of port i ("sending", "waiting for the next printer").
     void setState(std::size_t port, const std::string& state);

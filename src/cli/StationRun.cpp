@@ -40,7 +40,7 @@ std::string tallyText(const PortTally& tally) {
 }
 
 StationRun::StationRun(StationPlan plan) : plan_(std::move(plan)), mailbox_(plan_.ports.size()) {
-    for (const std::string& port : plan_.ports) {
+    for (const link::PortRef& port : plan_.ports) {
         tallies_.push_back({port, 0, 0, 0});
     }
 }

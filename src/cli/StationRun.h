@@ -24,7 +24,7 @@
 namespace tessaro::cli {
 
 struct StationPlan {
-    std::vector<std::string> ports;
+    std::vector<link::PortRef> ports;
     // What each unit does, less its port: the profile, --all, --log, the link's speed and
     // handshake; as "send FILE --yes --json" (the record is the station's to print).
     PrinterOptions unit;
@@ -37,7 +37,7 @@ struct StationPlan {
 };
 
 struct PortTally {
-    std::string port;
+    link::PortRef port;
     int done = 0;
     int failed = 0;
     std::int64_t totalMs = 0; // of the units done

@@ -154,7 +154,7 @@ std::vector<std::string> StationWorker::provision() {
         ended.lost = true;
     }
     if (ended.lost) {
-        ended.result = {lostUnitReport(plan_.unit.port), Outcome::NotStored};
+        ended.result = {lostUnitReport(plan_.unit.givenPort()), Outcome::NotStored};
         say("The unit failed: " + failure);
     }
     std::vector<std::string> speeds = servedSpeeds(ended.result.report, plan_.unit.speed);

@@ -45,9 +45,9 @@ std::optional<std::string> StatusProbe::speedToAsk(PrinterSession& session, Unit
 
 UnitResult StatusProbe::ask() {
     UnitRun run(options_, false, output_);
-    const auto choice = link::PortRef::parse(options_.port);
+    const std::optional<link::PortRef>& choice = options_.port;
     if (!choice) {
-        return run.fail(Outcome::BadUsage, link::PortRef::unknownText(options_.port));
+        return run.fail(Outcome::BadUsage, link::PortRef::unknownText(options_.unknownPort));
     }
     const std::unique_ptr<PrinterSession> made = makeSession_(*choice, run.feedback(), stop_);
     PrinterSession& session = *made;
@@ -59,7 +59,7 @@ UnitResult StatusProbe::ask() {
     if (!speed) {
         describeSession(run.report(), session);
         return run.fail(Outcome::NoAnswer, "No reply to the status request on " +
-                                               oneLine(options_.port) + " at any speed");
+                                               oneLine(choice->text()) + " at any speed");
     }
     link.settings() = {port, true, *speed, options_.handshake == "xonxoff" ? 1 : 2};
     describeSession(run.report(), session);
@@ -73,7 +73,7 @@ UnitResult StatusProbe::ask() {
     run.feedback().commandSent(protocol::kStatusRequest);
     if (!link.transport().waitForInput(500)) {
         return run.fail(Outcome::NoAnswer,
-                        "No reply to the status request on " + oneLine(options_.port));
+                        "No reply to the status request on " + oneLine(choice->text()));
     }
     std::uint8_t status = link.ReceiveByte();
     if (std::string fault = link.transport().takeFault(); !fault.empty()) {

@@ -9,7 +9,7 @@ namespace tessaro::cli {
 UnitRun::UnitRun(const PrinterOptions& options, bool assumeYes, FeedbackOutput output)
     : options_(options), feedback_(assumeYes, output), start_(std::chrono::steady_clock::now()) {
     feedback_.setJson(options.json);
-    report_.port = options.port;
+    report_.port = options.givenPort();
 }
 
 std::string UnitRun::openLog() {
@@ -50,7 +50,7 @@ UnitResult UnitRun::finish(Outcome outcome) {
 }
 
 UnitResult UnitRun::stopped() {
-    report_ = lostUnitReport(options_.port);
+    report_ = lostUnitReport(options_.givenPort());
     return record(Outcome::NotStored);
 }
 

@@ -19,6 +19,10 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using Remembered = app::RememberedSettings;
 
+link::PortRef at(const char* text) {
+    return *link::PortRef::parse(text);
+}
+
 class RememberedSettingsTest : public ::testing::Test {
   protected:
     QString file() const { return app::fromPath(dir / "Tessaro.conf"); }
@@ -29,7 +33,7 @@ class RememberedSettingsTest : public ::testing::Test {
 TEST_F(RememberedSettingsTest, TheNextRunHasThePortTheFolderAndTheLastFiveProfiles) {
     {
         Remembered first(file());
-        first.setPort({"tcp://printer.example:9101", "19200", 0});
+        first.setPort({at("tcp://printer.example:9101"), "19200", 0});
         first.setProfileFolder(app::fromPath(dir.path()));
         for (const char* name :
              {"1.pcf", "2, with comma.pcf", "3.pcf", "4.pcf", "5.pcf", "6.pcf", "3.pcf"}) {
@@ -38,15 +42,16 @@ TEST_F(RememberedSettingsTest, TheNextRunHasThePortTheFolderAndTheLastFiveProfil
         first.removeRecentProfile(profile("5.pcf"));
     }
     Remembered next(file());
-    EXPECT_EQ(next.port(), (Remembered::Port{"tcp://printer.example:9101", "19200", 0}));
+    EXPECT_EQ(next.port(), (Remembered::Port{at("tcp://printer.example:9101"), "19200", 0}));
     EXPECT_EQ(next.profileFolder(), app::fromPath(dir.path()));
     EXPECT_THAT(next.recentProfiles(), ElementsAre(profile("3.pcf"), profile("6.pcf"),
                                                    profile("4.pcf"), profile("2, with comma.pcf")));
 }
 
 TEST_F(RememberedSettingsTest, TheNextStationHasTheLastPortsRepeatAndLog) {
-    const Remembered::Station station{
-        {"COM2", "tcp://printer.example:9101", "USB1"}, true, profile("logs/audit.jsonl")};
+    const Remembered::Station station{{at("COM2"), at("tcp://printer.example:9101"), at("USB1")},
+                                      true,
+                                      profile("logs/audit.jsonl")};
     Remembered(file()).setStation(station);
     EXPECT_EQ(Remembered(file()).station(), station);
 
@@ -54,12 +59,13 @@ TEST_F(RememberedSettingsTest, TheNextStationHasTheLastPortsRepeatAndLog) {
     // relative log.
     dir.write("Tessaro.conf",
               "[station]\nports=COM1, , COM1, LPT2\nrepeat=perhaps\nlog=audit.jsonl\n");
-    EXPECT_EQ(Remembered(file()).station(), (Remembered::Station{{"COM1", "LPT2"}, false, ""}));
+    EXPECT_EQ(Remembered(file()).station(),
+              (Remembered::Station{{at("COM1"), at("LPT2")}, false, ""}));
 }
 
 TEST_F(RememberedSettingsTest, NothingIsWrittenWhenNothingChanged) {
     Remembered remembered(file());
-    const Remembered::Port port{"COM2", "9600", 1};
+    const Remembered::Port port{at("COM2"), "9600", 1};
     remembered.setPort(port);
     remembered.setProfileFolder(app::fromPath(dir.path()));
     remembered.addRecentProfile(profile("a.pcf"));
@@ -89,13 +95,13 @@ TEST_F(RememberedSettingsTest, AnUnwritableFileCostsTheRememberingAndOneWarningO
             }
         });
     Remembered remembered(unwritable);
-    remembered.setPort({"LPT1", "9600", 1});
+    remembered.setPort({at("LPT1"), "9600", 1});
     remembered.setProfileFolder(app::fromPath(dir.path()));
     remembered.addRecentProfile(profile("a.pcf"));
     qInstallMessageHandler(previous);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_THAT(warnings[0].toStdString(), HasSubstr(unwritable.toStdString() + ": access denied"));
-    EXPECT_EQ(remembered.port()->name, "LPT1"); // the run goes on remembering in memory
+    EXPECT_EQ(remembered.port()->port, at("LPT1")); // the run goes on remembering in memory
     EXPECT_THAT(remembered.recentProfiles(), ElementsAre(profile("a.pcf")));
 }
 

@@ -309,7 +309,7 @@ TEST_F(StationWindowTest, ThePrinterCommandsAreOffWhileTheStationHoldsTheirPort)
     const auto silent =
         virtualPrinter({"--silent"}); // the station waits for a printer until stopped
     open({silent->device()});
-    window->remembered().setPort({"COM1", "9600", 1});
+    window->remembered().setPort({link::PortRef::numbered(link::LinkKind::Serial, 1), "9600", 1});
     window->EnablePrinterCommands(true);
     choose({"COM1"}, true);
     click("stationStart");

@@ -48,7 +48,7 @@ TEST_F(UsbNetworkPortsTest, AUsbPrinterIsFoundWithTheGroupsDetectButton) {
 TEST_F(UsbNetworkPortsTest, APortTheStationHoldsCannotBeChosen) {
     ASSERT_NO_FATAL_FAILURE(startSim({"--usb"}));
     openWindow({{"TESSARO_USB1", device}});
-    window->setStationPorts({"USB1"});
+    window->setStationPorts({link::PortRef::numbered(link::LinkKind::Usb, 1)});
     inPortSelection([&](app::PortSelection& dialog) {
         EXPECT_FALSE(child<QRadioButton>(dialog, "USB1")->isEnabled());
         EXPECT_FALSE(child<QPushButton>(dialog, "Autodetect")->isEnabled());
@@ -152,7 +152,7 @@ TEST_F(UsbNetworkPortsTest, APrinterOnASerialServerIsDetectedAtTheChosenSpeedAnd
     EXPECT_EQ(window->feedback().detectionResult(),
               "R62 VIRTUAL PRN found on " + port + " at 19200 bauds");
     ASSERT_TRUE(window->remembered().port());
-    EXPECT_EQ(window->remembered().port()->name, port);
+    EXPECT_EQ(QString::fromStdString(window->remembered().port()->port.text()), port);
     EXPECT_EQ(window->remembered().port()->speed, "19200");
     // The window's commands go the same way.
     window->workspace().setSlider(workspace::controlId("SliderMaxcurrent"), 7,

@@ -85,16 +85,6 @@ void StationDriver::stop() {
     }
 }
 
-QStringList StationDriver::heldPorts() const {
-    QStringList ports;
-    if (run_) {
-        for (const std::string& port : run_->plan().ports) {
-            ports << QString::fromStdString(port);
-        }
-    }
-    return ports;
-}
-
 void StationDriver::mailArrived() {
     run_->deliver(*this);
     if (run_->running() == 0) {
@@ -168,7 +158,7 @@ void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind, const std
 void StationDriver::diagnostic(std::size_t port, const std::string& line) {
     if (board_.messages != nullptr) {
         board_.messages->appendPlainText(
-            shown(cli::portLines(cli::oneLine(run_->plan().ports[port]), line)));
+            shown(cli::portLines(cli::oneLine(run_->plan().ports[port].text()), line)));
     }
 }
 

@@ -43,7 +43,6 @@ class StationDriver final : public QObject, private cli::StationObserver {
     // Units under way end first; a second call stops them at their next step.
     void stop();
     // The ports the running station holds.
-    QStringList heldPorts() const;
 
   signals:
     // Every worker is through: the station has ended.

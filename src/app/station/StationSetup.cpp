@@ -39,19 +39,23 @@ QString prefixOf(link::LinkKind kind) {
     return QString::fromLatin1(prefix.data(), static_cast<qsizetype>(prefix.size()));
 }
 
-// "tcp://host:9100" from "host:9100", "host" or a full tcp:// address; a printer on a serial
-// server as typed with its prefix, "rfc2217://host:2001"; "" when it is none of these.
-QString networkPort(const QString& typed) {
+// tcp://host:9100 from "host:9100", "host" or a full tcp:// address; a printer on a serial
+// server as typed with its prefix, "rfc2217://host:2001"; none when it is none of these.
+std::optional<link::PortRef> networkPort(const QString& typed) {
     QString text = typed.trimmed();
     if (text.isEmpty()) {
-        return {};
+        return std::nullopt;
     }
     const QString network = prefixOf(link::LinkKind::Network);
     if (!text.startsWith(network) && !text.startsWith(prefixOf(link::LinkKind::Rfc2217))) {
         text.prepend(network);
     }
     const auto port = link::PortRef::parse(text.toStdString());
-    return port && port->byAddress() ? text : QString();
+    return port && port->byAddress() ? port : std::nullopt;
+}
+
+link::PortRef portOf(const QObject& holder) {
+    return holder.property(kPortName).value<link::PortRef>();
 }
 
 } // namespace
@@ -117,7 +121,7 @@ QWidget* StationSetup::portsGroup(const std::vector<link::PortLine>& ports) {
             (line.device.empty() ? QString() : QStringLiteral(" (%1)").arg(fromPath(line.device)));
         auto* box = new QCheckBox(shown, group);
         box->setObjectName(QStringLiteral("port_%1").arg(QString::fromStdString(line.name)));
-        box->setProperty(kPortName, QString::fromStdString(line.name));
+        box->setProperty(kPortName, QVariant::fromValue(line.port));
         layout->addWidget(box, row / 2, row % 2, 1, 1);
         portBoxes_.push_back(box);
         ++row;
@@ -174,15 +178,22 @@ QWidget* StationSetup::logRow() {
 }
 
 void StationSetup::addNetworkPrinter() {
-    const QString port = networkPort(address_->text());
-    if (port.isEmpty()) {
+    const std::optional<link::PortRef> port = networkPort(address_->text());
+    if (!port) {
         address_->selectAll();
         return;
     }
-    if (network_->findItems(port, Qt::MatchExactly).isEmpty()) {
-        network_->addItem(port);
-    }
+    addAddressed(*port);
     address_->clear();
+}
+
+// Listed once, by its spelling.
+void StationSetup::addAddressed(const link::PortRef& port) {
+    const QString text = QString::fromStdString(port.text());
+    if (network_->findItems(text, Qt::MatchExactly).isEmpty()) {
+        auto* item = new QListWidgetItem(text, network_);
+        item->setData(Qt::UserRole, QVariant::fromValue(port));
+    }
 }
 
 void StationSetup::changeEvent(QEvent* event) {
@@ -198,28 +209,29 @@ StationSetup::Choice StationSetup::choice() const {
     chosen.profileFile = profileFile_->text().trimmed();
     for (const QCheckBox* box : portBoxes_) {
         if (box->isChecked()) {
-            chosen.ports << box->property(kPortName).toString();
+            chosen.ports.push_back(portOf(*box));
         }
     }
     for (int i = 0; i < network_->count(); ++i) {
-        chosen.ports << network_->item(i)->text();
+        chosen.ports.push_back(network_->item(i)->data(Qt::UserRole).value<link::PortRef>());
     }
     chosen.repeat = repeat_->isChecked();
     chosen.log = log_->text().trimmed();
     return chosen;
 }
 
-void StationSetup::restore(const QStringList& ports, bool repeat, const QString& log) {
-    for (const QString& port : ports) {
+void StationSetup::restore(const std::vector<link::PortRef>& ports, bool repeat,
+                           const QString& log) {
+    for (const link::PortRef& port : ports) {
         bool numbered = false;
         for (QCheckBox* box : portBoxes_) {
-            if (box->property(kPortName).toString() == port) {
+            if (portOf(*box) == port) {
                 box->setChecked(true);
                 numbered = true;
             }
         }
-        if (!numbered && networkPort(port) == port) {
-            network_->addItem(port);
+        if (!numbered && port.byAddress()) {
+            addAddressed(port);
         }
     }
     repeat_->setChecked(repeat);

@@ -27,7 +27,7 @@ class StationSetup final : public QWidget {
         bool workspace = true; // else profileFile
         QString profileFile;
         // "COM1", "tcp://HOST:PORT", "rfc2217://HOST:PORT", in the order shown
-        QStringList ports;
+        std::vector<link::PortRef> ports;
         bool repeat = false;
         QString log;
     };
@@ -37,7 +37,7 @@ class StationSetup final : public QWidget {
     Choice choice() const;
     // The choices remembered from the last station; a port that is not there now is left
     // out, a network printer or a serial server's port is listed again.
-    void restore(const QStringList& ports, bool repeat, const QString& log);
+    void restore(const std::vector<link::PortRef>& ports, bool repeat, const QString& log);
     // What the workspace would store now: its name and its SHA-256.
     void setWorkspaceStamp(const QString& name, const QString& sha256);
 
@@ -56,6 +56,7 @@ class StationSetup final : public QWidget {
   private:
     QWidget* profileGroup();
     QWidget* portsGroup(const std::vector<link::PortLine>& ports);
+    void addAddressed(const link::PortRef& port);
     QWidget* logRow();
     void addNetworkPrinter();
     void showStamp();

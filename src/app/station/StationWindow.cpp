@@ -154,19 +154,15 @@ void StationWindow::start() {
         refuse(problem);
         return;
     }
-    std::vector<std::string> ports;
-    for (const QString& port : chosen.ports) {
-        ports.push_back(port.toStdString());
-    }
     const std::string log = toPath(chosen.log).string();
-    if (const std::string problem = cli::problemBeforeStart(profile, ports, log);
+    if (const std::string problem = cli::problemBeforeStart(profile, {chosen.ports, ""}, log);
         !problem.empty()) {
         refuse(problem);
         return;
     }
     main_.remembered().setStation({chosen.ports, chosen.repeat, chosen.log});
     cli::StationPlan plan;
-    plan.ports = ports;
+    plan.ports = chosen.ports;
     plan.unit.file = profile;
     plan.unit.log = log;
     plan.unit.speed = kStationSpeed;
@@ -210,13 +206,14 @@ void StationWindow::stop() {
     }
 }
 
-void StationWindow::showTiles(const QStringList& ports) {
+void StationWindow::showTiles(const std::vector<link::PortRef>& ports) {
     for (StationTile* tile : shownTiles_) {
         delete tile;
     }
     shownTiles_.clear();
-    for (int i = 0; i < ports.size(); ++i) {
-        auto* tile = new StationTile(displayText(ports.at(i).toStdString()), tileArea_);
+    for (int i = 0; i < static_cast<int>(ports.size()); ++i) {
+        auto* tile =
+            new StationTile(displayText(ports.at(static_cast<std::size_t>(i)).text()), tileArea_);
         tile->setObjectName(QStringLiteral("stationTile%1").arg(i + 1));
         tiles_->addWidget(tile, i / kTileColumns, i % kTileColumns);
         shownTiles_.push_back(tile);

@@ -45,7 +45,7 @@ class StationWindow final : public QDialog {
 
   signals:
     // The ports the station holds; none once it has ended.
-    void heldPortsChanged(const QStringList& ports);
+    void heldPortsChanged(const std::vector<link::PortRef>& ports);
 
   public slots:
     void start();
@@ -59,7 +59,7 @@ class StationWindow final : public QDialog {
 
   private:
     std::string prepareProfile(const QString& log, std::string& profile);
-    void showTiles(const QStringList& ports);
+    void showTiles(const std::vector<link::PortRef>& ports);
     void stationEnded();
     void fit();
     void chooseProfile();
