@@ -13,20 +13,16 @@ namespace tessaro::cli {
 
 StationMailbox::StationMailbox(std::size_t workers)
     : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), finished_(workers, 0) {
-    if (fd_ < 0) {
+    if (!fd_) {
         throw std::runtime_error(std::string("no event descriptor for the station: ") +
                                  std::strerror(errno));
     }
 }
 
-StationMailbox::~StationMailbox() {
-    ::close(fd_);
-}
-
 void StationMailbox::wake() noexcept {
     const std::uint64_t one = 1;
     // Only an overflow of the counter could fail, and it is read back to zero long before.
-    [[maybe_unused]] const ssize_t written = ::write(fd_, &one, sizeof one);
+    [[maybe_unused]] const ssize_t written = ::write(fd_.get(), &one, sizeof one);
 }
 
 void StationMailbox::post(StationEvent event) {
@@ -46,7 +42,7 @@ void StationMailbox::finished(std::size_t worker) noexcept {
 StationMail StationMailbox::take() {
     const std::lock_guard lock(mutex_);
     std::uint64_t count = 0;
-    [[maybe_unused]] const ssize_t read = ::read(fd_, &count, sizeof count); // back to zero
+    [[maybe_unused]] const ssize_t read = ::read(fd_.get(), &count, sizeof count); // back to zero
     StationMail mail;
     mail.events.assign(std::make_move_iterator(events_.begin()),
                        std::make_move_iterator(events_.end()));

@@ -6,6 +6,7 @@
 // once (poll(2)).
 
 #include "cli/StationEvent.h"
+#include "workspace/UniqueFd.h"
 
 #include <deque>
 #include <mutex>
@@ -23,7 +24,6 @@ class StationMailbox {
     explicit StationMailbox(std::size_t workers);
     StationMailbox(const StationMailbox&) = delete;
     StationMailbox& operator=(const StationMailbox&) = delete;
-    ~StationMailbox();
 
     // Any thread.
     void post(StationEvent event);
@@ -31,14 +31,14 @@ class StationMailbox {
     // still say it.
     void finished(std::size_t worker) noexcept;
     // Readable while mail waits.
-    int fd() const { return fd_; }
+    int fd() const { return fd_.get(); }
     // The mail waiting; does not wait.
     StationMail take();
 
   private:
     void wake() noexcept;
 
-    int fd_ = -1;
+    workspace::UniqueFd fd_;
     std::mutex mutex_;
     std::deque<StationEvent> events_;
     std::vector<char> finished_; // per worker: through, not yet taken
