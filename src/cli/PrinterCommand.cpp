@@ -27,13 +27,11 @@ void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequire
     };
     const auto own = std::make_shared<Link>();
     // A production line sets the station's port once in its environment.
-    auto* port =
-        command
-            ->add_option(
-                "-p,--port", own->port,
-                "COM1..COM6, LPT1, LPT2, USB1..USB4, tcp://HOST[:PORT], rfc2217://HOST:PORT, or a "
-                "device: serial, /dev/parportN, /dev/usb/lpN")
-            ->envname("TESSARO_PORT");
+    auto* port = command
+                     ->add_option("-p,--port", own->port,
+                                  link::PortRef::spellings() +
+                                      ", or a device: " + link::PortRef::deviceSpellings())
+                     ->envname("TESSARO_PORT");
     if (portRequired) {
         port->required();
     }

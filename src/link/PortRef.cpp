@@ -62,6 +62,10 @@ std::string PortRef::unknownText(std::string_view text) {
             return kind->addressRefusal(quoted);
         }
     }
+    return "Unknown port " + quoted + ": use " + spellings() + " or a device path";
+}
+
+std::string PortRef::spellings() {
     std::string names;
     for (const LinkKindDescriptor* kind : kLinkKinds) {
         const LinkKindDescriptor& row = *kind;
@@ -72,7 +76,17 @@ std::string PortRef::unknownText(std::string_view text) {
                                      : "1.." + spelling + std::to_string(row.count);
         names += (names.empty() ? "" : ", ") + spelling;
     }
-    return "Unknown port " + quoted + ": use " + names + " or a device path";
+    return names;
+}
+
+std::string PortRef::deviceSpellings() {
+    std::string names = "serial";
+    for (const LinkKindDescriptor* kind : kLinkKinds) {
+        if (!kind->devicePrefix.empty()) {
+            names += ", " + std::string(kind->devicePrefix) + "N";
+        }
+    }
+    return names;
 }
 
 std::string PortRef::text() const {

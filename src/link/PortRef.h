@@ -29,6 +29,11 @@ class PortRef {
     static std::optional<PortRef> parse(std::string_view text);
     // What is said of a text parse does not take, on one line (the text escaped).
     static std::string unknownText(std::string_view text);
+    // Every kind's spelling, as help and refusals list them: "COM1..COM6, LPT1, LPT2, ...,
+    // rfc2217://HOST:PORT".
+    static std::string spellings();
+    // The device paths a port may be given by: "serial, /dev/parportN, /dev/usb/lpN".
+    static std::string deviceSpellings();
 
     LinkKind kind() const { return kind_; }
     const LinkKindDescriptor& row() const { return linkKind(kind_); }

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tessaro::app {
 namespace {
@@ -46,9 +47,12 @@ std::optional<link::PortRef> networkPort(const QString& typed) {
     if (text.isEmpty()) {
         return std::nullopt;
     }
-    const QString network = prefixOf(link::LinkKind::Network);
-    if (!text.startsWith(network) && !text.startsWith(prefixOf(link::LinkKind::Rfc2217))) {
-        text.prepend(network);
+    const bool prefixed =
+        std::any_of(link::kLinkKinds.begin(), link::kLinkKinds.end(), [&](const auto* kind) {
+            return kind->count == 0 && text.startsWith(prefixOf(kind->kind));
+        });
+    if (!prefixed) {
+        text.prepend(prefixOf(link::LinkKind::Network));
     }
     const auto port = link::PortRef::parse(text.toStdString());
     return port && port->byAddress() ? port : std::nullopt;
