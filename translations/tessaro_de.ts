@@ -925,6 +925,33 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>No printer found</source>
+        <translation>Kein Drucker gefunden</translation>
+    </message>
+    <message>
+        <source>No printer found on %1</source>
+        <translation>Kein Drucker an %1 gefunden</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at %2 bauds</source>
+        <translation>Kein Drucker an %1 mit %2 Baud gefunden</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at any speed</source>
+        <translation>Kein Drucker an %1 gefunden (alle Baudraten geprüft)</translation>
+    </message>
+    <message>
+        <source>%1 found on %2</source>
+        <translation>%1 an %2 gefunden</translation>
+    </message>
+    <message>
+        <source>%1 found on %2 at %3 bauds</source>
+        <translation>%1 an %2 mit %3 Baud gefunden</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

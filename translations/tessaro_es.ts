@@ -925,6 +925,33 @@ Please check your LPT port configuration !</source>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>No printer found</source>
+        <translation>No se encontró ninguna impresora</translation>
+    </message>
+    <message>
+        <source>No printer found on %1</source>
+        <translation>No se encontró ninguna impresora en %1</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at %2 bauds</source>
+        <translation>No se encontró ninguna impresora en %1 a %2 baudios</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at any speed</source>
+        <translation>No se encontró ninguna impresora en %1 a ninguna velocidad</translation>
+    </message>
+    <message>
+        <source>%1 found on %2</source>
+        <translation>%1 detectada en %2</translation>
+    </message>
+    <message>
+        <source>%1 found on %2 at %3 bauds</source>
+        <translation>%1 detectada en %2 a %3 baudios</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

@@ -925,6 +925,33 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>No printer found</source>
+        <translation>Aucune imprimante trouvée</translation>
+    </message>
+    <message>
+        <source>No printer found on %1</source>
+        <translation>Aucune imprimante trouvée sur %1</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at %2 bauds</source>
+        <translation>Aucune imprimante trouvée sur %1 à %2 bauds</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at any speed</source>
+        <translation>Aucune imprimante trouvée sur %1, quel que soit le débit</translation>
+    </message>
+    <message>
+        <source>%1 found on %2</source>
+        <translation>%1 détectée sur %2</translation>
+    </message>
+    <message>
+        <source>%1 found on %2 at %3 bauds</source>
+        <translation>%1 détectée sur %2 à %3 bauds</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

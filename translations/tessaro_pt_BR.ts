@@ -925,6 +925,33 @@ Verifique a configuração das portas LPT!</translation>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>No printer found</source>
+        <translation>Nenhuma impressora encontrada</translation>
+    </message>
+    <message>
+        <source>No printer found on %1</source>
+        <translation>Nenhuma impressora encontrada em %1</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at %2 bauds</source>
+        <translation>Nenhuma impressora encontrada em %1 a %2 bauds</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at any speed</source>
+        <translation>Nenhuma impressora encontrada em %1, em nenhuma velocidade</translation>
+    </message>
+    <message>
+        <source>%1 found on %2</source>
+        <translation>%1 encontrada em %2</translation>
+    </message>
+    <message>
+        <source>%1 found on %2 at %3 bauds</source>
+        <translation>%1 encontrada em %2 a %3 bauds</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

@@ -925,6 +925,33 @@ Please check your LPT port configuration !</source>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>No printer found</source>
+        <translation>未找到打印机</translation>
+    </message>
+    <message>
+        <source>No printer found on %1</source>
+        <translation>%1 上未找到打印机</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at %2 bauds</source>
+        <translation>%1 上未找到打印机（波特率 %2）</translation>
+    </message>
+    <message>
+        <source>No printer found on %1 at any speed</source>
+        <translation>%1 上以任何速度均未找到打印机</translation>
+    </message>
+    <message>
+        <source>%1 found on %2</source>
+        <translation>已在 %2 上找到 %1</translation>
+    </message>
+    <message>
+        <source>%1 found on %2 at %3 bauds</source>
+        <translation>已在 %2 上找到 %1，波特率 %3</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

@@ -318,7 +318,7 @@ void PortSelection::offerSearch(bool offered) {
 
 void PortSelection::showResult(const detect::DetectionResult& result) {
     if (result.probed) {
-        feedback_.setDetectionResult(result.text); // the "Current printer" line shows it
+        feedback_.showDetectionResult(result.said); // the "Current printer" line shows it
     }
     if (!result.found) {
         return;

@@ -4,6 +4,7 @@
 #include "app/CoreTexts.h"
 #include "app/DisplayText.h"
 #include "app/Form1.h"
+#include "app/MessageWording.h"
 #include "app/StatusPanelBar.h"
 
 #include <QGuiApplication>
@@ -42,7 +43,15 @@ QMessageBox::StandardButton QtUserFeedback::run(QMessageBox& box) {
 
 void QtUserFeedback::message(link::MessageIcon icon, std::string_view text,
                              std::string_view title) {
-    QMessageBox box(boxIcon(icon), displayText(title), coreText(text), QMessageBox::Ok, &window_);
+    show(icon, coreText(text), displayText(title));
+}
+
+void QtUserFeedback::say(link::MessageIcon icon, const message::Message& said) {
+    show(icon, worded(said), displayText(link::kProgramTitle));
+}
+
+void QtUserFeedback::show(link::MessageIcon icon, const QString& text, const QString& title) {
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, &window_);
     box.setTextFormat(Qt::PlainText);
     run(box);
 }
@@ -84,7 +93,15 @@ void QtUserFeedback::enablePrinterCommands(bool enabled) {
 }
 
 void QtUserFeedback::setDetectionResult(std::string_view text) {
-    detectionResult_ = coreText(text);
+    showResultLine(coreText(text));
+}
+
+void QtUserFeedback::showDetectionResult(const message::Message& result) {
+    showResultLine(worded(result));
+}
+
+void QtUserFeedback::showResultLine(const QString& text) {
+    detectionResult_ = text;
     if (sink_) {
         sink_(detectionResult_);
     }

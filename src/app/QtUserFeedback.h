@@ -30,18 +30,22 @@ class QtUserFeedback final : public protocol::UserFeedback {
 
     void message(link::MessageIcon icon, std::string_view text,
                  std::string_view title = link::kProgramTitle) override;
+    void say(link::MessageIcon icon, const message::Message& said) override;
     bool ask(std::string_view text) override;
     void setStatusPanels(const std::vector<std::string>& panels) override;
     void setPanelText(int panel, std::string_view text) override;
     void setBusy(bool busy) override;
     void enablePrinterCommands(bool enabled) override;
     void setDetectionResult(std::string_view text) override;
+    void showDetectionResult(const message::Message& result) override;
 
     bool isBusy() const { return busy_; }
     const QString& detectionResult() const { return detectionResult_; }
 
   private:
     QMessageBox::StandardButton run(QMessageBox& box);
+    void show(link::MessageIcon icon, const QString& text, const QString& title);
+    void showResultLine(const QString& text);
 
     Form1& window_;
     DialogRunner runner_;

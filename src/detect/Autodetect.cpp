@@ -193,14 +193,15 @@ DetectionResult Autodetect::Autodetect_Click() {
     if (stopped()) {
         link_.settings() = linkBefore;
         detection_.facts().PrinterFound = foundBefore;
-        result = detection_.resultOf(linkBefore.Port, "No printer found");
+        result = detection_.resultOf(linkBefore.Port, {message::MessageId::NoPrinterFound, {}});
         result.found = false;
     } else if (answered) {
         result = describe(*answered);
     } else {
         link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, 1);
         detection_.ShowNoPrinter();
-        result = detection_.resultOf(link_.settings().Port, "No printer found");
+        result =
+            detection_.resultOf(link_.settings().Port, {message::MessageId::NoPrinterFound, {}});
     }
     detection_.SetDetectionBusy(false);
     return result;

@@ -9,10 +9,36 @@
 namespace tessaro::detect {
 
 using link::MessageIcon;
+using message::MessageId;
+using message::Part;
 using protocol::kCancel;
 using protocol::kIdentityRequest;
 using protocol::kSettingsQuery;
 using protocol::kStatusRequest;
+
+namespace {
+
+// "No printer found on COM 1 at 9600 bauds"; without the speed where the link names none.
+message::Message noPrinterOn(const Detection::Place& where) {
+    if (where.speed) {
+        return {MessageId::NoPrinterOnAtSpeed,
+                {Part::verbatim(where.port), Part::verbatim(*where.speed)}};
+    }
+    return {MessageId::NoPrinterOn, {Part::verbatim(where.port)}};
+}
+
+// "R62 found on COM 1 at 9600 bauds": the identity is the printer's, shown as it is.
+message::Message foundOn(std::string identity, const Detection::Place& where) {
+    if (where.speed) {
+        return {MessageId::PrinterFoundOnAtSpeed,
+                {Part::verbatim(std::move(identity)), Part::verbatim(where.port),
+                 Part::verbatim(*where.speed)}};
+    }
+    return {MessageId::PrinterFoundOn,
+            {Part::verbatim(std::move(identity)), Part::verbatim(where.port)}};
+}
+
+} // namespace
 
 std::string printerName(std::string_view reply) {
     std::string_view name = reply.substr(0, 16);
@@ -35,12 +61,12 @@ Detection::Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFact
 // The printer found, described while its port is still open, then announced and shown in
 // the status bar: its port, its identity and its supply. Returns "", or the fault the link
 // raised meanwhile (the printer is then neither announced nor shown).
-std::string Detection::describe(std::string_view identity, const std::string& found) {
+std::string Detection::describe(std::string_view identity, const message::Message& found) {
     if (std::string fault = protocol::DescribePrinter(identity, link_, facts_, feedback_);
         !fault.empty()) {
         return fault;
     }
-    feedback_.message(MessageIcon::Information, found);
+    feedback_.say(MessageIcon::Information, found);
     const link::LinkSettings& settings = link_.settings();
     feedback_.setStatusPanels({link_.transport().panelText(settings.Port, settings.PortSpeed),
                                "    " + facts_.PrinterIdentity,
@@ -82,11 +108,11 @@ DetectionResult Detection::detectOn(const link::PortRef& port, std::string_view 
     link_.settings().Port = port;
     facts_.PrinterFound = false;
     SetDetectionBusy(true);
-    std::string text = port.row().exchange == link::Exchange::ParallelRegisters
-                           ? ProbeParallelPrinter(port.number())
-                           : probeStream(port, speed, handshakeIndex);
+    message::Message said = port.row().exchange == link::Exchange::ParallelRegisters
+                                ? ProbeParallelPrinter(port.number())
+                                : probeStream(port, speed, handshakeIndex);
     SetDetectionBusy(false);
-    DetectionResult result = resultOf(port, std::move(text));
+    DetectionResult result = resultOf(port, std::move(said));
     if (!result.found && port.row().lineSettings) {
         result.speed = std::string(speed); // what the window keeps showing
         result.handshakeIndex = handshakeIndex;
@@ -94,13 +120,14 @@ DetectionResult Detection::detectOn(const link::PortRef& port, std::string_view 
     return result;
 }
 
-DetectionResult Detection::resultOf(const link::PortRef& port, std::string text) {
+DetectionResult Detection::resultOf(const link::PortRef& port, message::Message said) {
     DetectionResult result;
     result.found = facts_.PrinterFound;
     result.probed = true;
     result.port = port;
     result.problem = problem_;
-    result.text = std::move(text);
+    result.text = message::english(said);
+    result.said = std::move(said);
     result.session = {link_.settings(), facts_};
     if (result.found && port.row().lineSettings) {
         result.speed = link_.settings().PortSpeed;
@@ -110,24 +137,24 @@ DetectionResult Detection::resultOf(const link::PortRef& port, std::string text)
 }
 
 // A port that cannot be opened, or an adapter that vanished: say so and why.
-std::string Detection::probeFailure(link::Transport& printer, std::string reason) {
+message::Message Detection::probeFailure(link::Transport& printer, std::string reason) {
     problem_ = printer.problem() != link::PortProblem::None ? printer.problem()
                                                             : link::PortProblem::Unusable;
     printer.close();
     if (stop_ != nullptr && stop_->cancelled()) {
         ShowNoPrinter(); // the user stopped it: nothing to report
-        return "No printer found";
+        return {MessageId::NoPrinterFound, {}};
     }
     feedback_.message(MessageIcon::Critical, reason);
     ShowNoPrinter();
-    return reason;
+    return message::Message::said(std::move(reason));
 }
 
 // A printer on a link that replies as it pleases (serial, USB, network) is asked the same
 // things on each; a link with line settings opens at the speed and handshake given and asks
 // the printer's own serial settings besides.
-std::string Detection::probeStream(const link::PortRef& port, std::string_view speed,
-                                   int handshakeIndex) {
+message::Message Detection::probeStream(const link::PortRef& port, std::string_view speed,
+                                        int handshakeIndex) {
     problem_ = link::PortProblem::None;
     link_.settings().Port = port;
     link::Transport& printer = link_.transport(port.kind());
@@ -137,16 +164,18 @@ std::string Detection::probeStream(const link::PortRef& port, std::string_view s
         return probeFailure(printer, std::move(failure));
     }
     link::PortCloser closer(link_);
-    return probeOpenPort(printer, port, printer.resultName(port, speed),
-                         lineSettings ? std::optional(speed) : std::nullopt);
+    const Place where{printer.resultName(port), printer.resultNamesSpeed()
+                                                    ? std::optional(std::string(speed))
+                                                    : std::nullopt};
+    return probeOpenPort(printer, port, where, lineSettings ? std::optional(speed) : std::nullopt);
 }
 
 // The identity request, then the status request and, on a link with line settings, the
 // printer's serial settings; the printer is described while the port is still open. A fault
 // the link raises at any of these steps ends the detection with the port lost.
-std::string Detection::probeOpenPort(link::Transport& printer, const link::PortRef& port,
-                                     const std::string& where,
-                                     std::optional<std::string_view> speed) {
+message::Message Detection::probeOpenPort(link::Transport& printer, const link::PortRef& port,
+                                          const Place& where,
+                                          std::optional<std::string_view> speed) {
     printer.discardInput();
     printer.write(kIdentityRequest);
     link_.timing().Delay(250);
@@ -157,7 +186,7 @@ std::string Detection::probeOpenPort(link::Transport& printer, const link::PortR
     if (!protocol::isPrinterIdentity(reply)) {
         facts_.PrinterFound = false;
         ShowNoPrinter();
-        return "No printer found on " + where;
+        return noPrinterOn(where);
     }
     printer.discardInput();
     printer.write(kStatusRequest);
@@ -179,7 +208,7 @@ std::string Detection::probeOpenPort(link::Transport& printer, const link::PortR
         link_.settings().PortSpeed = std::string(*speed);
     }
     link_.settings().Port = port;
-    const std::string result = printerName(reply) + " found on " + where;
+    const message::Message result = foundOn(printerName(reply), where);
     if (std::string fault = describe(reply, result); !fault.empty()) {
         return probeFailure(printer, std::move(fault));
     }
@@ -214,27 +243,28 @@ std::string Detection::readParallelReply() {
     return reply;
 }
 
-std::string Detection::ProbeParallelPrinter(int n) {
+message::Message Detection::ProbeParallelPrinter(int n) {
     problem_ = link::PortProblem::None;
     link::ParallelWinIO& lpt = link_.parallel();
     if (!lpt.OpenLPT(static_cast<std::uint8_t>(n))) {
         problem_ = lpt.OpenProblem;
-        return ""; // the opening has said why
+        return message::Message::said(""); // the opening has said why
     }
     link_.timing().Delay(10);
     if (!lpt.CompatibilityWrite(kCancel)) {
         lpt.CloseLPT();
-        return "";
+        return message::Message::said("");
     }
     lpt.CompatibilityWrite(kIdentityRequest);
     const std::string reply = readParallelReply();
-    std::string result;
+    const Place where{link::PortRef::numbered(link::LinkKind::Parallel, n).spacedName(), {}};
+    message::Message result;
     if (!protocol::isPrinterIdentity(reply)) {
-        result = "No printer found on LPT " + std::to_string(n);
+        result = noPrinterOn(where);
         facts_.PrinterFound = false;
         ShowNoPrinter();
     } else {
-        result = printerName(reply) + " found on LPT " + std::to_string(n);
+        result = foundOn(printerName(reply), where);
         link_.settings().Port = link::PortRef::numbered(link::LinkKind::Parallel, n);
         link_.settings().PortChosen = true;
         link_.timing().Delay(10);

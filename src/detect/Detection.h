@@ -20,6 +20,12 @@ namespace tessaro::detect {
 
 class Detection {
   public:
+    // Where a result says the printer was looked for: the port's name and, on a link that
+    // names it, the speed.
+    struct Place {
+        std::string port;
+        std::optional<std::string> speed;
+    };
     Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFacts& facts,
               protocol::UserFeedback& feedback);
 
@@ -30,8 +36,9 @@ class Detection {
     // The result text for the window's "Current printer" line: a printer on a serial, USB or
     // network link (at this speed and handshake when the link has line settings), and one on
     // a parallel port, asked through its reverse channel.
-    std::string probeStream(const link::PortRef& port, std::string_view speed, int handshakeIndex);
-    std::string ProbeParallelPrinter(int n);
+    message::Message probeStream(const link::PortRef& port, std::string_view speed,
+                                 int handshakeIndex);
+    message::Message ProbeParallelPrinter(int n);
     void ShowNoPrinter();
     void SetDetectionBusy(bool busy);
 
@@ -47,16 +54,16 @@ class Detection {
     void setCancellation(const link::Cancellation* stop) { stop_ = stop; }
     const link::Cancellation* cancellation() const { return stop_; }
     // The result of the probe that ran last, with the link and printer as it left them.
-    DetectionResult resultOf(const link::PortRef& port, std::string text);
+    DetectionResult resultOf(const link::PortRef& port, message::Message said);
 
   private:
-    std::string probeFailure(link::Transport& printer, std::string reason);
-    std::string probeOpenPort(link::Transport& printer, const link::PortRef& port,
-                              const std::string& where, std::optional<std::string_view> speed);
+    message::Message probeFailure(link::Transport& printer, std::string reason);
+    message::Message probeOpenPort(link::Transport& printer, const link::PortRef& port,
+                                   const Place& where, std::optional<std::string_view> speed);
     // Refuses a port that is not there; true when it is.
     bool portThere(const link::PortRef& port);
     void learnHandshake(link::Transport& printer, std::string_view speed);
-    std::string describe(std::string_view identity, const std::string& found);
+    std::string describe(std::string_view identity, const message::Message& found);
     std::string readParallelReply();
 
     link::SubCom& link_;

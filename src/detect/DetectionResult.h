@@ -7,6 +7,7 @@
 #include "link/PortProblem.h"
 #include "link/PortRef.h"
 #include "link/Session.h"
+#include "message/Message.h"
 
 #include <string>
 
@@ -21,7 +22,8 @@ struct DetectionResult {
     std::string speed;      // a serial port's speed, "9600"
     int handshakeIndex = 1; // as the window's list: 0 Xon-Xoff, 1 DSR/DTR Mode
     link::PortProblem problem = link::PortProblem::None;
-    std::string text;      // the "Current printer" line
+    message::Message said; // the "Current printer" line, as a value
+    std::string text;      // the same in English
     link::Session session; // the link and printer afterwards
 };
 

@@ -58,11 +58,13 @@ DetectionResult detectAtAnySpeed(Detection& detection, const link::PortRef& port
     detection.link().settings().Port = port;
     detection.ShowNoPrinter();
     if (const link::Cancellation* stop = detection.cancellation(); stop && stop->cancelled()) {
-        DetectionResult stopped = detection.resultOf(port, "No printer found");
+        DetectionResult stopped =
+            detection.resultOf(port, {message::MessageId::NoPrinterFound, {}});
         stopped.probed = false; // the user stopped it: the result line stays as it was
         return stopped;
     }
-    return detection.resultOf(port, "No printer found on " + port.shownName() + " at any speed");
+    return detection.resultOf(port, {message::MessageId::NoPrinterAtAnySpeed,
+                                     {message::Part::verbatim(port.shownName())}});
 }
 
 } // namespace tessaro::detect

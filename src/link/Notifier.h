@@ -4,6 +4,9 @@
 // the port stopped answering. The window shows message boxes, the command line writes to the
 // terminal, tests record.
 
+#include "message/English.h"
+#include "message/Message.h"
+
 #include <string_view>
 
 namespace tessaro::link {
@@ -21,6 +24,11 @@ class Notifier {
     // A message that refuses or warns, whatever its icon: the window shows it as any other,
     // the command line on its error stream.
     virtual void warn(MessageIcon icon, std::string_view text) { message(icon, text); }
+    // The same for a message given as a value: the window words it in the user's language,
+    // everything else in English.
+    virtual void say(MessageIcon icon, const message::Message& said) {
+        message(icon, message::english(said));
+    }
     // A modal question with Yes and No; true for Yes.
     virtual bool ask(std::string_view text) = 0;
     // The printer on port ("LPT1") stopped answering in the middle of an exchange.

@@ -26,9 +26,7 @@ class ParallelTransport final : public Transport {
     std::string panelText(const PortRef& port, std::string_view) const override {
         return "LPT  " + std::to_string(port.number());
     }
-    std::string resultName(const PortRef& port, std::string_view) const override {
-        return port.spacedName();
-    }
+    std::string resultName(const PortRef& port) const override { return port.spacedName(); }
     // Opens the LPT, then lets the port settle for 10 ms.
     std::string open(const PortRef& port, std::string_view speed, int handshake) override;
     void close() override { parallel_.CloseLPT(); }

@@ -15,12 +15,11 @@ std::string SerialTransport::panelText(const PortRef& port, std::string_view spe
     return name + " ,  " + std::string(speed) + " BAUDS ";
 }
 
-std::string SerialTransport::resultName(const PortRef& port, std::string_view speed) const {
+std::string SerialTransport::resultName(const PortRef& port) const {
     if (name_) {
         return name_(port);
     }
-    return (port.byAddress() ? port.shownText() : port.shownName()) + " at " + std::string(speed) +
-           " bauds";
+    return port.byAddress() ? port.shownText() : port.shownName();
 }
 
 std::string SerialTransport::open(const PortRef& port, std::string_view speed, int handshake) {

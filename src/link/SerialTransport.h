@@ -48,7 +48,9 @@ class SerialTransport final : public Transport {
     void discardInput() override { serial_.discardInput(); }
     int waiting() override { return serial_.inBufferCount(); }
     std::string takeWaiting() override { return serial_.input(); }
-    std::string resultName(const PortRef& port, std::string_view speed) const override;
+    std::string resultName(const PortRef& port) const override;
+    // A link of its own name (USB, network) has no speed to name.
+    bool resultNamesSpeed() const override { return !name_; }
     bool waitForInput(int ms) override { return serial_.waitForInput(ms); }
     std::string takeFault() override { return serial_.takeFault(); }
     PortProblem problem() const override { return serial_.problem(); }

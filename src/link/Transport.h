@@ -52,9 +52,11 @@ class Transport {
     // only when asked, so nothing waits there.
     virtual int waiting() { return 0; }
     virtual std::string takeWaiting() { return {}; }
-    // How a result line names the port: "COM 1 at 9600 bauds", "USB 1", "LPT 1",
-    // "192.168.1.20:9100", or a device path given for it.
-    virtual std::string resultName(const PortRef& port, std::string_view speed) const = 0;
+    // How a result line names the port: "COM 1", "USB 1", "LPT 1", "192.168.1.20:9100", or a
+    // device path given for it; and whether the line names the speed after it ("at 9600
+    // bauds").
+    virtual std::string resultName(const PortRef& port) const = 0;
+    virtual bool resultNamesSpeed() const { return false; }
     // Waits at most ms for the first byte of an answer; true when one is there. A parallel
     // printer's answer is read when asked for, so there is nothing to wait for.
     virtual bool waitForInput(int ms) {

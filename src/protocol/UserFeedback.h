@@ -27,6 +27,11 @@ class PrinterView {
     virtual void enablePrinterCommands(bool enabled) = 0;
     // The detection result line of the port selection window.
     virtual void setDetectionResult(std::string_view text) = 0;
+    // The same line worded from what the detection found: the window in the user's language,
+    // everything else in English.
+    virtual void showDetectionResult(const message::Message& result) {
+        setDetectionResult(message::english(result));
+    }
     // The same line while the automatic search runs: what it is trying now.
     virtual void setDetectionProgress(std::string_view text) { setDetectionResult(text); }
     // A command of a transmission has gone to the printer: its bytes, as they were written.

@@ -19,6 +19,15 @@ void CallerFeedback::message(link::MessageIcon icon, std::string_view text,
         false);
 }
 
+void CallerFeedback::say(link::MessageIcon icon, const message::Message& said) {
+    questions_.ask<bool>(
+        [&target = target_, icon, said] {
+            target.say(icon, said);
+            return true;
+        },
+        false);
+}
+
 void CallerFeedback::warn(link::MessageIcon icon, std::string_view text) {
     questions_.ask<bool>(
         [&target = target_, icon, text = std::string(text)] {
@@ -59,6 +68,10 @@ void CallerFeedback::setDetectionResult(std::string_view text) {
     post([text = std::string(text)](protocol::UserFeedback& target) {
         target.setDetectionResult(text);
     });
+}
+
+void CallerFeedback::showDetectionResult(const message::Message& result) {
+    post([result](protocol::UserFeedback& target) { target.showDetectionResult(result); });
 }
 
 void CallerFeedback::setDetectionProgress(std::string_view text) {

@@ -18,6 +18,7 @@ class CallerFeedback final : public protocol::UserFeedback {
 
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;
     void warn(link::MessageIcon icon, std::string_view text) override;
+    void say(link::MessageIcon icon, const message::Message& said) override;
     bool ask(std::string_view text) override;
     void portLost(std::string_view port) override;
     void setStatusPanels(const std::vector<std::string>& panels) override;
@@ -25,6 +26,7 @@ class CallerFeedback final : public protocol::UserFeedback {
     void setBusy(bool busy) override;
     void enablePrinterCommands(bool enabled) override;
     void setDetectionResult(std::string_view text) override;
+    void showDetectionResult(const message::Message& result) override;
     void setDetectionProgress(std::string_view text) override;
     void commandSent(std::string_view bytes) override;
 

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/MessageWording.h"
+
+#include "app/CoreTexts.h"
+#include "app/DisplayText.h"
+#include "message/Fill.h"
+#include "message/MessageTable.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <cstring>
+
+namespace tessaro::app {
+namespace {
+
+std::string partText(const message::Part& part) {
+    switch (part.kind) {
+    case message::Part::Kind::Verbatim:
+        return part.text;
+    case message::Part::Kind::Number:
+        return QLocale().toString(part.number).toStdString();
+    case message::Part::Kind::SystemError:
+        return std::strerror(part.error);
+    case message::Part::Kind::Nested:
+        return part.nested ? worded(*part.nested).toStdString() : std::string();
+    }
+    return {};
+}
+
+} // namespace
+
+QString worded(const message::Message& said) {
+    if (said.id == message::MessageId::Said) {
+        return said.parts.empty() ? QString() : coreText(said.parts.front().text);
+    }
+    const QString translation =
+        QCoreApplication::translate(message::kMessageContext, message::textOf(said.id).english);
+    return displayText(message::fill(translation.toStdString(), said.parts, partText));
+}
+
+} // namespace tessaro::app

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the printer side says happened, as a value: an id and its parts. Each front end words
+// it: the command line, the JSON output and the audit log in English (message/English.h), the
+// window in the user's language. What a printer or a person supplied (an identity, a port's
+// name, a file name) is a part shown as it is, never a sentence of its own.
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tessaro::message {
+
+enum class MessageId {
+    // A sentence the printer side does not give as a value yet: its one part, as it is.
+    Said,
+    NoPrinterFound,        // "No printer found"
+    NoPrinterOn,           // on a port: "No printer found on LPT 1"
+    NoPrinterOnAtSpeed,    // on a port at a speed
+    NoPrinterAtAnySpeed,   // on a port, every speed tried
+    PrinterFoundOn,        // an identity, a port
+    PrinterFoundOnAtSpeed, // an identity, a port, a speed
+};
+
+struct Message;
+
+// One part: a text shown as it is (a port's name, an identity, a speed as the printer's list
+// writes it), a number, a system error (errno), or a message this one frames.
+struct Part {
+    enum class Kind { Verbatim, Number, SystemError, Nested };
+    Kind kind = Kind::Verbatim;
+    std::string text;
+    long long number = 0;
+    int error = 0;
+    std::shared_ptr<const Message> nested;
+
+    static Part verbatim(std::string text);
+    static Part count(long long number);
+    static Part systemError(int error);
+    static Part framed(Message message);
+};
+
+struct Message {
+    MessageId id = MessageId::Said;
+    std::vector<Part> parts;
+
+    Message() = default;
+    Message(MessageId id, std::initializer_list<Part> parts) : id(id), parts(parts) {}
+    // A sentence as it is (MessageId::Said).
+    static Message said(std::string text);
+};
+
+} // namespace tessaro::message
