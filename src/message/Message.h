@@ -22,6 +22,8 @@ enum class MessageId {
     PrinterFoundOn,        // an identity, a port
     PrinterFoundOnAtSpeed, // an identity, a port, a speed
 };
+// How many ids there are: every id above is below it (keep it after the last).
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::PrinterFoundOnAtSpeed) + 1;
 
 struct Message;
 

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every message of the printer side worded in English and in each of the window's languages:
+// a text for each, no placeholder left, every part there as it was given; a printer's
+// identity is never taken for a sentence.
+
+#include "app/MessageWording.h"
+
+#include "app/Translations.h"
+#include "message/English.h"
+#include "message/MessageTable.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+#include <set>
+
+namespace tessaro::test {
+namespace {
+
+using message::Message;
+using message::MessageId;
+using message::Part;
+
+// An id with as many sample parts as its English text has places, each part a text no
+// translation holds.
+Message sample(MessageId id) {
+    Message said{id, {}};
+    const std::string english = message::textOf(id).english;
+    for (char n = '1'; n <= '9'; ++n) {
+        if (english.find(std::string("%") + n) != std::string::npos) {
+            said.parts.push_back(Part::verbatim("part" + std::string(1, n) + "-x9"));
+        }
+    }
+    return said;
+}
+
+void expectWhole(const std::string& text, const Message& said, const std::string& where) {
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    EXPECT_FALSE(text.empty()) << where;
+    EXPECT_FALSE(placeholder.match(QString::fromStdString(text)).hasMatch()) << where << text;
+    for (const Part& part : said.parts) {
+        EXPECT_NE(text.find(part.text), std::string::npos) << where << ": " << text;
+    }
+}
+
+TEST(MessageWording, EveryIdIsWordedWholeInEveryLanguage) {
+    std::set<std::string_view> words;
+    for (int i = 0; i < message::kMessageIdCount; ++i) {
+        const auto id = static_cast<MessageId>(i);
+        if (id == MessageId::Said) {
+            continue; // a sentence not given as a value: shown as it is
+        }
+        EXPECT_TRUE(words.insert(message::textOf(id).word).second) << message::textOf(id).word;
+        const Message said = sample(id);
+        const std::string english = message::english(said);
+        expectWhole(english, said, "en");
+        EXPECT_EQ(app::worded(said).toStdString(), english); // the English window says the same
+        for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN", "en_XA"}) {
+            const app::Translations translations(QStringList{QString::fromLatin1(language)});
+            const std::string worded = app::worded(said).toStdString();
+            expectWhole(worded, said, language);
+            EXPECT_NE(worded, english) << language << ": left in English";
+        }
+    }
+}
+
+// What the printer says its name is stays its name; the frame around it is translated.
+TEST(MessageWording, AnIdentityIsShownAsItIs) {
+    const app::Translations german(QStringList{QStringLiteral("de")});
+    const Message found{
+        MessageId::PrinterFoundOnAtSpeed,
+        {Part::verbatim("No printer found"), Part::verbatim("COM 1"), Part::verbatim("9600")}};
+    EXPECT_EQ(app::worded(found),
+              QStringLiteral("No printer found an COM 1 mit 9600 Baud gefunden"));
+    const Message none{MessageId::NoPrinterOnAtSpeed,
+                       {Part::verbatim("COM 1"), Part::verbatim("9600")}};
+    EXPECT_EQ(app::worded(none), QStringLiteral("Kein Drucker an COM 1 mit 9600 Baud gefunden"));
+}
+
+} // namespace
+} // namespace tessaro::test
