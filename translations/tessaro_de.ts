@@ -952,6 +952,61 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>ok</source>
+        <translation>in Ordnung</translation>
+    </message>
+    <message>
+        <source>no_answer</source>
+        <translation>kein Drucker antwortet</translation>
+    </message>
+    <message>
+        <source>not_stored</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>bad_usage</source>
+        <translation>falscher Aufruf</translation>
+    </message>
+    <message>
+        <source>file_error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>output_error</source>
+        <translation>Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>port_absent</source>
+        <translation>Schnittstelle fehlt</translation>
+    </message>
+    <message>
+        <source>port_in_use</source>
+        <translation>Schnittstelle belegt</translation>
+    </message>
+    <message>
+        <source>permission_denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>port_lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>port_unusable</source>
+        <translation>Schnittstelle unbrauchbar</translation>
+    </message>
+    <message>
+        <source>printer_fault</source>
+        <translation>Druckerfehler</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

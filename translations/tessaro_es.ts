@@ -952,6 +952,61 @@ Please check your LPT port configuration !</source>
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>ok</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>no_answer</source>
+        <translation>ninguna impresora responde</translation>
+    </message>
+    <message>
+        <source>not_stored</source>
+        <translation>no guardado</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>bad_usage</source>
+        <translation>uso incorrecto</translation>
+    </message>
+    <message>
+        <source>file_error</source>
+        <translation>error de archivo</translation>
+    </message>
+    <message>
+        <source>output_error</source>
+        <translation>error de salida</translation>
+    </message>
+    <message>
+        <source>port_absent</source>
+        <translation>puerto ausente</translation>
+    </message>
+    <message>
+        <source>port_in_use</source>
+        <translation>puerto en uso</translation>
+    </message>
+    <message>
+        <source>permission_denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>port_lost</source>
+        <translation>puerto perdido</translation>
+    </message>
+    <message>
+        <source>port_unusable</source>
+        <translation>puerto inutilizable</translation>
+    </message>
+    <message>
+        <source>printer_fault</source>
+        <translation>fallo de la impresora</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

@@ -952,6 +952,61 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>ok</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>no_answer</source>
+        <translation>aucune imprimante ne répond</translation>
+    </message>
+    <message>
+        <source>not_stored</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>bad_usage</source>
+        <translation>utilisation incorrecte</translation>
+    </message>
+    <message>
+        <source>file_error</source>
+        <translation>erreur de fichier</translation>
+    </message>
+    <message>
+        <source>output_error</source>
+        <translation>erreur de sortie</translation>
+    </message>
+    <message>
+        <source>port_absent</source>
+        <translation>port absent</translation>
+    </message>
+    <message>
+        <source>port_in_use</source>
+        <translation>port occupé</translation>
+    </message>
+    <message>
+        <source>permission_denied</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>port_lost</source>
+        <translation>port perdu</translation>
+    </message>
+    <message>
+        <source>port_unusable</source>
+        <translation>port inutilisable</translation>
+    </message>
+    <message>
+        <source>printer_fault</source>
+        <translation>défaut de l&apos;imprimante</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

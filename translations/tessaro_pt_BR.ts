@@ -952,6 +952,61 @@ Verifique a configuração das portas LPT!</translation>
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>ok</source>
+        <translation>concluído</translation>
+    </message>
+    <message>
+        <source>no_answer</source>
+        <translation>nenhuma impressora responde</translation>
+    </message>
+    <message>
+        <source>not_stored</source>
+        <translation>não gravado</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>recusado</translation>
+    </message>
+    <message>
+        <source>bad_usage</source>
+        <translation>uso incorreto</translation>
+    </message>
+    <message>
+        <source>file_error</source>
+        <translation>erro de arquivo</translation>
+    </message>
+    <message>
+        <source>output_error</source>
+        <translation>erro de saída</translation>
+    </message>
+    <message>
+        <source>port_absent</source>
+        <translation>porta ausente</translation>
+    </message>
+    <message>
+        <source>port_in_use</source>
+        <translation>porta em uso</translation>
+    </message>
+    <message>
+        <source>permission_denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>port_lost</source>
+        <translation>porta perdida</translation>
+    </message>
+    <message>
+        <source>port_unusable</source>
+        <translation>porta inutilizável</translation>
+    </message>
+    <message>
+        <source>printer_fault</source>
+        <translation>falha da impressora</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

@@ -952,6 +952,61 @@ Please check your LPT port configuration !</source>
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>ok</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>no_answer</source>
+        <translation>无打印机应答</translation>
+    </message>
+    <message>
+        <source>not_stored</source>
+        <translation>未保存</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>已拒绝</translation>
+    </message>
+    <message>
+        <source>bad_usage</source>
+        <translation>用法错误</translation>
+    </message>
+    <message>
+        <source>file_error</source>
+        <translation>文件错误</translation>
+    </message>
+    <message>
+        <source>output_error</source>
+        <translation>输出错误</translation>
+    </message>
+    <message>
+        <source>port_absent</source>
+        <translation>端口不存在</translation>
+    </message>
+    <message>
+        <source>port_in_use</source>
+        <translation>端口被占用</translation>
+    </message>
+    <message>
+        <source>permission_denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>port_lost</source>
+        <translation>端口丢失</translation>
+    </message>
+    <message>
+        <source>port_unusable</source>
+        <translation>端口不可用</translation>
+    </message>
+    <message>
+        <source>printer_fault</source>
+        <translation>打印机故障</translation>
+    </message>
+</context>
+<context>
     <name>Tabs</name>
     <message>
         <source>Setup and hardware control</source>

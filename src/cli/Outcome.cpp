@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Outcome.h"
 
+#include <QtGlobal>
 #include <array>
 
 namespace tessaro::cli {
 namespace {
 
+// The words are the JSON output's; the window says them in the user's language (context
+// "Outcome").
 struct OutcomeRow {
     Outcome outcome;
     std::string_view word;
@@ -13,19 +16,20 @@ struct OutcomeRow {
 };
 
 constexpr std::array kOutcomes{
-    OutcomeRow{Outcome::Ok, "ok", kExitDone},
-    OutcomeRow{Outcome::NoAnswer, "no_answer", kExitPrinter},
-    OutcomeRow{Outcome::NotStored, "not_stored", kExitPrinter},
-    OutcomeRow{Outcome::Declined, "declined", kExitPrinter},
-    OutcomeRow{Outcome::BadUsage, "bad_usage", kExitUsage},
-    OutcomeRow{Outcome::FileError, "file_error", kExitUsage},
-    OutcomeRow{Outcome::OutputError, "output_error", kExitUsage},
-    OutcomeRow{Outcome::PortAbsent, "port_absent", kExitPort},
-    OutcomeRow{Outcome::PortInUse, "port_in_use", kExitPort},
-    OutcomeRow{Outcome::PermissionDenied, "permission_denied", kExitPort},
-    OutcomeRow{Outcome::PortLost, "port_lost", kExitPort},
-    OutcomeRow{Outcome::PortUnusable, "port_unusable", kExitPort},
-    OutcomeRow{Outcome::PrinterFault, "printer_fault", kExitFault},
+    OutcomeRow{Outcome::Ok, QT_TRANSLATE_NOOP("Outcome", "ok"), kExitDone},
+    OutcomeRow{Outcome::NoAnswer, QT_TRANSLATE_NOOP("Outcome", "no_answer"), kExitPrinter},
+    OutcomeRow{Outcome::NotStored, QT_TRANSLATE_NOOP("Outcome", "not_stored"), kExitPrinter},
+    OutcomeRow{Outcome::Declined, QT_TRANSLATE_NOOP("Outcome", "declined"), kExitPrinter},
+    OutcomeRow{Outcome::BadUsage, QT_TRANSLATE_NOOP("Outcome", "bad_usage"), kExitUsage},
+    OutcomeRow{Outcome::FileError, QT_TRANSLATE_NOOP("Outcome", "file_error"), kExitUsage},
+    OutcomeRow{Outcome::OutputError, QT_TRANSLATE_NOOP("Outcome", "output_error"), kExitUsage},
+    OutcomeRow{Outcome::PortAbsent, QT_TRANSLATE_NOOP("Outcome", "port_absent"), kExitPort},
+    OutcomeRow{Outcome::PortInUse, QT_TRANSLATE_NOOP("Outcome", "port_in_use"), kExitPort},
+    OutcomeRow{Outcome::PermissionDenied, QT_TRANSLATE_NOOP("Outcome", "permission_denied"),
+               kExitPort},
+    OutcomeRow{Outcome::PortLost, QT_TRANSLATE_NOOP("Outcome", "port_lost"), kExitPort},
+    OutcomeRow{Outcome::PortUnusable, QT_TRANSLATE_NOOP("Outcome", "port_unusable"), kExitPort},
+    OutcomeRow{Outcome::PrinterFault, QT_TRANSLATE_NOOP("Outcome", "printer_fault"), kExitFault},
 };
 
 constexpr bool rowsInOrder() {

@@ -6,9 +6,11 @@
 #include "app/MessageWording.h"
 
 #include "app/Translations.h"
+#include "cli/Outcome.h"
 #include "message/English.h"
 #include "message/MessageTable.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <set>
@@ -74,6 +76,19 @@ TEST(MessageWording, AnIdentityIsShownAsItIs) {
     const Message none{MessageId::NoPrinterOnAtSpeed,
                        {Part::verbatim("COM 1"), Part::verbatim("9600")}};
     EXPECT_EQ(app::worded(none), QStringLiteral("Kein Drucker an COM 1 mit 9600 Baud gefunden"));
+}
+
+// A station tile says how a unit failed in words of the language, not with the JSON word.
+TEST(MessageWording, EveryResultWordIsSaidInEveryLanguage) {
+    for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN"}) {
+        const app::Translations translations(QStringList{QString::fromLatin1(language)});
+        for (int i = 0; i <= static_cast<int>(cli::Outcome::PrinterFault); ++i) {
+            const std::string word(cli::resultWord(static_cast<cli::Outcome>(i)));
+            const QString said = QCoreApplication::translate("Outcome", word.c_str());
+            EXPECT_FALSE(said.isEmpty());
+            EXPECT_NE(said.toStdString(), word) << language << ": " << word;
+        }
+    }
 }
 
 } // namespace

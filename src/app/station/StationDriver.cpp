@@ -7,6 +7,7 @@
 #include "cli/Outcome.h"
 #include "cli/TerminalText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSocketNotifier>
@@ -181,9 +182,12 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
     const QString seconds =
         QString::fromStdString(cli::secondsText(record.value("duration_ms").toInteger()));
     if (!stored) {
+        // The result word in the user's language: the JSON word itself in English.
+        const QByteArray word = record.value("result").toString().toUtf8();
         lastResult_[port] =
             tr("Failed (%1): %2")
-                .arg(shown(record.value("result").toString().toStdString()), message);
+                .arg(shown(QCoreApplication::translate("Outcome", word.constData()).toStdString()),
+                     message);
     } else if (recorded) {
         lastResult_[port] = tr("Stored: %1 (%2)").arg(message, seconds);
     } else {
