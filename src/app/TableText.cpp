@@ -2,6 +2,7 @@
 #include "app/TableText.h"
 
 #include "app/DisplayText.h"
+#include "app/LocalNumbers.h"
 #include "workspace/Encoding.h"
 #include "workspace/Workspace.h"
 
@@ -20,8 +21,7 @@ QString tableText(const char* context, std::string_view english) {
 QString sliderCaption(const ws::ControlSpec& slider, int v, bool continuousPaper) {
     QString caption = catalogueText(ws::sliderCaptionPattern(slider, v, continuousPaper));
     // Not QString::arg: a translation may hold a "%" of its own beside the placeholder.
-    return caption.replace(QStringLiteral("%1"),
-                           QString::fromStdString(ws::sliderNumberText(slider, v)));
+    return caption.replace(QStringLiteral("%1"), localNumber(ws::sliderNumberText(slider, v)));
 }
 
 QString frameCaption(const ws::Workspace& model, std::size_t frame) {

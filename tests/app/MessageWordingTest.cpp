@@ -5,6 +5,7 @@
 
 #include "app/MessageWording.h"
 
+#include "app/LocalNumbers.h"
 #include "app/Translations.h"
 #include "cli/Outcome.h"
 #include "message/English.h"
@@ -89,6 +90,23 @@ TEST(MessageWording, EveryResultWordIsSaidInEveryLanguage) {
             EXPECT_NE(said.toStdString(), word) << language << ": " << word;
         }
     }
+}
+
+// A decimal comma where the language writes one; English keeps the program's own texts.
+TEST(MessageWording, NumbersTakeTheLanguagesDecimalSign) {
+    const std::vector<std::pair<std::string, QString>> german{
+        {" .125", " 0,125"}, {"1.5", "1,5"}, {"-.5", "-0,5"}, {" 62", " 62"}};
+    {
+        const app::Translations translations(QStringList{QStringLiteral("de")});
+        for (const auto& [program, local] : german) {
+            EXPECT_EQ(app::localNumber(program), local) << program;
+        }
+        EXPECT_EQ(app::localSeconds(1910), QStringLiteral("1,91 s"));
+        EXPECT_EQ(app::localSeconds(1234567), QStringLiteral("1234,57 s"));
+    }
+    const app::Translations english(QStringList{QStringLiteral("en")});
+    EXPECT_EQ(app::localNumber(" .125"), QStringLiteral(" .125"));
+    EXPECT_EQ(app::localSeconds(1234567), QStringLiteral("1234.57 s"));
 }
 
 } // namespace

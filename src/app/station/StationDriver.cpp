@@ -3,6 +3,7 @@
 
 #include "app/CoreTexts.h"
 #include "app/DisplayText.h"
+#include "app/LocalNumbers.h"
 #include "app/station/StationTile.h"
 #include "cli/Outcome.h"
 #include "cli/TerminalText.h"
@@ -31,7 +32,7 @@ QString countsText(int done, int failed, std::int64_t totalMs) {
     return StationDriver::tr("stored %1, failed %2, mean %3")
         .arg(done)
         .arg(failed)
-        .arg(QString::fromStdString(cli::secondsText(totalMs / done)));
+        .arg(localSeconds(totalMs / done));
 }
 
 } // namespace
@@ -179,8 +180,7 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
     const bool stored =
         record.value("result").toString().toStdString() == cli::resultWord(cli::Outcome::Ok);
     const bool recorded = exitCode == cli::kExitDone;
-    const QString seconds =
-        QString::fromStdString(cli::secondsText(record.value("duration_ms").toInteger()));
+    const QString seconds = localSeconds(record.value("duration_ms").toInteger());
     if (!stored) {
         // The result word in the user's language: the JSON word itself in English.
         const QByteArray word = record.value("result").toString().toUtf8();
