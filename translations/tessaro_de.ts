@@ -950,6 +950,14 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>%1 found on %2 at %3 bauds</source>
         <translation>%1 an %2 mit %3 Baud gefunden</translation>
     </message>
+    <message>
+        <source>Power: 5V</source>
+        <translation>Spannung: 5 V</translation>
+    </message>
+    <message>
+        <source>Power: 24V</source>
+        <translation>Spannung: 24 V</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

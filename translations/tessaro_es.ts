@@ -950,6 +950,14 @@ Please check your LPT port configuration !</source>
         <source>%1 found on %2 at %3 bauds</source>
         <translation>%1 detectada en %2 a %3 baudios</translation>
     </message>
+    <message>
+        <source>Power: 5V</source>
+        <translation>Alimentación: 5 V</translation>
+    </message>
+    <message>
+        <source>Power: 24V</source>
+        <translation>Alimentación: 24 V</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

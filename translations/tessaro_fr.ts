@@ -950,6 +950,14 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>%1 found on %2 at %3 bauds</source>
         <translation>%1 détectée sur %2 à %3 bauds</translation>
     </message>
+    <message>
+        <source>Power: 5V</source>
+        <translation>Alimentation : 5 V</translation>
+    </message>
+    <message>
+        <source>Power: 24V</source>
+        <translation>Alimentation : 24 V</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -950,6 +950,14 @@ Verifique a configuração das portas LPT!</translation>
         <source>%1 found on %2 at %3 bauds</source>
         <translation>%1 encontrada em %2 a %3 bauds</translation>
     </message>
+    <message>
+        <source>Power: 5V</source>
+        <translation>Alimentação: 5 V</translation>
+    </message>
+    <message>
+        <source>Power: 24V</source>
+        <translation>Alimentação: 24 V</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

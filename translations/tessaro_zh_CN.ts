@@ -950,6 +950,14 @@ Please check your LPT port configuration !</source>
         <source>%1 found on %2 at %3 bauds</source>
         <translation>已在 %2 上找到 %1，波特率 %3</translation>
     </message>
+    <message>
+        <source>Power: 5V</source>
+        <translation>电源：5V</translation>
+    </message>
+    <message>
+        <source>Power: 24V</source>
+        <translation>电源：24V</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -33,6 +33,9 @@ QString worded(const message::Message& said) {
     if (said.id == message::MessageId::Said) {
         return said.parts.empty() ? QString() : coreText(said.parts.front().text);
     }
+    if (said.id == message::MessageId::Shown) {
+        return said.parts.empty() ? QString() : displayText(said.parts.front().text);
+    }
     const QString translation =
         QCoreApplication::translate(message::kMessageContext, message::textOf(said.id).english);
     return displayText(message::fill(translation.toStdString(), said.parts, partText));

@@ -72,6 +72,14 @@ void QtUserFeedback::setStatusPanels(const std::vector<std::string>& panels) {
     window_.statusPanels()->setPanels(texts);
 }
 
+void QtUserFeedback::showStatusPanels(const std::vector<message::Message>& panels) {
+    QStringList texts;
+    for (const message::Message& panel : panels) {
+        texts << worded(panel);
+    }
+    window_.statusPanels()->setPanels(texts);
+}
+
 void QtUserFeedback::setPanelText(int panel, std::string_view text) {
     window_.statusPanels()->setPanelText(panel, coreText(text));
 }

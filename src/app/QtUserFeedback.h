@@ -33,6 +33,7 @@ class QtUserFeedback final : public protocol::UserFeedback {
     void say(link::MessageIcon icon, const message::Message& said) override;
     bool ask(std::string_view text) override;
     void setStatusPanels(const std::vector<std::string>& panels) override;
+    void showStatusPanels(const std::vector<message::Message>& panels) override;
     void setPanelText(int panel, std::string_view text) override;
     void setBusy(bool busy) override;
     void enablePrinterCommands(bool enabled) override;

@@ -68,9 +68,11 @@ std::string Detection::describe(std::string_view identity, const message::Messag
     }
     feedback_.say(MessageIcon::Information, found);
     const link::LinkSettings& settings = link_.settings();
-    feedback_.setStatusPanels({link_.transport().panelText(settings.Port, settings.PortSpeed),
-                               "    " + facts_.PrinterIdentity,
-                               facts_.PowerVolts == 5 ? "Power: 5V" : "Power: 24V", ""});
+    feedback_.showStatusPanels(
+        {message::Message::said(link_.transport().panelText(settings.Port, settings.PortSpeed)),
+         message::Message::shown("    " + facts_.PrinterIdentity),
+         {facts_.PowerVolts == 5 ? MessageId::PowerFiveVolts : MessageId::PowerTwentyFourVolts, {}},
+         message::Message::shown("")});
     return "";
 }
 

@@ -34,4 +34,8 @@ Message Message::said(std::string text) {
     return {MessageId::Said, {Part::verbatim(std::move(text))}};
 }
 
+Message Message::shown(std::string text) {
+    return {MessageId::Shown, {Part::verbatim(std::move(text))}};
+}
+
 } // namespace tessaro::message

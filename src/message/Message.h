@@ -15,15 +15,19 @@ namespace tessaro::message {
 enum class MessageId {
     // A sentence the printer side does not give as a value yet: its one part, as it is.
     Said,
+    // What a printer or a person supplied, shown as it is in every language: its one part.
+    Shown,
     NoPrinterFound,        // "No printer found"
     NoPrinterOn,           // on a port: "No printer found on LPT 1"
     NoPrinterOnAtSpeed,    // on a port at a speed
     NoPrinterAtAnySpeed,   // on a port, every speed tried
     PrinterFoundOn,        // an identity, a port
     PrinterFoundOnAtSpeed, // an identity, a port, a speed
+    PowerFiveVolts,        // the status bar: "Power: 5V"
+    PowerTwentyFourVolts,  // "Power: 24V"
 };
 // How many ids there are: every id above is below it (keep it after the last).
-inline constexpr int kMessageIdCount = static_cast<int>(MessageId::PrinterFoundOnAtSpeed) + 1;
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::PowerTwentyFourVolts) + 1;
 
 struct Message;
 
@@ -51,6 +55,8 @@ struct Message {
     Message(MessageId id, std::initializer_list<Part> parts) : id(id), parts(parts) {}
     // A sentence as it is (MessageId::Said).
     static Message said(std::string text);
+    // A text a printer or a person supplied (MessageId::Shown).
+    static Message shown(std::string text);
 };
 
 } // namespace tessaro::message

@@ -9,6 +9,8 @@ MessageText textOf(MessageId id) {
     switch (id) {
     case MessageId::Said:
         return {"said", "%1"};
+    case MessageId::Shown:
+        return {"text", "%1"};
     case MessageId::NoPrinterFound:
         return {"no_printer", QT_TRANSLATE_NOOP("Message", "No printer found")};
     case MessageId::NoPrinterOn:
@@ -24,6 +26,10 @@ MessageText textOf(MessageId id) {
     case MessageId::PrinterFoundOnAtSpeed:
         return {"printer_found_at_speed",
                 QT_TRANSLATE_NOOP("Message", "%1 found on %2 at %3 bauds")};
+    case MessageId::PowerFiveVolts:
+        return {"power_5v", QT_TRANSLATE_NOOP("Message", "Power: 5V")};
+    case MessageId::PowerTwentyFourVolts:
+        return {"power_24v", QT_TRANSLATE_NOOP("Message", "Power: 24V")};
     }
     return {"said", "%1"};
 }

@@ -20,6 +20,15 @@ class PrinterView {
     virtual ~PrinterView() = default;
     // Replaces every panel of the status bar.
     virtual void setStatusPanels(const std::vector<std::string>& panels) = 0;
+    // The same, each panel given as a value: the window words them in the user's language
+    // (a printer's identity shown as it is), everything else in English.
+    virtual void showStatusPanels(const std::vector<message::Message>& panels) {
+        std::vector<std::string> texts;
+        for (const message::Message& panel : panels) {
+            texts.push_back(message::english(panel));
+        }
+        setStatusPanels(texts);
+    }
     // Text of one panel (0 = the first); the transmission writes its progress to panel 3.
     virtual void setPanelText(int panel, std::string_view text) = 0;
     virtual void setBusy(bool busy) = 0;

@@ -70,6 +70,10 @@ void CallerFeedback::setDetectionResult(std::string_view text) {
     });
 }
 
+void CallerFeedback::showStatusPanels(const std::vector<message::Message>& panels) {
+    post([panels](protocol::UserFeedback& target) { target.showStatusPanels(panels); });
+}
+
 void CallerFeedback::showDetectionResult(const message::Message& result) {
     post([result](protocol::UserFeedback& target) { target.showDetectionResult(result); });
 }

@@ -22,6 +22,7 @@ class CallerFeedback final : public protocol::UserFeedback {
     bool ask(std::string_view text) override;
     void portLost(std::string_view port) override;
     void setStatusPanels(const std::vector<std::string>& panels) override;
+    void showStatusPanels(const std::vector<message::Message>& panels) override;
     void setPanelText(int panel, std::string_view text) override;
     void setBusy(bool busy) override;
     void enablePrinterCommands(bool enabled) override;

@@ -49,8 +49,8 @@ TEST(MessageWording, EveryIdIsWordedWholeInEveryLanguage) {
     std::set<std::string_view> words;
     for (int i = 0; i < message::kMessageIdCount; ++i) {
         const auto id = static_cast<MessageId>(i);
-        if (id == MessageId::Said) {
-            continue; // a sentence not given as a value: shown as it is
+        if (id == MessageId::Said || id == MessageId::Shown) {
+            continue; // shown as it is
         }
         EXPECT_TRUE(words.insert(message::textOf(id).word).second) << message::textOf(id).word;
         const Message said = sample(id);
@@ -77,6 +77,9 @@ TEST(MessageWording, AnIdentityIsShownAsItIs) {
     const Message none{MessageId::NoPrinterOnAtSpeed,
                        {Part::verbatim("COM 1"), Part::verbatim("9600")}};
     EXPECT_EQ(app::worded(none), QStringLiteral("Kein Drucker an COM 1 mit 9600 Baud gefunden"));
+    // The status bar's identity panel is the printer's text, whatever it says.
+    EXPECT_EQ(app::worded(Message::shown("    Acme found on LPT 2")),
+              QStringLiteral("    Acme found on LPT 2"));
 }
 
 // A station tile says how a unit failed in words of the language, not with the JSON word.
