@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's command line: help and version as help2man runs them, without a display;
-// bad usage; and the FILE loaded once the splash screen has opened the window.
+// bad usage; one FILE. (The FILE loaded once the splash screen has opened the window is
+// SplashTest's.)
 
 #include "app/CommandLine.h"
 
-#include "ScriptedDialogs.h"
 #include "app/DisplayCheck.h"
 #include "app/DisplayText.h"
-#include "app/Form1.h"
-#include "app/SplashScreen.h"
 #include "support/TempDir.h"
 #include "tessaro/Version.h"
 
-#include <QCoreApplication>
 #include <QProcess>
-#include <QSlider>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -123,31 +119,6 @@ TEST(CommandLineTest, OneFileIsTakenAndAFileNamedLikeAnOptionFollowsTwoDashes) {
     EXPECT_EQ(err.str(), "tessaro: only one FILE can be given.\n"
                          "Try 'tessaro --help' for more information.\n");
     EXPECT_THAT(out.str(), IsEmpty());
-}
-
-// The window as main() opens it with a FILE: prepared by the splash screen, shown, then the
-// file loaded as the Load menu loads it.
-TEST(StartUpFileTest, TheFileLoadsOnceTheSplashHasOpenedTheWindow) {
-    TempDir dir;
-    dir.write("shop.pcf", "[Setup and hardware control]\r\nSliderPFSspeed=999\r\n"
-                          "SliderMaxcurrent=7\r\n");
-    DialogScript script;
-    app::SplashScreen splash([&](app::Form1& opened) {
-        opened.feedback().setDialogRunner(script.runner());
-        opened.openOnStartUp(app::fromPath(dir / "shop.pcf"));
-    });
-    splash.Timer_Timer();
-    const std::unique_ptr<app::Form1> window(splash.mainWindow());
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "Tessaro - default");
-    QCoreApplication::processEvents(); // the load queued by the window's first showing
-    EXPECT_EQ(window->windowTitle(), "Tessaro - shop");
-    EXPECT_EQ(window->findChild<QSlider*>(QStringLiteral("SliderMaxcurrent"))->value(), 7);
-    ASSERT_EQ(script.boxes.size(), 1u);
-    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
-    EXPECT_THAT(script.boxes[0].text.toStdString(), HasSubstr("SliderPFSspeed=999"));
-    window->feedback().setDialogRunner([](QMessageBox&) { return QMessageBox::No; });
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
+#include <QSlider>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -115,9 +116,19 @@ TEST(HelpPageTest, PageOfTheStartUpDirectoryComesBeforeTheBuiltInOne) {
                 HasSubstr("Local notes"));
 }
 
-TEST(SplashTest, ShowsTheRevisionThenOpensTheStartedMainWindow) {
+// The splash screen shows the revision, then opens the main window as main() does with a
+// FILE: prepared before it is shown, shown, then the file loaded as the Load menu loads it.
+TEST(SplashTest, ShowsTheRevisionThenOpensTheStartedMainWindowAndLoadsTheFile) {
+    TempDir dir;
+    dir.write("shop.pcf", "[Setup and hardware control]\r\nSliderPFSspeed=999\r\n"
+                          "SliderMaxcurrent=7\r\n");
+    DialogScript script;
     bool preparedBeforeShown = false;
-    app::SplashScreen splash([&](app::Form1& main) { preparedBeforeShown = !main.isVisible(); });
+    app::SplashScreen splash([&](app::Form1& main) {
+        preparedBeforeShown = !main.isVisible();
+        main.feedback().setDialogRunner(script.runner());
+        main.openOnStartUp(app::fromPath(dir / "shop.pcf"));
+    });
     auto* rev = splash.findChild<QLabel*>("Rev");
     ASSERT_NE(rev, nullptr);
     EXPECT_EQ(rev->text(), "Rev: 1.4");
@@ -133,8 +144,14 @@ TEST(SplashTest, ShowsTheRevisionThenOpensTheStartedMainWindow) {
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->windowTitle(), "Tessaro - default");
     EXPECT_FALSE(splash.isVisible());
+    QCoreApplication::processEvents(); // the load queued by the window's first showing
+    EXPECT_EQ(main->windowTitle(), "Tessaro - shop");
+    EXPECT_EQ(main->findChild<QSlider*>(QStringLiteral("SliderMaxcurrent"))->value(), 7);
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_EQ(script.boxes[0].icon, QMessageBox::Warning);
+    EXPECT_THAT(script.boxes[0].text.toStdString(), HasSubstr("SliderPFSspeed=999"));
 
-    main->close(); // nothing changed: no question; the window deletes itself
+    main->close(); // nothing changed since the load: no question; the window deletes itself
     deleteClosedWindows();
     EXPECT_TRUE(main.isNull());
 }

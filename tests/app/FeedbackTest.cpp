@@ -55,7 +55,7 @@ TEST_F(FeedbackTest, PrinterTextIsShownEscaped) {
     EXPECT_EQ(script.boxes[0].text, "\\u2066R62\\u2069 found");
 }
 
-TEST_F(FeedbackTest, BusyPointerIsSetAndRestoredOnce) {
+TEST_F(FeedbackTest, BusyPointerIsSetAndRestoredOnceAndNotLeftByAClosedWindow) {
     ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
     feedback().setBusy(true);
     feedback().setBusy(true);
@@ -63,9 +63,7 @@ TEST_F(FeedbackTest, BusyPointerIsSetAndRestoredOnce) {
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     feedback().setBusy(false);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(FeedbackTest, ClosedWindowLeavesNoBusyPointerBehind) {
+    // A window closed while busy leaves no busy pointer behind.
     feedback().setBusy(true);
     window.reset();
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

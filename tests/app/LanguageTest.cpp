@@ -134,7 +134,22 @@ class LanguageTest : public StationFixture, public ::testing::WithParamInterface
     std::unique_ptr<app::Translations> translations_;
 };
 
-TEST_P(LanguageTest, EveryWindowShowsTheLanguage) {
+// Every tab of the main window and the station window, at the font the windows open with.
+void expectEveryWindowFits(app::Form1& window, QWidget* station) {
+    auto* tabs = window.findChild<app::TwoRowTabWidget*>(QStringLiteral("SSTab1"));
+    ASSERT_NE(tabs, nullptr);
+    for (int t = 0; t < tabs->count(); ++t) {
+        tabs->setCurrentIndex(t);
+        QApplication::processEvents();
+        expectTextsFit(&window);
+    }
+    expectTextsFit(station);
+}
+
+// Every window in the language, and nothing cut off at the font the windows open with.
+TEST_P(LanguageTest, EveryWindowShowsTheLanguageAndNothingIsCutOff) {
+    open({});
+    expectEveryWindowFits(*window, station);
     // A workspace with changes, so the list of modified parameters has lines and headings.
     window->workspace().setSlider(workspace::controlId("SliderIntensity"), 10,
                                   workspace::ChangeSource::User);
@@ -159,25 +174,7 @@ TEST_P(LanguageTest, EveryWindowShowsTheLanguage) {
                                   ? QStringLiteral("/help.html")
                                   : QStringLiteral("/help.%1.html").arg(language)))
         << page.toStdString();
-    open({});
     check(station);
-}
-
-// Every tab of the main window and the station window, at the font the windows open with.
-void expectEveryWindowFits(app::Form1& window, QWidget* station) {
-    auto* tabs = window.findChild<app::TwoRowTabWidget*>(QStringLiteral("SSTab1"));
-    ASSERT_NE(tabs, nullptr);
-    for (int t = 0; t < tabs->count(); ++t) {
-        tabs->setCurrentIndex(t);
-        QApplication::processEvents();
-        expectTextsFit(&window);
-    }
-    expectTextsFit(station);
-}
-
-TEST_P(LanguageTest, NothingIsCutOffAtTheDefaultFont) {
-    open({});
-    expectEveryWindowFits(*window, station);
 }
 
 class LargeFontLanguageTest : public LanguageTest {

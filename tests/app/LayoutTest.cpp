@@ -89,18 +89,7 @@ class LayoutTest : public WindowFixture {
 
 TEST_F(LayoutTest, EveryPageFitsAtFactorySettingsAndWithTheLongestCaptions) {
     checkEveryTab();
-}
-
-TEST_F(LayoutTest, RightColumnAndTabCaptionsAreNotCutOff) {
-    auto* tabs = child<app::TwoRowTabWidget>("SSTab1");
-    for (int t = 0; t < tabs->count(); ++t) {
-        QAbstractButton* tab = tabs->tab(t);
-        EXPECT_LE(tab->fontMetrics().horizontalAdvance(tab->text()) + 8, tab->width())
-            << tab->text().toStdString();
-    }
-    auto* heading = child<QLabel>("Label1");
-    EXPECT_LE(heading->fontMetrics().horizontalAdvance(heading->text()), heading->width());
-    EXPECT_EQ(heading->font().bold(), true);
+    EXPECT_TRUE(child<QLabel>("Label1")->font().bold()); // the right column's heading
 }
 
 // A font changed while the window is open (the desktop's settings) resizes it both ways.

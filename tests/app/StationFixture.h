@@ -10,14 +10,11 @@
 #include "support/SimProcess.h"
 
 #include <QCheckBox>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <map>
 #include <optional>
-#include <sstream>
 
 namespace tessaro::test {
 
@@ -60,16 +57,10 @@ class PortEnvironment {
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
-// The JSON records of an audit log, a line each.
-inline std::vector<QJsonObject> auditRecords(const std::filesystem::path& log) {
-    std::vector<QJsonObject> records;
-    std::istringstream lines(readFile(log));
-    for (std::string line; std::getline(lines, line);) {
-        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line));
-        EXPECT_TRUE(doc.isObject()) << "not a whole record: " << line;
-        records.push_back(doc.object());
-    }
-    return records;
+// A virtual printer for a station port, with options.
+inline std::unique_ptr<SimProcess> virtualPrinter(std::vector<std::string> options) {
+    options.insert(options.end(), {"--time-limit", "60"});
+    return std::make_unique<SimProcess>(std::move(options));
 }
 
 class StationFixture : public WindowFixture {

@@ -14,11 +14,9 @@ namespace {
 class StationLayoutTest : public StationFixture {};
 
 TEST_F(StationLayoutTest, FourTilesFitAtTheDefaultFontAndAtALargerOne) {
-    const auto good = std::make_unique<SimProcess>(std::vector<std::string>{"--time-limit", "60"});
-    const auto silent =
-        std::make_unique<SimProcess>(std::vector<std::string>{"--silent", "--time-limit", "60"});
-    const auto refusing = std::make_unique<SimProcess>(
-        std::vector<std::string>{"--save-reply", "1", "--time-limit", "60"});
+    const auto good = virtualPrinter({});
+    const auto silent = virtualPrinter({"--silent"});
+    const auto refusing = virtualPrinter({"--save-reply", "1"});
     open({good->device(), silent->device(), refusing->device()});
     choose({"COM1", "COM2", "COM3"});
     part<QLineEdit>("networkAddress")->setText(QStringLiteral("127.0.0.1:1"));

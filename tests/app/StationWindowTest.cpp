@@ -8,6 +8,7 @@
 
 #include "StationFixture.h"
 #include "app/station/StationProfile.h"
+#include "support/JsonLines.h"
 #include "support/Ser2netProcess.h"
 #include "support/SimProcess.h"
 #include "support/TextCount.h"
@@ -28,11 +29,6 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 using namespace std::chrono_literals;
-
-std::unique_ptr<SimProcess> virtualPrinter(std::vector<std::string> options) {
-    options.insert(options.end(), {"--time-limit", "60"});
-    return std::make_unique<SimProcess>(std::move(options));
-}
 
 std::string stateOf(const app::StationTile* tile) {
     return tile->stateText().toStdString();
@@ -83,7 +79,7 @@ TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
     EXPECT_THAT(tile(3)->accessibleDescription().toStdString(),
                 StartsWith("Failed (no_answer): No printer found on "));
 
-    const auto records = auditRecords(log);
+    const auto records = jsonLines(readFile(log));
     ASSERT_EQ(records.size(), 4u);
     std::map<std::string, std::string> results;
     for (const QJsonObject& record : records) {
@@ -101,7 +97,7 @@ TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
                                             "--log", (dir / "cli.jsonl").string(), "--yes"},
                    TESSARO_CLI_PATH);
     ASSERT_EQ(cli.exitStatus(20s), 0);
-    const auto cliRecords = auditRecords(dir / "cli.jsonl");
+    const auto cliRecords = jsonLines(readFile(dir / "cli.jsonl"));
     ASSERT_EQ(cliRecords.size(), 1u);
     EXPECT_EQ(cliRecords[0].keys(), records[0].keys());
 }
@@ -121,7 +117,7 @@ TEST_F(StationWindowTest, TheWorkspaceIsStoredFromAFileNamedByItsContentBesideTh
     click("stationStart");
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
 
-    const auto records = auditRecords(log);
+    const auto records = jsonLines(readFile(log));
     ASSERT_EQ(records.size(), 1u);
     const auto stored = dir / ("profile-" + sha.substr(0, 12) + ".pcf");
     EXPECT_EQ(records[0].value("result").toString(), "ok");
@@ -143,7 +139,7 @@ TEST_F(StationWindowTest, StopDuringAUnitLetsItFinishThenTheStationEnds) {
     EXPECT_FALSE(ended());
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
     EXPECT_THAT(stateOf(tile(1)), StartsWith("Stored: "));
-    const auto records = auditRecords(log);
+    const auto records = jsonLines(readFile(log));
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].value("result").toString(), "ok");
     EXPECT_TRUE(part<QPushButton>("stationStart")->isEnabled());
@@ -174,7 +170,7 @@ TEST_F(StationWindowTest, WithRepeatAPrinterLeavesAndTheNextIsConfigured) {
 
     click("stationStop");
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
-    EXPECT_EQ(auditRecords(log).size(), 2u);
+    EXPECT_EQ(jsonLines(readFile(log)).size(), 2u);
 }
 
 TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
@@ -205,7 +201,7 @@ TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
     EXPECT_THAT(texts[2].toStdString(), HasSubstr((dir / "notes.pcf").string()));
     EXPECT_THAT(texts[3].toStdString(), HasSubstr(fifo.string() + ": not a regular file"));
     EXPECT_TRUE(ended());
-    EXPECT_EQ(sim->output().find("ESC"), std::string::npos) << "the printer was touched";
+    EXPECT_FALSE(sim->waitFor("ESC", 300ms)) << "the printer was touched";
 
     // Return in the address field adds the network printer; it does not start the station.
     QTest::keyClicks(part<QLineEdit>("networkAddress"), "localhost:9");
@@ -242,7 +238,7 @@ TEST_F(StationWindowTest, APrinterOnASerialServerIsListedAndStored) {
     click("stationStart");
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
     EXPECT_THAT(stateOf(tile(1)), StartsWith("Stored: Saving Sequence Successful ! ("));
-    const auto records = auditRecords(log);
+    const auto records = jsonLines(readFile(log));
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].value("port").toString().toStdString(), port);
     EXPECT_EQ(records[0].value("link").toString(), "rfc2217");
@@ -344,7 +340,7 @@ TEST_F(StationWindowTest, ClosingWhileUnitsAreUnderWayAsksThenClosesOnceTheyHave
     for (const ShownBox& box : script.boxes) {
         EXPECT_THAT(box.text.toStdString(), HasSubstr("Units are under way"));
     }
-    EXPECT_EQ(auditRecords(log).size(), 1u); // the unit under way finished, with its record
+    EXPECT_EQ(jsonLines(readFile(log)).size(), 1u); // the unit under way finished, with its record
 }
 
 } // namespace

@@ -167,12 +167,6 @@ TEST_F(UsbNetworkPortsTest, APrinterOnASerialServerIsDetectedAtTheChosenSpeedAnd
     });
 }
 
-} // namespace
-} // namespace tessaro::test
-
-namespace tessaro::test {
-namespace {
-
 // With LPT1 unmapped and the virtual printer on LPT2, the window offers LPT2 alone.
 TEST_F(UsbNetworkPortsTest, OnlyTheLptThatExistsIsOffered) {
     openWindow({{"TESSARO_LPT2", "virtual"}});

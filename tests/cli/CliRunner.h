@@ -12,6 +12,14 @@
 
 namespace tessaro::test {
 
+// A profile that changes one parameter: the dynamic division, to 9.
+inline const std::string kProfile = "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n";
+
+// The keys that set the serial speed to 19200 (the handshake and infrared as the factory's),
+// and a profile of them alone.
+inline const std::string kTo19200 = "serialspeed=4\r\nserialhandshake=1\r\nirda=0\r\n";
+inline const std::string kTo19200Profile = "[Setup and hardware control]\r\n" + kTo19200;
+
 struct CliResult {
     int status = -1;
     std::string out;

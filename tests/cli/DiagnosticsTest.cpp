@@ -64,8 +64,7 @@ TEST(Diagnostics, AnUnknownOptionIsNamedBeforeAMissingOne) {
 
 TEST(Diagnostics, AStationNamesEachPortOnceAtTheStartOfItsLines) {
     TempDir dir;
-    const auto profile =
-        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n").string();
+    const auto profile = dir.write("job.pcf", kProfile).string();
     const std::string absent = "/nonexistent/ttyUSB7";
     const auto r = runCli({"provision", profile, "--port", absent, "--yes"});
     EXPECT_EQ(r.status, 3) << r.err;
@@ -97,8 +96,7 @@ TEST(Diagnostics, TheArgumentParsersMessagesAreEscaped) {
 
 TEST(Diagnostics, APortNameKeepsNoLineBreakInAMessage) {
     TempDir dir;
-    const auto profile =
-        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n").string();
+    const auto profile = dir.write("job.pcf", kProfile).string();
     const std::string port = (dir / "a\r\nb").string();
     const std::string shown = (dir / "a\\x0d\\x0ab").string();
     const auto detect = runCli({"detect", "--port", port});

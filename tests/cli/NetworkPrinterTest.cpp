@@ -18,7 +18,6 @@ using ::testing::Not;
 
 class NetworkPrinterTest : public ::testing::Test {
   protected:
-    void SetUp() override { start({}); }
     void start(std::vector<std::string> options) {
         options.insert(options.end(), {"--tcp", "127.0.0.1:0", "--time-limit", "120"});
         sim = std::make_unique<SimProcess>(options);
@@ -31,14 +30,14 @@ class NetworkPrinterTest : public ::testing::Test {
 };
 
 TEST_F(NetworkPrinterTest, DetectSendAndStatusOverTcp) {
+    ASSERT_NO_FATAL_FAILURE(start({}));
     const std::string port = "tcp://" + address;
     const auto found = runCli({"detect", "--port", port});
     EXPECT_EQ(found.status, 0) << found.err;
     EXPECT_EQ(found.out, "R62 VIRTUAL PRN found on " + address + "\n" + address +
                              "\n    R62 VIRTUAL PRN  V1.04\nPower: 24V\n");
     TempDir dir;
-    const auto file = dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n"
-                                           "serialspeed=4\r\nserialhandshake=1\r\nirda=0\r\n");
+    const auto file = dir.write("job.pcf", kProfile + kTo19200);
     const auto sent = runCli({"send", file.string(), "--port", port, "--yes"});
     EXPECT_EQ(sent.status, 0) << sent.err;
     EXPECT_THAT(sent.out, HasSubstr("Saving Sequence Successful !\n"));
@@ -54,16 +53,13 @@ TEST_F(NetworkPrinterTest, ARefusedConnectionNamesTheAddress) {
     EXPECT_EQ(r.status, 3); // the port could not be used
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "127.0.0.1:1: Connection refused\n");
-    const auto bad = runCli({"detect", "--port", "tcp://host:port"});
-    EXPECT_EQ(bad.status, 2); // bad usage: no port number
-    EXPECT_THAT(bad.err, HasSubstr("Not a network printer's address: \"tcp://host:port\""));
 }
 
 TEST_F(NetworkPrinterTest, APrinterThatHangsUpMidwayFailsTheTransmissionNamingIt) {
-    start({"--hang-up-after", "20"}); // the detection's 7 bytes pass, the commands do not
+    // The detection's 7 bytes pass, the commands do not.
+    ASSERT_NO_FATAL_FAILURE(start({"--hang-up-after", "20"}));
     TempDir dir;
-    const auto file =
-        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n");
+    const auto file = dir.write("job.pcf", kProfile);
     const auto r = runCli({"send", file.string(), "--port", "tcp://" + address, "--all", "--yes"});
     EXPECT_EQ(r.status, 3); // the port could not be used
     // A close with our bytes still unread reaches us as a reset rather than an end of stream,
@@ -77,7 +73,7 @@ TEST_F(NetworkPrinterTest, APrinterThatHangsUpMidwayFailsTheTransmissionNamingIt
 // The printer answers ESC I, then closes the connection at the next request: the detection
 // ends with the port lost, never as a printer found with a chipset it did not hear.
 TEST_F(NetworkPrinterTest, APrinterThatHangsUpAfterItsIdentityIsALostPort) {
-    start({"--hang-up-after", "3"});
+    ASSERT_NO_FATAL_FAILURE(start({"--hang-up-after", "3"}));
     const std::string port = "tcp://" + address;
     const auto found = runCli({"detect", "--port", port, "--json"});
     EXPECT_EQ(found.status, 3) << found.err; // the port could not be used
@@ -86,13 +82,12 @@ TEST_F(NetworkPrinterTest, APrinterThatHangsUpAfterItsIdentityIsALostPort) {
     EXPECT_THAT(found.err, AnyOf(HasSubstr(address + ": the printer closed the connection"),
                                  HasSubstr(address + ": the printer went away (Connection reset")));
     TempDir dir;
-    const auto file =
-        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n");
+    const auto file = dir.write("job.pcf", kProfile);
     const auto sent = runCli({"send", file.string(), "--port", port, "--yes"});
     EXPECT_EQ(sent.status, 3) << sent.err;
     EXPECT_THAT(sent.out, Not(HasSubstr("found on")));
     EXPECT_THAT(sent.out, Not(HasSubstr("Successful")));
-    EXPECT_THAT(sim->output(), Not(HasSubstr("GS / 09")));
+    EXPECT_FALSE(sim->waitFor("GS / 09", 300ms)) << sim->output();
 }
 
 } // namespace

@@ -90,13 +90,8 @@ TEST(Output, TheCommandLineIsTheSameInEveryLanguage) {
     }
 }
 
-TEST(Output, DeviceAndFileTextIsShownEscaped) {
-    SimProcess sim({"--identity", "R62 \x1b]0;owned\x07\x1b[2J", "--time-limit", "60"});
-    const auto r = runCli({"detect", "--port", sim.device()});
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_THAT(r.out, HasSubstr("R62 \\x1b]0;owned\\x07\\x1b[ found on " + sim.device()));
-    EXPECT_EQ(r.out.find('\x1b'), std::string::npos);
-
+// A printer's identity reaching the terminal escaped is the diagnostics' test.
+TEST(Output, AValueGivenToSetIsShownEscaped) {
     const auto set = runCli({"show", "--set", "SliderMaxcurrent=\x1b[31m9"});
     EXPECT_EQ(set.status, 2);
     EXPECT_THAT(set.err, HasSubstr("\\x1b[31m9"));

@@ -4,19 +4,18 @@
 // an audit log that keeps every finished unit when the station is killed.
 
 #include "cli/CliRunner.h"
+#include "support/FileWatch.h"
+#include "support/JsonLines.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 #include "support/TextCount.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSerialPort>
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace tessaro::test {
@@ -25,40 +24,8 @@ namespace {
 using ::testing::HasSubstr;
 using namespace std::chrono_literals;
 
-const std::string kProfile = "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n";
-
-std::vector<QJsonObject> jsonLines(const std::string& text) {
-    std::vector<QJsonObject> objects;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line));
-        EXPECT_TRUE(doc.isObject()) << "not a whole record: " << line;
-        objects.push_back(doc.object());
-    }
-    return objects;
-}
-
 std::string resultOf(const CliResult& r) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(r.out))
-        .object()
-        .value("result")
-        .toString()
-        .toStdString();
-}
-
-// Waits, at most limit, until the file has at least count lines; the lines.
-std::vector<QJsonObject> waitForRecords(const std::filesystem::path& log, std::size_t count,
-                                        std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    std::string text;
-    while (std::chrono::steady_clock::now() < deadline) {
-        text = readFile(log);
-        if (static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) >= count) {
-            break;
-        }
-        ::poll(nullptr, 0, 20); // the log is written by another process: look again
-    }
-    return jsonLines(text);
+    return jsonOf(r.out).value("result").toString().toStdString();
 }
 
 // A printer on the port, as /dev/serial/by-id names an adapter.
@@ -72,7 +39,7 @@ std::unique_ptr<SimProcess> printerOn(const std::string& port) {
 // The printer on the port leaves; once the station has seen it go, the next one comes. The
 // log's records once the station has served it.
 std::vector<QJsonObject> replacePrinter(std::unique_ptr<SimProcess>& printer, SimProcess& station,
-                                        const std::string& port, const std::filesystem::path& log) {
+                                        const std::string& port, FileWatch& log) {
     printer.reset();
     std::filesystem::remove(port);
     if (!station.waitFor(port + ": waiting for the next printer", 15s)) {
@@ -80,7 +47,7 @@ std::vector<QJsonObject> replacePrinter(std::unique_ptr<SimProcess>& printer, Si
         return {};
     }
     printer = printerOn(port);
-    return waitForRecords(log, 2, 20s);
+    return jsonLines(log.waitForLines(2, 20s));
 }
 
 TEST(ExitStatus, TellsCausesApart) {
@@ -114,6 +81,8 @@ TEST(ExitStatus, TellsCausesApart) {
     EXPECT_EQ(fault.err, "The printer on " + faulty.device() + " reports a fault: No Paper\n");
 }
 
+// The lock files and flocks of terminal programs, their holder named, are the serial device's
+// test (PortLockTest); here the command line says so.
 TEST(ExitStatus, APortHeldByAnotherProgramIsAPortProblem) {
     SimProcess sim({"--time-limit", "60"});
     QSerialPort holder(QString::fromStdString(sim.device()));
@@ -195,42 +164,21 @@ TEST(Provision, StoresInEveryPrinterAtOnceAndRecordsEachUnit) {
     }
 }
 
-TEST(Provision, ARepeatingStationServesPrinterAfterPrinterUntilInterrupted) {
-    TempDir dir;
-    const auto port = (dir / "printer").string(); // as /dev/serial/by-id names an adapter
-    const auto profile = dir.write("job.pcf", kProfile).string();
-    const auto log = dir / "audit.jsonl";
-    auto printer = printerOn(port);
-    SimProcess station(
-        {"provision", profile, "--port", port, "--repeat", "--log", log.string(), "--yes"},
-        TESSARO_CLI_PATH);
-
-    ASSERT_EQ(waitForRecords(log, 1, 10s).size(), 1u);
-    const auto records = replacePrinter(printer, station, port, log);
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[1].value("result").toString(), "ok");
-
-    station.signal(SIGINT);
-    EXPECT_TRUE(station.waitFor("Summary:\n" + port + ": 2 done, 0 failed, mean ", 10s))
-        << station.output();
-    EXPECT_EQ(station.exitStatus(10s), 0);
-}
-
-// A profile that changes the serial speed leaves the printer answering at the new one: the
-// station takes it for the same printer until it leaves, and configures it once.
+// A repeating station serves printer after printer until interrupted. A profile that changes
+// the serial speed leaves the printer answering at the new one: the station takes it for the
+// same printer until it leaves, and configures it once.
 TEST(Provision, APrinterWhoseSpeedTheProfileChangedIsServedOnceUntilItLeaves) {
     TempDir dir;
     const auto port = (dir / "printer").string();
-    const auto profile = dir.write("faster.pcf", "[Setup and hardware control]\r\nserialspeed=4\r\n"
-                                                 "serialhandshake=1\r\nirda=0\r\n")
-                             .string();
+    const auto profile = dir.write("faster.pcf", kTo19200Profile).string();
     const auto log = dir / "audit.jsonl";
+    FileWatch written(log);
     auto printer = printerOn(port);
     SimProcess station({"provision", profile, "--port", port, "--repeat", "--speed", "auto",
                         "--log", log.string(), "--yes"},
                        TESSARO_CLI_PATH, SimProcess::Streams::OutputAndErrors);
 
-    const auto first = waitForRecords(log, 1, 15s);
+    const auto first = jsonLines(written.waitForLines(1, 15s));
     ASSERT_EQ(first.size(), 1u);
     EXPECT_EQ(first[0].value("speed").toInt(), 9600);
     EXPECT_EQ(first[0].value("speed_after").toInt(), 19200);
@@ -252,12 +200,14 @@ TEST(Provision, APrinterWhoseSpeedTheProfileChangedIsServedOnceUntilItLeaves) {
     EXPECT_EQ(jsonLines(readFile(log)).size(), 1u);
 
     // It leaves; the next printer, at the factory 9600, is found and served.
-    const auto records = replacePrinter(printer, station, port, log);
+    const auto records = replacePrinter(printer, station, port, written);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].value("result").toString(), "ok");
     EXPECT_EQ(records[1].value("speed").toInt(), 9600);
 
     station.signal(SIGINT);
+    EXPECT_TRUE(station.waitFor("Summary:\n" + port + ": 2 done, 0 failed, mean ", 15s))
+        << station.output();
     EXPECT_EQ(station.exitStatus(15s), 0) << station.output();
 }
 
@@ -267,11 +217,12 @@ TEST(Provision, AKilledStationLeavesWholeRecordsOfEveryFinishedUnit) {
     TempDir dir;
     const auto profile = dir.write("job.pcf", kProfile).string();
     const auto log = dir / "audit.jsonl";
+    FileWatch written(log);
     {
         SimProcess station({"provision", profile, "--port", first.device(), "--port",
                             second.device(), "--repeat", "--log", log.string(), "--yes"},
                            TESSARO_CLI_PATH);
-        ASSERT_GE(waitForRecords(log, 2, 10s).size(), 2u);
+        ASSERT_GE(jsonLines(written.waitForLines(2, 10s)).size(), 2u);
         station.signal(SIGKILL);
         station.exitStatus(5s);
     }

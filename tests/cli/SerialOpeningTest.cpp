@@ -65,10 +65,7 @@ TEST(SerialOpening, EachOpeningOpensAndClosesTheDeviceOnceAndStderrStaysQuiet) {
 
     // A new speed: the port is closed and opened again at it, each opening on its own.
     TempDir dir;
-    const std::string slower =
-        dir.write("slower.pcf", "[Setup and hardware control]\r\nserialspeed=4\r\n"
-                                "serialhandshake=1\r\nirda=0\r\n")
-            .string();
+    const std::string slower = dir.write("slower.pcf", kTo19200Profile).string();
     const CliResult changed = runCli({"send", slower, "--port", "COM1", "--yes"}, environment);
     EXPECT_EQ(changed.status, 0) << changed.err;
     const std::string openings = watch.take();

@@ -9,15 +9,13 @@
 namespace tessaro::test {
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find('\n', start);
-        out.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? text.size() : end + 1;
+// The lines as show prints them.
+std::string printed(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
     }
-    return out;
+    return text;
 }
 
 CliResult showBytes(std::vector<std::string> extra) {
@@ -42,14 +40,14 @@ TEST(ShowBytes, AfterStartUpOnlyTheSavingSequenceIsSent) {
 TEST(ShowBytes, AllSendsEveryFactoryCommandInTableOrder) {
     const auto r = showBytes({"--all"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(lines(r.out), kFactoryAll);
+    EXPECT_EQ(r.out, printed(kFactoryAll));
 }
 
 TEST(ShowBytes, A24VoltPrinterGetsNoAutosleep) {
     const auto r = showBytes({"--all", "--power", "24"});
     auto expected = kFactoryAll;
     expected.erase(expected.begin());
-    EXPECT_EQ(lines(r.out), expected);
+    EXPECT_EQ(r.out, printed(expected));
     const auto flagged = showBytes({"--power", "24", "--set", "SliderAutosleep=9"});
     EXPECT_EQ(flagged.out, "1B 73\n");
 }
@@ -84,19 +82,24 @@ TEST(ShowBytes, EditedParametersAtTheirLimits) {
     }
 }
 
-TEST(ShowBytes, MarkLengthFollowsTheContinuousPaperBox) {
-    EXPECT_EQ(showBytes({"--set", "ENContPaper=False", "--set", "SliderMarkLength=56"}).out,
-              "1D 4C 38\n1B 73\n");
-    EXPECT_EQ(showBytes({"--set", "ENContPaper=false"}).out, "1D 4C 14\n1B 73\n");
-    EXPECT_EQ(showBytes({"--set", "ENContPaper=True"}).out, "1D 4C 00\n1B 73\n");
-}
-
-TEST(ShowBytes, PrintModeIsComposedFromTheThreeGroups) {
-    const auto r =
-        showBytes({"--set", "height2=True", "--set", "width4=True", "--set", "underyes=True"});
-    EXPECT_EQ(r.out, "1B 21 94\n1B 73\n");
-    EXPECT_EQ(showBytes({"--set", "height4=True"}).out, "1B 21 02\n1B 73\n");
-    EXPECT_EQ(showBytes({"--set", "width2=True"}).out, "1B 21 20\n1B 73\n");
+// The commands composed from several keys: the mark length and the continuous paper box, the
+// print mode's three groups, the serial byte's handshake and infrared.
+TEST(ShowBytes, CommandsComposedFromSeveralKeys) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--set", "ENContPaper=False", "--set", "SliderMarkLength=56"}, "1D 4C 38"},
+        {{"--set", "ENContPaper=false"}, "1D 4C 14"},
+        {{"--set", "ENContPaper=True"}, "1D 4C 00"},
+        {{"--set", "height2=True", "--set", "width4=True", "--set", "underyes=True"}, "1B 21 94"},
+        {{"--set", "height4=True"}, "1B 21 02"},
+        {{"--set", "width2=True"}, "1B 21 20"},
+        {{"--set", "serialhandshake=0"}, "1D 42 03"},
+        {{"--set", "serialhandshake=0", "--set", "irda=1"}, "1D 42 8B"},
+        {{"--set", "irda=1", "--set", "irda=0", "--set", "serialhandshake=0"}, "1D 42 03"},
+        {{"--chipset", "3.3", "--set", "serialspeed=7", "--set", "irda=1"}, "1D 42 8E"},
+    };
+    for (const auto& [args, line] : cases) {
+        EXPECT_EQ(showBytes(args).out, line + "\n1B 73\n") << args.back();
+    }
 }
 
 TEST(ShowBytes, SerialSpeedCodesFollowTheChipsetVoltage) {
@@ -128,16 +131,6 @@ TEST(ShowBytes, SerialSpeedCodesFollowTheChipsetVoltage) {
             EXPECT_EQ(r.out, c.line + "\n1B 73\n") << c.index << " at " << c.chipset;
         }
     }
-}
-
-TEST(ShowBytes, SerialHandshakeAndInfrared) {
-    EXPECT_EQ(showBytes({"--set", "serialhandshake=0"}).out, "1D 42 03\n1B 73\n");
-    EXPECT_EQ(showBytes({"--set", "serialhandshake=0", "--set", "irda=1"}).out,
-              "1D 42 8B\n1B 73\n");
-    EXPECT_EQ(showBytes({"--set", "irda=1", "--set", "irda=0", "--set", "serialhandshake=0"}).out,
-              "1D 42 03\n1B 73\n");
-    EXPECT_EQ(showBytes({"--chipset", "3.3", "--set", "serialspeed=7", "--set", "irda=1"}).out,
-              "1D 42 8E\n1B 73\n");
 }
 
 TEST(ShowBytes, RefusedSpeedKeepsTheCurrentPortSpeed) {

@@ -5,9 +5,9 @@
 // as it is.
 
 #include "cli/CliRunner.h"
+#include "support/JsonLines.h"
 #include "support/SimProcess.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,21 +19,12 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
 
-QJsonObject record(const CliResult& r) {
-    return QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
-}
-
-std::unique_ptr<SimProcess> printerAt(const std::string& speed) {
-    return std::make_unique<SimProcess>(
-        std::vector<std::string>{"--speed", speed, "--time-limit", "120"});
-}
-
 class SpeedAuto : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SpeedAuto, DetectSendAndStatusFindThePrinterAtItsSpeed) {
     const std::string speed = GetParam();
-    const auto sim = printerAt(speed);
-    const std::string device = sim->device();
+    SimProcess sim({"--speed", speed, "--time-limit", "120"});
+    const std::string device = sim.device();
     ASSERT_FALSE(device.empty());
 
     const auto found = runCli({"detect", "--port", device, "--speed", "auto"});
@@ -56,24 +47,23 @@ TEST_P(SpeedAuto, DetectSendAndStatusFindThePrinterAtItsSpeed) {
 
     const auto json = runCli({"detect", "--port", device, "-b", "auto", "--json"});
     EXPECT_EQ(json.status, 0) << json.err;
-    EXPECT_EQ(record(json).value("speed").toInt(), std::stoi(speed));
-    EXPECT_TRUE(record(json).value("speed_after").isNull());
+    EXPECT_EQ(jsonOf(json.out).value("speed").toInt(), std::stoi(speed));
+    EXPECT_TRUE(jsonOf(json.out).value("speed_after").isNull());
 
     const auto status = runCli({"status", "--port", device, "--json"}, {"TESSARO_SPEED=auto"});
     EXPECT_EQ(status.status, 0) << status.err;
-    EXPECT_EQ(record(status).value("speed").toInt(), std::stoi(speed));
-    EXPECT_EQ(record(status).value("status_byte").toInt(), 0xA0);
+    EXPECT_EQ(jsonOf(status.out).value("speed").toInt(), std::stoi(speed));
+    EXPECT_EQ(jsonOf(status.out).value("status_byte").toInt(), 0xA0);
 
     TempDir dir;
-    const auto profile =
-        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n").string();
+    const auto profile = dir.write("job.pcf", kProfile).string();
     const auto sent =
         runCli({"send", profile, "--port", device, "--speed", "auto", "--yes", "--json"});
     EXPECT_EQ(sent.status, 0) << sent.err;
-    EXPECT_EQ(record(sent).value("result").toString(), "ok");
-    EXPECT_EQ(record(sent).value("speed").toInt(), std::stoi(speed));
-    EXPECT_TRUE(record(sent).value("speed_after").isNull());
-    EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", std::chrono::seconds(2))) << sim->output();
+    EXPECT_EQ(jsonOf(sent.out).value("result").toString(), "ok");
+    EXPECT_EQ(jsonOf(sent.out).value("speed").toInt(), std::stoi(speed));
+    EXPECT_TRUE(jsonOf(sent.out).value("speed_after").isNull());
+    EXPECT_TRUE(sim.waitFor("ESC s  save -> 00", std::chrono::seconds(2))) << sim.output();
 }
 
 INSTANTIATE_TEST_SUITE_P(Speeds, SpeedAuto, ::testing::Values("19200", "57600"),
@@ -82,22 +72,20 @@ INSTANTIATE_TEST_SUITE_P(Speeds, SpeedAuto, ::testing::Values("19200", "57600"),
                          });
 
 TEST(SpeedAutoChange, ASpeedTheProfileChangesIsRecordedAsSpeedAfter) {
-    const auto sim = printerAt("57600");
-    const std::string device = sim->device();
+    SimProcess sim({"--speed", "57600", "--time-limit", "120"});
+    const std::string device = sim.device();
     ASSERT_FALSE(device.empty());
     TempDir dir;
-    const auto slower = dir.write("slower.pcf", "[Setup and hardware control]\r\nserialspeed=4\r\n"
-                                                "serialhandshake=1\r\nirda=0\r\n")
-                            .string();
+    const auto slower = dir.write("slower.pcf", kTo19200Profile).string();
     const auto sent =
         runCli({"send", slower, "--port", device, "--speed", "auto", "--yes", "--json"});
     EXPECT_EQ(sent.status, 0) << sent.err;
-    EXPECT_EQ(record(sent).value("speed").toInt(), 57600);
-    EXPECT_EQ(record(sent).value("speed_after").toInt(), 19200);
+    EXPECT_EQ(jsonOf(sent.out).value("speed").toInt(), 57600);
+    EXPECT_EQ(jsonOf(sent.out).value("speed_after").toInt(), 19200);
     // The printer now answers at 19200, which auto finds.
     const auto found = runCli({"detect", "--port", device, "--speed", "auto", "--json"});
     EXPECT_EQ(found.status, 0) << found.err;
-    EXPECT_EQ(record(found).value("speed").toInt(), 19200);
+    EXPECT_EQ(jsonOf(found.out).value("speed").toInt(), 19200);
 }
 
 TEST(SpeedAutoNoAnswer, APortWhereNoSpeedAnswersIsNamed) {
@@ -117,15 +105,15 @@ TEST(SpeedAutoNoAnswer, APortWhereNoSpeedAnswersIsNamed) {
     EXPECT_EQ(com1.out, "No printer found on COM 1 at any speed\n");
 
     const auto json = runCli({"detect", "--port", device, "--speed", "auto", "--json"});
-    EXPECT_EQ(record(json).value("result").toString(), "no_answer");
-    EXPECT_EQ(record(json).value("message").toString().toStdString(),
+    EXPECT_EQ(jsonOf(json.out).value("result").toString(), "no_answer");
+    EXPECT_EQ(jsonOf(json.out).value("message").toString().toStdString(),
               "No printer found on " + device + " at any speed");
-    EXPECT_TRUE(record(json).value("speed").isNull());
-    EXPECT_EQ(record(json).value("link").toString(), "serial");
+    EXPECT_TRUE(jsonOf(json.out).value("speed").isNull());
+    EXPECT_EQ(jsonOf(json.out).value("link").toString(), "serial");
 
     const auto status = runCli({"status", "--port", device, "--speed", "auto", "--json"});
     EXPECT_EQ(status.status, 1);
-    EXPECT_EQ(record(status).value("result").toString(), "no_answer");
+    EXPECT_EQ(jsonOf(status.out).value("result").toString(), "no_answer");
     EXPECT_THAT(status.err,
                 HasSubstr("No reply to the status request on " + device + " at any speed\n"));
 
@@ -160,10 +148,10 @@ TEST(SpeedAutoOtherLinks, ANetworkPrinterIsAskedAsWithoutASpeed) {
         EXPECT_EQ(automatic.status, plain.status) << command << ": " << automatic.err;
         EXPECT_EQ(automatic.err, plain.err) << command;
         for (const char* key : {"result", "message", "identity", "status_byte", "sent"}) {
-            EXPECT_EQ(record(automatic).value(key), record(plain).value(key))
+            EXPECT_EQ(jsonOf(automatic.out).value(key), jsonOf(plain.out).value(key))
                 << command << " " << key;
         }
-        EXPECT_TRUE(record(automatic).value("speed").isNull()) << command;
+        EXPECT_TRUE(jsonOf(automatic.out).value("speed").isNull()) << command;
     }
 }
 

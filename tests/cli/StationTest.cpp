@@ -6,14 +6,14 @@
 
 #include "cli/CliRunner.h"
 #include "support/FileWatch.h"
+#include "support/JsonLines.h"
 #include "support/ProcessTree.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
+#include "support/TextCount.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <algorithm>
 #include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -27,8 +27,6 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using namespace std::chrono_literals;
 
-const std::string kProfile = "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n";
-
 // tessaro-cli provision in the background, its stdout and stderr on one pipe.
 std::unique_ptr<SimProcess> startStation(std::vector<std::string> args) {
     args.insert(args.begin(), "provision");
@@ -39,28 +37,6 @@ std::unique_ptr<SimProcess> startStation(std::vector<std::string> args) {
 // Everything the process printed until it closed its output.
 std::string allOutput(SimProcess& process) {
     return process.readUntil([](const std::string&) { return false; }, 10s);
-}
-
-// The JSON objects among the lines.
-std::vector<QJsonObject> records(const std::string& text) {
-    std::vector<QJsonObject> objects;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("{")) {
-            const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line));
-            EXPECT_TRUE(doc.isObject()) << "not a whole record: " << line;
-            objects.push_back(doc.object());
-        }
-    }
-    return objects;
-}
-
-std::size_t occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 // Ctrl-C, and once the station has taken it (two signals sent at once may arrive as one),
@@ -85,12 +61,12 @@ TEST(StationOutput, EachUnitsDiagnosticsComeAsWholeLinesAfterItsPort) {
                     line.starts_with(faulty.device() + ": "))
             << line;
     }
-    EXPECT_EQ(occurrences(r.err, silent.device() + ": No printer found on " + silent.device() +
-                                     " at 9600 bauds\n"),
+    EXPECT_EQ(count(r.err, silent.device() + ": No printer found on " + silent.device() +
+                               " at 9600 bauds\n"),
               1u)
         << r.err;
-    EXPECT_EQ(occurrences(r.err, faulty.device() + ": The printer on " + faulty.device() +
-                                     " reports a fault: No Paper\n"),
+    EXPECT_EQ(count(r.err, faulty.device() + ": The printer on " + faulty.device() +
+                               " reports a fault: No Paper\n"),
               1u)
         << r.err;
 }
@@ -104,18 +80,18 @@ TEST(StationInterrupt, ASecondCtrlCAsAUnitEndsLeavesItsOneRecord) {
     const auto station = startStation({profile, "--port", printer.device(), "--repeat", "--log",
                                        log.string(), "--yes", "--json"});
 
-    ASSERT_EQ(records(written.waitForLines(1, 10s)).size(), 1u);
+    ASSERT_EQ(jsonLines(written.waitForLines(1, 10s)).size(), 1u);
     interruptTwice(*station);
     EXPECT_EQ(station->exitStatus(10s), 0);
 
     const std::string out = allOutput(*station);
-    const auto printed = records(out);
+    const auto printed = jsonLines(out);
     ASSERT_EQ(printed.size(), 2u) << out; // the unit, then the summary
     EXPECT_EQ(printed[0].value("result").toString(), "ok");
     const QJsonObject tally = printed[1].value("summary").toArray()[0].toObject();
     EXPECT_EQ(tally.value("done").toInt(), 1);
     EXPECT_EQ(tally.value("failed").toInt(), 0);
-    const auto logged = records(readFile(log));
+    const auto logged = jsonLines(readFile(log));
     ASSERT_EQ(logged.size(), 1u);
     EXPECT_EQ(logged[0].value("result").toString(), "ok");
 }
@@ -137,13 +113,13 @@ TEST(StationInterrupt, ASecondCtrlCEarlyStopsTheUnitsUnderWayWithARecordEach) {
 
     const std::string out = allOutput(*station);
     for (const std::string& port : ports) {
-        EXPECT_EQ(occurrences(out, port + ": failed (not_stored): The unit was stopped before "
-                                          "its end\n"),
+        EXPECT_EQ(count(out, port + ": failed (not_stored): The unit was stopped before "
+                                    "its end\n"),
                   1u)
             << out;
         EXPECT_THAT(out, HasSubstr("\n" + port + ": 0 done, 1 failed\n"));
     }
-    const auto logged = records(readFile(log));
+    const auto logged = jsonLines(readFile(log));
     ASSERT_EQ(logged.size(), 2u);
     for (const QJsonObject& record : logged) {
         EXPECT_EQ(record.value("result").toString(), "not_stored");
@@ -159,7 +135,7 @@ TEST(StationWaits, AStationWaitingForAPrinterStartsNoProcess) {
     // Each status request the printer hears is the station asking while it waits.
     for (std::size_t asked = 1; asked <= 3; ++asked) {
         const auto heard = [asked](const std::string& text) {
-            return occurrences(text, "status request") >= asked;
+            return count(text, "status request") >= asked;
         };
         ASSERT_TRUE(heard(silent.readUntil(heard, 10s))) << station->output();
         EXPECT_THAT(childrenOf(station->pid()), IsEmpty());

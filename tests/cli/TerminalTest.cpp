@@ -39,8 +39,7 @@ TEST(Terminal, WithoutCursorCodesAStationsStatesArePlainLines) {
     SimProcess sim({"--time-limit", "60"});
     const std::string device = sim.device();
     TempDir dir;
-    const std::string profile =
-        dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n").string();
+    const std::string profile = dir.write("job.pcf", kProfile).string();
     const std::vector<std::string> provision{"provision", profile, "--port", device, "--yes"};
 
     const auto live = runOnTerminal(provision, {"TERM=xterm-256color"});

@@ -53,8 +53,7 @@ TEST_F(UsbPrinterTest, DetectAsksWhatTheSerialProbeAsksWithoutTheSettingsQuery) 
 TEST_F(UsbPrinterTest, SendStoresTheParametersAndASpeedChangeLeavesTheLinkAlone) {
     start();
     TempDir dir;
-    const auto file = dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n"
-                                           "serialspeed=4\r\nserialhandshake=1\r\nirda=0\r\n");
+    const auto file = dir.write("job.pcf", kProfile + kTo19200);
     const auto r = run({"send", file.string(), "--port", "USB1", "--yes"});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_THAT(r.out, HasSubstr("Setting serial com (GS B n)\nSaving parameters\n"
@@ -80,7 +79,6 @@ TEST_F(UsbPrinterTest, AnAbsentUsbPortIsNamed) {
     const auto r = run({"detect", "--port", "USB3"});
     EXPECT_EQ(r.status, 3); // the port could not be used
     EXPECT_EQ(r.err, "This port does not exist\nUSB3: no USB printer has this number\n");
-    EXPECT_EQ(run({"detect", "--port", "USB5"}).status, 2);
 }
 
 // A device that reads as endless zero bytes answers no identity: no printer, nothing sent.

@@ -3,6 +3,7 @@
 
 #include "detect/Detection.h"
 
+#include "detect/Autodetect.h"
 #include "support/ScriptedView.h"
 #include "support/VirtualRig.h"
 
@@ -59,11 +60,7 @@ TEST_F(DetectionTest, RefusedClicksSayWhy) {
     EXPECT_FALSE(view.detectParallel(detection));
     view.lpt = 2;
     EXPECT_FALSE(view.detectParallel(detection));
-    std::vector<std::string> texts;
-    for (const auto& m : rig.feedback.messages) {
-        texts.push_back(m.text);
-    }
-    EXPECT_THAT(texts,
+    EXPECT_THAT(rig.feedback.texts(),
                 ElementsAre("You must select a serial port",
                             "This port does not exist\rCOM5: no serial port has this number",
                             "You must select a parallel port",
@@ -170,23 +167,11 @@ TEST(PrinterName, First16CharactersTrimmed) {
     EXPECT_EQ(settingsSpeedCode("115200"), 7);
 }
 
-} // namespace
-} // namespace tessaro::detect
-
-namespace tessaro::detect {
-namespace {
-
 // LPT1 has no BIOS entry while LPT2 has one: detection, the search and the driver agree that
 // LPT1 is not there and LPT2 is.
 class SecondLptOnlyTest : public ::testing::Test {
   protected:
-    SecondLptOnlyTest() : rig({}, 1, {}, secondOnly()) {}
-    static sim::VirtualParallelPort::Options secondOnly() {
-        sim::VirtualParallelPort::Options options;
-        options.lptBase = {0, 0x278, 0};
-        options.printerPort = 2;
-        return options;
-    }
+    SecondLptOnlyTest() : rig({}, 1, {}, {.lptBase = {0, 0x278, 0}, .printerPort = 2}) {}
 
     test::VirtualRig rig;
     test::ScriptedView view;
@@ -207,6 +192,16 @@ TEST_F(SecondLptOnlyTest, OnlyLpt2Exists) {
 
     view.lpt = 2;
     EXPECT_TRUE(view.detectParallel(detection));
+    EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on LPT 2");
+}
+
+TEST_F(SecondLptOnlyTest, TheSearchHasNoStepForLpt1) {
+    Autodetect search(detection);
+    std::vector<std::string> steps;
+    search.onProgress([&](int, int, std::string_view text) { steps.emplace_back(text); });
+    EXPECT_TRUE(view.show(search.Autodetect_Click()).found);
+    EXPECT_THAT(steps, ElementsAre("Trying to wake-up the printer",
+                                   "Attempting to contact printer on LPT 2"));
     EXPECT_EQ(view.resultText, "R62 VIRTUAL PRN found on LPT 2");
 }
 

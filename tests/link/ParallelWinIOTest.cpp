@@ -187,30 +187,23 @@ TEST(ParallelWinIO, InitDllFailureWarnsAndShutsPortAccessDown) {
     EXPECT_EQ(b.io.take(), "");
 }
 
-struct PrinterBench {
-    explicit PrinterBench(sim::VirtualParallelPort::Options options)
-        : printer(endpoint, clock, options) {
-        EXPECT_TRUE(port.OpenLPT(1));
+struct PrinterBench : test::VirtualLpt {
+    explicit PrinterBench(sim::VirtualParallelPort::Options options) : VirtualLpt(options) {
+        EXPECT_TRUE(driver.OpenLPT(1));
         start = clock.now();
     }
     Micros elapsed() { return clock.now() - start; }
-
-    VirtualClock clock;
-    test::FakeEndpoint endpoint;
-    test::FeedbackRecorder feedback;
-    sim::VirtualParallelPort printer;
-    ParallelWinIO port{printer, clock, feedback};
     Micros start;
 };
 
 TEST(ParallelWinIO, BusyHeldMidStringStopsTheWriteAfterFiveSeconds) {
     PrinterBench b({.busyAfterByte = 2, .busyHoldSeconds = 6});
-    EXPECT_FALSE(b.port.CompatibilityWrite("ABCDE"));
+    EXPECT_FALSE(b.driver.CompatibilityWrite("ABCDE"));
     EXPECT_EQ(b.endpoint.received, "AB");
     EXPECT_GT(b.elapsed(), 5s);
     EXPECT_LT(b.elapsed(), 5100ms);
     b.clock.advance(1s); // Busy has cleared
-    EXPECT_TRUE(b.port.CompatibilityWrite("CDE"));
+    EXPECT_TRUE(b.driver.CompatibilityWrite("CDE"));
     EXPECT_EQ(b.endpoint.received, "ABCDE");
 }
 
@@ -223,12 +216,12 @@ TEST(ParallelWinIO, ByteModeReadGivesUpAfterFiveSecondsWhereItStood) {
         SCOPED_TRACE(int{c.control});
         PrinterBench b(c.options);
         std::uint8_t byte = 0x55;
-        EXPECT_FALSE(b.port.ByteModeRead(byte));
+        EXPECT_FALSE(b.driver.ByteModeRead(byte));
         EXPECT_EQ(byte, 0x55);
         EXPECT_GT(b.elapsed(), 5s);
         EXPECT_LT(b.elapsed(), 5100ms);
-        EXPECT_EQ(b.port.ControlImage, c.control);
-        EXPECT_EQ(b.printer.getPortVal(0x37A), c.control);
+        EXPECT_EQ(b.driver.ControlImage, c.control);
+        EXPECT_EQ(b.port.getPortVal(0x37A), c.control);
     }
 }
 

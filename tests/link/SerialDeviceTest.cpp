@@ -12,6 +12,7 @@
 #include "sim/PrinterModel.h"
 #include "sim/VirtualParallelPort.h"
 #include "support/FeedbackRecorder.h"
+#include "support/OwnTerminal.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 #include "workspace/Catalogue.h"
@@ -21,7 +22,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -94,37 +94,8 @@ TEST(SerialDevice, TalksToThePrinterProcessAtItsSpeedOnly) {
     link.ClosePort();
 }
 
-// A terminal of the test's own: the master end reads what the program wrote, a second
-// descriptor on the slave reads the line speed as the far end would see it.
-struct OwnTerminal {
-    OwnTerminal() {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        ::grantpt(master);
-        ::unlockpt(master);
-        path = ::ptsname(master);
-        slave = ::open(path.c_str(), O_RDWR | O_NOCTTY);
-        termios t{};
-        ::tcgetattr(slave, &t);
-        ::cfmakeraw(&t);
-        ::cfsetspeed(&t, B9600);
-        ::tcsetattr(slave, TCSANOW, &t);
-    }
-    ~OwnTerminal() {
-        ::close(slave);
-        ::close(master);
-    }
-    speed_t speed() const {
-        termios t{};
-        ::tcgetattr(slave, &t);
-        return ::cfgetospeed(&t);
-    }
-    int master = -1;
-    int slave = -1;
-    std::string path;
-};
-
 TEST(SerialDevice, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
-    OwnTerminal terminal;
+    test::OwnTerminal terminal;
     RealSerialLink real(terminal.path);
     ASSERT_EQ(real.link.OpenCom(1, "57600", 0), "");
     EXPECT_EQ(terminal.speed(), speed_t(B57600));
@@ -134,7 +105,7 @@ TEST(SerialDevice, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
     // in the line is read at 57600, and the next opener sets its own speed.
     EXPECT_EQ(terminal.speed(), speed_t(B57600));
     char byte = 'x';
-    EXPECT_EQ(::read(terminal.master, &byte, 1), 1);
+    EXPECT_EQ(::read(terminal.master.get(), &byte, 1), 1);
     EXPECT_EQ(byte, '\0');
     ASSERT_EQ(real.link.OpenCom(1, "19200", 0), "");
     real.link.CloseCom(); // nothing written: nothing to wait for
@@ -200,7 +171,7 @@ struct HoldingChild {
 // that has the terminal open, found by the device's number as the port is a link to it, and
 // never the program's own.
 TEST(SerialDevice, APortInUseNamesTheOtherProcessThatHoldsIt) {
-    OwnTerminal terminal;
+    test::OwnTerminal terminal;
     test::TempDir dir;
     const auto link = dir / "ttyLink";
     std::filesystem::create_symlink(terminal.path, link);
@@ -219,16 +190,6 @@ TEST(SerialDevice, APortInUseNamesTheOtherProcessThatHoldsIt) {
     first.link.CloseCom();
 }
 
-// Whether anything reached the far end of the terminal, without waiting.
-bool anythingSent(const OwnTerminal& terminal) {
-    pollfd watch{terminal.master, POLLIN, 0};
-    return ::poll(&watch, 1, 0) > 0 && (watch.revents & POLLIN) != 0;
-}
-
-std::string lockFileOf(const test::TempDir& locks, const std::string& device) {
-    return (locks / ("LCK.." + std::filesystem::path(device).filename().string())).string();
-}
-
 TEST(PortLock, ReadsTheOwnerInTextAndInBinary) {
     EXPECT_EQ(uucpLockOwner("      1234\n"), 1234);
     EXPECT_EQ(uucpLockOwner("1234\ntessaro\nhost\n"), 1234);
@@ -240,13 +201,19 @@ TEST(PortLock, ReadsTheOwnerInTextAndInBinary) {
     EXPECT_EQ(uucpLockContent(1234), "      1234\n");
 }
 
+// A terminal of the test's own as COM1, its lock files in a folder of the test's own.
+class PortLockTest : public ::testing::Test {
+  protected:
+    test::OwnTerminal terminal;
+    test::TempDir locks;
+    RealSerialLink real{terminal.path, locks.path().string()};
+    const std::string lockFile =
+        (locks / ("LCK.." + std::filesystem::path(terminal.path).filename().string())).string();
+};
+
 // While the port is open both locks are the program's: the lock file names it, a terminal
 // program's flock is refused; closing lets go of both.
-TEST(PortLock, TheLocksAreHeldWhileThePortIsOpen) {
-    OwnTerminal terminal;
-    test::TempDir locks;
-    RealSerialLink real(terminal.path, locks.path().string());
-    const std::string lockFile = lockFileOf(locks, terminal.path);
+TEST_F(PortLockTest, TheLocksAreHeldWhileThePortIsOpen) {
     ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
     EXPECT_EQ(test::readFile(lockFile), uucpLockContent(::getpid()));
     const workspace::UniqueFd other(::open(terminal.path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
@@ -258,11 +225,7 @@ TEST(PortLock, TheLocksAreHeldWhileThePortIsOpen) {
 
 // A live process's lock file (minicom's text, or a binary number) keeps the port its own and
 // stays as it was; one of a process that has ended is removed and the port used.
-TEST(PortLock, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
-    OwnTerminal terminal;
-    test::TempDir locks;
-    RealSerialLink real(terminal.path, locks.path().string());
-    const std::string lockFile = lockFileOf(locks, terminal.path);
+TEST_F(PortLockTest, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
     HoldingChild holder("minicom");
     ASSERT_TRUE(holder.started);
     const std::int32_t number = holder.process;
@@ -277,7 +240,7 @@ TEST(PortLock, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
         EXPECT_EQ(test::readFile(lockFile), content);
     }
     real.link.SendString("\x1BI");
-    EXPECT_FALSE(anythingSent(terminal));
+    EXPECT_FALSE(terminal.anythingSent());
 
     holder.release(); // its process has ended: the lock is stale
     ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
@@ -285,10 +248,7 @@ TEST(PortLock, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
     real.link.CloseCom();
 }
 
-TEST(PortLock, AnotherProgramsFlockKeepsThePort) {
-    OwnTerminal terminal;
-    test::TempDir locks;
-    RealSerialLink real(terminal.path, locks.path().string());
+TEST_F(PortLockTest, AnotherProgramsFlockKeepsThePort) {
     {
         // Taken on an opening the child shares: the child holds it too.
         const workspace::UniqueFd held(
@@ -300,7 +260,7 @@ TEST(PortLock, AnotherProgramsFlockKeepsThePort) {
                                                        "): in use by picocom (process " +
                                                        std::to_string(holder.process) + ")");
         EXPECT_EQ(real.serial.problem(), PortProblem::InUse);
-        EXPECT_FALSE(std::filesystem::exists(lockFileOf(locks, terminal.path)));
+        EXPECT_FALSE(std::filesystem::exists(lockFile));
     }
     ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
     real.link.CloseCom();
@@ -309,8 +269,8 @@ TEST(PortLock, AnotherProgramsFlockKeepsThePort) {
 // A link repointed between two openings of one operation leads to another device: refused,
 // nothing sent there. A new operation takes the device the name leads to then.
 TEST(DevicePins, AnotherDeviceUnderTheNameWithinAnOperationIsRefused) {
-    OwnTerminal first;
-    OwnTerminal second;
+    test::OwnTerminal first;
+    test::OwnTerminal second;
     test::TempDir dir;
     const auto name = dir / "by-id-printer";
     std::filesystem::create_symlink(first.path, name);
@@ -332,7 +292,7 @@ TEST(DevicePins, AnotherDeviceUnderTheNameWithinAnOperationIsRefused) {
                       ") than the printer was found on; detect the printer again");
         EXPECT_EQ(real.link.transport(port.kind()).problem(), PortProblem::Lost);
         real.link.transport(port.kind()).write("\x1BI");
-        EXPECT_FALSE(anythingSent(second));
+        EXPECT_FALSE(second.anythingSent());
 
         real.link.startOperation();
         ASSERT_EQ(real.link.OpenPort(port, "9600", 0), "");

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The telnet stream from the client's side: data and 0xFF, the answers owed to a server's
-// option requests, the com-port replies, and input no server should send.
+// The telnet framing a serial server's stream needs from the client's side, beyond what the
+// device tests drive end to end: 0xFF doubled going out (a send cut inside a doubled one
+// included), a stream cut anywhere coming in, option answers that cannot start a loop, the
+// com-port option refused, and input no server should send.
 
 #include "link/TelnetCodec.h"
 
-#include "support/TelnetBytes.h"
+#include "support/Bytes.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -15,20 +17,14 @@ namespace {
 using namespace telnet;
 using test::bytes;
 
-TEST(TelnetCodec, EncodesDataRequestsAndComPortCommandsWithEveryFFDoubled) {
-    EXPECT_EQ(TelnetCodec::escape(bytes({'a', 0xFF, 0, 0xFF})),
-              bytes({'a', 0xFF, 0xFF, 0, 0xFF, 0xFF}));
+// However much of an escaped write the socket takes, the bytes counted as taken are those
+// sent, with at most the second half of one doubled 0xFF left to send. (The requests a client
+// opens with are the device's test: the scripted server waits for them.)
+TEST(TelnetCodec, EncodesEveryFFDoubledAndASendCutShortTakesTheBytesWhoseEncodingWentOut) {
     EXPECT_EQ(TelnetCodec::comPort(SET_BAUDRATE, TelnetCodec::speedValue(0x0001FF00)),
               bytes({IAC, SB, 44, 1, 0x00, 0x01, 0xFF, 0xFF, 0x00, IAC, SE}));
-    TelnetCodec codec;
-    EXPECT_EQ(codec.startNegotiation(),
-              bytes({IAC, WILL, 44, IAC, WILL, 0, IAC, DO, 0, IAC, WILL, 3, IAC, DO, 3}));
-    EXPECT_EQ(codec.startNegotiation(), ""); // asked once
-}
-
-// However much of an escaped write the socket takes, the bytes counted as taken are those
-// sent, with at most the second half of one doubled 0xFF left to send.
-TEST(TelnetCodec, ASendCutShortTakesTheBytesWhoseEncodingWentOut) {
+    EXPECT_EQ(TelnetCodec::escape(bytes({'a', 0xFF, 0, 0xFF})),
+              bytes({'a', 0xFF, 0xFF, 0, 0xFF, 0xFF}));
     const std::string data = bytes({'a', 0xFF, 0xFF, 'b', 0xFF});
     const std::string wire = TelnetCodec::escape(data);
     for (std::size_t sent = 0; sent <= wire.size(); ++sent) {
@@ -57,14 +53,6 @@ TEST(TelnetCodec, DecodesTheSameWhereverTheStreamIsCut) {
         EXPECT_EQ(answers, bytes({IAC, DONT, ECHO})) << "cut at " << cut;
         EXPECT_EQ(codec.replies().speed, 0x0001FF00u) << "cut at " << cut;
     }
-    std::string every;
-    for (int value = 0; value < 512; ++value) {
-        every += static_cast<char>(value);
-    }
-    TelnetCodec codec;
-    std::string back;
-    codec.decode(TelnetCodec::escape(every), back);
-    EXPECT_EQ(back, every);
 }
 
 TEST(TelnetCodec, AgreesToItsOwnOptionsOnceAndRefusesTheRest) {
@@ -113,37 +101,6 @@ TEST(TelnetCodec, AServerAgreeingToEverythingEndsTheNegotiationAtOnce) {
         sent = codec.takeAnswers();
     }
     EXPECT_EQ(rounds, 1);
-}
-
-TEST(TelnetCodec, ReadsTheLineTheServerConfirmsAndNothingElse) {
-    const auto reply = [](int code, std::initializer_list<int> value) {
-        return bytes({IAC, SB, 44, code}) + bytes(value) + bytes({IAC, SE});
-    };
-    TelnetCodec codec;
-    std::string data;
-    codec.decode(reply(101, {0, 0, 0x4B, 0}) + reply(102, {8}) + reply(103, {1}) + reply(104, {2}) +
-                     reply(105, {3}) + reply(106, {0x60}) + reply(107, {0xB0}),
-                 data);
-    const ComPortReplies& line = codec.replies();
-    EXPECT_EQ(line.speed, 19200u);
-    EXPECT_EQ(line.dataSize, 8);
-    EXPECT_EQ(line.parity, 1);
-    EXPECT_EQ(line.stopSize, 2);
-    EXPECT_EQ(line.flowControl, 3);
-    // Wrong lengths, DTR and RTS under the control code, another option: left alone.
-    codec.decode(reply(101, {0, 0x25, 0x80}) + reply(102, {7, 7}) + reply(105, {8}) +
-                     bytes({IAC, SB, 24, 101, 0, 0, 0x25, 0x80, IAC, SE}),
-                 data);
-    EXPECT_EQ(line.speed, 19200u);
-    EXPECT_EQ(line.dataSize, 8);
-    EXPECT_EQ(line.flowControl, 3);
-    EXPECT_EQ(data, "");
-    // An overlong one is dropped whole, though it begins like a speed reply.
-    codec.decode(bytes({IAC, SB, 44, 101, 0, 0, 0x25, 0x80}) +
-                     std::string(10 * TelnetCodec::kMaxSubnegotiation, 'x') + bytes({IAC, SE, 'z'}),
-                 data);
-    EXPECT_EQ(line.speed, 19200u);
-    EXPECT_EQ(data, "z");
 }
 
 TEST(TelnetCodec, StrayAndRandomBytesDoNoHarm) {

@@ -13,7 +13,6 @@
 namespace tessaro::sim {
 namespace {
 
-using namespace std::string_literals;
 using namespace std::chrono_literals;
 using test::endsWithZero;
 

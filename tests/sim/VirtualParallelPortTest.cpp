@@ -4,8 +4,6 @@
 
 #include "sim/VirtualParallelPort.h"
 
-#include "link/ParallelWinIO.h"
-#include "support/FeedbackRecorder.h"
 #include "support/PortAccessLog.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +14,8 @@ namespace {
 using namespace std::chrono_literals;
 using Options = VirtualParallelPort::Options;
 
-struct Rig {
-    explicit Rig(Options options = {}) : port(endpoint, clock, options) {}
+struct Rig : test::VirtualLpt {
+    using VirtualLpt::VirtualLpt;
     std::string readAll() { // byte-mode reads until one fails
         std::string bytes;
         for (std::uint8_t byte = 0; driver.ByteModeRead(byte);) {
@@ -25,12 +23,6 @@ struct Rig {
         }
         return bytes;
     }
-
-    link::VirtualClock clock;
-    test::FakeEndpoint endpoint;
-    test::FeedbackRecorder feedback;
-    VirtualParallelPort port;
-    link::ParallelWinIO driver{port, clock, feedback};
 };
 
 TEST(VirtualParallelPort, ReplyIsReadByteByByteAndNotEchoedBack) {

@@ -51,6 +51,15 @@ class FeedbackRecorder final : public protocol::UserFeedback {
         events.push_back("result: " + detectionResult);
     }
 
+    // The texts of the messages, in order.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> shown;
+        for (const Message& m : messages) {
+            shown.push_back(m.text);
+        }
+        return shown;
+    }
+
     std::vector<Message> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers;

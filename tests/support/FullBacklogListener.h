@@ -4,13 +4,12 @@
 // SYN of every further connect, so such a connect waits for an answer that never comes (it
 // would retry for about two minutes). The connects still waiting are seen in /proc/net/tcp.
 
+#include "support/LoopbackSocket.h"
 #include "workspace/UniqueFd.h"
 
 #include <algorithm>
-#include <arpa/inet.h>
 #include <chrono>
 #include <fstream>
-#include <netinet/in.h>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -25,15 +24,9 @@ class FullBacklogListener {
     static constexpr int kFillers = 3;
 
     FullBacklogListener() {
-        listener_.reset(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-        address_.sin_family = AF_INET;
-        address_.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address_;
         // A backlog of 0 holds one connection; the fillers after it stay unanswered.
-        if (!listener_ ||
-            ::bind(listener_.get(), reinterpret_cast<sockaddr*>(&address_), length) != 0 ||
-            ::listen(listener_.get(), 0) != 0 ||
-            ::getsockname(listener_.get(), reinterpret_cast<sockaddr*>(&address_), &length) != 0) {
+        listener_ = loopbackSocket(address_, 0);
+        if (!listener_) {
             throw std::runtime_error("no loopback listener");
         }
         for (int i = 0; i < kFillers; ++i) {

@@ -5,14 +5,12 @@
 // sending its answer. After the last step it keeps the connection open until the client
 // closes it, or closes it at once. Every wait ends when the server goes.
 
+#include "support/LoopbackSocket.h"
 #include "workspace/UniqueFd.h"
 
-#include <arpa/inet.h>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
 #include <string>
@@ -35,13 +33,8 @@ class ScriptedServer {
     explicit ScriptedServer(std::vector<Step> steps, End end = End::Hold)
         : steps_(std::move(steps)), end_(end) {
         sockaddr_in at{};
-        at.sin_family = AF_INET;
-        at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof at;
-        auto* address = reinterpret_cast<sockaddr*>(&at);
-        if (!listener_ || !stop_ || ::bind(listener_.get(), address, length) != 0 ||
-            ::listen(listener_.get(), 1) != 0 ||
-            ::getsockname(listener_.get(), address, &length) != 0) {
+        listener_ = loopbackSocket(at, 1);
+        if (!listener_ || !stop_) {
             throw std::runtime_error("no loopback listener");
         }
         port_ = ntohs(at.sin_port);
@@ -129,7 +122,7 @@ class ScriptedServer {
 
     std::vector<Step> steps_;
     End end_;
-    workspace::UniqueFd listener_{::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)};
+    workspace::UniqueFd listener_;
     workspace::UniqueFd stop_{::eventfd(0, EFD_CLOEXEC)};
     int port_ = 0;
     std::mutex mutex_;

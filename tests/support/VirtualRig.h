@@ -65,13 +65,9 @@ struct VirtualRig {
         facts.PowerVolts = powerVolts;
         feedback.panels = {"", "", "", ""};
     }
-
     void foundOnParallel(int port = 1) {
-        settings = {link::PortRef::numbered(link::LinkKind::Parallel, port), true, "9600", 2};
-        facts.PrinterFound = true;
-        facts.Chipset5V = true;
-        facts.PowerVolts = 5;
-        feedback.panels = {"", "", "", ""};
+        foundOnSerial();
+        settings.Port = link::PortRef::numbered(link::LinkKind::Parallel, port);
     }
 
     std::string allWritten() const {

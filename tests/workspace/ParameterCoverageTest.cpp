@@ -5,15 +5,13 @@
 
 #include "protocol/CommandBytes.h"
 #include "sim/CommandParser.h"
+#include "support/TempDir.h"
 #include "workspace/ConfigFile.h"
 #include "workspace/ProfileKeys.h"
 #include "workspace/TextFile.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
-#include <sstream>
 
 namespace tessaro::workspace {
 namespace {
@@ -46,23 +44,12 @@ void changeParameter(Workspace& ws, Param p) {
     FAIL() << "no control changes parameter " << index(p);
 }
 
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class ParameterCoverage : public ::testing::TestWithParam<std::size_t> {
   protected:
     ParameterCoverage() { ws.startUp(); }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
     Workspace ws;
-    std::filesystem::path dir =
-        std::filesystem::temp_directory_path() /
-        ("tessaro-coverage-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + std::to_string(GetParam()));
+    test::TempDir dir;
 };
 
 TEST_P(ParameterCoverage, ReachesListProfileCommandAndPrinter) {
@@ -77,10 +64,9 @@ TEST_P(ParameterCoverage, ReachesListProfileCommandAndPrinter) {
     EXPECT_EQ(ws.modifiedListText(),
               std::string(page.listHeading) + "\r\n" + std::string(row.listLine) + "\r\n\r\n");
 
-    std::filesystem::create_directories(dir);
     const auto file = dir / "one.pcf";
     ASSERT_TRUE(Save_ConfigToFile(ws, file).ok());
-    const std::string saved = fileText(file);
+    const std::string saved = test::readFile(file);
     EXPECT_NE(saved.find("[" + std::string(page.section) + "]"), std::string::npos) << saved;
     std::set<std::string_view> keys;
     for (const ProfileRow& profile : profileRows()) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Telnet bytes written as numbers in a test: bytes({IAC, DO, 44}).
+// Bytes written as numbers in a test: bytes({0x1B, 0x73}), bytes({IAC, DO, 44}).
 
 #include <initializer_list>
 #include <string>
