@@ -82,10 +82,17 @@ bool Rfc2217Device::setUpLine(int fd, Deadline deadline, std::string& why) {
             pending_ += lineCommands(line_);
             lineAsked = true;
         }
-        if (lineAsked && codec_.replies().speed) {
+        // A reply that differs refuses the line at once; it is set once every part of it is
+        // confirmed (the server answers each command, speed first).
+        if (lineAsked) {
             mismatch_ = lineMismatch(codec_.replies(), line_);
-            why = mismatch_;
-            return mismatch_.empty();
+            if (!mismatch_.empty()) {
+                why = mismatch_;
+                return false;
+            }
+            if (lineConfirmed(codec_.replies())) {
+                return true;
+            }
         }
         if (!flush(fd) && errno != EAGAIN && errno != EWOULDBLOCK) {
             why = serverClosed_ ? kServerClosed : std::strerror(errno);

@@ -84,6 +84,11 @@ std::string lineCommands(const LineSettings& line) {
            TelnetCodec::comPort(SET_MODEMSTATE_MASK, single(0));
 }
 
+bool lineConfirmed(const ComPortReplies& replies) {
+    return replies.speed && replies.dataSize && replies.parity && replies.stopSize &&
+           replies.flowControl;
+}
+
 std::string lineMismatch(const ComPortReplies& replies, const LineSettings& line) {
     const auto asked = static_cast<std::uint32_t>(line.baud);
     if (replies.speed && *replies.speed != asked) {

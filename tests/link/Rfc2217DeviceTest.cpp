@@ -120,6 +120,9 @@ std::string reply(int code, std::initializer_list<int> value) {
 
 const std::string kSpeed9600 = reply(101, {0, 0, 0x25, 0x80});
 const std::string kSpeed19200 = reply(101, {0, 0, 0x4B, 0});
+// The rest of the line confirmed: 8 data bits, no parity, 1 stop bit, no flow control.
+const std::string kRestOfLine =
+    reply(102, {8}) + reply(103, {1}) + reply(104, {1}) + reply(105, {1});
 
 // A server that agrees to the com-port option, hears the line asked for and answers with
 // confirmed, then holds the connection.
@@ -137,7 +140,8 @@ TEST(Rfc2217Device, ServersThatDoNotSetTheLineFailTheOpenWithTheReason) {
     const Refusal refusals[] = {
         {{{"", bytes({IAC, DONT, 44})}}, "the server does not set serial lines (no RFC 2217)"},
         {confirming(kSpeed9600), "the server set the line to 9600 bit/s, not 19200"},
-        {confirming(reply(102, {7}) + kSpeed19200),
+        // Speed first, as servers answer: the open waits for the rest of the line.
+        {confirming(kSpeed19200 + reply(102, {7})),
          "the server set the line to 7 data bits, not 8"},
         {confirming(reply(103, {3}) + kSpeed19200),
          "the server set the line to even parity, not no parity"},
@@ -176,7 +180,7 @@ TEST(Rfc2217Device, KeepsThePrintersBytesAndNothingElse) {
     const std::string opening =
         bytes({IAC, WILL, 44, IAC, WILL, 0, IAC, DO, 0, IAC, WILL, 3, IAC, DO, 3});
     test::ScriptedServer server({{opening, kDoComPort + "early "},
-                                 {kSetSpeed, kSpeed9600 + commandsOnly + "late"},
+                                 {kSetSpeed, kSpeed9600 + commandsOnly + "late" + kRestOfLine},
                                  {"ping", commandsOnly + notTheLine},
                                  {"pong", "data"}});
     SteadyClock clock;
