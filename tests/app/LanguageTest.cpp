@@ -30,6 +30,8 @@ constexpr std::array kContexts{
     "Catalogue",
     "Commands",
     "CoreTexts",
+    "Message",
+    "Outcome",
     "Tabs",
     "tessaro::app::ClientArea",
     "tessaro::app::ControlFactory",
