@@ -20,21 +20,12 @@ sigset_t watchedSignals() {
 
 InterruptWatch::InterruptWatch() {
     const sigset_t set = watchedSignals();
-    pthread_sigmask(SIG_BLOCK, &set, &previous_);
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &set, &previous);
     fd_.reset(::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK));
     if (!fd_) {
-        pthread_sigmask(SIG_SETMASK, &previous_, nullptr); // they end the program as usual
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr); // they end the program as usual
     }
-}
-
-// A signal that came after the last look is dropped, not let through to end the program as
-// it finishes: what the station printed last would be lost with it.
-InterruptWatch::~InterruptWatch() {
-    if (fd_) {
-        take();
-        fd_.reset();
-    }
-    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
 }
 
 int InterruptWatch::take() {
