@@ -7,13 +7,13 @@
 namespace tessaro::bench {
 
 struct QuietFeedback final : protocol::UserFeedback {
-    void message(link::MessageIcon, std::string_view, std::string_view) override {}
-    bool ask(std::string_view) override { return true; }
-    void setStatusPanels(const std::vector<std::string>&) override {}
-    void setPanelText(int, std::string_view) override {}
+    void sayTitled(link::MessageIcon, const message::Message&, const message::Message&) override {}
+    bool askWhether(const message::Message&) override { return true; }
+    void showStatusPanels(const std::vector<message::Message>&) override {}
+    void showPanelText(int, const message::Message&) override {}
     void setBusy(bool) override {}
     void enablePrinterCommands(bool) override {}
-    void setDetectionResult(std::string_view) override {}
+    void showDetectionResult(const message::Message&) override {}
 };
 
 } // namespace tessaro::bench

@@ -40,6 +40,11 @@ def messages(path):
     return found
 
 
+def line_breaks(text):
+    """CR LF, CR and LF each end a line: the window shows them alike."""
+    return len(re.findall(r"\r\n|\r|\n", text))
+
+
 def shortcuts(text):
     return len(SHORTCUT.findall(text.replace("&&", "")))
 
@@ -66,7 +71,7 @@ def faults(path, wanted):
             yield where + ": placeholders differ: %r" % text
         if shortcuts(source) != shortcuts(text):
             yield where + ": Alt key marks differ: %r" % text
-        if source.count("\n") != text.count("\n"):
+        if line_breaks(source) != line_breaks(text):
             yield where + ": line breaks differ: %r" % text
 
 

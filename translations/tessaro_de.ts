@@ -958,6 +958,163 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>Power: 24V</source>
         <translation>Spannung: 24 V</translation>
     </message>
+    <message>
+        <source>No Printer found</source>
+        <translation>Kein Drucker gefunden</translation>
+    </message>
+    <message>
+        <source>NO Printer on %1 :</source>
+        <translation>KEIN Drucker an %1 :</translation>
+    </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ,  %2 Baud </translation>
+    </message>
+    <message>
+        <source>This port does not exist<byte value="xd"/>%1</source>
+        <translation>Diese Schnittstelle existiert nicht
+%1</translation>
+    </message>
+    <message>
+        <source>You must select a serial port</source>
+        <translation>Wählen Sie eine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>You must select a parallel port</source>
+        <translation>Wählen Sie eine parallele Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Trying to wake-up the printer</source>
+        <translation>Drucker wird aufgeweckt</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1</source>
+        <translation>Verbindung zum Drucker an %1 wird versucht</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1.</source>
+        <translation>Verbindung zum Drucker an %1 wird versucht.</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1 at %2 bauds.</source>
+        <translation>Verbindung zum Drucker an %1 mit %2 Baud wird versucht.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>The automatic search leaves this port out.</source>
+        <translation>%1
+Die automatische Suche überspringt diese Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Need a Printer Connected<byte value="xd"/>Detect Printer Please</source>
+        <translation>Kein Drucker verbunden
+Bitte Drucker erkennen</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Nothing was sent.</source>
+        <translation>%1
+Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Saving parameters</source>
+        <translation>Parameter werden gespeichert</translation>
+    </message>
+    <message>
+        <source>Parameters saved...   </source>
+        <translation>Parameter gespeichert …   </translation>
+    </message>
+    <message>
+        <source>Saving sequence failed</source>
+        <translation>Speichersequenz fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Successful !</source>
+        <translation>Speichersequenz erfolgreich!</translation>
+    </message>
+    <message>
+        <source> Saving Sequence Failed<byte value="xd"/> Please verify that your software revision allow parameters modificaiton</source>
+        <translation> Speichersequenz fehlgeschlagen
+ Bitte prüfen Sie, ob Ihre Softwareversion das Ändern von Parametern erlaubt</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Failed<byte value="xd"/>Please verify that your software revision<byte value="xd"/>allow parameters modificaiton</source>
+        <translation>Speichersequenz fehlgeschlagen
+Bitte prüfen Sie, ob Ihre Softwareversion
+das Ändern von Parametern erlaubt</translation>
+    </message>
+    <message>
+        <source>Please reboot your printer by powering it down, then up.<byte value="xd"/>
+Then, perform a printer detection again...</source>
+        <translation>Bitte starten Sie den Drucker neu, indem Sie ihn aus- und wieder einschalten.
+Führen Sie dann erneut eine Druckererkennung durch …</translation>
+    </message>
+    <message>
+        <source>This will set the modified parameters as printer default.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Die geänderten Parameter werden als Druckerstandard gesetzt.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>This will load the factory settings into the workspace<byte value="xd"/>
+and transfer them to the printer.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Die Werkseinstellungen werden in den Arbeitsbereich geladen
+und an den Drucker übertragen.
+
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 28800 bauds<byte value="xd"/>
+if the printer chipset is powered on 5V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>Die Baudrate 28800 Baud ist nicht einstellbar,
+wenn der Chipsatz des Druckers mit 5 V versorgt wird.
+
+Verfügbare Baudraten: 
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
+
+Die Baudrate wird nicht geändert.</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds<byte value="xd"/>
+if the printer chipset is powered on 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>Die Baudraten 38400 und 115200 Baud sind nicht einstellbar,
+wenn der Chipsatz des Druckers mit 3,3 V versorgt wird.
+
+Verfügbare Baudraten: 
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.
+
+Die Baudrate wird nicht geändert.</translation>
+    </message>
+    <message>
+        <source>%1 : BYTE Mode Error<byte value="xd"/>Please check you LPT setup </source>
+        <translation>%1: Fehler im BYTE-Modus
+Bitte prüfen Sie die LPT-Einrichtung </translation>
+    </message>
+    <message>
+        <source>The LPT ports will be unusable !<byte value="xd"/>Please check your LPT port configuration !</source>
+        <translation>Die LPT-Schnittstellen sind nicht nutzbar!
+Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
+    </message>
+    <message>
+        <source>LPT Communication Port Error !</source>
+        <translation>Fehler der LPT-Schnittstelle!</translation>
+    </message>
+    <message>
+        <source>Parallel Object Error</source>
+        <translation>Fehler der Parallelschnittstelle</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

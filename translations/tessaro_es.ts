@@ -958,6 +958,163 @@ Please check your LPT port configuration !</source>
         <source>Power: 24V</source>
         <translation>Alimentación: 24 V</translation>
     </message>
+    <message>
+        <source>No Printer found</source>
+        <translation>No se encontró ninguna impresora</translation>
+    </message>
+    <message>
+        <source>NO Printer on %1 :</source>
+        <translation>NINGUNA impresora en %1 :</translation>
+    </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ,  %2 baudios </translation>
+    </message>
+    <message>
+        <source>This port does not exist<byte value="xd"/>%1</source>
+        <translation>Este puerto no existe
+%1</translation>
+    </message>
+    <message>
+        <source>You must select a serial port</source>
+        <translation>Debe seleccionar un puerto serie</translation>
+    </message>
+    <message>
+        <source>You must select a parallel port</source>
+        <translation>Debe seleccionar un puerto paralelo</translation>
+    </message>
+    <message>
+        <source>Trying to wake-up the printer</source>
+        <translation>Intentando activar la impresora</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1</source>
+        <translation>Intentando contactar con la impresora en %1</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1.</source>
+        <translation>Intentando contactar con la impresora en %1.</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1 at %2 bauds.</source>
+        <translation>Intentando contactar con la impresora en %1 a %2 baudios.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>The automatic search leaves this port out.</source>
+        <translation>%1
+La búsqueda automática omite este puerto.</translation>
+    </message>
+    <message>
+        <source>Need a Printer Connected<byte value="xd"/>Detect Printer Please</source>
+        <translation>Se necesita una impresora conectada
+Detecte la impresora</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Nothing was sent.</source>
+        <translation>%1
+No se ha enviado nada.</translation>
+    </message>
+    <message>
+        <source>Saving parameters</source>
+        <translation>Guardando los parámetros</translation>
+    </message>
+    <message>
+        <source>Parameters saved...   </source>
+        <translation>Parámetros guardados...   </translation>
+    </message>
+    <message>
+        <source>Saving sequence failed</source>
+        <translation>Ha fallado la secuencia de guardado</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Successful !</source>
+        <translation>¡Secuencia de guardado correcta!</translation>
+    </message>
+    <message>
+        <source> Saving Sequence Failed<byte value="xd"/> Please verify that your software revision allow parameters modificaiton</source>
+        <translation> Ha fallado la secuencia de guardado
+ Compruebe que la revisión del firmware permite modificar los parámetros</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Failed<byte value="xd"/>Please verify that your software revision<byte value="xd"/>allow parameters modificaiton</source>
+        <translation>Ha fallado la secuencia de guardado
+Compruebe que la revisión del firmware
+permite modificar los parámetros</translation>
+    </message>
+    <message>
+        <source>Please reboot your printer by powering it down, then up.<byte value="xd"/>
+Then, perform a printer detection again...</source>
+        <translation>Reinicie la impresora apagándola y volviéndola a encender.
+Después, vuelva a detectar la impresora...</translation>
+    </message>
+    <message>
+        <source>This will set the modified parameters as printer default.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Los parámetros modificados se guardarán como valores predeterminados de la impresora.
+
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>This will load the factory settings into the workspace<byte value="xd"/>
+and transfer them to the printer.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Se cargarán los valores de fábrica en el área de trabajo
+y se transferirán a la impresora.
+
+¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 28800 bauds<byte value="xd"/>
+if the printer chipset is powered on 5V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>No es posible configurar la velocidad a 28800 baudios
+si la electrónica de la impresora se alimenta a 5 V.
+
+Velocidades disponibles: 
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
+
+El parámetro de velocidad no se modificará.</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds<byte value="xd"/>
+if the printer chipset is powered on 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>No es posible configurar la velocidad a 38400 o 115200 baudios
+si la electrónica de la impresora se alimenta a 3,3 V.
+
+Velocidades disponibles: 
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.
+
+El parámetro de velocidad no se modificará.</translation>
+    </message>
+    <message>
+        <source>%1 : BYTE Mode Error<byte value="xd"/>Please check you LPT setup </source>
+        <translation>%1: error del modo BYTE
+Compruebe la configuración del puerto LPT </translation>
+    </message>
+    <message>
+        <source>The LPT ports will be unusable !<byte value="xd"/>Please check your LPT port configuration !</source>
+        <translation>¡Los puertos LPT no se podrán usar!
+¡Compruebe la configuración de los puertos LPT!</translation>
+    </message>
+    <message>
+        <source>LPT Communication Port Error !</source>
+        <translation>¡Error del puerto de comunicación LPT!</translation>
+    </message>
+    <message>
+        <source>Parallel Object Error</source>
+        <translation>Error del puerto paralelo</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -958,6 +958,163 @@ Verifique a configuração das portas LPT!</translation>
         <source>Power: 24V</source>
         <translation>Alimentação: 24 V</translation>
     </message>
+    <message>
+        <source>No Printer found</source>
+        <translation>Nenhuma impressora encontrada</translation>
+    </message>
+    <message>
+        <source>NO Printer on %1 :</source>
+        <translation>NENHUMA impressora em %1 :</translation>
+    </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ,  %2 bauds </translation>
+    </message>
+    <message>
+        <source>This port does not exist<byte value="xd"/>%1</source>
+        <translation>Esta porta não existe
+%1</translation>
+    </message>
+    <message>
+        <source>You must select a serial port</source>
+        <translation>Selecione uma porta serial</translation>
+    </message>
+    <message>
+        <source>You must select a parallel port</source>
+        <translation>Selecione uma porta paralela</translation>
+    </message>
+    <message>
+        <source>Trying to wake-up the printer</source>
+        <translation>Tentando despertar a impressora</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1</source>
+        <translation>Tentando contatar a impressora em %1</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1.</source>
+        <translation>Tentando contatar a impressora em %1.</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1 at %2 bauds.</source>
+        <translation>Tentando contatar a impressora em %1 a %2 bauds.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>The automatic search leaves this port out.</source>
+        <translation>%1
+A busca automática ignora esta porta.</translation>
+    </message>
+    <message>
+        <source>Need a Printer Connected<byte value="xd"/>Detect Printer Please</source>
+        <translation>É preciso ter uma impressora conectada
+Detecte a impressora</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Nothing was sent.</source>
+        <translation>%1
+Nada foi enviado.</translation>
+    </message>
+    <message>
+        <source>Saving parameters</source>
+        <translation>Gravando os parâmetros</translation>
+    </message>
+    <message>
+        <source>Parameters saved...   </source>
+        <translation>Parâmetros gravados...   </translation>
+    </message>
+    <message>
+        <source>Saving sequence failed</source>
+        <translation>Falha na sequência de gravação</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Successful !</source>
+        <translation>Sequência de gravação concluída com sucesso!</translation>
+    </message>
+    <message>
+        <source> Saving Sequence Failed<byte value="xd"/> Please verify that your software revision allow parameters modificaiton</source>
+        <translation> Falha na sequência de gravação
+ Verifique se a revisão de software da sua impressora permite alterar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Failed<byte value="xd"/>Please verify that your software revision<byte value="xd"/>allow parameters modificaiton</source>
+        <translation>Falha na sequência de gravação
+Verifique se a revisão de software da sua impressora
+permite alterar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Please reboot your printer by powering it down, then up.<byte value="xd"/>
+Then, perform a printer detection again...</source>
+        <translation>Reinicie a impressora desligando-a e ligando-a novamente.
+Depois, faça uma nova detecção da impressora...</translation>
+    </message>
+    <message>
+        <source>This will set the modified parameters as printer default.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Isto gravará os parâmetros alterados como padrão da impressora.
+
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>This will load the factory settings into the workspace<byte value="xd"/>
+and transfer them to the printer.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>Isto carregará as configurações de fábrica no espaço de trabalho
+e as transferirá para a impressora.
+
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 28800 bauds<byte value="xd"/>
+if the printer chipset is powered on 5V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>Não é possível configurar a velocidade de 28800 bauds
+se o chipset da impressora for alimentado com 5 V.
+
+Velocidades disponíveis: 
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
+
+O parâmetro de velocidade não será alterado.</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds<byte value="xd"/>
+if the printer chipset is powered on 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>Não é possível configurar a velocidade de 38400 ou 115200 bauds
+se o chipset da impressora for alimentado com 3,3 V.
+
+Velocidades disponíveis: 
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.
+
+O parâmetro de velocidade não será alterado.</translation>
+    </message>
+    <message>
+        <source>%1 : BYTE Mode Error<byte value="xd"/>Please check you LPT setup </source>
+        <translation>%1: erro no modo BYTE
+Verifique a configuração da porta LPT </translation>
+    </message>
+    <message>
+        <source>The LPT ports will be unusable !<byte value="xd"/>Please check your LPT port configuration !</source>
+        <translation>As portas LPT ficarão inutilizáveis!
+Verifique a configuração das portas LPT!</translation>
+    </message>
+    <message>
+        <source>LPT Communication Port Error !</source>
+        <translation>Erro na porta de comunicação LPT!</translation>
+    </message>
+    <message>
+        <source>Parallel Object Error</source>
+        <translation>Erro da porta paralela</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

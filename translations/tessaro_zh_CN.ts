@@ -958,6 +958,163 @@ Please check your LPT port configuration !</source>
         <source>Power: 24V</source>
         <translation>电源：24V</translation>
     </message>
+    <message>
+        <source>No Printer found</source>
+        <translation>未找到打印机</translation>
+    </message>
+    <message>
+        <source>NO Printer on %1 :</source>
+        <translation>%1 上没有打印机 :</translation>
+    </message>
+    <message>
+        <source>%1 ,  %2 BAUDS </source>
+        <translation>%1 ，  %2 波特 </translation>
+    </message>
+    <message>
+        <source>This port does not exist<byte value="xd"/>%1</source>
+        <translation>此端口不存在
+%1</translation>
+    </message>
+    <message>
+        <source>You must select a serial port</source>
+        <translation>必须选择一个串口</translation>
+    </message>
+    <message>
+        <source>You must select a parallel port</source>
+        <translation>必须选择一个并口</translation>
+    </message>
+    <message>
+        <source>Trying to wake-up the printer</source>
+        <translation>正在尝试唤醒打印机</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1</source>
+        <translation>正在尝试联系 %1 上的打印机</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1.</source>
+        <translation>正在尝试连接 %1 上的打印机。</translation>
+    </message>
+    <message>
+        <source>Attempting to contact printer on %1 at %2 bauds.</source>
+        <translation>正在以波特率 %2 尝试连接 %1 上的打印机。</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>The automatic search leaves this port out.</source>
+        <translation>%1
+自动搜索将跳过此端口。</translation>
+    </message>
+    <message>
+        <source>Need a Printer Connected<byte value="xd"/>Detect Printer Please</source>
+        <translation>需要连接打印机
+请先检测打印机</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>Nothing was sent.</source>
+        <translation>%1
+未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Saving parameters</source>
+        <translation>正在保存参数</translation>
+    </message>
+    <message>
+        <source>Parameters saved...   </source>
+        <translation>参数已保存...   </translation>
+    </message>
+    <message>
+        <source>Saving sequence failed</source>
+        <translation>保存序列失败</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Successful !</source>
+        <translation>保存序列成功！</translation>
+    </message>
+    <message>
+        <source> Saving Sequence Failed<byte value="xd"/> Please verify that your software revision allow parameters modificaiton</source>
+        <translation> 保存序列失败
+ 请确认打印机的软件版本允许修改参数</translation>
+    </message>
+    <message>
+        <source>Saving Sequence Failed<byte value="xd"/>Please verify that your software revision<byte value="xd"/>allow parameters modificaiton</source>
+        <translation>保存序列失败
+请确认打印机的软件版本
+允许修改参数</translation>
+    </message>
+    <message>
+        <source>Please reboot your printer by powering it down, then up.<byte value="xd"/>
+Then, perform a printer detection again...</source>
+        <translation>请关闭打印机电源再重新打开，以重启打印机。
+然后重新检测打印机...</translation>
+    </message>
+    <message>
+        <source>This will set the modified parameters as printer default.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>这将把已修改参数设为打印机默认值。
+
+是否继续？</translation>
+    </message>
+    <message>
+        <source>This will load the factory settings into the workspace<byte value="xd"/>
+and transfer them to the printer.<byte value="xd"/>
+<byte value="xd"/>
+Do you want to continue?</source>
+        <translation>这将把出厂设置加载到工作区
+并传送到打印机。
+
+是否继续？</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 28800 bauds<byte value="xd"/>
+if the printer chipset is powered on 5V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>打印机芯片组使用 5V 供电时，
+无法将波特率设为 28800。
+
+可用的波特率为：
+          1200、2400、4800、9600、19200、38400、57600、115200。
+
+波特率参数将不会修改。</translation>
+    </message>
+    <message>
+        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds<byte value="xd"/>
+if the printer chipset is powered on 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 28800, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>打印机芯片组使用 3.3V 供电时，
+无法将波特率设为 38400 或 115200。
+
+可用的波特率为：
+          1200、2400、4800、9600、19200、28800、57600。
+
+波特率参数将不会修改。</translation>
+    </message>
+    <message>
+        <source>%1 : BYTE Mode Error<byte value="xd"/>Please check you LPT setup </source>
+        <translation>%1：BYTE 模式错误
+请检查 LPT 设置 </translation>
+    </message>
+    <message>
+        <source>The LPT ports will be unusable !<byte value="xd"/>Please check your LPT port configuration !</source>
+        <translation>LPT 端口将无法使用！
+请检查 LPT 端口配置！</translation>
+    </message>
+    <message>
+        <source>LPT Communication Port Error !</source>
+        <translation>LPT 通信端口错误！</translation>
+    </message>
+    <message>
+        <source>Parallel Object Error</source>
+        <translation>并口错误</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

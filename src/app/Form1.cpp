@@ -7,6 +7,7 @@
 #include "app/Icons.h"
 #include "app/LayoutMemory.h"
 #include "app/MainMenu.h"
+#include "app/MessageWording.h"
 #include "app/ParameterPages.h"
 #include "app/PictureButton.h"
 #include "app/QtFileDialogs.h"
@@ -245,7 +246,7 @@ void Form1::callPrinterSide(void (PrinterActions::*call)()) {
     try {
         ((*actions_).*call)();
     } catch (const std::exception& error) {
-        feedback_->message(MessageIcon::Critical, error.what());
+        feedback_->show(MessageIcon::Critical, QString::fromUtf8(error.what()));
     }
 }
 
@@ -296,16 +297,16 @@ void Form1::loadProfile(const QString& file) {
     const workspace::LoadReport report = workspace::LoadConfig(model_, toPath(file));
     refresh();
     if (report.status == workspace::LoadReport::Status::Unreadable) {
-        feedback_->message(
-            MessageIcon::Critical,
-            withCoreText(tr("The configuration could not be loaded.\r\n%1"), report.error));
+        feedback_->show(MessageIcon::Critical,
+                        tr("The configuration could not be loaded.\r\n%1")
+                            .arg(worded(message::Message::said(report.error))));
         return;
     }
     // A name that does not exist starts a new profile there: its folder is remembered, but
     // there is no file to list among the recent ones yet.
     rememberProfile(file, report.status == workspace::LoadReport::Status::Loaded);
     if (!report.warning.empty()) {
-        feedback_->message(MessageIcon::Exclamation, report.warning);
+        feedback_->say(MessageIcon::Exclamation, message::Message::said(report.warning));
     }
 }
 
@@ -313,10 +314,9 @@ void Form1::openRecentProfile(const QString& file) {
     if (!QFileInfo::exists(file)) {
         remembered_->removeRecentProfile(file);
         updateRecentMenu();
-        feedback_->message(MessageIcon::Exclamation,
-                           tr("%1 no longer exists; it is removed from the recent profiles.")
-                               .arg(QDir::toNativeSeparators(file))
-                               .toStdString());
+        feedback_->show(MessageIcon::Exclamation,
+                        tr("%1 no longer exists; it is removed from the recent profiles.")
+                            .arg(QDir::toNativeSeparators(file)));
         return;
     }
     loadProfile(file);
@@ -387,12 +387,12 @@ Form1::SaveOutcome Form1::saveWorkspace() {
     refresh();
     switch (report.status) {
     case workspace::SaveReport::Status::ReadOnly:
-        feedback_->message(MessageIcon::Exclamation, report.message);
+        feedback_->say(MessageIcon::Exclamation, message::Message::said(report.message));
         return SaveOutcome::Failed;
     case workspace::SaveReport::Status::Failed:
-        feedback_->message(
-            MessageIcon::Critical,
-            withCoreText(tr("The configuration could not be saved.\r\n%1"), report.message));
+        feedback_->show(MessageIcon::Critical,
+                        tr("The configuration could not be saved.\r\n%1")
+                            .arg(worded(message::Message::said(report.message))));
         return SaveOutcome::Failed;
     case workspace::SaveReport::Status::Saved:
     case workspace::SaveReport::Status::Empty:
@@ -448,8 +448,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         closeRetry_->start();
         return;
     }
-    if (!shutDown_ && model_.hasUnsavedChanges() &&
-        feedback_->ask(tr(kClosingQuestion).toStdString()) &&
+    if (!shutDown_ && model_.hasUnsavedChanges() && feedback_->askText(tr(kClosingQuestion)) &&
         saveWorkspace() == SaveOutcome::Failed) {
         event->ignore(); // the changes are not saved: stay open so they are not lost
         return;

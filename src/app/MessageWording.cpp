@@ -36,6 +36,12 @@ QString worded(const message::Message& said) {
     if (said.id == message::MessageId::Shown) {
         return said.parts.empty() ? QString() : displayText(said.parts.front().text);
     }
+    if (said.id == message::MessageId::CommandStep) {
+        // The command table's line, translated with the table.
+        const QByteArray step =
+            QByteArray::fromStdString(said.parts.empty() ? std::string() : said.parts.front().text);
+        return displayText(QCoreApplication::translate("Commands", step.constData()).toStdString());
+    }
     const QString translation =
         QCoreApplication::translate(message::kMessageContext, message::textOf(said.id).english);
     return displayText(message::fill(translation.toStdString(), said.parts, partText));

@@ -362,19 +362,18 @@ void PortSelection::detectOn(const std::optional<link::PortRef>& port) {
 std::optional<link::PortRef> PortSelection::chosenSerialServer() {
     const QString typed = serialServerAddress_->text().trimmed();
     if (typed.isEmpty()) {
-        feedback_.message(link::MessageIcon::Exclamation,
-                          tr("Enter the serial server's address (host:port).").toStdString());
+        feedback_.show(link::MessageIcon::Exclamation,
+                       tr("Enter the serial server's address (host:port)."));
         serialServerAddress_->setFocus();
         return std::nullopt;
     }
     if (auto port = serialServerPort(typed)) {
         return port;
     }
-    feedback_.message(link::MessageIcon::Exclamation,
-                      tr("Not a serial server's address: \"%1\". Enter it as host:port, an IPv6 "
-                         "host in brackets ([::1]:2001).")
-                          .arg(typed)
-                          .toStdString());
+    feedback_.show(link::MessageIcon::Exclamation,
+                   tr("Not a serial server's address: \"%1\". Enter it as host:port, an IPv6 "
+                      "host in brackets ([::1]:2001).")
+                       .arg(typed));
     serialServerAddress_->setFocus();
     serialServerAddress_->selectAll();
     return std::nullopt;
@@ -394,7 +393,7 @@ detect::DetectionResult PortSelection::runDetection(
         });
     } catch (const std::exception& error) {
         // Said here: an error must not pass through the window's event loop.
-        feedback_.message(link::MessageIcon::Critical, error.what());
+        feedback_.show(link::MessageIcon::Critical, QString::fromUtf8(error.what()));
     }
     stopSearch_->setEnabled(false);
     setDetectionButtonsEnabled(true);
@@ -424,16 +423,15 @@ void PortSelection::DetectUsbNetworkPrinter_Click() {
     } else if (network_->isChecked()) {
         const std::string address = networkAddress_->text().trimmed().toStdString();
         if (address.empty()) {
-            feedback_.message(
-                link::MessageIcon::Exclamation,
-                tr("Enter the network printer's address (host or host:port).").toStdString());
+            feedback_.show(link::MessageIcon::Exclamation,
+                           tr("Enter the network printer's address (host or host:port)."));
             networkAddress_->setFocus();
             return;
         }
         detectOn(link::PortRef::network(address));
     } else {
-        feedback_.message(link::MessageIcon::Critical,
-                          tr("You must select a USB port or a network printer").toStdString());
+        feedback_.show(link::MessageIcon::Critical,
+                       tr("You must select a USB port or a network printer"));
     }
 }
 

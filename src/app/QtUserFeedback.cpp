@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/QtUserFeedback.h"
 
-#include "app/CoreTexts.h"
 #include "app/DisplayText.h"
 #include "app/Form1.h"
 #include "app/MessageWording.h"
@@ -41,35 +40,31 @@ QMessageBox::StandardButton QtUserFeedback::run(QMessageBox& box) {
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void QtUserFeedback::message(link::MessageIcon icon, std::string_view text,
-                             std::string_view title) {
-    show(icon, coreText(text), displayText(title));
-}
-
-void QtUserFeedback::say(link::MessageIcon icon, const message::Message& said) {
-    show(icon, worded(said), displayText(link::kProgramTitle));
-}
-
-void QtUserFeedback::show(link::MessageIcon icon, const QString& text, const QString& title) {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, &window_);
+void QtUserFeedback::sayTitled(link::MessageIcon icon, const message::Message& text,
+                               const message::Message& title) {
+    QMessageBox box(boxIcon(icon), worded(title), worded(text), QMessageBox::Ok, &window_);
     box.setTextFormat(Qt::PlainText);
     run(box);
 }
 
-bool QtUserFeedback::ask(std::string_view text) {
-    QMessageBox box(QMessageBox::Question, displayText(link::kProgramTitle), coreText(text),
-                    QMessageBox::Yes | QMessageBox::No, &window_);
+void QtUserFeedback::show(link::MessageIcon icon, const QString& text) {
+    QMessageBox box(boxIcon(icon), displayText(link::kProgramTitle),
+                    displayText(text.toStdString()), QMessageBox::Ok, &window_);
+    box.setTextFormat(Qt::PlainText);
+    run(box);
+}
+
+bool QtUserFeedback::askWhether(const message::Message& question) {
+    return askText(worded(question));
+}
+
+bool QtUserFeedback::askText(const QString& question) {
+    QMessageBox box(QMessageBox::Question, displayText(link::kProgramTitle),
+                    displayText(question.toStdString()), QMessageBox::Yes | QMessageBox::No,
+                    &window_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return run(box) == QMessageBox::Yes;
-}
-
-void QtUserFeedback::setStatusPanels(const std::vector<std::string>& panels) {
-    QStringList texts;
-    for (const std::string& panel : panels) {
-        texts << coreText(panel);
-    }
-    window_.statusPanels()->setPanels(texts);
 }
 
 void QtUserFeedback::showStatusPanels(const std::vector<message::Message>& panels) {
@@ -80,8 +75,8 @@ void QtUserFeedback::showStatusPanels(const std::vector<message::Message>& panel
     window_.statusPanels()->setPanels(texts);
 }
 
-void QtUserFeedback::setPanelText(int panel, std::string_view text) {
-    window_.statusPanels()->setPanelText(panel, coreText(text));
+void QtUserFeedback::showPanelText(int panel, const message::Message& text) {
+    window_.statusPanels()->setPanelText(panel, worded(text));
 }
 
 void QtUserFeedback::setBusy(bool busy) {
@@ -100,16 +95,8 @@ void QtUserFeedback::enablePrinterCommands(bool enabled) {
     window_.EnablePrinterCommands(enabled);
 }
 
-void QtUserFeedback::setDetectionResult(std::string_view text) {
-    showResultLine(coreText(text));
-}
-
 void QtUserFeedback::showDetectionResult(const message::Message& result) {
-    showResultLine(worded(result));
-}
-
-void QtUserFeedback::showResultLine(const QString& text) {
-    detectionResult_ = text;
+    detectionResult_ = worded(result);
     if (sink_) {
         sink_(detectionResult_);
     }

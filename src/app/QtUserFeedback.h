@@ -28,25 +28,24 @@ class QtUserFeedback final : public protocol::UserFeedback {
     void setDialogRunner(DialogRunner runner) { runner_ = std::move(runner); }
     void setResultSink(ResultSink sink) { sink_ = std::move(sink); }
 
-    void message(link::MessageIcon icon, std::string_view text,
-                 std::string_view title = link::kProgramTitle) override;
-    void say(link::MessageIcon icon, const message::Message& said) override;
-    bool ask(std::string_view text) override;
-    void setStatusPanels(const std::vector<std::string>& panels) override;
+    void sayTitled(link::MessageIcon icon, const message::Message& text,
+                   const message::Message& title) override;
+    bool askWhether(const message::Message& question) override;
     void showStatusPanels(const std::vector<message::Message>& panels) override;
-    void setPanelText(int panel, std::string_view text) override;
+    void showPanelText(int panel, const message::Message& text) override;
     void setBusy(bool busy) override;
     void enablePrinterCommands(bool enabled) override;
-    void setDetectionResult(std::string_view text) override;
     void showDetectionResult(const message::Message& result) override;
+
+    // A message or a question of the window's own, already in the user's language.
+    void show(link::MessageIcon icon, const QString& text);
+    bool askText(const QString& question);
 
     bool isBusy() const { return busy_; }
     const QString& detectionResult() const { return detectionResult_; }
 
   private:
     QMessageBox::StandardButton run(QMessageBox& box);
-    void show(link::MessageIcon icon, const QString& text, const QString& title);
-    void showResultLine(const QString& text);
 
     Form1& window_;
     DialogRunner runner_;

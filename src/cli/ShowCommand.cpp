@@ -6,6 +6,7 @@
 #include "cli/SerialSpeedOption.h"
 #include "cli/TerminalText.h"
 #include "cli/WorkspaceListing.h"
+#include "message/English.h"
 #include "protocol/CommandBytes.h"
 #include "workspace/ConfigFile.h"
 #include "workspace/UserEdit.h"
@@ -29,7 +30,9 @@ std::vector<std::string> commandsToSend(const Workspace& ws, const ShowOptions& 
     std::vector<std::string> commands;
     for (const auto& command : protocol::composeCommands(ws, options.all, context)) {
         if (command.serial && command.serial->refusal != protocol::SpeedRefusal::None) {
-            std::cerr << terminalText(protocol::refusalMessage(command.serial->refusal)) << "\n";
+            std::cerr << terminalText(
+                             message::english(protocol::refusalMessage(command.serial->refusal)))
+                      << "\n";
         }
         if (command.serial && command.bytes.empty()) {
             std::cerr << "The current speed " << options.portSpeed

@@ -7,7 +7,7 @@
 // stderr are the terminal's, or the streams a station gives a unit (cli/FeedbackOutput.h).
 
 #include "cli/FeedbackOutput.h"
-#include "protocol/UserFeedback.h"
+#include "protocol/EnglishFeedback.h"
 
 #include <functional>
 #include <set>
@@ -16,7 +16,7 @@
 
 namespace tessaro::cli {
 
-class TerminalFeedback final : public protocol::UserFeedback {
+class TerminalFeedback final : public protocol::EnglishFeedback {
   public:
     explicit TerminalFeedback(bool assumeYes, FeedbackOutput output = terminalOutput())
         : assumeYes_(assumeYes), out_(output.out), err_(output.err) {}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "detect/Autodetect.h"
 
+#include "message/English.h"
 #include "protocol/CommandTable.h"
 
 #include <optional>
@@ -29,8 +30,9 @@ bool Autodetect::openStream(const link::PortRef& port, std::string_view speed) {
     link::Transport& transport = link_.transport(port.kind());
     if (const std::string failure = transport.open(port, speed, 0); !failure.empty()) {
         unusable_.push_back(port);
-        feedback_.message(MessageIcon::Exclamation,
-                          failure + "\rThe automatic search leaves this port out.");
+        feedback_.say(MessageIcon::Exclamation,
+                      {message::MessageId::SearchLeavesPortOut,
+                       {message::Part::framed(message::Message::said(failure))}});
         return false;
     }
     transport.discardInput();
@@ -120,12 +122,11 @@ std::vector<Autodetect::Step> Autodetect::plan() {
     return steps;
 }
 
-std::string Autodetect::stepText(const Step& step) const {
+message::Message Autodetect::stepText(const Step& step) const {
     if (!step.port) {
-        return "Trying to wake-up the printer";
+        return {message::MessageId::WakingPrinters, {}};
     }
-    return step.port->row().searchStepText(
-        "Attempting to contact printer on " + step.port->spacedName(), speedOf(step));
+    return step.port->row().searchStep(step.port->spacedName(), speedOf(step));
 }
 
 // Whether a printer answered at this step.
@@ -167,10 +168,11 @@ DetectionResult Autodetect::Autodetect_Click() {
     std::vector<Step> steps = plan();
     std::optional<Step> answered;
     for (std::size_t i = 0; i < steps.size() && !stopped(); ++i) {
-        const std::string text = stepText(steps[i]);
-        feedback_.setDetectionProgress(text);
+        const message::Message text = stepText(steps[i]);
+        feedback_.showDetectionProgress(text);
         if (report_) {
-            report_(static_cast<int>(i + 1), static_cast<int>(steps.size()), text);
+            report_(static_cast<int>(i + 1), static_cast<int>(steps.size()),
+                    message::english(text));
         }
         if (stopped()) {
             break; // asked as the step was announced: nothing of it runs

@@ -53,7 +53,7 @@ class Autodetect {
     };
 
     std::vector<Step> plan();
-    std::string stepText(const Step& step) const;
+    message::Message stepText(const Step& step) const;
     bool answers(const Step& step);
     DetectionResult describe(const Step& step);
     bool stopped() const { return stopRequested_ || (stop_ != nullptr && stop_->cancelled()); }

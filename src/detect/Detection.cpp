@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "detect/Detection.h"
 
+#include "message/English.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Identity.h"
 
@@ -69,7 +70,7 @@ std::string Detection::describe(std::string_view identity, const message::Messag
     feedback_.say(MessageIcon::Information, found);
     const link::LinkSettings& settings = link_.settings();
     feedback_.showStatusPanels(
-        {message::Message::said(link_.transport().panelText(settings.Port, settings.PortSpeed)),
+        {link_.transport().panelText(settings.Port, settings.PortSpeed),
          message::Message::shown("    " + facts_.PrinterIdentity),
          {facts_.PowerVolts == 5 ? MessageId::PowerFiveVolts : MessageId::PowerTwentyFourVolts, {}},
          message::Message::shown("")});
@@ -79,7 +80,7 @@ std::string Detection::describe(std::string_view identity, const message::Messag
 void Detection::ShowNoPrinter() {
     facts_.PrinterFound = false;
     feedback_.enablePrinterCommands(false);
-    feedback_.setStatusPanels({"No Printer found"});
+    feedback_.showStatusPanels({{MessageId::NoPrinterFoundPanel, {}}});
 }
 
 void Detection::SetDetectionBusy(bool busy) {
@@ -91,8 +92,9 @@ bool Detection::portThere(const link::PortRef& port) {
         return true;
     }
     problem_ = link::PortProblem::Absent;
-    feedback_.message(MessageIcon::Critical,
-                      "This port does not exist\r" + link_.absentPortReason(port));
+    feedback_.say(MessageIcon::Critical,
+                  {MessageId::PortDoesNotExist,
+                   {message::Part::framed(message::Message::said(link_.absentPortReason(port)))}});
     return false;
 }
 
@@ -147,7 +149,7 @@ message::Message Detection::probeFailure(link::Transport& printer, std::string r
         ShowNoPrinter(); // the user stopped it: nothing to report
         return {MessageId::NoPrinterFound, {}};
     }
-    feedback_.message(MessageIcon::Critical, reason);
+    feedback_.say(MessageIcon::Critical, message::Message::said(reason));
     ShowNoPrinter();
     return message::Message::said(std::move(reason));
 }

@@ -7,7 +7,7 @@ std::optional<link::PortRef> chosenComPort(const PortSelectionView& view, link::
     if (const auto n = view.selectedComPort()) {
         return link::PortRef::numbered(link::LinkKind::Serial, *n);
     }
-    user.message(link::MessageIcon::Critical, "You must select a serial port");
+    user.say(link::MessageIcon::Critical, {message::MessageId::SelectSerialPort, {}});
     return std::nullopt;
 }
 
@@ -15,7 +15,7 @@ std::optional<link::PortRef> chosenLptPort(const PortSelectionView& view, link::
     if (const auto n = view.selectedLptPort()) {
         return link::PortRef::numbered(link::LinkKind::Parallel, *n);
     }
-    user.message(link::MessageIcon::Critical, "You must select a parallel port");
+    user.say(link::MessageIcon::Critical, {message::MessageId::SelectParallelPort, {}});
     return std::nullopt;
 }
 

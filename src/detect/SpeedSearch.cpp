@@ -2,6 +2,7 @@
 #include "detect/SpeedSearch.h"
 
 #include "detect/StatusCheck.h"
+#include "message/English.h"
 
 namespace tessaro::detect {
 // Opens the port at each speed in turn, without flow control as the automatic search does,
@@ -15,11 +16,12 @@ SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
     const int total = static_cast<int>(kSearchSpeeds.size());
     for (int i = 0; i < total && (stop == nullptr || !stop->cancelled()); ++i) {
         const std::string_view speed = kSearchSpeeds.at(static_cast<std::size_t>(i));
-        const std::string text = "Attempting to contact printer on " + port.shownName() + " at " +
-                                 std::string(speed) + " bauds.";
-        detection.feedback().setDetectionProgress(text);
+        const message::Message step{message::MessageId::ContactingPrinterAtSpeed,
+                                    {message::Part::verbatim(port.shownName()),
+                                     message::Part::verbatim(std::string(speed))}};
+        detection.feedback().showDetectionProgress(step);
         if (progress) {
-            progress(i + 1, total, text);
+            progress(i + 1, total, message::english(step));
         }
         if (!serial.open(port, speed, 0).empty()) {
             serial.close();

@@ -39,8 +39,8 @@ std::string LinkKindDescriptor::deviceText(const PortMap& ports, const PortRef& 
     return ports.deviceOf(port);
 }
 
-std::string LinkKindDescriptor::searchStepText(std::string on, std::string_view) const {
-    return on;
+message::Message LinkKindDescriptor::searchStep(std::string port, std::string_view) const {
+    return {message::MessageId::ContactingPrinterOn, {message::Part::verbatim(std::move(port))}};
 }
 
 } // namespace tessaro::link

@@ -4,6 +4,8 @@
 // automatic search) and its behaviour (its ports' grammar, which of them this machine has,
 // what they are driven through). One object per kind, in link/kinds/.
 
+#include "message/Message.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -65,9 +67,9 @@ class LinkKindDescriptor : public LinkKindFacts {
     // What its ports are driven through.
     virtual std::unique_ptr<Transport> makeTransport(const TransportParts& parts) const = 0;
 
-    // How the automatic search announces a step on one of its ports: on is "Attempting to
-    // contact printer on COM 1", speed the step's speed.
-    virtual std::string searchStepText(std::string on, std::string_view speed) const;
+    // How the automatic search announces a step on one of its ports ("Attempting to contact
+    // printer on COM 1"): port is the port's spaced name, speed the step's speed.
+    virtual message::Message searchStep(std::string port, std::string_view speed) const;
 
   protected:
     ~LinkKindDescriptor() = default;

@@ -41,8 +41,8 @@ Answer ParallelTransport::takeAnswer() {
 
 void ParallelTransport::reportReadError() {
     const std::string port = "LPT" + std::to_string(settings_.Port.number());
-    feedback_.message(MessageIcon::Critical,
-                      port + " : BYTE Mode Error\rPlease check you LPT setup ");
+    feedback_.say(MessageIcon::Critical,
+                  {message::MessageId::ByteModeError, {message::Part::verbatim(port)}});
     feedback_.portLost(port);
 }
 

@@ -23,8 +23,8 @@ class ParallelTransport final : public Transport {
                       const LinkSettings& settings)
         : parallel_(parallel), tempo_(timing), feedback_(feedback), settings_(settings) {}
 
-    std::string panelText(const PortRef& port, std::string_view) const override {
-        return "LPT  " + std::to_string(port.number());
+    message::Message panelText(const PortRef& port, std::string_view) const override {
+        return message::Message::shown("LPT  " + std::to_string(port.number()));
     }
     std::string resultName(const PortRef& port) const override { return port.spacedName(); }
     // Opens the LPT, then lets the port settle for 10 ms.

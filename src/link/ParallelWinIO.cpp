@@ -35,10 +35,7 @@ bool ParallelWinIO::InitDll() {
     if (io_.initialize()) {
         return true;
     }
-    feedback_.message(MessageIcon::Critical,
-                      "The LPT ports will be unusable !\r"
-                      "Please check your LPT port configuration !",
-                      kProgramTitle);
+    feedback_.say(MessageIcon::Critical, {message::MessageId::LptUnusable, {}});
     io_.shutdown();
     return false;
 }
@@ -77,7 +74,7 @@ bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
         LptError = true;
         OpenFailure = std::move(why);
         OpenProblem = PortProblem::Unusable;
-        feedback_.message(MessageIcon::Critical, OpenFailure);
+        feedback_.say(MessageIcon::Critical, message::Message::said(OpenFailure));
         return false;
     }
     OpenFailure.clear();
@@ -95,8 +92,8 @@ bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
 }
 
 void ParallelWinIO::ExitLPt() {
-    feedback_.message(MessageIcon::Critical, "LPT Communication Port Error !",
-                      "Parallel Object Error");
+    feedback_.sayTitled(MessageIcon::Critical, {message::MessageId::LptCommunicationError, {}},
+                        {message::MessageId::ParallelErrorTitle, {}});
 }
 
 void ParallelWinIO::CloseLPT() {

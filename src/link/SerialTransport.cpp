@@ -4,15 +4,16 @@
 namespace tessaro::link {
 
 // A serial port given by its device path shows the path in its panel.
-std::string SerialTransport::panelText(const PortRef& port, std::string_view speed) const {
+message::Message SerialTransport::panelText(const PortRef& port, std::string_view speed) const {
     if (name_) {
-        return name_(port);
+        return message::Message::shown(name_(port));
     }
     const std::string name =
         port.byDevice()    ? port.shownName()
         : port.byAddress() ? port.shownText()
                            : std::string(port.row().prefix) + "  " + std::to_string(port.number());
-    return name + " ,  " + std::string(speed) + " BAUDS ";
+    return {message::MessageId::PortPanelAtSpeed,
+            {message::Part::verbatim(name), message::Part::verbatim(std::string(speed))}};
 }
 
 std::string SerialTransport::resultName(const PortRef& port) const {

@@ -33,7 +33,7 @@ class SerialTransport final : public Transport {
         : owned_(std::move(device)), serial_(*owned_), tempo_(timing), kind_(kind),
           name_(std::move(name)) {}
 
-    std::string panelText(const PortRef& port, std::string_view speed) const override;
+    message::Message panelText(const PortRef& port, std::string_view speed) const override;
     // An open port keeps its number and settings until closed.
     std::string open(const PortRef& port, std::string_view speed, int handshake) override;
     void close() override;

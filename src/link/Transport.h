@@ -7,6 +7,7 @@
 #include "link/LinkKinds.h"
 #include "link/PortProblem.h"
 #include "link/PortRef.h"
+#include "message/Message.h"
 
 #include <cstdint>
 #include <memory>
@@ -31,7 +32,7 @@ class Transport {
 
     // The port as the first panel of the status bar shows it, each number with one leading
     // blank: "COM  1 ,  9600 BAUDS ", "LPT  1".
-    virtual std::string panelText(const PortRef& port, std::string_view speed) const = 0;
+    virtual message::Message panelText(const PortRef& port, std::string_view speed) const = 0;
     // Opens the port ("" when open, else why not, naming the port and the reason); speed and
     // handshake mean something to a serial link only.
     virtual std::string open(const PortRef& port, std::string_view speed, int handshake) = 0;

@@ -17,17 +17,50 @@ enum class MessageId {
     Said,
     // What a printer or a person supplied, shown as it is in every language: its one part.
     Shown,
+    // A command's line in the status bar as the command table has it: its one part.
+    CommandStep,
+    // Detection
     NoPrinterFound,        // "No printer found"
     NoPrinterOn,           // on a port: "No printer found on LPT 1"
     NoPrinterOnAtSpeed,    // on a port at a speed
     NoPrinterAtAnySpeed,   // on a port, every speed tried
     PrinterFoundOn,        // an identity, a port
     PrinterFoundOnAtSpeed, // an identity, a port, a speed
+    NoPrinterFoundPanel,   // the status bar after a detection that found nothing
+    NoPrinterOnPanel,      // the status bar after a printer was lost: a port
+    PortPanelAtSpeed,      // the status bar's port panel: a port, a speed
     PowerFiveVolts,        // the status bar: "Power: 5V"
     PowerTwentyFourVolts,  // "Power: 24V"
+    PortDoesNotExist,      // framing the port's own reason
+    SelectSerialPort,
+    SelectParallelPort,
+    WakingPrinters,           // the automatic search's first step
+    ContactingPrinterOn,      // a port
+    ContactingPrinterOnPort,  // a port, the step of a printer port ("... on USB 1.")
+    ContactingPrinterAtSpeed, // a port, a speed
+    SearchLeavesPortOut,      // framing why the port cannot be used
+    // Sending
+    NeedPrinterConnected,
+    NothingWasSent, // framing why
+    SavingParameters,
+    ParametersSaved,
+    SavingFailedPanel,
+    SavingSucceeded,
+    SavingRefused,    // the printer answered the saving sequence with other than 0
+    SavingUnanswered, // no answer to the saving sequence
+    RebootPrinter,
+    ConfirmSend,
+    ConfirmRecover,
+    SpeedRefusedAt5V,
+    SpeedRefusedAt3V3,
+    // The parallel port
+    ByteModeError, // a port
+    LptUnusable,
+    LptCommunicationError,
+    ParallelErrorTitle,
 };
 // How many ids there are: every id above is below it (keep it after the last).
-inline constexpr int kMessageIdCount = static_cast<int>(MessageId::PowerTwentyFourVolts) + 1;
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::ParallelErrorTitle) + 1;
 
 struct Message;
 

@@ -18,8 +18,7 @@ PrinterCommands::PrinterCommands(workspace::Workspace& workspace, Transmission& 
 bool PrinterCommands::confirmAndSend(bool sendAll) {
     feedback_.enablePrinterCommands(false);
     bool stored = false;
-    if (feedback_.ask("This will set the modified parameters as printer default.\r\n\r\n"
-                      "Do you want to continue?")) {
+    if (feedback_.askWhether({message::MessageId::ConfirmSend, {}})) {
         stored = send_(sendAll);
     }
     feedback_.enablePrinterCommands(true);
@@ -29,8 +28,7 @@ bool PrinterCommands::confirmAndSend(bool sendAll) {
 bool PrinterCommands::RecoverfactoryButton_Click() {
     feedback_.enablePrinterCommands(false);
     bool stored = false;
-    if (feedback_.ask("This will load the factory settings into the workspace\r\n"
-                      "and transfer them to the printer.\r\n\r\nDo you want to continue?")) {
+    if (feedback_.askWhether({message::MessageId::ConfirmRecover, {}})) {
         workspace_.defaultparam_Click();
         stored = send_(true);
     }

@@ -37,24 +37,16 @@ SerialSpeedCommand composeSerialSpeed(int speedIndex, std::uint8_t handshake, st
     return command;
 }
 
-std::string refusalMessage(SpeedRefusal refusal) {
+message::Message refusalMessage(SpeedRefusal refusal) {
     switch (refusal) {
     case SpeedRefusal::At5V:
-        return "It is not possible to configure the baudrate at 28800 bauds\r\n"
-               "if the printer chipset is powered on 5V.\r\n\r\n"
-               "Available baudrates are: \r\n"
-               "          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.\r\n\r\n"
-               "The baudrate parameter will not be modified.";
+        return {message::MessageId::SpeedRefusedAt5V, {}};
     case SpeedRefusal::At3V3:
-        return "It is not possible to configure the baudrate at 38400 or 115200 bauds\r\n"
-               "if the printer chipset is powered on 3.3V.\r\n\r\n"
-               "Available baudrates are: \r\n"
-               "          1200, 2400, 4800, 9600, 19200, 28800, 57600.\r\n\r\n"
-               "The baudrate parameter will not be modified.";
+        return {message::MessageId::SpeedRefusedAt3V3, {}};
     case SpeedRefusal::None:
         break;
     }
-    return "";
+    return message::Message::shown("");
 }
 
 } // namespace tessaro::protocol

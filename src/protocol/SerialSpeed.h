@@ -3,6 +3,8 @@
 // The serial-speed command GS B n: which speeds a chipset accepts, their codes, and what
 // the printer is sent when the chosen speed is refused.
 
+#include "message/Message.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,6 +30,6 @@ SerialSpeedCommand composeSerialSpeed(int speedIndex, std::uint8_t handshake, st
                                       bool chipset5V, std::string_view currentSpeed);
 
 // The message shown when the chosen speed is refused (lines joined by CR LF).
-std::string refusalMessage(SpeedRefusal refusal);
+message::Message refusalMessage(SpeedRefusal refusal);
 
 } // namespace tessaro::protocol

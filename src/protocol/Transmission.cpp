@@ -7,6 +7,9 @@
 namespace tessaro::protocol {
 
 using link::MessageIcon;
+using message::Message;
+using message::MessageId;
+using message::Part;
 
 Transmission::Transmission(workspace::Workspace& workspace, link::SubCom& link,
                            link::PrinterFacts& facts, protocol::UserFeedback& feedback)
@@ -14,7 +17,8 @@ Transmission::Transmission(workspace::Workspace& workspace, link::SubCom& link,
 
 void Transmission::SendCommand(std::string_view command, std::string_view text) {
     if (written(command)) {
-        feedback_.setPanelText(kStatusPanel, text);
+        feedback_.showPanelText(kStatusPanel,
+                                {MessageId::CommandStep, {Part::verbatim(std::string(text))}});
     }
 }
 
@@ -27,18 +31,18 @@ bool Transmission::written(std::string_view command) {
         return true;
     }
     if (!linkLost()) {
-        fail(kSaveFailedMessageA);
+        fail({MessageId::SavingRefused, {}});
     }
     return false;
 }
 
-void Transmission::fail(std::string_view message) {
-    feedback_.message(MessageIcon::Critical, message);
+void Transmission::fail(const Message& message) {
+    feedback_.say(MessageIcon::Critical, message);
     success_ = false;
 }
 
 // The port would not open (again): nothing more goes out.
-void Transmission::portFailed(const std::string& message) {
+void Transmission::portFailed(const Message& message) {
     const link::PortProblem problem = link_.transport().problem();
     problem_ = problem != link::PortProblem::None ? problem : link::PortProblem::Unusable;
     fail(message);
@@ -51,7 +55,7 @@ bool Transmission::linkLost() {
         return false;
     }
     problem_ = link::PortProblem::Lost;
-    fail(fault);
+    fail(Message::said(fault));
     return true;
 }
 
@@ -60,7 +64,7 @@ bool Transmission::SendParameters(bool sendAll) {
     problem_ = link::PortProblem::None;
     feedback_.setBusy(true);
     if (!facts_.PrinterFound) {
-        feedback_.warn(MessageIcon::Information, "Need a Printer Connected\rDetect Printer Please");
+        feedback_.sayWarning(MessageIcon::Information, {MessageId::NeedPrinterConnected, {}});
         feedback_.setBusy(false);
         return false;
     }
@@ -68,7 +72,7 @@ bool Transmission::SendParameters(bool sendAll) {
     const std::string failure =
         link_.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
     if (!failure.empty()) {
-        portFailed(failure + "\rNothing was sent.");
+        portFailed({MessageId::NothingWasSent, {Part::framed(Message::said(failure))}});
     } else {
         link::PortCloser closer(link_);
         if (sendCommands(sendAll) && !linkLost()) {
@@ -80,9 +84,10 @@ bool Transmission::SendParameters(bool sendAll) {
         }
     }
     feedback_.setBusy(false);
-    feedback_.setPanelText(kStatusPanel, success_ ? kSavedStatus : kSaveFailedStatus);
+    feedback_.showPanelText(
+        kStatusPanel, {success_ ? MessageId::ParametersSaved : MessageId::SavingFailedPanel, {}});
     if (success_) {
-        feedback_.message(MessageIcon::Information, "Saving Sequence Successful !");
+        feedback_.say(MessageIcon::Information, {MessageId::SavingSucceeded, {}});
     }
     return success_;
 }
@@ -111,9 +116,10 @@ bool Transmission::sendCommands(bool sendAll) {
 
 // GS B changes the printer's speed at once: a serial link follows it to the new speed.
 bool Transmission::sendSerialSpeed(const PlannedCommand& command) {
-    feedback_.setPanelText(kStatusPanel, command.row->statusText);
+    feedback_.showPanelText(kStatusPanel, {MessageId::CommandStep,
+                                           {Part::verbatim(std::string(command.row->statusText))}});
     if (command.serial->refusal != SpeedRefusal::None) {
-        feedback_.warn(MessageIcon::Information, refusalMessage(command.serial->refusal));
+        feedback_.sayWarning(MessageIcon::Information, refusalMessage(command.serial->refusal));
     }
     if (command.bytes.empty()) {
         return true; // the current speed has no code for this chipset: GS B is left out
@@ -133,15 +139,15 @@ bool Transmission::reopenAtSpeed(const std::string& speed) {
     const std::string failure =
         link_.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
     if (!failure.empty()) {
-        portFailed(failure);
+        portFailed(Message::said(failure));
         return false;
     }
-    feedback_.setPanelText(0, link_.transport().panelText(settings.Port, settings.PortSpeed));
+    feedback_.showPanelText(0, link_.transport().panelText(settings.Port, settings.PortSpeed));
     return true;
 }
 
 bool Transmission::saveParameters() {
-    feedback_.setPanelText(kStatusPanel, "Saving parameters");
+    feedback_.showPanelText(kStatusPanel, {MessageId::SavingParameters, {}});
     link::Transport& link = link_.transport();
     link.expectAnswer();
     if (!written(kSaveCommand)) {
@@ -154,18 +160,16 @@ bool Transmission::saveParameters() {
         return false;
     }
     if (answer.kind == link::Answer::Kind::None) {
-        fail(kSaveFailedMessageB);
+        fail({MessageId::SavingUnanswered, {}});
     } else if (answer.kind == link::Answer::Kind::Unreadable || answer.byte != 0) {
-        fail(kSaveFailedMessageA);
+        fail({MessageId::SavingRefused, {}});
         if (link.needsRedetectionAfterSave()) {
-            feedback_.setPanelText(kStatusPanel, kSaveFailedStatus);
+            feedback_.showPanelText(kStatusPanel, {MessageId::SavingFailedPanel, {}});
         }
     }
     if (link.needsRedetectionAfterSave()) {
         link.close();
-        feedback_.message(MessageIcon::Information,
-                          "Please reboot your printer by powering it down, then up.\r\n"
-                          "Then, perform a printer detection again...");
+        feedback_.say(MessageIcon::Information, {MessageId::RebootPrinter, {}});
         feedback_.enablePrinterCommands(true);
     }
     return success_;

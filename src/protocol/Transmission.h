@@ -16,19 +16,6 @@
 
 namespace tessaro::protocol {
 
-inline constexpr std::string_view kSavedStatus = "Parameters saved...   ";
-inline constexpr std::string_view kSaveFailedStatus = "Saving sequence failed";
-
-// The printer answered the saving sequence with a non-zero byte, or a parallel write or read
-// failed.
-inline constexpr std::string_view kSaveFailedMessageA =
-    " Saving Sequence Failed\r Please verify that your software revision allow parameters "
-    "modificaiton";
-// No answer to the saving sequence on a serial link.
-inline constexpr std::string_view kSaveFailedMessageB =
-    "Saving Sequence Failed\rPlease verify that your software revision\rallow parameters "
-    "modificaiton";
-
 class Transmission {
   public:
     Transmission(workspace::Workspace& workspace, link::SubCom& link, link::PrinterFacts& facts,
@@ -53,8 +40,8 @@ class Transmission {
     bool saveParameters();
     bool linkLost();
     bool stopped() const { return stop_ != nullptr && stop_->cancelled(); }
-    void fail(std::string_view message);
-    void portFailed(const std::string& message);
+    void fail(const message::Message& message);
+    void portFailed(const message::Message& message);
 
     workspace::Workspace& workspace_;
     link::SubCom& link_;

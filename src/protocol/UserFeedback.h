@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What detection and the printer commands show besides messages: the status bar, the busy
-// pointer, the printer commands' availability and the detection result line. The window
-// shows them with widgets, the command line as lines on the terminal, tests record them.
+// pointer, the printer commands' availability and the detection result line, each text as a
+// value the front end words. The window shows them with widgets, the command line as lines
+// on the terminal, tests record them.
 
 #include "link/Notifier.h"
 
@@ -19,30 +20,16 @@ class PrinterView {
   public:
     virtual ~PrinterView() = default;
     // Replaces every panel of the status bar.
-    virtual void setStatusPanels(const std::vector<std::string>& panels) = 0;
-    // The same, each panel given as a value: the window words them in the user's language
-    // (a printer's identity shown as it is), everything else in English.
-    virtual void showStatusPanels(const std::vector<message::Message>& panels) {
-        std::vector<std::string> texts;
-        for (const message::Message& panel : panels) {
-            texts.push_back(message::english(panel));
-        }
-        setStatusPanels(texts);
-    }
+    virtual void showStatusPanels(const std::vector<message::Message>& panels) = 0;
     // Text of one panel (0 = the first); the transmission writes its progress to panel 3.
-    virtual void setPanelText(int panel, std::string_view text) = 0;
+    virtual void showPanelText(int panel, const message::Message& text) = 0;
     virtual void setBusy(bool busy) = 0;
     // The four printer commands: Send and Recover, in the menu and as buttons.
     virtual void enablePrinterCommands(bool enabled) = 0;
     // The detection result line of the port selection window.
-    virtual void setDetectionResult(std::string_view text) = 0;
-    // The same line worded from what the detection found: the window in the user's language,
-    // everything else in English.
-    virtual void showDetectionResult(const message::Message& result) {
-        setDetectionResult(message::english(result));
-    }
+    virtual void showDetectionResult(const message::Message& result) = 0;
     // The same line while the automatic search runs: what it is trying now.
-    virtual void setDetectionProgress(std::string_view text) { setDetectionResult(text); }
+    virtual void showDetectionProgress(const message::Message& step) { showDetectionResult(step); }
     // A command of a transmission has gone to the printer: its bytes, as they were written.
     virtual void commandSent(std::string_view bytes) { (void)bytes; }
 };
@@ -52,7 +39,8 @@ class UserFeedback : public link::Notifier, public PrinterView {
   public:
     // A lost printer leaves the status bar saying so, alone.
     void portLost(std::string_view port) override {
-        setStatusPanels({"NO Printer on " + std::string(port) + " :"});
+        showStatusPanels({message::Message(message::MessageId::NoPrinterOnPanel,
+                                           {message::Part::verbatim(std::string(port))})});
     }
 };
 

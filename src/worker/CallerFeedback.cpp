@@ -9,51 +9,40 @@ void CallerFeedback::post(std::function<void(protocol::UserFeedback&)> show) {
     caller_.post([&target = target_, show = std::move(show)] { show(target); });
 }
 
-void CallerFeedback::message(link::MessageIcon icon, std::string_view text,
-                             std::string_view title) {
+void CallerFeedback::sayTitled(link::MessageIcon icon, const message::Message& text,
+                               const message::Message& title) {
     questions_.ask<bool>(
-        [&target = target_, icon, text = std::string(text), title = std::string(title)] {
-            target.message(icon, text, title);
+        [&target = target_, icon, text, title] {
+            target.sayTitled(icon, text, title);
             return true;
         },
         false);
 }
 
-void CallerFeedback::say(link::MessageIcon icon, const message::Message& said) {
+void CallerFeedback::sayWarning(link::MessageIcon icon, const message::Message& text) {
     questions_.ask<bool>(
-        [&target = target_, icon, said] {
-            target.say(icon, said);
+        [&target = target_, icon, text] {
+            target.sayWarning(icon, text);
             return true;
         },
         false);
 }
 
-void CallerFeedback::warn(link::MessageIcon icon, std::string_view text) {
-    questions_.ask<bool>(
-        [&target = target_, icon, text = std::string(text)] {
-            target.warn(icon, text);
-            return true;
-        },
-        false);
-}
-
-bool CallerFeedback::ask(std::string_view text) {
+bool CallerFeedback::askWhether(const message::Message& question) {
     return questions_.ask<bool>(
-        [&target = target_, text = std::string(text)] { return target.ask(text); }, false);
+        [&target = target_, question] { return target.askWhether(question); }, false);
 }
 
 void CallerFeedback::portLost(std::string_view port) {
     post([port = std::string(port)](protocol::UserFeedback& target) { target.portLost(port); });
 }
 
-void CallerFeedback::setStatusPanels(const std::vector<std::string>& panels) {
-    post([panels](protocol::UserFeedback& target) { target.setStatusPanels(panels); });
+void CallerFeedback::showStatusPanels(const std::vector<message::Message>& panels) {
+    post([panels](protocol::UserFeedback& target) { target.showStatusPanels(panels); });
 }
 
-void CallerFeedback::setPanelText(int panel, std::string_view text) {
-    post([panel, text = std::string(text)](protocol::UserFeedback& target) {
-        target.setPanelText(panel, text);
-    });
+void CallerFeedback::showPanelText(int panel, const message::Message& text) {
+    post([panel, text](protocol::UserFeedback& target) { target.showPanelText(panel, text); });
 }
 
 void CallerFeedback::setBusy(bool busy) {
@@ -64,24 +53,12 @@ void CallerFeedback::enablePrinterCommands(bool enabled) {
     post([enabled](protocol::UserFeedback& target) { target.enablePrinterCommands(enabled); });
 }
 
-void CallerFeedback::setDetectionResult(std::string_view text) {
-    post([text = std::string(text)](protocol::UserFeedback& target) {
-        target.setDetectionResult(text);
-    });
-}
-
-void CallerFeedback::showStatusPanels(const std::vector<message::Message>& panels) {
-    post([panels](protocol::UserFeedback& target) { target.showStatusPanels(panels); });
-}
-
 void CallerFeedback::showDetectionResult(const message::Message& result) {
     post([result](protocol::UserFeedback& target) { target.showDetectionResult(result); });
 }
 
-void CallerFeedback::setDetectionProgress(std::string_view text) {
-    post([text = std::string(text)](protocol::UserFeedback& target) {
-        target.setDetectionProgress(text);
-    });
+void CallerFeedback::showDetectionProgress(const message::Message& step) {
+    post([step](protocol::UserFeedback& target) { target.showDetectionProgress(step); });
 }
 
 void CallerFeedback::commandSent(std::string_view bytes) {

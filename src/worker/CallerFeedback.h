@@ -16,19 +16,17 @@ class CallerFeedback final : public protocol::UserFeedback {
                    CallerQuestions& questions)
         : caller_(caller), target_(target), questions_(questions) {}
 
-    void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;
-    void warn(link::MessageIcon icon, std::string_view text) override;
-    void say(link::MessageIcon icon, const message::Message& said) override;
-    bool ask(std::string_view text) override;
+    void sayTitled(link::MessageIcon icon, const message::Message& text,
+                   const message::Message& title) override;
+    void sayWarning(link::MessageIcon icon, const message::Message& text) override;
+    bool askWhether(const message::Message& question) override;
     void portLost(std::string_view port) override;
-    void setStatusPanels(const std::vector<std::string>& panels) override;
     void showStatusPanels(const std::vector<message::Message>& panels) override;
-    void setPanelText(int panel, std::string_view text) override;
+    void showPanelText(int panel, const message::Message& text) override;
     void setBusy(bool busy) override;
     void enablePrinterCommands(bool enabled) override;
-    void setDetectionResult(std::string_view text) override;
     void showDetectionResult(const message::Message& result) override;
-    void setDetectionProgress(std::string_view text) override;
+    void showDetectionProgress(const message::Message& step) override;
     void commandSent(std::string_view bytes) override;
 
   private:

@@ -11,6 +11,15 @@ namespace tessaro::test {
 namespace {
 
 using link::MessageIcon;
+using message::Message;
+
+std::vector<Message> shownPanels(std::initializer_list<const char*> texts) {
+    std::vector<Message> panels;
+    for (const char* text : texts) {
+        panels.push_back(Message::shown(text));
+    }
+    return panels;
+}
 
 class FeedbackTest : public WindowFixture {
   protected:
@@ -18,10 +27,10 @@ class FeedbackTest : public WindowFixture {
 };
 
 TEST_F(FeedbackTest, MessagesShowTheirIconTitleAndLines) {
-    feedback().message(MessageIcon::Information, "one\r\ntwo\rthree");
-    feedback().message(MessageIcon::Critical, "c", "Port");
-    feedback().message(MessageIcon::Exclamation, "e");
-    feedback().message(MessageIcon::Question, "q");
+    feedback().say(MessageIcon::Information, Message::shown("one\r\ntwo\rthree"));
+    feedback().sayTitled(MessageIcon::Critical, Message::shown("c"), Message::shown("Port"));
+    feedback().say(MessageIcon::Exclamation, Message::shown("e"));
+    feedback().say(MessageIcon::Question, Message::shown("q"));
     ASSERT_EQ(script.boxes.size(), 4u);
     EXPECT_EQ(script.boxes[0].text, "one\ntwo\nthree");
     EXPECT_EQ(script.boxes[0].title, "Tessaro");
@@ -34,23 +43,24 @@ TEST_F(FeedbackTest, MessagesShowTheirIconTitleAndLines) {
 }
 
 TEST_F(FeedbackTest, StatusPanelsAreReplacedAndWrittenTo) {
-    feedback().setStatusPanels({"COM1", "9600", "Printer"});
+    feedback().showStatusPanels(shownPanels({"COM1", "9600", "Printer"}));
     EXPECT_EQ(window->statusPanels()->panelTexts(), (QStringList{"COM1", "9600", "Printer"}));
-    feedback().setPanelText(1, "19200");
-    feedback().setPanelText(3, "Sending 4/9"); // progress goes to a panel of its own
-    feedback().setPanelText(-1, "ignored");
+    feedback().showPanelText(1, Message::shown("19200"));
+    feedback().showPanelText(3, Message::shown("Sending 4/9")); // a panel of its own
+    feedback().showPanelText(-1, Message::shown("ignored"));
     EXPECT_EQ(window->statusPanels()->panelTexts(),
               (QStringList{"COM1", "19200", "Printer", "Sending 4/9"}));
-    feedback().setStatusPanels({"NO Port"});
+    feedback().showStatusPanels(shownPanels({"NO Port"}));
     EXPECT_EQ(window->statusPanels()->panelCount(), 1);
 }
 
 // A printer's identity cannot make the window's text read otherwise than it goes: the
 // bidirectional overrides and the line separators are shown escaped, as the terminal shows them.
 TEST_F(FeedbackTest, PrinterTextIsShownEscaped) {
-    feedback().setStatusPanels({"COM1", "9600", "R62\xe2\x80\xaegpj.exe\xe2\x80\xa8\x1b[2J"});
+    feedback().showStatusPanels(
+        shownPanels({"COM1", "9600", "R62\xe2\x80\xaegpj.exe\xe2\x80\xa8\x1b[2J"}));
     EXPECT_EQ(window->statusPanels()->panelTexts().value(2), "R62\\u202egpj.exe\\u2028\\x1b[2J");
-    feedback().message(MessageIcon::Information, "\xe2\x81\xa6R62\xe2\x81\xa9 found");
+    feedback().say(MessageIcon::Information, Message::shown("\xe2\x81\xa6R62\xe2\x81\xa9 found"));
     ASSERT_EQ(script.boxes.size(), 1u);
     EXPECT_EQ(script.boxes[0].text, "\\u2066R62\\u2069 found");
 }

@@ -5,6 +5,7 @@
 
 #include "app/MessageWording.h"
 
+#include "app/DisplayText.h"
 #include "app/LocalNumbers.h"
 #include "app/Translations.h"
 #include "cli/Outcome.h"
@@ -49,14 +50,15 @@ TEST(MessageWording, EveryIdIsWordedWholeInEveryLanguage) {
     std::set<std::string_view> words;
     for (int i = 0; i < message::kMessageIdCount; ++i) {
         const auto id = static_cast<MessageId>(i);
-        if (id == MessageId::Said || id == MessageId::Shown) {
-            continue; // shown as it is
+        if (id == MessageId::Said || id == MessageId::Shown || id == MessageId::CommandStep) {
+            continue; // shown as it is, or as the command table has it
         }
         EXPECT_TRUE(words.insert(message::textOf(id).word).second) << message::textOf(id).word;
         const Message said = sample(id);
         const std::string english = message::english(said);
         expectWhole(english, said, "en");
-        EXPECT_EQ(app::worded(said).toStdString(), english); // the English window says the same
+        // The English window says the same, its line breaks the window's own.
+        EXPECT_EQ(app::worded(said), app::displayText(english));
         for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN", "en_XA"}) {
             const app::Translations translations(QStringList{QString::fromLatin1(language)});
             const std::string worded = app::worded(said).toStdString();

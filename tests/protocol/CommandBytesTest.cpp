@@ -4,6 +4,8 @@
 
 #include "protocol/CommandBytes.h"
 
+#include "message/English.h"
+
 #include <gtest/gtest.h>
 
 namespace tessaro::protocol {
@@ -29,12 +31,12 @@ TEST_F(ComposeTest, ArgumentBytesZeroAndEscapeAreSentUnescaped) {
 }
 
 TEST(RefusalMessage, TextsForBothChipsets) {
-    EXPECT_EQ(refusalMessage(SpeedRefusal::At3V3),
+    EXPECT_EQ(message::english(refusalMessage(SpeedRefusal::At3V3)),
               "It is not possible to configure the baudrate at 38400 or 115200 bauds\r\n"
               "if the printer chipset is powered on 3.3V.\r\n\r\nAvailable baudrates are: \r\n"
               "          1200, 2400, 4800, 9600, 19200, 28800, 57600.\r\n\r\n"
               "The baudrate parameter will not be modified.");
-    EXPECT_EQ(refusalMessage(SpeedRefusal::None), "");
+    EXPECT_EQ(message::english(refusalMessage(SpeedRefusal::None)), "");
 }
 
 } // namespace

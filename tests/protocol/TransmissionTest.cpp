@@ -15,6 +15,15 @@
 namespace tessaro::protocol {
 namespace {
 
+// The printer answered the saving sequence with a non-zero byte, or a parallel write failed.
+constexpr std::string_view kSaveFailedMessageA =
+    " Saving Sequence Failed\r Please verify that your software revision allow parameters "
+    "modificaiton";
+// No answer to the saving sequence on a serial link.
+constexpr std::string_view kSaveFailedMessageB =
+    "Saving Sequence Failed\rPlease verify that your software revision\rallow parameters "
+    "modificaiton";
+
 using test::bytes;
 using ::testing::Contains;
 using ::testing::ElementsAre;

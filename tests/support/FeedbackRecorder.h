@@ -2,7 +2,7 @@
 #pragma once
 // Records what the core tells the user, in order, and answers its questions as scripted.
 
-#include "protocol/UserFeedback.h"
+#include "protocol/EnglishFeedback.h"
 
 #include <deque>
 #include <string>
@@ -16,7 +16,7 @@ struct Message {
     std::string title;
 };
 
-class FeedbackRecorder final : public protocol::UserFeedback {
+class FeedbackRecorder final : public protocol::EnglishFeedback {
   public:
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override {
         messages.push_back({icon, std::string(text), std::string(title)});

@@ -4,6 +4,7 @@
 #include "app/DisplayText.h"
 #include "app/Form1.h"
 #include "app/LayoutMemory.h"
+#include "app/MessageWording.h"
 #include "app/QtUserFeedback.h"
 #include "app/station/FittedLines.h"
 #include "app/station/StationDriver.h"
@@ -139,8 +140,9 @@ void StationWindow::start() {
     }
     const StationSetup::Choice chosen = setup_->choice();
     const auto refuse = [this](const std::string& why) {
-        main_.feedback().message(MessageIcon::Critical,
-                                 withCoreText(tr("The station cannot start.\r\n%1"), why));
+        main_.feedback().show(
+            MessageIcon::Critical,
+            tr("The station cannot start.\r\n%1").arg(worded(message::Message::said(why))));
     };
     if (chosen.log.isEmpty()) {
         refuse(tr("No audit log is chosen").toStdString());
@@ -273,7 +275,7 @@ void StationWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->ignore();
-    if (closeWhenEnded_ || !main_.feedback().ask(tr(kClosingQuestion).toStdString())) {
+    if (closeWhenEnded_ || !main_.feedback().askText(tr(kClosingQuestion))) {
         return;
     }
     closeWhenEnded_ = true;

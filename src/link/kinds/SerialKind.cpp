@@ -15,8 +15,10 @@ std::unique_ptr<Transport> SerialKind::makeTransport(const TransportParts& parts
     return std::make_unique<SerialTransport>(parts.serial, parts.timing, kind);
 }
 
-std::string SerialKind::searchStepText(std::string on, std::string_view speed) const {
-    return on + " at " + std::string(speed) + " bauds.";
+message::Message SerialKind::searchStep(std::string port, std::string_view speed) const {
+    return {
+        message::MessageId::ContactingPrinterAtSpeed,
+        {message::Part::verbatim(std::move(port)), message::Part::verbatim(std::string(speed))}};
 }
 
 } // namespace tessaro::link

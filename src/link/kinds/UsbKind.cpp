@@ -20,8 +20,9 @@ std::unique_ptr<Transport> UsbKind::makeTransport(const TransportParts& parts) c
         [](const PortRef& port) { return port.shownName(); });
 }
 
-std::string UsbKind::searchStepText(std::string on, std::string_view) const {
-    return on + ".";
+message::Message UsbKind::searchStep(std::string port, std::string_view) const {
+    return {message::MessageId::ContactingPrinterOnPort,
+            {message::Part::verbatim(std::move(port))}};
 }
 
 } // namespace tessaro::link

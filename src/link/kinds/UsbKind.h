@@ -21,7 +21,7 @@ class UsbKind final : public DeviceFileKind {
 
     std::string numberedDevice(const PortMap& ports, int n) const override;
     std::unique_ptr<Transport> makeTransport(const TransportParts& parts) const override;
-    std::string searchStepText(std::string on, std::string_view speed) const override;
+    message::Message searchStep(std::string port, std::string_view speed) const override;
 };
 
 } // namespace tessaro::link
