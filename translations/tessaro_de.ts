@@ -1115,6 +1115,342 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>Parallel Object Error</source>
         <translation>Fehler der Parallelschnittstelle</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>Schnittstelle nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>Gerät nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>%1: no %2 has this number</source>
+        <translation>%1: Unter dieser Nummer gibt es kein Gerät vom Typ „%2“</translation>
+    </message>
+    <message>
+        <source>serial port</source>
+        <translation>serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>USB printer</source>
+        <translation>USB-Drucker</translation>
+    </message>
+    <message>
+        <source>parallel port</source>
+        <translation>parallele Schnittstelle</translation>
+    </message>
+    <message>
+        <source>network printer</source>
+        <translation>Netzwerkdrucker</translation>
+    </message>
+    <message>
+        <source>serial server</source>
+        <translation>serieller Geräteserver</translation>
+    </message>
+    <message>
+        <source>speed refused</source>
+        <translation>Baudrate abgelehnt</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>keine serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>the device was disconnected</source>
+        <translation>Das Gerät wurde getrennt</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>in use by %1 (process %2)</source>
+        <translation>belegt von %1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>in use by process %1</source>
+        <translation>belegt von Prozess %1</translation>
+    </message>
+    <message>
+        <source>in use by another program (%1 is held)</source>
+        <translation>von einem anderen Programm belegt (%1 ist gesperrt)</translation>
+    </message>
+    <message>
+        <source>the port is in use by another driver or program</source>
+        <translation>Die Schnittstelle ist von einem anderen Treiber oder Programm belegt</translation>
+    </message>
+    <message>
+        <source>%1 (ModemManager, which probes new modems, may hold it: `sudo fuser -v %2` names the holder)</source>
+        <translation>%1 (ModemManager, der neue Modems abfragt, könnte das Gerät belegen: `sudo fuser -v %2` zeigt, wer es belegt)</translation>
+    </message>
+    <message>
+        <source>%1 (if it was not unplugged, ModemManager or brltty may have taken it: `dmesg` shows which)</source>
+        <translation>%1 (falls das Gerät nicht abgezogen wurde, haben ModemManager oder brltty es womöglich übernommen: `dmesg` zeigt, welches Programm)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the dialout group (sudo adduser $USER dialout, then log in again)</source>
+        <translation>Zugriff verweigert; treten Sie der Gruppe dialout bei (sudo adduser $USER dialout, dann melden Sie sich erneut an)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the lp group (sudo adduser $USER lp, then log in again)</source>
+        <translation>Zugriff verweigert; treten Sie der Gruppe lp bei (sudo adduser $USER lp, dann melden Sie sich erneut an)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 is yours%2</source>
+        <translation>Zugriff verweigert: %1 gehört Ihnen%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are in it%3</source>
+        <translation>Zugriff verweigert: %1 gehört der Gruppe %2, und Sie sind Mitglied dieser Gruppe%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1%2</source>
+        <translation>Zugriff verweigert: %1%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2%3</source>
+        <translation>Zugriff verweigert: %1 gehört der Gruppe %2%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, which you joined after this session started: log in again (or run newgrp %2)</source>
+        <translation>Zugriff verweigert: %1 gehört der Gruppe %2, der Sie erst nach Beginn dieser Sitzung beigetreten sind: Melden Sie sich erneut an (oder führen Sie newgrp %2 aus)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it</source>
+        <translation>Zugriff verweigert: %1 gehört der Gruppe %2, und Sie sind nicht Mitglied dieser Gruppe</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it; join it (sudo adduser $USER %2), then log in again</source>
+        <translation>Zugriff verweigert: %1 gehört der Gruppe %2, und Sie sind nicht Mitglied dieser Gruppe; treten Sie ihr bei (sudo adduser $USER %2) und melden Sie sich dann erneut an</translation>
+    </message>
+    <message>
+        <source>; its mode (%1) lets %2 read and write, so something else refuses it (an access control list, a security policy or a sandbox)</source>
+        <translation>; der Modus des Geräts (%1) erlaubt %2 Lesen und Schreiben, also verweigert etwas anderes den Zugriff (eine Zugriffskontrollliste, eine Sicherheitsrichtlinie oder eine Sandbox)</translation>
+    </message>
+    <message>
+        <source>, but the device allows %1 no %2 (mode %3)</source>
+        <translation>, aber das Gerät verweigert %1 das %2 (Modus %3)</translation>
+    </message>
+    <message>
+        <source>its owner</source>
+        <translation>seinem Eigentümer</translation>
+    </message>
+    <message>
+        <source>its group</source>
+        <translation>seiner Gruppe</translation>
+    </message>
+    <message>
+        <source>everyone</source>
+        <translation>allen</translation>
+    </message>
+    <message>
+        <source>read and write</source>
+        <translation>Lesen und Schreiben</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>the name now leads to another device (%1%2) than the printer was found on; detect the printer again</source>
+        <translation>Der Name führt jetzt zu einem anderen Gerät (%1%2) als dem, an dem der Drucker gefunden wurde; erkennen Sie den Drucker erneut</translation>
+    </message>
+    <message>
+        <source>, not %1</source>
+        <translation>, nicht %1</translation>
+    </message>
+    <message>
+        <source>another device</source>
+        <translation>ein anderes Gerät</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>keine Adresse</translation>
+    </message>
+    <message>
+        <source>the name lookup failed</source>
+        <translation>Die Namensauflösung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not a network address (HOST or HOST:PORT)</source>
+        <translation>keine Netzwerkadresse (HOST oder HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>not a serial server address (HOST:PORT)</source>
+        <translation>keine Adresse eines seriellen Geräteservers (HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>the printer closed the connection</source>
+        <translation>Der Drucker hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>the printer went away (%1)</source>
+        <translation>Der Drucker ist nicht mehr erreichbar (%1)</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking data</source>
+        <translation>Der Drucker nimmt keine Daten mehr an</translation>
+    </message>
+    <message>
+        <source>the server does not set serial lines (no RFC 2217)</source>
+        <translation>Der Server stellt keine seriellen Leitungen ein (kein RFC 2217)</translation>
+    </message>
+    <message>
+        <source>the serial server closed the connection</source>
+        <translation>Der serielle Geräteserver hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>the printer sent more than 64 KiB before the server had set the line</source>
+        <translation>Der Drucker hat mehr als 64 KiB gesendet, bevor der Server die Leitung eingestellt hatte</translation>
+    </message>
+    <message>
+        <source>the server set the line to %1, not %2</source>
+        <translation>Der Server hat die Leitung auf „%1“ statt auf „%2“ eingestellt</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>keine Parität</translation>
+    </message>
+    <message>
+        <source>odd parity</source>
+        <translation>ungerade Parität</translation>
+    </message>
+    <message>
+        <source>even parity</source>
+        <translation>gerade Parität</translation>
+    </message>
+    <message>
+        <source>mark parity</source>
+        <translation>Mark-Parität</translation>
+    </message>
+    <message>
+        <source>space parity</source>
+        <translation>Space-Parität</translation>
+    </message>
+    <message>
+        <source>parity %1</source>
+        <translation>Parität %1</translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <translation>1 Stoppbit</translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <translation>2 Stoppbits</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits</source>
+        <translation>1,5 Stoppbits</translation>
+    </message>
+    <message>
+        <source>stop size %1</source>
+        <translation>Stoppbit-Wert %1</translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation>keine Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>XON/XOFF flow control</source>
+        <translation>XON/XOFF-Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>hardware flow control</source>
+        <translation>Hardware-Flusssteuerung</translation>
+    </message>
+    <message>
+        <source>%1 data bits</source>
+        <translation>%1 Datenbits</translation>
+    </message>
+    <message>
+        <source>%1 bit/s</source>
+        <translation>%1 Bit/s</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>kein Fehler</translation>
+    </message>
+    <message>
+        <source>not implemented by this port</source>
+        <translation>von dieser Schnittstelle nicht implementiert</translation>
+    </message>
+    <message>
+        <source>a capability the program needs is not available on this port</source>
+        <translation>Eine vom Programm benötigte Fähigkeit ist an dieser Schnittstelle nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>the port did not answer in time</source>
+        <translation>Die Schnittstelle hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>the printer rejected the request</source>
+        <translation>Der Drucker hat die Anfrage abgelehnt</translation>
+    </message>
+    <message>
+        <source>negotiation with the printer failed</source>
+        <translation>Die Aushandlung mit dem Drucker ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the port could not be initialised</source>
+        <translation>Die Schnittstelle konnte nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>system error</source>
+        <translation>Systemfehler</translation>
+    </message>
+    <message>
+        <source>the printer gave no device ID</source>
+        <translation>Der Drucker hat keine Geräte-ID geliefert</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>Die Schnittstelle ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>libieee1284 error %1</source>
+        <translation>libieee1284-Fehler %1</translation>
+    </message>
+    <message>
+        <source>no parallel port support: %1</source>
+        <translation>keine Unterstützung für parallele Schnittstellen: %1</translation>
+    </message>
+    <message>
+        <source>the parallel port library does not list it</source>
+        <translation>Die Bibliothek für parallele Schnittstellen führt sie nicht auf</translation>
+    </message>
+    <message>
+        <source>no parallel port at this address</source>
+        <translation>keine parallele Schnittstelle an dieser Adresse</translation>
+    </message>
+    <message>
+        <source>no parallel port at this number</source>
+        <translation>keine parallele Schnittstelle mit dieser Nummer</translation>
+    </message>
+    <message>
+        <source>%1: cannot claim the port: %2</source>
+        <translation>%1: Die Schnittstelle kann nicht belegt werden: %2</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -1169,6 +1505,125 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
     <message>
         <source>printer_fault</source>
         <translation>Druckerfehler</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Die Operation ist nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Kein passendes Gerät gefunden</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Kein passendes Gerät bzw. keine passende Adresse gefunden</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Eingabe-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Das Gerät oder die Ressource ist belegt</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Verbindungsaufbau abgelehnt</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Die Wartezeit für die Verbindung ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Keine Route zum Zielrechner</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Das Netzwerk ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Die Verbindung wurde vom Kommunikationspartner zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Datenübergabe unterbrochen (broken pipe)</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Auf dem Gerät ist kein Speicherplatz mehr verfügbar</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>Inappropriate ioctl for device</source>
+        <translation>Unpassender IOCTL (I/O-Control) für das Gerät</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Das Argument ist ungültig</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Die Ressource ist zur Zeit nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Protocol error</source>
+        <translation>Protokollfehler</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Der zugewiesene Plattenplatz (Quota) ist überschritten</translation>
+    </message>
+    <message>
+        <source>Name or service not known</source>
+        <translation>Der Name oder der Dienst ist nicht bekannt</translation>
+    </message>
+    <message>
+        <source>Temporary failure in name resolution</source>
+        <translation>Temporärer Fehler bei der Namensauflösung</translation>
+    </message>
+    <message>
+        <source>Non-recoverable failure in name resolution</source>
+        <translation>Nicht-behebbarer Fehler in der Namensauflösung</translation>
+    </message>
+    <message>
+        <source>No address associated with hostname</source>
+        <translation>Zu diesem Hostnamen gehört keine Adresse</translation>
     </message>
 </context>
 <context>

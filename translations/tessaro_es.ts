@@ -1115,6 +1115,342 @@ Compruebe la configuración del puerto LPT </translation>
         <source>Parallel Object Error</source>
         <translation>Error del puerto paralelo</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>no existe el puerto</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>no existe el dispositivo</translation>
+    </message>
+    <message>
+        <source>%1: no %2 has this number</source>
+        <translation>%1: no hay ningún dispositivo del tipo «%2» con este número</translation>
+    </message>
+    <message>
+        <source>serial port</source>
+        <translation>puerto serie</translation>
+    </message>
+    <message>
+        <source>USB printer</source>
+        <translation>impresora USB</translation>
+    </message>
+    <message>
+        <source>parallel port</source>
+        <translation>puerto paralelo</translation>
+    </message>
+    <message>
+        <source>network printer</source>
+        <translation>impresora de red</translation>
+    </message>
+    <message>
+        <source>serial server</source>
+        <translation>servidor serie</translation>
+    </message>
+    <message>
+        <source>speed refused</source>
+        <translation>velocidad rechazada</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>no es un puerto serie</translation>
+    </message>
+    <message>
+        <source>the device was disconnected</source>
+        <translation>el dispositivo se ha desconectado</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>en uso por otro programa</translation>
+    </message>
+    <message>
+        <source>in use by %1 (process %2)</source>
+        <translation>en uso por %1 (proceso %2)</translation>
+    </message>
+    <message>
+        <source>in use by process %1</source>
+        <translation>en uso por el proceso %1</translation>
+    </message>
+    <message>
+        <source>in use by another program (%1 is held)</source>
+        <translation>en uso por otro programa (%1 está bloqueado)</translation>
+    </message>
+    <message>
+        <source>the port is in use by another driver or program</source>
+        <translation>el puerto está en uso por otro controlador o programa</translation>
+    </message>
+    <message>
+        <source>%1 (ModemManager, which probes new modems, may hold it: `sudo fuser -v %2` names the holder)</source>
+        <translation>%1 (ModemManager, que sondea los módems nuevos, puede estar ocupándolo: `sudo fuser -v %2` indica quién lo ocupa)</translation>
+    </message>
+    <message>
+        <source>%1 (if it was not unplugged, ModemManager or brltty may have taken it: `dmesg` shows which)</source>
+        <translation>%1 (si no se desconectó, puede que ModemManager o brltty lo hayan tomado: `dmesg` muestra cuál)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the dialout group (sudo adduser $USER dialout, then log in again)</source>
+        <translation>permiso denegado; únase al grupo dialout (sudo adduser $USER dialout y luego vuelva a iniciar sesión)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the lp group (sudo adduser $USER lp, then log in again)</source>
+        <translation>permiso denegado; únase al grupo lp (sudo adduser $USER lp y luego vuelva a iniciar sesión)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 is yours%2</source>
+        <translation>permiso denegado: %1 le pertenece%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are in it%3</source>
+        <translation>permiso denegado: %1 pertenece al grupo %2, del que usted es miembro%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1%2</source>
+        <translation>permiso denegado: %1%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2%3</source>
+        <translation>permiso denegado: %1 pertenece al grupo %2%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, which you joined after this session started: log in again (or run newgrp %2)</source>
+        <translation>permiso denegado: %1 pertenece al grupo %2, al que usted se unió después de iniciar esta sesión: vuelva a iniciar sesión (o ejecute newgrp %2)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it</source>
+        <translation>permiso denegado: %1 pertenece al grupo %2, del que usted no es miembro</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it; join it (sudo adduser $USER %2), then log in again</source>
+        <translation>permiso denegado: %1 pertenece al grupo %2, del que usted no es miembro; únase a él (sudo adduser $USER %2) y luego vuelva a iniciar sesión</translation>
+    </message>
+    <message>
+        <source>; its mode (%1) lets %2 read and write, so something else refuses it (an access control list, a security policy or a sandbox)</source>
+        <translation>; su modo (%1) permite leer y escribir a %2, así que otra cosa impide el acceso (una lista de control de acceso, una directiva de seguridad o un entorno aislado)</translation>
+    </message>
+    <message>
+        <source>, but the device allows %1 no %2 (mode %3)</source>
+        <translation>, pero el dispositivo no concede a %1 permiso de %2 (modo %3)</translation>
+    </message>
+    <message>
+        <source>its owner</source>
+        <translation>su propietario</translation>
+    </message>
+    <message>
+        <source>its group</source>
+        <translation>su grupo</translation>
+    </message>
+    <message>
+        <source>everyone</source>
+        <translation>todos</translation>
+    </message>
+    <message>
+        <source>read and write</source>
+        <translation>lectura y escritura</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lectura</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>escritura</translation>
+    </message>
+    <message>
+        <source>the name now leads to another device (%1%2) than the printer was found on; detect the printer again</source>
+        <translation>el nombre lleva ahora a otro dispositivo (%1%2) distinto de aquel en el que se encontró la impresora; vuelva a detectar la impresora</translation>
+    </message>
+    <message>
+        <source>, not %1</source>
+        <translation>, no %1</translation>
+    </message>
+    <message>
+        <source>another device</source>
+        <translation>otro dispositivo</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>sin respuesta en %1 s</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>sin dirección</translation>
+    </message>
+    <message>
+        <source>the name lookup failed</source>
+        <translation>falló la resolución del nombre</translation>
+    </message>
+    <message>
+        <source>not a network address (HOST or HOST:PORT)</source>
+        <translation>no es una dirección de red (HOST o HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>not a serial server address (HOST:PORT)</source>
+        <translation>no es una dirección de servidor serie (HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>the printer closed the connection</source>
+        <translation>la impresora cerró la conexión</translation>
+    </message>
+    <message>
+        <source>the printer went away (%1)</source>
+        <translation>la impresora dejó de estar disponible (%1)</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking data</source>
+        <translation>la impresora ha dejado de aceptar datos</translation>
+    </message>
+    <message>
+        <source>the server does not set serial lines (no RFC 2217)</source>
+        <translation>el servidor no configura líneas serie (sin RFC 2217)</translation>
+    </message>
+    <message>
+        <source>the serial server closed the connection</source>
+        <translation>el servidor serie cerró la conexión</translation>
+    </message>
+    <message>
+        <source>the printer sent more than 64 KiB before the server had set the line</source>
+        <translation>la impresora envió más de 64 KiB antes de que el servidor configurara la línea</translation>
+    </message>
+    <message>
+        <source>the server set the line to %1, not %2</source>
+        <translation>el servidor configuró la línea con «%1», no con «%2»</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>sin paridad</translation>
+    </message>
+    <message>
+        <source>odd parity</source>
+        <translation>paridad impar</translation>
+    </message>
+    <message>
+        <source>even parity</source>
+        <translation>paridad par</translation>
+    </message>
+    <message>
+        <source>mark parity</source>
+        <translation>paridad mark</translation>
+    </message>
+    <message>
+        <source>space parity</source>
+        <translation>paridad space</translation>
+    </message>
+    <message>
+        <source>parity %1</source>
+        <translation>paridad %1</translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <translation>1 bit de parada</translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <translation>2 bits de parada</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits</source>
+        <translation>1,5 bits de parada</translation>
+    </message>
+    <message>
+        <source>stop size %1</source>
+        <translation>valor de bits de parada %1</translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation>sin control de flujo</translation>
+    </message>
+    <message>
+        <source>XON/XOFF flow control</source>
+        <translation>control de flujo XON/XOFF</translation>
+    </message>
+    <message>
+        <source>hardware flow control</source>
+        <translation>control de flujo por hardware</translation>
+    </message>
+    <message>
+        <source>%1 data bits</source>
+        <translation>%1 bits de datos</translation>
+    </message>
+    <message>
+        <source>%1 bit/s</source>
+        <translation>%1 bits/s</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>sin error</translation>
+    </message>
+    <message>
+        <source>not implemented by this port</source>
+        <translation>no implementado por este puerto</translation>
+    </message>
+    <message>
+        <source>a capability the program needs is not available on this port</source>
+        <translation>una función que el programa necesita no está disponible en este puerto</translation>
+    </message>
+    <message>
+        <source>the port did not answer in time</source>
+        <translation>el puerto no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>the printer rejected the request</source>
+        <translation>la impresora rechazó la solicitud</translation>
+    </message>
+    <message>
+        <source>negotiation with the printer failed</source>
+        <translation>falló la negociación con la impresora</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the port could not be initialised</source>
+        <translation>no se pudo inicializar el puerto</translation>
+    </message>
+    <message>
+        <source>system error</source>
+        <translation>error del sistema</translation>
+    </message>
+    <message>
+        <source>the printer gave no device ID</source>
+        <translation>la impresora no proporcionó ningún ID de dispositivo</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>el puerto no está abierto</translation>
+    </message>
+    <message>
+        <source>libieee1284 error %1</source>
+        <translation>error %1 de libieee1284</translation>
+    </message>
+    <message>
+        <source>no parallel port support: %1</source>
+        <translation>no hay soporte para puertos paralelos: %1</translation>
+    </message>
+    <message>
+        <source>the parallel port library does not list it</source>
+        <translation>la biblioteca de puertos paralelos no lo incluye</translation>
+    </message>
+    <message>
+        <source>no parallel port at this address</source>
+        <translation>no hay ningún puerto paralelo en esta dirección</translation>
+    </message>
+    <message>
+        <source>no parallel port at this number</source>
+        <translation>no hay ningún puerto paralelo con este número</translation>
+    </message>
+    <message>
+        <source>%1: cannot claim the port: %2</source>
+        <translation>%1: no se puede reservar el puerto: %2</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrumpido</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -1169,6 +1505,125 @@ Compruebe la configuración del puerto LPT </translation>
     <message>
         <source>printer_fault</source>
         <translation>fallo de la impresora</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el fichero o el directorio</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>No existe el dispositivo</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>No existe el dispositivo o la dirección</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o recurso ocupado</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Conexión rehusada</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Expiró el tiempo de conexión</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>No existe ninguna ruta hasta el host</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>La red es inaccesible</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Conexión reinicializada por la máquina remota</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Tubería rota</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichero demasiado grande</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de ficheros de sólo lectura</translation>
+    </message>
+    <message>
+        <source>Inappropriate ioctl for device</source>
+        <translation>Función ioctl no apropiada para el dispositivo</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento inválido</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es un directorio</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es un directorio</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados ficheros abiertos</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Recurso no disponible temporalmente</translation>
+    </message>
+    <message>
+        <source>Protocol error</source>
+        <translation>Error de protocolo</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de fichero demasiado largo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Se ha excedido la cuota de disco</translation>
+    </message>
+    <message>
+        <source>Name or service not known</source>
+        <translation>Nombre o servicio desconocido</translation>
+    </message>
+    <message>
+        <source>Temporary failure in name resolution</source>
+        <translation>Fallo temporal en la resolución del nombre</translation>
+    </message>
+    <message>
+        <source>Non-recoverable failure in name resolution</source>
+        <translation>Fallo irrecuperable en la resolución del nombre</translation>
+    </message>
+    <message>
+        <source>No address associated with hostname</source>
+        <translation>No existe ninguna dirección asociada al nombre</translation>
     </message>
 </context>
 <context>

@@ -989,7 +989,7 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1</source>
-        <translation>Tentative de contact avec l'imprimante sur %1</translation>
+        <translation>Tentative de contact avec l&apos;imprimante sur %1</translation>
     </message>
     <message>
         <source>Attempting to contact printer on %1.</source>
@@ -1115,6 +1115,342 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>Parallel Object Error</source>
         <translation>Erreur du port parallèle</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>port inexistant</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>périphérique inexistant</translation>
+    </message>
+    <message>
+        <source>%1: no %2 has this number</source>
+        <translation>%1 : aucun périphérique de type « %2 » ne porte ce numéro</translation>
+    </message>
+    <message>
+        <source>serial port</source>
+        <translation>port série</translation>
+    </message>
+    <message>
+        <source>USB printer</source>
+        <translation>imprimante USB</translation>
+    </message>
+    <message>
+        <source>parallel port</source>
+        <translation>port parallèle</translation>
+    </message>
+    <message>
+        <source>network printer</source>
+        <translation>imprimante réseau</translation>
+    </message>
+    <message>
+        <source>serial server</source>
+        <translation>serveur série</translation>
+    </message>
+    <message>
+        <source>speed refused</source>
+        <translation>vitesse refusée</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>ce n&apos;est pas un port série</translation>
+    </message>
+    <message>
+        <source>the device was disconnected</source>
+        <translation>le périphérique a été déconnecté</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>in use by %1 (process %2)</source>
+        <translation>utilisé par %1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>in use by process %1</source>
+        <translation>utilisé par le processus %1</translation>
+    </message>
+    <message>
+        <source>in use by another program (%1 is held)</source>
+        <translation>utilisé par un autre programme (%1 est verrouillé)</translation>
+    </message>
+    <message>
+        <source>the port is in use by another driver or program</source>
+        <translation>le port est utilisé par un autre pilote ou programme</translation>
+    </message>
+    <message>
+        <source>%1 (ModemManager, which probes new modems, may hold it: `sudo fuser -v %2` names the holder)</source>
+        <translation>%1 (ModemManager, qui interroge les nouveaux modems, l&apos;occupe peut-être : `sudo fuser -v %2` indique qui l&apos;occupe)</translation>
+    </message>
+    <message>
+        <source>%1 (if it was not unplugged, ModemManager or brltty may have taken it: `dmesg` shows which)</source>
+        <translation>%1 (s&apos;il n&apos;a pas été débranché, ModemManager ou brltty l&apos;a peut-être pris : `dmesg` indique lequel)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the dialout group (sudo adduser $USER dialout, then log in again)</source>
+        <translation>accès refusé ; rejoignez le groupe dialout (sudo adduser $USER dialout, puis reconnectez-vous)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the lp group (sudo adduser $USER lp, then log in again)</source>
+        <translation>accès refusé ; rejoignez le groupe lp (sudo adduser $USER lp, puis reconnectez-vous)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 is yours%2</source>
+        <translation>accès refusé : %1 vous appartient%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are in it%3</source>
+        <translation>accès refusé : %1 appartient au groupe %2, dont vous êtes membre%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1%2</source>
+        <translation>accès refusé : %1%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2%3</source>
+        <translation>accès refusé : %1 appartient au groupe %2%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, which you joined after this session started: log in again (or run newgrp %2)</source>
+        <translation>accès refusé : %1 appartient au groupe %2, que vous avez rejoint après le début de cette session : reconnectez-vous (ou exécutez newgrp %2)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it</source>
+        <translation>accès refusé : %1 appartient au groupe %2, dont vous n&apos;êtes pas membre</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it; join it (sudo adduser $USER %2), then log in again</source>
+        <translation>accès refusé : %1 appartient au groupe %2, dont vous n&apos;êtes pas membre ; rejoignez-le (sudo adduser $USER %2), puis reconnectez-vous</translation>
+    </message>
+    <message>
+        <source>; its mode (%1) lets %2 read and write, so something else refuses it (an access control list, a security policy or a sandbox)</source>
+        <translation>; son mode (%1) permet à %2 de lire et d&apos;écrire, donc autre chose refuse l&apos;accès (une liste de contrôle d&apos;accès, une politique de sécurité ou un bac à sable)</translation>
+    </message>
+    <message>
+        <source>, but the device allows %1 no %2 (mode %3)</source>
+        <translation>, mais le périphérique n&apos;accorde à %1 aucun droit en %2 (mode %3)</translation>
+    </message>
+    <message>
+        <source>its owner</source>
+        <translation>son propriétaire</translation>
+    </message>
+    <message>
+        <source>its group</source>
+        <translation>son groupe</translation>
+    </message>
+    <message>
+        <source>everyone</source>
+        <translation>tout le monde</translation>
+    </message>
+    <message>
+        <source>read and write</source>
+        <translation>lecture et écriture</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>the name now leads to another device (%1%2) than the printer was found on; detect the printer again</source>
+        <translation>le nom mène maintenant à un autre périphérique (%1%2) que celui sur lequel l&apos;imprimante a été trouvée ; détectez de nouveau l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>, not %1</source>
+        <translation>, et non %1</translation>
+    </message>
+    <message>
+        <source>another device</source>
+        <translation>un autre périphérique</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>aucune réponse en %1 s</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>aucune adresse</translation>
+    </message>
+    <message>
+        <source>the name lookup failed</source>
+        <translation>la résolution du nom a échoué</translation>
+    </message>
+    <message>
+        <source>not a network address (HOST or HOST:PORT)</source>
+        <translation>ce n&apos;est pas une adresse réseau (HOST ou HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>not a serial server address (HOST:PORT)</source>
+        <translation>ce n&apos;est pas une adresse de serveur série (HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>the printer closed the connection</source>
+        <translation>l&apos;imprimante a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>the printer went away (%1)</source>
+        <translation>l&apos;imprimante n&apos;est plus joignable (%1)</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking data</source>
+        <translation>l&apos;imprimante n&apos;accepte plus de données</translation>
+    </message>
+    <message>
+        <source>the server does not set serial lines (no RFC 2217)</source>
+        <translation>le serveur ne règle pas les lignes série (pas de RFC 2217)</translation>
+    </message>
+    <message>
+        <source>the serial server closed the connection</source>
+        <translation>le serveur série a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>the printer sent more than 64 KiB before the server had set the line</source>
+        <translation>l&apos;imprimante a envoyé plus de 64 KiB avant que le serveur ait réglé la ligne</translation>
+    </message>
+    <message>
+        <source>the server set the line to %1, not %2</source>
+        <translation>le serveur a réglé la ligne sur « %1 » et non sur « %2 »</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>sans parité</translation>
+    </message>
+    <message>
+        <source>odd parity</source>
+        <translation>parité impaire</translation>
+    </message>
+    <message>
+        <source>even parity</source>
+        <translation>parité paire</translation>
+    </message>
+    <message>
+        <source>mark parity</source>
+        <translation>parité mark</translation>
+    </message>
+    <message>
+        <source>space parity</source>
+        <translation>parité space</translation>
+    </message>
+    <message>
+        <source>parity %1</source>
+        <translation>parité %1</translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <translation>1 bit de stop</translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <translation>2 bits de stop</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits</source>
+        <translation>1,5 bit de stop</translation>
+    </message>
+    <message>
+        <source>stop size %1</source>
+        <translation>valeur de bits de stop %1</translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation>sans contrôle de flux</translation>
+    </message>
+    <message>
+        <source>XON/XOFF flow control</source>
+        <translation>contrôle de flux XON/XOFF</translation>
+    </message>
+    <message>
+        <source>hardware flow control</source>
+        <translation>contrôle de flux matériel</translation>
+    </message>
+    <message>
+        <source>%1 data bits</source>
+        <translation>%1 bits de données</translation>
+    </message>
+    <message>
+        <source>%1 bit/s</source>
+        <translation>%1 bits/s</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>aucune erreur</translation>
+    </message>
+    <message>
+        <source>not implemented by this port</source>
+        <translation>non implémenté par ce port</translation>
+    </message>
+    <message>
+        <source>a capability the program needs is not available on this port</source>
+        <translation>une fonction nécessaire au programme n&apos;est pas disponible sur ce port</translation>
+    </message>
+    <message>
+        <source>the port did not answer in time</source>
+        <translation>le port n&apos;a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>the printer rejected the request</source>
+        <translation>l&apos;imprimante a rejeté la demande</translation>
+    </message>
+    <message>
+        <source>negotiation with the printer failed</source>
+        <translation>la négociation avec l&apos;imprimante a échoué</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the port could not be initialised</source>
+        <translation>le port n&apos;a pas pu être initialisé</translation>
+    </message>
+    <message>
+        <source>system error</source>
+        <translation>erreur système</translation>
+    </message>
+    <message>
+        <source>the printer gave no device ID</source>
+        <translation>l&apos;imprimante n&apos;a fourni aucun identifiant de périphérique</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>le port n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>libieee1284 error %1</source>
+        <translation>erreur libieee1284 %1</translation>
+    </message>
+    <message>
+        <source>no parallel port support: %1</source>
+        <translation>pas de prise en charge des ports parallèles : %1</translation>
+    </message>
+    <message>
+        <source>the parallel port library does not list it</source>
+        <translation>la bibliothèque des ports parallèles ne le répertorie pas</translation>
+    </message>
+    <message>
+        <source>no parallel port at this address</source>
+        <translation>aucun port parallèle à cette adresse</translation>
+    </message>
+    <message>
+        <source>no parallel port at this number</source>
+        <translation>aucun port parallèle sous ce numéro</translation>
+    </message>
+    <message>
+        <source>%1: cannot claim the port: %2</source>
+        <translation>%1 : impossible de réserver le port : %2</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompu</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -1169,6 +1505,125 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
     <message>
         <source>printer_fault</source>
         <translation>défaut de l&apos;imprimante</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission non accordée</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce type</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Aucun périphérique de ce type</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Aucun périphérique ou adresse</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Connexion refusée</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Connexion terminée par expiration du délai d&apos;attente</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Aucun chemin d&apos;accès pour atteindre l&apos;hôte cible</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>Le réseau n&apos;est pas accessible</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Connexion ré-initialisée par le correspondant</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Relais brisé (pipe)</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop gros</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Aucun espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers accessible en lecture seulement</translation>
+    </message>
+    <message>
+        <source>Inappropriate ioctl for device</source>
+        <translation>Ioctl() inapproprié pour un périphérique</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument invalide</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Ressource temporairement non disponible</translation>
+    </message>
+    <message>
+        <source>Protocol error</source>
+        <translation>Erreur de protocole</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Débordement du quota d&apos;espace disque</translation>
+    </message>
+    <message>
+        <source>Name or service not known</source>
+        <translation>Nom ou service inconnu</translation>
+    </message>
+    <message>
+        <source>Temporary failure in name resolution</source>
+        <translation>Échec temporaire dans la résolution du nom</translation>
+    </message>
+    <message>
+        <source>Non-recoverable failure in name resolution</source>
+        <translation>Échec non récupérable lors de la résolution du nom</translation>
+    </message>
+    <message>
+        <source>No address associated with hostname</source>
+        <translation>Aucune adresse associée avec le nom de l&apos;hôte</translation>
     </message>
 </context>
 <context>

@@ -1115,6 +1115,342 @@ Verifique a configuração das portas LPT!</translation>
         <source>Parallel Object Error</source>
         <translation>Erro da porta paralela</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>porta inexistente</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>dispositivo inexistente</translation>
+    </message>
+    <message>
+        <source>%1: no %2 has this number</source>
+        <translation>%1: nenhum dispositivo do tipo “%2” tem este número</translation>
+    </message>
+    <message>
+        <source>serial port</source>
+        <translation>porta serial</translation>
+    </message>
+    <message>
+        <source>USB printer</source>
+        <translation>impressora USB</translation>
+    </message>
+    <message>
+        <source>parallel port</source>
+        <translation>porta paralela</translation>
+    </message>
+    <message>
+        <source>network printer</source>
+        <translation>impressora de rede</translation>
+    </message>
+    <message>
+        <source>serial server</source>
+        <translation>servidor serial</translation>
+    </message>
+    <message>
+        <source>speed refused</source>
+        <translation>velocidade recusada</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>não é uma porta serial</translation>
+    </message>
+    <message>
+        <source>the device was disconnected</source>
+        <translation>o dispositivo foi desconectado</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>em uso por outro programa</translation>
+    </message>
+    <message>
+        <source>in use by %1 (process %2)</source>
+        <translation>em uso por %1 (processo %2)</translation>
+    </message>
+    <message>
+        <source>in use by process %1</source>
+        <translation>em uso pelo processo %1</translation>
+    </message>
+    <message>
+        <source>in use by another program (%1 is held)</source>
+        <translation>em uso por outro programa (%1 está bloqueado)</translation>
+    </message>
+    <message>
+        <source>the port is in use by another driver or program</source>
+        <translation>a porta está em uso por outro driver ou programa</translation>
+    </message>
+    <message>
+        <source>%1 (ModemManager, which probes new modems, may hold it: `sudo fuser -v %2` names the holder)</source>
+        <translation>%1 (o ModemManager, que sonda modems novos, pode estar ocupando-o: `sudo fuser -v %2` mostra quem o ocupa)</translation>
+    </message>
+    <message>
+        <source>%1 (if it was not unplugged, ModemManager or brltty may have taken it: `dmesg` shows which)</source>
+        <translation>%1 (se não foi desconectado, o ModemManager ou o brltty pode tê-lo tomado: `dmesg` mostra qual)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the dialout group (sudo adduser $USER dialout, then log in again)</source>
+        <translation>permissão negada; entre no grupo dialout (sudo adduser $USER dialout e depois faça login novamente)</translation>
+    </message>
+    <message>
+        <source>permission denied; join the lp group (sudo adduser $USER lp, then log in again)</source>
+        <translation>permissão negada; entre no grupo lp (sudo adduser $USER lp e depois faça login novamente)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 is yours%2</source>
+        <translation>permissão negada: %1 pertence a você%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are in it%3</source>
+        <translation>permissão negada: %1 pertence ao grupo %2, do qual você faz parte%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1%2</source>
+        <translation>permissão negada: %1%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2%3</source>
+        <translation>permissão negada: %1 pertence ao grupo %2%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, which you joined after this session started: log in again (or run newgrp %2)</source>
+        <translation>permissão negada: %1 pertence ao grupo %2, no qual você entrou depois do início desta sessão: faça login novamente (ou execute newgrp %2)</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it</source>
+        <translation>permissão negada: %1 pertence ao grupo %2, do qual você não faz parte</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it; join it (sudo adduser $USER %2), then log in again</source>
+        <translation>permissão negada: %1 pertence ao grupo %2, do qual você não faz parte; entre nele (sudo adduser $USER %2) e depois faça login novamente</translation>
+    </message>
+    <message>
+        <source>; its mode (%1) lets %2 read and write, so something else refuses it (an access control list, a security policy or a sandbox)</source>
+        <translation>; seu modo (%1) permite leitura e escrita a %2, então outra coisa recusa o acesso (uma lista de controle de acesso, uma política de segurança ou uma sandbox)</translation>
+    </message>
+    <message>
+        <source>, but the device allows %1 no %2 (mode %3)</source>
+        <translation>, mas o dispositivo não concede a %1 permissão de %2 (modo %3)</translation>
+    </message>
+    <message>
+        <source>its owner</source>
+        <translation>seu proprietário</translation>
+    </message>
+    <message>
+        <source>its group</source>
+        <translation>seu grupo</translation>
+    </message>
+    <message>
+        <source>everyone</source>
+        <translation>todos</translation>
+    </message>
+    <message>
+        <source>read and write</source>
+        <translation>leitura e escrita</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>leitura</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>escrita</translation>
+    </message>
+    <message>
+        <source>the name now leads to another device (%1%2) than the printer was found on; detect the printer again</source>
+        <translation>o nome agora leva a outro dispositivo (%1%2) diferente daquele em que a impressora foi encontrada; detecte a impressora novamente</translation>
+    </message>
+    <message>
+        <source>, not %1</source>
+        <translation>, não %1</translation>
+    </message>
+    <message>
+        <source>another device</source>
+        <translation>outro dispositivo</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>sem resposta em %1 s</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>sem endereço</translation>
+    </message>
+    <message>
+        <source>the name lookup failed</source>
+        <translation>a resolução do nome falhou</translation>
+    </message>
+    <message>
+        <source>not a network address (HOST or HOST:PORT)</source>
+        <translation>não é um endereço de rede (HOST ou HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>not a serial server address (HOST:PORT)</source>
+        <translation>não é um endereço de servidor serial (HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>the printer closed the connection</source>
+        <translation>a impressora fechou a conexão</translation>
+    </message>
+    <message>
+        <source>the printer went away (%1)</source>
+        <translation>a impressora ficou indisponível (%1)</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking data</source>
+        <translation>a impressora parou de receber dados</translation>
+    </message>
+    <message>
+        <source>the server does not set serial lines (no RFC 2217)</source>
+        <translation>o servidor não configura linhas seriais (sem RFC 2217)</translation>
+    </message>
+    <message>
+        <source>the serial server closed the connection</source>
+        <translation>o servidor serial fechou a conexão</translation>
+    </message>
+    <message>
+        <source>the printer sent more than 64 KiB before the server had set the line</source>
+        <translation>a impressora enviou mais de 64 KiB antes de o servidor configurar a linha</translation>
+    </message>
+    <message>
+        <source>the server set the line to %1, not %2</source>
+        <translation>o servidor configurou a linha com “%1”, não com “%2”</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>sem paridade</translation>
+    </message>
+    <message>
+        <source>odd parity</source>
+        <translation>paridade ímpar</translation>
+    </message>
+    <message>
+        <source>even parity</source>
+        <translation>paridade par</translation>
+    </message>
+    <message>
+        <source>mark parity</source>
+        <translation>paridade mark</translation>
+    </message>
+    <message>
+        <source>space parity</source>
+        <translation>paridade space</translation>
+    </message>
+    <message>
+        <source>parity %1</source>
+        <translation>paridade %1</translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <translation>1 bit de parada</translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <translation>2 bits de parada</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits</source>
+        <translation>1,5 bit de parada</translation>
+    </message>
+    <message>
+        <source>stop size %1</source>
+        <translation>valor de bits de parada %1</translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation>sem controle de fluxo</translation>
+    </message>
+    <message>
+        <source>XON/XOFF flow control</source>
+        <translation>controle de fluxo XON/XOFF</translation>
+    </message>
+    <message>
+        <source>hardware flow control</source>
+        <translation>controle de fluxo por hardware</translation>
+    </message>
+    <message>
+        <source>%1 data bits</source>
+        <translation>%1 bits de dados</translation>
+    </message>
+    <message>
+        <source>%1 bit/s</source>
+        <translation>%1 bits/s</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>nenhum erro</translation>
+    </message>
+    <message>
+        <source>not implemented by this port</source>
+        <translation>não implementado por esta porta</translation>
+    </message>
+    <message>
+        <source>a capability the program needs is not available on this port</source>
+        <translation>um recurso de que o programa precisa não está disponível nesta porta</translation>
+    </message>
+    <message>
+        <source>the port did not answer in time</source>
+        <translation>a porta não respondeu a tempo</translation>
+    </message>
+    <message>
+        <source>the printer rejected the request</source>
+        <translation>a impressora rejeitou a solicitação</translation>
+    </message>
+    <message>
+        <source>negotiation with the printer failed</source>
+        <translation>a negociação com a impressora falhou</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the port could not be initialised</source>
+        <translation>não foi possível inicializar a porta</translation>
+    </message>
+    <message>
+        <source>system error</source>
+        <translation>erro do sistema</translation>
+    </message>
+    <message>
+        <source>the printer gave no device ID</source>
+        <translation>a impressora não forneceu um ID de dispositivo</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>a porta não está aberta</translation>
+    </message>
+    <message>
+        <source>libieee1284 error %1</source>
+        <translation>erro %1 da libieee1284</translation>
+    </message>
+    <message>
+        <source>no parallel port support: %1</source>
+        <translation>sem suporte a portas paralelas: %1</translation>
+    </message>
+    <message>
+        <source>the parallel port library does not list it</source>
+        <translation>a biblioteca de portas paralelas não a lista</translation>
+    </message>
+    <message>
+        <source>no parallel port at this address</source>
+        <translation>nenhuma porta paralela neste endereço</translation>
+    </message>
+    <message>
+        <source>no parallel port at this number</source>
+        <translation>nenhuma porta paralela com este número</translation>
+    </message>
+    <message>
+        <source>%1: cannot claim the port: %2</source>
+        <translation>%1: não é possível reservar a porta: %2</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompido</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -1169,6 +1505,125 @@ Verifique a configuração das portas LPT!</translation>
     <message>
         <source>printer_fault</source>
         <translation>falha da impressora</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permissão negada</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operação não permitida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Arquivo ou diretório inexistente</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>Dispositivo inexistente</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>Endereço ou dispositivo inexistente</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erro de entrada/saída</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo ou recurso está ocupado</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>Conexão recusada</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>Tempo esgotado para conexão</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>Não há rota para o host</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>A rede está fora de alcance</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>Conexão fechada pela outra ponta</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Pipe quebrado</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Arquivo muito grande</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Não há espaço disponível no dispositivo</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de arquivos somente para leitura</translation>
+    </message>
+    <message>
+        <source>Inappropriate ioctl for device</source>
+        <translation>ioctl inapropriado para dispositivo</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento inválido</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>É um diretório</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Não é um diretório</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Muitos arquivos abertos</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>Recurso temporariamente indisponível</translation>
+    </message>
+    <message>
+        <source>Protocol error</source>
+        <translation>Erro de protocolo</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nome de arquivo muito longo</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cota de disco excedida</translation>
+    </message>
+    <message>
+        <source>Name or service not known</source>
+        <translation>Nome ou serviço desconhecido</translation>
+    </message>
+    <message>
+        <source>Temporary failure in name resolution</source>
+        <translation>Falha temporária na resolução de nome</translation>
+    </message>
+    <message>
+        <source>Non-recoverable failure in name resolution</source>
+        <translation>Falha irrecuperável na resolução de nome</translation>
+    </message>
+    <message>
+        <source>No address associated with hostname</source>
+        <translation>Não há endereço associado com o nome</translation>
     </message>
 </context>
 <context>

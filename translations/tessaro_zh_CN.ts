@@ -1115,6 +1115,342 @@ The baudrate parameter will not be modified.</source>
         <source>Parallel Object Error</source>
         <translation>并口错误</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>no such port</source>
+        <translation>端口不存在</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>%1: no %2 has this number</source>
+        <translation>%1：没有此编号的%2</translation>
+    </message>
+    <message>
+        <source>serial port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>USB printer</source>
+        <translation>USB 打印机</translation>
+    </message>
+    <message>
+        <source>parallel port</source>
+        <translation>并口</translation>
+    </message>
+    <message>
+        <source>network printer</source>
+        <translation>网络打印机</translation>
+    </message>
+    <message>
+        <source>serial server</source>
+        <translation>串口服务器</translation>
+    </message>
+    <message>
+        <source>speed refused</source>
+        <translation>速率被拒绝</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>不是串口</translation>
+    </message>
+    <message>
+        <source>the device was disconnected</source>
+        <translation>设备已断开连接</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>被其他程序占用</translation>
+    </message>
+    <message>
+        <source>in use by %1 (process %2)</source>
+        <translation>被 %1 占用（进程 %2）</translation>
+    </message>
+    <message>
+        <source>in use by process %1</source>
+        <translation>被进程 %1 占用</translation>
+    </message>
+    <message>
+        <source>in use by another program (%1 is held)</source>
+        <translation>被其他程序占用（%1 已被锁定）</translation>
+    </message>
+    <message>
+        <source>the port is in use by another driver or program</source>
+        <translation>端口被其他驱动程序或程序占用</translation>
+    </message>
+    <message>
+        <source>%1 (ModemManager, which probes new modems, may hold it: `sudo fuser -v %2` names the holder)</source>
+        <translation>%1（ModemManager 会探测新的调制解调器，可能占用了它：`sudo fuser -v %2` 可显示占用者）</translation>
+    </message>
+    <message>
+        <source>%1 (if it was not unplugged, ModemManager or brltty may have taken it: `dmesg` shows which)</source>
+        <translation>%1（如果设备未被拔出，可能已被 ModemManager 或 brltty 占用：`dmesg` 可显示是哪一个）</translation>
+    </message>
+    <message>
+        <source>permission denied; join the dialout group (sudo adduser $USER dialout, then log in again)</source>
+        <translation>权限被拒绝；请加入 dialout 组（sudo adduser $USER dialout，然后重新登录）</translation>
+    </message>
+    <message>
+        <source>permission denied; join the lp group (sudo adduser $USER lp, then log in again)</source>
+        <translation>权限被拒绝；请加入 lp 组（sudo adduser $USER lp，然后重新登录）</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 is yours%2</source>
+        <translation>权限被拒绝：%1 属于您%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are in it%3</source>
+        <translation>权限被拒绝：%1 属于 %2 组，您也在该组中%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1%2</source>
+        <translation>权限被拒绝：%1%2</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2%3</source>
+        <translation>权限被拒绝：%1 属于 %2 组%3</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, which you joined after this session started: log in again (or run newgrp %2)</source>
+        <translation>权限被拒绝：%1 属于 %2 组，而您是在本次会话开始后才加入该组的：请重新登录（或运行 newgrp %2）</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it</source>
+        <translation>权限被拒绝：%1 属于 %2 组，而您不在该组中</translation>
+    </message>
+    <message>
+        <source>permission denied: %1 belongs to the group %2, and you are not in it; join it (sudo adduser $USER %2), then log in again</source>
+        <translation>权限被拒绝：%1 属于 %2 组，而您不在该组中；请加入该组（sudo adduser $USER %2），然后重新登录</translation>
+    </message>
+    <message>
+        <source>; its mode (%1) lets %2 read and write, so something else refuses it (an access control list, a security policy or a sandbox)</source>
+        <translation>；其模式（%1）允许%2读写，因此是其他机制拒绝了访问（访问控制列表、安全策略或沙箱）</translation>
+    </message>
+    <message>
+        <source>, but the device allows %1 no %2 (mode %3)</source>
+        <translation>，但该设备不允许%1%2（模式 %3）</translation>
+    </message>
+    <message>
+        <source>its owner</source>
+        <translation>其所有者</translation>
+    </message>
+    <message>
+        <source>its group</source>
+        <translation>其所属组</translation>
+    </message>
+    <message>
+        <source>everyone</source>
+        <translation>所有人</translation>
+    </message>
+    <message>
+        <source>read and write</source>
+        <translation>读写</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>the name now leads to another device (%1%2) than the printer was found on; detect the printer again</source>
+        <translation>该名称现在指向的设备（%1%2）不是找到打印机时的那个设备；请重新检测打印机</translation>
+    </message>
+    <message>
+        <source>, not %1</source>
+        <translation>，而不是 %1</translation>
+    </message>
+    <message>
+        <source>another device</source>
+        <translation>另一个设备</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>%1 秒内无应答</translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation>无地址</translation>
+    </message>
+    <message>
+        <source>the name lookup failed</source>
+        <translation>名称解析失败</translation>
+    </message>
+    <message>
+        <source>not a network address (HOST or HOST:PORT)</source>
+        <translation>不是网络地址（HOST 或 HOST:PORT）</translation>
+    </message>
+    <message>
+        <source>not a serial server address (HOST:PORT)</source>
+        <translation>不是串口服务器地址（HOST:PORT）</translation>
+    </message>
+    <message>
+        <source>the printer closed the connection</source>
+        <translation>打印机关闭了连接</translation>
+    </message>
+    <message>
+        <source>the printer went away (%1)</source>
+        <translation>打印机已断开（%1）</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking data</source>
+        <translation>打印机停止接收数据</translation>
+    </message>
+    <message>
+        <source>the server does not set serial lines (no RFC 2217)</source>
+        <translation>服务器不设置串行线路（不支持 RFC 2217）</translation>
+    </message>
+    <message>
+        <source>the serial server closed the connection</source>
+        <translation>串口服务器关闭了连接</translation>
+    </message>
+    <message>
+        <source>the printer sent more than 64 KiB before the server had set the line</source>
+        <translation>服务器设置好线路之前，打印机已发送超过 64 KiB 的数据</translation>
+    </message>
+    <message>
+        <source>the server set the line to %1, not %2</source>
+        <translation>服务器将线路设置为“%1”，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>无校验</translation>
+    </message>
+    <message>
+        <source>odd parity</source>
+        <translation>奇校验</translation>
+    </message>
+    <message>
+        <source>even parity</source>
+        <translation>偶校验</translation>
+    </message>
+    <message>
+        <source>mark parity</source>
+        <translation>标记校验</translation>
+    </message>
+    <message>
+        <source>space parity</source>
+        <translation>空格校验</translation>
+    </message>
+    <message>
+        <source>parity %1</source>
+        <translation>校验方式 %1</translation>
+    </message>
+    <message>
+        <source>1 stop bit</source>
+        <translation>1 位停止位</translation>
+    </message>
+    <message>
+        <source>2 stop bits</source>
+        <translation>2 位停止位</translation>
+    </message>
+    <message>
+        <source>1.5 stop bits</source>
+        <translation>1.5 位停止位</translation>
+    </message>
+    <message>
+        <source>stop size %1</source>
+        <translation>停止位值 %1</translation>
+    </message>
+    <message>
+        <source>no flow control</source>
+        <translation>无流控</translation>
+    </message>
+    <message>
+        <source>XON/XOFF flow control</source>
+        <translation>XON/XOFF 流控</translation>
+    </message>
+    <message>
+        <source>hardware flow control</source>
+        <translation>硬件流控</translation>
+    </message>
+    <message>
+        <source>%1 data bits</source>
+        <translation>%1 位数据位</translation>
+    </message>
+    <message>
+        <source>%1 bit/s</source>
+        <translation>%1 比特/秒</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>无错误</translation>
+    </message>
+    <message>
+        <source>not implemented by this port</source>
+        <translation>此端口未实现该功能</translation>
+    </message>
+    <message>
+        <source>a capability the program needs is not available on this port</source>
+        <translation>此端口不提供程序所需的功能</translation>
+    </message>
+    <message>
+        <source>the port did not answer in time</source>
+        <translation>端口未及时响应</translation>
+    </message>
+    <message>
+        <source>the printer rejected the request</source>
+        <translation>打印机拒绝了请求</translation>
+    </message>
+    <message>
+        <source>negotiation with the printer failed</source>
+        <translation>与打印机协商失败</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the port could not be initialised</source>
+        <translation>无法初始化端口</translation>
+    </message>
+    <message>
+        <source>system error</source>
+        <translation>系统错误</translation>
+    </message>
+    <message>
+        <source>the printer gave no device ID</source>
+        <translation>打印机未提供设备 ID</translation>
+    </message>
+    <message>
+        <source>the port is not open</source>
+        <translation>端口未打开</translation>
+    </message>
+    <message>
+        <source>libieee1284 error %1</source>
+        <translation>libieee1284 错误 %1</translation>
+    </message>
+    <message>
+        <source>no parallel port support: %1</source>
+        <translation>不支持并口：%1</translation>
+    </message>
+    <message>
+        <source>the parallel port library does not list it</source>
+        <translation>并口库未列出该端口</translation>
+    </message>
+    <message>
+        <source>no parallel port at this address</source>
+        <translation>此地址上没有并口</translation>
+    </message>
+    <message>
+        <source>no parallel port at this number</source>
+        <translation>没有此编号的并口</translation>
+    </message>
+    <message>
+        <source>%1: cannot claim the port: %2</source>
+        <translation>%1：无法占用端口：%2</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已中止</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -1169,6 +1505,125 @@ The baudrate parameter will not be modified.</source>
     <message>
         <source>printer_fault</source>
         <translation>打印机故障</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>权限不够</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不允许的操作</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>没有那个文件或目录</translation>
+    </message>
+    <message>
+        <source>No such device</source>
+        <translation>没有那个设备</translation>
+    </message>
+    <message>
+        <source>No such device or address</source>
+        <translation>没有那个设备或地址</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>设备或资源忙</translation>
+    </message>
+    <message>
+        <source>Connection refused</source>
+        <translation>拒绝连接</translation>
+    </message>
+    <message>
+        <source>Connection timed out</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>No route to host</source>
+        <translation>没有到主机的路由</translation>
+    </message>
+    <message>
+        <source>Network is unreachable</source>
+        <translation>网络不可达</translation>
+    </message>
+    <message>
+        <source>Connection reset by peer</source>
+        <translation>连接被对方重设</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>断开的管道</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>文件过大</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>设备上没有空间</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>只读文件系统</translation>
+    </message>
+    <message>
+        <source>Inappropriate ioctl for device</source>
+        <translation>对设备不适当的 ioctl 操作</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>无效的参数</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>是一个目录</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>不是目录</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>打开的文件过多</translation>
+    </message>
+    <message>
+        <source>Resource temporarily unavailable</source>
+        <translation>资源暂时不可用</translation>
+    </message>
+    <message>
+        <source>Protocol error</source>
+        <translation>协议错误</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>文件名过长</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>超出磁盘限额</translation>
+    </message>
+    <message>
+        <source>Name or service not known</source>
+        <translation>未知的名称或服务</translation>
+    </message>
+    <message>
+        <source>Temporary failure in name resolution</source>
+        <translation>域名解析暂时失败</translation>
+    </message>
+    <message>
+        <source>Non-recoverable failure in name resolution</source>
+        <translation>域名解析中出现不可修复的失败</translation>
+    </message>
+    <message>
+        <source>No address associated with hostname</source>
+        <translation>没有与主机名关联的地址</translation>
     </message>
 </context>
 <context>

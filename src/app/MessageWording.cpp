@@ -3,6 +3,7 @@
 
 #include "app/CoreTexts.h"
 #include "app/DisplayText.h"
+#include "app/SystemErrorText.h"
 #include "message/Fill.h"
 #include "message/MessageTable.h"
 
@@ -20,7 +21,9 @@ std::string partText(const message::Part& part) {
     case message::Part::Kind::Number:
         return QLocale().toString(part.number).toStdString();
     case message::Part::Kind::SystemError:
-        return std::strerror(part.error);
+        return systemErrorText(part.error).toStdString();
+    case message::Part::Kind::ResolverError:
+        return resolverErrorText(part.error).toStdString();
     case message::Part::Kind::Nested:
         return part.nested ? worded(*part.nested).toStdString() : std::string();
     }

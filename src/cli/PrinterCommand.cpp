@@ -97,7 +97,7 @@ int runDetect(const PrinterOptions& options) {
             feedback.showSearchStep(step, total, text);
         });
         const detect::DetectionResult result = search.Autodetect_Click();
-        feedback.setDetectionResult(result.text);
+        feedback.showDetectionResult(result.said);
         const bool found = result.found;
         feedback.showProgress(false);
         feedback.printDetection(found);

@@ -3,6 +3,7 @@
 
 #include "cli/SerialSpeedOption.h"
 #include "detect/SpeedSearch.h"
+#include "message/English.h"
 #include "sim/VirtualLpt.h"
 
 namespace tessaro::cli {
@@ -32,8 +33,10 @@ PrinterSession::PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
     detection_.setCancellation(stop);
     link::PortIO& portIO = printerLink_.portIO();
     if (!printerLink_.parallel().InitDll() &&
-        port_.row().exchange == link::Exchange::ParallelRegisters && !portIO.failure().empty()) {
-        feedback_.err() << portIO.failure() << "\n";
+        port_.row().exchange == link::Exchange::ParallelRegisters) {
+        if (const message::Failure failure = portIO.failure()) {
+            feedback_.err() << message::english(*failure) << "\n";
+        }
     }
 }
 
@@ -61,7 +64,7 @@ detect::DetectionResult PrinterSession::detect(std::string_view speed, int hands
             ? detect::detectAtAnySpeed(detection_, port_, handshakeIndex, searchProgress())
             : detection_.detectOn(port_, speed, handshakeIndex);
     if (result.probed) {
-        feedback_.setDetectionResult(result.text);
+        feedback_.showDetectionResult(result.said);
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include "cli/TerminalText.h"
 #include "detect/SpeedSearch.h"
 #include "detect/StatusCheck.h"
+#include "message/English.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Identity.h"
 
@@ -63,9 +64,9 @@ UnitResult StatusProbe::ask() {
     }
     link.settings() = {port, true, *speed, options_.handshake == "xonxoff" ? 1 : 2};
     describeSession(run.report(), session);
-    const std::string failure = link.OpenPort(port, *speed, link.settings().PortHandshake);
-    if (!failure.empty()) {
-        return run.fail(outcomeOf(link.transport().problem()), failure);
+    if (const message::Failure failure =
+            link.OpenPort(port, *speed, link.settings().PortHandshake)) {
+        return run.fail(outcomeOf(link.transport().problem()), message::english(*failure));
     }
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
@@ -76,8 +77,8 @@ UnitResult StatusProbe::ask() {
                         "No reply to the status request on " + oneLine(choice->text()));
     }
     std::uint8_t status = link.ReceiveByte();
-    if (std::string fault = link.transport().takeFault(); !fault.empty()) {
-        return run.fail(Outcome::PortLost, fault);
+    if (const message::Failure fault = link.transport().takeFault()) {
+        return run.fail(Outcome::PortLost, message::english(*fault));
     }
     run.report().statusByte = status;
     protocol::AffichStatus(status, session.facts());

@@ -113,6 +113,11 @@ QJsonObject toJson(const UnitReport& report) {
     object.insert("faults", faultsJson(report.statusByte));
     object.insert("result", QString::fromUtf8(resultWord(report.outcome).data()));
     object.insert("message", jsonText(report.message));
+    object.insert("message_id", report.messageId.empty()
+                                    ? QJsonValue(QJsonValue::Null)
+                                    : QJsonValue(QString::fromUtf8(
+                                          report.messageId.data(),
+                                          static_cast<qsizetype>(report.messageId.size()))));
     object.insert("warnings", textArray(report.warnings));
     object.insert("log_error", report.logError.empty() ? QJsonValue(QJsonValue::Null)
                                                        : QJsonValue(jsonText(report.logError)));

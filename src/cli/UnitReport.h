@@ -29,7 +29,8 @@ struct UnitReport {
     std::optional<int> supplyVolts;      //
     std::optional<std::uint8_t> statusByte;
     Outcome outcome = Outcome::Ok;
-    std::string message; // the program's own text for the result
+    std::string message;   // the program's own text for the result
+    std::string messageId; // the word of the message it was worded from; "" for none
     std::vector<std::string> sent;
     std::vector<std::string> warnings;
     std::string logError; // "<log>: <reason>" when the audit log did not take the record

@@ -3,6 +3,7 @@
 
 #include "cli/PrinterSession.h"
 #include "cli/TerminalText.h"
+#include "message/MessageTable.h"
 
 namespace tessaro::cli {
 
@@ -42,6 +43,9 @@ UnitResult UnitRun::finish(Outcome outcome) {
     report_.sent = feedback_.sent();
     if (report_.message.empty()) {
         report_.message = defaultMessage(outcome);
+    }
+    if (const auto said = feedback_.valueOf(report_.message)) {
+        report_.messageId = message::messageWord(*said);
     }
     report_.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                              std::chrono::steady_clock::now() - start_)

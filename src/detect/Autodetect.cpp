@@ -28,11 +28,10 @@ bool Autodetect::openStream(const link::PortRef& port, std::string_view speed) {
         return false;
     }
     link::Transport& transport = link_.transport(port.kind());
-    if (const std::string failure = transport.open(port, speed, 0); !failure.empty()) {
+    if (message::Failure failure = transport.open(port, speed, 0)) {
         unusable_.push_back(port);
-        feedback_.say(MessageIcon::Exclamation,
-                      {message::MessageId::SearchLeavesPortOut,
-                       {message::Part::framed(message::Message::said(failure))}});
+        feedback_.say(MessageIcon::Exclamation, {message::MessageId::SearchLeavesPortOut,
+                                                 {message::Part::framed(std::move(*failure))}});
         return false;
     }
     transport.discardInput();

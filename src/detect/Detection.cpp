@@ -60,11 +60,10 @@ Detection::Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFact
     : link_(link), portIO_(portIO), facts_(facts), feedback_(feedback) {}
 
 // The printer found, described while its port is still open, then announced and shown in
-// the status bar: its port, its identity and its supply. Returns "", or the fault the link
-// raised meanwhile (the printer is then neither announced nor shown).
-std::string Detection::describe(std::string_view identity, const message::Message& found) {
-    if (std::string fault = protocol::DescribePrinter(identity, link_, facts_, feedback_);
-        !fault.empty()) {
+// the status bar: its port, its identity and its supply. Returns nothing, or the fault the
+// link raised meanwhile (the printer is then neither announced nor shown).
+message::Failure Detection::describe(std::string_view identity, const message::Message& found) {
+    if (message::Failure fault = protocol::DescribePrinter(identity, link_, facts_, feedback_)) {
         return fault;
     }
     feedback_.say(MessageIcon::Information, found);
@@ -74,7 +73,7 @@ std::string Detection::describe(std::string_view identity, const message::Messag
          message::Message::shown("    " + facts_.PrinterIdentity),
          {facts_.PowerVolts == 5 ? MessageId::PowerFiveVolts : MessageId::PowerTwentyFourVolts, {}},
          message::Message::shown("")});
-    return "";
+    return std::nullopt;
 }
 
 void Detection::ShowNoPrinter() {
@@ -92,9 +91,8 @@ bool Detection::portThere(const link::PortRef& port) {
         return true;
     }
     problem_ = link::PortProblem::Absent;
-    feedback_.say(MessageIcon::Critical,
-                  {MessageId::PortDoesNotExist,
-                   {message::Part::framed(message::Message::said(link_.absentPortReason(port)))}});
+    feedback_.say(MessageIcon::Critical, {MessageId::PortDoesNotExist,
+                                          {message::Part::framed(link_.absentPortReason(port))}});
     return false;
 }
 
@@ -141,7 +139,7 @@ DetectionResult Detection::resultOf(const link::PortRef& port, message::Message 
 }
 
 // A port that cannot be opened, or an adapter that vanished: say so and why.
-message::Message Detection::probeFailure(link::Transport& printer, std::string reason) {
+message::Message Detection::probeFailure(link::Transport& printer, message::Message reason) {
     problem_ = printer.problem() != link::PortProblem::None ? printer.problem()
                                                             : link::PortProblem::Unusable;
     printer.close();
@@ -149,9 +147,9 @@ message::Message Detection::probeFailure(link::Transport& printer, std::string r
         ShowNoPrinter(); // the user stopped it: nothing to report
         return {MessageId::NoPrinterFound, {}};
     }
-    feedback_.say(MessageIcon::Critical, message::Message::said(reason));
+    feedback_.say(MessageIcon::Critical, reason);
     ShowNoPrinter();
-    return message::Message::said(std::move(reason));
+    return reason;
 }
 
 // A printer on a link that replies as it pleases (serial, USB, network) is asked the same
@@ -163,9 +161,9 @@ message::Message Detection::probeStream(const link::PortRef& port, std::string_v
     link_.settings().Port = port;
     link::Transport& printer = link_.transport(port.kind());
     const bool lineSettings = port.row().lineSettings;
-    if (std::string failure = link_.OpenPort(port, speed, lineSettings ? handshakeIndex + 1 : 0);
-        !failure.empty()) {
-        return probeFailure(printer, std::move(failure));
+    if (message::Failure failure =
+            link_.OpenPort(port, speed, lineSettings ? handshakeIndex + 1 : 0)) {
+        return probeFailure(printer, std::move(*failure));
     }
     link::PortCloser closer(link_);
     const Place where{printer.resultName(port), printer.resultNamesSpeed()
@@ -184,8 +182,8 @@ message::Message Detection::probeOpenPort(link::Transport& printer, const link::
     printer.write(kIdentityRequest);
     link_.timing().Delay(250);
     const std::string reply = printer.takeWaiting();
-    if (std::string fault = printer.takeFault(); !fault.empty()) {
-        return probeFailure(printer, std::move(fault));
+    if (message::Failure fault = printer.takeFault()) {
+        return probeFailure(printer, std::move(*fault));
     }
     if (!protocol::isPrinterIdentity(reply)) {
         facts_.PrinterFound = false;
@@ -205,16 +203,16 @@ message::Message Detection::probeOpenPort(link::Transport& printer, const link::
     if (speed) {
         learnHandshake(printer, *speed);
     }
-    if (std::string fault = printer.takeFault(); !fault.empty()) {
-        return probeFailure(printer, std::move(fault));
+    if (message::Failure fault = printer.takeFault()) {
+        return probeFailure(printer, std::move(*fault));
     }
     if (speed) {
         link_.settings().PortSpeed = std::string(*speed);
     }
     link_.settings().Port = port;
     const message::Message result = foundOn(printerName(reply), where);
-    if (std::string fault = describe(reply, result); !fault.empty()) {
-        return probeFailure(printer, std::move(fault));
+    if (message::Failure fault = describe(reply, result)) {
+        return probeFailure(printer, std::move(*fault));
     }
     link_.settings().PortChosen = true;
     return result;

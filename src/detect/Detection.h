@@ -57,13 +57,13 @@ class Detection {
     DetectionResult resultOf(const link::PortRef& port, message::Message said);
 
   private:
-    message::Message probeFailure(link::Transport& printer, std::string reason);
+    message::Message probeFailure(link::Transport& printer, message::Message reason);
     message::Message probeOpenPort(link::Transport& printer, const link::PortRef& port,
                                    const Place& where, std::optional<std::string_view> speed);
     // Refuses a port that is not there; true when it is.
     bool portThere(const link::PortRef& port);
     void learnHandshake(link::Transport& printer, std::string_view speed);
-    std::string describe(std::string_view identity, const message::Message& found);
+    message::Failure describe(std::string_view identity, const message::Message& found);
     std::string readParallelReply();
 
     link::SubCom& link_;

@@ -23,7 +23,7 @@ SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
         if (progress) {
             progress(i + 1, total, message::english(step));
         }
-        if (!serial.open(port, speed, 0).empty()) {
+        if (serial.open(port, speed, 0)) {
             serial.close();
             return found;
         }

@@ -44,23 +44,29 @@ std::string DevicePins::device(const PortRef& port, const PortMap& ports) const 
     return pin ? pin->device : ports.deviceOf(port);
 }
 
-std::string DevicePins::check(const PortRef& port, const std::string& device, int fd) {
+message::Failure DevicePins::check(const PortRef& port, const std::string& device, int fd) {
+    using message::Message;
+    using message::MessageId;
+    using message::Part;
     const auto identity = identityOf(fd);
     if (!identity) {
-        return "";
+        return std::nullopt;
     }
     const Pin* pin = find(port);
     if (pin == nullptr) {
         pins_.push_back({port, device, *identity});
-        return "";
+        return std::nullopt;
     }
     if (pin->identity.sameDevice(*identity)) {
-        return "";
+        return std::nullopt;
     }
-    const std::string now = identity->target.empty() ? "another device" : identity->target;
-    const std::string before = pin->identity.target.empty() ? "" : ", not " + pin->identity.target;
-    return "the name now leads to another device (" + now + before +
-           ") than the printer was found on; detect the printer again";
+    const Message now = identity->target.empty() ? Message(MessageId::AnotherDevice)
+                                                 : Message::shown(identity->target);
+    const Message before =
+        pin->identity.target.empty()
+            ? Message::shown("")
+            : Message(MessageId::NameLedTo, {Part::verbatim(pin->identity.target)});
+    return Message(MessageId::NameLeadsElsewhere, {Part::framed(now), Part::framed(before)});
 }
 
 } // namespace tessaro::link

@@ -9,6 +9,7 @@
 
 #include "link/PortMap.h"
 #include "link/PortRef.h"
+#include "message/Message.h"
 
 #include <optional>
 #include <string>
@@ -39,7 +40,7 @@ class DevicePins {
     std::string device(const PortRef& port, const PortMap& ports) const;
     // Checks the device open on fd, opened by its path: the port's first opening in the
     // operation pins it, later ones must find the same. "" when it is, else why not.
-    std::string check(const PortRef& port, const std::string& device, int fd);
+    message::Failure check(const PortRef& port, const std::string& device, int fd);
 
   private:
     struct Pin {

@@ -17,41 +17,43 @@ constexpr std::array<std::uint16_t, 2> kStandInBases{0x378, 0x278};
 
 } // namespace
 
-std::string ieee1284ErrorText(int code, const std::string& device) {
+message::Message ieee1284ErrorText(int code, const std::string& device) {
+    using message::MessageId;
+    using message::Part;
     switch (code) {
     case E1284_OK:
-        return "no error";
+        return MessageId::ParallelNoError;
     case E1284_NOTIMPL:
-        return "not implemented by this port";
+        return MessageId::ParallelNotImplemented;
     case E1284_NOTAVAIL:
-        return "a capability the program needs is not available on this port";
+        return MessageId::ParallelNoCapability;
     case E1284_TIMEDOUT:
-        return "the port did not answer in time";
+        return MessageId::ParallelTimedOut;
     case E1284_REJECTED:
-        return "the printer rejected the request";
+        return MessageId::ParallelRejected;
     case E1284_NEGFAILED:
-        return "negotiation with the printer failed";
+        return MessageId::ParallelNegotiationFailed;
     case E1284_NOMEM:
-        return "not enough memory";
+        return MessageId::ParallelNoMemory;
     case E1284_INIT:
-        return "the port could not be initialised";
+        return MessageId::ParallelInitFailed;
     case E1284_SYS: {
         const int error = errno;
         if (error == EACCES || error == EPERM) {
-            return permissionDenied(device, "permission denied; join the lp group (sudo adduser "
-                                            "$USER lp, then log in again)");
+            return permissionDenied(device, MessageId::JoinLpGroup);
         }
         if (error == EBUSY) {
-            return inUse(device, "the port is in use by another driver or program");
+            return inUse(device, MessageId::InUseByDriverOrProgram);
         }
-        return error != 0 ? std::strerror(error) : "system error";
+        return error != 0 ? message::Message(MessageId::SystemError, {Part::systemError(error)})
+                          : message::Message(MessageId::ParallelSystemError);
     }
     case E1284_NOID:
-        return "the printer gave no device ID";
+        return MessageId::ParallelNoDeviceId;
     case E1284_INVALIDPORT:
-        return "the port is not open";
+        return MessageId::ParallelNotOpen;
     default:
-        return "libieee1284 error " + std::to_string(code);
+        return {MessageId::ParallelLibraryError, {Part::verbatim(std::to_string(code))}};
     }
 }
 
@@ -69,9 +71,10 @@ Ieee1284PortIO::~Ieee1284PortIO() {
 bool Ieee1284PortIO::initialize() {
     shutdown();
     auto list = std::make_unique<parport_list>();
-    std::string unsupported;
+    message::Failure unsupported;
     if (const int code = ieee1284_find_ports(list.get(), 0); code != E1284_OK) {
-        unsupported = "no parallel port support: " + ieee1284ErrorText(code);
+        unsupported = message::Message(message::MessageId::ParallelNoSupport,
+                                       {message::Part::framed(ieee1284ErrorText(code))});
     } else {
         list_.reset(list.release());
     }
@@ -79,7 +82,7 @@ bool Ieee1284PortIO::initialize() {
         attach(n, slots_[static_cast<std::size_t>(n - 1)], unsupported);
     }
     // Each port the map has says it in its own failure; without any, the library says it.
-    if (failure().empty()) {
+    if (!failure()) {
         failure_ = unsupported;
     }
     return list_ != nullptr;
@@ -88,7 +91,7 @@ bool Ieee1284PortIO::initialize() {
 // Finds the kernel port LPT n stands for and opens it. Every LPT the port map has gets an
 // address, the one it does not open too, so that using it says why it cannot be used: the
 // map alone says which LPTs exist.
-void Ieee1284PortIO::attach(int n, Slot& slot, const std::string& unsupported) {
+void Ieee1284PortIO::attach(int n, Slot& slot, const message::Failure& unsupported) {
     const auto device = ports_.parallelDevice(n);
     if (!device) {
         return;
@@ -106,28 +109,36 @@ void Ieee1284PortIO::attach(int n, Slot& slot, const std::string& unsupported) {
         }
     }
     if (slot.port == nullptr) {
-        slot.failure =
-            slot.name + ": " +
-            (unsupported.empty() ? "the parallel port library does not list it" : unsupported);
+        slot.failure = message::Message(
+            message::MessageId::PortReason,
+            {message::Part::verbatim(slot.name),
+             message::Part::framed(unsupported.value_or(message::MessageId::ParallelNotListed))});
         return;
     }
     int capabilities = 0;
     errno = 0;
     if (const int code = ieee1284_open(slot.port, 0, &capabilities); code != E1284_OK) {
-        slot.failure = slot.name + ": " + ieee1284ErrorText(code, slot.device);
+        slot.failure =
+            message::Message(message::MessageId::PortReason,
+                             {message::Part::verbatim(slot.name),
+                              message::Part::framed(ieee1284ErrorText(code, slot.device))});
         return;
     }
     slot.opened = true;
 }
 
-std::string Ieee1284PortIO::failure() const {
-    std::string text = failure_;
+// Each failure on a line of its own.
+message::Failure Ieee1284PortIO::failure() const {
+    message::Failure all = failure_;
     for (const Slot& slot : slots_) {
-        if (!slot.failure.empty()) {
-            text += (text.empty() ? "" : "\r") + slot.failure;
+        if (slot.failure) {
+            all = all ? message::Message(
+                            message::MessageId::LinesOneAfterAnother,
+                            {message::Part::framed(*all), message::Part::framed(*slot.failure)})
+                      : slot.failure;
         }
     }
-    return text;
+    return all;
 }
 
 void Ieee1284PortIO::shutdown() {
@@ -141,7 +152,7 @@ void Ieee1284PortIO::shutdown() {
         slot = Slot{};
     }
     list_.reset();
-    failure_.clear();
+    failure_.reset();
 }
 
 bool Ieee1284PortIO::getPhysLong(std::uint32_t address, std::uint32_t& value) {
@@ -167,10 +178,10 @@ Ieee1284PortIO::Slot* Ieee1284PortIO::slotWithBase(std::uint32_t base) {
     return nullptr;
 }
 
-std::string Ieee1284PortIO::acquire(std::uint32_t base) {
+message::Failure Ieee1284PortIO::acquire(std::uint32_t base) {
     Slot* slot = slotWithBase(base);
     if (slot == nullptr) {
-        return "no parallel port at this address";
+        return message::Message(message::MessageId::ParallelNoPortAtAddress);
     }
     if (!slot->opened) {
         return slot->failure;
@@ -178,11 +189,13 @@ std::string Ieee1284PortIO::acquire(std::uint32_t base) {
     if (!slot->claimed) {
         errno = 0;
         if (const int code = ieee1284_claim(slot->port); code != E1284_OK) {
-            return slot->name + ": cannot claim the port: " + ieee1284ErrorText(code, slot->device);
+            return message::Message(message::MessageId::ParallelCannotClaim,
+                                    {message::Part::verbatim(slot->name),
+                                     message::Part::framed(ieee1284ErrorText(code, slot->device))});
         }
         slot->claimed = true;
     }
-    return "";
+    return std::nullopt;
 }
 
 void Ieee1284PortIO::release(std::uint32_t base) {

@@ -30,10 +30,10 @@ class Ieee1284PortIO final : public PortIO {
     std::uint8_t getPortVal(std::uint32_t address) override;
     void setPortVal(std::uint32_t address, std::uint8_t value) override;
     bool getPhysLong(std::uint32_t address, std::uint32_t& value) override;
-    std::string acquire(std::uint32_t base) override;
+    message::Failure acquire(std::uint32_t base) override;
     void release(std::uint32_t base) override;
 
-    std::string failure() const override;
+    message::Failure failure() const override;
 
   private:
     struct Slot {
@@ -44,11 +44,11 @@ class Ieee1284PortIO final : public PortIO {
         bool opened = false;
         bool claimed = false;
         bool reverse = false;
-        std::string failure; // why it could not be opened
+        message::Failure failure; // why it could not be opened
     };
     Slot* slotWithBase(std::uint32_t base);
     Slot* claimedSlotAt(std::uint32_t address);
-    void attach(int n, Slot& slot, const std::string& unsupported);
+    void attach(int n, Slot& slot, const message::Failure& unsupported);
 
     const PortMap& ports_;
     std::array<Slot, 2> slots_;
@@ -56,11 +56,11 @@ class Ieee1284PortIO final : public PortIO {
         void operator()(parport_list* list) const;
     };
     std::unique_ptr<parport_list, PortListDeleter> list_;
-    std::string failure_;
+    message::Failure failure_;
 };
 
 // A libieee1284 result code in words (E1284_SYS: the system's errno, read at once, and for a
 // refused permission or a port in use, a look at the device when it is named).
-std::string ieee1284ErrorText(int code, const std::string& device = {});
+message::Message ieee1284ErrorText(int code, const std::string& device = {});
 
 } // namespace tessaro::link

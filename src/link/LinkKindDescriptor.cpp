@@ -7,6 +7,10 @@
 
 namespace tessaro::link {
 
+using message::Message;
+using message::MessageId;
+using message::Part;
+
 bool LinkKindDescriptor::takesAddress(std::string_view) const {
     return false;
 }
@@ -27,12 +31,15 @@ PortRef LinkKindDescriptor::resolve(const PortRef& given, PortMap&) const {
     return given;
 }
 
-std::string LinkKindDescriptor::absentReason(const PortMap& ports, const PortRef& port) const {
+message::Message LinkKindDescriptor::absentReason(const PortMap& ports, const PortRef& port) const {
     const std::string device = ports.deviceOf(port);
     if (device.empty()) {
-        return port.shownText() + ": no " + std::string(what) + " has this number";
+        return {message::MessageId::NoDeviceHasNumber,
+                {Part::verbatim(port.shownText()), Part::framed(noun)}};
     }
-    return ports.describe(port) + ": " + vanished(device, "no such device");
+    return {message::MessageId::PortReason,
+            {Part::verbatim(ports.describe(port)),
+             Part::framed(vanished(device, message::MessageId::NoSuchDevice))}};
 }
 
 std::string LinkKindDescriptor::deviceText(const PortMap& ports, const PortRef& port) const {

@@ -33,6 +33,7 @@ struct LinkKindFacts {
     int count;                     // how many numbered ports; 0 when ports are addresses
     std::string_view jsonWord;     // the "link" of the JSON output
     std::string_view what;         // "serial port", as a refusal names the kind
+    message::MessageId noun;       // the same, as a message names it
     std::string_view devicePrefix; // a device path of this kind begins so
     bool lineSettings;             // speed and handshake mean something on it
     int searchRank;                // the automatic search's order, from 1; 0 = not searched
@@ -60,7 +61,7 @@ class LinkKindDescriptor : public LinkKindFacts {
     // the numbered ports stands for is that port); ports may learn the port's device.
     virtual PortRef resolve(const PortRef& given, PortMap& ports) const;
     // Why a port that is not there is not: "COM3 (/dev/ttyUSB7): no such device".
-    virtual std::string absentReason(const PortMap& ports, const PortRef& port) const;
+    virtual message::Message absentReason(const PortMap& ports, const PortRef& port) const;
     // The device a result names: its path, or the address connected to.
     virtual std::string deviceText(const PortMap& ports, const PortRef& port) const;
 

@@ -29,9 +29,9 @@ ResolvedName ask(const NameResolver& resolver, const std::string& host, int port
     try {
         return resolver.resolve(host, port);
     } catch (const std::exception& error) {
-        return {{}, error.what(), false};
+        return {{}, message::Message::shown(error.what()), false};
     } catch (...) {
-        return {{}, "the name lookup failed", false};
+        return {{}, message::Message(message::MessageId::NameLookupFailed), false};
     }
 }
 
@@ -61,20 +61,29 @@ EventWait lookUpName(const std::shared_ptr<const NameResolver>& resolver, const 
     const auto handover = std::make_shared<Handover>();
     handover->ready.reset(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
     if (!handover->ready) {
-        found = {{}, std::strerror(errno), false};
+        found = {
+            {},
+            message::Message(message::MessageId::SystemError, {message::Part::systemError(errno)}),
+            false};
         return EventWait::Failed;
     }
     std::thread lookup;
     try {
         lookup = std::thread(lookUpOnItsOwn, handover, resolver, host, port);
     } catch (const std::system_error& error) {
-        found = {{}, error.code().message(), false};
+        found = {{},
+                 message::Message(message::MessageId::SystemError,
+                                  {message::Part::systemError(error.code().value())}),
+                 false};
         return EventWait::Failed;
     }
     const EventWait end = waitForEventsUntil(handover->ready.get(), POLLIN, deadline, stop);
     if (end != EventWait::Ready) {
         if (end == EventWait::Failed) {
-            found = {{}, std::strerror(errno), false};
+            found = {{},
+                     message::Message(message::MessageId::SystemError,
+                                      {message::Part::systemError(errno)}),
+                     false};
         }
         lookup.detach(); // it ends when the resolver answers, whenever that is
         return end;

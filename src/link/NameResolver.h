@@ -3,6 +3,8 @@
 // Turns a network printer's host name and port into the addresses to connect to. The real
 // one asks the system's resolver (SystemNameResolver); tests give their own.
 
+#include "message/Message.h"
+
 #include <string>
 #include <sys/socket.h>
 #include <vector>
@@ -24,7 +26,7 @@ struct SocketAddress {
 
 struct ResolvedName {
     std::vector<SocketAddress> addresses; // in the order to try them
-    std::string error;                    // when there is none: why, as the resolver says it
+    message::Failure error;               // when there is none: why
     bool nameUnknown = false;             // no address is known for the name: no such printer
 };
 

@@ -8,6 +8,6 @@ namespace tessaro::link {
 NetworkPrinterDevice::NetworkPrinterDevice(Clock& clock,
                                            std::shared_ptr<const NameResolver> resolver)
     : TcpStreamDevice(clock, std::move(resolver), parseNetworkAddress,
-                      "not a network address (HOST or HOST:PORT)") {}
+                      message::MessageId::NotANetworkAddress) {}
 
 } // namespace tessaro::link

@@ -21,7 +21,7 @@ class NetworkPrinterDevice final : public TcpStreamDevice {
                                   std::shared_ptr<const NameResolver> resolver = nullptr);
 
   protected:
-    workspace::UniqueFd connect(std::string& why, PortProblem& problem) override {
+    workspace::UniqueFd connect(message::Message& why, PortProblem& problem) override {
         return connectBefore(tcpConnectDeadline(), why, problem);
     }
 };

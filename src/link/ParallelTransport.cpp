@@ -3,10 +3,10 @@
 
 namespace tessaro::link {
 
-std::string ParallelTransport::open(const PortRef& port, std::string_view, int) {
+message::Failure ParallelTransport::open(const PortRef& port, std::string_view, int) {
     const bool opened = parallel_.OpenLPT(static_cast<std::uint8_t>(port.number()));
     tempo_.Delay(10);
-    return opened ? "" : parallel_.OpenFailure;
+    return opened ? std::nullopt : parallel_.OpenFailure;
 }
 
 std::string ParallelTransport::readReply() {

@@ -28,7 +28,7 @@ class ParallelTransport final : public Transport {
     }
     std::string resultName(const PortRef& port) const override { return port.spacedName(); }
     // Opens the LPT, then lets the port settle for 10 ms.
-    std::string open(const PortRef& port, std::string_view speed, int handshake) override;
+    message::Failure open(const PortRef& port, std::string_view speed, int handshake) override;
     void close() override { parallel_.CloseLPT(); }
     bool write(std::string_view bytes) override { return parallel_.CompatibilityWrite(bytes); }
     // The bytes up to and including the terminating zero.

@@ -62,22 +62,25 @@ bool ParallelWinIO::OpenLPT(std::uint8_t LptNumber) {
     if (entry == 0) {
         LptOpen = false;
         LptError = true;
-        OpenFailure = "LPT" + std::to_string(LptNumber) + ": no parallel port at this number";
+        OpenFailure =
+            message::Message(message::MessageId::PortReason,
+                             {message::Part::verbatim("LPT" + std::to_string(LptNumber)),
+                              message::Part::framed(message::MessageId::ParallelNoPortAtNumber)});
         OpenProblem = PortProblem::Absent;
         ExitLPt();
         return false;
     }
     // A port another driver or program holds (or one that did not open) ends the opening
     // at once, with the reason: every register access would fail the same way.
-    if (std::string why = io_.acquire(entry & 0xFFFF); !why.empty()) {
+    if (message::Failure why = io_.acquire(entry & 0xFFFF)) {
         LptOpen = false;
         LptError = true;
         OpenFailure = std::move(why);
         OpenProblem = PortProblem::Unusable;
-        feedback_.say(MessageIcon::Critical, message::Message::said(OpenFailure));
+        feedback_.say(MessageIcon::Critical, *OpenFailure);
         return false;
     }
-    OpenFailure.clear();
+    OpenFailure.reset();
     OpenProblem = PortProblem::None;
     BaseAddress = static_cast<std::uint16_t>(entry & 0xFFFF);
     ControlImage = io_.getPortVal(BaseAddress + kControlRegister);

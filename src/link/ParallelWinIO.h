@@ -64,7 +64,7 @@ class ParallelWinIO {
     bool LptError = false;
     bool HandshakeOn = true;
     std::uint8_t ControlImage = 0;               // the value last written to the control register
-    std::string OpenFailure;                     // why the last OpenLPT failed, naming the port
+    message::Failure OpenFailure;                // why the last OpenLPT failed, naming the port
     PortProblem OpenProblem = PortProblem::None; // and what kind of problem that is
 
   private:

@@ -20,6 +20,10 @@
 namespace tessaro::link {
 namespace {
 
+using message::Message;
+using message::MessageId;
+using message::Part;
+
 // How many descriptors a search for a device's holder looks at, all processes together.
 constexpr int kMaxDescriptorsSeen = 200'000;
 // The largest buffer the group and user database calls are given.
@@ -34,16 +38,17 @@ std::string octal(mode_t mode) {
 // What the permission bits (read 4, write 2) give whoever they are for ("its group"):
 // "..., but the device allows its group no write (mode 0640)", or, when they give read and
 // write, that something other than them refuses.
-std::string modeRefusal(mode_t bits, mode_t mode, const std::string& who) {
+Message modeRefusal(mode_t bits, mode_t mode, MessageId who) {
     const bool read = (bits & 4) != 0;
     const bool write = (bits & 2) != 0;
     if (read && write) {
-        return "; its mode (" + octal(mode) + ") lets " + who +
-               " read and write, so something else refuses it (an access control list, a "
-               "security policy or a sandbox)";
+        return {MessageId::ModeLetsButRefused, {Part::verbatim(octal(mode)), Part::framed(who)}};
     }
-    const char* missing = !read && !write ? "read and write" : !read ? "read" : "write";
-    return ", but the device allows " + who + " no " + missing + " (mode " + octal(mode) + ")";
+    const MessageId missing = !read && !write ? MessageId::AccessReadAndWrite
+                              : !read         ? MessageId::AccessRead
+                                              : MessageId::AccessWrite;
+    return {MessageId::ModeAllowsNo,
+            {Part::framed(who), Part::framed(missing), Part::verbatim(octal(mode))}};
 }
 
 std::string printable(std::string name) {
@@ -231,75 +236,77 @@ std::optional<Holder> findHolder(const std::string& device, const SystemView& sy
     return holder;
 }
 
-std::string permissionDenied(const std::string& device, std::string_view fallback,
-                             const SystemView& system) {
+Message permissionDenied(const std::string& device, const Message& fallback,
+                         const SystemView& system) {
     const auto facts = system.device(device);
     if (!facts) {
-        return std::string(fallback);
+        return fallback;
     }
-    const std::string start = "permission denied: " + device;
+    const Part path = Part::verbatim(device);
     if (facts->owner == system.user()) {
-        return start + " is yours" + modeRefusal(facts->mode >> 6, facts->mode, "its owner");
+        return {
+            MessageId::PermissionYours,
+            {path, Part::framed(modeRefusal(facts->mode >> 6, facts->mode, MessageId::WhoOwner))}};
     }
     const auto name = system.groupName(facts->group);
-    const std::string group = name.value_or(std::to_string(facts->group));
-    const std::string belongs = start + " belongs to the group " + group;
+    const Part group = Part::verbatim(name.value_or(std::to_string(facts->group)));
     const mode_t groupBits = (facts->mode >> 3) & 7;
     if (system.processHasGroup(facts->group)) {
-        return belongs + ", and you are in it" + modeRefusal(groupBits, facts->mode, "its group");
+        return {
+            MessageId::PermissionGroupMember,
+            {path, group, Part::framed(modeRefusal(groupBits, facts->mode, MessageId::WhoGroup))}};
     }
     if ((facts->mode & 6) == 6) {
-        return start + modeRefusal(6, facts->mode, "everyone");
+        return {MessageId::PermissionEveryone,
+                {path, Part::framed(modeRefusal(6, facts->mode, MessageId::WhoEveryone))}};
     }
     if ((groupBits & 6) != 6) {
-        return belongs + modeRefusal(groupBits, facts->mode, "its group");
+        return {
+            MessageId::PermissionGroup,
+            {path, group, Part::framed(modeRefusal(groupBits, facts->mode, MessageId::WhoGroup))}};
     }
     if (system.listedInGroup(facts->group)) {
-        return belongs +
-               ", which you joined after this session started: log in again (or run newgrp " +
-               group + ")";
+        return {MessageId::PermissionJoinedLater, {path, group}};
     }
     // The system's own group, or one without a name, is not one to join.
     if (facts->group == 0 || !name) {
-        return belongs + ", and you are not in it";
+        return {MessageId::PermissionNotInGroup, {path, group}};
     }
-    return belongs + ", and you are not in it; join it (sudo adduser $USER " + group +
-           "), then log in again";
+    return {MessageId::PermissionJoinGroup, {path, group}};
 }
 
 Holder holderOf(pid_t process, const SystemView& system) {
     return Holder{process, printable(system.processName(process))};
 }
 
-std::string inUseBy(const Holder& holder) {
-    const std::string number = std::to_string(holder.process);
-    return "in use by " +
-           (holder.name.empty() ? "process " + number : holder.name + " (process " + number + ")");
+Message inUseBy(const Holder& holder) {
+    const Part number = Part::verbatim(std::to_string(holder.process));
+    if (holder.name.empty()) {
+        return {MessageId::InUseByProcess, {number}};
+    }
+    return {MessageId::InUseByNamedProcess, {Part::verbatim(holder.name), number}};
 }
 
-std::string inUse(const std::string& device, std::string_view unknown, const SystemView& system) {
+Message inUse(const std::string& device, const Message& unknown, const SystemView& system) {
     if (const auto holder = findHolder(device, system)) {
         return inUseBy(*holder);
     }
-    std::string text(unknown);
     if (isUsbSerial(device)) {
-        text += " (ModemManager, which probes new modems, may hold it: `sudo fuser -v " + device +
-                "` names the holder)";
+        return {MessageId::MayBeHeldByModemManager,
+                {Part::framed(unknown), Part::verbatim(device)}};
     }
-    return text;
+    return unknown;
 }
 
 bool isUsbSerial(std::string_view device) {
     return device.starts_with("/dev/ttyUSB") || device.starts_with("/dev/ttyACM");
 }
 
-std::string vanished(const std::string& device, std::string_view what) {
-    std::string text(what);
+Message vanished(const std::string& device, const Message& what) {
     if (isUsbSerial(device)) {
-        text += " (if it was not unplugged, ModemManager or brltty may have taken it: `dmesg` "
-                "shows which)";
+        return {MessageId::MayBeTakenByModemManager, {Part::framed(what)}};
     }
-    return text;
+    return what;
 }
 
 } // namespace tessaro::link

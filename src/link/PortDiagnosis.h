@@ -2,8 +2,11 @@
 #pragma once
 // Why a port cannot be used, told from a look at the machine: the group a device belongs to
 // and whether the user is in it, which process holds a device, and what usually takes a
-// USB-serial adapter away. The texts go after the port's name ("COM3 (/dev/ttyUSB0): ...").
-// The machine is seen through SystemView, so that every case can be shown with a made-up one.
+// USB-serial adapter away, each as a message. They go after the port's name ("COM3 (/dev/ttyUSB0):
+// ..."). The machine is seen through SystemView, so that every case can be shown with a made-up
+// one.
+
+#include "message/Message.h"
 
 #include <functional>
 #include <optional>
@@ -64,24 +67,24 @@ std::optional<Holder> findHolder(const std::string& device,
 // Why an open refused for permission was refused: the device's group, whether the user is in
 // it or joined it after logging in, or the mode that keeps even members out. fallback when
 // the device cannot be examined.
-std::string permissionDenied(const std::string& device, std::string_view fallback,
-                             const SystemView& system = thisSystem());
+message::Message permissionDenied(const std::string& device, const message::Message& fallback,
+                                  const SystemView& system = thisSystem());
 
 // The process with its command name as it is now.
 Holder holderOf(pid_t process, const SystemView& system = thisSystem());
 // "in use by ModemManager (process 812)", or "in use by process 812" when its name is not seen.
-std::string inUseBy(const Holder& holder);
+message::Message inUseBy(const Holder& holder);
 
 // "in use by ModemManager (process 812)"; unknown when no holder is seen, with what usually
 // holds a USB-serial adapter.
-std::string inUse(const std::string& device, std::string_view unknown,
-                  const SystemView& system = thisSystem());
+message::Message inUse(const std::string& device, const message::Message& unknown,
+                       const SystemView& system = thisSystem());
 
 // Whether the device is a USB-serial adapter (/dev/ttyUSB*, /dev/ttyACM*).
 bool isUsbSerial(std::string_view device);
 
 // What went wrong with an adapter that vanished (unplugged, disconnected, gone at the open),
 // with what usually takes a USB-serial adapter away when it is one.
-std::string vanished(const std::string& device, std::string_view what);
+message::Message vanished(const std::string& device, const message::Message& what);
 
 } // namespace tessaro::link

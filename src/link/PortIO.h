@@ -3,6 +3,8 @@
 // Direct access to the registers of a PC parallel port, and to the BIOS table of the LPT
 // base addresses (physical 0x408 for LPT1, 0x40A for LPT2).
 
+#include "message/Message.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,7 +22,7 @@ class PortIO {
     // Takes the port at this base address for this program, for as long as it is open:
     // "" when it may be used, else why not, naming the port ("LPT1 (/dev/parport0): the
     // port is in use by another driver or program"). A failure is final for this opening.
-    virtual std::string acquire(std::uint32_t base) {
+    virtual message::Failure acquire(std::uint32_t base) {
         (void)base;
         return {};
     }
@@ -28,7 +30,7 @@ class PortIO {
     virtual void release(std::uint32_t base) { (void)base; }
     // Why initialize() failed or a port could not be opened, naming the port and the group
     // to join; "" when nothing failed.
-    virtual std::string failure() const { return {}; }
+    virtual message::Failure failure() const { return std::nullopt; }
 };
 
 } // namespace tessaro::link

@@ -233,11 +233,12 @@ void PortLock::release() noexcept {
 
 std::optional<PortLock> PortLock::take(int fd, const std::string& device,
                                        const DeviceIdentity& identity,
-                                       const std::string& lockDirectory, std::string& why) {
+                                       const std::string& lockDirectory, message::Message& why) {
     // A file system without flocks leaves the lock file alone to tell.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         const auto process = flockHolder(identity);
-        why = process ? inUseBy(holderOf(*process)) : "in use by another program";
+        why = process ? inUseBy(holderOf(*process))
+                      : message::Message(message::MessageId::InUseByAnotherProgram);
         return std::nullopt;
     }
     PortLock lock;
@@ -278,7 +279,7 @@ std::optional<PortLock> PortLock::take(int fd, const std::string& device,
             return lock;
         }
     }
-    why = "in use by another program (" + files.front() + " is held)";
+    why = {message::MessageId::InUseLockFileHeld, {message::Part::verbatim(files.front())}};
     ::flock(fd, LOCK_UN);
     return std::nullopt;
 }

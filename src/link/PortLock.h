@@ -30,7 +30,7 @@ class PortLock {
     // holds either; nothing is taken then.
     static std::optional<PortLock> take(int fd, const std::string& device,
                                         const DeviceIdentity& identity,
-                                        const std::string& lockDirectory, std::string& why);
+                                        const std::string& lockDirectory, message::Message& why);
     // Removes the lock file this process wrote, if it still names this process. The flock
     // ends with the descriptor.
     void release() noexcept;

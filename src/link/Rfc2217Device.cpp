@@ -14,11 +14,11 @@
 namespace tessaro::link {
 namespace {
 
-constexpr const char* kNoComPort = "the server does not set serial lines (no RFC 2217)";
-constexpr const char* kServerClosed = "the serial server closed the connection";
-constexpr const char* kTooMuchEarly =
-    "the printer sent more than 64 KiB before the server had set the line";
-static_assert(Rfc2217Device::kEarlyDataLimit == 64 * 1024, "as the text says");
+using message::Message;
+using message::MessageId;
+using message::Part;
+
+static_assert(Rfc2217Device::kEarlyDataLimit == 64 * 1024, "as EarlyDataTooLong says");
 
 // The most of the caller's bytes one write encodes: what is not sent stays with the caller.
 constexpr std::size_t kWriteChunk = 1024;
@@ -37,7 +37,7 @@ Deadline writeDeadline() {
 
 Rfc2217Device::Rfc2217Device(Clock& clock, std::shared_ptr<const NameResolver> resolver)
     : TcpStreamDevice(clock, std::move(resolver), parseRfc2217Address,
-                      "not a serial server address (HOST:PORT)") {}
+                      message::MessageId::NotASerialServerAddress) {}
 
 std::string Rfc2217Device::describe() const {
     return std::string(kRfc2217Scheme) + shownAddress();
@@ -53,10 +53,10 @@ void Rfc2217Device::setHandshaking(int mode) {
 
 // A name that does not resolve is a port that is not there; every other failure leaves the
 // port unusable, as the caller presets it.
-workspace::UniqueFd Rfc2217Device::connect(std::string& why, PortProblem& problem) {
+workspace::UniqueFd Rfc2217Device::connect(Message& why, PortProblem& problem) {
     forget();
     if (!speedKnown_) {
-        why = "speed refused";
+        why = MessageId::SpeedRefused;
         return {};
     }
     const Deadline deadline = tcpConnectDeadline();
@@ -70,12 +70,12 @@ workspace::UniqueFd Rfc2217Device::connect(std::string& why, PortProblem& proble
 
 // The line is asked for once the server takes com-port commands (a server that does not
 // may drop them unread); the speed it confirms is the sign the line is set.
-bool Rfc2217Device::setUpLine(int fd, Deadline deadline, std::string& why) {
+bool Rfc2217Device::setUpLine(int fd, Deadline deadline, Message& why) {
     pending_ = codec_.startNegotiation();
     bool lineAsked = false;
     while (true) {
         if (codec_.comPortRefused()) {
-            why = kNoComPort;
+            why = MessageId::ServerSetsNoLines;
             return false;
         }
         if (!lineAsked && codec_.comPortAgreed()) {
@@ -86,8 +86,8 @@ bool Rfc2217Device::setUpLine(int fd, Deadline deadline, std::string& why) {
         // confirmed (the server answers each command, speed first).
         if (lineAsked) {
             mismatch_ = lineMismatch(codec_.replies(), line_);
-            if (!mismatch_.empty()) {
-                why = mismatch_;
+            if (mismatch_) {
+                why = *mismatch_;
                 return false;
             }
             if (lineConfirmed(codec_.replies())) {
@@ -95,7 +95,8 @@ bool Rfc2217Device::setUpLine(int fd, Deadline deadline, std::string& why) {
             }
         }
         if (!flush(fd) && errno != EAGAIN && errno != EWOULDBLOCK) {
-            why = serverClosed_ ? kServerClosed : std::strerror(errno);
+            why = serverClosed_ ? Message(MessageId::ServerClosedConnection)
+                                : Message(MessageId::SystemError, {Part::systemError(errno)});
             return false;
         }
         const short events = static_cast<short>(POLLIN | (pending_.empty() ? 0 : POLLOUT));
@@ -107,11 +108,12 @@ bool Rfc2217Device::setUpLine(int fd, Deadline deadline, std::string& why) {
         const ssize_t count = receive(fd);
         if (count <= 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
             noteEnd(count);
-            why = serverClosed_ ? kServerClosed : std::strerror(errno);
+            why = serverClosed_ ? Message(MessageId::ServerClosedConnection)
+                                : Message(MessageId::SystemError, {Part::systemError(errno)});
             return false;
         }
         if (decoded_.size() > kEarlyDataLimit) {
-            why = kTooMuchEarly;
+            why = MessageId::EarlyDataTooLong;
             return false;
         }
     }
@@ -164,7 +166,7 @@ ssize_t Rfc2217Device::readSome(int fd, char* buffer, std::size_t size) {
     for (int round = 0; decoded_.empty() && count > 0 && round < kReadRounds; ++round) {
         count = receive(fd);
         mismatch_ = lineMismatch(codec_.replies(), line_);
-        if (!mismatch_.empty()) {
+        if (mismatch_) {
             errno = EPROTO;
             return -1;
         }
@@ -235,11 +237,11 @@ void Rfc2217Device::finish(int fd) {
     }
 }
 
-std::string Rfc2217Device::lossReason(std::string seen) const {
-    if (!mismatch_.empty()) {
-        return mismatch_;
+Message Rfc2217Device::lossReason(Message seen) const {
+    if (mismatch_) {
+        return *mismatch_;
     }
-    return serverClosed_ ? kServerClosed : seen;
+    return serverClosed_ ? Message(MessageId::ServerClosedConnection) : seen;
 }
 
 void Rfc2217Device::released() {
@@ -250,7 +252,7 @@ void Rfc2217Device::forget() {
     codec_ = TelnetCodec{};
     decoded_.clear();
     pending_.clear();
-    mismatch_.clear();
+    mismatch_.reset();
     serverClosed_ = false;
 }
 

@@ -34,19 +34,19 @@ class Rfc2217Device final : public TcpStreamDevice {
     void setHandshaking(int mode) override;
 
   protected:
-    workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
+    workspace::UniqueFd connect(message::Message& why, PortProblem& problem) override;
     // The printer's bytes only: the telnet commands among them are answered or taken in here.
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
     // "rfc2217://HOST:PORT".
     std::string describe() const override;
-    std::string lossReason(std::string seen) const override;
+    message::Message lossReason(message::Message seen) const override;
     void finish(int fd) override;
     void released() override;
 
   private:
     // Asks the server to set the line and waits, until deadline, for it to confirm the speed.
-    bool setUpLine(int fd, Deadline deadline, std::string& why);
+    bool setUpLine(int fd, Deadline deadline, message::Message& why);
     // One read from the socket, decoded; as recv(2) answers.
     ssize_t receive(int fd);
     // Sends what waits in pending_; false, with errno, when the socket did not take it all.
@@ -64,9 +64,9 @@ class Rfc2217Device final : public TcpStreamDevice {
     LineSettings line_;
     bool speedKnown_ = true;
     TelnetCodec codec_;
-    std::string decoded_;  // the printer's bytes taken from the socket and not yet read
-    std::string pending_;  // bytes for the server the socket has not taken yet
-    std::string mismatch_; // why the line the server set is not the one asked for
+    std::string decoded_;       // the printer's bytes taken from the socket and not yet read
+    std::string pending_;       // bytes for the server the socket has not taken yet
+    message::Failure mismatch_; // why the line the server set is not the one asked for
     bool serverClosed_ = false;
 };
 

@@ -4,6 +4,9 @@
 namespace tessaro::link {
 
 using namespace telnet;
+using message::Message;
+using message::MessageId;
+using message::Part;
 
 namespace {
 
@@ -13,49 +16,49 @@ std::string single(std::uint8_t value) {
     return std::string(1, static_cast<char>(value));
 }
 
-std::string parityName(std::uint8_t parity) {
+Message parityName(std::uint8_t parity) {
     switch (parity) {
     case kParityNone:
-        return "no parity";
+        return MessageId::LineParityNone;
     case kParityOdd:
-        return "odd parity";
+        return MessageId::LineParityOdd;
     case kParityEven:
-        return "even parity";
+        return MessageId::LineParityEven;
     case kParityMark:
-        return "mark parity";
+        return MessageId::LineParityMark;
     case kParitySpace:
-        return "space parity";
+        return MessageId::LineParitySpace;
     default:
-        return "parity " + std::to_string(parity);
+        return {MessageId::LineParityCode, {Part::verbatim(std::to_string(parity))}};
     }
 }
 
-std::string stopName(std::uint8_t stop) {
+Message stopName(std::uint8_t stop) {
     switch (stop) {
     case kStopOne:
-        return "1 stop bit";
+        return MessageId::LineOneStopBit;
     case kStopTwo:
-        return "2 stop bits";
+        return MessageId::LineTwoStopBits;
     case kStopOneAndHalf:
-        return "1.5 stop bits";
+        return MessageId::LineOneAndHalfStopBits;
     default:
-        return "stop size " + std::to_string(stop);
+        return {MessageId::LineStopSize, {Part::verbatim(std::to_string(stop))}};
     }
 }
 
-std::string flowName(std::uint8_t flow) {
+Message flowName(std::uint8_t flow) {
     switch (flow) {
     case kControlNone:
-        return "no flow control";
+        return MessageId::LineNoFlowControl;
     case kControlXonXoff:
-        return "XON/XOFF flow control";
+        return MessageId::LineXonXoff;
     default:
-        return "hardware flow control";
+        return MessageId::LineHardwareFlow;
     }
 }
 
-std::string mismatch(const std::string& set, const std::string& asked) {
-    return "the server set the line to " + set + ", not " + asked;
+Message mismatch(const Message& set, const Message& asked) {
+    return {MessageId::ServerSetLineOtherwise, {Part::framed(set), Part::framed(asked)}};
 }
 
 } // namespace
@@ -89,14 +92,16 @@ bool lineConfirmed(const ComPortReplies& replies) {
            replies.flowControl;
 }
 
-std::string lineMismatch(const ComPortReplies& replies, const LineSettings& line) {
+message::Failure lineMismatch(const ComPortReplies& replies, const LineSettings& line) {
     const auto asked = static_cast<std::uint32_t>(line.baud);
     if (replies.speed && *replies.speed != asked) {
-        return mismatch(std::to_string(*replies.speed) + " bit/s", std::to_string(asked));
+        return mismatch({MessageId::LineSpeed, {Part::verbatim(std::to_string(*replies.speed))}},
+                        Message::shown(std::to_string(asked)));
     }
     if (replies.dataSize && *replies.dataSize != kDataBits) {
-        return mismatch(std::to_string(*replies.dataSize) + " data bits",
-                        std::to_string(kDataBits));
+        return mismatch(
+            {MessageId::LineDataBits, {Part::verbatim(std::to_string(*replies.dataSize))}},
+            Message::shown(std::to_string(kDataBits)));
     }
     if (replies.parity && *replies.parity != kParityNone) {
         return mismatch(parityName(*replies.parity), parityName(kParityNone));
@@ -108,7 +113,7 @@ std::string lineMismatch(const ComPortReplies& replies, const LineSettings& line
         replies.flowControl && *replies.flowControl != flow) {
         return mismatch(flowName(*replies.flowControl), flowName(flow));
     }
-    return "";
+    return std::nullopt;
 }
 
 } // namespace tessaro::link

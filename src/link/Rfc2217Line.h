@@ -5,6 +5,7 @@
 
 #include "link/LineSettings.h"
 #include "link/TelnetCodec.h"
+#include "message/Message.h"
 
 #include <string>
 
@@ -18,8 +19,8 @@ std::string lineCommands(const LineSettings& line);
 std::uint8_t flowControlOf(Handshake handshake);
 
 // Why the line is not the one asked for ("the server set the line to 9600 bit/s, not
-// 19200"), judged on what the server has confirmed so far; "" when all of that matches.
-std::string lineMismatch(const ComPortReplies& replies, const LineSettings& line);
+// 19200"), judged on what the server has confirmed so far; nothing when all of that matches.
+message::Failure lineMismatch(const ComPortReplies& replies, const LineSettings& line);
 // Whether the server has confirmed every part of the line: speed, data bits, parity, stop
 // bits and flow control.
 bool lineConfirmed(const ComPortReplies& replies);

@@ -5,6 +5,7 @@
 
 #include "link/PortProblem.h"
 #include "link/PortRef.h"
+#include "message/Message.h"
 
 #include <memory>
 #include <string>
@@ -37,7 +38,7 @@ class SerialControl {
     virtual void setCancellation(const Cancellation* stop) { (void)stop; }
     // Opens the port with the current settings; "" when it is open, else why not
     // ("COM3 (/dev/ttyUSB0): permission denied; join the dialout group").
-    virtual std::string open() = 0;
+    virtual message::Failure open() = 0;
     virtual void close() = 0;
 
     virtual void setInputLen(int length) = 0; // most bytes one input() returns
@@ -50,7 +51,7 @@ class SerialControl {
     // whether one is. The link's bounded wait for the first byte of a reply.
     virtual bool waitForInput(int ms) = 0;
     // Why the open port stopped working (an adapter unplugged), once; "" when it did not.
-    virtual std::string takeFault() { return {}; }
+    virtual message::Failure takeFault() { return std::nullopt; }
     // Why the last open failed, or Lost once the open port stopped working; None otherwise.
     virtual PortProblem problem() const { return PortProblem::None; }
 };

@@ -16,8 +16,9 @@
 namespace tessaro::link {
 namespace {
 
-constexpr std::string_view kJoinDialout =
-    "permission denied; join the dialout group (sudo adduser $USER dialout, then log in again)";
+using message::Message;
+using message::MessageId;
+using message::Part;
 
 // What a close may wait beyond the bytes' own time on the wire, and how often it looks.
 constexpr std::chrono::milliseconds kDrainMargin{100};
@@ -29,23 +30,23 @@ std::chrono::microseconds wireTime(std::size_t bytes, int baud) {
 }
 
 // Why opening the device failed, and what kind of problem that is.
-std::string refusal(const std::string& device, int error, PortProblem& problem) {
+Message refusal(const std::string& device, int error, PortProblem& problem) {
     problem = problemOfErrno(error);
     switch (error) {
     case EACCES:
     case EPERM:
-        return permissionDenied(device, kJoinDialout);
+        return permissionDenied(device, MessageId::JoinDialoutGroup);
     case EBUSY:
-        return inUse(device, "in use by another program");
+        return inUse(device, MessageId::InUseByAnotherProgram);
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return vanished(device, "no such device");
+        return vanished(device, MessageId::NoSuchDevice);
     case EIO: // an adapter going away as it is opened
         problem = PortProblem::Lost;
-        return vanished(device, std::strerror(error));
+        return vanished(device, {MessageId::SystemError, {Part::systemError(error)}});
     default:
-        return std::strerror(error);
+        return {MessageId::SystemError, {Part::systemError(error)}};
     }
 }
 
@@ -59,16 +60,16 @@ void SerialDevice::setHandshaking(int mode) {
     line_.takeHandshake(mode);
 }
 
-workspace::UniqueFd SerialDevice::connect(std::string& why, PortProblem& problem) {
+workspace::UniqueFd SerialDevice::connect(Message& why, PortProblem& problem) {
     const std::string device = pins_.device(port(), ports_);
     if (device.empty()) {
         problem = PortProblem::Absent;
-        why = "no such port";
+        why = MessageId::NoSuchPort;
         return {};
     }
     if (!speedKnown_) {
         problem = PortProblem::Unusable;
-        why = "speed refused";
+        why = MessageId::SpeedRefused;
         return {};
     }
     workspace::UniqueFd fd(::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
@@ -76,14 +77,16 @@ workspace::UniqueFd SerialDevice::connect(std::string& why, PortProblem& problem
         why = refusal(device, errno, problem);
         return {};
     }
-    if (why = claim(device, fd.get(), problem); !why.empty()) {
+    if (message::Failure claimed = claim(device, fd.get(), problem)) {
+        why = std::move(*claimed);
         return {};
     }
     // Exclusive use: another program's open of the terminal fails (root's excepted).
     ::ioctl(fd.get(), TIOCEXCL);
     if (const int error = applyLineSettings(fd.get(), line_); error != 0) {
         problem = error == EIO ? PortProblem::Lost : PortProblem::Unusable;
-        why = error == ENOTTY ? std::string("not a serial port") : std::strerror(error);
+        why = error == ENOTTY ? Message(MessageId::NotASerialPort)
+                              : Message(MessageId::SystemError, {Part::systemError(error)});
         ::ioctl(fd.get(), TIOCNXCL);
         lock_.release();
         return {};
@@ -94,12 +97,12 @@ workspace::UniqueFd SerialDevice::connect(std::string& why, PortProblem& problem
 
 // It must be the device this operation found under the name first, and no other program
 // may hold it (a terminal program's lock file or flock).
-std::string SerialDevice::claim(const std::string& device, int fd, PortProblem& problem) {
-    if (std::string changed = pins_.check(port(), device, fd); !changed.empty()) {
+message::Failure SerialDevice::claim(const std::string& device, int fd, PortProblem& problem) {
+    if (message::Failure changed = pins_.check(port(), device, fd)) {
         problem = PortProblem::Lost;
         return changed;
     }
-    std::string why;
+    Message why(MessageId::InUseByAnotherProgram);
     auto lock = PortLock::take(fd, device, identityOf(fd).value_or(DeviceIdentity{}),
                                ports_.lockDirectory(), why);
     if (!lock) {
@@ -107,7 +110,7 @@ std::string SerialDevice::claim(const std::string& device, int fd, PortProblem& 
         return why;
     }
     lock_ = std::move(*lock);
-    return "";
+    return std::nullopt;
 }
 
 ssize_t SerialDevice::readSome(int fd, char* buffer, std::size_t size) {
@@ -122,8 +125,8 @@ ssize_t SerialDevice::writeSome(int fd, const char* bytes, std::size_t size) {
     return written;
 }
 
-std::string SerialDevice::lossReason(std::string) const {
-    return vanished(pins_.device(port(), ports_), "the device was disconnected");
+Message SerialDevice::lossReason(Message) const {
+    return vanished(pins_.device(port(), ports_), MessageId::DeviceDisconnected);
 }
 
 // Waits until the bytes written have left: the driver's queue, then the transmitter

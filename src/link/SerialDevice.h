@@ -27,20 +27,20 @@ class SerialDevice final : public StreamDevice {
     void startOperation() override { pins_.forget(); }
 
   protected:
-    workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
+    workspace::UniqueFd connect(message::Message& why, PortProblem& problem) override;
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
     // A terminal that hung up reads as ended: its adapter unplugged, or the far end of a
     // pseudo-terminal closed.
     bool endOfStreamIsLoss() const override { return true; }
     std::string describe() const override { return ports_.describe(port()); }
-    std::string lossReason(std::string seen) const override;
+    message::Message lossReason(message::Message seen) const override;
     void finish(int fd) override;
     void released() override;
 
   private:
     // "" when the device open on fd may be used, else why not.
-    std::string claim(const std::string& device, int fd, PortProblem& problem);
+    message::Failure claim(const std::string& device, int fd, PortProblem& problem);
 
     const PortMap& ports_;
     LineSettings line_;

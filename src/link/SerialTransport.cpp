@@ -23,15 +23,15 @@ std::string SerialTransport::resultName(const PortRef& port) const {
     return port.byAddress() ? port.shownText() : port.shownName();
 }
 
-std::string SerialTransport::open(const PortRef& port, std::string_view speed, int handshake) {
+message::Failure SerialTransport::open(const PortRef& port, std::string_view speed, int handshake) {
     if (serial_.portOpen()) {
-        return "";
+        return std::nullopt;
     }
     serial_.setCommPort(port);
     serial_.setSettings(std::string(speed) + ",N,8,1");
     serial_.setHandshaking(handshake);
-    std::string failure = serial_.open();
-    if (failure.empty()) {
+    message::Failure failure = serial_.open();
+    if (!failure) {
         serial_.setInputLen(100);
     }
     return failure;

@@ -35,7 +35,7 @@ class SerialTransport final : public Transport {
 
     message::Message panelText(const PortRef& port, std::string_view speed) const override;
     // An open port keeps its number and settings until closed.
-    std::string open(const PortRef& port, std::string_view speed, int handshake) override;
+    message::Failure open(const PortRef& port, std::string_view speed, int handshake) override;
     void close() override;
     // A port lets go of its device when it fails (an adapter unplugged, a printer that stops
     // taking bytes): the bytes went out when it is still open.
@@ -52,7 +52,7 @@ class SerialTransport final : public Transport {
     // A link of its own name (USB, network) has no speed to name.
     bool resultNamesSpeed() const override { return !name_; }
     bool waitForInput(int ms) override { return serial_.waitForInput(ms); }
-    std::string takeFault() override { return serial_.takeFault(); }
+    message::Failure takeFault() override { return serial_.takeFault(); }
     PortProblem problem() const override { return serial_.problem(); }
 
     void expectAnswer() override;

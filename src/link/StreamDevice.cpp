@@ -11,6 +11,10 @@
 
 namespace tessaro::link {
 
+using message::Message;
+using message::MessageId;
+using message::Part;
+
 bool waitForEvents(int fd, short events, int ms) {
     pollfd watch{fd, events, 0};
     int count = 0;
@@ -20,20 +24,20 @@ bool waitForEvents(int fd, short events, int ms) {
     return count > 0 && (watch.revents & (events | POLLERR | POLLHUP)) != 0;
 }
 
-std::string StreamDevice::open() {
+message::Failure StreamDevice::open() {
     if (fd_) {
-        return "";
+        return std::nullopt;
     }
-    std::string why;
+    Message why(MessageId::NoSuchPort);
     problem_ = PortProblem::Unusable;
     fd_ = connect(why, problem_);
     if (!fd_) {
-        return describe() + ": " + why;
+        return Message(MessageId::PortReason, {Part::verbatim(describe()), Part::framed(why)});
     }
     problem_ = PortProblem::None;
     received_.clear();
-    fault_.clear();
-    return "";
+    fault_.reset();
+    return std::nullopt;
 }
 
 void StreamDevice::close() {
@@ -53,9 +57,9 @@ void StreamDevice::drop() {
 }
 
 // The printer went away: nothing more can leave, so nothing is waited for.
-void StreamDevice::lost(const std::string& why) {
-    if (fault_.empty()) {
-        fault_ = describe() + ": " + why;
+void StreamDevice::lost(const Message& why) {
+    if (!fault_) {
+        fault_ = Message(MessageId::PortReason, {Part::verbatim(describe()), Part::framed(why)});
         problem_ = PortProblem::Lost;
     }
     drop();
@@ -74,9 +78,9 @@ void StreamDevice::pull() {
             continue;
         }
         if (count == 0 && endOfStreamIsLoss()) {
-            lost(lossReason("the printer closed the connection"));
+            lost(lossReason(MessageId::PrinterClosedConnection));
         } else if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            lost(lossReason(std::string("the printer went away (") + std::strerror(errno) + ")"));
+            lost(lossReason({MessageId::PrinterWentAway, {Part::systemError(errno)}}));
         }
         return;
     }
@@ -105,16 +109,15 @@ void StreamDevice::output(std::string_view bytes) {
         }
         if (written < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
             lost(lossReason(errno == EPIPE || errno == ECONNRESET
-                                ? std::string("the printer closed the connection")
-                                : std::string("the printer went away (") + std::strerror(errno) +
-                                      ")"));
+                                ? Message(MessageId::PrinterClosedConnection)
+                                : Message(MessageId::PrinterWentAway, {Part::systemError(errno)})));
             return;
         }
         const auto left =
             std::chrono::ceil<std::chrono::milliseconds>(deadline - clock_.now()).count();
         if (left <= 0 || !waitForEvents(fd_.get(), POLLOUT, static_cast<int>(left))) {
             // The rest of the command cannot be sent: a fault, never a silent loss.
-            lost("the printer stopped taking data");
+            lost(MessageId::PrinterStoppedTakingData);
             return;
         }
     }
@@ -142,8 +145,8 @@ bool StreamDevice::waitForInput(int ms) {
     return !received_.empty();
 }
 
-std::string StreamDevice::takeFault() {
-    return std::exchange(fault_, std::string{});
+message::Failure StreamDevice::takeFault() {
+    return std::exchange(fault_, std::nullopt);
 }
 
 } // namespace tessaro::link

@@ -35,7 +35,7 @@ class StreamDevice : public SerialControl {
     void setSettings(std::string_view) override {}
     void setHandshaking(int) override {}
     bool portOpen() const override { return fd_.valid(); }
-    std::string open() override;
+    message::Failure open() override;
     void close() final;
     void setInputLen(int length) override { inputLen_ = length; }
     void setInputMode(int) override {}
@@ -46,7 +46,7 @@ class StreamDevice : public SerialControl {
     void output(std::string_view bytes) override;
     std::string input() override;
     bool waitForInput(int ms) override;
-    std::string takeFault() override;
+    message::Failure takeFault() override;
     PortProblem problem() const override { return problem_; }
     // A cancellation that ends the connect under way at once, from any thread; it stays
     // raised for later connects. Set it on the device's own thread and keep it alive while
@@ -59,7 +59,7 @@ class StreamDevice : public SerialControl {
     const Cancellation* cancellation() const { return stop_; }
     // Opens the descriptor (non-blocking, close-on-exec); none, with why and what kind of
     // problem it is, when it cannot.
-    virtual workspace::UniqueFd connect(std::string& why, PortProblem& problem) = 0;
+    virtual workspace::UniqueFd connect(message::Message& why, PortProblem& problem) = 0;
     // One non-blocking read or write, as read(2) and write(2) answer.
     virtual ssize_t readSome(int fd, char* buffer, std::size_t size) = 0;
     virtual ssize_t writeSome(int fd, const char* bytes, std::size_t size) = 0;
@@ -69,7 +69,7 @@ class StreamDevice : public SerialControl {
     virtual std::string describe() const = 0;
     // How the loss of the printer is told, given what the read or write saw ("the printer
     // closed the connection").
-    virtual std::string lossReason(std::string seen) const { return seen; }
+    virtual message::Message lossReason(message::Message seen) const { return seen; }
     // A port that works is about to close: the bytes written leave first.
     virtual void finish(int fd) { (void)fd; }
     // The descriptor is closed, the port working or lost: what the opening held goes too.
@@ -77,7 +77,7 @@ class StreamDevice : public SerialControl {
 
   private:
     void pull();
-    void lost(const std::string& why);
+    void lost(const message::Message& why);
     void drop();
 
     Clock& clock_;
@@ -86,7 +86,7 @@ class StreamDevice : public SerialControl {
     workspace::UniqueFd fd_;
     int inputLen_ = 100;
     std::string received_;
-    std::string fault_;
+    message::Failure fault_;
     PortProblem problem_ = PortProblem::None;
 };
 

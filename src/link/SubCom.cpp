@@ -46,7 +46,7 @@ Transport& SubCom::transport(LinkKind kind) {
     return *transports_.at(rowIndex(kind));
 }
 
-std::string SubCom::OpenCom(int port, std::string_view speed, int handshake) {
+message::Failure SubCom::OpenCom(int port, std::string_view speed, int handshake) {
     return transport(LinkKind::Serial)
         .open(PortRef::numbered(LinkKind::Serial, port), speed, handshake);
 }
@@ -61,7 +61,7 @@ void SubCom::startOperation() {
     }
 }
 
-std::string SubCom::OpenPort(const PortRef& port, std::string_view speed, int handshake) {
+message::Failure SubCom::OpenPort(const PortRef& port, std::string_view speed, int handshake) {
     lastOpened_.at(rowIndex(port.kind())) = port;
     return transport(port.kind()).open(port, speed, handshake);
 }

@@ -46,18 +46,18 @@ class SubCom {
     bool portExists(const PortRef& port) const;
     // Why a port is not there, naming its device: "COM3 (/dev/ttyUSB7): no such device",
     // "LPT2: no parallel port has this number".
-    std::string absentPortReason(const PortRef& port) const {
+    message::Message absentPortReason(const PortRef& port) const {
         return port.row().absentReason(ports_, port);
     }
     // Opens COM port at speed ("9600") with handshake (1 XON/XOFF, 2 hardware). An open port
     // keeps its settings until closed. Returns "" when open, else why it is not.
-    std::string OpenCom(int port, std::string_view speed, int handshake);
+    message::Failure OpenCom(int port, std::string_view speed, int handshake);
     void CloseCom();
     // A new operation (a detection) begins: each port's next opening resolves it to its
     // device afresh; later openings until the next operation must find that device there.
     void startOperation();
     // Opens the port on its link. Returns "" when open, else why.
-    std::string OpenPort(const PortRef& port, std::string_view speed, int handshake);
+    message::Failure OpenPort(const PortRef& port, std::string_view speed, int handshake);
     void ClosePort();
     void SendString(std::string_view command);
     // A text reply: over serial all that came within 100 ms of its first byte (which may take

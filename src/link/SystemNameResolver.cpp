@@ -17,7 +17,8 @@ ResolvedName lookUp(const std::string& host, int port, int flags) {
     ResolvedName name;
     if (const int error = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found);
         error != 0) {
-        name.error = ::gai_strerror(error);
+        name.error = message::Message(message::MessageId::SystemError,
+                                      {message::Part::resolverError(error)});
         name.nameUnknown = true;
         return name;
     }
@@ -29,7 +30,7 @@ ResolvedName lookUp(const std::string& host, int port, int flags) {
         name.addresses.push_back(address);
     }
     if (name.addresses.empty()) {
-        name.error = "no address";
+        name.error = message::Message(message::MessageId::NoAddress);
     }
     return name;
 }

@@ -13,22 +13,24 @@
 #include <sys/socket.h>
 
 namespace tessaro::link {
-namespace {
 
-constexpr const char* kStopped = "stopped";
+using message::Message;
+using message::MessageId;
+using message::Part;
+namespace {
 
 // Connects without waiting past the deadline; no descriptor, and why, when it fails.
 workspace::UniqueFd connectWithin(const SocketAddress& where, Deadline deadline,
-                                  const Cancellation* stop, std::string& why) {
+                                  const Cancellation* stop, Message& why) {
     workspace::UniqueFd fd(
         ::socket(where.family(), where.socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, where.protocol));
     if (!fd) {
-        why = std::strerror(errno);
+        why = {MessageId::SystemError, {Part::systemError(errno)}};
         return {};
     }
     if (::connect(fd.get(), where.address(), where.length) != 0) {
         if (errno != EINPROGRESS && errno != EINTR) { // interrupted, it goes on by itself
-            why = std::strerror(errno);
+            why = {MessageId::SystemError, {Part::systemError(errno)}};
             return {};
         }
         if (const EventWait end = waitForEventsUntil(fd.get(), POLLOUT, deadline, stop);
@@ -42,7 +44,8 @@ workspace::UniqueFd connectWithin(const SocketAddress& where, Deadline deadline,
             error = errno;
         }
         if (error != 0) {
-            why = error == ETIMEDOUT ? tcpNoAnswer() : std::strerror(error);
+            why = error == ETIMEDOUT ? tcpNoAnswer()
+                                     : Message(MessageId::SystemError, {Part::systemError(error)});
             return {};
         }
     }
@@ -57,30 +60,32 @@ Deadline tcpConnectDeadline() {
     return std::chrono::steady_clock::now() + std::chrono::milliseconds(kTcpConnectTimeoutMs);
 }
 
-std::string tcpNoAnswer() {
+Message tcpNoAnswer() {
     static_assert(kTcpConnectTimeoutMs % 1000 == 0, "said in whole seconds");
-    return "no answer within " + std::to_string(kTcpConnectTimeoutMs / 1000) + " s";
+    return {MessageId::NoAnswerWithin, {Part::count(kTcpConnectTimeoutMs / 1000)}};
 }
 
-std::string whyTcpWaitEnded(EventWait end) {
-    return end == EventWait::TimedOut  ? tcpNoAnswer()
-           : end == EventWait::Stopped ? kStopped
-                                       : std::strerror(errno);
+Message whyTcpWaitEnded(EventWait end) {
+    return end == EventWait::TimedOut ? tcpNoAnswer()
+           : end == EventWait::Stopped
+               ? Message(MessageId::Stopped)
+               : Message(MessageId::SystemError, {Part::systemError(errno)});
 }
 
 // One deadline holds for the lookup and all the addresses together.
 workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolver,
                                const NetworkAddress& address, Deadline deadline,
-                               const Cancellation* stop, std::string& why, PortProblem& problem) {
+                               const Cancellation* stop, Message& why, PortProblem& problem) {
     ResolvedName found;
     if (const EventWait end =
             lookUpName(resolver, address.host, address.port, deadline, stop, found);
         end != EventWait::Ready) {
-        why = end == EventWait::Failed ? found.error : whyTcpWaitEnded(end);
+        why = end == EventWait::Failed ? found.error.value_or(MessageId::NameLookupFailed)
+                                       : whyTcpWaitEnded(end);
         return {};
     }
     if (found.addresses.empty()) {
-        why = found.error.empty() ? "no address" : found.error;
+        why = found.error.value_or(MessageId::NoAddress);
         if (found.nameUnknown) {
             problem = PortProblem::Absent;
         }
@@ -88,7 +93,7 @@ workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolv
     }
     for (const SocketAddress& where : found.addresses) {
         if (stop != nullptr && stop->cancelled()) {
-            why = kStopped;
+            why = MessageId::Stopped;
             return {};
         }
         if (std::chrono::steady_clock::now() >= deadline) {

@@ -23,15 +23,16 @@ inline constexpr int kTcpConnectTimeoutMs = 3000;
 // The deadline of a connect starting now.
 Deadline tcpConnectDeadline();
 // "no answer within 3 s".
-std::string tcpNoAnswer();
+message::Message tcpNoAnswer();
 // Why a wait that did not see its events ended: no answer in time, "stopped", or poll's errno.
-std::string whyTcpWaitEnded(EventWait end);
+message::Message whyTcpWaitEnded(EventWait end);
 
 // Connects to address, its name looked up by resolver (not null), before deadline; stop may
 // be null. None, with why, when it cannot: a name that does not resolve sets problem to
 // Absent, every other failure leaves problem as the caller preset it.
 workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolver,
                                const NetworkAddress& address, Deadline deadline,
-                               const Cancellation* stop, std::string& why, PortProblem& problem);
+                               const Cancellation* stop, message::Message& why,
+                               PortProblem& problem);
 
 } // namespace tessaro::link

@@ -9,8 +9,8 @@
 namespace tessaro::link {
 
 TcpStreamDevice::TcpStreamDevice(Clock& clock, std::shared_ptr<const NameResolver> resolver,
-                                 AddressGrammar grammar, std::string notAnAddress)
-    : StreamDevice(clock), grammar_(grammar), notAnAddress_(std::move(notAnAddress)) {
+                                 AddressGrammar grammar, message::MessageId notAnAddress)
+    : StreamDevice(clock), grammar_(grammar), notAnAddress_(notAnAddress) {
     setNameResolver(std::move(resolver));
 }
 
@@ -29,7 +29,7 @@ std::string TcpStreamDevice::shownAddress() const {
                    : workspace::shownText(address_, workspace::LineBreaks::Escape);
 }
 
-workspace::UniqueFd TcpStreamDevice::connectBefore(Deadline deadline, std::string& why,
+workspace::UniqueFd TcpStreamDevice::connectBefore(Deadline deadline, message::Message& why,
                                                    PortProblem& problem) {
     const std::optional<NetworkAddress> address = grammar_(address_);
     if (!address) {

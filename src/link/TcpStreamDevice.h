@@ -35,11 +35,12 @@ class TcpStreamDevice : public StreamDevice {
     // grammar reads the address; notAnAddress is why a text it does not take cannot be
     // connected to.
     TcpStreamDevice(Clock& clock, std::shared_ptr<const NameResolver> resolver,
-                    AddressGrammar grammar, std::string notAnAddress);
+                    AddressGrammar grammar, message::MessageId notAnAddress);
 
     // The connection to the address, made before deadline; none, with why, when the address
     // is none or the connection fails (a name that does not resolve sets problem to Absent).
-    workspace::UniqueFd connectBefore(Deadline deadline, std::string& why, PortProblem& problem);
+    workspace::UniqueFd connectBefore(Deadline deadline, message::Message& why,
+                                      PortProblem& problem);
 
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
@@ -49,7 +50,7 @@ class TcpStreamDevice : public StreamDevice {
   private:
     std::shared_ptr<const NameResolver> resolver_;
     AddressGrammar grammar_;
-    std::string notAnAddress_;
+    message::MessageId notAnAddress_;
     std::string address_;
 };
 

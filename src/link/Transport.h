@@ -33,9 +33,9 @@ class Transport {
     // The port as the first panel of the status bar shows it, each number with one leading
     // blank: "COM  1 ,  9600 BAUDS ", "LPT  1".
     virtual message::Message panelText(const PortRef& port, std::string_view speed) const = 0;
-    // Opens the port ("" when open, else why not, naming the port and the reason); speed and
-    // handshake mean something to a serial link only.
-    virtual std::string open(const PortRef& port, std::string_view speed, int handshake) = 0;
+    // Opens the port (nothing when open, else why not, naming the port and the reason); speed
+    // and handshake mean something to a serial link only.
+    virtual message::Failure open(const PortRef& port, std::string_view speed, int handshake) = 0;
     // Closes after the bytes written have left.
     virtual void close() = 0;
     // Sends; false when the printer did not take every byte (a parallel printer that stays
@@ -64,8 +64,8 @@ class Transport {
         (void)ms;
         return true;
     }
-    // Why the open port stopped working (an adapter unplugged), once; "" when it did not.
-    virtual std::string takeFault() { return {}; }
+    // Why the open port stopped working (an adapter unplugged), once; nothing when it did not.
+    virtual message::Failure takeFault() { return std::nullopt; }
     // Why the last open failed, or Lost once the open port stopped working; None otherwise.
     virtual PortProblem problem() const = 0;
 

@@ -14,10 +14,12 @@ std::string UsbPrinterDevice::describe() const {
     return ports_.describe(port());
 }
 
-workspace::UniqueFd UsbPrinterDevice::connect(std::string& why, PortProblem& problem) {
+workspace::UniqueFd UsbPrinterDevice::connect(message::Message& why, PortProblem& problem) {
+    using message::MessageId;
+    using message::Part;
     const std::string device = pins_.device(port(), ports_);
     if (device.empty()) {
-        why = "no such port";
+        why = MessageId::NoSuchPort;
         problem = PortProblem::Absent;
         return {};
     }
@@ -25,15 +27,14 @@ workspace::UniqueFd UsbPrinterDevice::connect(std::string& why, PortProblem& pro
     if (!fd) {
         const int error = errno;
         problem = problemOfErrno(error);
-        why = error == EACCES || error == EPERM
-                  ? permissionDenied(device, "permission denied; join the lp group (sudo adduser "
-                                             "$USER lp, then log in again)")
-              : error == EBUSY ? inUse(device, std::strerror(error))
-                               : std::strerror(error);
+        const message::Message system(MessageId::SystemError, {Part::systemError(error)});
+        why = error == EACCES || error == EPERM ? permissionDenied(device, MessageId::JoinLpGroup)
+              : error == EBUSY                  ? inUse(device, system)
+                                                : system;
         return fd;
     }
-    if (std::string changed = pins_.check(port(), device, fd.get()); !changed.empty()) {
-        why = std::move(changed);
+    if (message::Failure changed = pins_.check(port(), device, fd.get())) {
+        why = std::move(*changed);
         problem = PortProblem::Lost;
         return {};
     }

@@ -16,7 +16,7 @@ class UsbPrinterDevice final : public StreamDevice {
     void startOperation() override { pins_.forget(); }
 
   protected:
-    workspace::UniqueFd connect(std::string& why, PortProblem& problem) override;
+    workspace::UniqueFd connect(message::Message& why, PortProblem& problem) override;
     ssize_t readSome(int fd, char* buffer, std::size_t size) override;
     ssize_t writeSome(int fd, const char* bytes, std::size_t size) override;
     bool endOfStreamIsLoss() const override { return false; }

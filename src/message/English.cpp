@@ -5,6 +5,7 @@
 #include "message/MessageTable.h"
 
 #include <cstring>
+#include <netdb.h>
 
 namespace tessaro::message {
 
@@ -17,6 +18,8 @@ std::string english(const Message& message) {
             return std::to_string(part.number);
         case Part::Kind::SystemError:
             return std::strerror(part.error);
+        case Part::Kind::ResolverError:
+            return ::gai_strerror(part.error);
         case Part::Kind::Nested:
             return part.nested ? english(*part.nested) : std::string();
         }

@@ -23,6 +23,13 @@ Part Part::systemError(int error) {
     return part;
 }
 
+Part Part::resolverError(int code) {
+    Part part;
+    part.kind = Kind::ResolverError;
+    part.error = code;
+    return part;
+}
+
 Part Part::framed(Message message) {
     Part part;
     part.kind = Kind::Nested;

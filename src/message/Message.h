@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,25 +59,116 @@ enum class MessageId {
     LptUnusable,
     LptCommunicationError,
     ParallelErrorTitle,
+    // Why a port cannot be used
+    PortReason,  // a port as described, framing its reason
+    SystemError, // the C library's text of an errno
+    NoSuchPort,
+    NoSuchDevice,
+    NoDeviceHasNumber, // a port, framing what kind of device ("USB printer")
+    KindSerialPort,
+    KindUsbPrinter,
+    KindParallelPort,
+    KindNetworkPrinter,
+    KindSerialServer,
+    SpeedRefused,
+    NotASerialPort,
+    DeviceDisconnected,
+    InUseByAnotherProgram,
+    InUseByNamedProcess,      // a command name, a pid
+    InUseByProcess,           // a pid
+    InUseLockFileHeld,        // a lock file
+    InUseByDriverOrProgram,   // a parallel port
+    MayBeHeldByModemManager,  // framing the reason, a device
+    MayBeTakenByModemManager, // framing the reason
+    JoinDialoutGroup,
+    JoinLpGroup,
+    PermissionYours,       // a device, framing the mode's refusal
+    PermissionGroupMember, // a device, a group, framing the mode's refusal
+    PermissionEveryone,    // a device, framing the mode's refusal
+    PermissionGroup,       // a device, a group, framing the mode's refusal
+    PermissionJoinedLater, // a device, a group
+    PermissionNotInGroup,  // a device, a group
+    PermissionJoinGroup,   // a device, a group
+    ModeLetsButRefused,    // a mode, framing who
+    ModeAllowsNo,          // framing who, framing what, a mode
+    WhoOwner,
+    WhoGroup,
+    WhoEveryone,
+    AccessReadAndWrite,
+    AccessRead,
+    AccessWrite,
+    NameLeadsElsewhere, // the device now, framing what it was before
+    NameLedTo,          // ", not /dev/ttyUSB0"
+    AnotherDevice,
+    // Network printers and serial servers
+    NoAnswerWithin, // seconds
+    NoAddress,
+    NameLookupFailed,
+    NotANetworkAddress,
+    NotASerialServerAddress,
+    PrinterClosedConnection,
+    PrinterWentAway, // framing the system error
+    PrinterStoppedTakingData,
+    ServerSetsNoLines,
+    ServerClosedConnection,
+    EarlyDataTooLong,
+    ServerSetLineOtherwise, // framing what was set, framing what was asked
+    LineParityNone,
+    LineParityOdd,
+    LineParityEven,
+    LineParityMark,
+    LineParitySpace,
+    LineParityCode, // a number
+    LineOneStopBit,
+    LineTwoStopBits,
+    LineOneAndHalfStopBits,
+    LineStopSize, // a number
+    LineNoFlowControl,
+    LineXonXoff,
+    LineHardwareFlow,
+    LineDataBits, // a number
+    LineSpeed,    // a number
+    // The parallel port library
+    ParallelNoError,
+    ParallelNotImplemented,
+    ParallelNoCapability,
+    ParallelTimedOut,
+    ParallelRejected,
+    ParallelNegotiationFailed,
+    ParallelNoMemory,
+    ParallelInitFailed,
+    ParallelSystemError,
+    ParallelNoDeviceId,
+    ParallelNotOpen,
+    ParallelLibraryError, // a number
+    ParallelNoSupport,    // framing the library's reason
+    ParallelNotListed,
+    ParallelNoPortAtAddress,
+    ParallelNoPortAtNumber,
+    ParallelCannotClaim,  // a port, framing the reason
+    Stopped,              // the user stopped the operation
+    LinesOneAfterAnother, // framing one, framing the next, on a line of its own
 };
 // How many ids there are: every id above is below it (keep it after the last).
-inline constexpr int kMessageIdCount = static_cast<int>(MessageId::ParallelErrorTitle) + 1;
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::LinesOneAfterAnother) + 1;
 
 struct Message;
 
 // One part: a text shown as it is (a port's name, an identity, a speed as the printer's list
-// writes it), a number, a system error (errno), or a message this one frames.
+// writes it), a number, a system error (errno), a name lookup's error (getaddrinfo's code), or a
+// message this one frames.
 struct Part {
-    enum class Kind { Verbatim, Number, SystemError, Nested };
+    enum class Kind { Verbatim, Number, SystemError, ResolverError, Nested };
     Kind kind = Kind::Verbatim;
     std::string text;
     long long number = 0;
-    int error = 0;
+    int error = 0; // errno, or getaddrinfo's error code
     std::shared_ptr<const Message> nested;
 
     static Part verbatim(std::string text);
     static Part count(long long number);
     static Part systemError(int error);
+    static Part resolverError(int code);
     static Part framed(Message message);
 };
 
@@ -85,11 +177,15 @@ struct Message {
     std::vector<Part> parts;
 
     Message() = default;
-    Message(MessageId id, std::initializer_list<Part> parts) : id(id), parts(parts) {}
+    // An id with its parts; an id alone is a message without parts.
+    Message(MessageId id, std::initializer_list<Part> parts = {}) : id(id), parts(parts) {}
     // A sentence as it is (MessageId::Said).
     static Message said(std::string text);
     // A text a printer or a person supplied (MessageId::Shown).
     static Message shown(std::string text);
 };
+
+// Why something failed, or nothing when it did not.
+using Failure = std::optional<Message>;
 
 } // namespace tessaro::message

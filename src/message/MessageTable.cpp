@@ -4,6 +4,42 @@
 #include <QtGlobal>
 
 namespace tessaro::message {
+namespace {
+
+// Whether the English text has nothing of its own besides its parts ("%1: %2").
+bool onlyJoins(std::string_view english) {
+    for (std::size_t i = 0; i < english.size(); ++i) {
+        if (english[i] == '%' && i + 1 < english.size()) {
+            ++i;
+        } else if ((english[i] >= 'A' && english[i] <= 'Z') ||
+                   (english[i] >= 'a' && english[i] <= 'z')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string_view messageWord(const Message& message) {
+    switch (message.id) {
+    case MessageId::Said:
+    case MessageId::Shown:
+    case MessageId::CommandStep:
+        return {};
+    default:
+        break;
+    }
+    const MessageText text = textOf(message.id);
+    if (onlyJoins(text.english) && message.id != MessageId::SystemError) {
+        for (auto part = message.parts.rbegin(); part != message.parts.rend(); ++part) {
+            if (part->kind == Part::Kind::Nested && part->nested) {
+                return messageWord(*part->nested);
+            }
+        }
+    }
+    return text.word;
+}
 
 MessageText textOf(MessageId id) {
     switch (id) {
@@ -124,6 +160,234 @@ MessageText textOf(MessageId id) {
         return {"lpt_error", QT_TRANSLATE_NOOP("Message", "LPT Communication Port Error !")};
     case MessageId::ParallelErrorTitle:
         return {"parallel_error_title", QT_TRANSLATE_NOOP("Message", "Parallel Object Error")};
+    case MessageId::PortReason:
+        return {"port_reason", QT_TRANSLATE_NOOP("Message", "%1: %2")};
+    case MessageId::SystemError:
+        return {"system_error", "%1"};
+    case MessageId::NoSuchPort:
+        return {"no_such_port", QT_TRANSLATE_NOOP("Message", "no such port")};
+    case MessageId::NoSuchDevice:
+        return {"no_such_device", QT_TRANSLATE_NOOP("Message", "no such device")};
+    case MessageId::NoDeviceHasNumber:
+        return {"no_device_with_number", QT_TRANSLATE_NOOP("Message", "%1: no %2 has this number")};
+    case MessageId::KindSerialPort:
+        return {"kind_serial_port", QT_TRANSLATE_NOOP("Message", "serial port")};
+    case MessageId::KindUsbPrinter:
+        return {"kind_usb_printer", QT_TRANSLATE_NOOP("Message", "USB printer")};
+    case MessageId::KindParallelPort:
+        return {"kind_parallel_port", QT_TRANSLATE_NOOP("Message", "parallel port")};
+    case MessageId::KindNetworkPrinter:
+        return {"kind_network_printer", QT_TRANSLATE_NOOP("Message", "network printer")};
+    case MessageId::KindSerialServer:
+        return {"kind_serial_server", QT_TRANSLATE_NOOP("Message", "serial server")};
+    case MessageId::SpeedRefused:
+        return {"speed_refused", QT_TRANSLATE_NOOP("Message", "speed refused")};
+    case MessageId::NotASerialPort:
+        return {"not_a_serial_port", QT_TRANSLATE_NOOP("Message", "not a serial port")};
+    case MessageId::DeviceDisconnected:
+        return {"device_disconnected", QT_TRANSLATE_NOOP("Message", "the device was disconnected")};
+    case MessageId::InUseByAnotherProgram:
+        return {"in_use", QT_TRANSLATE_NOOP("Message", "in use by another program")};
+    case MessageId::InUseByNamedProcess:
+        return {"in_use_by_named_process",
+                QT_TRANSLATE_NOOP("Message", "in use by %1 (process %2)")};
+    case MessageId::InUseByProcess:
+        return {"in_use_by_process", QT_TRANSLATE_NOOP("Message", "in use by process %1")};
+    case MessageId::InUseLockFileHeld:
+        return {"in_use_lock_file",
+                QT_TRANSLATE_NOOP("Message", "in use by another program (%1 is held)")};
+    case MessageId::InUseByDriverOrProgram:
+        return {"parallel_in_use",
+                QT_TRANSLATE_NOOP("Message", "the port is in use by another driver or program")};
+    case MessageId::MayBeHeldByModemManager:
+        return {"may_be_held_by_modem_manager",
+                QT_TRANSLATE_NOOP("Message", "%1 (ModemManager, which probes new modems, may hold "
+                                             "it: `sudo fuser -v %2` names the holder)")};
+    case MessageId::MayBeTakenByModemManager:
+        return {"may_be_taken_by_modem_manager",
+                QT_TRANSLATE_NOOP("Message", "%1 (if it was not unplugged, ModemManager or brltty "
+                                             "may have taken it: `dmesg` shows which)")};
+    case MessageId::JoinDialoutGroup:
+        return {"join_dialout",
+                QT_TRANSLATE_NOOP("Message", "permission denied; join the dialout group (sudo "
+                                             "adduser $USER dialout, then log in again)")};
+    case MessageId::JoinLpGroup:
+        return {
+            "join_lp",
+            QT_TRANSLATE_NOOP(
+                "Message",
+                "permission denied; join the lp group (sudo adduser $USER lp, then log in again)")};
+    case MessageId::PermissionYours:
+        return {"permission_yours",
+                QT_TRANSLATE_NOOP("Message", "permission denied: %1 is yours%2")};
+    case MessageId::PermissionGroupMember:
+        return {
+            "permission_group_member",
+            QT_TRANSLATE_NOOP(
+                "Message", "permission denied: %1 belongs to the group %2, and you are in it%3")};
+    case MessageId::PermissionEveryone:
+        return {"permission_everyone", QT_TRANSLATE_NOOP("Message", "permission denied: %1%2")};
+    case MessageId::PermissionGroup:
+        return {"permission_group",
+                QT_TRANSLATE_NOOP("Message", "permission denied: %1 belongs to the group %2%3")};
+    case MessageId::PermissionJoinedLater:
+        return {"permission_joined_later",
+                QT_TRANSLATE_NOOP("Message",
+                                  "permission denied: %1 belongs to the group %2, which you joined "
+                                  "after this session started: log in again (or run newgrp %2)")};
+    case MessageId::PermissionNotInGroup:
+        return {
+            "permission_not_in_group",
+            QT_TRANSLATE_NOOP(
+                "Message", "permission denied: %1 belongs to the group %2, and you are not in it")};
+    case MessageId::PermissionJoinGroup:
+        return {"permission_join_group",
+                QT_TRANSLATE_NOOP("Message",
+                                  "permission denied: %1 belongs to the group %2, and you are not "
+                                  "in it; join it (sudo adduser $USER %2), then log in again")};
+    case MessageId::ModeLetsButRefused:
+        return {"mode_lets_but_refused",
+                QT_TRANSLATE_NOOP(
+                    "Message", "; its mode (%1) lets %2 read and write, so something else refuses "
+                               "it (an access control list, a security policy or a sandbox)")};
+    case MessageId::ModeAllowsNo:
+        return {"mode_allows_no",
+                QT_TRANSLATE_NOOP("Message", ", but the device allows %1 no %2 (mode %3)")};
+    case MessageId::WhoOwner:
+        return {"who_owner", QT_TRANSLATE_NOOP("Message", "its owner")};
+    case MessageId::WhoGroup:
+        return {"who_group", QT_TRANSLATE_NOOP("Message", "its group")};
+    case MessageId::WhoEveryone:
+        return {"who_everyone", QT_TRANSLATE_NOOP("Message", "everyone")};
+    case MessageId::AccessReadAndWrite:
+        return {"access_read_write", QT_TRANSLATE_NOOP("Message", "read and write")};
+    case MessageId::AccessRead:
+        return {"access_read", QT_TRANSLATE_NOOP("Message", "read")};
+    case MessageId::AccessWrite:
+        return {"access_write", QT_TRANSLATE_NOOP("Message", "write")};
+    case MessageId::NameLeadsElsewhere:
+        return {"name_leads_elsewhere",
+                QT_TRANSLATE_NOOP("Message", "the name now leads to another device (%1%2) than the "
+                                             "printer was found on; detect the printer again")};
+    case MessageId::NameLedTo:
+        return {"name_led_to", QT_TRANSLATE_NOOP("Message", ", not %1")};
+    case MessageId::AnotherDevice:
+        return {"another_device", QT_TRANSLATE_NOOP("Message", "another device")};
+    case MessageId::NoAnswerWithin:
+        return {"no_answer_within", QT_TRANSLATE_NOOP("Message", "no answer within %1 s")};
+    case MessageId::NoAddress:
+        return {"no_address", QT_TRANSLATE_NOOP("Message", "no address")};
+    case MessageId::NameLookupFailed:
+        return {"name_lookup_failed", QT_TRANSLATE_NOOP("Message", "the name lookup failed")};
+    case MessageId::NotANetworkAddress:
+        return {"not_a_network_address",
+                QT_TRANSLATE_NOOP("Message", "not a network address (HOST or HOST:PORT)")};
+    case MessageId::NotASerialServerAddress:
+        return {"not_a_serial_server_address",
+                QT_TRANSLATE_NOOP("Message", "not a serial server address (HOST:PORT)")};
+    case MessageId::PrinterClosedConnection:
+        return {"printer_closed_connection",
+                QT_TRANSLATE_NOOP("Message", "the printer closed the connection")};
+    case MessageId::PrinterWentAway:
+        return {"printer_went_away", QT_TRANSLATE_NOOP("Message", "the printer went away (%1)")};
+    case MessageId::PrinterStoppedTakingData:
+        return {"printer_stopped_taking_data",
+                QT_TRANSLATE_NOOP("Message", "the printer stopped taking data")};
+    case MessageId::ServerSetsNoLines:
+        return {"server_sets_no_lines",
+                QT_TRANSLATE_NOOP("Message", "the server does not set serial lines (no RFC 2217)")};
+    case MessageId::ServerClosedConnection:
+        return {"server_closed_connection",
+                QT_TRANSLATE_NOOP("Message", "the serial server closed the connection")};
+    case MessageId::EarlyDataTooLong:
+        return {
+            "early_data_too_long",
+            QT_TRANSLATE_NOOP(
+                "Message", "the printer sent more than 64 KiB before the server had set the line")};
+    case MessageId::ServerSetLineOtherwise:
+        return {"server_set_line_otherwise",
+                QT_TRANSLATE_NOOP("Message", "the server set the line to %1, not %2")};
+    case MessageId::LineParityNone:
+        return {"parity_none", QT_TRANSLATE_NOOP("Message", "no parity")};
+    case MessageId::LineParityOdd:
+        return {"parity_odd", QT_TRANSLATE_NOOP("Message", "odd parity")};
+    case MessageId::LineParityEven:
+        return {"parity_even", QT_TRANSLATE_NOOP("Message", "even parity")};
+    case MessageId::LineParityMark:
+        return {"parity_mark", QT_TRANSLATE_NOOP("Message", "mark parity")};
+    case MessageId::LineParitySpace:
+        return {"parity_space", QT_TRANSLATE_NOOP("Message", "space parity")};
+    case MessageId::LineParityCode:
+        return {"parity_code", QT_TRANSLATE_NOOP("Message", "parity %1")};
+    case MessageId::LineOneStopBit:
+        return {"stop_bits_1", QT_TRANSLATE_NOOP("Message", "1 stop bit")};
+    case MessageId::LineTwoStopBits:
+        return {"stop_bits_2", QT_TRANSLATE_NOOP("Message", "2 stop bits")};
+    case MessageId::LineOneAndHalfStopBits:
+        return {"stop_bits_1_5", QT_TRANSLATE_NOOP("Message", "1.5 stop bits")};
+    case MessageId::LineStopSize:
+        return {"stop_size", QT_TRANSLATE_NOOP("Message", "stop size %1")};
+    case MessageId::LineNoFlowControl:
+        return {"flow_none", QT_TRANSLATE_NOOP("Message", "no flow control")};
+    case MessageId::LineXonXoff:
+        return {"flow_xon_xoff", QT_TRANSLATE_NOOP("Message", "XON/XOFF flow control")};
+    case MessageId::LineHardwareFlow:
+        return {"flow_hardware", QT_TRANSLATE_NOOP("Message", "hardware flow control")};
+    case MessageId::LineDataBits:
+        return {"data_bits", QT_TRANSLATE_NOOP("Message", "%1 data bits")};
+    case MessageId::LineSpeed:
+        return {"line_speed", QT_TRANSLATE_NOOP("Message", "%1 bit/s")};
+    case MessageId::ParallelNoError:
+        return {"parallel_no_error", QT_TRANSLATE_NOOP("Message", "no error")};
+    case MessageId::ParallelNotImplemented:
+        return {"parallel_not_implemented",
+                QT_TRANSLATE_NOOP("Message", "not implemented by this port")};
+    case MessageId::ParallelNoCapability:
+        return {"parallel_no_capability",
+                QT_TRANSLATE_NOOP("Message",
+                                  "a capability the program needs is not available on this port")};
+    case MessageId::ParallelTimedOut:
+        return {"parallel_timed_out",
+                QT_TRANSLATE_NOOP("Message", "the port did not answer in time")};
+    case MessageId::ParallelRejected:
+        return {"parallel_rejected",
+                QT_TRANSLATE_NOOP("Message", "the printer rejected the request")};
+    case MessageId::ParallelNegotiationFailed:
+        return {"parallel_negotiation_failed",
+                QT_TRANSLATE_NOOP("Message", "negotiation with the printer failed")};
+    case MessageId::ParallelNoMemory:
+        return {"parallel_no_memory", QT_TRANSLATE_NOOP("Message", "not enough memory")};
+    case MessageId::ParallelInitFailed:
+        return {"parallel_init_failed",
+                QT_TRANSLATE_NOOP("Message", "the port could not be initialised")};
+    case MessageId::ParallelSystemError:
+        return {"parallel_system_error", QT_TRANSLATE_NOOP("Message", "system error")};
+    case MessageId::ParallelNoDeviceId:
+        return {"parallel_no_device_id",
+                QT_TRANSLATE_NOOP("Message", "the printer gave no device ID")};
+    case MessageId::ParallelNotOpen:
+        return {"parallel_not_open", QT_TRANSLATE_NOOP("Message", "the port is not open")};
+    case MessageId::ParallelLibraryError:
+        return {"parallel_library_error", QT_TRANSLATE_NOOP("Message", "libieee1284 error %1")};
+    case MessageId::ParallelNoSupport:
+        return {"parallel_no_support",
+                QT_TRANSLATE_NOOP("Message", "no parallel port support: %1")};
+    case MessageId::ParallelNotListed:
+        return {"parallel_not_listed",
+                QT_TRANSLATE_NOOP("Message", "the parallel port library does not list it")};
+    case MessageId::ParallelNoPortAtAddress:
+        return {"parallel_no_port_at_address",
+                QT_TRANSLATE_NOOP("Message", "no parallel port at this address")};
+    case MessageId::ParallelNoPortAtNumber:
+        return {"parallel_no_port_at_number",
+                QT_TRANSLATE_NOOP("Message", "no parallel port at this number")};
+    case MessageId::ParallelCannotClaim:
+        return {"parallel_cannot_claim",
+                QT_TRANSLATE_NOOP("Message", "%1: cannot claim the port: %2")};
+    case MessageId::Stopped:
+        return {"stopped", QT_TRANSLATE_NOOP("Message", "stopped")};
+    case MessageId::LinesOneAfterAnother:
+        return {"lines", "%1\r%2"};
     }
     return {"said", "%1"};
 }

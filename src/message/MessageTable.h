@@ -20,4 +20,9 @@ inline constexpr const char* kMessageContext = "Message";
 // An id without its row does not compile (-Wswitch, -Werror).
 MessageText textOf(MessageId id);
 
+// The word a script tells a message by (the JSON message_id): its id's word, or for a frame
+// that only joins others ("%1: %2") the word of what it frames last; "" for a text shown as it
+// is, which no id names.
+std::string_view messageWord(const Message& message);
+
 } // namespace tessaro::message

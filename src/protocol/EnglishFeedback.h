@@ -6,6 +6,8 @@
 #include "message/English.h"
 #include "protocol/UserFeedback.h"
 
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,14 +18,12 @@ class EnglishFeedback : public UserFeedback {
   public:
     void sayTitled(link::MessageIcon icon, const message::Message& text,
                    const message::Message& title) final {
-        message(icon, message::english(text), message::english(title));
+        message(icon, remembered(text), message::english(title));
     }
     void sayWarning(link::MessageIcon icon, const message::Message& text) final {
-        warn(icon, message::english(text));
+        warn(icon, remembered(text));
     }
-    bool askWhether(const message::Message& question) final {
-        return ask(message::english(question));
-    }
+    bool askWhether(const message::Message& question) final { return ask(remembered(question)); }
     void showStatusPanels(const std::vector<message::Message>& panels) final {
         std::vector<std::string> texts;
         for (const message::Message& panel : panels) {
@@ -35,10 +35,17 @@ class EnglishFeedback : public UserFeedback {
         setPanelText(panel, message::english(text));
     }
     void showDetectionResult(const message::Message& result) final {
-        setDetectionResult(message::english(result));
+        setDetectionResult(remembered(result));
     }
     void showDetectionProgress(const message::Message& step) final {
         setDetectionProgress(message::english(step));
+    }
+
+    // The message a text this feedback showed was worded from; nothing for a text it was
+    // given as it is.
+    std::optional<message::Message> valueOf(std::string_view text) const {
+        const auto found = worded_.find(text);
+        return found == worded_.end() ? std::nullopt : std::optional(found->second);
     }
 
   protected:
@@ -51,6 +58,15 @@ class EnglishFeedback : public UserFeedback {
     virtual void setPanelText(int panel, std::string_view text) = 0;
     virtual void setDetectionResult(std::string_view text) = 0;
     virtual void setDetectionProgress(std::string_view text) { setDetectionResult(text); }
+
+  private:
+    std::string remembered(const message::Message& said) {
+        std::string text = message::english(said);
+        worded_.insert_or_assign(text, said);
+        return text;
+    }
+
+    std::map<std::string, message::Message, std::less<>> worded_;
 };
 
 } // namespace tessaro::protocol

@@ -100,12 +100,12 @@ std::vector<StatusFlag> statusFaults(std::uint8_t status) {
     return faults;
 }
 
-std::string DescribePrinter(std::string_view identity, link::SubCom& link,
-                            link::PrinterFacts& facts, protocol::UserFeedback& feedback) {
+message::Failure DescribePrinter(std::string_view identity, link::SubCom& link,
+                                 link::PrinterFacts& facts, protocol::UserFeedback& feedback) {
     link.discardInput();
     link.SendString(kChipsetQuery);
     const std::uint8_t chipset = link.ReceiveByte();
-    if (std::string fault = link.transport().takeFault(); !fault.empty()) {
+    if (message::Failure fault = link.transport().takeFault()) {
         return fault;
     }
     facts.PrinterFound = true;
@@ -113,7 +113,7 @@ std::string DescribePrinter(std::string_view identity, link::SubCom& link,
     facts.Chipset5V = chipsetIs5V(chipset);
     facts.PowerVolts = powerVoltsOf(identity);
     facts.PrinterIdentity = std::string(shownIdentity(identity));
-    return "";
+    return std::nullopt;
 }
 
 void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts) {

@@ -50,8 +50,8 @@ inline bool chipsetIs5V(std::uint8_t reply) {
 // voltage, derives the supply voltage and enables the printer commands; the detection then
 // shows the printer in the status bar (detect::Detection). Returns "", or the fault the link
 // raised meanwhile (the printer is then not described: its chipset was never heard).
-std::string DescribePrinter(std::string_view identity, link::SubCom& link,
-                            link::PrinterFacts& facts, protocol::UserFeedback& feedback);
+message::Failure DescribePrinter(std::string_view identity, link::SubCom& link,
+                                 link::PrinterFacts& facts, protocol::UserFeedback& feedback);
 
 // Spells out status into facts.PrinterStatusText.
 void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts);

@@ -50,12 +50,12 @@ void Transmission::portFailed(const Message& message) {
 
 // An adapter unplugged under way ends the run: nothing more can arrive.
 bool Transmission::linkLost() {
-    const std::string fault = link_.transport().takeFault();
-    if (fault.empty()) {
+    const message::Failure fault = link_.transport().takeFault();
+    if (!fault) {
         return false;
     }
     problem_ = link::PortProblem::Lost;
-    fail(Message::said(fault));
+    fail(*fault);
     return true;
 }
 
@@ -69,10 +69,10 @@ bool Transmission::SendParameters(bool sendAll) {
         return false;
     }
     const link::LinkSettings& settings = link_.settings();
-    const std::string failure =
+    const message::Failure failure =
         link_.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
-    if (!failure.empty()) {
-        portFailed({MessageId::NothingWasSent, {Part::framed(Message::said(failure))}});
+    if (failure) {
+        portFailed({MessageId::NothingWasSent, {Part::framed(*failure)}});
     } else {
         link::PortCloser closer(link_);
         if (sendCommands(sendAll) && !linkLost()) {
@@ -136,10 +136,10 @@ bool Transmission::reopenAtSpeed(const std::string& speed) {
     link::LinkSettings& settings = link_.settings();
     link_.ClosePort();
     settings.PortSpeed = speed;
-    const std::string failure =
+    const message::Failure failure =
         link_.OpenPort(settings.Port, settings.PortSpeed, settings.PortHandshake);
-    if (!failure.empty()) {
-        portFailed(Message::said(failure));
+    if (failure) {
+        portFailed(*failure);
         return false;
     }
     feedback_.showPanelText(0, link_.transport().panelText(settings.Port, settings.PortSpeed));

@@ -33,7 +33,11 @@ class VirtualLpt final : public link::PortIO {
           port_(printer_, portClock_, withPort(lpt, settings.port)) {}
 
     bool initialize() override { return failure_.empty() && port_.initialize(); }
-    std::string failure() const override { return failure_; }
+    // The virtual printer's own option error, as it words it.
+    message::Failure failure() const override {
+        return failure_.empty() ? std::nullopt
+                                : message::Failure(message::Message::shown(failure_));
+    }
     void shutdown() override { port_.shutdown(); }
     std::uint8_t getPortVal(std::uint32_t address) override { return port_.getPortVal(address); }
     void setPortVal(std::uint32_t address, std::uint8_t value) override {

@@ -100,9 +100,10 @@ std::string VirtualSerialControl::openError() {
     return "";
 }
 
-std::string VirtualSerialControl::open() {
+// The virtual port's refusals are its own words, after the port's name.
+message::Failure VirtualSerialControl::open() {
     if (std::string error = openError(); !error.empty()) {
-        return error;
+        return message::Message::shown(std::move(error));
     }
     open_ = true;
     openBaud_ = *speedOf(settings_);
@@ -112,7 +113,7 @@ std::string VirtualSerialControl::open() {
         // What the printer sent while the port was closed is lost.
         printer_.takeReply(printer_.replyReady());
     }
-    return "";
+    return std::nullopt;
 }
 
 void VirtualSerialControl::close() {
@@ -131,13 +132,15 @@ void VirtualSerialControl::output(std::string_view bytes) {
     }
 }
 
-std::string VirtualSerialControl::takeFault() {
-    return std::exchange(fault_, std::string{});
+message::Failure VirtualSerialControl::takeFault() {
+    return std::exchange(fault_, std::nullopt);
 }
 
 void VirtualSerialControl::pull() {
     if (std::exchange(faultUnseen_, false)) {
-        fault_ = name() + ": the device was disconnected";
+        fault_ = message::Message(message::MessageId::PortReason,
+                                  {message::Part::verbatim(name()),
+                                   message::Part::framed(message::MessageId::DeviceDisconnected)});
         problem_ = link::PortProblem::Lost;
     }
     if (onPrinter()) {

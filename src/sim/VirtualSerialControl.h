@@ -45,7 +45,7 @@ class VirtualSerialControl final : public link::SerialControl {
     void setSettings(std::string_view text) override { settings_ = text; }
     void setHandshaking(int mode) override { handshake_ = mode; }
     bool portOpen() const override { return open_; }
-    std::string open() override;
+    message::Failure open() override;
     void close() override;
     void setInputLen(int length) override { inputLen_ = length; }
     void setInputMode(int mode) override { inputMode_ = mode; }
@@ -54,7 +54,7 @@ class VirtualSerialControl final : public link::SerialControl {
     void output(std::string_view bytes) override;
     std::string input() override;
     bool waitForInput(int ms) override;
-    std::string takeFault() override;
+    message::Failure takeFault() override;
     link::PortProblem problem() const override { return problem_; }
 
   private:
@@ -70,7 +70,7 @@ class VirtualSerialControl final : public link::SerialControl {
     std::set<int> inUse_;
     bool unplugged_ = false;
     bool faultUnseen_ = false; // unplugged while open, not yet met by a read
-    std::string fault_;
+    message::Failure fault_;
     link::PortProblem problem_ = link::PortProblem::None;
 
     int port_ = 1;

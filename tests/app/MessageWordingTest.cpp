@@ -53,6 +53,9 @@ TEST(MessageWording, EveryIdIsWordedWholeInEveryLanguage) {
         if (id == MessageId::Said || id == MessageId::Shown || id == MessageId::CommandStep) {
             continue; // shown as it is, or as the command table has it
         }
+        const bool framesOnly = !QString::fromUtf8(message::textOf(id).english)
+                                     .remove(QRegularExpression(QStringLiteral("%[1-9]")))
+                                     .contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
         EXPECT_TRUE(words.insert(message::textOf(id).word).second) << message::textOf(id).word;
         const Message said = sample(id);
         const std::string english = message::english(said);
@@ -63,7 +66,9 @@ TEST(MessageWording, EveryIdIsWordedWholeInEveryLanguage) {
             const app::Translations translations(QStringList{QString::fromLatin1(language)});
             const std::string worded = app::worded(said).toStdString();
             expectWhole(worded, said, language);
-            EXPECT_NE(worded, english) << language << ": left in English";
+            if (!framesOnly) { // "%1: %2" may read the same
+                EXPECT_NE(worded, english) << language << ": left in English";
+            }
         }
     }
 }

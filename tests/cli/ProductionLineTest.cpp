@@ -28,6 +28,11 @@ std::string resultOf(const CliResult& r) {
     return jsonOf(r.out).value("result").toString().toStdString();
 }
 
+// The cause, as a script tells it apart without reading the message.
+std::string messageIdOf(const CliResult& r) {
+    return jsonOf(r.out).value("message_id").toString().toStdString();
+}
+
 // A printer on the port, as /dev/serial/by-id names an adapter.
 std::unique_ptr<SimProcess> printerOn(const std::string& port) {
     auto printer = std::make_unique<SimProcess>(
@@ -66,10 +71,12 @@ TEST(ExitStatus, TellsCausesApart) {
     const auto noAnswer = send(silent);
     EXPECT_EQ(noAnswer.status, 1);
     EXPECT_EQ(resultOf(noAnswer), "no_answer");
+    EXPECT_EQ(messageIdOf(noAnswer), "no_printer_at_speed");
     EXPECT_THAT(noAnswer.err, HasSubstr("No printer found"));
     const auto refused = send(refusing);
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(resultOf(refused), "not_stored");
+    EXPECT_EQ(messageIdOf(refused), "saving_refused");
     EXPECT_EQ(
         runCli({"send", (dir / "gone.pcf").string(), "--port", good.device(), "--yes"}).status, 2);
     const auto absent = runCli({"status", "--port", "/nonexistent/ttyUSB9"});
@@ -90,6 +97,7 @@ TEST(ExitStatus, APortHeldByAnotherProgramIsAPortProblem) {
     const auto held = runCli({"detect", "--port", sim.device(), "--json"});
     EXPECT_EQ(held.status, 3) << held.out << held.err;
     EXPECT_EQ(resultOf(held), "port_in_use");
+    EXPECT_EQ(messageIdOf(held), "in_use_by_named_process") << held.out;
     // With --speed auto the port is not tried at every speed: the first open says why, once.
     for (const char* command : {"detect", "status"}) {
         const auto any = runCli({command, "--port", sim.device(), "--speed", "auto", "--json"});

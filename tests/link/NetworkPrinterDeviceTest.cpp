@@ -9,6 +9,7 @@
 #include "support/FullBacklogListener.h"
 #include "support/HangingResolver.h"
 #include "support/LoopbackSocket.h"
+#include "support/Said.h"
 #include "workspace/UniqueFd.h"
 
 #include <chrono>
@@ -48,7 +49,7 @@ class NetworkPrinterDeviceTest : public ::testing::Test {
     static std::chrono::duration<double> timedOpen(NetworkPrinterDevice& device,
                                                    std::string& result) {
         const auto start = Steady::now();
-        result = device.open();
+        result = test::said(device.open());
         return Steady::now() - start;
     }
 
@@ -115,24 +116,26 @@ TEST_F(NetworkPrinterDeviceTest, ACancelEndsAHangingNameLookupAtOnceAndLaterConn
     EXPECT_EQ(device.problem(), PortProblem::Unusable);
     EXPECT_LT(took, 1s);
 
-    EXPECT_EQ(device.open(), "printer.test:9100: stopped");
+    EXPECT_EQ(test::said(device.open()), "printer.test:9100: stopped");
     EXPECT_EQ(hanging->calls(), 1);
     device.setCancellation(nullptr);
     EXPECT_TRUE(hanging->releaseAll());
-    EXPECT_EQ(device.open(), "printer.test:9100: released"); // the resolver's own reason
+    EXPECT_EQ(test::said(device.open()),
+              "printer.test:9100: released"); // the resolver's own reason
 }
 
 TEST_F(NetworkPrinterDeviceTest, AnUnknownNameIsAbsentAndOtherLookupFailuresAreUnusable) {
-    NetworkPrinterDevice unknown(clock, std::make_shared<FixedResolver>(
-                                            ResolvedName{{}, "Name or service not known", true}));
+    NetworkPrinterDevice unknown(
+        clock, std::make_shared<FixedResolver>(
+                   ResolvedName{{}, message::Message::shown("Name or service not known"), true}));
     unknown.setAddress("nowhere.test");
-    EXPECT_EQ(unknown.open(), "nowhere.test:9100: Name or service not known");
+    EXPECT_EQ(test::said(unknown.open()), "nowhere.test:9100: Name or service not known");
     EXPECT_EQ(unknown.problem(), PortProblem::Absent);
 
-    NetworkPrinterDevice broken(
-        clock, std::make_shared<FixedResolver>(ResolvedName{{}, "System error", false}));
+    NetworkPrinterDevice broken(clock, std::make_shared<FixedResolver>(ResolvedName{
+                                           {}, message::Message::shown("System error"), false}));
     broken.setAddress("somewhere.test");
-    EXPECT_EQ(broken.open(), "somewhere.test:9100: System error");
+    EXPECT_EQ(test::said(broken.open()), "somewhere.test:9100: System error");
     EXPECT_EQ(broken.problem(), PortProblem::Unusable);
 }
 
@@ -150,13 +153,13 @@ TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
                    {SocketAddress::of(reinterpret_cast<const sockaddr&>(refused), length),
                     SocketAddress::of(reinterpret_cast<const sockaddr&>(accepted), length)})));
     device.setAddress("printer.test");
-    EXPECT_EQ(device.open(), "");
+    EXPECT_EQ(test::said(device.open()), "");
     EXPECT_TRUE(device.portOpen());
     device.close();
 
     NetworkPrinterDevice byNumber(clock, hanging);
     byNumber.setAddress("127.0.0.1:" + std::to_string(ntohs(accepted.sin_port)));
-    EXPECT_EQ(byNumber.open(), "");
+    EXPECT_EQ(test::said(byNumber.open()), "");
     EXPECT_EQ(hanging->calls(), 0);
 }
 

@@ -8,6 +8,7 @@
 #include "sim/TerminalSpeed.h"
 #include "support/Bytes.h"
 #include "support/OwnTerminal.h"
+#include "support/Said.h"
 #include "support/ScriptedServer.h"
 #include "support/Ser2netProcess.h"
 
@@ -49,7 +50,7 @@ class Rfc2217OverSer2net : public ::testing::Test {
         device.setAddress(server.address());
         device.setSettings(settings);
         device.setHandshaking(handshake);
-        return device.open();
+        return test::said(device.open());
     }
 
     test::OwnTerminal terminal;
@@ -100,11 +101,11 @@ TEST_F(Rfc2217OverSer2net, EveryByteArrivesOnceAndUnchangedUntilTheServerDies) {
     printer.join();
     EXPECT_EQ(arrived.size(), toPrinter.size());
     EXPECT_TRUE(arrived == toPrinter);
-    EXPECT_EQ(device.takeFault(), "");
+    EXPECT_EQ(test::said(device.takeFault()), "");
 
     server.kill();
     EXPECT_FALSE(device.waitForInput(2000));
-    EXPECT_EQ(device.takeFault(),
+    EXPECT_EQ(test::said(device.takeFault()),
               "rfc2217://" + server.address() + ": the serial server closed the connection");
     EXPECT_EQ(device.problem(), PortProblem::Lost);
     EXPECT_FALSE(device.portOpen());
@@ -159,7 +160,7 @@ TEST(Rfc2217Device, ServersThatDoNotSetTheLineFailTheOpenWithTheReason) {
         Rfc2217Device device(clock);
         device.setAddress(server.address());
         device.setSettings("19200,N,8,1");
-        EXPECT_EQ(device.open(), "rfc2217://" + server.address() + ": " + refusal.why);
+        EXPECT_EQ(test::said(device.open()), "rfc2217://" + server.address() + ": " + refusal.why);
         EXPECT_EQ(device.problem(), PortProblem::Unusable);
         EXPECT_FALSE(device.portOpen());
     }
@@ -187,13 +188,13 @@ TEST(Rfc2217Device, KeepsThePrintersBytesAndNothingElse) {
     Rfc2217Device device(clock);
     device.setAddress(server.address());
     device.setSettings("9600,N,8,1");
-    ASSERT_EQ(device.open(), "");
+    ASSERT_EQ(test::said(device.open()), "");
     EXPECT_EQ(receive(device, 10, 2s), "early late");
     device.output("ping");
     ASSERT_TRUE(server.waitForSteps(3, 2s));
     EXPECT_EQ(device.inBufferCount(), 0); // reads the commands alone
     EXPECT_TRUE(device.portOpen());
-    EXPECT_EQ(device.takeFault(), "");
+    EXPECT_EQ(test::said(device.takeFault()), "");
     device.output("pong");
     EXPECT_EQ(receive(device, 4, 2s), "data");
 }
@@ -201,7 +202,7 @@ TEST(Rfc2217Device, KeepsThePrintersBytesAndNothingElse) {
 // Opens device, saying how long that took.
 std::chrono::duration<double> timedOpen(Rfc2217Device& device, std::string& result) {
     const auto start = Steady::now();
-    result = device.open();
+    result = test::said(device.open());
     return Steady::now() - start;
 }
 
@@ -250,7 +251,8 @@ TEST(Rfc2217Device, AnAddressMustNameItsPort) {
     SteadyClock clock;
     Rfc2217Device device(clock);
     device.setAddress("printer");
-    EXPECT_EQ(device.open(), "rfc2217://printer: not a serial server address (HOST:PORT)");
+    EXPECT_EQ(test::said(device.open()),
+              "rfc2217://printer: not a serial server address (HOST:PORT)");
 }
 
 } // namespace

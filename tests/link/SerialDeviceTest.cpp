@@ -13,6 +13,7 @@
 #include "sim/VirtualParallelPort.h"
 #include "support/FeedbackRecorder.h"
 #include "support/OwnTerminal.h"
+#include "support/Said.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 #include "workspace/Catalogue.h"
@@ -77,8 +78,8 @@ TEST(SerialDevice, TalksToThePrinterProcessAtItsSpeedOnly) {
     ASSERT_EQ(link.ComPortExists(1), 1);
     EXPECT_EQ(link.ComPortExists(2), 0);
 
-    ASSERT_EQ(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2), "");
-    EXPECT_EQ(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2),
+    ASSERT_EQ(test::said(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2)), "");
+    EXPECT_EQ(test::said(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2)),
               ""); // an open port keeps its speed
     link.SendString("\x1BI");
     EXPECT_EQ(link.ReceiveString(), std::string("R62 VIRTUAL PRN  V1.04\0", 23));
@@ -88,7 +89,7 @@ TEST(SerialDevice, TalksToThePrinterProcessAtItsSpeedOnly) {
     EXPECT_EQ(real.serial.inBufferCount(), 0);
     link.ClosePort();
 
-    ASSERT_EQ(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2), "");
+    ASSERT_EQ(test::said(link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2)), "");
     link.SendString("\x1BI");
     EXPECT_FALSE(real.serial.waitForInput(300)); // the printer does not hear 19200
     link.ClosePort();
@@ -97,7 +98,7 @@ TEST(SerialDevice, TalksToThePrinterProcessAtItsSpeedOnly) {
 TEST(SerialDevice, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
     test::OwnTerminal terminal;
     RealSerialLink real(terminal.path);
-    ASSERT_EQ(real.link.OpenCom(1, "57600", 0), "");
+    ASSERT_EQ(test::said(real.link.OpenCom(1, "57600", 0)), "");
     EXPECT_EQ(terminal.speed(), speed_t(B57600));
     real.serial.output(std::string(1, '\0'));
     real.link.CloseCom();
@@ -107,7 +108,7 @@ TEST(SerialDevice, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
     char byte = 'x';
     EXPECT_EQ(::read(terminal.master.get(), &byte, 1), 1);
     EXPECT_EQ(byte, '\0');
-    ASSERT_EQ(real.link.OpenCom(1, "19200", 0), "");
+    ASSERT_EQ(test::said(real.link.OpenCom(1, "19200", 0)), "");
     real.link.CloseCom(); // nothing written: nothing to wait for
     EXPECT_EQ(terminal.speed(), speed_t(B19200));
 }
@@ -115,7 +116,7 @@ TEST(SerialDevice, TheLastByteLeavesAtTheSpeedItWasWrittenAt) {
 TEST(SerialDevice, OpenFailuresNameThePortAndTheReason) {
     RealSerialLink nowhere("/nonexistent/tty");
     const std::string failure =
-        nowhere.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2);
+        test::said(nowhere.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2));
     EXPECT_NE(failure.find("COM1 (/nonexistent/tty)"), std::string::npos) << failure;
     EXPECT_FALSE(nowhere.serial.portOpen());
     nowhere.link.SendString("\x1BI"); // a port that did not open sends nothing, harmlessly
@@ -126,8 +127,9 @@ TEST(SerialDevice, OpenFailuresNameThePortAndTheReason) {
     ASSERT_EQ(::grantpt(master), 0);
     const std::string locked = ::ptsname(master);
     RealSerialLink broken(locked);
-    EXPECT_EQ(broken.link.OpenCom(1, "9600", 0), "COM1 (" + locked + "): " + std::strerror(EIO));
-    EXPECT_EQ(broken.serial.takeFault(), "");
+    EXPECT_EQ(test::said(broken.link.OpenCom(1, "9600", 0)),
+              "COM1 (" + locked + "): " + std::strerror(EIO));
+    EXPECT_EQ(test::said(broken.serial.takeFault()), "");
     ::close(master);
 }
 
@@ -177,15 +179,15 @@ TEST(SerialDevice, APortInUseNamesTheOtherProcessThatHoldsIt) {
     std::filesystem::create_symlink(terminal.path, link);
     RealSerialLink first(link.string());
     RealSerialLink second(link.string());
-    ASSERT_EQ(first.link.OpenCom(1, "9600", 0), "");
+    ASSERT_EQ(test::said(first.link.OpenCom(1, "9600", 0)), "");
 
     HoldingChild child("port-holder");
     ASSERT_TRUE(child.started);
-    EXPECT_EQ(second.link.OpenCom(1, "9600", 0), "COM1 (" + link.string() +
-                                                     "): in use by port-holder (process " +
-                                                     std::to_string(child.process) + ")");
+    EXPECT_EQ(test::said(second.link.OpenCom(1, "9600", 0)),
+              "COM1 (" + link.string() + "): in use by port-holder (process " +
+                  std::to_string(child.process) + ")");
     child.release();
-    EXPECT_EQ(second.link.OpenCom(1, "9600", 0),
+    EXPECT_EQ(test::said(second.link.OpenCom(1, "9600", 0)),
               "COM1 (" + link.string() + "): in use by another program");
     first.link.CloseCom();
 }
@@ -214,7 +216,7 @@ class PortLockTest : public ::testing::Test {
 // While the port is open both locks are the program's: the lock file names it, a terminal
 // program's flock is refused; closing lets go of both.
 TEST_F(PortLockTest, TheLocksAreHeldWhileThePortIsOpen) {
-    ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
+    ASSERT_EQ(test::said(real.link.OpenCom(1, "9600", 0)), "");
     EXPECT_EQ(test::readFile(lockFile), uucpLockContent(::getpid()));
     const workspace::UniqueFd other(::open(terminal.path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
     EXPECT_NE(::flock(other.get(), LOCK_EX | LOCK_NB), 0);
@@ -232,9 +234,9 @@ TEST_F(PortLockTest, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
     for (const std::string& content : {uucpLockContent(holder.process),
                                        std::string(reinterpret_cast<const char*>(&number), 4)}) {
         std::ofstream(lockFile, std::ios::binary | std::ios::trunc) << content;
-        EXPECT_EQ(real.link.OpenCom(1, "9600", 0), "COM1 (" + terminal.path +
-                                                       "): in use by minicom (process " +
-                                                       std::to_string(holder.process) + ")");
+        EXPECT_EQ(test::said(real.link.OpenCom(1, "9600", 0)),
+                  "COM1 (" + terminal.path + "): in use by minicom (process " +
+                      std::to_string(holder.process) + ")");
         EXPECT_EQ(real.serial.problem(), PortProblem::InUse);
         EXPECT_FALSE(real.serial.portOpen());
         EXPECT_EQ(test::readFile(lockFile), content);
@@ -243,7 +245,7 @@ TEST_F(PortLockTest, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
     EXPECT_FALSE(terminal.anythingSent());
 
     holder.release(); // its process has ended: the lock is stale
-    ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
+    ASSERT_EQ(test::said(real.link.OpenCom(1, "9600", 0)), "");
     EXPECT_EQ(test::readFile(lockFile), uucpLockContent(::getpid()));
     real.link.CloseCom();
 }
@@ -256,13 +258,13 @@ TEST_F(PortLockTest, AnotherProgramsFlockKeepsThePort) {
         ASSERT_EQ(::flock(held.get(), LOCK_EX | LOCK_NB), 0);
         HoldingChild holder("picocom");
         ASSERT_TRUE(holder.started);
-        EXPECT_EQ(real.link.OpenCom(1, "9600", 0), "COM1 (" + terminal.path +
-                                                       "): in use by picocom (process " +
-                                                       std::to_string(holder.process) + ")");
+        EXPECT_EQ(test::said(real.link.OpenCom(1, "9600", 0)),
+                  "COM1 (" + terminal.path + "): in use by picocom (process " +
+                      std::to_string(holder.process) + ")");
         EXPECT_EQ(real.serial.problem(), PortProblem::InUse);
         EXPECT_FALSE(std::filesystem::exists(lockFile));
     }
-    ASSERT_EQ(real.link.OpenCom(1, "9600", 0), "");
+    ASSERT_EQ(test::said(real.link.OpenCom(1, "9600", 0)), "");
     real.link.CloseCom();
 }
 
@@ -280,13 +282,13 @@ TEST(DevicePins, AnotherDeviceUnderTheNameWithinAnOperationIsRefused) {
         std::filesystem::remove(name);
         std::filesystem::create_symlink(first.path, name);
         real.link.startOperation();
-        ASSERT_EQ(real.link.OpenPort(port, "9600", 0), "");
+        ASSERT_EQ(test::said(real.link.OpenPort(port, "9600", 0)), "");
         real.link.transport(port.kind()).close();
         std::filesystem::remove(name);
         std::filesystem::create_symlink(second.path, name);
 
         const std::string prefix = std::string(port.row().prefix) + "1 (";
-        EXPECT_EQ(real.link.OpenPort(port, "9600", 0),
+        EXPECT_EQ(test::said(real.link.OpenPort(port, "9600", 0)),
                   prefix + name.string() + "): the name now leads to another device (" +
                       second.path + ", not " + first.path +
                       ") than the printer was found on; detect the printer again");
@@ -295,7 +297,7 @@ TEST(DevicePins, AnotherDeviceUnderTheNameWithinAnOperationIsRefused) {
         EXPECT_FALSE(second.anythingSent());
 
         real.link.startOperation();
-        ASSERT_EQ(real.link.OpenPort(port, "9600", 0), "");
+        ASSERT_EQ(test::said(real.link.OpenPort(port, "9600", 0)), "");
         real.link.transport(port.kind()).close();
     }
 }

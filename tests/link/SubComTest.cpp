@@ -5,6 +5,7 @@
 #include "link/SubCom.h"
 
 #include "support/PortAccessLog.h"
+#include "support/Said.h"
 #include "support/VirtualRig.h"
 
 #include <gmock/gmock.h>
@@ -26,13 +27,15 @@ class SerialLinkTest : public ::testing::Test {
 };
 
 TEST_F(SerialLinkTest, AnOpenPortKeepsItsSpeedUntilClosed) {
-    EXPECT_EQ(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2), "");
-    EXPECT_EQ(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2), "");
+    EXPECT_EQ(test::said(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2)), "");
+    EXPECT_EQ(test::said(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2)),
+              "");
     rig.link.ClosePort();
-    EXPECT_EQ(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2), "");
+    EXPECT_EQ(test::said(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "19200", 2)),
+              "");
     rig.link.ClosePort();
     EXPECT_THAT(rig.serial.openedSettings(), ElementsAre("9600,N,8,1", "19200,N,8,1"));
-    EXPECT_THAT(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 3), "9600", 2),
+    EXPECT_THAT(test::said(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 3), "9600", 2)),
                 ::testing::HasSubstr("COM3"));
 }
 
@@ -58,7 +61,7 @@ TEST_F(SerialLinkTest, ReceiveStringWaitsForTheFirstByteThenOneHundredMillisecon
 
 TEST_F(SerialLinkTest, AClosedPortSendsNothing) {
     rig.serial.setInUse(1, true);
-    EXPECT_NE(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2), "");
+    EXPECT_NE(test::said(rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2)), "");
     rig.link.SendString(kIdentityRequest);
     EXPECT_TRUE(rig.log.empty());
 }

@@ -4,6 +4,8 @@
 
 #include "sim/VirtualSerialControl.h"
 
+#include "support/Said.h"
+
 #include <gtest/gtest.h>
 
 namespace tessaro::sim {
@@ -18,7 +20,7 @@ class VirtualSerialControlTest : public ::testing::Test {
     std::string openAt(const std::string& settings, int number = 1) {
         port.setCommPort(link::PortRef::numbered(link::LinkKind::Serial, number));
         port.setSettings(settings);
-        return port.open();
+        return test::said(port.open());
     }
     // Asks and waits up to 1 s for the reply; "" when none comes.
     std::string ask(const std::string& request) {
@@ -69,7 +71,7 @@ TEST_F(VirtualSerialControlTest, WaitEndsWhenTheLateReplyIsReady) {
     config.replyDelayMs = 300;
     PrinterModel late(config, clock);
     VirtualSerialControl latePort(late, clock);
-    ASSERT_EQ(latePort.open(), "");
+    ASSERT_EQ(test::said(latePort.open()), "");
     latePort.output("\x1BI");
     EXPECT_FALSE(latePort.waitForInput(100));
     EXPECT_TRUE(latePort.waitForInput(1000));
@@ -86,7 +88,7 @@ TEST_F(VirtualSerialControlTest, EndlessReplyFillsTheDriverBufferNoFurther) {
     config.endless = true;
     PrinterModel endless(config, clock);
     VirtualSerialControl endlessPort(endless, clock);
-    ASSERT_EQ(endlessPort.open(), "");
+    ASSERT_EQ(test::said(endlessPort.open()), "");
     endlessPort.output("\x1Bv");
     for (int i = 0; i < 100; ++i) {
         endlessPort.inBufferCount();

@@ -20,7 +20,7 @@ class HangingResolver final : public link::NameResolver {
         changed_.wait(lock, [this] { return released_; });
         ++returns_;
         changed_.notify_all();
-        return {{}, "released", false};
+        return {{}, message::Message::shown("released"), false};
     }
     int calls() const {
         const std::lock_guard lock(mutex_);

@@ -26,7 +26,7 @@ class StalledStreamDevice final : public link::StreamDevice {
     int refusedWrites() const { return refused_; }
 
   protected:
-    workspace::UniqueFd connect(std::string&, link::PortProblem&) override {
+    workspace::UniqueFd connect(message::Message&, link::PortProblem&) override {
         return workspace::UniqueFd(::open("/dev/null", O_RDWR | O_NONBLOCK | O_CLOEXEC));
     }
     ssize_t readSome(int, char*, std::size_t) override {

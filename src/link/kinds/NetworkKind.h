@@ -15,6 +15,7 @@ class NetworkKind final : public LinkKindDescriptor {
                               .count = 0,
                               .jsonWord = "network",
                               .what = "network printer",
+                              .noun = message::MessageId::KindNetworkPrinter,
                               .devicePrefix = "",
                               .lineSettings = false,
                               .searchRank = 0,

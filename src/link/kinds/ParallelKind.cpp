@@ -26,11 +26,13 @@ PortRef ParallelKind::resolve(const PortRef& given, PortMap& ports) const {
     return given;
 }
 
-std::string ParallelKind::absentReason(const PortMap& ports, const PortRef& port) const {
+message::Message ParallelKind::absentReason(const PortMap& ports, const PortRef& port) const {
     if (ports.deviceOf(port).empty()) {
         return LinkKindDescriptor::absentReason(ports, port);
     }
-    return ports.describe(port) + ": no such device";
+    return {message::MessageId::PortReason,
+            {message::Part::verbatim(ports.describe(port)),
+             message::Part::framed(message::MessageId::NoSuchDevice)}};
 }
 
 std::unique_ptr<Transport> ParallelKind::makeTransport(const TransportParts& parts) const {

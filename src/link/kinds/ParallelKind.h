@@ -15,6 +15,7 @@ class ParallelKind final : public LinkKindDescriptor {
                               .count = 2,
                               .jsonWord = "parallel",
                               .what = "parallel port",
+                              .noun = message::MessageId::KindParallelPort,
                               .devicePrefix = "/dev/parport",
                               .lineSettings = false,
                               .searchRank = 3,
@@ -23,7 +24,7 @@ class ParallelKind final : public LinkKindDescriptor {
     std::string numberedDevice(const PortMap& ports, int n) const override;
     bool present(const PortMap& ports, const PortRef& port) const override;
     PortRef resolve(const PortRef& given, PortMap& ports) const override;
-    std::string absentReason(const PortMap& ports, const PortRef& port) const override;
+    message::Message absentReason(const PortMap& ports, const PortRef& port) const override;
     std::unique_ptr<Transport> makeTransport(const TransportParts& parts) const override;
 };
 

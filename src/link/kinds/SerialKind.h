@@ -16,6 +16,7 @@ class SerialKind final : public DeviceFileKind {
                           .count = 6,
                           .jsonWord = "serial",
                           .what = "serial port",
+                          .noun = message::MessageId::KindSerialPort,
                           .devicePrefix = "",
                           .lineSettings = true,
                           .searchRank = 1,

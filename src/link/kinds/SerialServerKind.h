@@ -17,6 +17,7 @@ class SerialServerKind final : public LinkKindDescriptor {
                               .count = 0,
                               .jsonWord = "rfc2217",
                               .what = "serial server",
+                              .noun = message::MessageId::KindSerialServer,
                               .devicePrefix = "",
                               .lineSettings = true,
                               .searchRank = 0,

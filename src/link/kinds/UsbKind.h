@@ -15,6 +15,7 @@ class UsbKind final : public DeviceFileKind {
                           .count = 4,
                           .jsonWord = "usb",
                           .what = "USB printer",
+                          .noun = message::MessageId::KindUsbPrinter,
                           .devicePrefix = "/dev/usb/lp",
                           .lineSettings = false,
                           .searchRank = 2}) {}
