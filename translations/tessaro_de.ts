@@ -1451,6 +1451,56 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>stopped</source>
         <translation>abgebrochen</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 bytes</source>
+        <translation>die Datei ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>file is larger than 1 byte</source>
+        <translation>die Datei ist größer als 1 Byte</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 KiB</source>
+        <translation>die Datei ist größer als %1 KiB</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 MiB</source>
+        <translation>die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file of another user; not followed</source>
+        <translation>ein symbolischer Link auf eine Datei eines anderen Benutzers; ihm wird nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist; not followed</source>
+        <translation>ein symbolischer Link auf eine Datei, die es nicht gibt; ihm wird nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>%1 is read only !</source>
+        <translation>%1 ist schreibgeschützt!</translation>
+    </message>
+    <message>
+        <source>Some keys of %1 were skipped: their values are not valid.</source>
+        <translation>Einige Schlüssel von %1 wurden übergangen: Ihre Werte sind ungültig.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+   %2</source>
+        <translation>%1
+   %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is missing)</source>
+        <translation>%1 (%2 fehlt)</translation>
+    </message>
+    <message>
+        <source>print mode (%1 to %2): a group of options has no option selected</source>
+        <translation>Druckmodus (%1 bis %2): In einer Gruppe von Optionen ist keine Option ausgewählt</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1451,6 +1451,56 @@ Compruebe la configuración del puerto LPT </translation>
         <source>stopped</source>
         <translation>interrumpido</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 bytes</source>
+        <translation>el archivo ocupa más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>file is larger than 1 byte</source>
+        <translation>el archivo ocupa más de 1 byte</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 KiB</source>
+        <translation>el archivo ocupa más de %1 KiB</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 MiB</source>
+        <translation>el archivo ocupa más de %1 MiB</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file of another user; not followed</source>
+        <translation>un enlace simbólico a un archivo de otro usuario; no se sigue</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist; not followed</source>
+        <translation>un enlace simbólico a un archivo que no existe; no se sigue</translation>
+    </message>
+    <message>
+        <source>%1 is read only !</source>
+        <translation>¡%1 es de solo lectura!</translation>
+    </message>
+    <message>
+        <source>Some keys of %1 were skipped: their values are not valid.</source>
+        <translation>Se omitieron algunas claves de %1: sus valores no son válidos.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+   %2</source>
+        <translation>%1
+   %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is missing)</source>
+        <translation>%1 (falta %2)</translation>
+    </message>
+    <message>
+        <source>print mode (%1 to %2): a group of options has no option selected</source>
+        <translation>modo de impresión (%1 a %2): un grupo de opciones no tiene ninguna opción seleccionada</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

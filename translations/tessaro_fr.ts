@@ -1451,6 +1451,56 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>stopped</source>
         <translation>interrompu</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 bytes</source>
+        <translation>le fichier dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>file is larger than 1 byte</source>
+        <translation>le fichier dépasse 1 octet</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 KiB</source>
+        <translation>le fichier dépasse %1 Kio</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 MiB</source>
+        <translation>le fichier dépasse %1 Mio</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file of another user; not followed</source>
+        <translation>un lien symbolique vers un fichier d&apos;un autre utilisateur ; il n&apos;est pas suivi</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist; not followed</source>
+        <translation>un lien symbolique vers un fichier qui n&apos;existe pas ; il n&apos;est pas suivi</translation>
+    </message>
+    <message>
+        <source>%1 is read only !</source>
+        <translation>%1 est en lecture seule !</translation>
+    </message>
+    <message>
+        <source>Some keys of %1 were skipped: their values are not valid.</source>
+        <translation>Certaines clés de %1 ont été ignorées : leurs valeurs ne sont pas valides.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+   %2</source>
+        <translation>%1
+   %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is missing)</source>
+        <translation>%1 (%2 manque)</translation>
+    </message>
+    <message>
+        <source>print mode (%1 to %2): a group of options has no option selected</source>
+        <translation>mode d&apos;impression (%1 à %2) : aucune option n&apos;est sélectionnée dans un groupe d&apos;options</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

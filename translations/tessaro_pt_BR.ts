@@ -1451,6 +1451,56 @@ Verifique a configuração das portas LPT!</translation>
         <source>stopped</source>
         <translation>interrompido</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 bytes</source>
+        <translation>o arquivo é maior que %1 bytes</translation>
+    </message>
+    <message>
+        <source>file is larger than 1 byte</source>
+        <translation>o arquivo é maior que 1 byte</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 KiB</source>
+        <translation>o arquivo é maior que %1 KiB</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 MiB</source>
+        <translation>o arquivo é maior que %1 MiB</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file of another user; not followed</source>
+        <translation>um link simbólico para um arquivo de outro usuário; não é seguido</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist; not followed</source>
+        <translation>um link simbólico para um arquivo que não existe; não é seguido</translation>
+    </message>
+    <message>
+        <source>%1 is read only !</source>
+        <translation>%1 é somente leitura!</translation>
+    </message>
+    <message>
+        <source>Some keys of %1 were skipped: their values are not valid.</source>
+        <translation>Algumas chaves de %1 foram ignoradas: seus valores não são válidos.</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+   %2</source>
+        <translation>%1
+   %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is missing)</source>
+        <translation>%1 (falta %2)</translation>
+    </message>
+    <message>
+        <source>print mode (%1 to %2): a group of options has no option selected</source>
+        <translation>modo de impressão (%1 a %2): um grupo de opções não tem nenhuma opção selecionada</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

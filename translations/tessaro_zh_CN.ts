@@ -1451,6 +1451,56 @@ The baudrate parameter will not be modified.</source>
         <source>stopped</source>
         <translation>已中止</translation>
     </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 bytes</source>
+        <translation>文件大于 %1 字节</translation>
+    </message>
+    <message>
+        <source>file is larger than 1 byte</source>
+        <translation>文件大于 1 字节</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 KiB</source>
+        <translation>文件大于 %1 KiB</translation>
+    </message>
+    <message>
+        <source>file is larger than %1 MiB</source>
+        <translation>文件大于 %1 MiB</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file of another user; not followed</source>
+        <translation>指向其他用户文件的符号链接；不予跟随</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist; not followed</source>
+        <translation>指向不存在文件的符号链接；不予跟随</translation>
+    </message>
+    <message>
+        <source>%1 is read only !</source>
+        <translation>%1 是只读的！</translation>
+    </message>
+    <message>
+        <source>Some keys of %1 were skipped: their values are not valid.</source>
+        <translation>已跳过 %1 中的部分键：其值无效。</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+   %2</source>
+        <translation>%1
+   %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 is missing)</source>
+        <translation>%1（缺少 %2）</translation>
+    </message>
+    <message>
+        <source>print mode (%1 to %2): a group of options has no option selected</source>
+        <translation>打印模式（%1 至 %2）：某组选项中没有选中任何选项</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -299,14 +299,15 @@ void Form1::loadProfile(const QString& file) {
     if (report.status == workspace::LoadReport::Status::Unreadable) {
         feedback_->show(MessageIcon::Critical,
                         tr("The configuration could not be loaded.\r\n%1")
-                            .arg(worded(message::Message::said(report.error))));
+                            .arg(worded(report.error.value_or(
+                                message::Message::shown(toPath(file).string())))));
         return;
     }
     // A name that does not exist starts a new profile there: its folder is remembered, but
     // there is no file to list among the recent ones yet.
     rememberProfile(file, report.status == workspace::LoadReport::Status::Loaded);
-    if (!report.warning.empty()) {
-        feedback_->say(MessageIcon::Exclamation, message::Message::said(report.warning));
+    if (report.warning) {
+        feedback_->say(MessageIcon::Exclamation, *report.warning);
     }
 }
 
@@ -385,14 +386,16 @@ Form1::SaveOutcome Form1::saveWorkspace() {
     }
     const workspace::SaveReport report = workspace::Save_ConfigToFile(model_, toPath(file));
     refresh();
+    // A failure names the file and says why (the name alone, should it not).
+    const message::Message why =
+        report.message.value_or(message::Message::shown(toPath(file).string()));
     switch (report.status) {
     case workspace::SaveReport::Status::ReadOnly:
-        feedback_->say(MessageIcon::Exclamation, message::Message::said(report.message));
+        feedback_->say(MessageIcon::Exclamation, why);
         return SaveOutcome::Failed;
     case workspace::SaveReport::Status::Failed:
         feedback_->show(MessageIcon::Critical,
-                        tr("The configuration could not be saved.\r\n%1")
-                            .arg(worded(message::Message::said(report.message))));
+                        tr("The configuration could not be saved.\r\n%1").arg(worded(why)));
         return SaveOutcome::Failed;
     case workspace::SaveReport::Status::Saved:
     case workspace::SaveReport::Status::Empty:

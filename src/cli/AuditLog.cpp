@@ -2,6 +2,7 @@
 #include "cli/AuditLog.h"
 
 #include "cli/JsonOutput.h"
+#include "message/English.h"
 #include "tessaro/Version.h"
 #include "workspace/LinkRule.h"
 #include "workspace/TextFile.h"
@@ -57,8 +58,8 @@ std::string AuditLog::open(const std::string& path) {
     const auto refused = [&path](std::string_view why) {
         return "Cannot open the audit log " + path + ": " + std::string(why);
     };
-    if (const std::string refusal = workspace::linkRefusal(path); !refusal.empty()) {
-        return refused(refusal);
+    if (const auto refusal = workspace::linkRefusal(path)) {
+        return refused(message::english(*refusal));
     }
     // Only a regular file: a FIFO would hold the open (or the writes) until a reader comes,
     // and a device may be a printer's port.
@@ -85,7 +86,7 @@ std::string AuditLog::open(const std::string& path) {
         return refused(kNotRegularText);
     }
     if (isLink && opened.st_uid != named.st_uid) { // the link was turned since it was looked at
-        return refused(workspace::kForeignLinkText);
+        return refused(message::english({message::MessageId::LinkToAnotherUsersFile, {}}));
     }
     ::fcntl(fd.get(), F_SETFL, O_APPEND);
     fd_ = std::move(fd);

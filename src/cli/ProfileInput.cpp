@@ -2,20 +2,30 @@
 #include "cli/ProfileInput.h"
 
 #include "cli/TerminalText.h"
+#include "message/English.h"
 #include "workspace/ConfigFile.h"
 
 #include <iostream>
 
 namespace tessaro::cli {
+namespace {
+
+// A load that failed says why, naming the file ("<path>: <reason>"); the name alone should
+// it not.
+std::string failureOf(const workspace::LoadReport& report, const std::string& file) {
+    return report.error ? message::english(*report.error) : file;
+}
+
+} // namespace
 
 bool loadProfile(workspace::Workspace& ws, const std::string& file) {
     const workspace::LoadReport report = workspace::LoadConfig(ws, file);
     if (report.status != workspace::LoadReport::Status::Loaded) {
-        std::cerr << "Cannot read " << terminalText(report.error) << "\n";
+        std::cerr << "Cannot read " << terminalText(failureOf(report, file)) << "\n";
         return false;
     }
-    if (!report.warning.empty()) {
-        std::cerr << terminalText(report.warning) << "\n";
+    if (report.warning) {
+        std::cerr << terminalText(message::english(*report.warning)) << "\n";
     }
     return true;
 }
@@ -23,14 +33,14 @@ bool loadProfile(workspace::Workspace& ws, const std::string& file) {
 ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& file) {
     const workspace::LoadReport report = workspace::LoadConfig(ws, file);
     if (report.status != workspace::LoadReport::Status::Loaded) {
-        return {"Cannot read " + report.error, ""};
+        return {"Cannot read " + failureOf(report, file), ""};
     }
     if (!report.empty && !report.profileSections) {
         return {"Cannot send " + oneLine(file) +
                     ": not a profile: it has none of the sections of a .pcf file",
                 ""};
     }
-    return {"", report.warning};
+    return {"", report.warning ? message::english(*report.warning) : std::string()};
 }
 
 } // namespace tessaro::cli

@@ -129,7 +129,9 @@ int runShow(const ShowOptions& options) {
     if (!options.saveTo.empty()) {
         const SaveReport report = Save_ConfigToFile(ws, options.saveTo);
         if (!report.ok()) {
-            std::cerr << terminalText(report.message) << "\n";
+            std::cerr << terminalText(report.message ? message::english(*report.message)
+                                                     : options.saveTo)
+                      << "\n";
             return kBadUsage;
         }
         if (report.status == SaveReport::Status::Empty) {

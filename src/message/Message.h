@@ -148,9 +148,23 @@ enum class MessageId {
     ParallelCannotClaim,  // a port, framing the reason
     Stopped,              // the user stopped the operation
     LinesOneAfterAnother, // framing one, framing the next, on a line of its own
+    // Profile files: loading and saving
+    FileReason,          // a file's path, framing why it cannot be read or written
+    NotARegularFile,     // a pipe, a device: no file to read or replace
+    FileLargerThanBytes, // a number of bytes
+    FileLargerThanOneByte,
+    FileLargerThanKiB, // a number of KiB
+    FileLargerThanMiB, // a number of MiB
+    LinkToAnotherUsersFile,
+    LinkToMissingFile,
+    FileReadOnly,        // a path
+    ProfileKeysSkipped,  // a path: the first line of the warning
+    SkippedKeyOnItsLine, // framing the warning so far, framing one key skipped
+    PrintModeKeyAlone,   // "key=value", the print mode's first key (the one missing)
+    PrintModeIncomplete, // the print mode's first and last keys
 };
 // How many ids there are: every id above is below it (keep it after the last).
-inline constexpr int kMessageIdCount = static_cast<int>(MessageId::LinesOneAfterAnother) + 1;
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::PrintModeIncomplete) + 1;
 
 struct Message;
 

@@ -388,6 +388,43 @@ MessageText textOf(MessageId id) {
         return {"stopped", QT_TRANSLATE_NOOP("Message", "stopped")};
     case MessageId::LinesOneAfterAnother:
         return {"lines", "%1\r%2"};
+    case MessageId::FileReason:
+        return {"file_reason", QT_TRANSLATE_NOOP("Message", "%1: %2")};
+    case MessageId::NotARegularFile:
+        return {"not_a_regular_file", QT_TRANSLATE_NOOP("Message", "not a regular file")};
+    case MessageId::FileLargerThanBytes:
+        return {"file_larger_than_bytes",
+                QT_TRANSLATE_NOOP("Message", "file is larger than %1 bytes")};
+    case MessageId::FileLargerThanOneByte:
+        return {"file_larger_than_one_byte",
+                QT_TRANSLATE_NOOP("Message", "file is larger than 1 byte")};
+    case MessageId::FileLargerThanKiB:
+        return {"file_larger_than_kib", QT_TRANSLATE_NOOP("Message", "file is larger than %1 KiB")};
+    case MessageId::FileLargerThanMiB:
+        return {"file_larger_than_mib", QT_TRANSLATE_NOOP("Message", "file is larger than %1 MiB")};
+    case MessageId::LinkToAnotherUsersFile:
+        return {"link_to_another_users_file",
+                QT_TRANSLATE_NOOP("Message",
+                                  "a symbolic link to a file of another user; not followed")};
+    case MessageId::LinkToMissingFile:
+        return {"link_to_missing_file",
+                QT_TRANSLATE_NOOP("Message",
+                                  "a symbolic link to a file that does not exist; not followed")};
+    case MessageId::FileReadOnly:
+        return {"file_read_only", QT_TRANSLATE_NOOP("Message", "%1 is read only !")};
+    case MessageId::ProfileKeysSkipped:
+        return {"profile_keys_skipped",
+                QT_TRANSLATE_NOOP("Message",
+                                  "Some keys of %1 were skipped: their values are not valid.")};
+    case MessageId::SkippedKeyOnItsLine:
+        // The layout of the list alone: each key on a line of its own, indented.
+        return {"skipped_key_line", QT_TRANSLATE_NOOP("Message", "%1\r\n   %2")};
+    case MessageId::PrintModeKeyAlone:
+        return {"print_mode_key_alone", QT_TRANSLATE_NOOP("Message", "%1 (%2 is missing)")};
+    case MessageId::PrintModeIncomplete:
+        return {"print_mode_incomplete",
+                QT_TRANSLATE_NOOP("Message", "print mode (%1 to %2): a group of options has no "
+                                             "option selected")};
     }
     return {"said", "%1"};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/StateFile.h"
 
+#include "message/English.h"
 #include "sim/CommandParser.h"
 #include "workspace/AtomicFile.h"
 
@@ -119,7 +120,8 @@ std::string saveMemory(const std::filesystem::path& path, const PrinterMemory& m
     for (const auto& [code, argument] : memory.defaults) {
         text += "param " + hexBytes(code, "") + " " + hexBytes(argument, "") + "\n";
     }
-    return workspace::writeFileAtomically(path, text);
+    const auto failure = workspace::writeFileAtomically(path, text);
+    return failure ? message::english(*failure) : std::string();
 }
 
 } // namespace tessaro::sim

@@ -7,16 +7,17 @@
 #include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tessaro::workspace {
 namespace {
 
-std::string failure(const std::filesystem::path& path, int error) {
-    return path.string() + ": " + std::strerror(error);
+message::Message failure(const std::filesystem::path& path, int error) {
+    return {message::MessageId::FileReason,
+            {message::Part::verbatim(path.string()), message::Part::systemError(error)}};
 }
 
 bool writeAll(int fd, std::string_view content) {
@@ -92,7 +93,8 @@ mode_t modeFor(const std::filesystem::path& path) {
 
 } // namespace
 
-std::string writeFileAtomically(const std::filesystem::path& path, std::string_view content) {
+std::optional<message::Message> writeFileAtomically(const std::filesystem::path& path,
+                                                    std::string_view content) {
     const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
     std::string temp = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
     removeLeftovers(dir, path.filename().string());
@@ -114,7 +116,7 @@ std::string writeFileAtomically(const std::filesystem::path& path, std::string_v
         return failure(path, error);
     }
     syncFolder(dir);
-    return "";
+    return std::nullopt;
 }
 
 } // namespace tessaro::workspace

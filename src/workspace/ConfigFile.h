@@ -2,9 +2,11 @@
 #pragma once
 // Loading and saving a workspace as a .pcf profile file.
 
+#include "message/Message.h"
 #include "workspace/Workspace.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,11 +19,13 @@ struct LoadReport {
         Unreadable, // the file could not be read: the workspace is untouched
     };
     Status status = Status::Loaded;
-    std::string error;                // "<path>: <reason>" when not Loaded
-    std::vector<std::string> skipped; // the keys left out for a bad value, as "key=value"
-    std::string warning;              // one message naming the file and every skipped key
-    bool empty = false;               // the file holds nothing but blanks and line ends
-    bool profileSections = false;     // it has a header of at least one profile section
+    std::optional<message::Message> error; // when not Loaded: the path, framing the reason
+    // The keys left out for a bad value, in file order: "key=value" as it is, or why a print
+    // mode key was left out.
+    std::vector<message::Message> skipped;
+    std::optional<message::Message> warning; // one message naming the file and every key skipped
+    bool empty = false;                      // the file holds nothing but blanks and line ends
+    bool profileSections = false;            // it has a header of at least one profile section
 };
 
 // Runs the factory reload, then applies the keys of the file at path through the controls'
@@ -36,7 +40,8 @@ struct SaveReport {
         Failed,   // the file could not be written: the old file is untouched
     };
     Status status = Status::Saved;
-    std::string message;  // ReadOnly: path + " is read only !"; Failed: "<path>: <reason>"
+    // ReadOnly: the path, said to be read only; Failed: the path, framing the reason; else none.
+    std::optional<message::Message> message;
     bool removed = false; // Empty: an old file was there and has been deleted
     bool ok() const { return status == Status::Saved || status == Status::Empty; }
 };

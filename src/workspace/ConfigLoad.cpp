@@ -15,6 +15,10 @@
 namespace tessaro::workspace {
 namespace {
 
+using message::Message;
+using message::MessageId;
+using message::Part;
+
 constexpr std::size_t kShownValueLength = 40;
 
 // A value as a message may show it: no control characters, not overly long.
@@ -77,7 +81,11 @@ class Loader {
     const std::string& next() { return values_.at(cursor_++); }
 
     void skip(std::string_view key, std::string_view value) {
-        report_.skipped.push_back(std::string(key) + "=" + printable(value));
+        report_.skipped.push_back(Message::shown(keyValue(key, value)));
+    }
+
+    static std::string keyValue(std::string_view key, std::string_view value) {
+        return std::string(key) + "=" + printable(value);
     }
 
     void applyKey(std::string_view key, const std::string& value) {
@@ -146,8 +154,9 @@ class Loader {
             }
         }
         if (!selected[1] || !selected[2] || !selected[3]) {
-            report_.skipped.push_back("print mode (height1 to underno): a group of options has "
-                                      "no option selected");
+            report_.skipped.push_back({MessageId::PrintModeIncomplete,
+                                       {Part::verbatim(std::string(keys.front())),
+                                        Part::verbatim(std::string(keys.back()))}});
             return;
         }
         for (const auto key : keys) {
@@ -162,8 +171,9 @@ class Loader {
     void skipWithoutHeight1(std::span<const std::string_view> keys, std::size_t first) {
         for (std::size_t k = 1; k < keys.size(); ++k) {
             if (const std::string& text = values_[first + k]; !text.empty()) {
-                report_.skipped.push_back(std::string(keys[k]) + "=" + printable(text) + " (" +
-                                          std::string(keys[0]) + " is missing)");
+                report_.skipped.push_back({MessageId::PrintModeKeyAlone,
+                                           {Part::verbatim(keyValue(keys[k], text)),
+                                            Part::verbatim(std::string(keys[0]))}});
             }
         }
     }
@@ -174,16 +184,18 @@ class Loader {
     std::size_t cursor_ = 0;
 };
 
-std::string warningFor(const std::filesystem::path& path, const std::vector<std::string>& skipped) {
+// The file named on the first line, then each key skipped on a line of its own.
+std::optional<Message> warningFor(const std::filesystem::path& path,
+                                  const std::vector<Message>& skipped) {
     if (skipped.empty()) {
-        return "";
+        return std::nullopt;
     }
-    std::string text =
-        "Some keys of " + path.string() + " were skipped: their values are not valid.";
-    for (const auto& item : skipped) {
-        text += "\r\n   " + item;
+    Message warning{MessageId::ProfileKeysSkipped, {Part::verbatim(path.string())}};
+    for (const Message& item : skipped) {
+        warning = {MessageId::SkippedKeyOnItsLine,
+                   {Part::framed(std::move(warning)), Part::framed(item)}};
     }
-    return text;
+    return warning;
 }
 
 void nameAfterFile(Workspace& workspace, const std::filesystem::path& path) {

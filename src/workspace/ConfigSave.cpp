@@ -8,7 +8,7 @@
 #include "workspace/ProfileKeys.h"
 #include "workspace/ValueText.h"
 
-#include <cstring>
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,8 +27,14 @@ bool isReadOnly(const struct stat& st, const std::filesystem::path& path) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-SaveReport failed(const std::filesystem::path& path, std::string reason) {
-    return {SaveReport::Status::Failed, path.string() + ": " + reason};
+SaveReport failed(const std::filesystem::path& path, message::Part reason) {
+    return {SaveReport::Status::Failed,
+            message::Message{message::MessageId::FileReason,
+                             {message::Part::verbatim(path.string()), std::move(reason)}}};
+}
+
+SaveReport failed(const std::filesystem::path& path, message::Message reason) {
+    return failed(path, message::Part::framed(std::move(reason)));
 }
 
 } // namespace
@@ -55,16 +61,18 @@ SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& 
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
-        return failed(path, "not a regular file");
+        return failed(path, message::Message{message::MessageId::NotARegularFile, {}});
     }
     if (exists && isReadOnly(st, path)) {
-        return {SaveReport::Status::ReadOnly, path.string() + " is read only !"};
+        return {SaveReport::Status::ReadOnly,
+                message::Message{message::MessageId::FileReadOnly,
+                                 {message::Part::verbatim(path.string())}}};
     }
     // Through a symbolic link the file it points to is replaced, not the link, when the link
     // may be followed (workspace/LinkRule.h). A link to nothing is replaced itself: no file
     // is made where it points.
-    if (std::string refusal = exists ? linkRefusal(path) : ""; !refusal.empty()) {
-        return failed(path, std::move(refusal));
+    if (auto refusal = exists ? linkRefusal(path) : std::nullopt) {
+        return failed(path, std::move(*refusal));
     }
     std::error_code ec;
     const auto target = exists ? std::filesystem::canonical(path, ec) : path;
@@ -72,10 +80,10 @@ SaveReport Save_ConfigToFile(Workspace& workspace, const std::filesystem::path& 
     if (content.empty()) {
         report.status = SaveReport::Status::Empty;
         if (exists && ::unlink(ec ? path.c_str() : target.c_str()) != 0) {
-            return failed(path, std::strerror(errno));
+            return failed(path, message::Part::systemError(errno));
         }
         report.removed = exists;
-    } else if (auto error = writeFileAtomically(ec ? path : target, content); !error.empty()) {
+    } else if (auto error = writeFileAtomically(ec ? path : target, content)) {
         return {SaveReport::Status::Failed, std::move(error)};
     }
     workspace.rebuildTitle(std::string(configNameFromFileTitle(path.filename().string())), true);

@@ -6,17 +6,23 @@
 
 namespace tessaro::workspace {
 
-std::string linkRefusal(const std::filesystem::path& path) {
+std::optional<message::Message> linkRefusal(const std::filesystem::path& path) {
     struct stat link {};
     if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
-        return "";
+        return std::nullopt;
     }
     struct stat target {};
     if (::stat(path.c_str(), &target) != 0) {
         // Any other reason the file cannot be reached, opening it says.
-        return errno == ENOENT ? std::string(kDanglingLinkText) : "";
+        if (errno == ENOENT) {
+            return message::Message{message::MessageId::LinkToMissingFile, {}};
+        }
+        return std::nullopt;
     }
-    return link.st_uid == target.st_uid ? "" : std::string(kForeignLinkText);
+    if (link.st_uid != target.st_uid) {
+        return message::Message{message::MessageId::LinkToAnotherUsersFile, {}};
+    }
+    return std::nullopt;
 }
 
 } // namespace tessaro::workspace

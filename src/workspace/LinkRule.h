@@ -5,19 +5,15 @@
 // making a file the link names but that does not exist (the link decides where it goes).
 // Profile saves and the audit log keep to it alike.
 
+#include "message/Message.h"
+
 #include <filesystem>
-#include <string>
-#include <string_view>
+#include <optional>
 
 namespace tessaro::workspace {
 
-inline constexpr std::string_view kForeignLinkText =
-    "a symbolic link to a file of another user; not followed";
-inline constexpr std::string_view kDanglingLinkText =
-    "a symbolic link to a file that does not exist; not followed";
-
-// Why nothing may be written through path; "" when it is no symbolic link, or one to a file
-// of its own owner.
-std::string linkRefusal(const std::filesystem::path& path);
+// Why nothing may be written through path (MessageId::LinkToAnotherUsersFile or
+// LinkToMissingFile); nothing when it is no symbolic link, or one to a file of its own owner.
+std::optional<message::Message> linkRefusal(const std::filesystem::path& path);
 
 } // namespace tessaro::workspace

@@ -9,7 +9,6 @@
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -19,29 +18,44 @@ namespace {
 
 constexpr std::size_t kChunkBytes = 64u * 1024u;
 
-std::string errnoText(int error) {
-    return std::generic_category().message(error);
-}
+using message::Message;
+using message::MessageId;
+using message::Part;
 
-std::string sizeText(std::size_t bytes) {
+// A limit as the program writes sizes: in MiB or KiB when it is a whole number of them.
+Message largerThan(std::size_t bytes) {
     constexpr std::size_t kKiB = 1024u;
     constexpr std::size_t kMiB = kKiB * kKiB;
+    const auto count = [](std::size_t n) {
+        return Part::count(static_cast<long long>(
+            std::min<std::size_t>(n, std::numeric_limits<long long>::max())));
+    };
     if (bytes >= kMiB && bytes % kMiB == 0) {
-        return std::to_string(bytes / kMiB) + " MiB";
+        return {MessageId::FileLargerThanMiB, {count(bytes / kMiB)}};
     }
     if (bytes >= kKiB && bytes % kKiB == 0) {
-        return std::to_string(bytes / kKiB) + " KiB";
+        return {MessageId::FileLargerThanKiB, {count(bytes / kKiB)}};
     }
-    return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+    if (bytes == 1) {
+        return {MessageId::FileLargerThanOneByte, {}};
+    }
+    return {MessageId::FileLargerThanBytes, {count(bytes)}};
 }
 
-TextFile failure(const std::filesystem::path& path, TextFile::Status status,
-                 const std::string& reason) {
-    return {status, {}, path.string() + ": " + reason};
+TextFile failure(const std::filesystem::path& path, TextFile::Status status, Part reason) {
+    return {status, {}, Message{MessageId::FileReason, {Part::verbatim(path.string()), reason}}};
+}
+
+TextFile failure(const std::filesystem::path& path, TextFile::Status status, Message reason) {
+    return failure(path, status, Part::framed(std::move(reason)));
+}
+
+TextFile systemFailure(const std::filesystem::path& path, TextFile::Status status, int error) {
+    return failure(path, status, Part::systemError(error));
 }
 
 TextFile tooLarge(const std::filesystem::path& path, std::size_t maxBytes) {
-    return failure(path, TextFile::Status::Unreadable, "file is larger than " + sizeText(maxBytes));
+    return failure(path, TextFile::Status::Unreadable, largerThan(maxBytes));
 }
 
 // Reads to the end, but never more than maxBytes + 1 bytes: the file may have grown since
@@ -63,7 +77,7 @@ TextFile readAll(int fd, const std::filesystem::path& path, std::size_t maxBytes
             return {TextFile::Status::Ok, std::move(text), {}};
         }
         if (got < 0 && error != EINTR) {
-            return failure(path, TextFile::Status::Unreadable, errnoText(error));
+            return systemFailure(path, TextFile::Status::Unreadable, error);
         }
     }
     return tooLarge(path, maxBytes);
@@ -78,17 +92,17 @@ TextFile readTextFile(const std::filesystem::path& path, std::size_t maxBytes) {
         const int error = errno;
         const auto status =
             error == ENOENT ? TextFile::Status::Missing : TextFile::Status::Unreadable;
-        return failure(path, status, errnoText(error));
+        return systemFailure(path, status, error);
     }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) {
-        return failure(path, TextFile::Status::Unreadable, errnoText(errno));
+        return systemFailure(path, TextFile::Status::Unreadable, errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        return failure(path, TextFile::Status::Unreadable, errnoText(EISDIR));
+        return systemFailure(path, TextFile::Status::Unreadable, EISDIR);
     }
     if (!S_ISREG(info.st_mode)) {
-        return failure(path, TextFile::Status::Unreadable, "not a regular file");
+        return failure(path, TextFile::Status::Unreadable, Message{MessageId::NotARegularFile, {}});
     }
     const auto size = static_cast<std::uintmax_t>(info.st_size);
     if (size > maxBytes) {

@@ -3,8 +3,11 @@
 // Reading a whole file into memory, with a bound on its size so that a stray path to a huge
 // file, a device or a pipe cannot exhaust memory or block.
 
+#include "message/Message.h"
+
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tessaro::workspace {
@@ -12,8 +15,8 @@ namespace tessaro::workspace {
 struct TextFile {
     enum class Status { Ok, Missing, Unreadable };
     Status status = Status::Missing;
-    std::string text;  // the bytes of the file when Ok
-    std::string error; // when not Ok: "<path>: <reason>"
+    std::string text;                      // the bytes of the file when Ok
+    std::optional<message::Message> error; // when not Ok: the path, framing the reason
 };
 
 inline constexpr std::size_t kMaxProfileBytes = 16u * 1024u * 1024u;

@@ -11,6 +11,8 @@
 #include "cli/Outcome.h"
 #include "message/English.h"
 #include "message/MessageTable.h"
+#include "support/TempDir.h"
+#include "workspace/ConfigFile.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -87,6 +89,24 @@ TEST(MessageWording, AnIdentityIsShownAsItIs) {
     // The status bar's identity panel is the printer's text, whatever it says.
     EXPECT_EQ(app::worded(Message::shown("    Acme found on LPT 2")),
               QStringLiteral("    Acme found on LPT 2"));
+}
+
+// A load's warning in the window's language: the sentences translated, the file's name and
+// the keys as the file has them, a key to a line.
+TEST(MessageWording, ALoadWarningKeepsTheFileNameAndTheKeysAsTheyAre) {
+    const TempDir dir;
+    const auto file =
+        dir.write("Angebot %2 groß.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=0\r\n"
+                                         "[Text and general commands]\r\nheight2=True\r\n");
+    workspace::Workspace ws;
+    ws.startUp();
+    const workspace::LoadReport report = workspace::LoadConfig(ws, file);
+    ASSERT_TRUE(report.warning);
+    const app::Translations german(QStringList{QStringLiteral("de")});
+    EXPECT_EQ(app::worded(*report.warning).toStdString(),
+              "Einige Schlüssel von " + file.string() +
+                  " wurden übergangen: Ihre Werte sind ungültig.\n   SliderMaxcurrent=0\n"
+                  "   height2=True (height1 fehlt)");
 }
 
 // A station tile says how a unit failed in words of the language, not with the JSON word.

@@ -5,6 +5,7 @@
 // with reading each alone, and writing a key changes that key only.
 
 #include "FuzzSupport.h"
+#include "message/English.h"
 #include "workspace/Catalogue.h"
 #include "workspace/ConfigFile.h"
 #include "workspace/IniText.h"
@@ -13,6 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,11 @@ using namespace tessaro::workspace;
 using tessaro::fuzz::fail;
 using tessaro::fuzz::require;
 using tessaro::fuzz::shown;
+
+// What a report says, in English; "" when it says nothing.
+std::string said(const std::optional<tessaro::message::Message>& message) {
+    return message ? tessaro::message::english(*message) : std::string();
+}
 
 // Every key a profile may hold, as the loader asks for them, and two more: names are trimmed
 // and matched without regard to case, and a section no profile has.
@@ -94,12 +101,12 @@ void roundTrip(const std::filesystem::path& input, const std::filesystem::path& 
     loaded.startUp();
     const LoadReport first = LoadConfig(loaded, input);
     if (first.status != LoadReport::Status::Loaded) {
-        fail("a readable profile was not loaded: " + first.error);
+        fail("a readable profile was not loaded: " + said(first.error));
     }
 
     const SaveReport save = Save_ConfigToFile(loaded, saved);
     if (!save.ok()) {
-        fail("the loaded workspace does not save: " + save.message);
+        fail("the loaded workspace does not save: " + said(save.message));
     }
 
     Workspace reloaded;
@@ -108,10 +115,11 @@ void roundTrip(const std::filesystem::path& input, const std::filesystem::path& 
     if (save.status == SaveReport::Status::Empty) {
         require(second.status == LoadReport::Status::Missing, "an empty save left a file");
     } else if (second.status != LoadReport::Status::Loaded) {
-        fail("the saved profile does not load: " + second.error);
+        fail("the saved profile does not load: " + said(second.error));
     }
     if (!second.skipped.empty()) {
-        fail("the saved profile has a key its own loader skips: " + shown(second.skipped.front()));
+        fail("the saved profile has a key its own loader skips: " +
+             shown(tessaro::message::english(second.skipped.front())));
     }
     sameWorkspace(loaded, reloaded);
 }

@@ -3,6 +3,7 @@
 
 #include "workspace/TextFile.h"
 
+#include "message/English.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -53,7 +54,8 @@ TEST_F(ProfileFileTest, ReportsWhyAFileCannotBeRead) {
     for (const auto& c : cases) {
         const TextFile file = readTextFile(c.path, c.maxBytes);
         EXPECT_EQ(file.status, c.status) << c.path;
-        EXPECT_EQ(file.error, c.error);
+        ASSERT_TRUE(file.error) << c.path;
+        EXPECT_EQ(message::english(*file.error), c.error);
         EXPECT_EQ(file.text, "");
     }
 }
@@ -66,7 +68,8 @@ TEST_F(ProfileFileTest, ReportsPermissionDenied) {
     fs::permissions(path, fs::perms::none);
     const TextFile file = readTextFile(path);
     EXPECT_EQ(file.status, TextFile::Status::Unreadable);
-    EXPECT_EQ(file.error, path.string() + ": Permission denied");
+    ASSERT_TRUE(file.error);
+    EXPECT_EQ(message::english(*file.error), path.string() + ": Permission denied");
 }
 
 } // namespace

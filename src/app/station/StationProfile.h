@@ -5,17 +5,19 @@
 // audit log ("profile-<first 12 hex of its SHA-256>.pcf"), so that every record's profile
 // names a file that holds what was stored.
 
+#include "message/Message.h"
 #include "workspace/Workspace.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace tessaro::app {
 
 struct StationProfile {
-    std::string path;   // the file the units load
-    std::string sha256; // lower-case hex of its bytes
-    std::string error;  // why there is none, naming the file
+    std::string path;                      // the file the units load
+    std::string sha256;                    // lower-case hex of its bytes
+    std::optional<message::Message> error; // why there is none, naming the file
 };
 
 // The SHA-256 of the bytes, in lower-case hex.

@@ -122,16 +122,17 @@ void StationWindow::workspaceChanged() {
 }
 
 // The workspace is written beside the log, named by its content; a file is taken as it is.
-std::string StationWindow::prepareProfile(const QString& log, std::string& profile) {
+// Gives why there is no profile, worded for the window ("" when there is one).
+QString StationWindow::prepareProfile(const QString& log, std::string& profile) {
     const StationSetup::Choice chosen = setup_->choice();
     if (!chosen.workspace) {
         profile = toPath(chosen.profileFile).string();
-        return profile.empty() ? tr("No profile file is chosen").toStdString() : std::string();
+        return profile.empty() ? tr("No profile file is chosen") : QString();
     }
     const StationProfile written =
         workspaceProfile(main_.workspace(), toPath(QFileInfo(log).absolutePath()));
     profile = written.path;
-    return written.error;
+    return written.error ? worded(*written.error) : QString();
 }
 
 void StationWindow::start() {
@@ -139,27 +140,30 @@ void StationWindow::start() {
         return;
     }
     const StationSetup::Choice chosen = setup_->choice();
-    const auto refuse = [this](const std::string& why) {
-        main_.feedback().show(
-            MessageIcon::Critical,
-            tr("The station cannot start.\r\n%1").arg(worded(message::Message::said(why))));
+    // why: worded for the window; the command line's checks give English sentences.
+    const auto refuse = [this](const QString& why) {
+        main_.feedback().show(MessageIcon::Critical,
+                              tr("The station cannot start.\r\n%1").arg(why));
+    };
+    const auto refuseSaid = [&refuse](const std::string& why) {
+        refuse(worded(message::Message::said(why)));
     };
     if (chosen.log.isEmpty()) {
-        refuse(tr("No audit log is chosen").toStdString());
+        refuse(tr("No audit log is chosen"));
         return;
     }
     // The log's folder is made, as ~/Tessaro for the default log; a failure shows as the
     // log's own below.
     QDir().mkpath(QFileInfo(chosen.log).absolutePath());
     std::string profile;
-    if (const std::string problem = prepareProfile(chosen.log, profile); !problem.empty()) {
+    if (const QString problem = prepareProfile(chosen.log, profile); !problem.isEmpty()) {
         refuse(problem);
         return;
     }
     const std::string log = toPath(chosen.log).string();
     if (const std::string problem = cli::problemBeforeStart(profile, {chosen.ports, ""}, log);
         !problem.empty()) {
-        refuse(problem);
+        refuseSaid(problem);
         return;
     }
     main_.remembered().setStation({chosen.ports, chosen.repeat, chosen.log});
@@ -178,7 +182,7 @@ void StationWindow::start() {
     const std::string failure = driver_->start(std::move(plan), cli::stampProfile(profile),
                                                {shownTiles_, total_, messages_});
     if (!failure.empty()) {
-        refuse(failure);
+        refuseSaid(failure);
         return;
     }
     if (!running()) {

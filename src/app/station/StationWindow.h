@@ -58,7 +58,7 @@ class StationWindow final : public QDialog {
     void reject() override;
 
   private:
-    std::string prepareProfile(const QString& log, std::string& profile);
+    QString prepareProfile(const QString& log, std::string& profile);
     void showTiles(const std::vector<link::PortRef>& ports);
     void stationEnded();
     void fit();
