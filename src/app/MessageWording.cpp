@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MessageWording.h"
 
-#include "app/CoreTexts.h"
 #include "app/DisplayText.h"
 #include "app/SystemErrorText.h"
 #include "message/Fill.h"
@@ -33,9 +32,6 @@ std::string partText(const message::Part& part) {
 } // namespace
 
 QString worded(const message::Message& said) {
-    if (said.id == message::MessageId::Said) {
-        return said.parts.empty() ? QString() : coreText(said.parts.front().text);
-    }
     if (said.id == message::MessageId::Shown) {
         return said.parts.empty() ? QString() : displayText(said.parts.front().text);
     }

@@ -250,12 +250,12 @@ message::Message Detection::ProbeParallelPrinter(int n) {
     link::ParallelWinIO& lpt = link_.parallel();
     if (!lpt.OpenLPT(static_cast<std::uint8_t>(n))) {
         problem_ = lpt.OpenProblem;
-        return message::Message::said(""); // the opening has said why
+        return message::Message::shown(""); // the opening has said why
     }
     link_.timing().Delay(10);
     if (!lpt.CompatibilityWrite(kCancel)) {
         lpt.CloseLPT();
-        return message::Message::said("");
+        return message::Message::shown("");
     }
     lpt.CompatibilityWrite(kIdentityRequest);
     const std::string reply = readParallelReply();

@@ -37,10 +37,6 @@ Part Part::framed(Message message) {
     return part;
 }
 
-Message Message::said(std::string text) {
-    return {MessageId::Said, {Part::verbatim(std::move(text))}};
-}
-
 Message Message::shown(std::string text) {
     return {MessageId::Shown, {Part::verbatim(std::move(text))}};
 }

@@ -14,8 +14,6 @@
 namespace tessaro::message {
 
 enum class MessageId {
-    // A sentence the printer side does not give as a value yet: its one part, as it is.
-    Said,
     // What a printer or a person supplied, shown as it is in every language: its one part.
     Shown,
     // A command's line in the status bar as the command table has it: its one part.
@@ -187,14 +185,12 @@ struct Part {
 };
 
 struct Message {
-    MessageId id = MessageId::Said;
+    MessageId id = MessageId::Shown;
     std::vector<Part> parts;
 
     Message() = default;
     // An id with its parts; an id alone is a message without parts.
     Message(MessageId id, std::initializer_list<Part> parts = {}) : id(id), parts(parts) {}
-    // A sentence as it is (MessageId::Said).
-    static Message said(std::string text);
     // A text a printer or a person supplied (MessageId::Shown).
     static Message shown(std::string text);
 };

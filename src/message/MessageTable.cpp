@@ -23,7 +23,6 @@ bool onlyJoins(std::string_view english) {
 
 std::string_view messageWord(const Message& message) {
     switch (message.id) {
-    case MessageId::Said:
     case MessageId::Shown:
     case MessageId::CommandStep:
         return {};
@@ -43,8 +42,6 @@ std::string_view messageWord(const Message& message) {
 
 MessageText textOf(MessageId id) {
     switch (id) {
-    case MessageId::Said:
-        return {"said", "%1"};
     case MessageId::Shown:
         return {"text", "%1"};
     case MessageId::NoPrinterFound:
@@ -426,7 +423,7 @@ MessageText textOf(MessageId id) {
                 QT_TRANSLATE_NOOP("Message", "print mode (%1 to %2): a group of options has no "
                                              "option selected")};
     }
-    return {"said", "%1"};
+    return {"text", "%1"};
 }
 
 } // namespace tessaro::message

@@ -145,9 +145,8 @@ void StationWindow::start() {
         main_.feedback().show(MessageIcon::Critical,
                               tr("The station cannot start.\r\n%1").arg(why));
     };
-    const auto refuseSaid = [&refuse](const std::string& why) {
-        refuse(worded(message::Message::said(why)));
-    };
+    // The command line's own checks word their refusals in English.
+    const auto refuseSaid = [&refuse](const std::string& why) { refuse(displayText(why)); };
     if (chosen.log.isEmpty()) {
         refuse(tr("No audit log is chosen"));
         return;
