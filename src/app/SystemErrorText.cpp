@@ -2,8 +2,15 @@
 #include "app/SystemErrorText.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <clocale>
 #include <cstring>
+#include <locale.h>
+#include <memory>
 #include <netdb.h>
+#include <string.h>
+#include <string>
+#include <type_traits>
 
 namespace tessaro::app {
 namespace {
@@ -49,10 +56,21 @@ QString translated(const char* english) {
     return QCoreApplication::translate(kContext, english);
 }
 
+// The C library's own wording in the window's language, when that language's locale is
+// installed; the English text otherwise.
+QString libraryText(int error) {
+    const std::string name = QLocale().name().toStdString() + ".UTF-8";
+    const std::unique_ptr<std::remove_pointer_t<locale_t>, void (*)(locale_t)> locale(
+        ::newlocale(LC_MESSAGES_MASK, name.c_str(), locale_t{}), ::freelocale);
+    return QString::fromUtf8(locale ? ::strerror_l(error, locale.get()) : std::strerror(error));
+}
+
 } // namespace
 
 QString systemErrorText(int error) {
-    return translated(std::strerror(error));
+    const char* english = std::strerror(error);
+    const QString text = translated(english);
+    return text == QLatin1String(english) ? libraryText(error) : text;
 }
 
 QString resolverErrorText(int code) {
