@@ -700,231 +700,6 @@
     </message>
 </context>
 <context>
-    <name>CoreTexts</name>
-    <message>
-        <source>%1 found on %2 at %3 bauds</source>
-        <translation>%1 an %2 mit %3 Baud gefunden</translation>
-    </message>
-    <message>
-        <source>%1 found on %2</source>
-        <translation>%1 an %2 gefunden</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at %2 bauds</source>
-        <translation>Kein Drucker an %1 mit %2 Baud gefunden</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at any speed</source>
-        <translation>Kein Drucker an %1 gefunden (alle Baudraten geprüft)</translation>
-    </message>
-    <message>
-        <source>No printer found on %1</source>
-        <translation>Kein Drucker an %1 gefunden</translation>
-    </message>
-    <message>
-        <source>No printer found</source>
-        <translation>Kein Drucker gefunden</translation>
-    </message>
-    <message>
-        <source>No Printer found</source>
-        <translation>Kein Drucker gefunden</translation>
-    </message>
-    <message>
-        <source>NO Printer on %1</source>
-        <translation>KEIN Drucker an %1</translation>
-    </message>
-    <message>
-        <source>Power: 5V</source>
-        <translation>Spannung: 5 V</translation>
-    </message>
-    <message>
-        <source>Power: 24V</source>
-        <translation>Spannung: 24 V</translation>
-    </message>
-    <message>
-        <source>This port does not exist
-%1</source>
-        <translation>Diese Schnittstelle existiert nicht
-%1</translation>
-    </message>
-    <message>
-        <source>You must select a serial port</source>
-        <translation>Wählen Sie eine serielle Schnittstelle</translation>
-    </message>
-    <message>
-        <source>You must select a parallel port</source>
-        <translation>Wählen Sie eine parallele Schnittstelle</translation>
-    </message>
-    <message>
-        <source>Trying to wake-up the printer</source>
-        <translation>Drucker wird aufgeweckt</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation>Verbindung zum Drucker an %1 mit %2 Baud wird versucht.</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1.</source>
-        <translation>Verbindung zum Drucker an %1 wird versucht.</translation>
-    </message>
-    <message>
-        <source>%1
-The automatic search leaves this port out.</source>
-        <translation>%1
-Die automatische Suche überspringt diese Schnittstelle.</translation>
-    </message>
-    <message>
-        <source>Need a Printer Connected
-Detect Printer Please</source>
-        <translation>Kein Drucker verbunden
-Bitte Drucker erkennen</translation>
-    </message>
-    <message>
-        <source>%1
-Nothing was sent.</source>
-        <translation>%1
-Es wurde nichts gesendet.</translation>
-    </message>
-    <message>
-        <source>Saving parameters</source>
-        <translation>Parameter werden gespeichert</translation>
-    </message>
-    <message>
-        <source>Parameters saved...   </source>
-        <translation>Parameter gespeichert …   </translation>
-    </message>
-    <message>
-        <source>Saving sequence failed</source>
-        <translation>Speichersequenz fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Successful !</source>
-        <translation>Speichersequenz erfolgreich!</translation>
-    </message>
-    <message>
-        <source> Saving Sequence Failed
- Please verify that your software revision allow parameters modificaiton</source>
-        <translation> Speichersequenz fehlgeschlagen
- Bitte prüfen Sie, ob Ihre Softwareversion das Ändern von Parametern erlaubt</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Failed
-Please verify that your software revision
-allow parameters modificaiton</source>
-        <translation>Speichersequenz fehlgeschlagen
-Bitte prüfen Sie, ob Ihre Softwareversion
-das Ändern von Parametern erlaubt</translation>
-    </message>
-    <message>
-        <source>Please reboot your printer by powering it down, then up.
-Then, perform a printer detection again...</source>
-        <translation>Bitte starten Sie den Drucker neu, indem Sie ihn aus- und wieder einschalten.
-Führen Sie dann erneut eine Druckererkennung durch …</translation>
-    </message>
-    <message>
-        <source>This will set the modified parameters as printer default.
-
-Do you want to continue?</source>
-        <translation>Die geänderten Parameter werden als Druckerstandard gesetzt.
-
-Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>This will load the factory settings into the workspace
-and transfer them to the printer.
-
-Do you want to continue?</source>
-        <translation>Die Werkseinstellungen werden in den Arbeitsbereich geladen
-und an den Drucker übertragen.
-
-Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 28800 bauds
-if the printer chipset is powered on 5V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-The baudrate parameter will not be modified.</source>
-        <translation>Die Baudrate 28800 Baud ist nicht einstellbar,
-wenn der Chipsatz des Druckers mit 5 V versorgt wird.
-
-Verfügbare Baudraten: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-Die Baudrate wird nicht geändert.</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
-if the printer chipset is powered on 3.3V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-The baudrate parameter will not be modified.</source>
-        <translation>Die Baudraten 38400 und 115200 Baud sind nicht einstellbar,
-wenn der Chipsatz des Druckers mit 3,3 V versorgt wird.
-
-Verfügbare Baudraten: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-Die Baudrate wird nicht geändert.</translation>
-    </message>
-    <message>
-        <source>%1 : BYTE Mode Error
-Please check you LPT setup </source>
-        <translation>%1: Fehler im BYTE-Modus
-Bitte prüfen Sie die LPT-Einrichtung </translation>
-    </message>
-    <message>
-        <source>The LPT ports will be unusable !
-Please check your LPT port configuration !</source>
-        <translation>Die LPT-Schnittstellen sind nicht nutzbar!
-Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
-    </message>
-    <message>
-        <source>LPT Communication Port Error !</source>
-        <translation>Fehler der LPT-Schnittstelle!</translation>
-    </message>
-    <message>
-        <source>%1: in use by %2 (process %3)</source>
-        <translation>%1: belegt von %2 (Prozess %3)</translation>
-    </message>
-    <message>
-        <source>%1: in use by another program</source>
-        <translation>%1: von einem anderen Programm belegt</translation>
-    </message>
-    <message>
-        <source>%1: no such device</source>
-        <translation>%1: Gerät nicht vorhanden</translation>
-    </message>
-    <message>
-        <source>%1: no such port</source>
-        <translation>%1: Schnittstelle nicht vorhanden</translation>
-    </message>
-    <message>
-        <source>%1: the printer stopped taking data</source>
-        <translation>%1: Der Drucker nimmt keine Daten mehr an</translation>
-    </message>
-    <message>
-        <source>%1 ,  %2 BAUDS </source>
-        <translation>%1 ,  %2 Baud </translation>
-    </message>
-    <message>
-        <source>%1: in use by process %2</source>
-        <translation>%1: belegt von Prozess %2</translation>
-    </message>
-    <message>
-        <source>%1: already open</source>
-        <translation>%1: bereits geöffnet</translation>
-    </message>
-    <message>
-        <source>%1: speed refused</source>
-        <translation>%1: Baudrate abgelehnt</translation>
-    </message>
-</context>
-<context>
     <name>Message</name>
     <message>
         <source>No printer found</source>
@@ -1500,6 +1275,18 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
     <message>
         <source>print mode (%1 to %2): a group of options has no option selected</source>
         <translation>Druckmodus (%1 bis %2): In einer Gruppe von Optionen ist keine Option ausgewählt</translation>
+    </message>
+    <message>
+        <source>The unit was stopped before its end</source>
+        <translation>Das Gerät wurde vor dem Ende seines Durchgangs angehalten</translation>
+    </message>
+    <message>
+        <source>The unit failed: %1</source>
+        <translation>Das Gerät ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The station stopped serving this port: %1</source>
+        <translation>Die Station bedient diese Schnittstelle nicht mehr: %1</translation>
     </message>
 </context>
 <context>

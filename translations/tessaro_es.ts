@@ -700,231 +700,6 @@
     </message>
 </context>
 <context>
-    <name>CoreTexts</name>
-    <message>
-        <source>%1 found on %2 at %3 bauds</source>
-        <translation>%1 detectada en %2 a %3 baudios</translation>
-    </message>
-    <message>
-        <source>%1 found on %2</source>
-        <translation>%1 detectada en %2</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at %2 bauds</source>
-        <translation>No se encontró ninguna impresora en %1 a %2 baudios</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at any speed</source>
-        <translation>No se encontró ninguna impresora en %1 a ninguna velocidad</translation>
-    </message>
-    <message>
-        <source>No printer found on %1</source>
-        <translation>No se encontró ninguna impresora en %1</translation>
-    </message>
-    <message>
-        <source>No printer found</source>
-        <translation>No se encontró ninguna impresora</translation>
-    </message>
-    <message>
-        <source>No Printer found</source>
-        <translation>No se encontró ninguna impresora</translation>
-    </message>
-    <message>
-        <source>NO Printer on %1</source>
-        <translation>NO hay impresora en %1</translation>
-    </message>
-    <message>
-        <source>Power: 5V</source>
-        <translation>Alimentación: 5 V</translation>
-    </message>
-    <message>
-        <source>Power: 24V</source>
-        <translation>Alimentación: 24 V</translation>
-    </message>
-    <message>
-        <source>This port does not exist
-%1</source>
-        <translation>Este puerto no existe
-%1</translation>
-    </message>
-    <message>
-        <source>You must select a serial port</source>
-        <translation>Debe seleccionar un puerto serie</translation>
-    </message>
-    <message>
-        <source>You must select a parallel port</source>
-        <translation>Debe seleccionar un puerto paralelo</translation>
-    </message>
-    <message>
-        <source>Trying to wake-up the printer</source>
-        <translation>Intentando activar la impresora</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation>Intentando contactar con la impresora en %1 a %2 baudios.</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1.</source>
-        <translation>Intentando contactar con la impresora en %1.</translation>
-    </message>
-    <message>
-        <source>%1
-The automatic search leaves this port out.</source>
-        <translation>%1
-La búsqueda automática omite este puerto.</translation>
-    </message>
-    <message>
-        <source>Need a Printer Connected
-Detect Printer Please</source>
-        <translation>Se necesita una impresora conectada
-Detecte la impresora</translation>
-    </message>
-    <message>
-        <source>%1
-Nothing was sent.</source>
-        <translation>%1
-No se ha enviado nada.</translation>
-    </message>
-    <message>
-        <source>Saving parameters</source>
-        <translation>Guardando los parámetros</translation>
-    </message>
-    <message>
-        <source>Parameters saved...   </source>
-        <translation>Parámetros guardados...   </translation>
-    </message>
-    <message>
-        <source>Saving sequence failed</source>
-        <translation>Ha fallado la secuencia de guardado</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Successful !</source>
-        <translation>¡Secuencia de guardado correcta!</translation>
-    </message>
-    <message>
-        <source> Saving Sequence Failed
- Please verify that your software revision allow parameters modificaiton</source>
-        <translation> Ha fallado la secuencia de guardado
- Compruebe que la revisión del firmware permite modificar los parámetros</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Failed
-Please verify that your software revision
-allow parameters modificaiton</source>
-        <translation>Ha fallado la secuencia de guardado
-Compruebe que la revisión del firmware
-permite modificar los parámetros</translation>
-    </message>
-    <message>
-        <source>Please reboot your printer by powering it down, then up.
-Then, perform a printer detection again...</source>
-        <translation>Reinicie la impresora apagándola y volviéndola a encender.
-Después, vuelva a detectar la impresora...</translation>
-    </message>
-    <message>
-        <source>This will set the modified parameters as printer default.
-
-Do you want to continue?</source>
-        <translation>Los parámetros modificados se guardarán como valores predeterminados de la impresora.
-
-¿Desea continuar?</translation>
-    </message>
-    <message>
-        <source>This will load the factory settings into the workspace
-and transfer them to the printer.
-
-Do you want to continue?</source>
-        <translation>Se cargarán los valores de fábrica en el área de trabajo
-y se transferirán a la impresora.
-
-¿Desea continuar?</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 28800 bauds
-if the printer chipset is powered on 5V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-The baudrate parameter will not be modified.</source>
-        <translation>No es posible configurar la velocidad a 28800 baudios
-si la electrónica de la impresora se alimenta a 5 V.
-
-Velocidades disponibles: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-El parámetro de velocidad no se modificará.</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
-if the printer chipset is powered on 3.3V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-The baudrate parameter will not be modified.</source>
-        <translation>No es posible configurar la velocidad a 38400 o 115200 baudios
-si la electrónica de la impresora se alimenta a 3,3 V.
-
-Velocidades disponibles: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-El parámetro de velocidad no se modificará.</translation>
-    </message>
-    <message>
-        <source>%1 : BYTE Mode Error
-Please check you LPT setup </source>
-        <translation>%1: error del modo BYTE
-Compruebe la configuración del puerto LPT </translation>
-    </message>
-    <message>
-        <source>The LPT ports will be unusable !
-Please check your LPT port configuration !</source>
-        <translation>¡Los puertos LPT no se podrán usar!
-¡Compruebe la configuración de los puertos LPT!</translation>
-    </message>
-    <message>
-        <source>LPT Communication Port Error !</source>
-        <translation>¡Error del puerto de comunicación LPT!</translation>
-    </message>
-    <message>
-        <source>%1: in use by %2 (process %3)</source>
-        <translation>%1: en uso por %2 (proceso %3)</translation>
-    </message>
-    <message>
-        <source>%1: in use by another program</source>
-        <translation>%1: en uso por otro programa</translation>
-    </message>
-    <message>
-        <source>%1: no such device</source>
-        <translation>%1: no existe el dispositivo</translation>
-    </message>
-    <message>
-        <source>%1: no such port</source>
-        <translation>%1: no existe el puerto</translation>
-    </message>
-    <message>
-        <source>%1: the printer stopped taking data</source>
-        <translation>%1: la impresora ha dejado de aceptar datos</translation>
-    </message>
-    <message>
-        <source>%1 ,  %2 BAUDS </source>
-        <translation>%1 ,  %2 baudios </translation>
-    </message>
-    <message>
-        <source>%1: in use by process %2</source>
-        <translation>%1: en uso por el proceso %2</translation>
-    </message>
-    <message>
-        <source>%1: already open</source>
-        <translation>%1: ya está abierto</translation>
-    </message>
-    <message>
-        <source>%1: speed refused</source>
-        <translation>%1: velocidad rechazada</translation>
-    </message>
-</context>
-<context>
     <name>Message</name>
     <message>
         <source>No printer found</source>
@@ -1500,6 +1275,18 @@ Compruebe la configuración del puerto LPT </translation>
     <message>
         <source>print mode (%1 to %2): a group of options has no option selected</source>
         <translation>modo de impresión (%1 a %2): un grupo de opciones no tiene ninguna opción seleccionada</translation>
+    </message>
+    <message>
+        <source>The unit was stopped before its end</source>
+        <translation>La unidad se detuvo antes de terminar</translation>
+    </message>
+    <message>
+        <source>The unit failed: %1</source>
+        <translation>La unidad falló: %1</translation>
+    </message>
+    <message>
+        <source>The station stopped serving this port: %1</source>
+        <translation>La estación dejó de atender este puerto: %1</translation>
     </message>
 </context>
 <context>

@@ -700,231 +700,6 @@
     </message>
 </context>
 <context>
-    <name>CoreTexts</name>
-    <message>
-        <source>%1 found on %2 at %3 bauds</source>
-        <translation>%1 détectée sur %2 à %3 bauds</translation>
-    </message>
-    <message>
-        <source>%1 found on %2</source>
-        <translation>%1 détectée sur %2</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at %2 bauds</source>
-        <translation>Aucune imprimante trouvée sur %1 à %2 bauds</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at any speed</source>
-        <translation>Aucune imprimante trouvée sur %1, quel que soit le débit</translation>
-    </message>
-    <message>
-        <source>No printer found on %1</source>
-        <translation>Aucune imprimante trouvée sur %1</translation>
-    </message>
-    <message>
-        <source>No printer found</source>
-        <translation>Aucune imprimante trouvée</translation>
-    </message>
-    <message>
-        <source>No Printer found</source>
-        <translation>Aucune imprimante trouvée</translation>
-    </message>
-    <message>
-        <source>NO Printer on %1</source>
-        <translation>AUCUNE imprimante sur %1</translation>
-    </message>
-    <message>
-        <source>Power: 5V</source>
-        <translation>Alimentation : 5 V</translation>
-    </message>
-    <message>
-        <source>Power: 24V</source>
-        <translation>Alimentation : 24 V</translation>
-    </message>
-    <message>
-        <source>This port does not exist
-%1</source>
-        <translation>Ce port n&apos;existe pas
-%1</translation>
-    </message>
-    <message>
-        <source>You must select a serial port</source>
-        <translation>Vous devez sélectionner un port série</translation>
-    </message>
-    <message>
-        <source>You must select a parallel port</source>
-        <translation>Vous devez sélectionner un port parallèle</translation>
-    </message>
-    <message>
-        <source>Trying to wake-up the printer</source>
-        <translation>Tentative de réveil de l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation>Tentative de contact avec l&apos;imprimante sur %1 à %2 bauds.</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1.</source>
-        <translation>Tentative de contact avec l&apos;imprimante sur %1.</translation>
-    </message>
-    <message>
-        <source>%1
-The automatic search leaves this port out.</source>
-        <translation>%1
-La recherche automatique ignore ce port.</translation>
-    </message>
-    <message>
-        <source>Need a Printer Connected
-Detect Printer Please</source>
-        <translation>Une imprimante connectée est nécessaire
-Veuillez détecter l&apos;imprimante</translation>
-    </message>
-    <message>
-        <source>%1
-Nothing was sent.</source>
-        <translation>%1
-Rien n&apos;a été envoyé.</translation>
-    </message>
-    <message>
-        <source>Saving parameters</source>
-        <translation>Mémorisation des paramètres</translation>
-    </message>
-    <message>
-        <source>Parameters saved...   </source>
-        <translation>Paramètres mémorisés…   </translation>
-    </message>
-    <message>
-        <source>Saving sequence failed</source>
-        <translation>Échec de la séquence de mémorisation</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Successful !</source>
-        <translation>Séquence de mémorisation réussie !</translation>
-    </message>
-    <message>
-        <source> Saving Sequence Failed
- Please verify that your software revision allow parameters modificaiton</source>
-        <translation> Échec de la séquence de mémorisation
- Veuillez vérifier que la révision logicielle de l&apos;imprimante autorise la modification des paramètres</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Failed
-Please verify that your software revision
-allow parameters modificaiton</source>
-        <translation>Échec de la séquence de mémorisation
-Veuillez vérifier que la révision logicielle de l&apos;imprimante
-autorise la modification des paramètres</translation>
-    </message>
-    <message>
-        <source>Please reboot your printer by powering it down, then up.
-Then, perform a printer detection again...</source>
-        <translation>Veuillez redémarrer l&apos;imprimante en la mettant hors tension puis sous tension.
-Ensuite, relancez une détection de l&apos;imprimante…</translation>
-    </message>
-    <message>
-        <source>This will set the modified parameters as printer default.
-
-Do you want to continue?</source>
-        <translation>Les paramètres modifiés vont devenir les réglages par défaut de l&apos;imprimante.
-
-Voulez-vous continuer ?</translation>
-    </message>
-    <message>
-        <source>This will load the factory settings into the workspace
-and transfer them to the printer.
-
-Do you want to continue?</source>
-        <translation>Les réglages d&apos;usine vont être chargés dans l&apos;espace de travail
-et transférés à l&apos;imprimante.
-
-Voulez-vous continuer ?</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 28800 bauds
-if the printer chipset is powered on 5V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-The baudrate parameter will not be modified.</source>
-        <translation>Impossible de régler le débit à 28800 bauds
-si le circuit de l&apos;imprimante est alimenté en 5 V.
-
-Débits disponibles : 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-Le paramètre de débit ne sera pas modifié.</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
-if the printer chipset is powered on 3.3V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-The baudrate parameter will not be modified.</source>
-        <translation>Impossible de régler le débit à 38400 ou 115200 bauds
-si le circuit de l&apos;imprimante est alimenté en 3,3 V.
-
-Débits disponibles : 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-Le paramètre de débit ne sera pas modifié.</translation>
-    </message>
-    <message>
-        <source>%1 : BYTE Mode Error
-Please check you LPT setup </source>
-        <translation>%1 : erreur du mode BYTE
-Veuillez vérifier la configuration LPT </translation>
-    </message>
-    <message>
-        <source>The LPT ports will be unusable !
-Please check your LPT port configuration !</source>
-        <translation>Les ports LPT seront inutilisables !
-Veuillez vérifier la configuration de vos ports LPT !</translation>
-    </message>
-    <message>
-        <source>LPT Communication Port Error !</source>
-        <translation>Erreur du port de communication LPT !</translation>
-    </message>
-    <message>
-        <source>%1: in use by %2 (process %3)</source>
-        <translation>%1 : utilisé par %2 (processus %3)</translation>
-    </message>
-    <message>
-        <source>%1: in use by another program</source>
-        <translation>%1 : utilisé par un autre programme</translation>
-    </message>
-    <message>
-        <source>%1: no such device</source>
-        <translation>%1 : périphérique inexistant</translation>
-    </message>
-    <message>
-        <source>%1: no such port</source>
-        <translation>%1 : port inexistant</translation>
-    </message>
-    <message>
-        <source>%1: the printer stopped taking data</source>
-        <translation>%1 : l&apos;imprimante n&apos;accepte plus de données</translation>
-    </message>
-    <message>
-        <source>%1 ,  %2 BAUDS </source>
-        <translation>%1 ,  %2 bauds </translation>
-    </message>
-    <message>
-        <source>%1: in use by process %2</source>
-        <translation>%1 : utilisé par le processus %2</translation>
-    </message>
-    <message>
-        <source>%1: already open</source>
-        <translation>%1 : déjà ouvert</translation>
-    </message>
-    <message>
-        <source>%1: speed refused</source>
-        <translation>%1 : vitesse refusée</translation>
-    </message>
-</context>
-<context>
     <name>Message</name>
     <message>
         <source>No printer found</source>
@@ -1500,6 +1275,18 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
     <message>
         <source>print mode (%1 to %2): a group of options has no option selected</source>
         <translation>mode d&apos;impression (%1 à %2) : aucune option n&apos;est sélectionnée dans un groupe d&apos;options</translation>
+    </message>
+    <message>
+        <source>The unit was stopped before its end</source>
+        <translation>L&apos;unité a été arrêtée avant sa fin</translation>
+    </message>
+    <message>
+        <source>The unit failed: %1</source>
+        <translation>L&apos;unité a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The station stopped serving this port: %1</source>
+        <translation>La station ne sert plus ce port : %1</translation>
     </message>
 </context>
 <context>

@@ -700,231 +700,6 @@
     </message>
 </context>
 <context>
-    <name>CoreTexts</name>
-    <message>
-        <source>%1 found on %2 at %3 bauds</source>
-        <translation>%1 encontrada em %2 a %3 bauds</translation>
-    </message>
-    <message>
-        <source>%1 found on %2</source>
-        <translation>%1 encontrada em %2</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at %2 bauds</source>
-        <translation>Nenhuma impressora encontrada em %1 a %2 bauds</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at any speed</source>
-        <translation>Nenhuma impressora encontrada em %1, em nenhuma velocidade</translation>
-    </message>
-    <message>
-        <source>No printer found on %1</source>
-        <translation>Nenhuma impressora encontrada em %1</translation>
-    </message>
-    <message>
-        <source>No printer found</source>
-        <translation>Nenhuma impressora encontrada</translation>
-    </message>
-    <message>
-        <source>No Printer found</source>
-        <translation>Nenhuma impressora encontrada</translation>
-    </message>
-    <message>
-        <source>NO Printer on %1</source>
-        <translation>NENHUMA impressora em %1</translation>
-    </message>
-    <message>
-        <source>Power: 5V</source>
-        <translation>Alimentação: 5 V</translation>
-    </message>
-    <message>
-        <source>Power: 24V</source>
-        <translation>Alimentação: 24 V</translation>
-    </message>
-    <message>
-        <source>This port does not exist
-%1</source>
-        <translation>Esta porta não existe
-%1</translation>
-    </message>
-    <message>
-        <source>You must select a serial port</source>
-        <translation>Selecione uma porta serial</translation>
-    </message>
-    <message>
-        <source>You must select a parallel port</source>
-        <translation>Selecione uma porta paralela</translation>
-    </message>
-    <message>
-        <source>Trying to wake-up the printer</source>
-        <translation>Tentando despertar a impressora</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation>Tentando contatar a impressora em %1 a %2 bauds.</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1.</source>
-        <translation>Tentando contatar a impressora em %1.</translation>
-    </message>
-    <message>
-        <source>%1
-The automatic search leaves this port out.</source>
-        <translation>%1
-A busca automática ignora esta porta.</translation>
-    </message>
-    <message>
-        <source>Need a Printer Connected
-Detect Printer Please</source>
-        <translation>É preciso ter uma impressora conectada
-Detecte a impressora</translation>
-    </message>
-    <message>
-        <source>%1
-Nothing was sent.</source>
-        <translation>%1
-Nada foi enviado.</translation>
-    </message>
-    <message>
-        <source>Saving parameters</source>
-        <translation>Gravando os parâmetros</translation>
-    </message>
-    <message>
-        <source>Parameters saved...   </source>
-        <translation>Parâmetros gravados...   </translation>
-    </message>
-    <message>
-        <source>Saving sequence failed</source>
-        <translation>Falha na sequência de gravação</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Successful !</source>
-        <translation>Sequência de gravação concluída com sucesso!</translation>
-    </message>
-    <message>
-        <source> Saving Sequence Failed
- Please verify that your software revision allow parameters modificaiton</source>
-        <translation> Falha na sequência de gravação
- Verifique se a revisão de software da sua impressora permite alterar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Failed
-Please verify that your software revision
-allow parameters modificaiton</source>
-        <translation>Falha na sequência de gravação
-Verifique se a revisão de software da sua impressora
-permite alterar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Please reboot your printer by powering it down, then up.
-Then, perform a printer detection again...</source>
-        <translation>Reinicie a impressora desligando-a e ligando-a novamente.
-Depois, faça uma nova detecção da impressora...</translation>
-    </message>
-    <message>
-        <source>This will set the modified parameters as printer default.
-
-Do you want to continue?</source>
-        <translation>Isto gravará os parâmetros alterados como padrão da impressora.
-
-Deseja continuar?</translation>
-    </message>
-    <message>
-        <source>This will load the factory settings into the workspace
-and transfer them to the printer.
-
-Do you want to continue?</source>
-        <translation>Isto carregará as configurações de fábrica no espaço de trabalho
-e as transferirá para a impressora.
-
-Deseja continuar?</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 28800 bauds
-if the printer chipset is powered on 5V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-The baudrate parameter will not be modified.</source>
-        <translation>Não é possível configurar a velocidade de 28800 bauds
-se o chipset da impressora for alimentado com 5 V.
-
-Velocidades disponíveis: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-O parâmetro de velocidade não será alterado.</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
-if the printer chipset is powered on 3.3V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-The baudrate parameter will not be modified.</source>
-        <translation>Não é possível configurar a velocidade de 38400 ou 115200 bauds
-se o chipset da impressora for alimentado com 3,3 V.
-
-Velocidades disponíveis: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-O parâmetro de velocidade não será alterado.</translation>
-    </message>
-    <message>
-        <source>%1 : BYTE Mode Error
-Please check you LPT setup </source>
-        <translation>%1: erro no modo BYTE
-Verifique a configuração da porta LPT </translation>
-    </message>
-    <message>
-        <source>The LPT ports will be unusable !
-Please check your LPT port configuration !</source>
-        <translation>As portas LPT ficarão inutilizáveis!
-Verifique a configuração das portas LPT!</translation>
-    </message>
-    <message>
-        <source>LPT Communication Port Error !</source>
-        <translation>Erro na porta de comunicação LPT!</translation>
-    </message>
-    <message>
-        <source>%1: in use by %2 (process %3)</source>
-        <translation>%1: em uso por %2 (processo %3)</translation>
-    </message>
-    <message>
-        <source>%1: in use by another program</source>
-        <translation>%1: em uso por outro programa</translation>
-    </message>
-    <message>
-        <source>%1: no such device</source>
-        <translation>%1: dispositivo inexistente</translation>
-    </message>
-    <message>
-        <source>%1: no such port</source>
-        <translation>%1: porta inexistente</translation>
-    </message>
-    <message>
-        <source>%1: the printer stopped taking data</source>
-        <translation>%1: a impressora parou de receber dados</translation>
-    </message>
-    <message>
-        <source>%1 ,  %2 BAUDS </source>
-        <translation>%1 ,  %2 bauds </translation>
-    </message>
-    <message>
-        <source>%1: in use by process %2</source>
-        <translation>%1: em uso pelo processo %2</translation>
-    </message>
-    <message>
-        <source>%1: already open</source>
-        <translation>%1: já está aberta</translation>
-    </message>
-    <message>
-        <source>%1: speed refused</source>
-        <translation>%1: velocidade recusada</translation>
-    </message>
-</context>
-<context>
     <name>Message</name>
     <message>
         <source>No printer found</source>
@@ -1500,6 +1275,18 @@ Verifique a configuração das portas LPT!</translation>
     <message>
         <source>print mode (%1 to %2): a group of options has no option selected</source>
         <translation>modo de impressão (%1 a %2): um grupo de opções não tem nenhuma opção selecionada</translation>
+    </message>
+    <message>
+        <source>The unit was stopped before its end</source>
+        <translation>A unidade foi interrompida antes do fim</translation>
+    </message>
+    <message>
+        <source>The unit failed: %1</source>
+        <translation>A unidade falhou: %1</translation>
+    </message>
+    <message>
+        <source>The station stopped serving this port: %1</source>
+        <translation>A estação deixou de atender esta porta: %1</translation>
     </message>
 </context>
 <context>

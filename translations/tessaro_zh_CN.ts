@@ -700,231 +700,6 @@
     </message>
 </context>
 <context>
-    <name>CoreTexts</name>
-    <message>
-        <source>%1 found on %2 at %3 bauds</source>
-        <translation>已在 %2 上找到 %1，波特率 %3</translation>
-    </message>
-    <message>
-        <source>%1 found on %2</source>
-        <translation>已在 %2 上找到 %1</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at %2 bauds</source>
-        <translation>%1 上未找到打印机（波特率 %2）</translation>
-    </message>
-    <message>
-        <source>No printer found on %1 at any speed</source>
-        <translation>%1 上以任何速度均未找到打印机</translation>
-    </message>
-    <message>
-        <source>No printer found on %1</source>
-        <translation>%1 上未找到打印机</translation>
-    </message>
-    <message>
-        <source>No printer found</source>
-        <translation>未找到打印机</translation>
-    </message>
-    <message>
-        <source>No Printer found</source>
-        <translation>未找到打印机</translation>
-    </message>
-    <message>
-        <source>NO Printer on %1</source>
-        <translation>%1 上没有打印机</translation>
-    </message>
-    <message>
-        <source>Power: 5V</source>
-        <translation>电源：5V</translation>
-    </message>
-    <message>
-        <source>Power: 24V</source>
-        <translation>电源：24V</translation>
-    </message>
-    <message>
-        <source>This port does not exist
-%1</source>
-        <translation>此端口不存在
-%1</translation>
-    </message>
-    <message>
-        <source>You must select a serial port</source>
-        <translation>必须选择一个串口</translation>
-    </message>
-    <message>
-        <source>You must select a parallel port</source>
-        <translation>必须选择一个并口</translation>
-    </message>
-    <message>
-        <source>Trying to wake-up the printer</source>
-        <translation>正在尝试唤醒打印机</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1 at %2 bauds.</source>
-        <translation>正在以波特率 %2 尝试连接 %1 上的打印机。</translation>
-    </message>
-    <message>
-        <source>Attempting to contact printer on %1.</source>
-        <translation>正在尝试连接 %1 上的打印机。</translation>
-    </message>
-    <message>
-        <source>%1
-The automatic search leaves this port out.</source>
-        <translation>%1
-自动搜索将跳过此端口。</translation>
-    </message>
-    <message>
-        <source>Need a Printer Connected
-Detect Printer Please</source>
-        <translation>需要连接打印机
-请先检测打印机</translation>
-    </message>
-    <message>
-        <source>%1
-Nothing was sent.</source>
-        <translation>%1
-未发送任何内容。</translation>
-    </message>
-    <message>
-        <source>Saving parameters</source>
-        <translation>正在保存参数</translation>
-    </message>
-    <message>
-        <source>Parameters saved...   </source>
-        <translation>参数已保存...   </translation>
-    </message>
-    <message>
-        <source>Saving sequence failed</source>
-        <translation>保存序列失败</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Successful !</source>
-        <translation>保存序列成功！</translation>
-    </message>
-    <message>
-        <source> Saving Sequence Failed
- Please verify that your software revision allow parameters modificaiton</source>
-        <translation> 保存序列失败
- 请确认打印机的软件版本允许修改参数</translation>
-    </message>
-    <message>
-        <source>Saving Sequence Failed
-Please verify that your software revision
-allow parameters modificaiton</source>
-        <translation>保存序列失败
-请确认打印机的软件版本
-允许修改参数</translation>
-    </message>
-    <message>
-        <source>Please reboot your printer by powering it down, then up.
-Then, perform a printer detection again...</source>
-        <translation>请关闭打印机电源再重新打开，以重启打印机。
-然后重新检测打印机...</translation>
-    </message>
-    <message>
-        <source>This will set the modified parameters as printer default.
-
-Do you want to continue?</source>
-        <translation>这将把已修改参数设为打印机默认值。
-
-是否继续？</translation>
-    </message>
-    <message>
-        <source>This will load the factory settings into the workspace
-and transfer them to the printer.
-
-Do you want to continue?</source>
-        <translation>这将把出厂设置加载到工作区
-并传送到打印机。
-
-是否继续？</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 28800 bauds
-if the printer chipset is powered on 5V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200.
-
-The baudrate parameter will not be modified.</source>
-        <translation>打印机芯片组使用 5V 供电时，
-无法将波特率设为 28800。
-
-可用的波特率为：
-          1200、2400、4800、9600、19200、38400、57600、115200。
-
-波特率参数将不会修改。</translation>
-    </message>
-    <message>
-        <source>It is not possible to configure the baudrate at 38400 or 115200 bauds
-if the printer chipset is powered on 3.3V.
-
-Available baudrates are: 
-          1200, 2400, 4800, 9600, 19200, 28800, 57600.
-
-The baudrate parameter will not be modified.</source>
-        <translation>打印机芯片组使用 3.3V 供电时，
-无法将波特率设为 38400 或 115200。
-
-可用的波特率为：
-          1200、2400、4800、9600、19200、28800、57600。
-
-波特率参数将不会修改。</translation>
-    </message>
-    <message>
-        <source>%1 : BYTE Mode Error
-Please check you LPT setup </source>
-        <translation>%1：BYTE 模式错误
-请检查 LPT 设置 </translation>
-    </message>
-    <message>
-        <source>The LPT ports will be unusable !
-Please check your LPT port configuration !</source>
-        <translation>LPT 端口将无法使用！
-请检查 LPT 端口配置！</translation>
-    </message>
-    <message>
-        <source>LPT Communication Port Error !</source>
-        <translation>LPT 通信端口错误！</translation>
-    </message>
-    <message>
-        <source>%1: in use by %2 (process %3)</source>
-        <translation>%1：被 %2 占用（进程 %3）</translation>
-    </message>
-    <message>
-        <source>%1: in use by another program</source>
-        <translation>%1：被其他程序占用</translation>
-    </message>
-    <message>
-        <source>%1: no such device</source>
-        <translation>%1：设备不存在</translation>
-    </message>
-    <message>
-        <source>%1: no such port</source>
-        <translation>%1：端口不存在</translation>
-    </message>
-    <message>
-        <source>%1: the printer stopped taking data</source>
-        <translation>%1：打印机停止接收数据</translation>
-    </message>
-    <message>
-        <source>%1 ,  %2 BAUDS </source>
-        <translation>%1 ，  %2 波特 </translation>
-    </message>
-    <message>
-        <source>%1: in use by process %2</source>
-        <translation>%1：被进程 %2 占用</translation>
-    </message>
-    <message>
-        <source>%1: already open</source>
-        <translation>%1：已打开</translation>
-    </message>
-    <message>
-        <source>%1: speed refused</source>
-        <translation>%1：速率被拒绝</translation>
-    </message>
-</context>
-<context>
     <name>Message</name>
     <message>
         <source>No printer found</source>
@@ -1500,6 +1275,18 @@ The baudrate parameter will not be modified.</source>
     <message>
         <source>print mode (%1 to %2): a group of options has no option selected</source>
         <translation>打印模式（%1 至 %2）：某组选项中没有选中任何选项</translation>
+    </message>
+    <message>
+        <source>The unit was stopped before its end</source>
+        <translation>该单元在结束前被停止</translation>
+    </message>
+    <message>
+        <source>The unit failed: %1</source>
+        <translation>该单元失败：%1</translation>
+    </message>
+    <message>
+        <source>The station stopped serving this port: %1</source>
+        <translation>工作站已停止服务此端口：%1</translation>
     </message>
 </context>
 <context>

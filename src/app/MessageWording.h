@@ -2,8 +2,8 @@
 #pragma once
 // A message of the printer side in the user's language: its text translated (context
 // "Message"), its parts filled in as they are (a port's name, a printer's identity), numbers
-// in the language's form, framed messages worded the same way. A sentence the printer side
-// does not give as a value yet is recognised as before (app/CoreTexts.h).
+// in the language's form, system errors in the language (app/SystemErrorText.h), framed
+// messages worded the same way.
 
 #include "message/Message.h"
 

@@ -35,7 +35,7 @@ PrinterSession::PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
     if (!printerLink_.parallel().InitDll() &&
         port_.row().exchange == link::Exchange::ParallelRegisters) {
         if (const message::Failure failure = portIO.failure()) {
-            feedback_.err() << message::english(*failure) << "\n";
+            feedback_.diagnose(*failure);
         }
     }
 }

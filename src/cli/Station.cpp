@@ -5,6 +5,7 @@
 #include "cli/JsonOutput.h"
 #include "cli/Outcome.h"
 #include "cli/TerminalText.h"
+#include "message/English.h"
 
 #include <cerrno>
 #include <iostream>
@@ -66,8 +67,8 @@ void Station::stateChanged(std::size_t port, PortState state) {
     display_.setState(port, stateText(state) + " (" + tallyText(run_.tallies()[port]) + ")");
 }
 
-void Station::diagnostic(std::size_t port, const std::string& line) {
-    display_.diagnostic(portLines(shownPort(port), line));
+void Station::diagnostic(std::size_t port, const message::Message& said) {
+    display_.diagnostic(portLines(shownPort(port), terminalText(message::english(said))));
 }
 
 void Station::cannotServe(std::size_t port, const std::string& why) {
@@ -75,7 +76,8 @@ void Station::cannotServe(std::size_t port, const std::string& why) {
     stateChanged(port, PortState::Finished);
 }
 
-void Station::unitEnded(std::size_t port, const QJsonObject& record, int exitCode) {
+void Station::unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
+                        const message::Message&) {
     if (run_.plan().json) {
         std::cout << jsonLine(record) << std::endl;
         return;

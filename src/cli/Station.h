@@ -40,8 +40,9 @@ class Station final : private StationObserver {
   private:
     void waitForMail(const InterruptWatch& interrupts);
     void stateChanged(std::size_t port, PortState state) override;
-    void diagnostic(std::size_t port, const std::string& line) override;
-    void unitEnded(std::size_t port, const QJsonObject& record, int exitCode) override;
+    void diagnostic(std::size_t port, const message::Message& said) override;
+    void unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
+                   const message::Message& said) override;
     void cannotServe(std::size_t port, const std::string& why) override;
     // The port's name as its lines begin with it, on one line.
     std::string shownPort(std::size_t port) const;

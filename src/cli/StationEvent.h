@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a station's worker tells the station, as values: the state of its port, a diagnostic
-// line of its unit, a unit's result. A worker's last event is Finished.
+// of its unit, a unit's result, each text as a message value. A worker's last event is Finished.
 
 #include "cli/UnitRun.h"
 
@@ -26,7 +26,7 @@ struct PortStateChanged {
 
 struct PortDiagnostic {
     std::size_t port = 0;
-    std::string line;
+    message::Message said;
 };
 
 struct UnitEnded {
@@ -44,7 +44,7 @@ enum class UnitStepKind { Detecting, Found, Sending };
 struct UnitStep {
     std::size_t port = 0;
     UnitStepKind kind = UnitStepKind::Detecting;
-    std::string text;
+    message::Message text;
 };
 
 using StationEvent = std::variant<PortStateChanged, PortDiagnostic, UnitEnded, UnitStep>;

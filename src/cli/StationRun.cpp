@@ -93,7 +93,7 @@ void StationRun::deliver(StationObserver& observer) {
         if (auto* state = std::get_if<PortStateChanged>(&event)) {
             observer.stateChanged(state->port, state->state);
         } else if (auto* line = std::get_if<PortDiagnostic>(&event)) {
-            observer.diagnostic(line->port, line->line);
+            observer.diagnostic(line->port, line->said);
         } else if (auto* ended = std::get_if<UnitEnded>(&event)) {
             unitEnded(observer, *ended);
         } else if (auto* step = std::get_if<UnitStep>(&event)) {
@@ -131,7 +131,9 @@ void StationRun::unitEnded(StationObserver& observer, UnitEnded& event) {
     } else {
         ++tally.failed;
     }
-    observer.unitEnded(event.port, record, exitCode);
+    const UnitReport& report = event.result.report;
+    observer.unitEnded(event.port, record, exitCode,
+                       report.said.value_or(message::Message::shown(report.message)));
 }
 
 } // namespace tessaro::cli

@@ -58,11 +58,13 @@ class StationObserver {
   public:
     virtual ~StationObserver() = default;
     virtual void stateChanged(std::size_t port, PortState state) = 0;
-    virtual void diagnostic(std::size_t port, const std::string& line) = 0;
-    // The unit's record, its exit status (cli/Outcome.h), once its tally counts it.
-    virtual void unitEnded(std::size_t port, const QJsonObject& record, int exitCode) = 0;
+    virtual void diagnostic(std::size_t port, const message::Message& said) = 0;
+    // The unit's record, its exit status (cli/Outcome.h), once its tally counts it, and the
+    // message its record says in English.
+    virtual void unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
+                           const message::Message& said) = 0;
     // A unit's step (the command line shows only the port's state).
-    virtual void unitStep(std::size_t port, UnitStepKind kind, const std::string& text) {
+    virtual void unitStep(std::size_t port, UnitStepKind kind, const message::Message& text) {
         (void)port, (void)kind, (void)text;
     }
     // The port has no worker: it could not be given a thread.

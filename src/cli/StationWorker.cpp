@@ -66,7 +66,8 @@ void StationWorker::run() noexcept {
     }
     if (!failure.empty()) {
         try {
-            say("The station stopped serving this port: " + failure);
+            say({message::MessageId::StationStoppedServing,
+                 {message::Part::framed(message::Message::shown(failure))}});
         } catch (...) { // the memory to say it is gone: the port's line says finished
         }
     }
@@ -135,17 +136,20 @@ std::vector<std::string> StationWorker::provision() {
     std::string failure;
     try {
         // What a unit says once it is stopped is not shown: its record says it was.
-        LineForwarder diagnostics([this](std::string line) {
+        const SaidReport said = [this](const message::Message& what) {
             if (!stopping_.cancelled()) {
-                say(std::move(line));
+                say(what);
             }
-        });
+        };
+        // What the unit writes on its error stream before it has a session to say it by.
+        LineForwarder diagnostics(
+            [&said](std::string line) { said(message::Message::shown(std::move(line))); });
         LineForwarder nowhere; // the record is the station's to print
-        const StepReport step = [this](UnitStepKind kind, std::string text) {
+        const StepReport step = [this](UnitStepKind kind, message::Message text) {
             mailbox_.post(UnitStep{plan_.index, kind, std::move(text)});
         };
         ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_,
-                                reportingSteps(ports_.maker(), step));
+                                reportingSteps(ports_.maker(), step, said));
     } catch (const std::exception& error) {
         failure = error.what();
         ended.lost = true;
@@ -155,7 +159,8 @@ std::vector<std::string> StationWorker::provision() {
     }
     if (ended.lost) {
         ended.result = {lostUnitReport(plan_.unit.givenPort()), Outcome::NotStored};
-        say("The unit failed: " + failure);
+        say({message::MessageId::UnitFailedWith,
+             {message::Part::framed(message::Message::shown(failure))}});
     }
     std::vector<std::string> speeds = servedSpeeds(ended.result.report, plan_.unit.speed);
     mailbox_.post(std::move(ended));
@@ -166,8 +171,8 @@ void StationWorker::show(PortState state) {
     mailbox_.post(PortStateChanged{plan_.index, state});
 }
 
-void StationWorker::say(std::string line) {
-    mailbox_.post(PortDiagnostic{plan_.index, std::move(line)});
+void StationWorker::say(const message::Message& said) {
+    mailbox_.post(PortDiagnostic{plan_.index, said});
 }
 
 } // namespace tessaro::cli

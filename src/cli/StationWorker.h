@@ -55,7 +55,7 @@ class StationWorker {
     bool awaitLeave(const std::vector<std::string>& speeds, LineForwarder& nowhere);
     std::vector<std::string> provision();
     void show(PortState state);
-    void say(std::string line);
+    void say(const message::Message& said);
 
     Plan plan_;
     const link::Cancellation& finishing_;

@@ -3,6 +3,7 @@
 
 #include "cli/TerminalCodes.h"
 #include "cli/TerminalText.h"
+#include "message/English.h"
 
 #include <iostream>
 #include <sys/ioctl.h>
@@ -25,6 +26,10 @@ void TerminalFeedback::warn(link::MessageIcon, std::string_view text) {
 void TerminalFeedback::error(std::string_view text) {
     if (said_.insert(std::string(text)).second) {
         errors_.emplace_back(text);
+        if (saidWatch_) {
+            saidWatch_(valueOf(text).value_or(message::Message::shown(std::string(text))));
+            return;
+        }
         if (!searchLine_.empty()) {
             err_ << "\r\x1b[K"; // the search's line makes way, and comes back below
         }
@@ -32,6 +37,14 @@ void TerminalFeedback::error(std::string_view text) {
         if (!searchLine_.empty()) {
             drawSearchLine();
         }
+    }
+}
+
+void TerminalFeedback::diagnose(const message::Message& said) {
+    if (saidWatch_) {
+        saidWatch_(said);
+    } else {
+        err_ << message::english(said) << "\n";
     }
 }
 

@@ -37,6 +37,12 @@ class TerminalFeedback final : public protocol::EnglishFeedback {
     // Told of every step of a search for the printer's speed, as showSearchStep has it.
     using SearchWatch = std::function<void(int step, int total, std::string_view text)>;
     void watchSearch(SearchWatch watch) { searchWatch_ = std::move(watch); }
+    // Told of what goes to stderr instead of it, as the value it was worded from (a text given
+    // as it is, as shown): a station shows it itself.
+    using SaidWatch = std::function<void(const message::Message& said)>;
+    void watchSaid(SaidWatch watch) { saidWatch_ = std::move(watch); }
+    // A diagnostic given as a value, on stderr (or to the watch); not a failure of the unit.
+    void diagnose(const message::Message& said);
     // Keeps stdout for a JSON record.
     void setJson(bool json) { json_ = json; }
     // Shows what the automatic search tries, on stderr as it goes: the search is slow. On a
@@ -92,6 +98,7 @@ class TerminalFeedback final : public protocol::EnglishFeedback {
     std::vector<std::string> sent_;
     PanelWatch watch_;
     SearchWatch searchWatch_;
+    SaidWatch saidWatch_;
 };
 
 } // namespace tessaro::cli

@@ -19,26 +19,32 @@ std::string trimmed(std::string_view text) {
 
 } // namespace
 
-SessionMaker reportingSteps(SessionMaker inner, StepReport report) {
-    return [inner = std::move(inner), report = std::move(report)](const link::PortRef& port,
-                                                                  TerminalFeedback& feedback,
-                                                                  const link::Cancellation* stop) {
-        report(UnitStepKind::Detecting, "");
-        feedback.watchPanels([report](int panel, std::string_view text) {
+SessionMaker reportingSteps(SessionMaker inner, StepReport report, SaidReport said) {
+    return [inner = std::move(inner), report = std::move(report),
+            said = std::move(said)](const link::PortRef& port, TerminalFeedback& feedback,
+                                    const link::Cancellation* stop) {
+        using message::Message;
+        report(UnitStepKind::Detecting, Message::shown(""));
+        feedback.watchSaid(said);
+        feedback.watchPanels([report, &feedback](int panel, std::string_view text) {
             std::string shown = trimmed(text);
             if (shown.empty()) {
                 return;
             }
             if (panel == kIdentityPanel) {
-                report(UnitStepKind::Found, std::move(shown));
+                report(UnitStepKind::Found, Message::shown(std::move(shown)));
             } else if (panel == protocol::kStatusPanel) {
-                report(UnitStepKind::Sending, std::move(shown));
+                report(UnitStepKind::Sending,
+                       feedback.valueOf(text).value_or(Message::shown(std::move(shown))));
             }
         });
         // With speed auto: "[3/9] Attempting to contact printer on COM 1 at 57600 bauds."
-        feedback.watchSearch([report](int step, int total, std::string_view text) {
-            report(UnitStepKind::Detecting,
-                   "[" + std::to_string(step) + "/" + std::to_string(total) + "] " + trimmed(text));
+        feedback.watchSearch([report, &feedback](int step, int total, std::string_view text) {
+            const Message tried = feedback.valueOf(text).value_or(Message::shown(trimmed(text)));
+            report(UnitStepKind::Detecting, Message(message::MessageId::SearchStepOf,
+                                                    {message::Part::verbatim(std::to_string(step)),
+                                                     message::Part::verbatim(std::to_string(total)),
+                                                     message::Part::framed(tried)}));
         });
         return inner(port, feedback, stop);
     };

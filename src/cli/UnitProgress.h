@@ -13,9 +13,13 @@
 
 namespace tessaro::cli {
 
-using StepReport = std::function<void(UnitStepKind kind, std::string text)>;
+using StepReport = std::function<void(UnitStepKind kind, message::Message text)>;
+// What the unit says on its error stream once its session is made, as the value it was
+// worded from.
+using SaidReport = std::function<void(const message::Message& said)>;
 
-// A session maker that makes its sessions with inner and reports each unit's steps.
-SessionMaker reportingSteps(SessionMaker inner, StepReport report);
+// A session maker that makes its sessions with inner and reports each unit's steps and what
+// it says.
+SessionMaker reportingSteps(SessionMaker inner, StepReport report, SaidReport said);
 
 } // namespace tessaro::cli

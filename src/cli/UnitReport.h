@@ -29,8 +29,9 @@ struct UnitReport {
     std::optional<int> supplyVolts;      //
     std::optional<std::uint8_t> statusByte;
     Outcome outcome = Outcome::Ok;
-    std::string message;   // the program's own text for the result
-    std::string messageId; // the word of the message it was worded from; "" for none
+    std::string message;                  // the program's own text for the result
+    std::string messageId;                // the word of the message it was worded from; "" for none
+    std::optional<message::Message> said; // that message; none for the command line's own
     std::vector<std::string> sent;
     std::vector<std::string> warnings;
     std::string logError; // "<log>: <reason>" when the audit log did not take the record

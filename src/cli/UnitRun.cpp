@@ -3,6 +3,7 @@
 
 #include "cli/PrinterSession.h"
 #include "cli/TerminalText.h"
+#include "message/English.h"
 #include "message/MessageTable.h"
 
 namespace tessaro::cli {
@@ -46,6 +47,7 @@ UnitResult UnitRun::finish(Outcome outcome) {
     }
     if (const auto said = feedback_.valueOf(report_.message)) {
         report_.messageId = message::messageWord(*said);
+        report_.said = said;
     }
     report_.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                              std::chrono::steady_clock::now() - start_)
@@ -90,7 +92,9 @@ UnitReport lostUnitReport(const std::string& port) {
     UnitReport report;
     report.port = port;
     report.outcome = Outcome::NotStored;
-    report.message = kUnitStoppedText;
+    report.said = message::Message(message::MessageId::UnitStopped);
+    report.message = message::english(*report.said);
+    report.messageId = message::messageWord(*report.said);
     return report;
 }
 

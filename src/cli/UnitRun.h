@@ -27,9 +27,6 @@ struct UnitResult {
     Outcome outcome = Outcome::Ok;
 };
 
-// The message of a unit stopped before its end (or one that failed without its record).
-inline constexpr std::string_view kUnitStoppedText = "The unit was stopped before its end";
-
 class UnitRun {
   public:
     UnitRun(const PrinterOptions& options, bool assumeYes,

@@ -160,9 +160,14 @@ enum class MessageId {
     SkippedKeyOnItsLine, // framing the warning so far, framing one key skipped
     PrintModeKeyAlone,   // "key=value", the print mode's first key (the one missing)
     PrintModeIncomplete, // the print mode's first and last keys
+    // The production station
+    UnitStopped,
+    UnitFailedWith,        // framing what went wrong
+    StationStoppedServing, // framing what went wrong
+    SearchStepOf,          // the step, how many, framing what it tries
 };
 // How many ids there are: every id above is below it (keep it after the last).
-inline constexpr int kMessageIdCount = static_cast<int>(MessageId::PrintModeIncomplete) + 1;
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::SearchStepOf) + 1;
 
 struct Message;
 

@@ -418,6 +418,16 @@ MessageText textOf(MessageId id) {
         return {"skipped_key_line", QT_TRANSLATE_NOOP("Message", "%1\r\n   %2")};
     case MessageId::PrintModeKeyAlone:
         return {"print_mode_key_alone", QT_TRANSLATE_NOOP("Message", "%1 (%2 is missing)")};
+    case MessageId::UnitStopped:
+        return {"unit_stopped",
+                QT_TRANSLATE_NOOP("Message", "The unit was stopped before its end")};
+    case MessageId::UnitFailedWith:
+        return {"unit_failed", QT_TRANSLATE_NOOP("Message", "The unit failed: %1")};
+    case MessageId::StationStoppedServing:
+        return {"station_stopped_serving",
+                QT_TRANSLATE_NOOP("Message", "The station stopped serving this port: %1")};
+    case MessageId::SearchStepOf:
+        return {"search_step", "[%1/%2] %3"};
     case MessageId::PrintModeIncomplete:
         return {"print_mode_incomplete",
                 QT_TRANSLATE_NOOP("Message", "print mode (%1 to %2): a group of options has no "

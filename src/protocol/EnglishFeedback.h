@@ -27,18 +27,18 @@ class EnglishFeedback : public UserFeedback {
     void showStatusPanels(const std::vector<message::Message>& panels) final {
         std::vector<std::string> texts;
         for (const message::Message& panel : panels) {
-            texts.push_back(message::english(panel));
+            texts.push_back(remembered(panel));
         }
         setStatusPanels(texts);
     }
     void showPanelText(int panel, const message::Message& text) final {
-        setPanelText(panel, message::english(text));
+        setPanelText(panel, remembered(text));
     }
     void showDetectionResult(const message::Message& result) final {
         setDetectionResult(remembered(result));
     }
     void showDetectionProgress(const message::Message& step) final {
-        setDetectionProgress(message::english(step));
+        setDetectionProgress(remembered(step));
     }
 
     // The message a text this feedback showed was worded from; nothing for a text it was

@@ -8,7 +8,6 @@
 #include "LayoutChecks.h"
 #include "PortSelectionFixture.h"
 #include "StationFixture.h"
-#include "app/CoreTexts.h"
 #include "app/DisplayText.h"
 #include "app/Helpfrm.h"
 #include "app/Translations.h"
@@ -29,7 +28,6 @@ constexpr const char* kPseudo = app::Translations::kPseudoLanguage;
 constexpr std::array kContexts{
     "Catalogue",
     "Commands",
-    "CoreTexts",
     "Message",
     "Outcome",
     "Tabs",
@@ -218,34 +216,6 @@ INSTANTIATE_TEST_SUITE_P(Languages, PortWindowLanguageTest,
                          ::testing::Combine(::testing::Values(kPseudo, "de", "fr", "es", "pt_BR",
                                                               "zh_CN"),
                                             ::testing::Values(1.0, 1.5)));
-
-// The printer side's sentences, whole and with their parts, in German; in English as they
-// came, escaped as every text of the printer side is.
-TEST(CoreTextsTest, SentencesAreTranslatedWholeWithTheirParts) {
-    const std::array<std::string, 5> sentences{
-        "TM-T88 found on COM 1 at 9600 bauds", "This port does not exist\rCOM 3: no such device",
-        "Saving Sequence Successful !",        "Setting print intensity (GA D n)",
-        "a reply \x1b[2J the printer sent",
-    };
-    for (const std::string& sentence : sentences) {
-        EXPECT_EQ(app::coreText(sentence), app::displayText(sentence)) << sentence;
-    }
-    const app::Translations german(QStringList{"de"});
-    const QString found = app::coreText(sentences[0]);
-    EXPECT_TRUE(found.contains(QStringLiteral("TM-T88")) &&
-                found.contains(QStringLiteral("COM 1")) && found.contains(QStringLiteral("9600")))
-        << found.toStdString();
-    EXPECT_FALSE(found.contains(QStringLiteral("found on"))) << found.toStdString();
-    const QString nested = app::coreText(sentences[1]);
-    EXPECT_TRUE(nested.contains(QStringLiteral("COM 3"))) << nested.toStdString();
-    EXPECT_FALSE(nested.contains(QStringLiteral("does not exist")) ||
-                 nested.contains(QStringLiteral("no such device")))
-        << nested.toStdString();
-    for (const std::string& sentence : {sentences[2], sentences[3]}) {
-        EXPECT_NE(app::coreText(sentence), app::displayText(sentence)) << sentence;
-    }
-    EXPECT_EQ(app::coreText(sentences[4]), app::displayText(sentences[4]));
-}
 
 } // namespace
 } // namespace tessaro::test

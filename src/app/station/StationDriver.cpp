@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/station/StationDriver.h"
 
-#include "app/CoreTexts.h"
 #include "app/DisplayText.h"
 #include "app/LocalNumbers.h"
+#include "app/MessageWording.h"
 #include "app/station/StationTile.h"
 #include "cli/Outcome.h"
 #include "cli/TerminalText.h"
@@ -18,10 +18,19 @@ namespace {
 
 using Look = StationTile::Look;
 
-// Text from a printer or a record on the lines of a tile, in the window's language: its
-// control characters shown escaped, its line breaks a blank.
+// Text on the lines of a tile: its control characters shown escaped, its line breaks a blank.
+QString oneLine(const QString& text) {
+    return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+}
+
+// What a printer or a record gave as it is.
 QString shown(std::string_view text) {
-    return coreText(text).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+    return oneLine(displayText(text));
+}
+
+// A message worded in the window's language.
+QString shown(const message::Message& said) {
+    return oneLine(worded(said));
 }
 
 // "stored 3, failed 1, mean 1.21 s"
@@ -136,7 +145,8 @@ void StationDriver::moveOn(std::size_t port, StationTile& shownTile, const QStri
     shownTile.setState(Look::Idle, state);
 }
 
-void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind, const std::string& text) {
+void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind,
+                             const message::Message& text) {
     StationTile* shownTile = tile(port);
     if (shownTile == nullptr) {
         return;
@@ -144,9 +154,11 @@ void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind, const std
     switch (kind) {
     case cli::UnitStepKind::Detecting:
         shownTile->setIdentity({});
-        shownTile->setState(Look::Busy, text.empty()
-                                            ? tr("Detecting the printer")
-                                            : tr("Detecting the printer: %1").arg(shown(text)));
+        if (const QString step = shown(text); step.isEmpty()) {
+            shownTile->setState(Look::Busy, tr("Detecting the printer"));
+        } else {
+            shownTile->setState(Look::Busy, tr("Detecting the printer: %1").arg(step));
+        }
         return;
     case cli::UnitStepKind::Found:
         shownTile->setIdentity(shown(text));
@@ -157,10 +169,11 @@ void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind, const std
     }
 }
 
-void StationDriver::diagnostic(std::size_t port, const std::string& line) {
+void StationDriver::diagnostic(std::size_t port, const message::Message& said) {
     if (board_.messages != nullptr) {
-        board_.messages->appendPlainText(
-            shown(cli::portLines(cli::oneLine(run_->plan().ports[port].text()), line)));
+        const std::string line = worded(said).toStdString();
+        board_.messages->appendPlainText(QString::fromStdString(
+            cli::portLines(cli::oneLine(run_->plan().ports[port].text()), line)));
     }
 }
 
@@ -172,9 +185,10 @@ void StationDriver::cannotServe(std::size_t port, const std::string& why) {
 }
 
 // The result word and message are the command line's: the record's.
-void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int exitCode) {
+void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
+                              const message::Message& said) {
     showCounts(port);
-    const QString message = shown(record.value("message").toString().toStdString());
+    const QString message = shown(said);
     // A printer that stored the profile when the log did not take its record: stored, but
     // the unit failed (the log's message is among the messages).
     const bool stored =

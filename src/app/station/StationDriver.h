@@ -51,9 +51,10 @@ class StationDriver final : public QObject, private cli::StationObserver {
   private:
     void mailArrived();
     void stateChanged(std::size_t port, cli::PortState state) override;
-    void diagnostic(std::size_t port, const std::string& line) override;
-    void unitEnded(std::size_t port, const QJsonObject& record, int exitCode) override;
-    void unitStep(std::size_t port, cli::UnitStepKind kind, const std::string& text) override;
+    void diagnostic(std::size_t port, const message::Message& said) override;
+    void unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
+                   const message::Message& said) override;
+    void unitStep(std::size_t port, cli::UnitStepKind kind, const message::Message& text) override;
     void cannotServe(std::size_t port, const std::string& why) override;
     void showCounts(std::size_t port);
     void moveOn(std::size_t port, StationTile& shownTile, const QString& state);
