@@ -1288,6 +1288,18 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>The station stopped serving this port: %1</source>
         <translation>Die Station bedient diese Schnittstelle nicht mehr: %1</translation>
     </message>
+    <message>
+        <source>The printer on %1 reports a fault: %2</source>
+        <translation>Der Drucker an %1 meldet einen Fehler: %2</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1</source>
+        <translation>Keine Antwort auf die Statusabfrage an %1</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1 at any speed</source>
+        <translation>Keine Antwort auf die Statusabfrage an %1 (alle Baudraten geprüft)</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

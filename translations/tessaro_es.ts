@@ -1288,6 +1288,18 @@ Compruebe la configuración del puerto LPT </translation>
         <source>The station stopped serving this port: %1</source>
         <translation>La estación dejó de atender este puerto: %1</translation>
     </message>
+    <message>
+        <source>The printer on %1 reports a fault: %2</source>
+        <translation>La impresora en %1 informa de un fallo: %2</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1</source>
+        <translation>No hubo respuesta a la solicitud de estado en %1</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1 at any speed</source>
+        <translation>No hubo respuesta a la solicitud de estado en %1 a ninguna velocidad</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

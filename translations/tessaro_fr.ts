@@ -1288,6 +1288,18 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>The station stopped serving this port: %1</source>
         <translation>La station ne sert plus ce port : %1</translation>
     </message>
+    <message>
+        <source>The printer on %1 reports a fault: %2</source>
+        <translation>L&apos;imprimante sur %1 signale un défaut : %2</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1</source>
+        <translation>Aucune réponse à la demande d&apos;état sur %1</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1 at any speed</source>
+        <translation>Aucune réponse à la demande d&apos;état sur %1, quel que soit le débit</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1288,6 +1288,18 @@ Verifique a configuração das portas LPT!</translation>
         <source>The station stopped serving this port: %1</source>
         <translation>A estação deixou de atender esta porta: %1</translation>
     </message>
+    <message>
+        <source>The printer on %1 reports a fault: %2</source>
+        <translation>A impressora em %1 relata uma falha: %2</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1</source>
+        <translation>Nenhuma resposta à solicitação de status em %1</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1 at any speed</source>
+        <translation>Nenhuma resposta à solicitação de status em %1, em nenhuma velocidade</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1288,6 +1288,18 @@ The baudrate parameter will not be modified.</source>
         <source>The station stopped serving this port: %1</source>
         <translation>工作站已停止服务此端口：%1</translation>
     </message>
+    <message>
+        <source>The printer on %1 reports a fault: %2</source>
+        <translation>%1 上的打印机报告故障：%2</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1</source>
+        <translation>%1 上的状态请求没有应答</translation>
+    </message>
+    <message>
+        <source>No reply to the status request on %1 at any speed</source>
+        <translation>%1 上的状态请求在任何速度下均没有应答</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -59,14 +59,15 @@ UnitResult StatusProbe::ask() {
     const std::optional<std::string> speed = speedToAsk(session, run);
     if (!speed) {
         describeSession(run.report(), session);
-        return run.fail(Outcome::NoAnswer, "No reply to the status request on " +
-                                               oneLine(choice->text()) + " at any speed");
+        return run.fail(Outcome::NoAnswer,
+                        message::Message(message::MessageId::NoStatusReplyAtAnySpeed,
+                                         {message::Part::verbatim(oneLine(choice->text()))}));
     }
     link.settings() = {port, true, *speed, options_.handshake == "xonxoff" ? 1 : 2};
     describeSession(run.report(), session);
     if (const message::Failure failure =
             link.OpenPort(port, *speed, link.settings().PortHandshake)) {
-        return run.fail(outcomeOf(link.transport().problem()), message::english(*failure));
+        return run.fail(outcomeOf(link.transport().problem()), *failure);
     }
     link::PortCloser closer(link);
     link.discardInput(); // a byte left from an earlier exchange is not the status
@@ -74,11 +75,12 @@ UnitResult StatusProbe::ask() {
     run.feedback().commandSent(protocol::kStatusRequest);
     if (!link.transport().waitForInput(500)) {
         return run.fail(Outcome::NoAnswer,
-                        "No reply to the status request on " + oneLine(choice->text()));
+                        message::Message(message::MessageId::NoStatusReply,
+                                         {message::Part::verbatim(oneLine(choice->text()))}));
     }
     std::uint8_t status = link.ReceiveByte();
     if (const message::Failure fault = link.transport().takeFault()) {
-        return run.fail(Outcome::PortLost, message::english(*fault));
+        return run.fail(Outcome::PortLost, *fault);
     }
     run.report().statusByte = status;
     protocol::AffichStatus(status, session.facts());
@@ -87,8 +89,10 @@ UnitResult StatusProbe::ask() {
         output_.out << text << "\n";
     }
     if (const std::string faults = faultText(status); !faults.empty()) {
-        return run.fail(Outcome::PrinterFault, "The printer on " + oneLine(session.portName()) +
-                                                   " reports a fault: " + faults);
+        return run.fail(Outcome::PrinterFault,
+                        message::Message(message::MessageId::PrinterReportsFault,
+                                         {message::Part::verbatim(oneLine(session.portName())),
+                                          message::Part::verbatim(faults)}));
     }
     run.report().message = text;
     return run.finish(Outcome::Ok);

@@ -28,12 +28,18 @@ UnitResult UnitRun::fail(Outcome outcome, std::string_view text) {
     return finish(outcome);
 }
 
+UnitResult UnitRun::fail(Outcome outcome, const message::Message& said) {
+    return fail(outcome, feedback_.word(said));
+}
+
 void UnitRun::warnOfFaults(PrinterSession& session) {
     const auto status = session.facts().StatusByte;
     const std::string faults = status ? faultText(*status) : "";
     if (!faults.empty()) {
         const std::string warning =
-            "The printer on " + oneLine(session.portName()) + " reports a fault: " + faults;
+            feedback_.word({message::MessageId::PrinterReportsFault,
+                            {message::Part::verbatim(oneLine(session.portName())),
+                             message::Part::verbatim(faults)}});
         feedback_.error(warning);
         report_.warnings.push_back(warning);
     }

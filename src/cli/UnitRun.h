@@ -41,6 +41,8 @@ class UnitRun {
 
     // A failure of the command line itself: said on stderr, and the record's message.
     UnitResult fail(Outcome outcome, std::string_view text);
+    // The same for a failure given as a value: the record names it by its message_id.
+    UnitResult fail(Outcome outcome, const message::Message& said);
     // The printer's status byte, once detection has read it: its faults are a warning.
     void warnOfFaults(PrinterSession& session);
     // Ends the run: the record is completed (its message, unless set, the last notice when

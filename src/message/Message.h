@@ -162,9 +162,12 @@ enum class MessageId {
     PrintModeIncomplete, // the print mode's first and last keys
     // The production station
     UnitStopped,
-    UnitFailedWith,        // framing what went wrong
-    StationStoppedServing, // framing what went wrong
-    SearchStepOf,          // the step, how many, framing what it tries
+    UnitFailedWith,          // framing what went wrong
+    StationStoppedServing,   // framing what went wrong
+    PrinterReportsFault,     // a port, the faults as the status names them
+    NoStatusReply,           // a port
+    NoStatusReplyAtAnySpeed, // a port
+    SearchStepOf,            // the step, how many, framing what it tries
 };
 // How many ids there are: every id above is below it (keep it after the last).
 inline constexpr int kMessageIdCount = static_cast<int>(MessageId::SearchStepOf) + 1;

@@ -426,6 +426,15 @@ MessageText textOf(MessageId id) {
     case MessageId::StationStoppedServing:
         return {"station_stopped_serving",
                 QT_TRANSLATE_NOOP("Message", "The station stopped serving this port: %1")};
+    case MessageId::PrinterReportsFault:
+        return {"printer_reports_fault",
+                QT_TRANSLATE_NOOP("Message", "The printer on %1 reports a fault: %2")};
+    case MessageId::NoStatusReply:
+        return {"no_status_reply",
+                QT_TRANSLATE_NOOP("Message", "No reply to the status request on %1")};
+    case MessageId::NoStatusReplyAtAnySpeed:
+        return {"no_status_reply_at_any_speed",
+                QT_TRANSLATE_NOOP("Message", "No reply to the status request on %1 at any speed")};
     case MessageId::SearchStepOf:
         return {"search_step", "[%1/%2] %3"};
     case MessageId::PrintModeIncomplete:

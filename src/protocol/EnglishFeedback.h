@@ -41,6 +41,9 @@ class EnglishFeedback : public UserFeedback {
         setDetectionProgress(remembered(step));
     }
 
+    // A message worded in English by this feedback, for a text it is to show: valueOf finds
+    // it again.
+    std::string word(const message::Message& said) { return remembered(said); }
     // The message a text this feedback showed was worded from; nothing for a text it was
     // given as it is.
     std::optional<message::Message> valueOf(std::string_view text) const {

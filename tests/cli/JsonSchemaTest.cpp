@@ -3,6 +3,7 @@
 // types written there. Every table is some document's.
 
 #include "cli/CliRunner.h"
+#include "message/MessageTable.h"
 #include "support/JsonLines.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
@@ -10,8 +11,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
@@ -199,6 +202,40 @@ TEST_F(JsonSchema, ListingsFollowTheirTables) {
     expectSchema(show, "show");
     EXPECT_EQ(show.value("values").toObject().value("Charset").toInt(), 2);
     EXPECT_EQ(show.value("commands").toArray().last().toString(), "1B 73");
+}
+
+// The list of message ids in docs/json.md is the table's: every id a record can name, and no
+// other.
+TEST(MessageIds, TheDocumentedListIsTheTable) {
+    const std::string doc = readFile(TESSARO_SOURCE_DIR "/docs/json.md");
+    const std::string start = "<!-- message ids -->";
+    const std::size_t from = doc.find(start);
+    ASSERT_NE(from, std::string::npos);
+    std::set<std::string> listed;
+    const std::regex row(R"(^\| `([a-z0-9_]+)` \|)");
+    std::istringstream lines(doc.substr(from, doc.find("\n## ", from) - from));
+    for (std::string line; std::getline(lines, line);) {
+        if (std::smatch found; std::regex_search(line, found, row)) {
+            listed.insert(found[1]);
+        }
+    }
+    std::set<std::string> named{"system_error"};
+    for (int i = 0; i < message::kMessageIdCount; ++i) {
+        const auto id = static_cast<message::MessageId>(i);
+        // A frame that only joins others ("%1: %2") takes the id of what it frames.
+        const bool joins = !std::regex_search(
+            std::regex_replace(message::textOf(id).english, std::regex("%[1-9]"), ""),
+            std::regex("[A-Za-z]"));
+        if (const std::string_view word = message::messageWord({id, {}}); !word.empty() && !joins) {
+            named.insert(std::string(word));
+        }
+    }
+    std::vector<std::string> unlisted;
+    std::ranges::set_difference(named, listed, std::back_inserter(unlisted));
+    std::vector<std::string> unknown;
+    std::ranges::set_difference(listed, named, std::back_inserter(unknown));
+    EXPECT_THAT(unlisted, ::testing::IsEmpty());
+    EXPECT_THAT(unknown, ::testing::IsEmpty());
 }
 
 } // namespace
