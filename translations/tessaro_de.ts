@@ -1300,6 +1300,30 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>No reply to the status request on %1 at any speed</source>
         <translation>Keine Antwort auf die Statusabfrage an %1 (alle Baudraten geprüft)</translation>
     </message>
+    <message>
+        <source>Cannot open the audit log %1: %2</source>
+        <translation>Das Prüfprotokoll %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the audit log %1</source>
+        <translation>Das Prüfprotokoll kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>No port is chosen</source>
+        <translation>Es ist keine Schnittstelle gewählt</translation>
+    </message>
+    <message>
+        <source>The port %1 is given twice</source>
+        <translation>Die Schnittstelle %1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
+        <translation>%1 kann nicht gesendet werden: kein Profil, die Datei hat keinen der Abschnitte einer .pcf-Datei</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1300,6 +1300,30 @@ Compruebe la configuración del puerto LPT </translation>
         <source>No reply to the status request on %1 at any speed</source>
         <translation>No hubo respuesta a la solicitud de estado en %1 a ninguna velocidad</translation>
     </message>
+    <message>
+        <source>Cannot open the audit log %1: %2</source>
+        <translation>No se puede abrir el registro de auditoría %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the audit log %1</source>
+        <translation>No se puede escribir el registro de auditoría %1</translation>
+    </message>
+    <message>
+        <source>No port is chosen</source>
+        <translation>No se ha elegido ningún puerto</translation>
+    </message>
+    <message>
+        <source>The port %1 is given twice</source>
+        <translation>El puerto %1 se indica dos veces</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
+        <translation>No se puede enviar %1: no es un perfil, no tiene ninguna de las secciones de un archivo .pcf</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1300,6 +1300,30 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>No reply to the status request on %1 at any speed</source>
         <translation>Aucune réponse à la demande d&apos;état sur %1, quel que soit le débit</translation>
     </message>
+    <message>
+        <source>Cannot open the audit log %1: %2</source>
+        <translation>Impossible d&apos;ouvrir le journal d&apos;audit %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the audit log %1</source>
+        <translation>Impossible d&apos;écrire le journal d&apos;audit %1</translation>
+    </message>
+    <message>
+        <source>No port is chosen</source>
+        <translation>Aucun port n&apos;est choisi</translation>
+    </message>
+    <message>
+        <source>The port %1 is given twice</source>
+        <translation>Le port %1 est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Lecture impossible : %1</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
+        <translation>Impossible d&apos;envoyer %1 : ce n&apos;est pas un profil, il n&apos;a aucune des sections d&apos;un fichier .pcf</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1300,6 +1300,30 @@ Verifique a configuração das portas LPT!</translation>
         <source>No reply to the status request on %1 at any speed</source>
         <translation>Nenhuma resposta à solicitação de status em %1, em nenhuma velocidade</translation>
     </message>
+    <message>
+        <source>Cannot open the audit log %1: %2</source>
+        <translation>Não é possível abrir o registro de auditoria %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the audit log %1</source>
+        <translation>Não é possível gravar o registro de auditoria %1</translation>
+    </message>
+    <message>
+        <source>No port is chosen</source>
+        <translation>Nenhuma porta foi escolhida</translation>
+    </message>
+    <message>
+        <source>The port %1 is given twice</source>
+        <translation>A porta %1 foi indicada duas vezes</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Não é possível ler %1</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
+        <translation>Não é possível enviar %1: não é um perfil, não tem nenhuma das seções de um arquivo .pcf</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1300,6 +1300,30 @@ The baudrate parameter will not be modified.</source>
         <source>No reply to the status request on %1 at any speed</source>
         <translation>%1 上的状态请求在任何速度下均没有应答</translation>
     </message>
+    <message>
+        <source>Cannot open the audit log %1: %2</source>
+        <translation>无法打开审计日志 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot write the audit log %1</source>
+        <translation>无法写入审计日志 %1</translation>
+    </message>
+    <message>
+        <source>No port is chosen</source>
+        <translation>未选择端口</translation>
+    </message>
+    <message>
+        <source>The port %1 is given twice</source>
+        <translation>端口 %1 被指定了两次</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
+        <translation>无法发送 %1：不是配置文件，它没有 .pcf 文件的任何节</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -18,11 +18,7 @@
 #include <unistd.h>
 
 namespace tessaro::cli {
-namespace {
-
-constexpr std::string_view kNotRegularText = "not a regular file";
-
-} // namespace
+namespace {} // namespace
 
 ProfileStamp stampProfile(const std::string& path) {
     std::error_code ec;
@@ -53,13 +49,19 @@ QJsonObject auditRecord(QJsonObject record, const ProfileStamp& profile) {
     return record;
 }
 
-std::string AuditLog::open(const std::string& path) {
+message::Failure AuditLog::open(const std::string& path) {
+    using message::Message;
+    using message::MessageId;
     path_ = path;
-    const auto refused = [&path](std::string_view why) {
-        return "Cannot open the audit log " + path + ": " + std::string(why);
+    const auto refused = [&path](const Message& why) {
+        return Message(MessageId::AuditLogCannotOpen,
+                       {message::Part::verbatim(path), message::Part::framed(why)});
+    };
+    const auto system = [](int error) {
+        return Message(MessageId::SystemError, {message::Part::systemError(error)});
     };
     if (const auto refusal = workspace::linkRefusal(path)) {
-        return refused(message::english(*refusal));
+        return refused(*refusal);
     }
     // Only a regular file: a FIFO would hold the open (or the writes) until a reader comes,
     // and a device may be a printer's port.
@@ -68,7 +70,7 @@ std::string AuditLog::open(const std::string& path) {
     const bool isLink = exists && S_ISLNK(named.st_mode);
     struct stat target {};
     if (exists && ::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode)) {
-        return refused(kNotRegularText);
+        return refused(MessageId::NotARegularFile);
     }
     // Through a link only the file that is there is opened; else no link is followed. Not
     // blocking, should a FIFO have taken the file's place since.
@@ -76,24 +78,30 @@ std::string AuditLog::open(const std::string& path) {
                       (isLink ? 0 : O_CREAT | O_NOFOLLOW);
     workspace::UniqueFd fd(::open(path.c_str(), flags, 0644));
     if (!fd.valid()) {
-        return refused(errno == ENXIO ? kNotRegularText : std::strerror(errno));
+        return refused(errno == ENXIO ? Message(MessageId::NotARegularFile) : system(errno));
     }
     struct stat opened {};
     if (::fstat(fd.get(), &opened) != 0) {
-        return refused(std::strerror(errno));
+        return refused(system(errno));
     }
     if (!S_ISREG(opened.st_mode)) {
-        return refused(kNotRegularText);
+        return refused(MessageId::NotARegularFile);
     }
     if (isLink && opened.st_uid != named.st_uid) { // the link was turned since it was looked at
-        return refused(message::english({message::MessageId::LinkToAnotherUsersFile, {}}));
+        return refused(MessageId::LinkToAnotherUsersFile);
     }
     ::fcntl(fd.get(), F_SETFL, O_APPEND);
     fd_ = std::move(fd);
-    return "";
+    return std::nullopt;
 }
 
-std::string AuditLog::append(const QJsonObject& record) {
+message::Failure AuditLog::append(const QJsonObject& record) {
+    const auto failed = [this](int error) {
+        return message::Message(message::MessageId::FileReason,
+                                {message::Part::verbatim(path_),
+                                 message::Part::framed({message::MessageId::SystemError,
+                                                        {message::Part::systemError(error)}})});
+    };
     const std::string line = jsonLine(record) + "\n";
     // One write: a record is either wholly in the file or not at all.
     ssize_t written = 0;
@@ -107,16 +115,16 @@ std::string AuditLog::append(const QJsonObject& record) {
             // fits starts a line of its own.
             (void)!::write(fd_.get(), "\n", 1);
         }
-        return path_ + ": " + std::strerror(error);
+        return failed(error);
     }
     if (::fdatasync(fd_.get()) != 0) {
-        return path_ + ": " + std::strerror(errno);
+        return failed(errno);
     }
-    return "";
+    return std::nullopt;
 }
 
-std::string cannotWriteText(std::string_view failure) {
-    return "Cannot write the audit log " + std::string(failure);
+message::Message cannotWrite(const message::Message& failure) {
+    return {message::MessageId::AuditLogCannotWrite, {message::Part::framed(failure)}};
 }
 
 } // namespace tessaro::cli

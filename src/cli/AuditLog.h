@@ -31,18 +31,18 @@ QJsonObject auditRecord(const UnitReport& report, const ProfileStamp& profile);
 QJsonObject auditRecord(QJsonObject record, const ProfileStamp& profile);
 
 // "Cannot write the audit log <path>: <reason>", for what append said.
-std::string cannotWriteText(std::string_view failure);
+message::Message cannotWrite(const message::Message& failure);
 
 class AuditLog {
   public:
-    // Opens the log for appending, creating it; "" when open, else why, naming the file.
+    // Opens the log for appending, creating it; nothing when open, else why, naming the file.
     // Only a regular file is taken, and a symbolic link only as workspace/LinkRule.h lets
     // a file be written through one.
-    std::string open(const std::string& path);
+    message::Failure open(const std::string& path);
     bool isOpen() const { return fd_.valid(); }
-    // Appends the record as one line and waits for the disk to have it; "" or why, as
+    // Appends the record as one line and waits for the disk to have it; nothing or why, as
     // "<path>: <reason>".
-    std::string append(const QJsonObject& record);
+    message::Failure append(const QJsonObject& record);
 
   private:
     std::string path_;

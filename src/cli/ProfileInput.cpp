@@ -32,15 +32,20 @@ bool loadProfile(workspace::Workspace& ws, const std::string& file) {
 
 ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& file) {
     const workspace::LoadReport report = workspace::LoadConfig(ws, file);
+    using message::Message;
+    using message::MessageId;
+    using message::Part;
+    const auto failed = [](Message said) {
+        return ProfileToSend{message::english(said), "", std::move(said)};
+    };
     if (report.status != workspace::LoadReport::Status::Loaded) {
-        return {"Cannot read " + failureOf(report, file), ""};
+        return failed({MessageId::CannotReadFile,
+                       {Part::framed(report.error.value_or(Message::shown(file)))}});
     }
     if (!report.empty && !report.profileSections) {
-        return {"Cannot send " + oneLine(file) +
-                    ": not a profile: it has none of the sections of a .pcf file",
-                ""};
+        return failed({MessageId::NotAProfile, {Part::verbatim(oneLine(file))}});
     }
-    return {"", report.warning ? message::english(*report.warning) : std::string()};
+    return {"", report.warning ? message::english(*report.warning) : std::string(), {}};
 }
 
 } // namespace tessaro::cli

@@ -2,8 +2,10 @@
 #pragma once
 // A .pcf profile loaded for a subcommand, with what went wrong said on the error stream.
 
+#include "message/Message.h"
 #include "workspace/Workspace.h"
 
+#include <optional>
 #include <string>
 
 namespace tessaro::cli {
@@ -17,8 +19,9 @@ bool loadProfile(workspace::Workspace& workspace, const std::string& file);
 // printers with the factory settings; an empty file is the factory settings); warning
 // when keys were skipped.
 struct ProfileToSend {
-    std::string error;
-    std::string warning;
+    std::string error;                    // English, as the command line says it
+    std::string warning;                  //
+    std::optional<message::Message> said; // the error as a value
 };
 ProfileToSend loadProfileToSend(workspace::Workspace& workspace, const std::string& file);
 

@@ -102,9 +102,8 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
 
 int runProvision(const ProvisionOptions& options) {
     GivenPorts given = parsePorts(options.ports);
-    if (const std::string problem = problemBeforeStart(options.file, given, options.log);
-        !problem.empty()) {
-        std::cerr << terminalText(problem) << "\n";
+    if (const message::Failure problem = problemBeforeStart(options.file, given, options.log)) {
+        std::cerr << terminalText(message::english(*problem)) << "\n";
         return kExitUsage;
     }
     if (!options.yes && ::isatty(STDIN_FILENO) == 0) {
@@ -118,12 +117,11 @@ int runProvision(const ProvisionOptions& options) {
     StationDisplay display(takesCursorCodes(STDERR_FILENO), !options.json, given.ports);
     StationPlan plan = planOf(options, std::move(given.ports));
     AuditLog log;
-    if (!options.log.empty() && log.open(options.log).empty()) {
+    if (!options.log.empty() && !log.open(options.log)) {
         plan.keepLostRecord = [&log, &display,
                                profile = stampProfile(options.file)](const QJsonObject& record) {
-            if (const std::string failure = log.append(auditRecord(record, profile));
-                !failure.empty()) {
-                display.diagnostic(cannotWriteText(failure));
+            if (const message::Failure failure = log.append(auditRecord(record, profile))) {
+                display.diagnostic(message::english(cannotWrite(*failure)));
             }
         };
     }

@@ -9,14 +9,14 @@ namespace tessaro::cli {
 UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output,
                     const link::Cancellation* stop, const SessionMaker& makeSession) {
     UnitRun run(options, options.yes, output);
-    if (const std::string failure = run.openLog(); !failure.empty()) {
-        return run.fail(Outcome::FileError, failure);
+    if (const message::Failure failure = run.openLog()) {
+        return run.fail(Outcome::FileError, *failure);
     }
     workspace::Workspace ws;
     ws.startUp();
     const ProfileToSend profile = loadProfileToSend(ws, options.file);
-    if (!profile.error.empty()) {
-        return run.fail(Outcome::FileError, profile.error);
+    if (profile.said) {
+        return run.fail(Outcome::FileError, *profile.said);
     }
     if (!profile.warning.empty()) {
         run.feedback().error(profile.warning);

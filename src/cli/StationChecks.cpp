@@ -23,30 +23,32 @@ GivenPorts parsePorts(const std::vector<std::string>& texts) {
     return given;
 }
 
-std::string problemBeforeStart(const std::string& profile, const GivenPorts& given,
-                               const std::string& log) {
+message::Failure problemBeforeStart(const std::string& profile, const GivenPorts& given,
+                                    const std::string& log) {
+    using message::Message;
     workspace::Workspace ws;
     ws.startUp();
     if (const ProfileToSend loaded = loadProfileToSend(ws, profile); !loaded.error.empty()) {
-        return loaded.error;
+        return loaded.said.value_or(Message::shown(loaded.error));
     }
     if (given.ports.empty() && given.unknown.empty()) {
-        return "No port is chosen";
+        return Message(message::MessageId::StationNoPort);
     }
     std::set<std::string> seen;
     for (const link::PortRef& port : given.ports) {
         if (!seen.insert(port.text()).second) {
-            return "The port " + oneLine(port.text()) + " is given twice";
+            return Message(message::MessageId::StationPortTwice,
+                           {message::Part::verbatim(oneLine(port.text()))});
         }
     }
     if (!given.unknown.empty()) {
-        return given.unknown;
+        return Message::shown(given.unknown); // only the command line takes ports as text
     }
     if (!log.empty()) {
         AuditLog opened;
         return opened.open(log);
     }
-    return "";
+    return std::nullopt;
 }
 
 } // namespace tessaro::cli

@@ -18,9 +18,9 @@ struct GivenPorts {
 };
 GivenPorts parsePorts(const std::vector<std::string>& texts);
 
-// "" when all holds, else why, naming the file or port: the first problem in the order the
-// ports were given.
-std::string problemBeforeStart(const std::string& profile, const GivenPorts& ports,
-                               const std::string& log);
+// Nothing when all holds, else why, naming the file or port: the first problem in the order
+// the ports were given.
+message::Failure problemBeforeStart(const std::string& profile, const GivenPorts& ports,
+                                    const std::string& log);
 
 } // namespace tessaro::cli

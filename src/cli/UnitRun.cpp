@@ -14,9 +14,9 @@ UnitRun::UnitRun(const PrinterOptions& options, bool assumeYes, FeedbackOutput o
     report_.port = options.givenPort();
 }
 
-std::string UnitRun::openLog() {
+message::Failure UnitRun::openLog() {
     if (options_.log.empty()) {
-        return "";
+        return std::nullopt;
     }
     profile_ = stampProfile(options_.file);
     return log_.open(options_.log);
@@ -71,11 +71,11 @@ UnitResult UnitRun::stopped() {
 // not take keeps what the printer did, and says it was not recorded: a warning, and why.
 UnitResult UnitRun::record(Outcome outcome) {
     if (log_.isOpen()) {
-        if (std::string failure = log_.append(auditRecord(report_, profile_)); !failure.empty()) {
-            const std::string warning = cannotWriteText(failure);
+        if (const message::Failure failure = log_.append(auditRecord(report_, profile_))) {
+            const std::string warning = feedback_.word(cannotWrite(*failure));
             feedback_.error(warning);
             report_.warnings.push_back(warning);
-            report_.logError = std::move(failure);
+            report_.logError = message::english(*failure);
             outcome = Outcome::FileError;
         }
     }

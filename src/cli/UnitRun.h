@@ -36,8 +36,8 @@ class UnitRun {
     UnitReport& report() { return report_; }
 
     // Opens the audit log --log names, before the printer is touched: a unit that cannot be
-    // recorded is not configured. "" when there is none or it is open.
-    std::string openLog();
+    // recorded is not configured. Nothing when there is none or it is open.
+    message::Failure openLog();
 
     // A failure of the command line itself: said on stderr, and the record's message.
     UnitResult fail(Outcome outcome, std::string_view text);

@@ -167,7 +167,13 @@ enum class MessageId {
     PrinterReportsFault,     // a port, the faults as the status names them
     NoStatusReply,           // a port
     NoStatusReplyAtAnySpeed, // a port
-    SearchStepOf,            // the step, how many, framing what it tries
+    AuditLogCannotOpen,      // the log, framing why
+    AuditLogCannotWrite,     // framing the log and why
+    StationNoPort,
+    StationPortTwice, // a port
+    CannotReadFile,   // framing the file and why
+    NotAProfile,      // a file
+    SearchStepOf,     // the step, how many, framing what it tries
 };
 // How many ids there are: every id above is below it (keep it after the last).
 inline constexpr int kMessageIdCount = static_cast<int>(MessageId::SearchStepOf) + 1;

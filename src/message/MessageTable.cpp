@@ -435,6 +435,22 @@ MessageText textOf(MessageId id) {
     case MessageId::NoStatusReplyAtAnySpeed:
         return {"no_status_reply_at_any_speed",
                 QT_TRANSLATE_NOOP("Message", "No reply to the status request on %1 at any speed")};
+    case MessageId::AuditLogCannotOpen:
+        return {"audit_log_cannot_open",
+                QT_TRANSLATE_NOOP("Message", "Cannot open the audit log %1: %2")};
+    case MessageId::AuditLogCannotWrite:
+        return {"audit_log_cannot_write",
+                QT_TRANSLATE_NOOP("Message", "Cannot write the audit log %1")};
+    case MessageId::StationNoPort:
+        return {"station_no_port", QT_TRANSLATE_NOOP("Message", "No port is chosen")};
+    case MessageId::StationPortTwice:
+        return {"station_port_twice", QT_TRANSLATE_NOOP("Message", "The port %1 is given twice")};
+    case MessageId::CannotReadFile:
+        return {"cannot_read_file", QT_TRANSLATE_NOOP("Message", "Cannot read %1")};
+    case MessageId::NotAProfile:
+        return {"not_a_profile",
+                QT_TRANSLATE_NOOP("Message", "Cannot send %1: not a profile: it has none of the "
+                                             "sections of a .pcf file")};
     case MessageId::SearchStepOf:
         return {"search_step", "[%1/%2] %3"};
     case MessageId::PrintModeIncomplete:

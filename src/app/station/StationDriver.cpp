@@ -62,13 +62,13 @@ std::string StationDriver::start(cli::StationPlan plan, const cli::ProfileStamp&
     }
     if (!plan.unit.log.empty()) {
         log_ = cli::AuditLog();
-        if (std::string failure = log_.open(plan.unit.log); !failure.empty()) {
-            return failure;
+        if (const message::Failure failure = log_.open(plan.unit.log)) {
+            return worded(*failure).toStdString();
         }
         plan.keepLostRecord = [this, profile](const QJsonObject& record) {
-            if (const std::string failure = log_.append(cli::auditRecord(record, profile));
-                !failure.empty() && board_.messages != nullptr) {
-                board_.messages->appendPlainText(shown(cli::cannotWriteText(failure)));
+            if (const message::Failure failure = log_.append(cli::auditRecord(record, profile));
+                failure && board_.messages != nullptr) {
+                board_.messages->appendPlainText(shown(cli::cannotWrite(*failure)));
             }
         };
     }

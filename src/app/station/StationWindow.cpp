@@ -140,13 +140,11 @@ void StationWindow::start() {
         return;
     }
     const StationSetup::Choice chosen = setup_->choice();
-    // why: worded for the window; the command line's checks give English sentences.
+    // why: worded for the window.
     const auto refuse = [this](const QString& why) {
         main_.feedback().show(MessageIcon::Critical,
                               tr("The station cannot start.\r\n%1").arg(why));
     };
-    // The command line's own checks word their refusals in English.
-    const auto refuseSaid = [&refuse](const std::string& why) { refuse(displayText(why)); };
     if (chosen.log.isEmpty()) {
         refuse(tr("No audit log is chosen"));
         return;
@@ -160,9 +158,9 @@ void StationWindow::start() {
         return;
     }
     const std::string log = toPath(chosen.log).string();
-    if (const std::string problem = cli::problemBeforeStart(profile, {chosen.ports, ""}, log);
-        !problem.empty()) {
-        refuseSaid(problem);
+    if (const message::Failure problem =
+            cli::problemBeforeStart(profile, {chosen.ports, ""}, log)) {
+        refuse(worded(*problem));
         return;
     }
     main_.remembered().setStation({chosen.ports, chosen.repeat, chosen.log});
@@ -181,7 +179,7 @@ void StationWindow::start() {
     const std::string failure = driver_->start(std::move(plan), cli::stampProfile(profile),
                                                {shownTiles_, total_, messages_});
     if (!failure.empty()) {
-        refuseSaid(failure);
+        refuse(displayText(failure)); // worded by the driver
         return;
     }
     if (!running()) {
