@@ -1324,6 +1324,34 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
         <translation>%1 kann nicht gesendet werden: kein Profil, die Datei hat keinen der Abschnitte einer .pcf-Datei</translation>
     </message>
+    <message>
+        <source>°C Head Problem</source>
+        <translation>°C Kopfproblem</translation>
+    </message>
+    <message>
+        <source>Head Up</source>
+        <translation>Kopf offen</translation>
+    </message>
+    <message>
+        <source>No Paper</source>
+        <translation>Kein Papier</translation>
+    </message>
+    <message>
+        <source>Vbat Problem</source>
+        <translation>Vbat-Problem</translation>
+    </message>
+    <message>
+        <source>Mark Error</source>
+        <translation>Markenfehler</translation>
+    </message>
+    <message>
+        <source>Cutter failure</source>
+        <translation>Schneidwerk defekt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1324,6 +1324,34 @@ Compruebe la configuración del puerto LPT </translation>
         <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
         <translation>No se puede enviar %1: no es un perfil, no tiene ninguna de las secciones de un archivo .pcf</translation>
     </message>
+    <message>
+        <source>°C Head Problem</source>
+        <translation>Problema de cabezal °C</translation>
+    </message>
+    <message>
+        <source>Head Up</source>
+        <translation>Cabezal levantado</translation>
+    </message>
+    <message>
+        <source>No Paper</source>
+        <translation>Sin papel</translation>
+    </message>
+    <message>
+        <source>Vbat Problem</source>
+        <translation>Problema de Vbat</translation>
+    </message>
+    <message>
+        <source>Mark Error</source>
+        <translation>Error de marca</translation>
+    </message>
+    <message>
+        <source>Cutter failure</source>
+        <translation>Fallo de la cuchilla</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

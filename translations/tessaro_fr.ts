@@ -1324,6 +1324,34 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
         <translation>Impossible d&apos;envoyer %1 : ce n&apos;est pas un profil, il n&apos;a aucune des sections d&apos;un fichier .pcf</translation>
     </message>
+    <message>
+        <source>°C Head Problem</source>
+        <translation>Problème de tête °C</translation>
+    </message>
+    <message>
+        <source>Head Up</source>
+        <translation>Tête levée</translation>
+    </message>
+    <message>
+        <source>No Paper</source>
+        <translation>Pas de papier</translation>
+    </message>
+    <message>
+        <source>Vbat Problem</source>
+        <translation>Problème Vbat</translation>
+    </message>
+    <message>
+        <source>Mark Error</source>
+        <translation>Erreur de marque</translation>
+    </message>
+    <message>
+        <source>Cutter failure</source>
+        <translation>Panne du massicot</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

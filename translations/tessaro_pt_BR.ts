@@ -1324,6 +1324,34 @@ Verifique a configuração das portas LPT!</translation>
         <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
         <translation>Não é possível enviar %1: não é um perfil, não tem nenhuma das seções de um arquivo .pcf</translation>
     </message>
+    <message>
+        <source>°C Head Problem</source>
+        <translation>Problema de cabeça °C</translation>
+    </message>
+    <message>
+        <source>Head Up</source>
+        <translation>Cabeça levantada</translation>
+    </message>
+    <message>
+        <source>No Paper</source>
+        <translation>Sem papel</translation>
+    </message>
+    <message>
+        <source>Vbat Problem</source>
+        <translation>Problema de Vbat</translation>
+    </message>
+    <message>
+        <source>Mark Error</source>
+        <translation>Erro de marca</translation>
+    </message>
+    <message>
+        <source>Cutter failure</source>
+        <translation>Falha da guilhotina</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

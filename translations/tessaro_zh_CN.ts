@@ -1324,6 +1324,34 @@ The baudrate parameter will not be modified.</source>
         <source>Cannot send %1: not a profile: it has none of the sections of a .pcf file</source>
         <translation>无法发送 %1：不是配置文件，它没有 .pcf 文件的任何节</translation>
     </message>
+    <message>
+        <source>°C Head Problem</source>
+        <translation>°C 打印头故障</translation>
+    </message>
+    <message>
+        <source>Head Up</source>
+        <translation>打印头抬起</translation>
+    </message>
+    <message>
+        <source>No Paper</source>
+        <translation>缺纸</translation>
+    </message>
+    <message>
+        <source>Vbat Problem</source>
+        <translation>Vbat 故障</translation>
+    </message>
+    <message>
+        <source>Mark Error</source>
+        <translation>黑标错误</translation>
+    </message>
+    <message>
+        <source>Cutter failure</source>
+        <translation>切刀故障</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

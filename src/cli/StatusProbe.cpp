@@ -88,11 +88,11 @@ UnitResult StatusProbe::ask() {
     if (!options_.json) {
         output_.out << text << "\n";
     }
-    if (const std::string faults = faultText(status); !faults.empty()) {
+    if (const message::Failure faults = protocol::faultsOf(status)) {
         return run.fail(Outcome::PrinterFault,
                         message::Message(message::MessageId::PrinterReportsFault,
                                          {message::Part::verbatim(oneLine(session.portName())),
-                                          message::Part::verbatim(faults)}));
+                                          message::Part::framed(*faults)}));
     }
     run.report().message = text;
     return run.finish(Outcome::Ok);

@@ -126,12 +126,4 @@ QJsonObject toJson(const UnitReport& report) {
     return object;
 }
 
-std::string faultText(std::uint8_t status) {
-    std::string text;
-    for (const protocol::StatusFlag& flag : protocol::statusFaults(status)) {
-        text += (text.empty() ? "" : ", ") + std::string(flag.text);
-    }
-    return text;
-}
-
 } // namespace tessaro::cli

@@ -47,8 +47,4 @@ void describeSpeedAfter(UnitReport& report, PrinterSession& session);
 // The record; keys absent from the report are null, so every record has every key.
 QJsonObject toJson(const UnitReport& report);
 
-// The faults a status byte reports, as the status text spells them ("No Paper, Cutter
-// failure"); "" when none.
-std::string faultText(std::uint8_t status);
-
 } // namespace tessaro::cli

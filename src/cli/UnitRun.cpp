@@ -5,6 +5,7 @@
 #include "cli/TerminalText.h"
 #include "message/English.h"
 #include "message/MessageTable.h"
+#include "protocol/Identity.h"
 
 namespace tessaro::cli {
 
@@ -34,12 +35,11 @@ UnitResult UnitRun::fail(Outcome outcome, const message::Message& said) {
 
 void UnitRun::warnOfFaults(PrinterSession& session) {
     const auto status = session.facts().StatusByte;
-    const std::string faults = status ? faultText(*status) : "";
-    if (!faults.empty()) {
+    if (const message::Failure faults = status ? protocol::faultsOf(*status) : std::nullopt) {
         const std::string warning =
             feedback_.word({message::MessageId::PrinterReportsFault,
                             {message::Part::verbatim(oneLine(session.portName())),
-                             message::Part::verbatim(faults)}});
+                             message::Part::framed(*faults)}});
         feedback_.error(warning);
         report_.warnings.push_back(warning);
     }

@@ -174,9 +174,17 @@ enum class MessageId {
     CannotReadFile,   // framing the file and why
     NotAProfile,      // a file
     SearchStepOf,     // the step, how many, framing what it tries
+    // The faults a status byte reports, as the status text names them
+    FaultHeadTemperature,
+    FaultHeadUp,
+    FaultNoPaper,
+    FaultSupply,
+    FaultMark,
+    FaultCutter,
+    OneAndNext, // framing one, framing the next: "No Paper, Cutter failure"
 };
 // How many ids there are: every id above is below it (keep it after the last).
-inline constexpr int kMessageIdCount = static_cast<int>(MessageId::SearchStepOf) + 1;
+inline constexpr int kMessageIdCount = static_cast<int>(MessageId::OneAndNext) + 1;
 
 struct Message;
 

@@ -453,6 +453,20 @@ MessageText textOf(MessageId id) {
                                              "sections of a .pcf file")};
     case MessageId::SearchStepOf:
         return {"search_step", "[%1/%2] %3"};
+    case MessageId::FaultHeadTemperature:
+        return {"fault_head_temperature", QT_TRANSLATE_NOOP("Message", "°C Head Problem")};
+    case MessageId::FaultHeadUp:
+        return {"fault_head_up", QT_TRANSLATE_NOOP("Message", "Head Up")};
+    case MessageId::FaultNoPaper:
+        return {"fault_no_paper", QT_TRANSLATE_NOOP("Message", "No Paper")};
+    case MessageId::FaultSupply:
+        return {"fault_supply", QT_TRANSLATE_NOOP("Message", "Vbat Problem")};
+    case MessageId::FaultMark:
+        return {"fault_mark", QT_TRANSLATE_NOOP("Message", "Mark Error")};
+    case MessageId::FaultCutter:
+        return {"fault_cutter", QT_TRANSLATE_NOOP("Message", "Cutter failure")};
+    case MessageId::OneAndNext:
+        return {"one_and_next", QT_TRANSLATE_NOOP("Message", "%1, %2")};
     case MessageId::PrintModeIncomplete:
         return {"print_mode_incomplete",
                 QT_TRANSLATE_NOOP("Message", "print mode (%1 to %2): a group of options has no "

@@ -4,6 +4,7 @@
 #include "protocol/CommandTable.h"
 
 #include <array>
+#include <optional>
 
 namespace tessaro::protocol {
 namespace {
@@ -26,26 +27,30 @@ constexpr std::array<Model, 10> kModels{{
     {"RZ9", 24},
 }};
 
+using message::MessageId;
+
 // A status bit: its texts when set and clear, the flag it is reported as (true when the bit
-// is set, or when it is clear for an inverted one), and whether that flag is a fault.
+// is set, or when it is clear for an inverted one), and the message naming the fault when that
+// flag is one (none for a flag that is no fault).
 struct StatusBit {
     std::string_view set;
     std::string_view clear;
     std::string_view flag;
     bool inverted;
-    bool fault;
+    std::optional<MessageId> fault;
 };
 
 constexpr std::array<StatusBit, 8> kStatusBits{{
-    {"°C Head Problem", "°C Head OK", "head_temperature_fault", false, true},
-    {"Head Up", "Head Down", "head_up", false, true},
-    {"No Paper", "Paper", "paper_out", false, true},
-    {"Vbat Problem", "Vbat Ok", "vbat_fault", false, true},
-    {"Printing", "Ready", "printing", false, false},
-    {"ON Line", "OFF Line", "online", false, false},
-    {"Mark Error", "Mark OK", "mark_error", false, true},
+    {"°C Head Problem", "°C Head OK", "head_temperature_fault", false,
+     MessageId::FaultHeadTemperature},
+    {"Head Up", "Head Down", "head_up", false, MessageId::FaultHeadUp},
+    {"No Paper", "Paper", "paper_out", false, MessageId::FaultNoPaper},
+    {"Vbat Problem", "Vbat Ok", "vbat_fault", false, MessageId::FaultSupply},
+    {"Printing", "Ready", "printing", false, std::nullopt},
+    {"ON Line", "OFF Line", "online", false, std::nullopt},
+    {"Mark Error", "Mark OK", "mark_error", false, MessageId::FaultMark},
     // bit 7 is set while the cutter is in order
-    {"Cutter OK", "Cutter failure", "cutter_fault", true, true},
+    {"Cutter OK", "Cutter failure", "cutter_fault", true, MessageId::FaultCutter},
 }};
 
 // The identity as a panel shows it: without the terminating zero and what may follow it.
@@ -85,7 +90,7 @@ std::vector<StatusFlag> statusFlags(std::uint8_t status) {
     for (std::size_t bit = 0; bit < kStatusBits.size(); ++bit) {
         const StatusBit& row = kStatusBits[bit];
         const bool set = (status >> bit) & 1U;
-        flags.push_back({row.flag, set != row.inverted, row.fault, set ? row.set : row.clear});
+        flags.push_back({row.flag, set != row.inverted, row.fault.has_value()});
     }
     return flags;
 }
@@ -98,6 +103,23 @@ std::vector<StatusFlag> statusFaults(std::uint8_t status) {
         }
     }
     return faults;
+}
+
+message::Failure faultsOf(std::uint8_t status) {
+    message::Failure said;
+    // from the last fault to the first, each framing the ones after it
+    for (std::size_t bit = kStatusBits.size(); bit-- > 0;) {
+        const StatusBit& row = kStatusBits[bit];
+        const bool raised = (((status >> bit) & 1U) != 0) != row.inverted;
+        if (!row.fault || !raised) {
+            continue;
+        }
+        message::Message fault(*row.fault);
+        said = said ? message::Message(MessageId::OneAndNext,
+                                       {message::Part::framed(fault), message::Part::framed(*said)})
+                    : fault;
+    }
+    return said;
 }
 
 message::Failure DescribePrinter(std::string_view identity, link::SubCom& link,

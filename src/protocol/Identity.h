@@ -21,18 +21,20 @@ int powerVoltsOf(std::string_view identity);
 // A status byte spelled out, bit 0 first ("  | °C Head OK | Head Down | ... |  ").
 std::string statusText(std::uint8_t status);
 
-// One bit of a status byte as a flag: "paper_out" raised, a fault, "No Paper".
+// One bit of a status byte as a flag: "paper_out" raised, a fault.
 struct StatusFlag {
     std::string_view name;
     bool raised;
     bool fault;
-    std::string_view text; // as the status text spells the bit
 };
 // Every bit of status as a flag, bit 0 first.
 std::vector<StatusFlag> statusFlags(std::uint8_t status);
 // The raised flags that are faults: the head too hot, the head up, no paper, the supply,
 // a mark error, the cutter.
 std::vector<StatusFlag> statusFaults(std::uint8_t status);
+// The faults of status named as the status text names them, one after another ("No Paper,
+// Cutter failure"), or nothing when it reports none.
+message::Failure faultsOf(std::uint8_t status);
 
 // Whether a reply to the identity request comes from a printer: one that is empty or starts
 // with a zero byte does not (a line held low, a device that reads as endless zeros, a

@@ -11,6 +11,7 @@
 #include "cli/Outcome.h"
 #include "message/English.h"
 #include "message/MessageTable.h"
+#include "protocol/Identity.h"
 #include "support/TempDir.h"
 #include "workspace/ConfigFile.h"
 
@@ -89,6 +90,22 @@ TEST(MessageWording, AnIdentityIsShownAsItIs) {
     // The status bar's identity panel is the printer's text, whatever it says.
     EXPECT_EQ(app::worded(Message::shown("    Acme found on LPT 2")),
               QStringLiteral("    Acme found on LPT 2"));
+}
+
+// The faults a printer reports are named in the language, one after another, in both the
+// English the command line prints and the window's German.
+TEST(MessageWording, APrintersFaultsAreNamedInTheLanguage) {
+    const auto faults = protocol::faultsOf(0x04 | 0x02); // no paper, the head up, the cutter failed
+    ASSERT_TRUE(faults);
+    const Message said{MessageId::PrinterReportsFault,
+                       {Part::verbatim("COM 1"), Part::framed(*faults)}};
+    EXPECT_EQ(message::english(said),
+              "The printer on COM 1 reports a fault: Head Up, No Paper, Cutter failure");
+    const app::Translations german(QStringList{QStringLiteral("de")});
+    EXPECT_EQ(
+        app::worded(said).toStdString(),
+        "Der Drucker an COM 1 meldet einen Fehler: Kopf offen, Kein Papier, Schneidwerk defekt");
+    EXPECT_FALSE(protocol::faultsOf(0x80 | 0x10 | 0x20)); // printing, on line, the cutter in order
 }
 
 // A load's warning in the window's language: the sentences translated, the file's name and
