@@ -2,9 +2,9 @@
 #include "cli/CompletionTable.h"
 
 #include "cli/DiffCommand.h"
-#include "cli/JsonOutput.h"
 #include "cli/SerialSpeedOption.h"
 #include "link/LinkKinds.h"
+#include "station/JsonOutput.h"
 
 #include <QJsonArray>
 #include <array>
@@ -187,7 +187,7 @@ void addCompletionTableOption(CLI::App& app) {
     app.add_flag_callback(
            "--completion-table",
            [&app] {
-               printJson(completionTable(app));
+               station::printJson(completionTable(app));
                throw CLI::Success();
            },
            "print the subcommands and options as one JSON object, for shell completions")

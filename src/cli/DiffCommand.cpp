@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DiffCommand.h"
 
-#include "cli/JsonOutput.h"
-#include "cli/ProfileInput.h"
-#include "cli/TerminalText.h"
 #include "cli/WorkspaceListing.h"
+#include "station/JsonOutput.h"
+#include "station/ProfileInput.h"
+#include "station/TerminalText.h"
 
 #include <iostream>
 
@@ -16,7 +16,7 @@ using workspace::Workspace;
 // The workspace after start-up, then the profile unless the side is the factory settings.
 bool side(Workspace& ws, const std::string& name) {
     ws.startUp();
-    return name == kFactory || loadProfile(ws, name);
+    return name == kFactory || station::loadProfile(ws, name);
 }
 
 // A frame's line as a side of the difference shows it: every line of it after the sign.
@@ -57,21 +57,23 @@ int runDiff(const DiffOptions& options) {
         const std::string after = frameLine(b, frame);
         if (before != after) {
             text += signed_('-', before) + signed_('+', after);
-            differences.append(QJsonObject{{"a", jsonText(before)}, {"b", jsonText(after)}});
+            differences.append(
+                QJsonObject{{"a", station::jsonText(before)}, {"b", station::jsonText(after)}});
         }
     }
     if (options.json) {
-        printJson(QJsonObject{{"a", jsonText(options.first)},
-                              {"b", jsonText(options.second)},
-                              {"equal", differences.isEmpty()},
-                              {"differences", differences}});
+        station::printJson(QJsonObject{{"a", station::jsonText(options.first)},
+                                       {"b", station::jsonText(options.second)},
+                                       {"equal", differences.isEmpty()},
+                                       {"differences", differences}});
         return differences.isEmpty() ? 0 : 1;
     }
     if (text.empty()) {
         return 0;
     }
-    std::cout << "--- " << oneLine(options.first) << "\n+++ " << oneLine(options.second) << "\n"
-              << terminalText(text);
+    std::cout << "--- " << station::oneLine(options.first) << "\n+++ "
+              << station::oneLine(options.second) << "\n"
+              << station::terminalText(text);
     return 1;
 }
 

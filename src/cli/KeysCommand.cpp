@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/KeysCommand.h"
 
-#include "cli/JsonOutput.h"
-#include "cli/TerminalText.h"
+#include "station/JsonOutput.h"
+#include "station/TerminalText.h"
 #include "workspace/Workspace.h"
 
 #include <iostream>
@@ -81,12 +81,12 @@ QJsonObject keyJson(const Workspace& ws, const ControlSpec& c) {
     key.insert("max", onOff ? 1 : c.max);
     QJsonArray entries;
     for (const std::string_view entry : c.entries) {
-        entries.append(jsonText(entry));
+        entries.append(station::jsonText(entry));
     }
     key.insert("entries",
                c.kind == ControlKind::List ? QJsonValue(entries) : QJsonValue(QJsonValue::Null));
     key.insert("factory", onOff ? QJsonValue(c.factory != 0) : QJsonValue(c.factory));
-    key.insert("caption", jsonText(captionText(ws, c, false)));
+    key.insert("caption", station::jsonText(captionText(ws, c, false)));
     return key;
 }
 
@@ -113,7 +113,7 @@ int runKeys(bool json) {
         for (const ControlSpec& c : controls()) {
             keys.append(keyJson(ws, c));
         }
-        printJson(QJsonObject{{"keys", keys}});
+        station::printJson(QJsonObject{{"keys", keys}});
         return 0;
     }
     std::string text;
@@ -121,7 +121,7 @@ int runKeys(bool json) {
         text += padded(std::string(c.key), 22) + padded(kindText(c.kind), 10) +
                 padded(valuesText(c), 12) + padded(factoryText(c), 7) + captionText(ws, c) + "\n";
     }
-    std::cout << terminalText(text);
+    std::cout << station::terminalText(text);
     return 0;
 }
 

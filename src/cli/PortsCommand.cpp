@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PortsCommand.h"
 
-#include "cli/JsonOutput.h"
-#include "cli/TerminalText.h"
 #include "link/PortMap.h"
 #include "link/SerialPortDetails.h"
+#include "station/JsonOutput.h"
+#include "station/TerminalText.h"
 
 #include <cstdio>
 
@@ -12,7 +12,7 @@ namespace tessaro::cli {
 namespace {
 
 QJsonValue textOrNull(const std::string& text) {
-    return text.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(jsonText(text));
+    return text.empty() ? QJsonValue(QJsonValue::Null) : QJsonValue(station::jsonText(text));
 }
 
 QJsonValue idOrNull(const std::optional<std::uint16_t>& id) {
@@ -57,13 +57,13 @@ int runPorts(bool json) {
             continue;
         }
         std::printf("%-5s %-24s %s", line.name.c_str(),
-                    line.device.empty() ? "-" : oneLine(line.device).c_str(),
+                    line.device.empty() ? "-" : station::oneLine(line.device).c_str(),
                     line.present ? "present" : "absent");
         const std::string details = link::describeSerialPort(facts);
-        std::printf("%s\n", details.empty() ? "" : ("  " + oneLine(details)).c_str());
+        std::printf("%s\n", details.empty() ? "" : ("  " + station::oneLine(details)).c_str());
     }
     if (json) {
-        printJson(QJsonObject{{"ports", all}});
+        station::printJson(QJsonObject{{"ports", all}});
     }
     return 0;
 }

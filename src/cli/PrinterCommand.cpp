@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PrinterCommand.h"
 
-#include "cli/JsonOutput.h"
-#include "cli/PrinterSession.h"
-#include "cli/PrinterSteps.h"
-#include "cli/SendUnit.h"
 #include "cli/SerialSpeedOption.h"
-#include "cli/StatusProbe.h"
-#include "cli/UnitReport.h"
-#include "cli/UnitRun.h"
 #include "detect/Autodetect.h"
+#include "station/JsonOutput.h"
+#include "station/PrinterSession.h"
+#include "station/PrinterSteps.h"
+#include "station/SendUnit.h"
+#include "station/StatusProbe.h"
+#include "station/UnitReport.h"
+#include "station/UnitRun.h"
 
 #include <memory>
 
@@ -19,7 +19,7 @@ namespace {
 // Each subcommand has its own copy of the link options, handed over when it is the one
 // parsed: the environment's defaults are applied to every subcommand's options, and one
 // shared copy would let a subcommand not chosen overwrite what the user gave.
-void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequired) {
+void addLinkOptions(CLI::App* command, station::PrinterOptions& options, bool portRequired) {
     struct Link {
         std::string port;
         std::string speed = "9600";
@@ -53,16 +53,16 @@ void addLinkOptions(CLI::App* command, PrinterOptions& options, bool portRequire
 }
 
 // Prints the record with --json; the exit status.
-int reported(const PrinterOptions& options, const UnitResult& result) {
+int reported(const station::PrinterOptions& options, const station::UnitResult& result) {
     if (options.json) {
-        printJson(toJson(result.report));
+        station::printJson(station::toJson(result.report));
     }
-    return exitStatus(result.outcome);
+    return station::exitStatus(result.outcome);
 }
 
 } // namespace
 
-PrinterSubcommands addPrinterCommands(CLI::App& app, PrinterOptions& options) {
+PrinterSubcommands addPrinterCommands(CLI::App& app, station::PrinterOptions& options) {
     PrinterSubcommands commands;
     commands.detect = app.add_subcommand("detect", "Find the printer on a port, or search all");
     addLinkOptions(commands.detect, options, false);
@@ -85,11 +85,11 @@ PrinterSubcommands addPrinterCommands(CLI::App& app, PrinterOptions& options) {
     return commands;
 }
 
-int runDetect(const PrinterOptions& options) {
-    UnitRun run(options, false);
-    TerminalFeedback& feedback = run.feedback();
+int runDetect(const station::PrinterOptions& options) {
+    station::UnitRun run(options, false);
+    station::TerminalFeedback& feedback = run.feedback();
     if (options.autodetect) {
-        PrinterSession session(link::PortRef{}, feedback);
+        station::PrinterSession session(link::PortRef{}, feedback);
         feedback.holdNotices(true);
         feedback.showProgress(true);
         detect::Autodetect search(session.detection());
@@ -101,38 +101,41 @@ int runDetect(const PrinterOptions& options) {
         const bool found = result.found;
         feedback.showProgress(false);
         feedback.printDetection(found);
-        describeSession(run.report(), session);
+        station::describeSession(run.report(), session);
         if (found) {
             run.report().port = session.portName();
         }
-        return reported(options, run.finish(found ? Outcome::Ok : Outcome::NoAnswer));
+        return reported(options,
+                        run.finish(found ? station::Outcome::Ok : station::Outcome::NoAnswer));
     }
     if (options.givenPort().empty()) {
-        return reported(options, run.fail(Outcome::BadUsage, "detect needs --port PORT or --auto"));
+        return reported(options,
+                        run.fail(station::Outcome::BadUsage, "detect needs --port PORT or --auto"));
     }
     if (!options.port) {
-        return reported(
-            options, run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.unknownPort)));
+        return reported(options, run.fail(station::Outcome::BadUsage,
+                                          link::PortRef::unknownText(options.unknownPort)));
     }
-    PrinterSession session(*options.port, feedback);
-    return reported(options, run.finish(detectAndReport(session, options, run, false)));
+    station::PrinterSession session(*options.port, feedback);
+    return reported(options, run.finish(station::detectAndReport(session, options, run, false)));
 }
 
-int runSend(const PrinterOptions& options) {
-    return reported(options, sendUnit(options));
+int runSend(const station::PrinterOptions& options) {
+    return reported(options, station::sendUnit(options));
 }
 
-int runRecover(const PrinterOptions& options) {
-    UnitRun run(options, options.yes);
+int runRecover(const station::PrinterOptions& options) {
+    station::UnitRun run(options, options.yes);
     workspace::Workspace ws;
     ws.startUp();
-    return reported(options, withPrinter(run, options, ws, [](protocol::PrinterCommands& commands) {
+    return reported(options,
+                    station::withPrinter(run, options, ws, [](protocol::PrinterCommands& commands) {
                         return commands.RecoverfactoryButton_Click();
                     }));
 }
 
-int runStatus(const PrinterOptions& options) {
-    return reported(options, StatusProbe(options).ask());
+int runStatus(const station::PrinterOptions& options) {
+    return reported(options, station::StatusProbe(options).ask());
 }
 
 } // namespace tessaro::cli

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ProvisionCommand.h"
 
-#include "cli/AuditLog.h"
 #include "cli/InterruptWatch.h"
-#include "cli/JsonOutput.h"
-#include "cli/Outcome.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/Station.h"
-#include "cli/StationChecks.h"
-#include "cli/TerminalCodes.h"
-#include "cli/TerminalText.h"
+#include "station/AuditLog.h"
+#include "station/JsonOutput.h"
+#include "station/Outcome.h"
+#include "station/StationChecks.h"
+#include "station/TerminalCodes.h"
+#include "station/TerminalText.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -21,7 +21,7 @@ bool confirmed(const ProvisionOptions& options) {
     if (options.yes) {
         return true;
     }
-    std::cerr << "This will set the parameters of " << oneLine(options.file)
+    std::cerr << "This will set the parameters of " << station::oneLine(options.file)
               << " as printer default in the printers on " << options.ports.size()
               << (options.ports.size() == 1 ? " port" : " ports")
               << (options.repeat ? ", printer after printer" : "")
@@ -31,8 +31,8 @@ bool confirmed(const ProvisionOptions& options) {
            (answer[0] == 'y' || answer[0] == 'Y');
 }
 
-StationPlan planOf(const ProvisionOptions& options, std::vector<link::PortRef> ports) {
-    StationPlan plan;
+station::StationPlan planOf(const ProvisionOptions& options, std::vector<link::PortRef> ports) {
+    station::StationPlan plan;
     plan.ports = std::move(ports);
     plan.unit.file = options.file;
     plan.unit.speed = options.speed;
@@ -50,20 +50,20 @@ StationPlan planOf(const ProvisionOptions& options, std::vector<link::PortRef> p
 void printSummary(const Station& station, bool json) {
     if (json) {
         QJsonArray ports;
-        for (const PortTally& tally : station.tallies()) {
-            ports.append(QJsonObject{{"port", jsonText(tally.port.text())},
+        for (const station::PortTally& tally : station.tallies()) {
+            ports.append(QJsonObject{{"port", station::jsonText(tally.port.text())},
                                      {"done", tally.done},
                                      {"failed", tally.failed},
                                      {"mean_ms", tally.done > 0 ? QJsonValue(static_cast<qint64>(
                                                                       tally.totalMs / tally.done))
                                                                 : QJsonValue(QJsonValue::Null)}});
         }
-        printJson(QJsonObject{{"summary", ports}});
+        station::printJson(QJsonObject{{"summary", ports}});
         return;
     }
     std::cout << "Summary:\n";
-    for (const PortTally& tally : station.tallies()) {
-        std::cout << oneLine(Station::summaryLine(tally)) << "\n";
+    for (const station::PortTally& tally : station.tallies()) {
+        std::cout << station::oneLine(Station::summaryLine(tally)) << "\n";
     }
 }
 
@@ -101,27 +101,29 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
 }
 
 int runProvision(const ProvisionOptions& options) {
-    GivenPorts given = parsePorts(options.ports);
-    if (const message::Failure problem = problemBeforeStart(options.file, given, options.log)) {
-        std::cerr << terminalText(message::english(*problem)) << "\n";
-        return kExitUsage;
+    station::GivenPorts given = station::parsePorts(options.ports);
+    if (const message::Failure problem =
+            station::problemBeforeStart(options.file, given, options.log)) {
+        std::cerr << station::terminalText(message::english(*problem)) << "\n";
+        return station::kExitUsage;
     }
     if (!options.yes && ::isatty(STDIN_FILENO) == 0) {
         std::cerr << "Refusing to change the printers without a terminal to confirm on: add "
                      "--yes\n";
-        return kExitUsage;
+        return station::kExitUsage;
     }
     if (!confirmed(options)) {
-        return exitStatus(Outcome::Declined);
+        return station::exitStatus(station::Outcome::Declined);
     }
-    StationDisplay display(takesCursorCodes(STDERR_FILENO), !options.json, given.ports);
-    StationPlan plan = planOf(options, std::move(given.ports));
-    AuditLog log;
+    StationDisplay display(station::takesCursorCodes(STDERR_FILENO), !options.json, given.ports);
+    station::StationPlan plan = planOf(options, std::move(given.ports));
+    station::AuditLog log;
     if (!options.log.empty() && !log.open(options.log)) {
-        plan.keepLostRecord = [&log, &display,
-                               profile = stampProfile(options.file)](const QJsonObject& record) {
-            if (const message::Failure failure = log.append(auditRecord(record, profile))) {
-                display.diagnostic(message::english(cannotWrite(*failure)));
+        plan.keepLostRecord = [&log, &display, profile = station::stampProfile(options.file)](
+                                  const QJsonObject& record) {
+            if (const message::Failure failure =
+                    log.append(station::auditRecord(record, profile))) {
+                display.diagnostic(message::english(station::cannotWrite(*failure)));
             }
         };
     }

@@ -24,7 +24,7 @@ struct ProvisionOptions {
 CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options);
 
 // The exit status: 0 when every unit was stored, else the highest of the units' statuses
-// (cli/Outcome.h); 2 before any printer is touched when the profile, a port or the log is
+// (station/Outcome.h); 2 before any printer is touched when the profile, a port or the log is
 // wrong.
 int runProvision(const ProvisionOptions& options);
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/SerialSpeedOption.h"
 
-#include "cli/TerminalText.h"
 #include "detect/PortSelectionView.h"
+#include "station/TerminalText.h"
 
 #include <algorithm>
 #include <iterator>
@@ -12,7 +12,7 @@ namespace tessaro::cli {
 std::vector<std::string_view> serialSpeedChoices(bool takesAuto) {
     std::vector<std::string_view> choices;
     if (takesAuto) {
-        choices.push_back(kAnySpeed);
+        choices.push_back(station::kAnySpeed);
     }
     choices.insert(choices.end(), std::begin(detect::kSpeedList), std::end(detect::kSpeedList));
     return choices;
@@ -30,7 +30,7 @@ CLI::Validator serialSpeedValidator(bool takesAuto) {
                 list += i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ";
                 list += std::string(choices[i]);
             }
-            return oneLine(text) + " is not a serial speed: use " + list;
+            return station::oneLine(text) + " is not a serial speed: use " + list;
         },
         takesAuto ? "BAUD|auto" : "BAUD", std::string(takesAuto ? kSpeedOrAutoCheck : kSpeedCheck));
 }

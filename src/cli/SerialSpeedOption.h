@@ -2,14 +2,13 @@
 #pragma once
 // The check of an option that takes a serial speed, answering in the program's own words.
 
+#include "station/PrinterOptions.h"
+
 #include <CLI/CLI.hpp>
 #include <string_view>
 #include <vector>
 
 namespace tessaro::cli {
-
-// The speed that tells a printer command to try the search's speeds on its port.
-inline constexpr std::string_view kAnySpeed = "auto";
 
 // The check's name on an option, with and without "auto", for a shell's completion to find.
 inline constexpr std::string_view kSpeedCheck = "serial speed";

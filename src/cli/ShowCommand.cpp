@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ShowCommand.h"
 
-#include "cli/JsonOutput.h"
-#include "cli/ProfileInput.h"
 #include "cli/SerialSpeedOption.h"
-#include "cli/TerminalText.h"
 #include "cli/WorkspaceListing.h"
 #include "message/English.h"
 #include "protocol/CommandBytes.h"
+#include "station/JsonOutput.h"
+#include "station/ProfileInput.h"
+#include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 #include "workspace/UserEdit.h"
 
@@ -30,7 +30,7 @@ std::vector<std::string> commandsToSend(const Workspace& ws, const ShowOptions& 
     std::vector<std::string> commands;
     for (const auto& command : protocol::composeCommands(ws, options.all, context)) {
         if (command.serial && command.serial->refusal != protocol::SpeedRefusal::None) {
-            std::cerr << terminalText(
+            std::cerr << station::terminalText(
                              message::english(protocol::refusalMessage(command.serial->refusal)))
                       << "\n";
         }
@@ -57,18 +57,21 @@ QJsonObject workspaceJson(const Workspace& ws, const ShowOptions& options) {
         values.insert(key, onOff ? QJsonValue(ws.value(id) != 0) : QJsonValue(ws.value(id)));
     }
     QJsonArray modified;
-    for (const QString& line : jsonText(ws.modifiedListText()).split('\n', Qt::SkipEmptyParts)) {
+    for (const QString& line :
+         station::jsonText(ws.modifiedListText()).split('\n', Qt::SkipEmptyParts)) {
         modified.append(line);
     }
-    QJsonObject object{{"title", jsonText(ws.title())},
-                       {"profile", options.file.empty() ? QJsonValue(QJsonValue::Null)
-                                                        : QJsonValue(jsonText(options.file))},
-                       {"saved", options.saveTo.empty() ? QJsonValue(QJsonValue::Null)
-                                                        : QJsonValue(jsonText(options.saveTo))},
-                       {"values", values},
-                       {"modified", modified}};
-    object.insert("commands", options.bytes ? QJsonValue(hexArray(commandsToSend(ws, options)))
-                                            : QJsonValue(QJsonValue::Null));
+    QJsonObject object{
+        {"title", station::jsonText(ws.title())},
+        {"profile", options.file.empty() ? QJsonValue(QJsonValue::Null)
+                                         : QJsonValue(station::jsonText(options.file))},
+        {"saved", options.saveTo.empty() ? QJsonValue(QJsonValue::Null)
+                                         : QJsonValue(station::jsonText(options.saveTo))},
+        {"values", values},
+        {"modified", modified}};
+    object.insert("commands", options.bytes
+                                  ? QJsonValue(station::hexArray(commandsToSend(ws, options)))
+                                  : QJsonValue(QJsonValue::Null));
     return object;
 }
 
@@ -76,12 +79,12 @@ bool applySets(Workspace& ws, const std::vector<std::string>& sets) {
     for (const std::string& set : sets) {
         const auto equals = set.find('=');
         if (equals == std::string::npos) {
-            std::cerr << "--set takes KEY=VALUE, not \"" << oneLine(set) << "\"\n";
+            std::cerr << "--set takes KEY=VALUE, not \"" << station::oneLine(set) << "\"\n";
             return false;
         }
         const std::string error = applyUserEdit(ws, set.substr(0, equals), set.substr(equals + 1));
         if (!error.empty()) {
-            std::cerr << "--set " << oneLine(set) << ": " << terminalText(error)
+            std::cerr << "--set " << station::oneLine(set) << ": " << station::terminalText(error)
                       << (error.starts_with("unknown key") ? " (tessaro-cli keys lists them)" : "")
                       << "\n";
             return false;
@@ -120,7 +123,7 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
 int runShow(const ShowOptions& options) {
     Workspace ws;
     ws.startUp();
-    if (!options.file.empty() && !loadProfile(ws, options.file)) {
+    if (!options.file.empty() && !station::loadProfile(ws, options.file)) {
         return kBadUsage;
     }
     if (!applySets(ws, options.sets)) {
@@ -129,25 +132,25 @@ int runShow(const ShowOptions& options) {
     if (!options.saveTo.empty()) {
         const SaveReport report = Save_ConfigToFile(ws, options.saveTo);
         if (!report.ok()) {
-            std::cerr << terminalText(report.message ? message::english(*report.message)
-                                                     : options.saveTo)
+            std::cerr << station::terminalText(report.message ? message::english(*report.message)
+                                                              : options.saveTo)
                       << "\n";
             return kBadUsage;
         }
         if (report.status == SaveReport::Status::Empty) {
-            std::cerr << oneLine(options.saveTo)
+            std::cerr << station::oneLine(options.saveTo)
                       << (report.removed ? " was removed" : " was not written")
                       << ": no parameter is modified, and the factory settings need no file\n";
         }
     }
     if (options.json) {
-        printJson(workspaceJson(ws, options));
+        station::printJson(workspaceJson(ws, options));
     } else if (options.bytes) {
         for (const std::string& command : commandsToSend(ws, options)) {
-            std::cout << hexLine(command) << "\n";
+            std::cout << station::hexLine(command) << "\n";
         }
     } else {
-        std::cout << terminalText(workspaceListing(ws));
+        std::cout << station::terminalText(workspaceListing(ws));
     }
     return kDone;
 }

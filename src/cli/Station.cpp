@@ -2,10 +2,10 @@
 #include "cli/Station.h"
 
 #include "cli/InterruptWatch.h"
-#include "cli/JsonOutput.h"
-#include "cli/Outcome.h"
-#include "cli/TerminalText.h"
 #include "message/English.h"
+#include "station/JsonOutput.h"
+#include "station/Outcome.h"
+#include "station/TerminalText.h"
 
 #include <cerrno>
 #include <iostream>
@@ -14,17 +14,17 @@
 namespace tessaro::cli {
 namespace {
 
-std::string stateText(PortState state) {
+std::string stateText(station::PortState state) {
     switch (state) {
-    case PortState::WaitingForPrinter:
+    case station::PortState::WaitingForPrinter:
         return "waiting for a printer";
-    case PortState::Provisioning:
+    case station::PortState::Provisioning:
         return "provisioning";
-    case PortState::WaitingForLeave:
+    case station::PortState::WaitingForLeave:
         return "waiting for the printer to leave";
-    case PortState::WaitingForNextPrinter:
+    case station::PortState::WaitingForNextPrinter:
         return "waiting for the next printer";
-    case PortState::Finished:
+    case station::PortState::Finished:
         break;
     }
     return "finished";
@@ -32,7 +32,7 @@ std::string stateText(PortState state) {
 
 } // namespace
 
-Station::Station(StationPlan plan, StationDisplay& display)
+Station::Station(station::StationPlan plan, StationDisplay& display)
     : display_(display), run_(std::move(plan)) {}
 
 int Station::run(InterruptWatch& interrupts) {
@@ -63,43 +63,46 @@ void Station::interrupt() {
     }
 }
 
-void Station::stateChanged(std::size_t port, PortState state) {
-    display_.setState(port, stateText(state) + " (" + tallyText(run_.tallies()[port]) + ")");
+void Station::stateChanged(std::size_t port, station::PortState state) {
+    display_.setState(port,
+                      stateText(state) + " (" + station::tallyText(run_.tallies()[port]) + ")");
 }
 
 void Station::diagnostic(std::size_t port, const message::Message& said) {
-    display_.diagnostic(portLines(shownPort(port), terminalText(message::english(said))));
+    display_.diagnostic(
+        station::portLines(shownPort(port), station::terminalText(message::english(said))));
 }
 
 void Station::cannotServe(std::size_t port, const std::string& why) {
-    display_.diagnostic(portLines(shownPort(port), "cannot serve the port: " + why));
-    stateChanged(port, PortState::Finished);
+    display_.diagnostic(station::portLines(shownPort(port), "cannot serve the port: " + why));
+    stateChanged(port, station::PortState::Finished);
 }
 
 void Station::unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
                         const message::Message&) {
     if (run_.plan().json) {
-        std::cout << jsonLine(record) << std::endl;
+        std::cout << station::jsonLine(record) << std::endl;
         return;
     }
     const std::string message = record.value("message").toString().toStdString();
     const std::string identity = record.value("identity").toString().toStdString();
     // The log's failure was said as it happened: the line only says the unit is not in it.
     const std::string result = record.value("result").toString().toStdString();
-    display_.result(portLines(
-        shownPort(port), result == resultWord(Outcome::Ok)
-                             ? (identity.empty() ? "" : identity + ": ") + message + " (" +
-                                   secondsText(record.value("duration_ms").toInteger()) + ")" +
-                                   (exitCode == kExitDone ? "" : ", not recorded in the audit log")
-                             : "failed (" + result + "): " + message));
+    display_.result(station::portLines(
+        shownPort(port),
+        result == station::resultWord(station::Outcome::Ok)
+            ? (identity.empty() ? "" : identity + ": ") + message + " (" +
+                  station::secondsText(record.value("duration_ms").toInteger()) + ")" +
+                  (exitCode == station::kExitDone ? "" : ", not recorded in the audit log")
+            : "failed (" + result + "): " + message));
 }
 
 std::string Station::shownPort(std::size_t port) const {
-    return oneLine(run_.tallies()[port].port.text());
+    return station::oneLine(run_.tallies()[port].port.text());
 }
 
-std::string Station::summaryLine(const PortTally& tally) {
-    return oneLine(tally.port.text()) + ": " + tallyText(tally);
+std::string Station::summaryLine(const station::PortTally& tally) {
+    return station::oneLine(tally.port.text()) + ": " + station::tallyText(tally);
 }
 
 } // namespace tessaro::cli

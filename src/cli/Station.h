@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A provisioning station: one worker thread per port, all at once, in this process
-// (cli/StationWorker.h). Each worker owns its link and clock, so a port that hangs delays no
+// (station/StationWorker.h). Each worker owns its link and clock, so a port that hangs delays no
 // other. A unit detects the printer, checks its status, sends the profile, reads the saving
 // reply and appends the audit record, as "tessaro-cli send" does. With repeat, a worker then
 // asks the status until the printer leaves and the next one answers, and starts again. The
 // workers post what happens as values; this thread alone shows it and prints the records
-// (cli/StationRun.h keeps the tallies). An interruption lets the units under way finish; a
+// (station/StationRun.h keeps the tallies). An interruption lets the units under way finish; a
 // second one stops them at their next step.
 
 #include "cli/StationDisplay.h"
-#include "cli/StationRun.h"
+#include "station/StationRun.h"
 
 #include <string>
 #include <vector>
@@ -19,9 +19,9 @@ namespace tessaro::cli {
 
 class InterruptWatch;
 
-class Station final : private StationObserver {
+class Station final : private station::StationObserver {
   public:
-    Station(StationPlan plan, StationDisplay& display);
+    Station(station::StationPlan plan, StationDisplay& display);
     Station(const Station&) = delete;
     Station& operator=(const Station&) = delete;
 
@@ -33,13 +33,13 @@ class Station final : private StationObserver {
     // units under way are stopped too.
     void interrupt();
 
-    const std::vector<PortTally>& tallies() const { return run_.tallies(); }
+    const std::vector<station::PortTally>& tallies() const { return run_.tallies(); }
     // "COM1: 3 done, 0 failed, mean 1.21 s"
-    static std::string summaryLine(const PortTally& tally);
+    static std::string summaryLine(const station::PortTally& tally);
 
   private:
     void waitForMail(const InterruptWatch& interrupts);
-    void stateChanged(std::size_t port, PortState state) override;
+    void stateChanged(std::size_t port, station::PortState state) override;
     void diagnostic(std::size_t port, const message::Message& said) override;
     void unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
                    const message::Message& said) override;
@@ -48,7 +48,7 @@ class Station final : private StationObserver {
     std::string shownPort(std::size_t port) const;
 
     StationDisplay& display_;
-    StationRun run_;
+    station::StationRun run_;
 };
 
 } // namespace tessaro::cli

@@ -4,12 +4,12 @@
 #include "cli/CompletionTable.h"
 #include "cli/DiffCommand.h"
 #include "cli/KeysCommand.h"
-#include "cli/Outcome.h"
 #include "cli/PortsCommand.h"
 #include "cli/PrinterCommand.h"
 #include "cli/ProvisionCommand.h"
 #include "cli/ShowCommand.h"
-#include "cli/TerminalText.h"
+#include "station/Outcome.h"
+#include "station/TerminalText.h"
 #include "tessaro/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kBadUsage = tessaro::cli::kExitUsage;
+constexpr int kBadUsage = tessaro::station::kExitUsage;
 
 struct Subcommands {
     CLI::App* show = nullptr;
@@ -36,7 +36,7 @@ struct Subcommands {
 struct Options {
     tessaro::cli::ShowOptions show;
     tessaro::cli::DiffOptions diff;
-    tessaro::cli::PrinterOptions printer;
+    tessaro::station::PrinterOptions printer;
     tessaro::cli::ProvisionOptions provision;
     bool portsJson = false;
     bool keysJson = false;
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("tessaro-cli ") + tessaro::kVersion,
                          "print the program's name and version and exit");
     app.failure_message([](const CLI::App* failed, const CLI::Error& error) {
-        return tessaro::cli::terminalText(CLI::FailureMessage::simple(failed, error));
+        return tessaro::station::terminalText(CLI::FailureMessage::simple(failed, error));
     });
 
     Options options;

@@ -8,10 +8,10 @@
 #include "app/DisplayText.h"
 #include "app/LocalNumbers.h"
 #include "app/Translations.h"
-#include "cli/Outcome.h"
 #include "message/English.h"
 #include "message/MessageTable.h"
 #include "protocol/Identity.h"
+#include "station/Outcome.h"
 #include "support/TempDir.h"
 #include "workspace/ConfigFile.h"
 
@@ -130,8 +130,8 @@ TEST(MessageWording, ALoadWarningKeepsTheFileNameAndTheKeysAsTheyAre) {
 TEST(MessageWording, EveryResultWordIsSaidInEveryLanguage) {
     for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN"}) {
         const app::Translations translations(QStringList{QString::fromLatin1(language)});
-        for (int i = 0; i <= static_cast<int>(cli::Outcome::PrinterFault); ++i) {
-            const std::string word(cli::resultWord(static_cast<cli::Outcome>(i)));
+        for (int i = 0; i <= static_cast<int>(station::Outcome::PrinterFault); ++i) {
+            const std::string word(station::resultWord(static_cast<station::Outcome>(i)));
             const QString said = QCoreApplication::translate("Outcome", word.c_str());
             EXPECT_FALSE(said.isEmpty());
             EXPECT_NE(said.toStdString(), word) << language << ": " << word;

@@ -9,9 +9,9 @@
 // device and a warning.
 
 #include "FuzzSupport.h"
-#include "cli/JsonOutput.h"
-#include "cli/TerminalText.h"
-#include "cli/UnitReport.h"
+#include "station/JsonOutput.h"
+#include "station/TerminalText.h"
+#include "station/UnitReport.h"
 #include "workspace/ShownText.h"
 
 #include <QByteArray>
@@ -31,13 +31,13 @@ using fuzz::fail;
 using fuzz::shown;
 
 void readsBack(const char* key, const QJsonValue& value, const std::string& given) {
-    const QString expected = QString::fromStdString(cli::terminalText(given));
+    const QString expected = QString::fromStdString(station::terminalText(given));
     if (value.toString() != expected) {
         fail(std::string(key) + " \"" + shown(given) + "\" reads back as \"" +
              shown(value.toString().toStdString()) + "\"");
     }
     const std::string back = value.toString().toStdString();
-    if (cli::terminalText(back) != back) {
+    if (station::terminalText(back) != back) {
         fail(std::string(key) + " \"" + shown(given) + "\" is not escaped once and for all");
     }
     for (const QChar c : value.toString()) {
@@ -53,14 +53,14 @@ void readsBack(const char* key, const QJsonValue& value, const std::string& give
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    cli::UnitReport report;
+    station::UnitReport report;
     report.identity = text;
     report.port = text.substr(0, size / 2);
     report.message = text.substr(size / 2);
     report.device = std::string(text.rbegin(), text.rend());
     report.warnings = {report.device};
     report.sent = {text};
-    const std::string line = cli::jsonLine(cli::toJson(report));
+    const std::string line = station::jsonLine(station::toJson(report));
     if (line.find('\n') != std::string::npos) {
         fail("the record of \"" + shown(text) + "\" is more than one line");
     }
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         readsBack("device", record.value("device"), report.device);
     }
     readsBack("warning", record.value("warnings").toArray().at(0), report.device);
-    if (record.value("sent").toArray().at(0).toString().toStdString() != cli::hexLine(text)) {
+    if (record.value("sent").toArray().at(0).toString().toStdString() != station::hexLine(text)) {
         fail("the bytes sent of \"" + shown(text) + "\" read back otherwise");
     }
     return 0;

@@ -5,8 +5,8 @@
 #include "app/LocalNumbers.h"
 #include "app/MessageWording.h"
 #include "app/station/StationTile.h"
-#include "cli/Outcome.h"
-#include "cli/TerminalText.h"
+#include "station/Outcome.h"
+#include "station/TerminalText.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -55,26 +55,26 @@ StationDriver::~StationDriver() {
     run_.reset();
 }
 
-std::string StationDriver::start(cli::StationPlan plan, const cli::ProfileStamp& profile,
+std::string StationDriver::start(station::StationPlan plan, const station::ProfileStamp& profile,
                                  Board board) {
     if (run_) {
         return tr("The station is running already").toStdString();
     }
     if (!plan.unit.log.empty()) {
-        log_ = cli::AuditLog();
+        log_ = station::AuditLog();
         if (const message::Failure failure = log_.open(plan.unit.log)) {
             return worded(*failure).toStdString();
         }
         plan.keepLostRecord = [this, profile](const QJsonObject& record) {
-            if (const message::Failure failure = log_.append(cli::auditRecord(record, profile));
+            if (const message::Failure failure = log_.append(station::auditRecord(record, profile));
                 failure && board_.messages != nullptr) {
-                board_.messages->appendPlainText(shown(cli::cannotWrite(*failure)));
+                board_.messages->appendPlainText(shown(station::cannotWrite(*failure)));
             }
         };
     }
     board_ = std::move(board);
     lastResult_.assign(plan.ports.size(), QString());
-    run_ = std::make_unique<cli::StationRun>(std::move(plan));
+    run_ = std::make_unique<station::StationRun>(std::move(plan));
     notifier_ = new QSocketNotifier(run_->fd(), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &StationDriver::mailArrived);
     for (std::size_t port = 0; port < lastResult_.size(); ++port) {
@@ -110,25 +110,25 @@ StationTile* StationDriver::tile(std::size_t port) const {
     return port < board_.tiles.size() ? board_.tiles[port] : nullptr;
 }
 
-void StationDriver::stateChanged(std::size_t port, cli::PortState state) {
+void StationDriver::stateChanged(std::size_t port, station::PortState state) {
     StationTile* shownTile = tile(port);
     if (shownTile == nullptr) {
         return;
     }
     switch (state) {
-    case cli::PortState::WaitingForPrinter:
+    case station::PortState::WaitingForPrinter:
         moveOn(port, *shownTile, tr("Waiting for a printer"));
         return;
-    case cli::PortState::Provisioning:
+    case station::PortState::Provisioning:
         shownTile->setState(Look::Busy, tr("Detecting the printer"));
         return;
-    case cli::PortState::WaitingForLeave:
+    case station::PortState::WaitingForLeave:
         moveOn(port, *shownTile, tr("Waiting for the printer to leave"));
         return;
-    case cli::PortState::WaitingForNextPrinter:
+    case station::PortState::WaitingForNextPrinter:
         moveOn(port, *shownTile, tr("Waiting for the next printer"));
         return;
-    case cli::PortState::Finished:
+    case station::PortState::Finished:
         // A port that ends on a unit keeps its result as its state.
         if (lastResult_[port].isEmpty() || shownTile->stateText() != lastResult_[port]) {
             moveOn(port, *shownTile, tr("Stopped"));
@@ -145,14 +145,14 @@ void StationDriver::moveOn(std::size_t port, StationTile& shownTile, const QStri
     shownTile.setState(Look::Idle, state);
 }
 
-void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind,
+void StationDriver::unitStep(std::size_t port, station::UnitStepKind kind,
                              const message::Message& text) {
     StationTile* shownTile = tile(port);
     if (shownTile == nullptr) {
         return;
     }
     switch (kind) {
-    case cli::UnitStepKind::Detecting:
+    case station::UnitStepKind::Detecting:
         shownTile->setIdentity({});
         if (const QString step = shown(text); step.isEmpty()) {
             shownTile->setState(Look::Busy, tr("Detecting the printer"));
@@ -160,10 +160,10 @@ void StationDriver::unitStep(std::size_t port, cli::UnitStepKind kind,
             shownTile->setState(Look::Busy, tr("Detecting the printer: %1").arg(step));
         }
         return;
-    case cli::UnitStepKind::Found:
+    case station::UnitStepKind::Found:
         shownTile->setIdentity(shown(text));
         return;
-    case cli::UnitStepKind::Sending:
+    case station::UnitStepKind::Sending:
         shownTile->setState(Look::Busy, tr("Sending: %1").arg(shown(text)));
         return;
     }
@@ -173,7 +173,7 @@ void StationDriver::diagnostic(std::size_t port, const message::Message& said) {
     if (board_.messages != nullptr) {
         const std::string line = worded(said).toStdString();
         board_.messages->appendPlainText(QString::fromStdString(
-            cli::portLines(cli::oneLine(run_->plan().ports[port].text()), line)));
+            station::portLines(station::oneLine(run_->plan().ports[port].text()), line)));
     }
 }
 
@@ -191,9 +191,9 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
     const QString message = shown(said);
     // A printer that stored the profile when the log did not take its record: stored, but
     // the unit failed (the log's message is among the messages).
-    const bool stored =
-        record.value("result").toString().toStdString() == cli::resultWord(cli::Outcome::Ok);
-    const bool recorded = exitCode == cli::kExitDone;
+    const bool stored = record.value("result").toString().toStdString() ==
+                        station::resultWord(station::Outcome::Ok);
+    const bool recorded = exitCode == station::kExitDone;
     const QString seconds = localSeconds(record.value("duration_ms").toInteger());
     if (!stored) {
         // The result word in the user's language: the JSON word itself in English.
@@ -221,15 +221,15 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
 }
 
 void StationDriver::showCounts(std::size_t port) {
-    const std::vector<cli::PortTally>& tallies = run_->tallies();
+    const std::vector<station::PortTally>& tallies = run_->tallies();
     if (StationTile* shownTile = tile(port)) {
-        const cli::PortTally& tally = tallies[port];
+        const station::PortTally& tally = tallies[port];
         shownTile->setCounts(countsText(tally.done, tally.failed, tally.totalMs));
     }
     int done = 0;
     int failed = 0;
     std::int64_t totalMs = 0;
-    for (const cli::PortTally& tally : tallies) {
+    for (const station::PortTally& tally : tallies) {
         done += tally.done;
         failed += tally.failed;
         totalMs += tally.totalMs;

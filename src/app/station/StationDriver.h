@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a production station for the window, on the window's thread: the same workers,
-// mailbox and tallies as "tessaro-cli provision" (cli/StationRun.h), the mailbox's event
+// mailbox and tallies as "tessaro-cli provision" (station/StationRun.h), the mailbox's event
 // descriptor watched by a notifier so that the window never waits on a printer. What the
 // workers say reaches the port's tile, the total line and the message list; every unit's
 // record goes to the audit log through the same code as the command line's.
 
-#include "cli/AuditLog.h"
-#include "cli/StationRun.h"
+#include "station/AuditLog.h"
+#include "station/StationRun.h"
 
 #include <QObject>
 #include <QPointer>
@@ -23,7 +23,7 @@ namespace tessaro::app {
 
 class StationTile;
 
-class StationDriver final : public QObject, private cli::StationObserver {
+class StationDriver final : public QObject, private station::StationObserver {
     Q_OBJECT
 
   public:
@@ -38,7 +38,7 @@ class StationDriver final : public QObject, private cli::StationObserver {
     ~StationDriver() override;
 
     // Starts the workers; the checks are the caller's. "" or why it could not start.
-    std::string start(cli::StationPlan plan, const cli::ProfileStamp& profile, Board board);
+    std::string start(station::StationPlan plan, const station::ProfileStamp& profile, Board board);
     bool running() const { return run_ != nullptr; }
     // Units under way end first; a second call stops them at their next step.
     void stop();
@@ -50,11 +50,12 @@ class StationDriver final : public QObject, private cli::StationObserver {
 
   private:
     void mailArrived();
-    void stateChanged(std::size_t port, cli::PortState state) override;
+    void stateChanged(std::size_t port, station::PortState state) override;
     void diagnostic(std::size_t port, const message::Message& said) override;
     void unitEnded(std::size_t port, const QJsonObject& record, int exitCode,
                    const message::Message& said) override;
-    void unitStep(std::size_t port, cli::UnitStepKind kind, const message::Message& text) override;
+    void unitStep(std::size_t port, station::UnitStepKind kind,
+                  const message::Message& text) override;
     void cannotServe(std::size_t port, const std::string& why) override;
     void showCounts(std::size_t port);
     void moveOn(std::size_t port, StationTile& shownTile, const QString& state);
@@ -63,8 +64,8 @@ class StationDriver final : public QObject, private cli::StationObserver {
     Board board_;
     // Per port: the last unit's result as its state said it; "" before the first.
     std::vector<QString> lastResult_;
-    cli::AuditLog log_; // keeps the records of units that ended without their own
-    std::unique_ptr<cli::StationRun> run_;
+    station::AuditLog log_; // keeps the records of units that ended without their own
+    std::unique_ptr<station::StationRun> run_;
     QSocketNotifier* notifier_ = nullptr; // a child; watches run_'s descriptor
 };
 

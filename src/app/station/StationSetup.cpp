@@ -3,8 +3,8 @@
 
 #include "app/DisplayText.h"
 #include "app/station/FittedLines.h"
-#include "cli/AuditLog.h"
 #include "link/PortRef.h"
+#include "station/AuditLog.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -265,7 +265,7 @@ void StationSetup::showStamp() {
     if (useFile_->isChecked()) {
         const QString file = profileFile_->text().trimmed();
         name = QFileInfo(file).fileName();
-        const cli::ProfileStamp stamp = cli::stampProfile(toPath(file).string());
+        const station::ProfileStamp stamp = station::stampProfile(toPath(file).string());
         sha = stamp.sha256.empty() ? tr("(the file cannot be read)")
                                    : QString::fromStdString(stamp.sha256);
         if (file.isEmpty()) {

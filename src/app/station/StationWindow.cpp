@@ -11,7 +11,7 @@
 #include "app/station/StationProfile.h"
 #include "app/station/StationSetup.h"
 #include "app/station/StationTile.h"
-#include "cli/StationChecks.h"
+#include "station/StationChecks.h"
 #include "workspace/ConfigFile.h"
 
 #include <QCloseEvent>
@@ -159,12 +159,12 @@ void StationWindow::start() {
     }
     const std::string log = toPath(chosen.log).string();
     if (const message::Failure problem =
-            cli::problemBeforeStart(profile, {chosen.ports, ""}, log)) {
+            station::problemBeforeStart(profile, {chosen.ports, ""}, log)) {
         refuse(worded(*problem));
         return;
     }
     main_.remembered().setStation({chosen.ports, chosen.repeat, chosen.log});
-    cli::StationPlan plan;
+    station::StationPlan plan;
     plan.ports = chosen.ports;
     plan.unit.file = profile;
     plan.unit.log = log;
@@ -176,7 +176,7 @@ void StationWindow::start() {
     plan.repeat = chosen.repeat;
     showTiles(chosen.ports);
     messages_->clear();
-    const std::string failure = driver_->start(std::move(plan), cli::stampProfile(profile),
+    const std::string failure = driver_->start(std::move(plan), station::stampProfile(profile),
                                                {shownTiles_, total_, messages_});
     if (!failure.empty()) {
         refuse(displayText(failure)); // worded by the driver

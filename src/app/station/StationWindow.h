@@ -2,13 +2,13 @@
 #pragma once
 // "Production station...": the window that stores one profile in the printers on many ports
 // at once, printer after printer with repeat, as "tessaro-cli provision" does, recording
-// every unit in the audit log. Above, what to do (cli/StationSetup.h); below, a tile per
+// every unit in the audit log. Above, what to do (app/station/StationSetup.h); below, a tile per
 // port, the total line and the messages. Start checks the profile, the ports and the log as
 // provision does before touching a printer; Stop lets the units under way finish (a second
 // Stop stops them too). The main window stays usable meanwhile.
 
-#include "cli/SerialSpeedOption.h"
 #include "link/PortMap.h"
+#include "station/PrinterOptions.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -28,7 +28,7 @@ class StationSetup;
 class StationTile;
 
 // The serial speed the station detects its printers at: each speed in turn.
-inline constexpr std::string_view kStationSpeed = cli::kAnySpeed;
+inline constexpr std::string_view kStationSpeed = station::kAnySpeed;
 
 class StationWindow final : public QDialog {
     Q_OBJECT

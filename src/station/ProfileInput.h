@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A .pcf profile loaded for a subcommand, with what went wrong said on the error stream.
+
+#include "message/Message.h"
+#include "workspace/Workspace.h"
+
+#include <optional>
+#include <string>
+
+namespace tessaro::station {
+
+// Loads file into the workspace as the window's Load menu does; a file that cannot be read
+// is said on stderr and gives false; skipped keys are warned about once.
+bool loadProfile(workspace::Workspace& workspace, const std::string& file);
+
+// A profile loaded to be sent to printers: error when it cannot be read or is no profile
+// (any file loads, as "no keys" at worst, and a file that is no profile must not configure
+// printers with the factory settings; an empty file is the factory settings); warning
+// when keys were skipped.
+struct ProfileToSend {
+    std::string error;                    // English, as the command line says it
+    std::string warning;                  //
+    std::optional<message::Message> said; // the error as a value
+};
+ProfileToSend loadProfileToSend(workspace::Workspace& workspace, const std::string& file);
+
+} // namespace tessaro::station

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "station/StationChecks.h"
+
+#include "station/AuditLog.h"
+#include "station/PrinterSession.h"
+#include "station/ProfileInput.h"
+#include "station/TerminalText.h"
+
+#include <set>
+
+namespace tessaro::station {
+
+GivenPorts parsePorts(const std::vector<std::string>& texts) {
+    GivenPorts given;
+    for (const std::string& text : texts) {
+        const auto port = link::PortRef::parse(text);
+        if (!port) {
+            given.unknown = link::PortRef::unknownText(text);
+            break;
+        }
+        given.ports.push_back(*port);
+    }
+    return given;
+}
+
+message::Failure problemBeforeStart(const std::string& profile, const GivenPorts& given,
+                                    const std::string& log) {
+    using message::Message;
+    workspace::Workspace ws;
+    ws.startUp();
+    if (const ProfileToSend loaded = loadProfileToSend(ws, profile); !loaded.error.empty()) {
+        return loaded.said.value_or(Message::shown(loaded.error));
+    }
+    if (given.ports.empty() && given.unknown.empty()) {
+        return Message(message::MessageId::StationNoPort);
+    }
+    std::set<std::string> seen;
+    for (const link::PortRef& port : given.ports) {
+        if (!seen.insert(port.text()).second) {
+            return Message(message::MessageId::StationPortTwice,
+                           {message::Part::verbatim(oneLine(port.text()))});
+        }
+    }
+    if (!given.unknown.empty()) {
+        return Message::shown(given.unknown); // only the command line takes ports as text
+    }
+    if (!log.empty()) {
+        AuditLog opened;
+        return opened.open(log);
+    }
+    return std::nullopt;
+}
+
+} // namespace tessaro::station

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What must hold before a station touches any printer, for "tessaro-cli provision" and the
+// window's station alike: the profile is one, there is a port and every port is a port, each
+// given once, and the audit log can be written.
+
+#include "link/PortRef.h"
+
+#include <string>
+#include <vector>
+
+namespace tessaro::station {
+
+// The ports a person gave, parsed in order up to the first text that is no port.
+struct GivenPorts {
+    std::vector<link::PortRef> ports;
+    std::string unknown; // why that text is no port; "" when every text is one
+};
+GivenPorts parsePorts(const std::vector<std::string>& texts);
+
+// Nothing when all holds, else why, naming the file or port: the first problem in the order
+// the ports were given.
+message::Failure problemBeforeStart(const std::string& profile, const GivenPorts& ports,
+                                    const std::string& log);
+
+} // namespace tessaro::station

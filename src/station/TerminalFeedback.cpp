@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "station/TerminalFeedback.h"
+
+#include "message/English.h"
+#include "station/TerminalCodes.h"
+#include "station/TerminalText.h"
+
+#include <iostream>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace tessaro::station {
+
+void TerminalFeedback::message(link::MessageIcon icon, std::string_view text, std::string_view) {
+    if (icon == link::MessageIcon::Information || icon == link::MessageIcon::Question) {
+        notice(text);
+    } else {
+        error(text);
+    }
+}
+
+void TerminalFeedback::warn(link::MessageIcon, std::string_view text) {
+    error(text);
+}
+
+void TerminalFeedback::error(std::string_view text) {
+    if (said_.insert(std::string(text)).second) {
+        errors_.emplace_back(text);
+        if (saidWatch_) {
+            saidWatch_(valueOf(text).value_or(message::Message::shown(std::string(text))));
+            return;
+        }
+        if (!searchLine_.empty()) {
+            err_ << "\r\x1b[K"; // the search's line makes way, and comes back below
+        }
+        err_ << terminalText(text) << std::endl;
+        if (!searchLine_.empty()) {
+            drawSearchLine();
+        }
+    }
+}
+
+void TerminalFeedback::diagnose(const message::Message& said) {
+    if (saidWatch_) {
+        saidWatch_(said);
+    } else {
+        err_ << message::english(said) << "\n";
+    }
+}
+
+void TerminalFeedback::notice(std::string_view text) {
+    notices_.emplace_back(text);
+    if (json_) {
+        return;
+    }
+    if (hold_) {
+        held_.emplace_back(text);
+    } else {
+        out_ << terminalText(text) << std::endl;
+    }
+}
+
+void TerminalFeedback::printDetection(bool found) {
+    if (json_) {
+        held_.clear();
+        hold_ = false;
+        return;
+    }
+    if (!result_.empty() && !said_.contains(result_)) {
+        out_ << oneLine(result_) << "\n";
+    }
+    if (found) {
+        for (std::size_t i = 0; i + 1 < panels_.size(); ++i) {
+            out_ << oneLine(panels_[i]) << "\n";
+        }
+    }
+    for (const auto& notice : held_) {
+        if (notice != result_) {
+            out_ << terminalText(notice) << "\n";
+        }
+    }
+    held_.clear();
+    hold_ = false;
+    out_.flush();
+}
+
+bool TerminalFeedback::canAsk() const {
+    return assumeYes_ || ::isatty(STDIN_FILENO) != 0;
+}
+
+bool TerminalFeedback::ask(std::string_view text) {
+    std::ostream& out = json_ ? err_ : out_;
+    if (assumeYes_) {
+        if (!json_) {
+            out << terminalText(text) << " [y/N] y (--yes)" << std::endl;
+        }
+        return true;
+    }
+    out << terminalText(text) << " [y/N] " << std::flush;
+    std::string answer;
+    if (!canAsk() || !std::getline(std::cin, answer)) {
+        out << std::endl;
+        declined_ = true;
+        return false;
+    }
+    declined_ = answer.empty() || (answer[0] != 'y' && answer[0] != 'Y');
+    return !declined_;
+}
+
+void TerminalFeedback::setStatusPanels(const std::vector<std::string>& panels) {
+    panels_ = panels;
+    if (watch_) {
+        for (std::size_t i = 0; i < panels.size(); ++i) {
+            watch_(static_cast<int>(i), panels[i]);
+        }
+    }
+}
+
+void TerminalFeedback::setPanelText(int panel, std::string_view text) {
+    if (watch_) {
+        watch_(panel, text);
+    }
+    if (panel >= 0 && static_cast<std::size_t>(panel) < panels_.size()) {
+        panels_[static_cast<std::size_t>(panel)] = std::string(text);
+    }
+    if (!text.empty() && !json_) {
+        out_ << oneLine(text) << std::endl;
+    }
+}
+
+void TerminalFeedback::setDetectionProgress(std::string_view text) {
+    if (progress_ && !progressLine_) {
+        err_ << oneLine(text) << std::endl;
+    }
+}
+
+void TerminalFeedback::showProgress(bool show) {
+    if (!show && !searchLine_.empty()) {
+        err_ << "\n" << std::flush;
+        searchLine_.clear();
+    }
+    progress_ = show;
+    progressLine_ = show && takesCursorCodes(STDERR_FILENO);
+}
+
+void TerminalFeedback::showSearchStep(int step, int total, std::string_view text) {
+    if (searchWatch_) {
+        searchWatch_(step, total, text);
+    }
+    if (!progressLine_) {
+        return;
+    }
+    searchLine_ = "[" + std::to_string(step) + "/" + std::to_string(total) + "] " + oneLine(text);
+    // A line wider than the terminal would wrap, and the carriage return would rewrite only
+    // its last part.
+    winsize size{};
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1 &&
+        searchLine_.size() >= size.ws_col) {
+        searchLine_.resize(size.ws_col - 1U);
+    }
+    drawSearchLine();
+}
+
+// From the start of the line, clearing what a longer text left after it.
+void TerminalFeedback::drawSearchLine() const {
+    err_ << "\r" << searchLine_ << "\x1b[K" << std::flush;
+}
+
+} // namespace tessaro::station
