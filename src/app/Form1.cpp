@@ -41,7 +41,6 @@ namespace {
 using link::MessageIcon;
 
 constexpr int kStatusBarHeight = 25;
-constexpr int kCloseRetryMs = 50;
 
 // The first local .pcf file among the dropped ones, or an empty string.
 QString droppedProfile(const QMimeData* data) {
@@ -69,7 +68,7 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent), actions_(std::make_unique<PrinterActions>()),
       dialogs_(std::make_unique<QtFileDialogs>()),
       feedback_(std::make_unique<QtUserFeedback>(*this)),
-      remembered_(std::make_unique<RememberedSettings>()), closeRetry_(new QTimer(this)) {
+      remembered_(std::make_unique<RememberedSettings>()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(Icons::window());
     setAcceptDrops(true);
@@ -84,8 +83,6 @@ Form1::Form1(QWidget* parent)
     setStatusBar(statusBar_);
     fitToContents();
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    closeRetry_->setInterval(kCloseRetryMs);
-    connect(closeRetry_, &QTimer::timeout, this, &Form1::retryPendingClose);
     updateRecentMenu();
     refresh();
 }
@@ -170,8 +167,7 @@ void Form1::Form_Load() {
     statusBar_->setPanels({tr(kNoPortPanel)});
     fitToContents(); // the bar is as high as its panel now
     EnablePrinterCommands(false);
-    callPrinterSide(&PrinterActions::startUp);
-    refresh();
+    runOperation(&PrinterActions::startUp);
 }
 
 void Form1::refresh() {
@@ -185,7 +181,7 @@ void Form1::refresh() {
 
 void Form1::EnablePrinterCommands(bool enabled) {
     printerCommandsEnabled_ = enabled;
-    enabled = enabled && !stationHoldsPrinterPort();
+    enabled = enabled && !busy_ && !stationHoldsPrinterPort();
     saveparam_->setEnabled(enabled);
     recovDefault_->setEnabled(enabled);
     area_->setToPrinterButton()->setEnabled(enabled);
@@ -222,13 +218,21 @@ void Form1::station_Click() {
         return; // the ports are read on the printer's worker, which is busy
     }
     delete station_; // the ports are read again: an adapter may have come or gone
-    station_ = new StationWindow(*this, actions_->presentPorts());
-    connect(station_, &StationWindow::heldPortsChanged, this, &Form1::setStationPorts);
-    station_->show();
+    startOperation([this](const PrinterActions::Done& done) {
+        actions_->presentPorts([this, done](std::vector<link::PortLine> ports) {
+            done();
+            if (closePending_ || shutDown_) {
+                return;
+            }
+            station_ = new StationWindow(*this, std::move(ports));
+            connect(station_, &StationWindow::heldPortsChanged, this, &Form1::setStationPorts);
+            station_->show();
+        });
+    });
 }
 
 bool Form1::isBusy() const {
-    return operationRunning_ || actions_->busy();
+    return busy_;
 }
 
 // While a printer operation runs, anything that would start another one or replace the
@@ -241,23 +245,44 @@ bool Form1::refuseWhileBusy() {
     return true;
 }
 
-// An error escaping the printer side is shown, never let through the event loop.
-void Form1::callPrinterSide(void (PrinterActions::*call)()) {
-    try {
-        ((*actions_).*call)();
-    } catch (const std::exception& error) {
-        feedback_->show(MessageIcon::Critical, QString::fromUtf8(error.what()));
-    }
-}
-
-void Form1::runOperation(void (PrinterActions::*operation)()) {
+void Form1::runOperation(void (PrinterActions::*operation)(PrinterActions::Done)) {
     if (refuseWhileBusy()) {
         return;
     }
-    operationRunning_ = true;
-    callPrinterSide(operation);
-    operationRunning_ = false;
+    startOperation([this, operation](PrinterActions::Done done) {
+        ((*actions_).*operation)(std::move(done));
+    });
+}
+
+// An error escaping the printer side is shown, never let through the event loop; the
+// operation has then ended.
+void Form1::startOperation(const std::function<void(PrinterActions::Done)>& operation) {
+    busy_ = true;
+    EnablePrinterCommands(printerCommandsEnabled_);
+    // Called once, on the window's thread; not after the window has gone.
+    auto ended = std::make_shared<bool>(false);
+    PrinterActions::Done done = [this, self = QPointer<Form1>(this), ended] {
+        if (self && !std::exchange(*ended, true)) {
+            operationEnded();
+        }
+    };
+    try {
+        operation(done);
+    } catch (const std::exception& error) {
+        feedback_->show(MessageIcon::Critical, QString::fromUtf8(error.what()));
+        done();
+    }
+}
+
+void Form1::operationEnded() {
+    busy_ = false;
+    EnablePrinterCommands(printerCommandsEnabled_);
     refresh();
+    if (closePending_) {
+        // Closed from the event loop, not from inside the printer side's call.
+        closePending_ = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void Form1::DetectPrinter_Click() {
@@ -445,10 +470,11 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     if (isBusy()) {
-        // Closing waits for the operation; the window closes as soon as it has ended.
+        // The operation is stopped at its next wait; the window closes as soon as it has
+        // ended.
         event->ignore();
         closePending_ = true;
-        closeRetry_->start();
+        actions_->stop();
         return;
     }
     if (!shutDown_ && model_.hasUnsavedChanges() && feedback_->askText(tr(kClosingQuestion)) &&
@@ -458,15 +484,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     shutDown();
     event->accept();
-}
-
-void Form1::retryPendingClose() {
-    if (isBusy()) {
-        return;
-    }
-    closeRetry_->stop();
-    closePending_ = false;
-    close();
 }
 
 void Form1::shutDown() {
@@ -480,7 +497,11 @@ void Form1::shutDown() {
     if (help_) {
         help_->close();
     }
-    callPrinterSide(&PrinterActions::shutDown);
+    try {
+        actions_->shutDown();
+    } catch (const std::exception& error) {
+        feedback_->show(MessageIcon::Critical, QString::fromUtf8(error.what()));
+    }
 }
 
 } // namespace tessaro::app

@@ -106,9 +106,10 @@ class Form1 final : public QMainWindow {
     SaveOutcome saveWorkspace();
     bool refuseWhileBusy();
     bool stationHoldsPrinterPort() const;
-    void callPrinterSide(void (PrinterActions::*call)());
-    void runOperation(void (PrinterActions::*operation)());
-    void retryPendingClose();
+    // Starts an operation of the printer side: the window is busy until it calls back.
+    void runOperation(void (PrinterActions::*operation)(PrinterActions::Done));
+    void startOperation(const std::function<void(PrinterActions::Done)>& operation);
+    void operationEnded();
     void shutDown();
 
     workspace::Workspace model_;
@@ -124,7 +125,6 @@ class Form1 final : public QMainWindow {
     QAction* recovDefault_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     std::array<QAction*, RememberedSettings::kRecentLimit> recentEntries_{};
-    QTimer* closeRetry_ = nullptr;
     QPointer<frmAbout> about_;
     QPointer<Helpfrm> help_;
     QPointer<StationWindow> station_;
@@ -133,9 +133,11 @@ class Form1 final : public QMainWindow {
     QString startupDir_;
     QString startupProfile_;
     bool loaded_ = false;
-    bool operationRunning_ = false;
+    // An operation of the printer side is under way: nothing starts another one or replaces
+    // the workspace under it, and closing waits for its end.
+    bool busy_ = false;
     bool printerCommandsEnabled_ = false; // as the printer side last set them
-    bool closePending_ = false;
+    bool closePending_ = false;           // closing as soon as the operation has ended
     bool shutDown_ = false;
 };
 

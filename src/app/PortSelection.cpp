@@ -346,17 +346,19 @@ void PortSelection::detectOn(const std::optional<link::PortRef>& port) {
     }
     const QString speed = serialspeed_->currentText();
     const int handshake = selectedHandshake();
-    const detect::DetectionResult result =
-        runDetection([&port, chosen = speed.toStdString(), handshake](worker::WorkerLink& printer) {
-            return printer.detection().detectOn(*port, chosen, handshake);
+    startDetection(
+        [port = *port, chosen = speed.toStdString(), handshake](worker::WorkerLink& printer) {
+            return printer.detection().detectOn(port, chosen, handshake);
+        },
+        [this, port = *port, speed, handshake](const detect::DetectionResult& result) {
+            showResult(result);
+            // A printer found on a serial line tells the handshake it uses.
+            if (result.found && port.row().lineSettings) {
+                remember(port, QString::fromStdString(result.speed), result.handshakeIndex);
+            } else {
+                remember(port, speed, handshake);
+            }
         });
-    showResult(result);
-    // A printer found on a serial line tells the handshake it uses.
-    if (result.found && port->row().lineSettings) {
-        remember(*port, QString::fromStdString(result.speed), result.handshakeIndex);
-    } else {
-        remember(*port, speed, handshake);
-    }
 }
 
 std::optional<link::PortRef> PortSelection::chosenSerialServer() {
@@ -379,25 +381,47 @@ std::optional<link::PortRef> PortSelection::chosenSerialServer() {
     return std::nullopt;
 }
 
-detect::DetectionResult PortSelection::runDetection(
-    const std::function<detect::DetectionResult(worker::WorkerLink&)>& detection) {
+void PortSelection::startDetection(
+    std::function<detect::DetectionResult(worker::WorkerLink&)> detection,
+    std::function<void(const detect::DetectionResult&)> shown) {
     setDetectionButtonsEnabled(false);
     stopSearch_->setEnabled(true);
-    detect::DetectionResult result;
-    try {
-        // A detection begins the operation the printer commands after it belong to: the
-        // ports are resolved to their devices afresh.
-        result = worker_.run<detect::DetectionResult>([&detection](worker::WorkerLink& printer) {
+    const auto ended = [this] {
+        stopSearch_->setEnabled(false);
+        setDetectionButtonsEnabled(true);
+        if (std::exchange(closeWhenEnded_, false)) {
+            QDialog::reject();
+            return true;
+        }
+        return false;
+    };
+    // A detection begins the operation the printer commands after it belong to: the ports are
+    // resolved to their devices afresh.
+    worker_.start<detect::DetectionResult>(
+        [detection = std::move(detection)](worker::WorkerLink& printer) {
             printer.link().startOperation();
             return detection(printer);
+        },
+        [ended, shown = std::move(shown)](const detect::DetectionResult& result) {
+            if (!ended()) {
+                shown(result);
+            }
+        },
+        [this, ended](const std::string& what) {
+            // Said here: an error must not pass through the window's event loop.
+            feedback_.show(link::MessageIcon::Critical, QString::fromUtf8(what.c_str()));
+            ended();
         });
-    } catch (const std::exception& error) {
-        // Said here: an error must not pass through the window's event loop.
-        feedback_.show(link::MessageIcon::Critical, QString::fromUtf8(error.what()));
+}
+
+void PortSelection::closeWhenEnded() {
+    if (running()) {
+        closeWhenEnded_ = true;
+        stopSearch_->setEnabled(false);
+        worker_.stop();
+    } else {
+        QDialog::reject();
     }
-    stopSearch_->setEnabled(false);
-    setDetectionButtonsEnabled(true);
-    return result;
 }
 
 void PortSelection::DetectSerialPrinter_Click() {
@@ -439,23 +463,26 @@ void PortSelection::Autodetect_Click() {
     if (running()) {
         return;
     }
-    const detect::DetectionResult result = runDetection([this](worker::WorkerLink& printer) {
-        detect::Autodetect search(printer.detection());
-        search.setCancellation(printer.cancellation());
-        search.onProgress([this, &printer](int step, int total, std::string_view) {
-            printer.toCaller([this, step, total] {
-                searchProgress_->setRange(0, total);
-                searchProgress_->setValue(step);
+    startDetection(
+        [this](worker::WorkerLink& printer) {
+            detect::Autodetect search(printer.detection());
+            search.setCancellation(printer.cancellation());
+            search.onProgress([this, &printer](int step, int total, std::string_view) {
+                printer.toCaller([this, step, total] {
+                    searchProgress_->setRange(0, total);
+                    searchProgress_->setValue(step);
+                });
             });
+            return search.Autodetect_Click();
+        },
+        [this](const detect::DetectionResult& result) {
+            searchProgress_->reset();
+            showResult(result);
+            if (result.found) {
+                // The speed and handshake it was found at are shown.
+                remember(result.port, serialspeed_->currentText(), selectedHandshake());
+            }
         });
-        return search.Autodetect_Click();
-    });
-    searchProgress_->reset();
-    showResult(result);
-    if (result.found) {
-        // The speed and handshake it was found at are shown.
-        remember(result.port, serialspeed_->currentText(), selectedHandshake());
-    }
 }
 
 void PortSelection::reject() {

@@ -49,6 +49,11 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     // While the production station holds ports, the automatic search, which would reach its
     // printers, is not offered: the button is off and its tip says why.
     void offerSearch(bool offered);
+    // Closes the window; a detection under way is stopped first and the window closes once
+    // it has ended (the main window is closing).
+    void closeWhenEnded();
+    // Whether a detection is under way.
+    bool running() const { return !buttonsEnabled_; }
 
   public slots:
     void DetectSerialPrinter_Click();
@@ -83,11 +88,11 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     // The result line, the port and speed a search found, and the window closed once a
     // printer was found.
     void showResult(const detect::DetectionResult& result);
-    bool running() const { return !buttonsEnabled_; }
 
-    // Runs a detection on the worker; the window goes on meanwhile, its buttons but Stop off.
-    detect::DetectionResult
-    runDetection(const std::function<detect::DetectionResult(worker::WorkerLink&)>& detection);
+    // Starts a detection on the worker; the window goes on meanwhile, its buttons but Stop
+    // off. Once it has ended, shown is given what it came to (unless the window closed).
+    void startDetection(std::function<detect::DetectionResult(worker::WorkerLink&)> detection,
+                        std::function<void(const detect::DetectionResult&)> shown);
 
     worker::PrinterWorker& worker_;
     QtUserFeedback& feedback_;
@@ -113,6 +118,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     QPushButton* stopSearch_ = nullptr; // enabled while the automatic search runs
     bool buttonsEnabled_ = true;
     bool searchOffered_ = true;
+    bool closeWhenEnded_ = false;
 };
 
 } // namespace tessaro::app

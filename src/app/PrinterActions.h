@@ -2,10 +2,13 @@
 #pragma once
 // What the main window asks of the printer side: detecting a printer, sending the modified
 // parameters, recovering the factory settings, and opening and closing the port driver.
-// The defaults do nothing, so the window runs without a printer side installed.
+// Each operation returns at once and calls done on the window's thread once it is over
+// (after what it showed); the window is busy meanwhile. The defaults do nothing, so the window
+// runs without a printer side installed.
 
 #include "link/PortMap.h"
 
+#include <functional>
 #include <vector>
 
 namespace tessaro::app {
@@ -14,27 +17,28 @@ class PrinterActions {
   public:
     virtual ~PrinterActions() = default;
 
-    // Run once when the main window starts and once when it closes (the port driver).
-    virtual void startUp() {}
+    using Done = std::function<void()>;
+
+    // Opens the port driver, once when the main window starts.
+    virtual void startUp(Done done) { done(); }
+    // Closes the port and the port driver as the main window closes; nothing waits for it.
     virtual void shutDown() {}
 
     // "Detect the printer": the port selection window and the detection.
-    virtual void detect() {}
+    virtual void detect(Done done) { done(); }
     // "Set modified parameters as printer default".
-    virtual void sendModified() {}
+    virtual void sendModified(Done done) { done(); }
     // "Recover Factory Settings".
-    virtual void recoverFactory() {}
+    virtual void recoverFactory(Done done) { done(); }
+    // The window is closing: a detection under way is stopped at its next wait and its window
+    // closed; a transmission is let finish.
+    virtual void stop() {}
 
     // The numbered ports that are there, with their devices, for the production station.
-    // The printer side reads them on its worker, as the port window does.
-    virtual std::vector<link::PortLine> presentPorts() {
-        return present(link::PortMap::fromSystem());
-    }
-
-    // True while an operation runs. An operation may run a nested event loop while it
-    // waits for the printer: the window refuses other operations and holds back closing
-    // until this turns false.
-    virtual bool busy() const { return false; }
+    // The printer side reads them on its worker, as the port window does: found is called
+    // with them on the window's thread.
+    using PortsFound = std::function<void(std::vector<link::PortLine>)>;
+    virtual void presentPorts(PortsFound found) { found(present(link::PortMap::fromSystem())); }
 
   protected:
     static std::vector<link::PortLine> present(const link::PortMap& ports) {

@@ -12,64 +12,115 @@ namespace tessaro::app {
 
 PrinterSide::PrinterSide(Form1& window, link::PortMap ports, worker::PrinterWorker::Prepare prepare)
     : window_(window),
-      worker_(std::move(ports), sim::makeVirtualLpt, window.feedback(), std::move(prepare)),
-      commands_(
-          window.workspace(), [this](bool sendAll) { return send(sendAll); }, window.feedback()) {}
+      worker_(std::move(ports), sim::makeVirtualLpt, window.feedback(), std::move(prepare)) {}
 
-PrinterSide::~PrinterSide() = default; // the worker closes its serial port
+// The port selection window goes first: it uses the worker. The worker then closes its
+// serial port.
+PrinterSide::~PrinterSide() {
+    if (dialog_) {
+        dialog_->disconnect();
+        delete dialog_;
+    }
+}
 
-void PrinterSide::startUp() {
-    worker_.run([](worker::WorkerLink& printer) { printer.printerLink().parallel().InitDll(); });
+worker::PrinterWorker::Failed PrinterSide::sayFailure(Done done) {
+    return [this, done = std::move(done)](const std::string& what) {
+        window_.feedback().show(link::MessageIcon::Critical, QString::fromUtf8(what.c_str()));
+        done();
+    };
+}
+
+void PrinterSide::startUp(Done done) {
+    worker_.start([](worker::WorkerLink& printer) { printer.printerLink().parallel().InitDll(); },
+                  done, sayFailure(done));
 }
 
 void PrinterSide::shutDown() {
-    worker_.run([](worker::WorkerLink& printer) {
-        printer.link().CloseCom();
-        printer.printerLink().parallel().CloseDll();
-    });
+    worker_.start(
+        [](worker::WorkerLink& printer) {
+            printer.link().CloseCom();
+            printer.printerLink().parallel().CloseDll();
+        },
+        [] {}, [](const std::string&) {});
+}
+
+// A detection is stopped and its window closed; a transmission is let finish (it is short,
+// and its printer is left as the saving sequence said).
+void PrinterSide::stop() {
+    if (dialog_ && dialog_->isVisible()) {
+        dialog_->closeWhenEnded();
+    }
 }
 
 // A port the production station holds is not the window's to detect on: it is shown as
 // unavailable.
-void PrinterSide::detect() {
-    auto inventory = worker_.look<worker::PortInventory>(worker::takeInventory);
-    std::erase_if(inventory.present, [this](const link::PortRef& port) {
-        return std::find(window_.stationPorts().begin(), window_.stationPorts().end(), port) !=
-               window_.stationPorts().end();
-    });
-    PortSelection dialog(worker_, inventory, window_.feedback(), window_.remembered(), &window_);
-    dialog.offerSearch(window_.stationPorts().empty());
-    dialog.exec();
+void PrinterSide::detect(Done done) {
+    worker_.start<worker::PortInventory>(
+        worker::takeInventory,
+        [this, done](worker::PortInventory inventory) {
+            std::erase_if(inventory.present, [this](const link::PortRef& port) {
+                return std::find(window_.stationPorts().begin(), window_.stationPorts().end(),
+                                 port) != window_.stationPorts().end();
+            });
+            // The window of the last detection goes when the next one opens.
+            delete dialog_;
+            dialog_ = new PortSelection(worker_, inventory, window_.feedback(),
+                                        window_.remembered(), &window_);
+            dialog_->offerSearch(window_.stationPorts().empty());
+            QObject::connect(dialog_, &QDialog::finished, dialog_, [done] { done(); });
+            dialog_->open();
+        },
+        sayFailure(done));
 }
 
 // The workspace is read as the question was answered: edits made while the printer is being
 // written to are the next transmission's.
-bool PrinterSide::send(bool sendAll) {
-    return worker_.run<bool>(
-        [workspace = window_.workspace(), sendAll](worker::WorkerLink& printer) mutable {
+void PrinterSide::confirmAndSend(message::MessageId question, bool recovering, Done done) {
+    QtUserFeedback& feedback = window_.feedback();
+    feedback.enablePrinterCommands(false);
+    Done ended = [&feedback, done = std::move(done)] {
+        feedback.enablePrinterCommands(true);
+        done();
+    };
+    if (!feedback.askWhether({question, {}})) {
+        ended();
+        return;
+    }
+    if (recovering) {
+        window_.workspace().defaultparam_Click();
+    }
+    worker_.start<bool>(
+        [workspace = window_.workspace(), recovering](worker::WorkerLink& printer) mutable {
             protocol::Transmission transmission(workspace, printer.link(),
                                                 printer.session().printer, printer.feedback());
-            return transmission.SendParameters(sendAll);
+            return transmission.SendParameters(recovering);
+        },
+        [ended](bool) { ended(); }, sayFailure(ended));
+}
+
+void PrinterSide::sendModified(Done done) {
+    confirmAndSend(message::MessageId::ConfirmSend, false, std::move(done));
+}
+
+void PrinterSide::recoverFactory(Done done) {
+    confirmAndSend(message::MessageId::ConfirmRecover, true, std::move(done));
+}
+
+void PrinterSide::presentPorts(PortsFound found) {
+    worker_.start<worker::PortInventory>(
+        worker::takeInventory,
+        [found = std::move(found)](const worker::PortInventory& inventory) {
+            std::vector<link::PortLine> lines;
+            for (const link::PortLine& line : inventory.ports.lines()) {
+                if (inventory.exists(line.port)) {
+                    lines.push_back(line);
+                }
+            }
+            found(std::move(lines));
+        },
+        [this](const std::string& what) {
+            window_.feedback().show(link::MessageIcon::Critical, QString::fromUtf8(what.c_str()));
         });
-}
-
-std::vector<link::PortLine> PrinterSide::presentPorts() {
-    const auto inventory = worker_.look<worker::PortInventory>(worker::takeInventory);
-    std::vector<link::PortLine> lines;
-    for (const link::PortLine& line : inventory.ports.lines()) {
-        if (inventory.exists(line.port)) {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
-void PrinterSide::sendModified() {
-    commands_.SetToPrinterButton_Click();
-}
-
-void PrinterSide::recoverFactory() {
-    commands_.RecoverfactoryButton_Click();
 }
 
 } // namespace tessaro::app

@@ -5,32 +5,40 @@
 // window and the printer commands, for the main window's menu entries and buttons.
 
 #include "app/PrinterActions.h"
-#include "protocol/PrinterCommands.h"
+#include "message/Message.h"
 #include "worker/PrinterWorker.h"
+
+#include <QPointer>
 
 namespace tessaro::app {
 
 class Form1;
+class PortSelection;
 
 class PrinterSide final : public PrinterActions {
   public:
     PrinterSide(Form1& window, link::PortMap ports, worker::PrinterWorker::Prepare prepare = {});
     ~PrinterSide() override;
 
-    void startUp() override;
+    void startUp(Done done) override;
     void shutDown() override;
-    void detect() override;
-    void sendModified() override;
-    void recoverFactory() override;
-    std::vector<link::PortLine> presentPorts() override;
+    void detect(Done done) override;
+    void sendModified(Done done) override;
+    void recoverFactory(Done done) override;
+    void stop() override;
+    void presentPorts(PortsFound found) override;
 
   private:
-    // Sends the workspace as it is now, on the worker.
-    bool send(bool sendAll);
+    // Asks question; when it is answered yes, sends the workspace as it is then (with sendAll
+    // every parameter, after factory settings when recovering) and calls done once the
+    // printer has answered. The printer commands stay disabled from the question to the end.
+    void confirmAndSend(message::MessageId question, bool recovering, Done done);
+    // What an operation threw, said in a message box; done is called after it.
+    worker::PrinterWorker::Failed sayFailure(Done done);
 
     Form1& window_;
     worker::PrinterWorker worker_;
-    protocol::PrinterCommands commands_;
+    QPointer<PortSelection> dialog_; // the port selection window of the last detection
 };
 
 } // namespace tessaro::app

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "worker/PrinterWorker.h"
 
-#include <QEventLoop>
-
 namespace tessaro::worker {
 
 PrinterWorker::PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
@@ -62,64 +60,34 @@ void PrinterWorker::stop() {
     }
 }
 
-void PrinterWorker::runOnWorker(const std::function<void(WorkerLink&)>& operation) {
+void PrinterWorker::startJob(std::function<void(WorkerLink&)> work,
+                             std::function<void(const std::string* what)> over) {
     auto stop = std::make_shared<link::Cancellation>();
     {
         const std::lock_guard lock(mutex_);
         current_ = stop;
     }
-    running_ = true;
-    bool done = false;
-    std::exception_ptr failure;
-    QEventLoop loop;
-    enqueue([this, &operation, stop, &done, &failure, &loop] {
+    enqueue([this, work = std::move(work), over = std::move(over), stop]() mutable {
         link_->setCancellation(stop.get());
+        std::optional<std::string> failure;
         try {
-            operation(*link_);
+            work(*link_);
+        } catch (const std::exception& error) {
+            failure = error.what();
         } catch (...) {
-            failure = std::current_exception();
+            failure = "unknown error";
         }
         link_->setCancellation(nullptr);
-        caller_.post([&done, &loop] {
-            done = true;
-            loop.quit();
+        {
+            const std::lock_guard lock(mutex_);
+            if (current_ == stop) {
+                current_.reset();
+            }
+        }
+        caller_.post([over = std::move(over), failure = std::move(failure)] {
+            over(failure ? &*failure : nullptr);
         });
     });
-    // A loop left early (the program quitting) is entered again: the operation is bounded,
-    // and what it refers to lives on this stack until it is over.
-    while (!done) {
-        loop.exec();
-    }
-    running_ = false;
-    {
-        const std::lock_guard lock(mutex_);
-        current_.reset();
-    }
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
-}
-
-void PrinterWorker::waitOnWorker(const std::function<void(WorkerLink&)>& reading) {
-    std::mutex mutex;
-    std::condition_variable read;
-    bool done = false;
-    std::exception_ptr failure;
-    enqueue([this, &reading, &mutex, &read, &done, &failure] {
-        try {
-            reading(*link_);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        const std::lock_guard lock(mutex);
-        done = true;
-        read.notify_all();
-    });
-    std::unique_lock lock(mutex);
-    read.wait(lock, [&] { return done; });
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
 }
 
 } // namespace tessaro::worker

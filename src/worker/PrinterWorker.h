@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worker of one printer: a thread that makes the printer's link and keeps it, and runs
-// the operations it is given one at a time. The caller's thread keeps handling its events
-// while an operation runs (a window repaints, its Stop button is seen); the operation's
-// messages and questions are asked there and the worker waits for the answer; its result
-// comes back as a value. Work and results are handed over under a mutex each way.
+// the operations it is given one at a time. Starting an operation returns at once: the
+// caller's thread goes on handling its events (a window repaints, its Stop button is seen);
+// the operation's messages and questions are asked there and the worker waits for the answer;
+// its result comes back there as a value once it is over, after everything it showed. Work
+// and results are handed over under a mutex each way.
 
 #include "link/Cancellation.h"
 #include "worker/CallerMailbox.h"
@@ -13,11 +14,11 @@
 
 #include <condition_variable>
 #include <deque>
-#include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
 
 namespace tessaro::worker {
@@ -37,31 +38,43 @@ class PrinterWorker {
     // Stops the operation under way, lets it end, lets go of the link and ends the thread.
     ~PrinterWorker();
 
-    // Runs operation on the worker and returns what it returned, or throws what it threw.
-    // Meanwhile the caller's thread handles its events.
-    template <typename Result> Result run(std::function<Result(WorkerLink&)> operation) {
-        std::optional<Result> result;
-        runOnWorker([&](WorkerLink& link) { result.emplace(operation(link)); });
-        return std::move(*result);
-    }
-    void run(const std::function<void(WorkerLink&)>& operation) { runOnWorker(operation); }
+    // Why an operation failed: what it threw.
+    using Failed = std::function<void(const std::string& what)>;
 
-    // Reads something of the link that takes no printer exchange (the ports there are), with
-    // the caller's thread waiting for it. Only while no operation runs: the worker is idle.
-    template <typename Result> Result look(std::function<Result(WorkerLink&)> reading) {
-        std::optional<Result> result;
-        waitOnWorker([&](WorkerLink& link) { result.emplace(reading(link)); });
-        return std::move(*result);
+    // Starts operation on the worker and returns at once. Once it is over, finished is called
+    // on the caller's thread with what it returned, or failed with what it threw. Operations
+    // run in the order started; one that is stopped ends at its next wait.
+    template <typename Result>
+    void start(std::function<Result(WorkerLink&)> operation, std::function<void(Result)> finished,
+               Failed failed) {
+        auto result = std::make_shared<std::optional<Result>>();
+        startJob([operation = std::move(operation),
+                  result](WorkerLink& link) { result->emplace(operation(link)); },
+                 [finished = std::move(finished), failed = std::move(failed),
+                  result](const std::string* what) {
+                     if (what != nullptr) {
+                         failed(*what);
+                     } else {
+                         finished(std::move(**result));
+                     }
+                 });
+    }
+    void start(std::function<void(WorkerLink&)> operation, std::function<void()> finished,
+               Failed failed) {
+        startJob(std::move(operation),
+                 [finished = std::move(finished), failed = std::move(failed)](
+                     const std::string* what) { what != nullptr ? failed(*what) : finished(); });
     }
 
     // Ends the operation under way as soon as it can: its waits end at once, a connection
     // under way is given up. Any thread.
     void stop();
-    bool running() const { return running_; }
 
   private:
-    void runOnWorker(const std::function<void(WorkerLink&)>& operation);
-    void waitOnWorker(const std::function<void(WorkerLink&)>& reading);
+    // Runs work on the worker; over is called on the caller's thread with what it threw
+    // (nullptr when it threw nothing).
+    void startJob(std::function<void(WorkerLink&)> work,
+                  std::function<void(const std::string* what)> over);
     // Hands a job to the worker's thread.
     void enqueue(std::function<void()> job);
     // The worker's thread: the jobs in order, until told to end.
@@ -77,7 +90,6 @@ class PrinterWorker {
     std::thread thread_;               // joined: its end happens before the worker's memory goes
     std::mutex mutex_;
     std::shared_ptr<link::Cancellation> current_; // the operation under way
-    bool running_ = false;
 };
 
 } // namespace tessaro::worker

@@ -47,6 +47,7 @@ TEST_F(AutomaticSearchTest, StopIsOfferedWhileTheSearchRunsAndEndsItWithNothingC
             }
         });
         autodetect->click();
+        awaitDetection(dialog);
         EXPECT_EQ(steps, (std::vector<int>{1, 2}));
         EXPECT_EQ(stopEnabled, (std::vector<bool>{true, true}));
         EXPECT_EQ(line, "Attempting to contact printer on COM 1 at 115200 bauds.");

@@ -98,14 +98,16 @@ TEST_F(CloseTest, CloseWaitsForARunningOperationAndOtherClicksAreRefused) {
 }
 
 TEST_F(CloseTest, OperationOfThePrinterSideHoldsTheCloseUntilItEnds) {
-    printer.busy = true;
+    window->EnablePrinterCommands(true);
+    printer.hold = true;
+    trigger("saveparam");
     EXPECT_FALSE(window->close());
     trigger("DetectPrinter");
     EXPECT_THAT(printer.calls, Not(Contains("detect")));
     QApplication::processEvents();
     EXPECT_TRUE(window->isVisible());
 
-    printer.busy = false;
+    printer.finish();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
     EXPECT_TRUE(shutDown());
 }

@@ -9,6 +9,9 @@
 #include "app/PrinterSide.h"
 #include "support/SimProcess.h"
 
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -47,6 +50,8 @@ class PortSelectionFixture : public ::testing::Test {
             window->setRememberedSettings(std::make_unique<app::RememberedSettings>(settings));
         }
         window->show();
+        // The port driver is opened on the printer's worker as the window starts.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isBusy(); }));
     }
 
     void closeWindow() {
@@ -56,24 +61,27 @@ class PortSelectionFixture : public ::testing::Test {
         window.reset();
     }
 
-    // Opens the port selection window, does what a user does in it, and closes it if the
-    // detection has not.
+    // Opens the port selection window, does what a user does in it, lets a detection it
+    // started end, and closes the window if the detection has not; then waits until the main
+    // window is idle again.
     void inPortSelection(const std::function<void(app::PortSelection&)>& act) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = window->findChild<app::PortSelection*>();
-            if (dialog == nullptr || !dialog->isVisible()) {
-                ADD_FAILURE() << "no port selection window";
-                return;
-            }
-            ran = true;
-            act(*dialog);
-            if (dialog->isVisible()) {
-                dialog->close();
-            }
-        });
         window->DetectPrinter_Click();
-        EXPECT_TRUE(ran);
+        QPointer<app::PortSelection> dialog;
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            dialog = window->findChild<app::PortSelection*>();
+            return dialog && dialog->isVisible();
+        })) << "no port selection window";
+        act(*dialog);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog || !dialog->running(); }, 30000));
+        if (dialog && dialog->isVisible()) {
+            dialog->close();
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isBusy(); }));
+    }
+
+    // Waits for the detection under way in the port selection window to end.
+    static void awaitDetection(app::PortSelection& dialog) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.running(); }, 30000));
     }
 
     template <typename W> static W* child(app::PortSelection& dialog, const char* name) {

@@ -10,10 +10,12 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <ctime>
 #include <gtest/gtest.h>
 
 namespace tessaro::test {
@@ -65,6 +67,7 @@ class ResponsiveWindowTest : public PortSelectionFixture {
             clock.start();
             tick.start(5);
             child<QPushButton>(dialog, "DetectUsbNetworkPrinter")->click();
+            awaitDetection(dialog);
             const qint64 end = clock.elapsed();
             tick.stop();
             measured.longestGapMs = std::max(measured.longestGapMs, end - last);
@@ -120,6 +123,37 @@ TEST_F(ResponsiveWindowTest, AHangingNameLookupKeepsTheWindowGoingAndEndsAtStopO
     EXPECT_LE(bounded.longestGapMs, kBoundMs);
     EXPECT_EQ(bounded.result, "printer.example:9100: no answer within 3 s");
     EXPECT_TRUE(nameServer->releaseAll());
+}
+
+// Closing the main window while a detection waits on a connect nobody answers stops the
+// detection: the window closes within 1 s and its worker is joined, the time spent asleep,
+// not in a loop.
+TEST_F(ResponsiveWindowTest, ClosingDuringADetectionStopsItAndClosesAtOnce) {
+    FullBacklogListener silent;
+    openWindow({});
+    window->DetectPrinter_Click();
+    QPointer<app::PortSelection> dialog;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        dialog = window->findChild<app::PortSelection*>();
+        return dialog && dialog->isVisible();
+    }));
+    child<QRadioButton>(*dialog, "NetworkPrinter")->setChecked(true);
+    child<QLineEdit>(*dialog, "NetworkAddress")
+        ->setText(QString("127.0.0.1:%1").arg(silent.port()));
+    child<QPushButton>(*dialog, "DetectUsbNetworkPrinter")->click();
+    ASSERT_TRUE(dialog->running());
+
+    QElapsedTimer took;
+    took.start();
+    const std::clock_t cpuBefore = std::clock();
+    EXPECT_FALSE(window->close()); // held until the detection has ended
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 1000));
+    window.reset(); // the worker's thread is joined
+    const qint64 elapsedMs = took.elapsed();
+    const double cpuMs = 1000.0 * double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    EXPECT_LT(elapsedMs, 1000);
+    EXPECT_LT(cpuMs, double(elapsedMs) / 2 + 50) << "the wait spun";
+    EXPECT_TRUE(script.texts().empty()) << "a stopped connect is no failure to report";
 }
 
 } // namespace

@@ -67,6 +67,7 @@ TEST_F(UsbNetworkPortsTest, TheSearchChecksTheUsbPortItFoundThePrinterOn) {
     openWindow({{"TESSARO_USB2", device}});
     inPortSelection([&](app::PortSelection& dialog) {
         child<QPushButton>(dialog, "Autodetect")->click();
+        awaitDetection(dialog);
         EXPECT_TRUE(child<QRadioButton>(dialog, "USB2")->isChecked());
     });
     EXPECT_EQ(window->feedback().detectionResult(), "R62 VIRTUAL PRN found on USB 2");
@@ -147,6 +148,7 @@ TEST_F(UsbNetworkPortsTest, APrinterOnASerialServerIsDetectedAtTheChosenSpeedAnd
             QTest::keyClicks(child<QLineEdit>(dialog, "NetworkAddress"), "printer.example");
         });
         detect->click();
+        awaitDetection(dialog);
     });
     EXPECT_TRUE(typedWhileRunning);
     EXPECT_EQ(window->feedback().detectionResult(),
@@ -159,6 +161,7 @@ TEST_F(UsbNetworkPortsTest, APrinterOnASerialServerIsDetectedAtTheChosenSpeedAnd
                                   workspace::ChangeSource::User);
     script.answers.push_back(QMessageBox::Yes);
     window->SetToPrinterButton_Click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isBusy(); }));
     EXPECT_EQ(script.texts().back(), "Saving Sequence Successful !");
     inPortSelection([&](app::PortSelection& dialog) {
         EXPECT_TRUE(child<QRadioButton>(dialog, "SerialServer")->isChecked());
