@@ -2042,6 +2042,14 @@ SHA-256: %2</translation>
         <source>No audit log is chosen</source>
         <translation>Kein Audit-Protokoll gewählt</translation>
     </message>
+    <message>
+        <source>The main window is searching every port for a printer: start the station once the search has ended.</source>
+        <translation>Das Hauptfenster durchsucht alle Schnittstellen nach einem Drucker: Starten Sie die Station, wenn die Suche beendet ist.</translation>
+    </message>
+    <message>
+        <source>The main window is using %1: start the station once its operation has ended.</source>
+        <translation>Das Hauptfenster verwendet %1: Starten Sie die Station, wenn sein Vorgang beendet ist.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

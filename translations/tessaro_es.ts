@@ -2042,6 +2042,14 @@ SHA-256: %2</translation>
         <source>No audit log is chosen</source>
         <translation>No se ha elegido ningún registro de auditoría</translation>
     </message>
+    <message>
+        <source>The main window is searching every port for a printer: start the station once the search has ended.</source>
+        <translation>La ventana principal está buscando una impresora en todos los puertos: inicie la estación cuando la búsqueda haya terminado.</translation>
+    </message>
+    <message>
+        <source>The main window is using %1: start the station once its operation has ended.</source>
+        <translation>La ventana principal está usando %1: inicie la estación cuando su operación haya terminado.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

@@ -2042,6 +2042,14 @@ SHA-256 : %2</translation>
         <source>No audit log is chosen</source>
         <translation>Aucun journal d&apos;audit n&apos;est choisi</translation>
     </message>
+    <message>
+        <source>The main window is searching every port for a printer: start the station once the search has ended.</source>
+        <translation>La fenêtre principale recherche une imprimante sur tous les ports : démarrez la station une fois la recherche terminée.</translation>
+    </message>
+    <message>
+        <source>The main window is using %1: start the station once its operation has ended.</source>
+        <translation>La fenêtre principale utilise %1 : démarrez la station une fois son opération terminée.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

@@ -2042,6 +2042,14 @@ SHA-256: %2</translation>
         <source>No audit log is chosen</source>
         <translation>Nenhum registro de auditoria escolhido</translation>
     </message>
+    <message>
+        <source>The main window is searching every port for a printer: start the station once the search has ended.</source>
+        <translation>A janela principal está procurando uma impressora em todas as portas: inicie a estação quando a busca terminar.</translation>
+    </message>
+    <message>
+        <source>The main window is using %1: start the station once its operation has ended.</source>
+        <translation>A janela principal está usando %1: inicie a estação quando a operação dela terminar.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

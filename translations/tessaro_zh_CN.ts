@@ -2042,6 +2042,14 @@ SHA-256：%2</translation>
         <source>No audit log is chosen</source>
         <translation>未选择审计日志</translation>
     </message>
+    <message>
+        <source>The main window is searching every port for a printer: start the station once the search has ended.</source>
+        <translation>主窗口正在所有端口上搜索打印机：请在搜索结束后启动工位。</translation>
+    </message>
+    <message>
+        <source>The main window is using %1: start the station once its operation has ended.</source>
+        <translation>主窗口正在使用 %1：请在其操作结束后启动工位。</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

@@ -276,6 +276,7 @@ void Form1::startOperation(const std::function<void(PrinterActions::Done)>& oper
 
 void Form1::operationEnded() {
     busy_ = false;
+    portsInUse_ = {};
     EnablePrinterCommands(printerCommandsEnabled_);
     refresh();
     if (closePending_) {

@@ -5,6 +5,7 @@
 // goes to the model, then refresh() reads everything back from it.
 
 #include "app/FileDialogs.h"
+#include "app/PortsInUse.h"
 #include "app/PrinterActions.h"
 #include "app/RememberedSettings.h"
 #include "workspace/Workspace.h"
@@ -87,6 +88,10 @@ class Form1 final : public QMainWindow {
     // printer is on one of them.
     void setStationPorts(const std::vector<link::PortRef>& ports);
     const std::vector<link::PortRef>& stationPorts() const { return stationPorts_; }
+    // The ports the printer operation under way uses, as the printer side says; none once it
+    // has ended.
+    void setPortsInUse(PortsInUse ports) { portsInUse_ = std::move(ports); }
+    const PortsInUse& portsInUse() const { return portsInUse_; }
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -129,6 +134,7 @@ class Form1 final : public QMainWindow {
     QPointer<Helpfrm> help_;
     QPointer<StationWindow> station_;
     std::vector<link::PortRef> stationPorts_;
+    PortsInUse portsInUse_;
 
     QString startupDir_;
     QString startupProfile_;

@@ -347,6 +347,7 @@ void PortSelection::detectOn(const std::optional<link::PortRef>& port) {
     const QString speed = serialspeed_->currentText();
     const int handshake = selectedHandshake();
     startDetection(
+        {false, {*port}},
         [port = *port, chosen = speed.toStdString(), handshake](worker::WorkerLink& printer) {
             return printer.detection().detectOn(port, chosen, handshake);
         },
@@ -382,11 +383,17 @@ std::optional<link::PortRef> PortSelection::chosenSerialServer() {
 }
 
 void PortSelection::startDetection(
-    std::function<detect::DetectionResult(worker::WorkerLink&)> detection,
+    PortsInUse ports, std::function<detect::DetectionResult(worker::WorkerLink&)> detection,
     std::function<void(const detect::DetectionResult&)> shown) {
     setDetectionButtonsEnabled(false);
     stopSearch_->setEnabled(true);
+    if (portsInUse_) {
+        portsInUse_(std::move(ports));
+    }
     const auto ended = [this] {
+        if (portsInUse_) {
+            portsInUse_({});
+        }
         stopSearch_->setEnabled(false);
         setDetectionButtonsEnabled(true);
         if (std::exchange(closeWhenEnded_, false)) {
@@ -464,6 +471,7 @@ void PortSelection::Autodetect_Click() {
         return;
     }
     startDetection(
+        {true, {}},
         [this](worker::WorkerLink& printer) {
             detect::Autodetect search(printer.detection());
             search.setCancellation(printer.cancellation());

@@ -7,6 +7,7 @@
 // The automatic search shows its progress on a bar; Stop (or Escape) ends it, or a
 // connection under way, at once.
 
+#include "app/PortsInUse.h"
 #include "detect/DetectionResult.h"
 #include "detect/PortSelectionView.h"
 #include "worker/PortInventory.h"
@@ -52,6 +53,8 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     // Closes the window; a detection under way is stopped first and the window closes once
     // it has ended (the main window is closing).
     void closeWhenEnded();
+    // Told of the ports each detection uses as it starts, and of none once it has ended.
+    void onPortsInUse(std::function<void(PortsInUse)> told) { portsInUse_ = std::move(told); }
     // Whether a detection is under way.
     bool running() const { return !buttonsEnabled_; }
 
@@ -91,7 +94,8 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
 
     // Starts a detection on the worker; the window goes on meanwhile, its buttons but Stop
     // off. Once it has ended, shown is given what it came to (unless the window closed).
-    void startDetection(std::function<detect::DetectionResult(worker::WorkerLink&)> detection,
+    void startDetection(PortsInUse ports,
+                        std::function<detect::DetectionResult(worker::WorkerLink&)> detection,
                         std::function<void(const detect::DetectionResult&)> shown);
 
     worker::PrinterWorker& worker_;
@@ -119,6 +123,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     bool buttonsEnabled_ = true;
     bool searchOffered_ = true;
     bool closeWhenEnded_ = false;
+    std::function<void(PortsInUse)> portsInUse_;
 };
 
 } // namespace tessaro::app

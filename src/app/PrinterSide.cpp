@@ -67,6 +67,8 @@ void PrinterSide::detect(Done done) {
             dialog_ = new PortSelection(worker_, inventory, window_.feedback(),
                                         window_.remembered(), &window_);
             dialog_->offerSearch(window_.stationPorts().empty());
+            dialog_->onPortsInUse(
+                [this](PortsInUse ports) { window_.setPortsInUse(std::move(ports)); });
             QObject::connect(dialog_, &QDialog::finished, dialog_, [done] { done(); });
             dialog_->open();
         },
@@ -88,6 +90,9 @@ void PrinterSide::confirmAndSend(message::MessageId question, bool recovering, D
     }
     if (recovering) {
         window_.workspace().defaultparam_Click();
+    }
+    if (const auto& chosen = window_.remembered().port()) {
+        window_.setPortsInUse({false, {chosen->port}});
     }
     worker_.start<bool>(
         [workspace = window_.workspace(), recovering](worker::WorkerLink& printer) mutable {

@@ -142,6 +142,9 @@ TEST_F(ResponsiveWindowTest, ClosingDuringADetectionStopsItAndClosesAtOnce) {
         ->setText(QString("127.0.0.1:%1").arg(silent.port()));
     child<QPushButton>(*dialog, "DetectUsbNetworkPrinter")->click();
     ASSERT_TRUE(dialog->running());
+    // The detection's port is the window's until it ends: the station does not start on it.
+    const auto address = link::PortRef::network("127.0.0.1:" + std::to_string(silent.port()));
+    EXPECT_TRUE(window->portsInUse().firstOf({address}));
 
     QElapsedTimer took;
     took.start();

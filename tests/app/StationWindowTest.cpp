@@ -301,6 +301,25 @@ TEST_F(StationWindowTest, APrinterStoredWhoseRecordTheLogCannotTakeIsNotShownAsS
     EXPECT_EQ(std::filesystem::file_size(log), kFull);
 }
 
+// A port the main window's printer operation uses is not the station's: Start says so and
+// touches no printer; while the automatic search runs, no port is.
+TEST_F(StationWindowTest, APortTheMainWindowUsesIsNotTheStations) {
+    const auto sim = virtualPrinter({});
+    open({sim->device()});
+    choose({"COM1"});
+    window->setPortsInUse({false, {link::PortRef::numbered(link::LinkKind::Serial, 1)}});
+    click("stationStart");
+    window->setPortsInUse({true, {}});
+    click("stationStart");
+    const auto texts = script.texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_THAT(texts[0].toStdString(), HasSubstr("The main window is using COM 1: start the "
+                                                  "station once its operation has ended."));
+    EXPECT_THAT(texts[1].toStdString(), HasSubstr("searching every port for a printer"));
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(sim->waitFor("ESC", 300ms)) << "the printer was touched";
+}
+
 TEST_F(StationWindowTest, ThePrinterCommandsAreOffWhileTheStationHoldsTheirPort) {
     const auto silent =
         virtualPrinter({"--silent"}); // the station waits for a printer until stopped

@@ -149,6 +149,17 @@ void StationWindow::start() {
         refuse(tr("No audit log is chosen"));
         return;
     }
+    // A port the main window's printer operation uses is not the station's: nothing starts,
+    // and that operation goes on.
+    if (const auto used = main_.portsInUse().firstOf(chosen.ports)) {
+        refuse(main_.portsInUse().every
+                   ? tr("The main window is searching every port for a printer: start the "
+                        "station once the search has ended.")
+                   : tr("The main window is using %1: start the station once its operation "
+                        "has ended.")
+                         .arg(displayText(used->shownName())));
+        return;
+    }
     // The log's folder is made, as ~/Tessaro for the default log; a failure shows as the
     // log's own below.
     QDir().mkpath(QFileInfo(chosen.log).absolutePath());
