@@ -56,7 +56,7 @@ StationRun::~StationRun() {
         while (::poll(&watched, 1, -1) < 0 && errno == EINTR) {
         }
         StationMail mail = mailbox_.take();
-        for (StationEvent& event : mail.events) {
+        for (StationEvent& event : mail.items) {
             if (auto* ended = std::get_if<UnitEnded>(&event);
                 ended != nullptr && ended->lost && plan_.keepLostRecord) {
                 try {
@@ -65,7 +65,7 @@ StationRun::~StationRun() {
                 }
             }
         }
-        running_ -= std::min(running_, mail.finished.size());
+        running_ -= std::min(running_, mail.flagged.size());
     }
     workers_.clear(); // each has said it is through: the joins are at once
 }
@@ -89,7 +89,7 @@ void StationRun::start(StationObserver& observer) {
 
 void StationRun::deliver(StationObserver& observer) {
     StationMail mail = mailbox_.take();
-    for (StationEvent& event : mail.events) {
+    for (StationEvent& event : mail.items) {
         if (auto* state = std::get_if<PortStateChanged>(&event)) {
             observer.stateChanged(state->port, state->state);
         } else if (auto* line = std::get_if<PortDiagnostic>(&event)) {
@@ -100,7 +100,7 @@ void StationRun::deliver(StationObserver& observer) {
             observer.unitStep(step->port, step->kind, step->text);
         }
     }
-    for (const std::size_t port : mail.finished) {
+    for (const std::size_t port : mail.flagged) {
         --running_;
         observer.stateChanged(port, PortState::Finished);
     }

@@ -71,7 +71,7 @@ void StationWorker::run() noexcept {
         } catch (...) { // the memory to say it is gone: the port's line says finished
         }
     }
-    mailbox_.finished(plan_.index);
+    mailbox_.raise(plan_.index);
 }
 
 void StationWorker::serve() {

@@ -11,6 +11,7 @@
 
 #include "station/PrinterOptions.h"
 #include "station/StationEvent.h"
+#include "station/StationMailbox.h"
 
 #include <chrono>
 #include <cstddef>
@@ -26,7 +27,6 @@ namespace tessaro::station {
 
 class LineForwarder;
 class PortFinder;
-class StationMailbox;
 class StatusProbe;
 
 class StationWorker {

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Calls that other threads hand to the thread that made the mailbox, run there by its event
-// loop one by one in the order posted. A call is queued under a mutex and the thread woken
-// through an event descriptor its event loop watches, so what a call carries is handed over
-// under that lock (which ThreadSanitizer sees), not through Qt's uninstrumented queue.
+// Calls that other threads hand to the thread that made the mailbox, run there by its Qt
+// event loop one by one in the order posted: a Mailbox of calls (worker/Mailbox.h) whose
+// descriptor a socket notifier watches, so that what a call carries is handed over under the
+// mailbox's lock, not through Qt's uninstrumented queue.
 
-#include "workspace/UniqueFd.h"
+#include "worker/Mailbox.h"
 
 #include <QSocketNotifier>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 namespace tessaro::worker {
 
@@ -25,16 +23,14 @@ class CallerMailbox {
     ~CallerMailbox();
 
     // Any thread.
-    void post(std::function<void()> call);
+    void post(std::function<void()> call) { calls_.post(std::move(call)); }
 
   private:
     // Runs the calls waiting, one at a time: a call that runs an event loop of its own (a
     // message box) lets the later ones run in order meanwhile.
     void deliver();
 
-    std::mutex mutex_;
-    std::deque<std::function<void()>> calls_;
-    workspace::UniqueFd wake_;
+    Mailbox<std::function<void()>> calls_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
