@@ -39,14 +39,11 @@ StationWorker::StationWorker(Plan plan, const link::Cancellation& finishing,
     : plan_(std::move(plan)), finishing_(finishing), stopping_(stopping), ports_(ports),
       mailbox_(mailbox) {}
 
-StationWorker::~StationWorker() {
-    if (thread_.joinable()) {
-        thread_.join();
-    }
-}
+StationWorker::~StationWorker() = default; // the thread, if started, is waited for
 
 void StationWorker::start() {
-    thread_ = std::thread([this] { run(); });
+    thread_ = std::make_unique<worker::WorkerThread>();
+    thread_->enqueue([this] { run(); });
 }
 
 void StationWorker::run() noexcept {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One port of a station, on a thread of its own. The thread makes and owns its link objects
-// and clocks (a status probe kept while the port waits, a printer session per unit) and
-// posts what happens to the station's mailbox as values. A unit is what "tessaro-cli send
+// One port of a station, on a thread of its own (worker/WorkerThread.h). The thread makes and owns
+// its link objects and clocks (a status probe kept while the port waits, a printer session per
+// unit) and posts what happens to the station's mailbox as values. A unit is what "tessaro-cli send
 // FILE --yes --json" does. With repeat, the worker then asks the status every poll interval
 // until the printer leaves (stops answering, at the speed it was found at and at the one its
 // profile left it at, or its port goes) and the next one answers.
@@ -12,11 +12,12 @@
 #include "station/PrinterOptions.h"
 #include "station/StationEvent.h"
 #include "station/StationMailbox.h"
+#include "worker/WorkerThread.h"
 
 #include <chrono>
 #include <cstddef>
+#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace tessaro::link {
@@ -62,7 +63,7 @@ class StationWorker {
     const link::Cancellation& stopping_;
     PortFinder& ports_;
     StationMailbox& mailbox_;
-    std::thread thread_;
+    std::unique_ptr<worker::WorkerThread> thread_; // last: joined before what run() uses goes
 };
 
 } // namespace tessaro::station

@@ -14,43 +14,17 @@ PrinterWorker::PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt 
             prepare(*link_);
         }
     });
-    thread_ = std::thread([this] { work(); });
 }
 
 PrinterWorker::~PrinterWorker() {
     stop();
     questions_.giveUp();
     enqueue([this] { link_.reset(); });
-    {
-        const std::lock_guard lock(jobsMutex_);
-        ending_ = true;
-    }
-    jobsReady_.notify_all();
-    thread_.join();
+    // thread_, the last member, is destroyed first: it runs what is queued and ends.
 }
 
 void PrinterWorker::enqueue(std::function<void()> job) {
-    {
-        const std::lock_guard lock(jobsMutex_);
-        jobs_.push_back(std::move(job));
-    }
-    jobsReady_.notify_all();
-}
-
-void PrinterWorker::work() {
-    for (;;) {
-        std::function<void()> job;
-        {
-            std::unique_lock lock(jobsMutex_);
-            jobsReady_.wait(lock, [this] { return ending_ || !jobs_.empty(); });
-            if (jobs_.empty()) {
-                return; // ending, and nothing left to do
-            }
-            job = std::move(jobs_.front());
-            jobs_.pop_front();
-        }
-        job();
-    }
+    thread_.enqueue(std::move(job));
 }
 
 void PrinterWorker::stop() {

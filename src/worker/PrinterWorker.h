@@ -11,6 +11,7 @@
 #include "worker/CallerMailbox.h"
 #include "worker/CallerQuestions.h"
 #include "worker/WorkerLink.h"
+#include "worker/WorkerThread.h"
 
 #include <condition_variable>
 #include <deque>
@@ -77,19 +78,13 @@ class PrinterWorker {
                   std::function<void(const std::string* what)> over);
     // Hands a job to the worker's thread.
     void enqueue(std::function<void()> job);
-    // The worker's thread: the jobs in order, until told to end.
-    void work();
 
     CallerMailbox caller_;
     CallerQuestions questions_;
-    std::mutex jobsMutex_;
-    std::condition_variable jobsReady_;
-    std::deque<std::function<void()>> jobs_;
-    bool ending_ = false;
     std::unique_ptr<WorkerLink> link_; // made, used and let go on the worker's thread
-    std::thread thread_;               // joined: its end happens before the worker's memory goes
     std::mutex mutex_;
     std::shared_ptr<link::Cancellation> current_; // the operation under way
+    WorkerThread thread_; // last: made after, and joined before, what its jobs use
 };
 
 } // namespace tessaro::worker
