@@ -32,10 +32,7 @@ class FakePrinterActions final : public app::PrinterActions {
   public:
     explicit FakePrinterActions(PrinterLog& log) : log_(log) {}
 
-    void startUp(Done done) override {
-        log_.calls.push_back("startUp");
-        done();
-    }
+    void startUp(Done done) override { operation("startUp", std::move(done)); }
     void shutDown() override { log_.calls.push_back("shutDown"); }
     void detect(Done done) override { operation("detect", std::move(done)); }
     void sendModified(Done done) override { operation("sendModified", std::move(done)); }

@@ -32,6 +32,27 @@ TEST_F(PrinterCommandsTest, MenuEntriesAndButtonsReachThePrinterSide) {
                                            "recoverFactory", "recoverFactory"));
 }
 
+// Opening the port driver as the window starts is an operation like the others: until it has
+// ended, nothing starts another one, loads a file or opens the station.
+TEST_F(PrinterCommandsTest, StartUpIsGuardedLikeEveryOperation) {
+    window.reset();
+    printer.calls.clear();
+    printer.hold = true;
+    WindowFixture::SetUp();
+    ASSERT_TRUE(window->isBusy());
+    trigger("DetectPrinter");
+    trigger("load");
+    trigger("station");
+    EXPECT_THAT(printer.calls, ElementsAre("startUp"));
+    EXPECT_TRUE(script.fileDialogs.empty());
+    EXPECT_EQ(window->stationWindow(), nullptr);
+
+    printer.finish();
+    EXPECT_FALSE(window->isBusy());
+    trigger("DetectPrinter");
+    EXPECT_THAT(printer.calls, ElementsAre("startUp", "detect"));
+}
+
 TEST_F(PrinterCommandsTest, ErrorOfThePrinterSideIsShownAndTheWindowGoesOn) {
     printer.fail = true;
     trigger("saveparam");
