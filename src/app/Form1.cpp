@@ -92,6 +92,8 @@ Form1::~Form1() {
     if (loaded_) {
         shutDown();
     }
+    // The printer side goes first: its port window and its worker use the window's feedback.
+    actions_.reset();
 }
 
 void Form1::setPrinterActions(std::unique_ptr<PrinterActions> actions) {
