@@ -48,7 +48,8 @@ void addLinkOptions(CLI::App* command, station::PrinterOptions& options, bool po
         options.port = link::PortRef::parse(own->port);
         options.unknownPort = options.port ? "" : own->port;
         options.speed = own->speed;
-        options.handshake = own->handshake;
+        options.handshake =
+            station::handshakeNamed(own->handshake).value_or(station::Handshake::Hardware);
     });
 }
 

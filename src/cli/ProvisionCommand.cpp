@@ -36,7 +36,8 @@ station::StationPlan planOf(const ProvisionOptions& options, std::vector<link::P
     plan.ports = std::move(ports);
     plan.unit.file = options.file;
     plan.unit.speed = options.speed;
-    plan.unit.handshake = options.handshake;
+    plan.unit.handshake =
+        station::handshakeNamed(options.handshake).value_or(station::Handshake::Hardware);
     plan.unit.all = options.all;
     plan.unit.log = options.log;
     plan.unit.yes = true;         // confirmed once for the station

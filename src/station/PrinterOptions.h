@@ -14,13 +14,26 @@ namespace tessaro::station {
 // The speed that tells a printer command to try the search's speeds on its port.
 inline constexpr std::string_view kAnySpeed = "auto";
 
+// How a serial line's flow is controlled.
+enum class Handshake { XonXoff, Hardware };
+// As --handshake names it: "xonxoff", "hardware"; none for another text.
+std::optional<Handshake> handshakeNamed(std::string_view name);
+// The handshake as the port window's list numbers it: 0 Xon-Xoff, 1 DSR/DTR Mode.
+inline int handshakeIndex(Handshake handshake) {
+    return handshake == Handshake::XonXoff ? 0 : 1;
+}
+// As the link's settings number it: 1 XON/XOFF, 2 hardware.
+inline int portHandshake(Handshake handshake) {
+    return handshake == Handshake::XonXoff ? 1 : 2;
+}
+
 struct PrinterOptions {
     // The port, parsed where it was given; none when none was given or the text is no port,
     // which unknownPort then keeps as given for the refusal and the record.
     std::optional<link::PortRef> port;
     std::string unknownPort;
     std::string speed = "9600";
-    std::string handshake = "hardware";
+    Handshake handshake = Handshake::Hardware;
     bool autodetect = false;
     std::string file;
     bool all = false;

@@ -17,11 +17,6 @@ Outcome detectionOutcome(const detect::DetectionResult& result) {
                                                      : outcomeOf(result.problem);
 }
 
-// The handshake as the port window's list numbers it: 0 Xon-Xoff, 1 DSR/DTR Mode.
-int handshakeIndex(const PrinterOptions& options) {
-    return options.handshake == "xonxoff" ? 0 : 1;
-}
-
 bool stopped(const link::Cancellation* stop) {
     return stop != nullptr && stop->cancelled();
 }
@@ -33,7 +28,8 @@ Outcome detectAndReport(PrinterSession& session, const PrinterOptions& options, 
     TerminalFeedback& feedback = run.feedback();
     feedback.holdNotices(true);
     feedback.showProgress(options.speed == kAnySpeed && options.showSearch);
-    const detect::DetectionResult result = session.detect(options.speed, handshakeIndex(options));
+    const detect::DetectionResult result =
+        session.detect(options.speed, handshakeIndex(options.handshake));
     feedback.showProgress(false);
     const bool found = result.found;
     describeSession(run.report(), session);

@@ -63,7 +63,7 @@ UnitResult StatusProbe::ask() {
                         message::Message(message::MessageId::NoStatusReplyAtAnySpeed,
                                          {message::Part::verbatim(oneLine(choice->text()))}));
     }
-    link.settings() = {port, true, *speed, options_.handshake == "xonxoff" ? 1 : 2};
+    link.settings() = {port, true, *speed, portHandshake(options_.handshake)};
     describeSession(run.report(), session);
     if (const message::Failure failure =
             link.OpenPort(port, *speed, link.settings().PortHandshake)) {

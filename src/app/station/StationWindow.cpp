@@ -181,7 +181,7 @@ void StationWindow::start() {
     plan.unit.log = log;
     plan.unit.speed = kStationSpeed;
     plan.unit.showSearch = false; // the tile says which speed is tried
-    plan.unit.handshake = "hardware";
+    plan.unit.handshake = station::Handshake::Hardware;
     plan.unit.yes = true;  // Start is the confirmation
     plan.unit.json = true; // the record is the station's to show
     plan.repeat = chosen.repeat;
