@@ -12,7 +12,6 @@ struct QuietFeedback final : protocol::UserFeedback {
     void showStatusPanels(const std::vector<message::Message>&) override {}
     void showPanelText(int, const message::Message&) override {}
     void setBusy(bool) override {}
-    void enablePrinterCommands(bool) override {}
     void showDetectionResult(const message::Message&) override {}
 };
 

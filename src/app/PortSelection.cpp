@@ -409,8 +409,10 @@ void PortSelection::startDetection(
             printer.link().startOperation();
             return detection(printer);
         },
-        [ended, shown = std::move(shown)](const detect::DetectionResult& result) {
+        [this, ended, shown = std::move(shown)](const detect::DetectionResult& result) {
             if (!ended()) {
+                // The printer commands are there while a printer is.
+                feedback_.enablePrinterCommands(result.session.printer.PrinterFound);
                 shown(result);
             }
         },

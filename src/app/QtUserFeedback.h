@@ -34,7 +34,9 @@ class QtUserFeedback final : public protocol::UserFeedback {
     void showStatusPanels(const std::vector<message::Message>& panels) override;
     void showPanelText(int panel, const message::Message& text) override;
     void setBusy(bool busy) override;
-    void enablePrinterCommands(bool enabled) override;
+    // The four printer commands: Send and Recover, in the menu and as buttons; the window's
+    // reaction to a detection's result and to its own operations.
+    void enablePrinterCommands(bool enabled);
     void showDetectionResult(const message::Message& result) override;
 
     // A message or a question of the window's own, already in the user's language.

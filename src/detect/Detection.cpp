@@ -63,7 +63,7 @@ Detection::Detection(link::SubCom& link, link::PortIO& portIO, link::PrinterFact
 // the status bar: its port, its identity and its supply. Returns nothing, or the fault the
 // link raised meanwhile (the printer is then neither announced nor shown).
 message::Failure Detection::describe(std::string_view identity, const message::Message& found) {
-    if (message::Failure fault = protocol::DescribePrinter(identity, link_, facts_, feedback_)) {
+    if (message::Failure fault = protocol::DescribePrinter(identity, link_, facts_)) {
         return fault;
     }
     feedback_.say(MessageIcon::Information, found);
@@ -78,7 +78,6 @@ message::Failure Detection::describe(std::string_view identity, const message::M
 
 void Detection::ShowNoPrinter() {
     facts_.PrinterFound = false;
-    feedback_.enablePrinterCommands(false);
     feedback_.showStatusPanels({{MessageId::NoPrinterFoundPanel, {}}});
 }
 

@@ -123,7 +123,7 @@ message::Failure faultsOf(std::uint8_t status) {
 }
 
 message::Failure DescribePrinter(std::string_view identity, link::SubCom& link,
-                                 link::PrinterFacts& facts, protocol::UserFeedback& feedback) {
+                                 link::PrinterFacts& facts) {
     link.discardInput();
     link.SendString(kChipsetQuery);
     const std::uint8_t chipset = link.ReceiveByte();
@@ -131,7 +131,6 @@ message::Failure DescribePrinter(std::string_view identity, link::SubCom& link,
         return fault;
     }
     facts.PrinterFound = true;
-    feedback.enablePrinterCommands(true);
     facts.Chipset5V = chipsetIs5V(chipset);
     facts.PowerVolts = powerVoltsOf(identity);
     facts.PrinterIdentity = std::string(shownIdentity(identity));

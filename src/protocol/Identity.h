@@ -5,7 +5,6 @@
 
 #include "link/Session.h"
 #include "link/SubCom.h"
-#include "protocol/UserFeedback.h"
 
 #include <cstdint>
 #include <string>
@@ -49,11 +48,12 @@ inline bool chipsetIs5V(std::uint8_t reply) {
 }
 
 // The last step of a successful detection, while the port is still open: asks the chipset
-// voltage, derives the supply voltage and enables the printer commands; the detection then
-// shows the printer in the status bar (detect::Detection). Returns "", or the fault the link
-// raised meanwhile (the printer is then not described: its chipset was never heard).
+// voltage, derives the supply voltage and marks the printer found (the window then offers the
+// printer commands); the detection shows the printer in the status bar (detect::Detection).
+// Returns nothing, or the fault the link raised meanwhile (the printer is then not described:
+// its chipset was never heard).
 message::Failure DescribePrinter(std::string_view identity, link::SubCom& link,
-                                 link::PrinterFacts& facts, protocol::UserFeedback& feedback);
+                                 link::PrinterFacts& facts);
 
 // Spells out status into facts.PrinterStatusText.
 void AffichStatus(std::uint8_t& status, link::PrinterFacts& facts);

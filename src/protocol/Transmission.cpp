@@ -170,7 +170,6 @@ bool Transmission::saveParameters() {
     if (link.needsRedetectionAfterSave()) {
         link.close();
         feedback_.say(MessageIcon::Information, {MessageId::RebootPrinter, {}});
-        feedback_.enablePrinterCommands(true);
     }
     return success_;
 }

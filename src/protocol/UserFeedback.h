@@ -24,8 +24,6 @@ class PrinterView {
     // Text of one panel (0 = the first); the transmission writes its progress to panel 3.
     virtual void showPanelText(int panel, const message::Message& text) = 0;
     virtual void setBusy(bool busy) = 0;
-    // The four printer commands: Send and Recover, in the menu and as buttons.
-    virtual void enablePrinterCommands(bool enabled) = 0;
     // The detection result line of the port selection window.
     virtual void showDetectionResult(const message::Message& result) = 0;
     // The same line while the automatic search runs: what it is trying now.

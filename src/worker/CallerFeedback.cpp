@@ -49,10 +49,6 @@ void CallerFeedback::setBusy(bool busy) {
     post([busy](protocol::UserFeedback& target) { target.setBusy(busy); });
 }
 
-void CallerFeedback::enablePrinterCommands(bool enabled) {
-    post([enabled](protocol::UserFeedback& target) { target.enablePrinterCommands(enabled); });
-}
-
 void CallerFeedback::showDetectionResult(const message::Message& result) {
     post([result](protocol::UserFeedback& target) { target.showDetectionResult(result); });
 }

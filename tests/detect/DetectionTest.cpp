@@ -38,7 +38,7 @@ TEST_F(DetectionTest, SerialPrinterIsDescribed) {
     EXPECT_EQ(rig.settings.PortHandshake, 2);
     EXPECT_EQ(rig.settings.PortSpeed, "9600");
     EXPECT_TRUE(view.closed);
-    EXPECT_TRUE(rig.feedback.commandsEnabled);
+    EXPECT_TRUE(rig.facts.PrinterFound);
     EXPECT_FALSE(rig.serial.portOpen());
     EXPECT_EQ(rig.allWritten(), std::string("\x1BI\x1Bv\x1DSf\x1C\x18\x1DSC"));
 }
@@ -49,7 +49,7 @@ TEST_F(DetectionTest, NoAnswerAtAnotherSpeed) {
     EXPECT_FALSE(view.detectSerial(detection));
     EXPECT_EQ(view.resultText, "No printer found on COM 1 at 19200 bauds");
     EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
-    EXPECT_FALSE(rig.feedback.commandsEnabled);
+    EXPECT_FALSE(rig.facts.PrinterFound);
     EXPECT_FALSE(view.closed);
 }
 
@@ -89,7 +89,6 @@ TEST(LineHeldLow, IsNoPrinter) {
     EXPECT_FALSE(view.detectSerial(detection));
     EXPECT_EQ(view.resultText, "No printer found on COM 1 at 9600 bauds");
     EXPECT_FALSE(rig.facts.PrinterFound);
-    EXPECT_FALSE(rig.feedback.commandsEnabled);
     EXPECT_TRUE(rig.feedback.messages.empty());
 }
 
@@ -110,7 +109,6 @@ TEST(PortLostDuringDetection, AfterTheIdentityIsNoPrinterFound) {
         EXPECT_EQ(rig.feedback.messages[0].text, result.text);
         EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
         EXPECT_FALSE(rig.facts.PrinterFound);
-        EXPECT_FALSE(rig.feedback.commandsEnabled);
         EXPECT_FALSE(rig.settings.PortChosen);
         // Gone at the status request, or once the chipset was asked.
         EXPECT_EQ(rig.allWritten().ends_with("\x1DSC"), goneAtMs == 470);

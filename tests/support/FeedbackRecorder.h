@@ -42,10 +42,6 @@ class FeedbackRecorder final : public protocol::EnglishFeedback {
         events.push_back("panel " + std::to_string(panel) + ": " + std::string(text));
     }
     void setBusy(bool busy) override { events.push_back(busy ? "busy" : "not busy"); }
-    void enablePrinterCommands(bool enabled) override {
-        commandsEnabled = enabled;
-        events.push_back(enabled ? "commands enabled" : "commands disabled");
-    }
     void setDetectionResult(std::string_view text) override {
         detectionResult = std::string(text);
         events.push_back("result: " + detectionResult);
@@ -66,7 +62,6 @@ class FeedbackRecorder final : public protocol::EnglishFeedback {
     std::vector<std::string> panels;
     std::vector<std::string> events;
     std::string detectionResult;
-    bool commandsEnabled = false;
 };
 
 } // namespace tessaro::test
