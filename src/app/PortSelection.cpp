@@ -413,6 +413,9 @@ void PortSelection::startDetection(
             if (!ended()) {
                 // The printer commands are there while a printer is.
                 feedback_.enablePrinterCommands(result.session.printer.PrinterFound);
+                if (!result.panels.empty()) {
+                    feedback_.showStatusPanels(result.panels);
+                }
                 shown(result);
             }
         },

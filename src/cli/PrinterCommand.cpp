@@ -98,7 +98,7 @@ int runDetect(const station::PrinterOptions& options) {
             feedback.showSearchStep(step, total, text);
         });
         const detect::DetectionResult result = search.Autodetect_Click();
-        feedback.showDetectionResult(result.said);
+        station::showDetection(feedback, result);
         const bool found = result.found;
         feedback.showProgress(false);
         feedback.printDetection(found);

@@ -6,6 +6,7 @@
 #include "protocol/Identity.h"
 
 #include <array>
+#include <utility>
 
 namespace tessaro::detect {
 
@@ -68,17 +69,17 @@ message::Failure Detection::describe(std::string_view identity, const message::M
     }
     feedback_.say(MessageIcon::Information, found);
     const link::LinkSettings& settings = link_.settings();
-    feedback_.showStatusPanels(
-        {link_.transport().panelText(settings.Port, settings.PortSpeed),
-         message::Message::shown("    " + facts_.PrinterIdentity),
-         {facts_.PowerVolts == 5 ? MessageId::PowerFiveVolts : MessageId::PowerTwentyFourVolts, {}},
-         message::Message::shown("")});
+    panels_ = {
+        link_.transport().panelText(settings.Port, settings.PortSpeed),
+        message::Message::shown("    " + facts_.PrinterIdentity),
+        {facts_.PowerVolts == 5 ? MessageId::PowerFiveVolts : MessageId::PowerTwentyFourVolts, {}},
+        message::Message::shown("")};
     return std::nullopt;
 }
 
 void Detection::ShowNoPrinter() {
     facts_.PrinterFound = false;
-    feedback_.showStatusPanels({{MessageId::NoPrinterFoundPanel, {}}});
+    panels_ = {{MessageId::NoPrinterFoundPanel, {}}};
 }
 
 void Detection::SetDetectionBusy(bool busy) {
@@ -108,6 +109,7 @@ DetectionResult Detection::detectOn(const link::PortRef& port, std::string_view 
     }
     link_.settings().Port = port;
     facts_.PrinterFound = false;
+    panels_.clear();
     SetDetectionBusy(true);
     message::Message said = port.row().exchange == link::Exchange::ParallelRegisters
                                 ? ProbeParallelPrinter(port.number())
@@ -130,6 +132,7 @@ DetectionResult Detection::resultOf(const link::PortRef& port, message::Message 
     result.text = message::english(said);
     result.said = std::move(said);
     result.session = {link_.settings(), facts_};
+    result.panels = std::exchange(panels_, {});
     if (result.found && port.row().lineSettings) {
         result.speed = link_.settings().PortSpeed;
         result.handshakeIndex = link_.settings().PortHandshake == 1 ? 0 : 1;

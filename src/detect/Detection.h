@@ -72,6 +72,7 @@ class Detection {
     protocol::UserFeedback& feedback_;
     link::PortProblem problem_ = link::PortProblem::None;
     const link::Cancellation* stop_ = nullptr;
+    std::vector<message::Message> panels_; // for the status bar, until a result takes them
 };
 
 // The printer's name in a reply: its first 16 characters without the surrounding blanks

@@ -25,6 +25,9 @@ struct DetectionResult {
     message::Message said; // the "Current printer" line, as a value
     std::string text;      // the same in English
     link::Session session; // the link and printer afterwards
+    // The status bar after the detection: the port, the printer's identity and supply, or
+    // "No Printer found"; empty when the detection leaves it as it was.
+    std::vector<message::Message> panels;
 };
 
 } // namespace tessaro::detect

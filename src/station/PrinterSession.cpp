@@ -63,10 +63,17 @@ detect::DetectionResult PrinterSession::detect(std::string_view speed, int hands
         speed == kAnySpeed
             ? detect::detectAtAnySpeed(detection_, port_, handshakeIndex, searchProgress())
             : detection_.detectOn(port_, speed, handshakeIndex);
-    if (result.probed) {
-        feedback_.showDetectionResult(result.said);
-    }
+    showDetection(feedback_, result);
     return result;
+}
+
+void showDetection(TerminalFeedback& feedback, const detect::DetectionResult& result) {
+    if (result.probed) {
+        feedback.showDetectionResult(result.said);
+    }
+    if (!result.panels.empty()) {
+        feedback.showStatusPanels(result.panels);
+    }
 }
 
 detect::SpeedProgress PrinterSession::searchProgress() {

@@ -71,6 +71,10 @@ class PrinterSession {
     detect::Detection detection_;
 };
 
+// What a detection came to, as the command line keeps it: its result line, when it probed a
+// port, and the status bar it leaves (the printer's panels, printed once it was found).
+void showDetection(TerminalFeedback& feedback, const detect::DetectionResult& result);
+
 // Sets up a command's printer session on a port: newSession, unless a station's worker
 // hands one that takes its turn with the other workers (station/PortFinder.h).
 using SessionMaker = std::function<std::unique_ptr<PrinterSession>(

@@ -22,7 +22,7 @@ using ::testing::StartsWith;
 
 TEST(Autodetect, TriesEveryPortAndSpeedFastestFirst) {
     test::VirtualRig rig({}, 2, {1, 2});
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     EXPECT_TRUE(view.show(Autodetect(detection).Autodetect_Click()).found);
     std::vector<std::string> expected{"57600,N,8,1", "57600,N,8,1"};
@@ -44,7 +44,7 @@ TEST(Autodetect, ADeviceAnsweringWithTwoBytesIsNoPrinter) {
     sim::PrinterConfig chatty;
     chatty.endless = true;
     test::VirtualRig rig(chatty, 1, {1}, {.lptBase = {0, 0, 0}});
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     EXPECT_FALSE(view.show(Autodetect(detection).Autodetect_Click()).found);
 }
@@ -53,7 +53,7 @@ TEST(Autodetect, NoPrinterAnywhere) {
     sim::PrinterConfig silent;
     silent.silent = true;
     test::VirtualRig rig(silent, 1, {1});
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     const auto start = rig.clock.now();
     EXPECT_FALSE(view.show(Autodetect(detection).Autodetect_Click()).found);
@@ -66,7 +66,7 @@ TEST(Autodetect, NoPrinterAnywhere) {
 
 TEST(Autodetect, ParallelPhaseWhenNoComPortExists) {
     test::VirtualRig rig({}, 1, {});
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     EXPECT_TRUE(view.show(Autodetect(detection).Autodetect_Click()).found);
     EXPECT_EQ(view.lpt, 1);
@@ -77,7 +77,7 @@ TEST(Autodetect, ParallelPhaseWhenNoComPortExists) {
 TEST(Autodetect, AComPortThatCannotOpenIsNotedOnceAndSkipped) {
     test::VirtualRig rig({}, 2, {1, 2});
     rig.serial.setInUse(1, true);
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     EXPECT_TRUE(view.show(Autodetect(detection).Autodetect_Click()).found);
     EXPECT_THAT(rig.feedback.texts(), ::testing::Contains(::testing::HasSubstr("COM1")).Times(1));
@@ -93,7 +93,7 @@ TEST(Autodetect, AnnouncesEveryStepItRunsOutOfTheTotalItRuns) {
         SCOPED_TRACE(com1Held ? "COM 1 held" : "COM 1 free");
         test::VirtualRig rig(silent, 1, {1, 2});
         rig.serial.setInUse(1, com1Held);
-        test::ScriptedView view;
+        test::ScriptedView view{rig.feedback};
         Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
         Autodetect search(detection);
         std::vector<int> steps;
@@ -134,7 +134,7 @@ TEST(Autodetect, AStopEndsTheSearchAfterTheProbeUnderWay) {
         rig.foundOnSerial(1, "19200");
         const link::LinkSettings before = rig.settings;
         const std::size_t lptWrites = rig.parallelPort.writes();
-        test::ScriptedView view;
+        test::ScriptedView view{rig.feedback};
         Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
         Autodetect search(detection);
         int lastStep = 0;

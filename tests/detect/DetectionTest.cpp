@@ -21,7 +21,7 @@ class DetectionTest : public ::testing::Test {
     explicit DetectionTest(sim::PrinterConfig config = {}) : rig(std::move(config)) {}
 
     test::VirtualRig rig;
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback};
 };
 
@@ -83,7 +83,7 @@ TEST(LineHeldLow, IsNoPrinter) {
     sim::PrinterConfig low;
     low.lineLow = true;
     test::VirtualRig rig(low);
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     view.com = 1;
     EXPECT_FALSE(view.detectSerial(detection));
@@ -107,7 +107,7 @@ TEST(PortLostDuringDetection, AfterTheIdentityIsNoPrinterFound) {
         EXPECT_EQ(result.text, "COM1: the device was disconnected");
         ASSERT_EQ(rig.feedback.messages.size(), 1u); // the printer was never announced
         EXPECT_EQ(rig.feedback.messages[0].text, result.text);
-        EXPECT_THAT(rig.feedback.panels, ElementsAre("No Printer found"));
+        EXPECT_THAT(test::panelTexts(result), ElementsAre("No Printer found"));
         EXPECT_FALSE(rig.facts.PrinterFound);
         EXPECT_FALSE(rig.settings.PortChosen);
         // Gone at the status request, or once the chipset was asked.
@@ -140,7 +140,7 @@ TEST_F(XonXoffPrinter, HandshakeIsLearnedFromThePrinter) {
 
 TEST(ParallelDetection, FoundAndNotFound) {
     test::VirtualRig rig;
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
     view.lpt = 1;
     EXPECT_TRUE(view.detectParallel(detection));
@@ -172,7 +172,7 @@ class SecondLptOnlyTest : public ::testing::Test {
     SecondLptOnlyTest() : rig({}, 1, {}, {.lptBase = {0, 0x278, 0}, .printerPort = 2}) {}
 
     test::VirtualRig rig;
-    test::ScriptedView view;
+    test::ScriptedView view{rig.feedback};
     Detection detection{rig.link, rig.parallelPort, rig.facts, rig.feedback};
 };
 

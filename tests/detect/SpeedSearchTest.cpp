@@ -5,6 +5,7 @@
 #include "detect/SpeedSearch.h"
 
 #include "link/Cancellation.h"
+#include "support/ScriptedView.h"
 #include "support/VirtualRig.h"
 
 #include <gmock/gmock.h>
@@ -64,7 +65,7 @@ TEST(SpeedSearch, NoSpeedAnsweringNamesThePortAndLeavesNoSpeed) {
     EXPECT_EQ(result.problem, link::PortProblem::None);
     EXPECT_EQ(at.steps.size(), 9u);
     EXPECT_EQ(at.steps.back(), "9/9 Attempting to contact printer on COM 1 at 1200 bauds.");
-    EXPECT_THAT(at.rig.feedback.panels, ElementsAre("No Printer found"));
+    EXPECT_THAT(test::panelTexts(result), ElementsAre("No Printer found"));
     EXPECT_FALSE(at.rig.serial.portOpen());
 }
 

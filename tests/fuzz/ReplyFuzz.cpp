@@ -171,7 +171,7 @@ void serialDetection(FuzzedDataProvider& input) {
     const Scenario s = printerFrom(input, false);
     const std::string speed(detect::kSpeedList.at(static_cast<std::size_t>(s.hostSpeed)));
     test::VirtualRig rig(s.printer);
-    test::ScriptedView view;
+    test::ScriptedView view(rig.feedback);
     view.com = 1;
     view.speedIndex = s.hostSpeed;
     view.handshake = s.hostHandshake;

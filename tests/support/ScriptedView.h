@@ -5,14 +5,28 @@
 
 #include "detect/Detection.h"
 #include "detect/PortSelectionView.h"
+#include "message/English.h"
 
 #include <algorithm>
 #include <map>
 
 namespace tessaro::test {
 
+// A result's status panels as the English status bar shows them.
+inline std::vector<std::string> panelTexts(const detect::DetectionResult& result) {
+    std::vector<std::string> texts;
+    for (const message::Message& panel : result.panels) {
+        texts.push_back(message::english(panel));
+    }
+    return texts;
+}
+
 class ScriptedView final : public detect::PortSelectionView {
   public:
+    ScriptedView() = default;
+    // A result's status panels are shown on statusBar, as the window shows them.
+    explicit ScriptedView(protocol::UserFeedback& statusBar) : statusBar_(&statusBar) {}
+
     std::optional<int> selectedComPort() const override { return com; }
     std::optional<int> selectedLptPort() const override { return lpt; }
     std::string selectedSpeed() const override {
@@ -23,6 +37,9 @@ class ScriptedView final : public detect::PortSelectionView {
     // As the window shows a result: the port and speed found are checked, the handshake the
     // printer uses chosen, and the window closes once a printer was found.
     detect::DetectionResult show(detect::DetectionResult result) {
+        if (statusBar_ != nullptr && !result.panels.empty()) {
+            statusBar_->showStatusPanels(result.panels);
+        }
         if (result.probed) {
             resultText = result.text;
         }
@@ -64,6 +81,9 @@ class ScriptedView final : public detect::PortSelectionView {
     int handshake = 1;
     bool closed = false;
     std::string resultText;
+
+  private:
+    protocol::UserFeedback* statusBar_ = nullptr;
 };
 
 } // namespace tessaro::test
