@@ -12,7 +12,13 @@ namespace tessaro::app {
 
 PrinterSide::PrinterSide(Form1& window, link::PortMap ports, worker::PrinterWorker::Prepare prepare)
     : window_(window),
-      worker_(std::move(ports), sim::makeVirtualLpt, window.feedback(), std::move(prepare)) {}
+      worker_(std::move(ports), sim::makeVirtualLpt, window.feedback(), std::move(prepare)),
+      commands_(
+          window.workspace(),
+          [this](bool sendAll, protocol::PrinterCommands::Stored stored) {
+              startSending(sendAll, std::move(stored));
+          },
+          window.feedback()) {}
 
 // The port selection window goes first: it uses the worker. The worker then closes its
 // serial port.
@@ -75,40 +81,43 @@ void PrinterSide::detect(Done done) {
         sayFailure(done));
 }
 
-// The workspace is read as the question was answered: edits made while the printer is being
-// written to are the next transmission's.
-void PrinterSide::confirmAndSend(message::MessageId question, bool recovering, Done done) {
+// The printer commands stay disabled from the question to the printer's answer.
+void PrinterSide::runCommand(
+    const std::function<void(const protocol::PrinterCommands::Stored&)>& command, Done done) {
     QtUserFeedback& feedback = window_.feedback();
     feedback.enablePrinterCommands(false);
-    Done ended = [&feedback, done = std::move(done)] {
+    command([&feedback, done = std::move(done)](bool) {
         feedback.enablePrinterCommands(true);
         done();
-    };
-    if (!feedback.askWhether({question, {}})) {
-        ended();
-        return;
-    }
-    if (recovering) {
-        window_.workspace().defaultparam_Click();
-    }
+    });
+}
+
+// The workspace is read as the question was answered: edits made while the printer is being
+// written to are the next transmission's.
+void PrinterSide::startSending(bool sendAll, protocol::PrinterCommands::Stored stored) {
     if (const auto& chosen = window_.remembered().port()) {
         window_.setPortsInUse({false, {chosen->port}});
     }
     worker_.start<bool>(
-        [workspace = window_.workspace(), recovering](worker::WorkerLink& printer) mutable {
+        [workspace = window_.workspace(), sendAll](worker::WorkerLink& printer) mutable {
             protocol::Transmission transmission(workspace, printer.link(),
                                                 printer.session().printer, printer.feedback());
-            return transmission.SendParameters(recovering);
+            return transmission.SendParameters(sendAll);
         },
-        [ended](bool) { ended(); }, sayFailure(ended));
+        stored,
+        [this, stored](const std::string& what) {
+            window_.feedback().show(link::MessageIcon::Critical, QString::fromUtf8(what.c_str()));
+            stored(false);
+        });
 }
 
 void PrinterSide::sendModified(Done done) {
-    confirmAndSend(message::MessageId::ConfirmSend, false, std::move(done));
+    runCommand([this](const auto& stored) { commands_.confirmAndSend(false, stored); },
+               std::move(done));
 }
 
 void PrinterSide::recoverFactory(Done done) {
-    confirmAndSend(message::MessageId::ConfirmRecover, true, std::move(done));
+    runCommand([this](const auto& stored) { commands_.recoverFactory(stored); }, std::move(done));
 }
 
 void PrinterSide::presentPorts(PortsFound found) {

@@ -5,7 +5,7 @@
 // window and the printer commands, for the main window's menu entries and buttons.
 
 #include "app/PrinterActions.h"
-#include "message/Message.h"
+#include "protocol/PrinterCommands.h"
 #include "worker/PrinterWorker.h"
 
 #include <QPointer>
@@ -29,15 +29,18 @@ class PrinterSide final : public PrinterActions {
     void presentPorts(PortsFound found) override;
 
   private:
-    // Asks question; when it is answered yes, sends the workspace as it is then (with sendAll
-    // every parameter, after factory settings when recovering) and calls done once the
-    // printer has answered. The printer commands stay disabled from the question to the end.
-    void confirmAndSend(message::MessageId question, bool recovering, Done done);
+    // Runs a printer command (its question, then the sending) and calls done once the printer
+    // has answered or the question was answered no.
+    void runCommand(const std::function<void(const protocol::PrinterCommands::Stored&)>& command,
+                    Done done);
+    // Sends the workspace as it is now on the worker; stored is told the printer's answer.
+    void startSending(bool sendAll, protocol::PrinterCommands::Stored stored);
     // What an operation threw, said in a message box; done is called after it.
     worker::PrinterWorker::Failed sayFailure(Done done);
 
     Form1& window_;
     worker::PrinterWorker worker_;
+    protocol::PrinterCommands commands_;
     QPointer<PortSelection> dialog_; // the port selection window of the last detection
 };
 

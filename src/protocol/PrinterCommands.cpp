@@ -10,24 +10,39 @@ PrinterCommands::PrinterCommands(workspace::Workspace& workspace, Send send,
 PrinterCommands::PrinterCommands(workspace::Workspace& workspace, Transmission& transmission,
                                  protocol::UserFeedback& feedback)
     : PrinterCommands(
-          workspace, [&transmission](bool sendAll) { return transmission.SendParameters(sendAll); },
+          workspace,
+          [&transmission](bool sendAll, const Stored& stored) {
+              stored(transmission.SendParameters(sendAll));
+          },
           feedback) {}
 
-bool PrinterCommands::confirmAndSend(bool sendAll) {
-    bool stored = false;
-    if (feedback_.askWhether({message::MessageId::ConfirmSend, {}})) {
-        stored = send_(sendAll);
+void PrinterCommands::confirmAndSend(bool sendAll, const Stored& stored) {
+    if (!feedback_.askWhether({message::MessageId::ConfirmSend, {}})) {
+        stored(false);
+        return;
     }
-    return stored;
+    send_(sendAll, stored);
+}
+
+void PrinterCommands::recoverFactory(const Stored& stored) {
+    if (!feedback_.askWhether({message::MessageId::ConfirmRecover, {}})) {
+        stored(false);
+        return;
+    }
+    workspace_.defaultparam_Click();
+    send_(true, stored);
+}
+
+bool PrinterCommands::confirmAndSend(bool sendAll) {
+    bool result = false;
+    confirmAndSend(sendAll, [&result](bool stored) { result = stored; });
+    return result;
 }
 
 bool PrinterCommands::RecoverfactoryButton_Click() {
-    bool stored = false;
-    if (feedback_.askWhether({message::MessageId::ConfirmRecover, {}})) {
-        workspace_.defaultparam_Click();
-        stored = send_(true);
-    }
-    return stored;
+    bool result = false;
+    recoverFactory([&result](bool stored) { result = stored; });
+    return result;
 }
 
 } // namespace tessaro::protocol
