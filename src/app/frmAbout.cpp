@@ -37,7 +37,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     grid->setHorizontalSpacing(scale.px(4));
     grid->setVerticalSpacing(scale.px(1));
 
-    QLabel* title = addLabel("Label1", tr("Tessaro v: %1").arg(tessaro::kShortVersion));
+    QLabel* title = addLabel("Label1", tr("Tessaro v: %1").arg(tessaro::kVersion));
     QFont bold; // bold only: the size follows the window's font
     bold.setBold(true);
     title->setFont(bold);

@@ -42,7 +42,7 @@ TEST_F(DialogsTest, AboutOpensOnceAndItsPictureClosesIt) {
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
     EXPECT_EQ(about->windowTitle(), "About Tessaro ");
-    EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Tessaro v: 1.4");
+    EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(), "Tessaro v: 1.4.0"); // as --version says
     EXPECT_THAT(about->findChild<QLabel*>("Label4")->text().toStdString(),
                 HasSubstr("href=\"https://tessaro.example.org\""));
     EXPECT_THAT(about->findChild<QLabel*>("Label5")->text().toStdString(),
