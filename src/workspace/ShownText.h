@@ -17,9 +17,12 @@ struct CodePointRange {
     char32_t last;
 };
 
-// The code points that disguise a line: U+2028 LINE SEPARATOR and U+2029 PARAGRAPH SEPARATOR,
+// The code points that disguise a line: U+061C ARABIC LETTER MARK, U+200E and U+200F (the
+// left-to-right and right-to-left marks), U+2028 LINE SEPARATOR and U+2029 PARAGRAPH SEPARATOR,
 // the embeddings and overrides U+202A..U+202E, the isolates U+2066..U+2069.
-inline constexpr std::array<CodePointRange, 2> kDisguisingCodePoints{{
+inline constexpr std::array<CodePointRange, 4> kDisguisingCodePoints{{
+    {0x061C, 0x061C},
+    {0x200E, 0x200F},
     {0x2028, 0x202E},
     {0x2066, 0x2069},
 }};

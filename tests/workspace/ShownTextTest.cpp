@@ -32,16 +32,22 @@ TEST(ShownText, EveryCodePointThatDisguisesALineIsEscaped) {
     std::string expected;
     for (const CodePointRange& range : kDisguisingCodePoints) {
         for (char32_t c = range.first; c <= range.last; ++c) {
-            every += static_cast<char>(0xE0 | (c >> 12));
-            every += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            if (c < 0x800) { // two bytes
+                every += static_cast<char>(0xC0 | (c >> 6));
+            } else {
+                every += static_cast<char>(0xE0 | (c >> 12));
+                every += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            }
             every += static_cast<char>(0x80 | (c & 0x3F));
             expected += escapedCodePoint(c);
         }
     }
     EXPECT_EQ(shownText(every, LineBreaks::Escape), expected);
-    EXPECT_EQ(expected.substr(0, 12), "\\u2028\\u2029");
-    // Their neighbours are ordinary text: U+2027, U+202F, U+2065, U+206A.
-    const std::string neighbours = "\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa";
+    // The weaker direction marks are escaped as the overrides are.
+    EXPECT_EQ(expected.substr(0, 18), "\\u061c\\u200e\\u200f");
+    // Their neighbours are ordinary text: U+061B, U+200D, U+2027, U+202F, U+2065, U+206A.
+    const std::string neighbours =
+        "\xd8\x9b\xe2\x80\x8d\xe2\x80\xa7\xe2\x80\xaf\xe2\x81\xa5\xe2\x81\xaa";
     EXPECT_EQ(shownText(neighbours, LineBreaks::Keep), neighbours);
 }
 
