@@ -111,9 +111,7 @@ message::Failure AuditLog::append(const QJsonObject& record) {
     if (written != static_cast<ssize_t>(line.size())) {
         const int error = written < 0 ? errno : ENOSPC;
         if (written > 0) {
-            // The disk filled up within the line: end it, so that the next record that
-            // fits starts a line of its own.
-            (void)!::write(fd_.get(), "\n", 1);
+            cutBack(static_cast<off_t>(written));
         }
         return failed(error);
     }
@@ -121,6 +119,20 @@ message::Failure AuditLog::append(const QJsonObject& record) {
         return failed(errno);
     }
     return std::nullopt;
+}
+
+// The disk filled up within a record: the part written is cut off again, so that the log
+// holds whole lines only and the next record that fits starts a line of its own. When another
+// program has appended since (a station and a window may share a log), the part is ended with
+// a line break instead: what the other wrote is never cut.
+void AuditLog::cutBack(off_t written) {
+    const off_t end = ::lseek(fd_.get(), 0, SEEK_CUR); // where this write ended (O_APPEND)
+    struct stat now {};
+    if (end >= written && ::fstat(fd_.get(), &now) == 0 && now.st_size == end &&
+        ::ftruncate(fd_.get(), end - written) == 0) {
+        return;
+    }
+    (void)!::write(fd_.get(), "\n", 1);
 }
 
 message::Message cannotWrite(const message::Message& failure) {

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace tessaro::station {
 
@@ -45,6 +46,9 @@ class AuditLog {
     message::Failure append(const QJsonObject& record);
 
   private:
+    // Takes back the written bytes of a record the disk took only part of.
+    void cutBack(off_t written);
+
     std::string path_;
     workspace::UniqueFd fd_;
 };

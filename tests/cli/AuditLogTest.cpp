@@ -11,6 +11,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -142,6 +143,30 @@ TEST_F(FullLog, TheRecordKeepsWhatThePrinterDidAndSaysTheLogDidNotTakeIt) {
             EXPECT_THAT(station.out, HasSubstr(printer.device() + ": 1 done, 0 failed"));
         }
     }
+}
+
+// A record the disk takes only part of is cut back: the log keeps whole lines only, and the
+// next record, once there is room, is a line of its own.
+TEST_F(FullLog, ARecordTheDiskTakesOnlyPartOfIsCutBack) {
+    std::string earlier(kLimitKiB * 1024 - 101, 'x'); // room for 100 bytes of the record
+    earlier.front() = earlier.back() = '"';
+    dir.write("audit.jsonl", earlier + "\n");
+    SimProcess printer({"--time-limit", "60"});
+    const auto full = run({"send", "job.pcf", "--port", printer.device()});
+    EXPECT_EQ(full.status, 2) << full.err;
+    EXPECT_EQ(std::filesystem::file_size(log), earlier.size() + 1);
+
+    const auto roomy = runCliIn(
+        dir.path(), "", {"send", "job.pcf", "--port", printer.device(), "--yes", "--log", log});
+    EXPECT_EQ(roomy.status, 0) << roomy.err;
+    std::ifstream file(log);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 2U);
+    EXPECT_EQ(lines[0], earlier);
+    EXPECT_EQ(jsonOf(lines[1]).value("result").toString(), "ok");
 }
 
 TEST(ProfileNames, ANameStartingWithADashIsAFileAfterDoubleDash) {
