@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
@@ -21,6 +22,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/types.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -33,6 +35,9 @@ namespace {
 constexpr int kLockAttempts = 3;
 // The most a UUCP lock file holds that is read.
 constexpr std::size_t kLockFileLimit = 128;
+// An empty lock file older than this was left by a program killed between creating it and
+// writing its number (one that writes it whole, as this one does, leaves none): stale.
+constexpr int kEmptyLockStaleSeconds = 5;
 
 bool processRuns(pid_t process) {
     return process > 0 && (::kill(process, 0) == 0 || errno == EPERM);
@@ -152,6 +157,12 @@ LockLook lookAt(const std::string& path) {
     }
     std::array<char, kLockFileLimit> bytes{};
     const ssize_t length = ::read(fd.get(), bytes.data(), bytes.size());
+    if (length == 0) {
+        struct stat made {};
+        const bool old = ::fstat(fd.get(), &made) == 0 &&
+                         ::time(nullptr) - made.st_mtime > kEmptyLockStaleSeconds;
+        return {old ? LockState::Stale : LockState::Unreadable};
+    }
     const auto owner =
         length > 0 ? uucpLockOwner(std::string(bytes.data(), static_cast<std::size_t>(length)))
                    : std::nullopt;
@@ -164,22 +175,29 @@ LockLook lookAt(const std::string& path) {
     return {processRuns(*owner) ? LockState::Held : LockState::Stale, *owner};
 }
 
-// Writes the lock file when no other has it; false when one appeared meanwhile or the folder
-// takes none (then written is empty).
+// Writes the lock file when no other has it; false when one appeared meanwhile; true with
+// written empty when the folder takes none (the flock alone applies). The number is written
+// to a file of its own first, which is then linked into place: the lock file is never seen
+// empty, whenever the program is killed.
 bool writeLockFile(const std::string& path, std::string& written) {
-    workspace::UniqueFd fd(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+    std::string draft = path + ".XXXXXX";
+    workspace::UniqueFd fd(::mkostemp(draft.data(), O_CLOEXEC));
     if (!fd) {
-        return errno != EEXIST;
+        return true;
     }
     const std::string content = uucpLockContent(::getpid());
-    if (::write(fd.get(), content.data(), content.size()) != static_cast<ssize_t>(content.size())) {
-        fd.reset();
-        ::unlink(path.c_str());
-        return true; // a folder that takes no lock: the flock alone applies
+    const bool whole =
+        ::fchmod(fd.get(), 0644) == 0 &&
+        ::write(fd.get(), content.data(), content.size()) == static_cast<ssize_t>(content.size());
+    fd.reset();
+    const int linked = whole ? ::link(draft.c_str(), path.c_str()) : -1;
+    const int error = errno;
+    ::unlink(draft.c_str());
+    if (linked == 0) {
+        written = path;
+        return true;
     }
-    written = path;
-    return true;
+    return !(whole && error == EEXIST);
 }
 
 } // namespace

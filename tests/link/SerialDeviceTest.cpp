@@ -20,8 +20,11 @@
 #include "workspace/Workspace.h"
 
 #include <QCoreApplication>
+#include <array>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/prctl.h>
@@ -248,6 +251,23 @@ TEST_F(PortLockTest, AnotherProgramsLockFileKeepsThePortAStaleOneDoesNot) {
     ASSERT_EQ(test::said(real.link.OpenCom(1, "9600", 0)), "");
     EXPECT_EQ(test::readFile(lockFile), uucpLockContent(::getpid()));
     real.link.CloseCom();
+}
+
+// A program killed between creating its lock file and writing its number leaves it empty: a
+// fresh one may be a writer at work and keeps the port; one older than a few seconds is stale
+// and taken over. This program's own lock file is written whole before it is in place, and
+// leaves nothing else behind.
+TEST_F(PortLockTest, AnEmptyLockFileIsStaleOnceItIsOld) {
+    std::ofstream{lockFile};
+    EXPECT_THAT(test::said(real.link.OpenCom(1, "9600", 0)), ::testing::HasSubstr(lockFile));
+    EXPECT_EQ(real.serial.problem(), PortProblem::InUse);
+    const std::time_t minuteAgo = std::time(nullptr) - 60;
+    const std::array<timespec, 2> old{{{minuteAgo, 0}, {minuteAgo, 0}}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, lockFile.c_str(), old.data(), 0), 0);
+    ASSERT_EQ(test::said(real.link.OpenCom(1, "9600", 0)), "");
+    EXPECT_EQ(test::readFile(lockFile), uucpLockContent(::getpid()));
+    real.link.CloseCom();
+    EXPECT_TRUE(std::filesystem::is_empty(locks.path()));
 }
 
 TEST_F(PortLockTest, AnotherProgramsFlockKeepsThePort) {
