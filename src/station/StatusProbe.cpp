@@ -74,6 +74,10 @@ UnitResult StatusProbe::ask() {
     link.SendString(protocol::kStatusRequest);
     run.feedback().commandSent(protocol::kStatusRequest);
     if (!link.transport().waitForInput(500)) {
+        // A printer that closed the connection, or a device that went, is a lost port.
+        if (const message::Failure fault = link.transport().takeFault()) {
+            return run.fail(Outcome::PortLost, *fault);
+        }
         return run.fail(Outcome::NoAnswer,
                         message::Message(message::MessageId::NoStatusReply,
                                          {message::Part::verbatim(oneLine(choice->text()))}));

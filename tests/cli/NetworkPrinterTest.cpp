@@ -90,5 +90,17 @@ TEST_F(NetworkPrinterTest, APrinterThatHangsUpAfterItsIdentityIsALostPort) {
     EXPECT_FALSE(sim->waitFor("GS / 09", 300ms)) << sim->output();
 }
 
+// A printer that closes the connection at the status request is a lost port for status as it
+// is for detect and send, not a printer that did not answer.
+TEST_F(NetworkPrinterTest, APrinterThatHangsUpAtTheStatusRequestIsALostPort) {
+    ASSERT_NO_FATAL_FAILURE(start({"--hang-up-after", "1"}));
+    const auto status = runCli({"status", "--port", "tcp://" + address, "--json"});
+    EXPECT_EQ(status.status, 3) << status.err;
+    EXPECT_THAT(status.out, HasSubstr("\"result\":\"port_lost\""));
+    EXPECT_THAT(status.err,
+                AnyOf(HasSubstr(address + ": the printer closed the connection"),
+                      HasSubstr(address + ": the printer went away (Connection reset")));
+}
+
 } // namespace
 } // namespace tessaro::test
