@@ -15,6 +15,11 @@ StatusProbe::StatusProbe(const PrinterOptions& options, FeedbackOutput output,
                          const link::Cancellation* stop, SessionMaker makeSession)
     : options_(options), output_(output), stop_(stop), makeSession_(std::move(makeSession)) {}
 
+namespace {
+// How long after the status byte nothing more may come.
+constexpr int kNoMoreBytesMs = 50;
+} // namespace
+
 bool StatusProbe::answered(const UnitResult& result) {
     return result.outcome == Outcome::Ok || result.outcome == Outcome::PrinterFault;
 }
@@ -85,6 +90,13 @@ UnitResult StatusProbe::ask() {
     std::uint8_t status = link.ReceiveByte();
     if (const message::Failure fault = link.transport().takeFault()) {
         return run.fail(Outcome::PortLost, *fault);
+    }
+    // A printer answers with the one byte asked for. Bytes that go on coming are no answer: a
+    // line held low reads as endless zeros, which would pass for a cutter fault.
+    if (link.transport().waitForInput(kNoMoreBytesMs)) {
+        return run.fail(Outcome::NoAnswer,
+                        message::Message(message::MessageId::NoStatusReply,
+                                         {message::Part::verbatim(oneLine(choice->text()))}));
     }
     run.report().statusByte = status;
     protocol::AffichStatus(status, session.facts());

@@ -243,6 +243,11 @@ TEST_F(PrinterCommandTest, ALineHeldLowIsNoPrinter) {
     const auto searched = runCli({"send", pcf(""), "--port", device, "--yes", "--speed", "auto"});
     EXPECT_EQ(searched.status, 1);
     EXPECT_THAT(searched.out, Not(HasSubstr("Successful")));
+    // Nor is its stream of zeros a status byte (a cutter fault): nobody answered.
+    const auto status = runCli({"status", "--port", device, "--json"});
+    EXPECT_EQ(status.status, 1) << status.err;
+    EXPECT_THAT(status.out, HasSubstr("\"result\":\"no_answer\""));
+    EXPECT_THAT(status.out, HasSubstr("\"status_byte\":null"));
 }
 
 // A printer that goes during the saving wait (here its terminal closes, as when an adapter is
