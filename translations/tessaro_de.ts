@@ -1796,6 +1796,10 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
         <translation>Keine Adresse eines seriellen Geräteservers: „%1“. Geben Sie sie als Host:Port ein, einen IPv6-Host in eckigen Klammern ([::1]:2001).</translation>
     </message>
+    <message>
+        <source>Detection stopped.</source>
+        <translation>Erkennung abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>

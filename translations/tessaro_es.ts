@@ -1796,6 +1796,10 @@ Compruebe la configuración del puerto LPT </translation>
         <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
         <translation>No es la dirección de un servidor serie: «%1». Introdúzcala como host:puerto, con un host IPv6 entre corchetes ([::1]:2001).</translation>
     </message>
+    <message>
+        <source>Detection stopped.</source>
+        <translation>Detección detenida.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>

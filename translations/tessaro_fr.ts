@@ -1796,6 +1796,10 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
         <translation>Ce n&apos;est pas l&apos;adresse d&apos;un serveur série : « %1 ». Saisissez-la sous la forme hôte:port, un hôte IPv6 entre crochets ([::1]:2001).</translation>
     </message>
+    <message>
+        <source>Detection stopped.</source>
+        <translation>Détection arrêtée.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>

@@ -1796,6 +1796,10 @@ Verifique a configuração das portas LPT!</translation>
         <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
         <translation>Não é um endereço de servidor serial: “%1”. Digite-o como host:porta, com um host IPv6 entre colchetes ([::1]:2001).</translation>
     </message>
+    <message>
+        <source>Detection stopped.</source>
+        <translation>Detecção interrompida.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>

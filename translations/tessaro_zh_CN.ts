@@ -1796,6 +1796,10 @@ The baudrate parameter will not be modified.</source>
         <source>Not a serial server&apos;s address: &quot;%1&quot;. Enter it as host:port, an IPv6 host in brackets ([::1]:2001).</source>
         <translation>不是串口服务器地址：“%1”。请按 主机:端口 的格式输入，IPv6 主机需放在方括号中（[::1]:2001）。</translation>
     </message>
+    <message>
+        <source>Detection stopped.</source>
+        <translation>检测已停止。</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::QtFileDialogs</name>

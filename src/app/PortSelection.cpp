@@ -98,10 +98,7 @@ PortSelection::PortSelection(worker::PrinterWorker& worker, const worker::PortIn
             &PortSelection::DetectUsbNetworkPrinter_Click);
     connect(autodetectButton_, &QPushButton::clicked, this, &PortSelection::Autodetect_Click);
     // The detection runs on the printer's worker: the click is seen at once and ends it.
-    connect(stopSearch_, &QPushButton::clicked, this, [this] {
-        stopSearch_->setEnabled(false);
-        worker_.stop();
-    });
+    connect(stopSearch_, &QPushButton::clicked, this, &PortSelection::stopDetection);
     feedback_.setResultSink([this](const QString& text) { DetectedPrinter->setText(text); });
     Form_Load(inventory);
 }
@@ -387,6 +384,7 @@ void PortSelection::startDetection(
     std::function<void(const detect::DetectionResult&)> shown) {
     setDetectionButtonsEnabled(false);
     stopSearch_->setEnabled(true);
+    stopped_ = false;
     if (portsInUse_) {
         portsInUse_(std::move(ports));
     }
@@ -417,6 +415,9 @@ void PortSelection::startDetection(
                     feedback_.showStatusPanels(result.panels);
                 }
                 shown(result);
+                if (stopped_ && !result.found) {
+                    DetectedPrinter->setText(tr("Detection stopped."));
+                }
             }
         },
         [this, ended](const std::string& what) {
@@ -426,11 +427,18 @@ void PortSelection::startDetection(
         });
 }
 
+// The detection under way ends at once; its result line then says it was stopped, not that
+// no printer is there.
+void PortSelection::stopDetection() {
+    stopped_ = true;
+    stopSearch_->setEnabled(false);
+    worker_.stop();
+}
+
 void PortSelection::closeWhenEnded() {
     if (running()) {
         closeWhenEnded_ = true;
-        stopSearch_->setEnabled(false);
-        worker_.stop();
+        stopDetection();
     } else {
         QDialog::reject();
     }
@@ -500,8 +508,7 @@ void PortSelection::Autodetect_Click() {
 
 void PortSelection::reject() {
     if (running()) {
-        stopSearch_->setEnabled(false);
-        worker_.stop();
+        stopDetection();
         return;
     }
     QDialog::reject();

@@ -92,6 +92,8 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     // printer was found.
     void showResult(const detect::DetectionResult& result);
 
+    // Stop, Escape or the main window closing: the detection under way ends at its next wait.
+    void stopDetection();
     // Starts a detection on the worker; the window goes on meanwhile, its buttons but Stop
     // off. Once it has ended, shown is given what it came to (unless the window closed).
     void startDetection(PortsInUse ports,
@@ -123,6 +125,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     bool buttonsEnabled_ = true;
     bool searchOffered_ = true;
     bool closeWhenEnded_ = false;
+    bool stopped_ = false; // the detection under way was asked to stop
     std::function<void(PortsInUse)> portsInUse_;
 };
 
