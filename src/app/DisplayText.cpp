@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DisplayText.h"
 
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 #include <QFile>
 
 namespace tessaro::app {
 
 QString displayText(std::string_view text) {
-    return QString::fromStdString(workspace::shownText(text, workspace::LineBreaks::Keep));
+    return QString::fromStdString(message::shownText(text, message::LineBreaks::Keep));
 }
 
 std::string withCoreText(const QString& message, std::string_view text) {

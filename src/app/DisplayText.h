@@ -10,7 +10,7 @@
 namespace tessaro::app {
 
 // UTF-8 text with every CR LF or lone CR turned into a line feed, and escaped as the terminal
-// escapes it (workspace/ShownText.h): a control character as "\x1b", a code point that would
+// escapes it (message/ShownText.h): a control character as "\x1b", a code point that would
 // disguise the line (a bidirectional override, a line separator) as "\u202e".
 QString displayText(std::string_view text);
 

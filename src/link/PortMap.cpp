@@ -2,7 +2,7 @@
 #include "link/PortMap.h"
 
 #include "link/Ieee1284Ports.h"
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -193,7 +193,7 @@ std::string PortMap::describe(const PortRef& port) const {
     const std::string device = deviceOf(port);
     return device.empty() ? port.shownText()
                           : port.shownText() + " (" +
-                                workspace::shownText(device, workspace::LineBreaks::Escape) + ")";
+                                message::shownText(device, message::LineBreaks::Escape) + ")";
 }
 
 // Every numbered port, kind after kind in the order the automatic search takes them.

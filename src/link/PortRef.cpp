@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/PortRef.h"
 
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 #include <charconv>
 
@@ -56,7 +56,7 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
 
 std::string PortRef::unknownText(std::string_view text) {
     const std::string quoted =
-        "\"" + workspace::shownText(text, workspace::LineBreaks::Escape) + "\"";
+        "\"" + message::shownText(text, message::LineBreaks::Escape) + "\"";
     for (const LinkKindDescriptor* kind : kLinkKinds) {
         if (kind->count == 0 && text.starts_with(kind->prefix)) {
             return kind->addressRefusal(quoted);
@@ -101,12 +101,12 @@ std::string PortRef::spacedName() const {
 }
 
 std::string PortRef::shownText() const {
-    return workspace::shownText(text(), workspace::LineBreaks::Escape);
+    return message::shownText(text(), message::LineBreaks::Escape);
 }
 
 std::string PortRef::shownName() const {
     return device_.empty() ? spacedName()
-                           : workspace::shownText(device_, workspace::LineBreaks::Escape);
+                           : message::shownText(device_, message::LineBreaks::Escape);
 }
 
 } // namespace tessaro::link

@@ -51,7 +51,7 @@ class PortRef {
     // "COM 1", "LPT 1", "USB 1" as results name a numbered port.
     std::string spacedName() const;
     // As messages name the port, on one line: text() and the device path with what would
-    // break or disguise the line escaped (workspace/ShownText.h).
+    // break or disguise the line escaped (message/ShownText.h).
     std::string shownText() const;
     // "COM 1" for a numbered port, else its device path or network address, escaped as
     // shownText is.

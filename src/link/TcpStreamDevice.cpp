@@ -2,7 +2,7 @@
 #include "link/TcpStreamDevice.h"
 
 #include "link/SystemNameResolver.h"
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 #include <sys/socket.h>
 
@@ -26,7 +26,7 @@ void TcpStreamDevice::setCommPort(const PortRef& port) {
 std::string TcpStreamDevice::shownAddress() const {
     const std::optional<NetworkAddress> address = grammar_(address_);
     return address ? address->text()
-                   : workspace::shownText(address_, workspace::LineBreaks::Escape);
+                   : message::shownText(address_, message::LineBreaks::Escape);
 }
 
 workspace::UniqueFd TcpStreamDevice::connectBefore(Deadline deadline, message::Message& why,

@@ -3,7 +3,7 @@
 // Text on its way to the terminal. Message texts join their lines with CR LF or a lone CR;
 // a terminal wants "\n". Text from a printer or a file may hold control characters that
 // would recolour, retitle or clear the user's terminal, or code points that make a line read
-// otherwise than it goes: they are shown escaped ("\x1b", "\u202e"; workspace/ShownText.h).
+// otherwise than it goes: they are shown escaped ("\x1b", "\u202e"; message/ShownText.h).
 
 #include <string>
 #include <string_view>

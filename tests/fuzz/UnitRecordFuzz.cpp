@@ -12,7 +12,7 @@
 #include "station/JsonOutput.h"
 #include "station/TerminalText.h"
 #include "station/UnitReport.h"
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -43,7 +43,7 @@ void readsBack(const char* key, const QJsonValue& value, const std::string& give
     for (const QChar c : value.toString()) {
         const char32_t u = c.unicode();
         if ((u < 0x20 && u != '\n' && u != '\t') || (u >= 0x7F && u < 0xA0) ||
-            workspace::disguises(u)) {
+            message::disguises(u)) {
             fail(std::string(key) + " \"" + shown(given) + "\" keeps a character it must escape");
         }
     }

@@ -6,7 +6,7 @@
 #include "link/PortRef.h"
 #include "link/SerialTransport.h"
 #include "link/TransportParts.h"
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 namespace tessaro::link {
 namespace {
@@ -15,7 +15,7 @@ namespace {
 std::string shownAddress(const PortRef& port) {
     const std::optional<NetworkAddress> address = parseNetworkAddress(port.address());
     return address ? address->text()
-                   : workspace::shownText(port.address(), workspace::LineBreaks::Escape);
+                   : message::shownText(port.address(), message::LineBreaks::Escape);
 }
 
 } // namespace

@@ -2,11 +2,11 @@
 // Text from a printer or a file as a person is shown it: nothing in it can drive the terminal
 // or make a line read otherwise than it goes, and what is plain stays as it is.
 
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 #include <gtest/gtest.h>
 
-namespace tessaro::workspace {
+namespace tessaro::message {
 namespace {
 
 TEST(ShownText, ControlsAndBrokenUtf8AreEscapedAsBytes) {
@@ -58,4 +58,4 @@ TEST(ShownText, EscapingTwiceChangesNothing) {
 }
 
 } // namespace
-} // namespace tessaro::workspace
+} // namespace tessaro::message

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-namespace tessaro::workspace {
+namespace tessaro::message {
 
 struct CodePointRange {
     char32_t first;
@@ -51,4 +51,4 @@ enum class LineBreaks {
 // well-formed UTF-8, and escaping it again changes nothing.
 std::string shownText(std::string_view text, LineBreaks breaks);
 
-} // namespace tessaro::workspace
+} // namespace tessaro::message

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "workspace/ShownText.h"
+#include "message/ShownText.h"
 
 #include <cstdio>
 
-namespace tessaro::workspace {
+namespace tessaro::message {
 namespace {
 
 void escapeByte(std::string& out, unsigned char byte) {
@@ -79,4 +79,4 @@ std::string shownText(std::string_view text, LineBreaks breaks) {
     return out;
 }
 
-} // namespace tessaro::workspace
+} // namespace tessaro::message
