@@ -55,8 +55,7 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
 }
 
 std::string PortRef::unknownText(std::string_view text) {
-    const std::string quoted =
-        "\"" + message::shownText(text, message::LineBreaks::Escape) + "\"";
+    const std::string quoted = "\"" + message::shownText(text, message::LineBreaks::Escape) + "\"";
     for (const LinkKindDescriptor* kind : kLinkKinds) {
         if (kind->count == 0 && text.starts_with(kind->prefix)) {
             return kind->addressRefusal(quoted);

@@ -9,10 +9,10 @@
 // device and a warning.
 
 #include "FuzzSupport.h"
+#include "message/ShownText.h"
 #include "station/JsonOutput.h"
 #include "station/TerminalText.h"
 #include "station/UnitReport.h"
-#include "message/ShownText.h"
 
 #include <QByteArray>
 #include <QJsonArray>
