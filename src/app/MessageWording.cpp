@@ -5,6 +5,7 @@
 #include "app/SystemErrorText.h"
 #include "message/Fill.h"
 #include "message/MessageTable.h"
+#include "message/ShownText.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -15,8 +16,8 @@ namespace {
 
 std::string partText(const message::Part& part) {
     switch (part.kind) {
-    case message::Part::Kind::Verbatim:
-        return part.text;
+    case message::Part::Kind::Verbatim: // what a printer or a person supplied stays on its line
+        return message::shownText(part.text, message::LineBreaks::Escape);
     case message::Part::Kind::Number:
         return QLocale().toString(part.number).toStdString();
     case message::Part::Kind::SystemError:

@@ -2,6 +2,7 @@
 #include "detect/Detection.h"
 
 #include "message/English.h"
+#include "message/ShownText.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Identity.h"
 
@@ -71,7 +72,8 @@ message::Failure Detection::describe(std::string_view identity, const message::M
     const link::LinkSettings& settings = link_.settings();
     panels_ = {
         link_.transport().panelText(settings.Port, settings.PortSpeed),
-        message::Message::shown("    " + facts_.PrinterIdentity),
+        message::Message::shown(
+            "    " + message::shownText(facts_.PrinterIdentity, message::LineBreaks::Escape)),
         {facts_.PowerVolts == 5 ? MessageId::PowerFiveVolts : MessageId::PowerTwentyFourVolts, {}},
         message::Message::shown("")};
     return std::nullopt;

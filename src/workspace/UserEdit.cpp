@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workspace/UserEdit.h"
 
+#include "message/ShownText.h"
 #include "workspace/ValueText.h"
 
 #include <cctype>
@@ -24,12 +25,17 @@ std::optional<ControlId> findControlIgnoringCase(std::string_view key) {
     return std::nullopt;
 }
 
+// What the user typed, embedded in the answer, stays on its line.
+std::string oneLine(std::string_view text) {
+    return message::shownText(text, message::LineBreaks::Escape);
+}
+
 std::string editPosition(Workspace& ws, ControlId id, std::string_view value) {
     const ControlSpec& def = control(id);
     const auto number = parseWholeNumber(value);
     if (!number || *number < def.min || *number > def.max) {
         return std::string(def.key) + " takes a whole number from " + std::to_string(def.min) +
-               " to " + std::to_string(def.max) + ", not \"" + std::string(value) + "\"";
+               " to " + std::to_string(def.max) + ", not \"" + oneLine(value) + "\"";
     }
     if (def.kind == ControlKind::Slider) {
         ws.setSlider(id, *number, ChangeSource::User);
@@ -52,7 +58,7 @@ std::string disabledReason(ControlId id) {
 std::string applyUserEdit(Workspace& ws, std::string_view key, std::string_view value) {
     const auto id = findControlIgnoringCase(key);
     if (!id) {
-        return "unknown key \"" + std::string(key) + "\"";
+        return "unknown key \"" + oneLine(key) + "\"";
     }
     const ControlSpec& def = control(*id);
     if (!ws.isEnabled(*id)) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workspace/Workspace.h"
 
+#include "message/ShownText.h"
 #include "workspace/ModifiedList.h"
 
 #include <algorithm>
@@ -165,7 +166,9 @@ void Workspace::clearModifiedFlags() {
 
 void Workspace::rebuildTitle(std::string configName, bool extraBlank) {
     configName_ = std::move(configName);
-    title_ = std::string(kProductName) + " - " + (extraBlank ? " " : "") + configName_;
+    // A file name with a line break in it keeps the title on one line.
+    title_ = std::string(kProductName) + " - " + (extraBlank ? " " : "") +
+             message::shownText(configName_, message::LineBreaks::Escape);
 }
 
 } // namespace tessaro::workspace

@@ -90,6 +90,11 @@ TEST(MessageWording, AnIdentityIsShownAsItIs) {
     // The status bar's identity panel is the printer's text, whatever it says.
     EXPECT_EQ(app::worded(Message::shown("    Acme found on LPT 2")),
               QStringLiteral("    Acme found on LPT 2"));
+    // ... on the one line it is embedded in, in the window as on the terminal.
+    const Message broken{MessageId::PrinterFoundOn,
+                         {Part::verbatim("R62\r\nSaved"), Part::verbatim("COM 1")}};
+    EXPECT_EQ(app::worded(broken), QStringLiteral("R62\\x0d\\x0aSaved an COM 1 gefunden"));
+    EXPECT_EQ(message::english(broken), "R62\\x0d\\x0aSaved found on COM 1");
 }
 
 // The faults a printer reports are named in the language, one after another, in both the
