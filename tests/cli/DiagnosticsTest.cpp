@@ -116,17 +116,16 @@ TEST(Diagnostics, ALineFeedAPersonTypedForgesNoLine) {
     const std::string forged = "x\nSaving Sequence Successful !\ny.pcf";
     const auto send = runCli({"send", forged, "--port", "COM1", "--yes"});
     EXPECT_EQ(send.status, 2);
-    EXPECT_EQ(send.err,
-              "Cannot read x\\x0aSaving Sequence Successful !\\x0ay.pcf: No such file or "
-              "directory\n");
-    const auto log = runCli({"send", (dir / "job.pcf").string(), "--port", "COM1", "--yes",
-                             "--log", (dir / "a\nb" / "c.jsonl").string()});
+    EXPECT_EQ(send.err, "Cannot read x\\x0aSaving Sequence Successful !\\x0ay.pcf: No such file or "
+                        "directory\n");
+    const auto log = runCli({"send", (dir / "job.pcf").string(), "--port", "COM1", "--yes", "--log",
+                             (dir / "a\nb" / "c.jsonl").string()});
     EXPECT_THAT(log.err, HasSubstr("a\\x0ab/c.jsonl"));
     const auto set = runCli({"show", "--set", "SliderIntensity=1\nSaved"});
     EXPECT_EQ(set.status, 2);
     EXPECT_THAT(set.err, HasSubstr("not \"1\\x0aSaved\"\n"));
-    const auto title = runCli({"show", "--save", (dir / "a\nb.pcf").string(), "--set",
-                               "SliderIntensity=1"});
+    const auto title =
+        runCli({"show", "--save", (dir / "a\nb.pcf").string(), "--set", "SliderIntensity=1"});
     EXPECT_EQ(title.status, 0) << title.err;
     EXPECT_THAT(title.out, HasSubstr("Tessaro -  a\\x0ab\n")); // the title drops ".pcf"
     for (const auto* r : {&send, &log, &set, &title}) {
