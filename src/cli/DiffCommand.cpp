@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DiffCommand.h"
 
+#include "cli/Refusal.h"
 #include "cli/WorkspaceListing.h"
 #include "station/JsonOutput.h"
 #include "station/ProfileInput.h"
@@ -14,9 +15,10 @@ namespace {
 using workspace::Workspace;
 
 // The workspace after start-up, then the profile unless the side is the factory settings.
-bool side(Workspace& ws, const std::string& name) {
+// Why a side cannot be read; nothing when it was.
+message::Failure side(Workspace& ws, const std::string& name) {
     ws.startUp();
-    return name == kFactory || station::loadProfile(ws, name);
+    return name == kFactory ? std::nullopt : station::loadProfile(ws, name);
 }
 
 // A frame's line as a side of the difference shows it: every line of it after the sign.
@@ -47,8 +49,10 @@ CLI::App* addDiffCommand(CLI::App& app, DiffOptions& options) {
 int runDiff(const DiffOptions& options) {
     Workspace a;
     Workspace b;
-    if (!side(a, options.first) || !side(b, options.second)) {
-        return 2;
+    for (const auto& [ws, name] : {std::pair{&a, &options.first}, {&b, &options.second}}) {
+        if (const message::Failure failure = side(*ws, *name)) {
+            return refuse(options.json, station::Outcome::FileError, *failure);
+        }
     }
     std::string text;
     QJsonArray differences;

@@ -2,6 +2,7 @@
 #include "cli/ProvisionCommand.h"
 
 #include "cli/InterruptWatch.h"
+#include "cli/Refusal.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/Station.h"
 #include "station/AuditLog.h"
@@ -103,17 +104,18 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
 
 int runProvision(const ProvisionOptions& options) {
     station::GivenPorts given = station::parsePorts(options.ports);
-    if (const message::Failure problem =
-            station::problemBeforeStart(options.file, given, options.log)) {
-        std::cerr << station::terminalText(message::english(*problem)) << "\n";
-        return station::kExitUsage;
+    if (const auto problem = station::problemBeforeStart(options.file, given, options.log)) {
+        return refuse(options.json, problem->outcome, problem->said);
     }
     if (!options.yes && ::isatty(STDIN_FILENO) == 0) {
-        std::cerr << "Refusing to change the printers without a terminal to confirm on: add "
-                     "--yes\n";
-        return station::kExitUsage;
+        return refuse(options.json, station::Outcome::BadUsage,
+                      "Refusing to change the printers without a terminal to confirm on: add "
+                      "--yes");
     }
     if (!confirmed(options)) {
+        if (options.json) { // the answer was said on the terminal: no more on stderr
+            station::printJson(refusalJson(station::Outcome::Declined, "Nothing was sent"));
+        }
         return station::exitStatus(station::Outcome::Declined);
     }
     StationDisplay display(station::takesCursorCodes(STDERR_FILENO), !options.json, given.ports);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ShowCommand.h"
 
+#include "cli/Refusal.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/WorkspaceListing.h"
 #include "message/English.h"
@@ -75,22 +76,20 @@ QJsonObject workspaceJson(const Workspace& ws, const ShowOptions& options) {
     return object;
 }
 
-bool applySets(Workspace& ws, const std::vector<std::string>& sets) {
+// Why an edit cannot be made; "" when every one was.
+std::string applySets(Workspace& ws, const std::vector<std::string>& sets) {
     for (const std::string& set : sets) {
         const auto equals = set.find('=');
         if (equals == std::string::npos) {
-            std::cerr << "--set takes KEY=VALUE, not \"" << station::oneLine(set) << "\"\n";
-            return false;
+            return "--set takes KEY=VALUE, not \"" + station::oneLine(set) + "\"";
         }
         const std::string error = applyUserEdit(ws, set.substr(0, equals), set.substr(equals + 1));
         if (!error.empty()) {
-            std::cerr << "--set " << station::oneLine(set) << ": " << station::terminalText(error)
-                      << (error.starts_with("unknown key") ? " (tessaro-cli keys lists them)" : "")
-                      << "\n";
-            return false;
+            return "--set " + station::oneLine(set) + ": " + error +
+                   (error.starts_with("unknown key") ? " (tessaro-cli keys lists them)" : "");
         }
     }
-    return true;
+    return "";
 }
 
 } // namespace
@@ -123,19 +122,21 @@ CLI::App* addShowCommand(CLI::App& app, ShowOptions& options) {
 int runShow(const ShowOptions& options) {
     Workspace ws;
     ws.startUp();
-    if (!options.file.empty() && !station::loadProfile(ws, options.file)) {
-        return kBadUsage;
+    if (!options.file.empty()) {
+        if (const message::Failure failure = station::loadProfile(ws, options.file)) {
+            return refuse(options.json, station::Outcome::FileError, *failure);
+        }
     }
-    if (!applySets(ws, options.sets)) {
-        return kBadUsage;
+    if (const std::string error = applySets(ws, options.sets); !error.empty()) {
+        return refuse(options.json, station::Outcome::BadUsage, error);
     }
     if (!options.saveTo.empty()) {
         const SaveReport report = Save_ConfigToFile(ws, options.saveTo);
         if (!report.ok()) {
-            std::cerr << station::terminalText(report.message ? message::english(*report.message)
-                                                              : options.saveTo)
-                      << "\n";
-            return kBadUsage;
+            return report.message
+                       ? refuse(options.json, station::Outcome::FileError, *report.message)
+                       : refuse(options.json, station::Outcome::FileError,
+                                station::oneLine(options.saveTo));
         }
         if (report.status == SaveReport::Status::Empty) {
             std::cerr << station::oneLine(options.saveTo)

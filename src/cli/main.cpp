@@ -7,6 +7,7 @@
 #include "cli/PortsCommand.h"
 #include "cli/PrinterCommand.h"
 #include "cli/ProvisionCommand.h"
+#include "cli/Refusal.h"
 #include "cli/ShowCommand.h"
 #include "station/Outcome.h"
 #include "station/TerminalText.h"
@@ -102,15 +103,26 @@ std::vector<std::string> leftOver(const CLI::App& app) {
 
 // Says what was wrong with the command line on stderr, escaped as every diagnostic is: an
 // argument may hold any bytes. An argument nothing took is said rather than an option that
-// is missing: "--prot COM1" is a misspelt --port.
-int refuse(CLI::App& app, const CLI::ParseError& error) {
+// is missing: "--prot COM1" is a misspelt --port. With --json, stdout gets its document.
+int refuse(CLI::App& app, const CLI::ParseError& error, const std::vector<std::string>& arguments,
+           const Subcommands& commands) {
+    const auto said = [&](const CLI::ParseError& shown) {
+        const int status = app.exit(shown);
+        if (status != 0) {
+            const auto& printer = commands.printer;
+            tessaro::cli::printParseRefusal(
+                app, arguments, shown.what(),
+                {printer.detect, printer.send, printer.recover, printer.status});
+        }
+        return status;
+    };
     if (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr) {
         if (std::vector<std::string> left = leftOver(app); !left.empty()) {
             std::reverse(left.begin(), left.end()); // the error joins them from the last
-            return app.exit(CLI::ExtrasError(left));
+            return said(CLI::ExtrasError(left));
         }
     }
-    return app.exit(error);
+    return said(error);
 }
 
 } // namespace
@@ -139,7 +151,8 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int status = refuse(app, e);
+        const int status =
+            refuse(app, e, std::vector<std::string>(argv + 1, argv + argc), commands);
         return status == 0 ? 0 : kBadUsage;
     }
     const int status = run(commands, options);

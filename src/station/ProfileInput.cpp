@@ -2,6 +2,7 @@
 #include "station/ProfileInput.h"
 
 #include "message/English.h"
+#include "message/ShownText.h"
 #include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 
@@ -10,24 +11,24 @@
 namespace tessaro::station {
 namespace {
 
-// A load that failed says why, naming the file ("<path>: <reason>"); the name alone should
-// it not.
-std::string failureOf(const workspace::LoadReport& report, const std::string& file) {
-    return report.error ? message::english(*report.error) : file;
+// "Cannot read <path>: <reason>"; the name alone should the load not say why.
+message::Message cannotRead(const workspace::LoadReport& report, const std::string& file) {
+    return {message::MessageId::CannotReadFile,
+            {message::Part::framed(report.error.value_or(
+                message::Message::shown(message::shownText(file, message::LineBreaks::Escape))))}};
 }
 
 } // namespace
 
-bool loadProfile(workspace::Workspace& ws, const std::string& file) {
+message::Failure loadProfile(workspace::Workspace& ws, const std::string& file) {
     const workspace::LoadReport report = workspace::LoadConfig(ws, file);
     if (report.status != workspace::LoadReport::Status::Loaded) {
-        std::cerr << "Cannot read " << terminalText(failureOf(report, file)) << "\n";
-        return false;
+        return cannotRead(report, file);
     }
     if (report.warning) {
         std::cerr << terminalText(message::english(*report.warning)) << "\n";
     }
-    return true;
+    return std::nullopt;
 }
 
 ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& file) {
@@ -39,8 +40,7 @@ ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& fil
         return ProfileToSend{message::english(said), "", std::move(said)};
     };
     if (report.status != workspace::LoadReport::Status::Loaded) {
-        return failed({MessageId::CannotReadFile,
-                       {Part::framed(report.error.value_or(Message::shown(file)))}});
+        return failed(cannotRead(report, file));
     }
     if (!report.empty && !report.profileSections) {
         return failed({MessageId::NotAProfile, {Part::verbatim(oneLine(file))}});

@@ -10,9 +10,9 @@
 
 namespace tessaro::station {
 
-// Loads file into the workspace as the window's Load menu does; a file that cannot be read
-// is said on stderr and gives false; skipped keys are warned about once.
-bool loadProfile(workspace::Workspace& workspace, const std::string& file);
+// Loads file into the workspace as the window's Load menu does: why a file cannot be read,
+// for the caller to say; skipped keys are warned about once on stderr.
+message::Failure loadProfile(workspace::Workspace& workspace, const std::string& file);
 
 // A profile loaded to be sent to printers: error when it cannot be read or is no profile
 // (any file loads, as "no keys" at worst, and a file that is no profile must not configure

@@ -23,30 +23,34 @@ GivenPorts parsePorts(const std::vector<std::string>& texts) {
     return given;
 }
 
-message::Failure problemBeforeStart(const std::string& profile, const GivenPorts& given,
-                                    const std::string& log) {
+std::optional<StartProblem> problemBeforeStart(const std::string& profile, const GivenPorts& given,
+                                               const std::string& log) {
     using message::Message;
     workspace::Workspace ws;
     ws.startUp();
     if (const ProfileToSend loaded = loadProfileToSend(ws, profile); !loaded.error.empty()) {
-        return loaded.said.value_or(Message::shown(loaded.error));
+        return StartProblem{Outcome::FileError, loaded.said.value_or(Message::shown(loaded.error))};
     }
     if (given.ports.empty() && given.unknown.empty()) {
-        return Message(message::MessageId::StationNoPort);
+        return StartProblem{Outcome::BadUsage, Message(message::MessageId::StationNoPort)};
     }
     std::set<std::string> seen;
     for (const link::PortRef& port : given.ports) {
         if (!seen.insert(port.text()).second) {
-            return Message(message::MessageId::StationPortTwice,
-                           {message::Part::verbatim(oneLine(port.text()))});
+            return StartProblem{Outcome::BadUsage,
+                                Message(message::MessageId::StationPortTwice,
+                                        {message::Part::verbatim(oneLine(port.text()))})};
         }
     }
     if (!given.unknown.empty()) {
-        return Message::shown(given.unknown); // only the command line takes ports as text
+        // only the command line takes ports as text
+        return StartProblem{Outcome::BadUsage, Message::shown(given.unknown)};
     }
     if (!log.empty()) {
         AuditLog opened;
-        return opened.open(log);
+        if (message::Failure failure = opened.open(log)) {
+            return StartProblem{Outcome::FileError, std::move(*failure)};
+        }
     }
     return std::nullopt;
 }

@@ -5,7 +5,9 @@
 // given once, and the audit log can be written.
 
 #include "link/PortRef.h"
+#include "station/Outcome.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +20,15 @@ struct GivenPorts {
 };
 GivenPorts parsePorts(const std::vector<std::string>& texts);
 
-// Nothing when all holds, else why, naming the file or port: the first problem in the order
-// the ports were given.
-message::Failure problemBeforeStart(const std::string& profile, const GivenPorts& ports,
-                                    const std::string& log);
+// Why a station cannot start, naming the file or port, and how that ends a run: a file error
+// (the profile, the audit log) or bad usage (the ports).
+struct StartProblem {
+    Outcome outcome = Outcome::BadUsage;
+    message::Message said;
+};
+
+// Nothing when all holds, else the first problem, in the order the ports were given.
+std::optional<StartProblem> problemBeforeStart(const std::string& profile, const GivenPorts& ports,
+                                               const std::string& log);
 
 } // namespace tessaro::station

@@ -204,6 +204,61 @@ TEST_F(JsonSchema, ListingsFollowTheirTables) {
     EXPECT_EQ(show.value("commands").toArray().last().toString(), "1B 73");
 }
 
+// A run that stops before its output still answers --json with one document: a unit command
+// with its record, every other subcommand with the refusal.
+TEST_F(JsonSchema, ARunThatStopsEarlyStillPrintsOneDocument) {
+    TempDir dir;
+    const std::string gone = (dir / "gone.pcf").string();
+    const std::string profile = dir.write("job.pcf", kProfile).string();
+    const std::vector<std::pair<std::vector<std::string>, std::string>> units{
+        {{"send", profile, "--port", "COM1", "--speed", "1234", "--json"}, "bad_usage"},
+        {{"status", "--json"}, "bad_usage"},
+        {{"detect", "--json", "--bogus", "-pCOM2"}, "bad_usage"},
+        {{"recover", "--port=COM3", "--handshake", "none", "--json"}, "bad_usage"},
+    };
+    for (const auto& [arguments, result] : units) {
+        const auto r = runCli(arguments, {"TESSARO_PORT="});
+        EXPECT_EQ(r.status, 2) << r.err;
+        expectUnit(r, result);
+    }
+    EXPECT_EQ(document(runCli(units[2].first)).value("port").toString(), "COM2");
+    EXPECT_EQ(document(runCli(units[3].first)).value("port").toString(), "COM3");
+
+    const std::vector<std::pair<std::vector<std::string>, std::string>> others{
+        {{"show", gone, "--json"}, "file_error"},
+        {{"show", "--set", "Nokey=1", "--json"}, "bad_usage"},
+        {{"show", "--json", "--save", (dir / "no" / "x.pcf").string(), "--set", "Charset=2"},
+         "file_error"},
+        {{"diff", "factory", gone, "--json"}, "file_error"},
+        {{"provision", gone, "--port", "COM1", "--yes", "--json"}, "file_error"},
+        {{"provision", profile, "--port", "COM1", "--port", "COM1", "--yes", "--json"},
+         "bad_usage"},
+        {{"provision", profile, "--port", "COM1", "--json"}, "bad_usage"}, // no --yes, no tty
+        {{"ports", "--json", "--x"}, "bad_usage"},
+        {{"keys", "extra", "--json"}, "bad_usage"},
+        {{"--json"}, "bad_usage"},
+    };
+    for (const auto& [arguments, result] : others) {
+        const auto r = runCli(arguments);
+        EXPECT_EQ(r.status, 2) << arguments.front() << ": " << r.err;
+        const QJsonObject refusal = document(r);
+        expectSchema(refusal, "refusal");
+        EXPECT_EQ(refusal.value("result").toString().toStdString(), result) << r.out;
+        // What stdout says, stderr said once.
+        const std::string message = refusal.value("message").toString().toStdString();
+        EXPECT_FALSE(message.empty());
+        EXPECT_EQ(r.err.find(message), r.err.rfind(message)) << r.err;
+        EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(document(runCli(others[0].first)).value("message_id").toString(),
+              "cannot_read_file");
+    // Help is no refusal.
+    const auto help = runCli({"show", "--help", "--json"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_THAT(help.out, ::testing::HasSubstr("Usage:"));
+    EXPECT_THAT(help.out, ::testing::Not(::testing::HasSubstr("\"result\"")));
+}
+
 // The list of message ids in docs/json.md is the table's: every id a record can name, and no
 // other.
 TEST(MessageIds, TheDocumentedListIsTheTable) {

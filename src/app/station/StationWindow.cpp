@@ -169,9 +169,8 @@ void StationWindow::start() {
         return;
     }
     const std::string log = toPath(chosen.log).string();
-    if (const message::Failure problem =
-            station::problemBeforeStart(profile, {chosen.ports, ""}, log)) {
-        refuse(worded(*problem));
+    if (const auto problem = station::problemBeforeStart(profile, {chosen.ports, ""}, log)) {
+        refuse(worded(problem->said));
         return;
     }
     main_.remembered().setStation({chosen.ports, chosen.repeat, chosen.log});
