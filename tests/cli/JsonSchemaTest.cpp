@@ -250,8 +250,7 @@ TEST_F(JsonSchema, ARunThatStopsEarlyStillPrintsOneDocument) {
         EXPECT_EQ(r.err.find(message), r.err.rfind(message)) << r.err;
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     }
-    EXPECT_EQ(document(runCli(others[0].first)).value("message_id").toString(),
-              "cannot_read_file");
+    EXPECT_EQ(document(runCli(others[0].first)).value("message_id").toString(), "cannot_read_file");
     // Help is no refusal.
     const auto help = runCli({"show", "--help", "--json"});
     EXPECT_EQ(help.status, 0);
