@@ -1352,6 +1352,22 @@ Bitte prüfen Sie die Konfiguration der LPT-Schnittstellen!</translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>It is not possible to configure the baudrate at %1 bauds<byte value="xd"/>
+while the printer has not said whether its chipset is powered on 5V or 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>Die Baudrate %1 Baud ist nicht einstellbar,
+solange der Drucker nicht gemeldet hat, ob sein Chipsatz mit 5 V oder 3,3 V versorgt wird.
+
+Verfügbare Baudraten: 
+          1200, 2400, 4800, 9600, 19200, 57600.
+
+Der Baudraten-Parameter wird nicht geändert.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1352,6 +1352,22 @@ Compruebe la configuración del puerto LPT </translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>It is not possible to configure the baudrate at %1 bauds<byte value="xd"/>
+while the printer has not said whether its chipset is powered on 5V or 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>No es posible configurar la velocidad a %1 baudios
+mientras la impresora no haya indicado si su chipset se alimenta a 5 V o a 3,3 V.
+
+Velocidades disponibles: 
+          1200, 2400, 4800, 9600, 19200, 57600.
+
+El parámetro de velocidad no se modificará.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

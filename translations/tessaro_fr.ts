@@ -1352,6 +1352,22 @@ Veuillez vérifier la configuration de vos ports LPT !</translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>It is not possible to configure the baudrate at %1 bauds<byte value="xd"/>
+while the printer has not said whether its chipset is powered on 5V or 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>Impossible de régler la vitesse à %1 bauds
+tant que l&apos;imprimante n&apos;a pas indiqué si son chipset est alimenté en 5 V ou en 3,3 V.
+
+Vitesses disponibles : 
+          1200, 2400, 4800, 9600, 19200, 57600.
+
+Le paramètre de vitesse ne sera pas modifié.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

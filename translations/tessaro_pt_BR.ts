@@ -1352,6 +1352,22 @@ Verifique a configuração das portas LPT!</translation>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>It is not possible to configure the baudrate at %1 bauds<byte value="xd"/>
+while the printer has not said whether its chipset is powered on 5V or 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>Não é possível configurar a velocidade em %1 bauds
+enquanto a impressora não informar se o chipset é alimentado com 5 V ou 3,3 V.
+
+Velocidades disponíveis: 
+          1200, 2400, 4800, 9600, 19200, 57600.
+
+O parâmetro de velocidade não será alterado.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

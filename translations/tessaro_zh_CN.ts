@@ -1352,6 +1352,22 @@ The baudrate parameter will not be modified.</source>
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
+    <message>
+        <source>It is not possible to configure the baudrate at %1 bauds<byte value="xd"/>
+while the printer has not said whether its chipset is powered on 5V or 3.3V.<byte value="xd"/>
+<byte value="xd"/>
+Available baudrates are: <byte value="xd"/>
+          1200, 2400, 4800, 9600, 19200, 57600.<byte value="xd"/>
+<byte value="xd"/>
+The baudrate parameter will not be modified.</source>
+        <translation>打印机尚未告知其芯片组是 5V 还是 3.3V 供电，
+无法将波特率设为 %1。
+
+可用的波特率为：
+          1200、2400、4800、9600、19200、57600。
+
+波特率参数将不会修改。</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

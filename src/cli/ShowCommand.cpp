@@ -31,8 +31,8 @@ std::vector<std::string> commandsToSend(const Workspace& ws, const ShowOptions& 
     std::vector<std::string> commands;
     for (const auto& command : protocol::composeCommands(ws, options.all, context)) {
         if (command.serial && command.serial->refusal != protocol::SpeedRefusal::None) {
-            std::cerr << station::terminalText(
-                             message::english(protocol::refusalMessage(command.serial->refusal)))
+            std::cerr << station::terminalText(message::english(protocol::refusalMessage(
+                             command.serial->refusal, command.serial->chosenSpeed)))
                       << "\n";
         }
         if (command.serial && command.bytes.empty()) {

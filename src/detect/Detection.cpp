@@ -184,7 +184,7 @@ message::Message Detection::probeOpenPort(link::Transport& printer, const link::
                                           std::optional<std::string_view> speed) {
     printer.discardInput();
     printer.write(kIdentityRequest);
-    link_.timing().Delay(250);
+    link_.timing().Delay(protocol::kIdentityWaitMs);
     const std::string reply = printer.takeWaiting();
     if (message::Failure fault = printer.takeFault()) {
         return probeFailure(printer, std::move(*fault));
@@ -194,11 +194,12 @@ message::Message Detection::probeOpenPort(link::Transport& printer, const link::
         ShowNoPrinter();
         return noPrinterOn(where);
     }
+    // Each later answer is waited for as long as the identity was, and taken as soon as it
+    // comes: a slow printer's late answer must not be read as the answer to the next question.
     printer.discardInput();
     printer.write(kStatusRequest);
-    link_.timing().Delay(100);
     facts_.StatusByte.reset();
-    if (printer.waiting() == 1) {
+    if (printer.waitForInput(protocol::kIdentityWaitMs) && printer.waiting() == 1) {
         // The window does not use the status byte further; the command line reports it.
         if (const std::string status = printer.takeWaiting(); status.size() == 1) {
             facts_.StatusByte = static_cast<std::uint8_t>(status.front());
@@ -226,7 +227,7 @@ message::Message Detection::probeOpenPort(link::Transport& printer, const link::
 // name the speed in use with bit 7 clear; hardware in every other case.
 void Detection::learnHandshake(link::Transport& printer, std::string_view speed) {
     printer.write(kSettingsQuery);
-    link_.timing().Delay(100);
+    printer.waitForInput(protocol::kIdentityWaitMs);
     printer.write(kCancel);
     std::optional<std::uint8_t> settings;
     if (printer.waiting() >= 1) {

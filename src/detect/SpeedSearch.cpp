@@ -29,7 +29,7 @@ SpeedFound findSpeed(Detection& detection, const link::PortRef& port,
         }
         found.opened = true;
         serial.discardInput();
-        const bool answered = statusTwice(serial, link.timing());
+        const bool answered = statusTwice(serial, link.timing(), kSpeedSearchWait);
         serial.close();
         if (answered) {
             found.speed = speed;

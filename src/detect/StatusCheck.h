@@ -18,8 +18,19 @@ inline constexpr auto kSearchSpeeds = [] {
     return speeds;
 }();
 
+// How a search waits for each answer. The automatic search pauses a fixed time and counts
+// what came; the search for one port's speed waits for the answer up to a bound and takes it
+// as soon as it comes, so that a printer slow to answer is found and a silent port costs
+// little more.
+struct StatusWait {
+    int ms;
+    bool untilAnswer;
+};
+inline constexpr StatusWait kSearchPause{100, false};
+inline constexpr StatusWait kSpeedSearchWait{180, true};
+
 // Whether a printer on the open link answers the status request with one byte, twice in a
 // row (a cancel and a pause between them).
-bool statusTwice(link::Transport& printer, link::tempo& timing);
+bool statusTwice(link::Transport& printer, link::tempo& timing, StatusWait wait = kSearchPause);
 
 } // namespace tessaro::detect

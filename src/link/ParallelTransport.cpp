@@ -23,10 +23,13 @@ std::string ParallelTransport::readReply() {
     return text;
 }
 
-std::uint8_t ParallelTransport::readByte() {
+// A parallel printer answers when its reply is read: there is nothing to wait for.
+std::optional<std::uint8_t> ParallelTransport::readByte(int waitMs) {
+    (void)waitMs;
     std::uint8_t b = 0;
     if (!parallel_.ByteModeRead(b)) {
         reportReadError();
+        return std::nullopt;
     }
     return b;
 }

@@ -33,7 +33,7 @@ class ParallelTransport final : public Transport {
     bool write(std::string_view bytes) override { return parallel_.CompatibilityWrite(bytes); }
     // The bytes up to and including the terminating zero.
     std::string readReply() override;
-    std::uint8_t readByte() override;
+    std::optional<std::uint8_t> readByte(int waitMs) override;
     PortProblem problem() const override { return parallel_.OpenProblem; }
 
     int savingReplyWaitMs() const override { return 100; }

@@ -53,12 +53,19 @@ std::string SerialTransport::readReply() {
     return serial_.input();
 }
 
-std::uint8_t SerialTransport::readByte() {
+// The reply is taken as soon as it begins: a printer, or a USB-serial adapter, that is slow
+// to answer is waited for, a quick one is not.
+std::optional<std::uint8_t> SerialTransport::readByte(int waitMs) {
+    if (serial_.inBufferCount() == 0 && !serial_.waitForInput(waitMs)) {
+        return std::nullopt;
+    }
     serial_.setInputMode(1);
-    tempo_.Delay(50);
     const std::string bytes = serial_.input();
     serial_.setInputMode(0);
-    return bytes.empty() ? 0 : static_cast<std::uint8_t>(bytes.front());
+    if (bytes.empty()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(bytes.front());
 }
 
 void SerialTransport::expectAnswer() {

@@ -44,7 +44,7 @@ class SerialTransport final : public Transport {
         return serial_.portOpen();
     }
     std::string readReply() override;
-    std::uint8_t readByte() override;
+    std::optional<std::uint8_t> readByte(int waitMs) override;
     void discardInput() override { serial_.discardInput(); }
     int waiting() override { return serial_.inBufferCount(); }
     std::string takeWaiting() override { return serial_.input(); }

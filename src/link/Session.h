@@ -23,7 +23,7 @@ struct LinkSettings {
 
 struct PrinterFacts {
     bool PrinterFound = false;
-    bool Chipset5V = false;
+    std::optional<bool> Chipset5V;          // none when the chipset did not answer
     int PowerVolts = 0;                     // 5 or 24 once a printer was described
     std::string PrinterIdentity;            // the identity text without its terminating zero
     std::string PrinterStatusText;          // a status byte spelled out

@@ -79,8 +79,8 @@ std::string SubCom::ReceiveString() {
     return transport().readReply();
 }
 
-std::uint8_t SubCom::ReceiveByte() {
-    return transport().readByte();
+std::optional<std::uint8_t> SubCom::ReceiveByte(int waitMs) {
+    return transport().readByte(waitMs);
 }
 
 void SubCom::discardInput() {

@@ -64,8 +64,8 @@ class SubCom {
     // up to 5 s), at most 100 bytes, "" when nothing came; over parallel the bytes up to and
     // including the terminating zero.
     std::string ReceiveString();
-    // A one-byte reply; 0 when nothing came over serial.
-    std::uint8_t ReceiveByte();
+    // A one-byte reply, waited for at most waitMs; none when nothing came.
+    std::optional<std::uint8_t> ReceiveByte(int waitMs);
     // Drops whatever a serial printer sent before: a late answer to an earlier request must
     // not be read as the answer to the next one. A parallel printer answers only when asked.
     void discardInput();

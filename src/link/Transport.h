@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,8 +45,9 @@ class Transport {
     virtual bool write(std::string_view bytes) = 0;
     // A text reply, bounded in time; "" when nothing came.
     virtual std::string readReply() = 0;
-    // A one-byte reply, bounded in time.
-    virtual std::uint8_t readByte() = 0;
+    // A one-byte reply: waits at most waitMs for it over a link that replies as it pleases;
+    // none when nothing came (or a parallel read failed).
+    virtual std::optional<std::uint8_t> readByte(int waitMs) = 0;
     // Drops whatever arrived unasked.
     virtual void discardInput() {}
     // What the printer has sent that the link holds now, without waiting: how many bytes,

@@ -52,6 +52,7 @@ enum class MessageId {
     ConfirmRecover,
     SpeedRefusedAt5V,
     SpeedRefusedAt3V3,
+    SpeedRefusedChipsetUnknown, // the speed chosen
     // The parallel port
     ByteModeError, // a port
     LptUnusable,

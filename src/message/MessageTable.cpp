@@ -146,6 +146,14 @@ MessageText textOf(MessageId id) {
                                   "3.3V.\r\n\r\nAvailable baudrates are: \r\n"
                                   "          1200, 2400, 4800, 9600, 19200, 28800, 57600.\r\n\r\n"
                                   "The baudrate parameter will not be modified.")};
+    case MessageId::SpeedRefusedChipsetUnknown:
+        return {"speed_refused_chipset_unknown",
+                QT_TRANSLATE_NOOP("Message",
+                                  "It is not possible to configure the baudrate at %1 bauds\r\n"
+                                  "while the printer has not said whether its chipset is "
+                                  "powered on 5V or 3.3V.\r\n\r\nAvailable baudrates are: \r\n"
+                                  "          1200, 2400, 4800, 9600, 19200, 57600.\r\n\r\n"
+                                  "The baudrate parameter will not be modified.")};
     case MessageId::ByteModeError:
         return {"byte_mode_error",
                 QT_TRANSLATE_NOOP("Message", "%1 : BYTE Mode Error\rPlease check you LPT setup ")};

@@ -12,7 +12,8 @@ void escapeByte(std::string& out, unsigned char byte) {
     out += hex;
 }
 
-// Length of the well-formed UTF-8 sequence that starts text, 0 when it is not one.
+} // namespace
+
 std::size_t utf8Length(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
@@ -34,6 +35,8 @@ std::size_t utf8Length(std::string_view text) {
     const bool c1Control = lead == 0xC2 && second < 0xA0; // U+0080..U+009F
     return overlong || surrogate || tooHigh || c1Control ? 0 : length;
 }
+
+namespace {
 
 // The code point of a well-formed sequence of that length.
 char32_t decoded(std::string_view sequence) {

@@ -40,6 +40,10 @@ constexpr bool disguises(char32_t c) {
 // "\u202e"
 std::string escapedCodePoint(char32_t c);
 
+// The length of the well-formed UTF-8 sequence of two to four bytes that starts text; 0 when
+// it is not one, or is a C1 control (U+0080..U+009F).
+std::size_t utf8Length(std::string_view text);
+
 // How line breaks (CR LF, a lone CR or LF) come out.
 enum class LineBreaks {
     Keep,   // as "\n"

@@ -15,7 +15,7 @@ namespace tessaro::protocol {
 
 // What the transmission knows of the printer and of the link when it starts.
 struct TransmissionContext {
-    bool chipset5V = true;
+    ChipsetVolts chipset5V = true;
     int powerVolts = 5;
     std::string portSpeed = "9600"; // the link's current speed, decimal text
 };

@@ -29,6 +29,9 @@ inline const std::string kSaveCommand{ESC, 's'};
 // The printer answers its identity: a name of 16 characters and a description, ended by a
 // zero byte.
 inline const std::string kIdentityRequest{ESC, 'I'};
+// How long a detection gives the printer to answer its identity; an answer to a later question
+// of the detection (the chipset's) is waited for as long.
+inline constexpr int kIdentityWaitMs = 250;
 // The printer answers one status byte.
 inline const std::string kStatusRequest{ESC, 'v'};
 // The printer answers one byte telling the supply of its chipset.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "protocol/Identity.h"
 
+#include "message/ShownText.h"
 #include "protocol/CommandTable.h"
 
 #include <array>
@@ -59,6 +60,28 @@ std::string_view shownIdentity(std::string_view identity) {
 }
 
 } // namespace
+
+bool isPrinterIdentity(std::string_view reply) {
+    // at least a model code: a printable byte before a zero is no name
+    constexpr std::size_t kShortest = 3;
+    const std::string_view text = shownIdentity(reply);
+    if (text.size() < kShortest) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte < 0x7F) {
+            ++i;
+        } else if (const std::size_t length =
+                       byte >= 0x80 ? message::utf8Length(text.substr(i)) : 0) {
+            i += length;
+        } else {
+            // a character cut off at the end of a reply that was not ended still counts
+            return byte >= 0xC2 && i > 0 && text.size() == reply.size() && text.size() - i < 4;
+        }
+    }
+    return true;
+}
 
 std::string modelCode(std::string_view identity) {
     const std::size_t start = identity.substr(0, 3) == "RZ " ? 3 : 0;
@@ -126,12 +149,14 @@ message::Failure DescribePrinter(std::string_view identity, link::SubCom& link,
                                  link::PrinterFacts& facts) {
     link.discardInput();
     link.SendString(kChipsetQuery);
-    const std::uint8_t chipset = link.ReceiveByte();
+    // A chipset that does not answer is unknown, not taken for one or the other: the speeds
+    // whose codes differ between them are then not sent.
+    const std::optional<std::uint8_t> chipset = link.ReceiveByte(kIdentityWaitMs);
     if (message::Failure fault = link.transport().takeFault()) {
         return fault;
     }
     facts.PrinterFound = true;
-    facts.Chipset5V = chipsetIs5V(chipset);
+    facts.Chipset5V = chipset ? std::optional(chipsetIs5V(*chipset)) : std::nullopt;
     facts.PowerVolts = powerVoltsOf(identity);
     facts.PrinterIdentity = std::string(shownIdentity(identity));
     return std::nullopt;

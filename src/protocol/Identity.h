@@ -35,12 +35,12 @@ std::vector<StatusFlag> statusFaults(std::uint8_t status);
 // Cutter failure"), or nothing when it reports none.
 message::Failure faultsOf(std::uint8_t status);
 
-// Whether a reply to the identity request comes from a printer: one that is empty or starts
-// with a zero byte does not (a line held low, a device that reads as endless zeros, a
-// parallel port nobody answers on).
-inline bool isPrinterIdentity(std::string_view reply) {
-    return !reply.empty() && reply.front() != '\0';
-}
+// Whether a reply to the identity request comes from a printer: its text, up to the
+// terminating zero, is printable and at least a model code long. A line held low (endless zeros), a
+// line at the wrong speed (every byte 0xFF), a device that reads as random bytes and a parallel
+// port nobody answers on do not: a control character, a byte that is not UTF-8 or an empty text is
+// no identity. A reply cut off inside its last character still is one.
+bool isPrinterIdentity(std::string_view reply);
 
 // The chipset answers GS S C with bit 6 set when it runs at 5 V.
 inline bool chipsetIs5V(std::uint8_t reply) {

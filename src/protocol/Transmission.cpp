@@ -119,7 +119,8 @@ bool Transmission::sendSerialSpeed(const PlannedCommand& command) {
     feedback_.showPanelText(kStatusPanel, {MessageId::CommandStep,
                                            {Part::verbatim(std::string(command.row->statusText))}});
     if (command.serial->refusal != SpeedRefusal::None) {
-        feedback_.sayWarning(MessageIcon::Information, refusalMessage(command.serial->refusal));
+        feedback_.sayWarning(MessageIcon::Information,
+                             refusalMessage(command.serial->refusal, command.serial->chosenSpeed));
     }
     if (command.bytes.empty()) {
         return true; // the current speed has no code for this chipset: GS B is left out

@@ -28,13 +28,14 @@ struct PrinterConfig {
     std::filesystem::path stateFile;
 
     // Faults.
-    std::uint8_t saveReply = 0x00; // ESC s answer; anything but 0 means "not stored"
-    bool saveReplyMissing = false; // ESC s is not answered (and nothing is stored)
-    bool silent = false;           // never replies to anything
-    int replyDelayMs = 0;          // every reply becomes ready this late
-    int busyHoldSeconds = 0;       // the parallel side holds BUSY this long after a byte
-    bool garbage = false;          // every reply byte arrives as 0xFF
-    bool endless = false;          // after the first reply, filler bytes never stop coming
+    std::uint8_t saveReply = 0x00;    // ESC s answer; anything but 0 means "not stored"
+    bool saveReplyMissing = false;    // ESC s is not answered (and nothing is stored)
+    bool chipsetReplyMissing = false; // GS S C is not answered
+    bool silent = false;              // never replies to anything
+    int replyDelayMs = 0;             // every reply becomes ready this late
+    int busyHoldSeconds = 0;          // the parallel side holds BUSY this long after a byte
+    bool garbage = false;             // every reply byte arrives as 0xFF
+    bool endless = false;             // after the first reply, filler bytes never stop coming
     bool lineLow = false;        // its transmit line is held low: zero bytes without end, no reply
     std::size_t hangUpAfter = 0; // on TCP: closes a connection after this many bytes (0: never)
 };

@@ -93,6 +93,9 @@ void PrinterModel::handle(const Command& command) {
     case CommandKind::Status:
         return answerByte(command, "status request", status_);
     case CommandKind::ChipsetQuery:
+        if (config_.chipsetReplyMissing) {
+            return log(commandText(command) + "  chipset query, not answered");
+        }
         return answerByte(command, "chipset query", config_.chipset5V ? kChipset5V : 0);
     case CommandKind::SettingsQuery:
         return answerByte(command, "serial settings query", settingsByte());

@@ -103,6 +103,7 @@ void addFaultOptions(CLI::App& app, Options& options) {
         ->check(byteValidator())
         ->capture_default_str();
     app.add_flag("--no-save-reply", config.saveReplyMissing, "ESC s is not answered");
+    app.add_flag("--no-chipset-reply", config.chipsetReplyMissing, "GS S C is not answered");
     app.add_flag("--silent", config.silent, "Never reply");
     app.add_option("--reply-delay", config.replyDelayMs, "Reply this many ms late")
         ->check(amountValidator("milliseconds", kDayMs, true));

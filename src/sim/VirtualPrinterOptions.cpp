@@ -18,11 +18,13 @@ std::optional<int> parseCount(std::string_view text) {
 // One "word" or "word=value"; false when it is not an option.
 bool applyOption(std::string_view word, std::string_view value, PrinterConfig& printer,
                  VirtualParallelPort::Options& port) {
-    if (word == "silent" || word == "garbage" || word == "endless" || word == "no-save-reply") {
-        bool& flag = word == "silent"    ? printer.silent
-                     : word == "garbage" ? printer.garbage
-                     : word == "endless" ? printer.endless
-                                         : printer.saveReplyMissing;
+    if (word == "silent" || word == "garbage" || word == "endless" || word == "no-save-reply" ||
+        word == "no-chipset-reply") {
+        bool& flag = word == "silent"          ? printer.silent
+                     : word == "garbage"       ? printer.garbage
+                     : word == "endless"       ? printer.endless
+                     : word == "no-save-reply" ? printer.saveReplyMissing
+                                               : printer.chipsetReplyMissing;
         flag = true;
         return value.empty();
     }

@@ -18,6 +18,8 @@ StatusProbe::StatusProbe(const PrinterOptions& options, FeedbackOutput output,
 namespace {
 // How long after the status byte nothing more may come.
 constexpr int kNoMoreBytesMs = 50;
+// How long the printer has to begin its answer to the status request.
+constexpr int kStatusWaitMs = 500;
 } // namespace
 
 bool StatusProbe::answered(const UnitResult& result) {
@@ -78,7 +80,7 @@ UnitResult StatusProbe::ask() {
     link.discardInput(); // a byte left from an earlier exchange is not the status
     link.SendString(protocol::kStatusRequest);
     run.feedback().commandSent(protocol::kStatusRequest);
-    if (!link.transport().waitForInput(500)) {
+    if (!link.transport().waitForInput(kStatusWaitMs)) {
         // A printer that closed the connection, or a device that went, is a lost port.
         if (const message::Failure fault = link.transport().takeFault()) {
             return run.fail(Outcome::PortLost, *fault);
@@ -87,17 +89,18 @@ UnitResult StatusProbe::ask() {
                         message::Message(message::MessageId::NoStatusReply,
                                          {message::Part::verbatim(oneLine(choice->text()))}));
     }
-    std::uint8_t status = link.ReceiveByte();
+    const std::optional<std::uint8_t> reply = link.ReceiveByte(kStatusWaitMs);
     if (const message::Failure fault = link.transport().takeFault()) {
         return run.fail(Outcome::PortLost, *fault);
     }
     // A printer answers with the one byte asked for. Bytes that go on coming are no answer: a
     // line held low reads as endless zeros, which would pass for a cutter fault.
-    if (link.transport().waitForInput(kNoMoreBytesMs)) {
+    if (!reply || link.transport().waitForInput(kNoMoreBytesMs)) {
         return run.fail(Outcome::NoAnswer,
                         message::Message(message::MessageId::NoStatusReply,
                                          {message::Part::verbatim(oneLine(choice->text()))}));
     }
+    std::uint8_t status = *reply;
     run.report().statusByte = status;
     protocol::AffichStatus(status, session.facts());
     const std::string& text = session.facts().PrinterStatusText;

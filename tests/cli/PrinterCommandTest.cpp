@@ -3,8 +3,10 @@
 // process on a pseudo-terminal, through the real serial adapter.
 
 #include "cli/CliRunner.h"
+#include "support/JsonLines.h"
 #include "support/SimProcess.h"
 
+#include <QJsonObject>
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -146,6 +148,35 @@ TEST_F(PrinterCommandTest, ALateAnswerIsNotReadAsTheAnswerToALaterRequest) {
     }
 }
 
+// The chipset decides what a speed's code means: a late answer is still its answer, and a
+// missing one leaves only the speeds both chipsets read alike.
+TEST_F(PrinterCommandTest, AChipsetSlowToAnswerOrSilentGetsNoSpeedItWouldMisread) {
+    const std::string to28800 = "[Setup and hardware control]\r\nserialspeed=5\r\n";
+    start({"--reply-delay", "200"}); // a 5 V chipset, which has no 28800
+    const auto late = runCli({"send", pcf(to28800), "--port", device, "--yes", "--json"});
+    EXPECT_EQ(late.status, 0) << late.err;
+    EXPECT_EQ(jsonOf(late.out).value("chipset_volts").toDouble(), 5.0);
+    EXPECT_TRUE(jsonOf(late.out).value("speed_after").isNull());
+    EXPECT_THAT(late.err, HasSubstr("if the printer chipset is powered on 5V."));
+    EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", 2s));
+    EXPECT_THAT(sim->output(), HasSubstr("GS B 83")); // it stays at 9600
+
+    start({"--no-chipset-reply"});
+    const auto silent = runCli({"send", pcf(kTo19200Profile), "--port", device, "--yes", "--json"});
+    EXPECT_EQ(silent.status, 0) << silent.err;
+    EXPECT_TRUE(jsonOf(silent.out).value("chipset_volts").isNull());
+    EXPECT_EQ(jsonOf(silent.out).value("speed_after").toInt(), 19200); // the same on both
+    start({"--no-chipset-reply"});
+    const auto refused = runCli({"send", pcf(to28800), "--port", device, "--yes", "--json"});
+    EXPECT_EQ(refused.status, 0) << refused.err;
+    EXPECT_TRUE(jsonOf(refused.out).value("speed_after").isNull());
+    EXPECT_THAT(refused.err, HasSubstr("It is not possible to configure the baudrate at 28800 "
+                                       "bauds\nwhile the printer has not said whether its chipset "
+                                       "is powered on 5V or 3.3V."));
+    EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", 2s));
+    EXPECT_THAT(sim->output(), HasSubstr("GS B 83"));
+}
+
 TEST_F(PrinterCommandTest, StatusIgnoresAByteLeftFromAnEarlierExchange) {
     start({"--reply-delay", "450"});
     // The identity comes too late for the detection and waits in the line.
@@ -248,6 +279,19 @@ TEST_F(PrinterCommandTest, ALineHeldLowIsNoPrinter) {
     EXPECT_EQ(status.status, 1) << status.err;
     EXPECT_THAT(status.out, HasSubstr("\"result\":\"no_answer\""));
     EXPECT_THAT(status.out, HasSubstr("\"status_byte\":null"));
+}
+
+// Noise is no printer: a line at the wrong speed (every byte 0xFF), a device of random bytes.
+TEST_F(PrinterCommandTest, NoiseIsNoPrinter) {
+    start({"--garbage"});
+    for (const char* speed : {"9600", "auto"}) {
+        const auto garbage = runCli({"detect", "--port", device, "--speed", speed, "--json"});
+        EXPECT_EQ(garbage.status, 1) << speed << ": " << garbage.out;
+        EXPECT_TRUE(jsonOf(garbage.out).value("identity").isNull()) << speed;
+    }
+    const auto random = runCli({"detect", "--port", "USB1"}, {"TESSARO_USB1=/dev/urandom"});
+    EXPECT_EQ(random.status, 1) << random.out;
+    EXPECT_EQ(random.out, "No printer found on USB 1\n");
 }
 
 // A printer that goes during the saving wait (here its terminal closes, as when an adapter is

@@ -88,6 +88,23 @@ TEST(SpeedAutoChange, ASpeedTheProfileChangesIsRecordedAsSpeedAfter) {
     EXPECT_EQ(jsonOf(found.out).value("speed").toInt(), 19200);
 }
 
+// A printer slow to answer is found at any speed as at its own, and its chipset is heard.
+TEST(SpeedAutoSlowPrinter, IsFoundAsAtItsFixedSpeed) {
+    SimProcess sim({"--speed", "19200", "--reply-delay", "150", "--time-limit", "120"});
+    const std::string device = sim.device();
+    ASSERT_FALSE(device.empty());
+    const auto fixed = runCli({"detect", "--port", device, "--speed", "19200", "--json"});
+    EXPECT_EQ(fixed.status, 0) << fixed.err;
+    EXPECT_EQ(jsonOf(fixed.out).value("chipset_volts").toDouble(), 5.0);
+    const auto any = runCli({"detect", "--port", device, "--speed", "auto", "--json"});
+    EXPECT_EQ(any.status, 0) << any.err;
+    EXPECT_EQ(jsonOf(any.out).value("speed").toInt(), 19200);
+    EXPECT_EQ(jsonOf(any.out).value("chipset_volts").toDouble(), 5.0);
+    const auto status = runCli({"status", "--port", device, "--speed", "auto", "--json"});
+    EXPECT_EQ(status.status, 0) << status.err;
+    EXPECT_EQ(jsonOf(status.out).value("status_byte").toInt(), 0xA0);
+}
+
 TEST(SpeedAutoNoAnswer, APortWhereNoSpeedAnswersIsNamed) {
     SimProcess sim({"--silent", "--time-limit", "120"});
     const std::string device = sim.device();

@@ -96,13 +96,18 @@ TEST(LineHeldLow, IsNoPrinter) {
 // the detection ends with the port lost, saying why once, and never takes the missing
 // replies for answers.
 TEST(PortLostDuringDetection, AfterTheIdentityIsNoPrinterFound) {
-    for (const int goneAtMs : {300, 470}) {
-        test::VirtualRig rig;
+    // The identity is taken at 250 ms; the port goes at 300 ms, while the status is awaited
+    // (a printer that answers 100 ms late), or while the chipset is (one that never answers).
+    for (const bool atChipset : {false, true}) {
+        sim::PrinterConfig config;
+        config.replyDelayMs = atChipset ? 0 : 100;
+        config.chipsetReplyMissing = atChipset;
+        test::VirtualRig rig(config);
         Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
-        rig.clock.at(std::chrono::milliseconds(goneAtMs), [&rig] { rig.serial.unplug(); });
+        rig.clock.at(std::chrono::milliseconds(300), [&rig] { rig.serial.unplug(); });
         const DetectionResult result =
             detection.detectOn(link::PortRef::numbered(link::LinkKind::Serial, 1), "9600", 1);
-        EXPECT_FALSE(result.found) << goneAtMs;
+        EXPECT_FALSE(result.found) << atChipset;
         EXPECT_EQ(result.problem, link::PortProblem::Lost);
         EXPECT_EQ(result.text, "COM1: the device was disconnected");
         ASSERT_EQ(rig.feedback.messages.size(), 1u); // the printer was never announced
@@ -110,9 +115,30 @@ TEST(PortLostDuringDetection, AfterTheIdentityIsNoPrinterFound) {
         EXPECT_THAT(test::panelTexts(result), ElementsAre("No Printer found"));
         EXPECT_FALSE(rig.facts.PrinterFound);
         EXPECT_FALSE(rig.settings.PortChosen);
-        // Gone at the status request, or once the chipset was asked.
-        EXPECT_EQ(rig.allWritten().ends_with("\x1DSC"), goneAtMs == 470);
+        EXPECT_EQ(rig.allWritten().ends_with("\x1DSC"), atChipset);
     }
+}
+
+// The chipset's answer is waited for as long as the identity's; one that never comes leaves
+// the chipset unknown rather than taken for 3.3 V.
+TEST(ChipsetReply, ALateOneCountsAndAMissingOneIsUnknown) {
+    for (const int delayMs : {0, 120, 200}) {
+        sim::PrinterConfig config;
+        config.replyDelayMs = delayMs;
+        test::VirtualRig rig(config);
+        Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+        EXPECT_TRUE(
+            detection.detectOn(link::PortRef::numbered(link::LinkKind::Serial, 1), "9600", 1).found)
+            << delayMs;
+        EXPECT_EQ(rig.facts.Chipset5V, true) << delayMs;
+    }
+    sim::PrinterConfig config;
+    config.chipsetReplyMissing = true;
+    test::VirtualRig rig(config);
+    Detection detection(rig.link, rig.parallelPort, rig.facts, rig.feedback);
+    EXPECT_TRUE(
+        detection.detectOn(link::PortRef::numbered(link::LinkKind::Serial, 1), "9600", 1).found);
+    EXPECT_EQ(rig.facts.Chipset5V, std::nullopt);
 }
 
 sim::PrinterConfig xonXoffAt19200() {

@@ -39,13 +39,17 @@ TEST_F(SerialLinkTest, AnOpenPortKeepsItsSpeedUntilClosed) {
                 ::testing::HasSubstr("COM3"));
 }
 
-TEST_F(SerialLinkTest, ReceiveByteTakesTheFirstAndDropsTheRest) {
+TEST_F(SerialLinkTest, ReceiveByteTakesTheFirstAtOnceOrWaitsItsTimeForNone) {
     rig.link.OpenPort(PortRef::numbered(LinkKind::Serial, 1), "9600", 2);
     rig.link.SendString(kStatusRequest + "\x1DSC" + kStatusRequest);
-    EXPECT_EQ(rig.link.ReceiveByte(), 0xA0);
-    EXPECT_EQ(rig.serial.inBufferCount(), 0);
-    rig.link.SendString("\x18"); // nothing answers a cancel
-    EXPECT_EQ(rig.link.ReceiveByte(), 0);
+    auto start = rig.clock.now();
+    EXPECT_EQ(rig.link.ReceiveByte(250), 0xA0);
+    EXPECT_EQ(rig.clock.now() - start, 0ms);
+    EXPECT_EQ(rig.serial.inBufferCount(), 0); // the rest is dropped
+    rig.link.SendString("\x18");              // nothing answers a cancel
+    start = rig.clock.now();
+    EXPECT_EQ(rig.link.ReceiveByte(250), std::nullopt);
+    EXPECT_EQ(rig.clock.now() - start, 250ms);
 }
 
 TEST_F(SerialLinkTest, ReceiveStringWaitsForTheFirstByteThenOneHundredMillisecondsOrGivesUp) {
