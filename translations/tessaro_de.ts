@@ -1368,6 +1368,10 @@ Verfügbare Baudraten:
 
 Der Baudraten-Parameter wird nicht geändert.</translation>
     </message>
+    <message>
+        <source>the name now leads to another address (%1, not %2) than the printer was found at; detect the printer again</source>
+        <translation>Der Name führt jetzt zu einer anderen Adresse (%1, nicht %2) als der, an der der Drucker gefunden wurde; erkennen Sie den Drucker erneut</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1368,6 +1368,10 @@ Velocidades disponibles:
 
 El parámetro de velocidad no se modificará.</translation>
     </message>
+    <message>
+        <source>the name now leads to another address (%1, not %2) than the printer was found at; detect the printer again</source>
+        <translation>el nombre lleva ahora a otra dirección (%1, no %2) que aquella en la que se encontró la impresora; vuelva a detectar la impresora</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -1368,6 +1368,10 @@ Vitesses disponibles :
 
 Le paramètre de vitesse ne sera pas modifié.</translation>
     </message>
+    <message>
+        <source>the name now leads to another address (%1, not %2) than the printer was found at; detect the printer again</source>
+        <translation>le nom mène maintenant à une autre adresse (%1, et non %2) que celle où l&apos;imprimante a été trouvée ; détectez de nouveau l&apos;imprimante</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

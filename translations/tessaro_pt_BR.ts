@@ -1368,6 +1368,10 @@ Velocidades disponíveis:
 
 O parâmetro de velocidade não será alterado.</translation>
     </message>
+    <message>
+        <source>the name now leads to another address (%1, not %2) than the printer was found at; detect the printer again</source>
+        <translation>o nome agora leva a outro endereço (%1, não %2) diferente daquele em que a impressora foi encontrada; detecte a impressora novamente</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

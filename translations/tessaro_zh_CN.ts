@@ -1368,6 +1368,10 @@ The baudrate parameter will not be modified.</source>
 
 波特率参数将不会修改。</translation>
     </message>
+    <message>
+        <source>the name now leads to another address (%1, not %2) than the printer was found at; detect the printer again</source>
+        <translation>该名称现在指向另一个地址（%1，而不是 %2），不是找到打印机时的地址；请重新检测打印机</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>

@@ -22,6 +22,10 @@ struct SocketAddress {
     static SocketAddress of(const sockaddr& address, socklen_t length);
     int family() const { return storage.ss_family; }
     const sockaddr* address() const { return reinterpret_cast<const sockaddr*>(&storage); }
+    // The same address and port.
+    bool operator==(const SocketAddress& other) const;
+    // As numbers: "192.168.1.20:9100", "[fe80::1]:9100".
+    std::string text() const;
 };
 
 struct ResolvedName {

@@ -4,6 +4,7 @@
 #include "link/Cancellation.h"
 #include "link/NameLookup.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -75,7 +76,8 @@ Message whyTcpWaitEnded(EventWait end) {
 // One deadline holds for the lookup and all the addresses together.
 workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolver,
                                const NetworkAddress& address, Deadline deadline,
-                               const Cancellation* stop, Message& why, PortProblem& problem) {
+                               const Cancellation* stop, Message& why, PortProblem& problem,
+                               std::optional<SocketAddress>& pinned) {
     ResolvedName found;
     if (const EventWait end =
             lookUpName(resolver, address.host, address.port, deadline, stop, found);
@@ -91,6 +93,20 @@ workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolv
         }
         return {};
     }
+    if (pinned) {
+        if (std::ranges::find(found.addresses, *pinned) == found.addresses.end()) {
+            why = {
+                MessageId::NameLeadsToAnotherAddress,
+                {Part::verbatim(found.addresses.front().text()), Part::verbatim(pinned->text())}};
+            problem = PortProblem::Lost;
+            return {};
+        }
+        workspace::UniqueFd fd = connectWithin(*pinned, deadline, stop, why);
+        if (!fd) {
+            problem = PortProblem::Lost;
+        }
+        return fd;
+    }
     for (const SocketAddress& where : found.addresses) {
         if (stop != nullptr && stop->cancelled()) {
             why = MessageId::Stopped;
@@ -101,6 +117,7 @@ workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolv
             return {};
         }
         if (workspace::UniqueFd fd = connectWithin(where, deadline, stop, why)) {
+            pinned = where;
             return fd;
         }
     }

@@ -11,6 +11,7 @@
 #include "workspace/UniqueFd.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tessaro::link {
@@ -30,9 +31,15 @@ message::Message whyTcpWaitEnded(EventWait end);
 // Connects to address, its name looked up by resolver (not null), before deadline; stop may
 // be null. None, with why, when it cannot: a name that does not resolve sets problem to
 // Absent, every other failure leaves problem as the caller preset it.
+//
+// pinned is the address the operation's first connection reached, which later ones must
+// reach again (a name with several addresses, a DNS or DHCP change, a printer restarted
+// must not lead the settings to another printer): unset, the first address that connects
+// pins it; set, only it is tried, and only while the name still leads there; a later
+// connection that cannot reach it is a lost port.
 workspace::UniqueFd connectTcp(const std::shared_ptr<const NameResolver>& resolver,
                                const NetworkAddress& address, Deadline deadline,
                                const Cancellation* stop, message::Message& why,
-                               PortProblem& problem);
+                               PortProblem& problem, std::optional<SocketAddress>& pinned);
 
 } // namespace tessaro::link

@@ -35,7 +35,11 @@ workspace::UniqueFd TcpStreamDevice::connectBefore(Deadline deadline, message::M
         why = notAnAddress_;
         return {};
     }
-    return connectTcp(resolver_, *address, deadline, cancellation(), why, problem);
+    if (pinnedFor_ != address_) {
+        pinned_.reset();
+        pinnedFor_ = address_;
+    }
+    return connectTcp(resolver_, *address, deadline, cancellation(), why, problem, pinned_);
 }
 
 ssize_t TcpStreamDevice::readSome(int fd, char* buffer, std::size_t size) {

@@ -28,6 +28,8 @@ class TcpStreamDevice : public StreamDevice {
     void setCommPort(const PortRef& port) override;
     // "HOST:PORT" as the result line and the port panel show it.
     std::string shownAddress() const;
+    // A new operation: the next connection may reach any address of the name.
+    void startOperation() override { pinned_.reset(); }
 
   protected:
     using AddressGrammar = std::optional<NetworkAddress> (*)(std::string_view text);
@@ -52,6 +54,9 @@ class TcpStreamDevice : public StreamDevice {
     AddressGrammar grammar_;
     message::MessageId notAnAddress_;
     std::string address_;
+    // The address this operation's connections reach, for the address text that pinned it.
+    std::optional<SocketAddress> pinned_;
+    std::string pinnedFor_;
 };
 
 } // namespace tessaro::link

@@ -97,7 +97,8 @@ enum class MessageId {
     AccessRead,
     AccessWrite,
     NameLeadsElsewhere, // the device now, framing what it was before
-    NameLedTo,          // ", not /dev/ttyUSB0"
+    NameLedTo,
+    NameLeadsToAnotherAddress, // the address now, the one found at          // ", not /dev/ttyUSB0"
     AnotherDevice,
     // Network printers and serial servers
     NoAnswerWithin, // seconds

@@ -274,6 +274,11 @@ MessageText textOf(MessageId id) {
         return {"name_leads_elsewhere",
                 QT_TRANSLATE_NOOP("Message", "the name now leads to another device (%1%2) than the "
                                              "printer was found on; detect the printer again")};
+    case MessageId::NameLeadsToAnotherAddress:
+        return {"name_leads_to_another_address",
+                QT_TRANSLATE_NOOP("Message",
+                                  "the name now leads to another address (%1, not %2) than the "
+                                  "printer was found at; detect the printer again")};
     case MessageId::NameLedTo:
         return {"name_led_to", QT_TRANSLATE_NOOP("Message", ", not %1")};
     case MessageId::AnotherDevice:

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace tessaro::link {
@@ -31,6 +32,23 @@ class FixedResolver final : public NameResolver {
 
   private:
     ResolvedName answer_;
+};
+
+// Answers with what the test set last, as a name server whose records change.
+class ChangingResolver final : public NameResolver {
+  public:
+    void answer(std::vector<SocketAddress> list) {
+        const std::lock_guard lock(mutex_);
+        answer_ = std::move(list);
+    }
+    ResolvedName resolve(const std::string&, int) const override {
+        const std::lock_guard lock(mutex_);
+        return {answer_, {}, false};
+    }
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<SocketAddress> answer_;
 };
 
 ResolvedName addresses(std::initializer_list<SocketAddress> list) {
@@ -161,6 +179,42 @@ TEST_F(NetworkPrinterDeviceTest, AddressesAreTriedInTurnUntilOneConnects) {
     byNumber.setAddress("127.0.0.1:" + std::to_string(ntohs(accepted.sin_port)));
     EXPECT_EQ(test::said(byNumber.open()), "");
     EXPECT_EQ(hanging->calls(), 0);
+}
+
+// Within one operation every connection reaches the address the first reached: a name whose
+// answer changed leads nowhere else, and the settings reach the printer that was detected.
+TEST_F(NetworkPrinterDeviceTest, AnOperationStaysAtTheAddressItFirstReached) {
+    sockaddr_in first{};
+    sockaddr_in second{};
+    const workspace::UniqueFd one = test::loopbackSocket(first, 4);
+    const workspace::UniqueFd other = test::loopbackSocket(second, 4);
+    ASSERT_TRUE(one && other);
+    const auto a = SocketAddress::of(reinterpret_cast<const sockaddr&>(first), sizeof first);
+    const auto b = SocketAddress::of(reinterpret_cast<const sockaddr&>(second), sizeof second);
+    const auto names = std::make_shared<ChangingResolver>();
+    NetworkPrinterDevice device(clock, names);
+    device.setAddress("printer.test");
+
+    names->answer({a, b});
+    EXPECT_EQ(test::said(device.open()), ""); // the detection reaches a
+    device.close();
+    names->answer({b, a}); // round robin: b first now
+    EXPECT_EQ(test::said(device.open()), "");
+    device.close();
+    EXPECT_EQ(device.problem(), PortProblem::None);
+
+    names->answer({b}); // the name moved on
+    const std::string moved = test::said(device.open());
+    EXPECT_EQ(moved, "printer.test:9100: the name now leads to another address (" + b.text() +
+                         ", not " + a.text() +
+                         ") than the printer was found at; detect the printer again");
+    EXPECT_FALSE(device.portOpen());
+    EXPECT_EQ(device.problem(), PortProblem::Lost);
+
+    device.startOperation(); // a new detection may go where the name leads
+    EXPECT_EQ(test::said(device.open()), "");
+    device.close();
+    EXPECT_EQ(b.text(), "127.0.0.1:" + std::to_string(ntohs(second.sin_port)));
 }
 
 } // namespace
