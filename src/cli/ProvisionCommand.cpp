@@ -8,6 +8,7 @@
 #include "station/AuditLog.h"
 #include "station/JsonOutput.h"
 #include "station/Outcome.h"
+#include "station/ProfileInput.h"
 #include "station/StationChecks.h"
 #include "station/TerminalCodes.h"
 #include "station/TerminalText.h"
@@ -104,7 +105,10 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
 
 int runProvision(const ProvisionOptions& options) {
     station::GivenPorts given = station::parsePorts(options.ports);
-    if (const auto problem = station::problemBeforeStart(options.file, given, options.log)) {
+    // The profile is read once: every printer gets these bytes, whatever happens to the file.
+    const std::shared_ptr<const station::ProfileRead> profile = station::readProfile(options.file);
+    if (const auto problem =
+            station::problemBeforeStart(options.file, *profile, given, options.log)) {
         return refuse(options.json, problem->outcome, problem->said);
     }
     if (!options.yes && ::isatty(STDIN_FILENO) == 0) {
@@ -120,12 +124,11 @@ int runProvision(const ProvisionOptions& options) {
     }
     StationDisplay display(station::takesCursorCodes(STDERR_FILENO), !options.json, given.ports);
     station::StationPlan plan = planOf(options, std::move(given.ports));
+    plan.unit.profile = profile;
     station::AuditLog log;
     if (!options.log.empty() && !log.open(options.log)) {
-        plan.keepLostRecord = [&log, &display, profile = station::stampProfile(options.file)](
-                                  const QJsonObject& record) {
-            if (const message::Failure failure =
-                    log.append(station::auditRecord(record, profile))) {
+        plan.keepLostRecord = [&log, &display, stamp = profile->stamp](const QJsonObject& record) {
+            if (const message::Failure failure = log.append(station::auditRecord(record, stamp))) {
                 display.diagnostic(message::english(station::cannotWrite(*failure)));
             }
         };

@@ -20,11 +20,10 @@
 namespace tessaro::station {
 namespace {} // namespace
 
-ProfileStamp stampProfile(const std::string& path) {
+ProfileStamp stampProfile(const std::string& path, const workspace::TextFile& file) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
     ProfileStamp stamp{ec ? path : absolute.string(), ""};
-    const workspace::TextFile file = workspace::readTextFile(path);
     if (file.status == workspace::TextFile::Status::Ok) {
         stamp.sha256 = QCryptographicHash::hash(QByteArray::fromStdString(file.text),
                                                 QCryptographicHash::Sha256)

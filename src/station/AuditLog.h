@@ -7,6 +7,7 @@
 // written, and leaves no partial line.
 
 #include "station/UnitReport.h"
+#include "workspace/TextFile.h"
 #include "workspace/UniqueFd.h"
 
 #include <QJsonObject>
@@ -22,8 +23,8 @@ struct ProfileStamp {
     std::string sha256; // lower-case hex
 };
 
-// Reads the profile at path for its stamp; "" sha256 when it cannot be read.
-ProfileStamp stampProfile(const std::string& path);
+// The stamp of the profile at path as it was read; "" sha256 when it could not be.
+ProfileStamp stampProfile(const std::string& path, const workspace::TextFile& file);
 
 // The report's record with the time (UTC), the host name, the profile and the tool's
 // version.

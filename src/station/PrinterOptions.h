@@ -5,11 +5,14 @@
 
 #include "link/PortRef.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tessaro::station {
+
+struct ProfileRead;
 
 // The speed that tells a printer command to try the search's speeds on its port.
 inline constexpr std::string_view kAnySpeed = "auto";
@@ -36,6 +39,9 @@ struct PrinterOptions {
     Handshake handshake = Handshake::Hardware;
     bool autodetect = false;
     std::string file;
+    // The profile's bytes, read once for the run (a station's units share them); none: the
+    // unit reads the file as it starts.
+    std::shared_ptr<const ProfileRead> profile;
     bool all = false;
     bool yes = false;
     bool json = false;

@@ -31,8 +31,16 @@ message::Failure loadProfile(workspace::Workspace& ws, const std::string& file) 
     return std::nullopt;
 }
 
-ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& file) {
-    const workspace::LoadReport report = workspace::LoadConfig(ws, file);
+std::shared_ptr<const ProfileRead> readProfile(const std::string& path) {
+    auto read = std::make_shared<ProfileRead>();
+    read->file = workspace::readTextFile(path);
+    read->stamp = stampProfile(path, read->file);
+    return read;
+}
+
+ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& file,
+                                const ProfileRead& read) {
+    const workspace::LoadReport report = workspace::LoadConfig(ws, file, read.file);
     using message::Message;
     using message::MessageId;
     using message::Part;

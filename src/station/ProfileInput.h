@@ -3,8 +3,10 @@
 // A .pcf profile loaded for a subcommand, with what went wrong said on the error stream.
 
 #include "message/Message.h"
+#include "station/AuditLog.h"
 #include "workspace/Workspace.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +15,14 @@ namespace tessaro::station {
 // Loads file into the workspace as the window's Load menu does: why a file cannot be read,
 // for the caller to say; skipped keys are warned about once on stderr.
 message::Failure loadProfile(workspace::Workspace& workspace, const std::string& file);
+
+// A profile read once for a run: every unit loads these bytes, sends what they set and
+// records their SHA-256, whatever happens to the file meanwhile.
+struct ProfileRead {
+    workspace::TextFile file;
+    ProfileStamp stamp;
+};
+std::shared_ptr<const ProfileRead> readProfile(const std::string& path);
 
 // A profile loaded to be sent to printers: error when it cannot be read or is no profile
 // (any file loads, as "no keys" at worst, and a file that is no profile must not configure
@@ -23,6 +33,7 @@ struct ProfileToSend {
     std::string warning;                  //
     std::optional<message::Message> said; // the error as a value
 };
-ProfileToSend loadProfileToSend(workspace::Workspace& workspace, const std::string& file);
+ProfileToSend loadProfileToSend(workspace::Workspace& workspace, const std::string& file,
+                                const ProfileRead& read);
 
 } // namespace tessaro::station

@@ -6,15 +6,19 @@
 
 namespace tessaro::station {
 
-UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output,
+UnitResult sendUnit(const PrinterOptions& given, FeedbackOutput output,
                     const link::Cancellation* stop, const SessionMaker& makeSession) {
+    PrinterOptions options = given;
+    if (!options.profile) {
+        options.profile = readProfile(options.file);
+    }
     UnitRun run(options, options.yes, output);
     if (const message::Failure failure = run.openLog()) {
         return run.fail(Outcome::FileError, *failure);
     }
     workspace::Workspace ws;
     ws.startUp();
-    const ProfileToSend profile = loadProfileToSend(ws, options.file);
+    const ProfileToSend profile = loadProfileToSend(ws, options.file, *options.profile);
     if (profile.said) {
         return run.fail(Outcome::FileError, *profile.said);
     }

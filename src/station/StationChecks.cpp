@@ -23,12 +23,12 @@ GivenPorts parsePorts(const std::vector<std::string>& texts) {
     return given;
 }
 
-std::optional<StartProblem> problemBeforeStart(const std::string& profile, const GivenPorts& given,
-                                               const std::string& log) {
+std::optional<StartProblem> problemBeforeStart(const std::string& file, const ProfileRead& profile,
+                                               const GivenPorts& given, const std::string& log) {
     using message::Message;
     workspace::Workspace ws;
     ws.startUp();
-    if (const ProfileToSend loaded = loadProfileToSend(ws, profile); !loaded.error.empty()) {
+    if (const ProfileToSend loaded = loadProfileToSend(ws, file, profile); !loaded.error.empty()) {
         return StartProblem{Outcome::FileError, loaded.said.value_or(Message::shown(loaded.error))};
     }
     if (given.ports.empty() && given.unknown.empty()) {

@@ -13,6 +13,8 @@
 
 namespace tessaro::station {
 
+struct ProfileRead;
+
 // The ports a person gave, parsed in order up to the first text that is no port.
 struct GivenPorts {
     std::vector<link::PortRef> ports;
@@ -27,8 +29,9 @@ struct StartProblem {
     message::Message said;
 };
 
-// Nothing when all holds, else the first problem, in the order the ports were given.
-std::optional<StartProblem> problemBeforeStart(const std::string& profile, const GivenPorts& ports,
-                                               const std::string& log);
+// Nothing when all holds, else the first problem, in the order the ports were given. profile
+// is the file as the station read it, once for the run.
+std::optional<StartProblem> problemBeforeStart(const std::string& file, const ProfileRead& profile,
+                                               const GivenPorts& ports, const std::string& log);
 
 } // namespace tessaro::station

@@ -5,6 +5,7 @@
 #include "message/MessageTable.h"
 #include "protocol/Identity.h"
 #include "station/PrinterSession.h"
+#include "station/ProfileInput.h"
 #include "station/TerminalText.h"
 
 namespace tessaro::station {
@@ -19,7 +20,9 @@ message::Failure UnitRun::openLog() {
     if (options_.log.empty()) {
         return std::nullopt;
     }
-    profile_ = stampProfile(options_.file);
+    profile_ = options_.profile
+                   ? options_.profile->stamp
+                   : stampProfile(options_.file, workspace::readTextFile(options_.file));
     return log_.open(options_.log);
 }
 

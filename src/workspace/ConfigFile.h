@@ -3,6 +3,7 @@
 // Loading and saving a workspace as a .pcf profile file.
 
 #include "message/Message.h"
+#include "workspace/TextFile.h"
 #include "workspace/Workspace.h"
 
 #include <filesystem>
@@ -31,6 +32,10 @@ struct LoadReport {
 // Runs the factory reload, then applies the keys of the file at path through the controls'
 // apply steps; the configuration name becomes the file's title without ".pcf".
 LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path);
+// The same for the file at path as it was read once: a run that sends a profile to many
+// printers loads each from the same bytes.
+LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path,
+                      const TextFile& file);
 
 struct SaveReport {
     enum class Status {

@@ -206,8 +206,12 @@ void nameAfterFile(Workspace& workspace, const std::filesystem::path& path) {
 } // namespace
 
 LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path) {
+    return LoadConfig(workspace, path, readTextFile(path));
+}
+
+LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path,
+                      const TextFile& file) {
     LoadReport report;
-    TextFile file = readTextFile(path);
     if (file.status == TextFile::Status::Unreadable) {
         report.status = LoadReport::Status::Unreadable;
         report.error = file.error;
@@ -218,7 +222,7 @@ LoadReport LoadConfig(Workspace& workspace, const std::filesystem::path& path) {
         report.status = LoadReport::Status::Missing;
         report.error = file.error;
     } else {
-        const std::string text = profileBytes(std::move(file.text));
+        const std::string text = profileBytes(file.text);
         report.empty = text.find_first_not_of(" \t\r\n") == std::string::npos;
         report.profileSections = hasIniSection(text, profileSections());
         const auto wanted = wantedKeys();

@@ -96,6 +96,36 @@ TEST(StationInterrupt, ASecondCtrlCAsAUnitEndsLeavesItsOneRecord) {
     EXPECT_EQ(logged[0].value("result").toString(), "ok");
 }
 
+// The profile is read once for the run: a printer served after the file was edited gets the
+// bytes the first got, and its record the same SHA-256.
+TEST(StationProfile, IsReadOnceForTheWholeRun) {
+    TempDir dir;
+    const auto profile = dir.write("job.pcf", kProfile).string(); // SliderMaxcurrent=9
+    const auto log = dir / "audit.jsonl";
+    const std::string port = (dir / "printer").string();
+    auto first = std::make_unique<SimProcess>(
+        std::vector<std::string>{"--link", port, "--time-limit", "60"});
+    ASSERT_FALSE(first->device().empty());
+    FileWatch written(log);
+    const auto station = startStation(
+        {profile, "--port", port, "--repeat", "--log", log.string(), "--yes", "--json"});
+    ASSERT_EQ(jsonLines(written.waitForLines(1, 10s)).size(), 1u);
+
+    dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=3\r\n");
+    first.reset(); // the printer leaves; the next one comes
+    SimProcess second({"--link", port, "--time-limit", "60"});
+    ASSERT_FALSE(second.device().empty());
+    ASSERT_EQ(jsonLines(written.waitForLines(2, 20s)).size(), 2u);
+    interruptTwice(*station);
+    EXPECT_EQ(station->exitStatus(10s), 0);
+
+    EXPECT_THAT(second.output(), HasSubstr("GS / 09"));
+    const auto logged = jsonLines(readFile(log));
+    ASSERT_EQ(logged.size(), 2u);
+    EXPECT_EQ(logged[1].value("sent"), logged[0].value("sent"));
+    EXPECT_EQ(logged[1].value("profile_sha256"), logged[0].value("profile_sha256"));
+}
+
 TEST(StationInterrupt, ASecondCtrlCEarlyStopsTheUnitsUnderWayWithARecordEach) {
     SimProcess first({"--time-limit", "60"});
     SimProcess second({"--time-limit", "60"});

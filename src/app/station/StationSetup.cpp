@@ -5,6 +5,7 @@
 #include "app/station/FittedLines.h"
 #include "link/PortRef.h"
 #include "station/AuditLog.h"
+#include "station/ProfileInput.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -265,7 +266,7 @@ void StationSetup::showStamp() {
     if (useFile_->isChecked()) {
         const QString file = profileFile_->text().trimmed();
         name = QFileInfo(file).fileName();
-        const station::ProfileStamp stamp = station::stampProfile(toPath(file).string());
+        const station::ProfileStamp stamp = station::readProfile(toPath(file).string())->stamp;
         sha = stamp.sha256.empty() ? tr("(the file cannot be read)")
                                    : QString::fromStdString(stamp.sha256);
         if (file.isEmpty()) {

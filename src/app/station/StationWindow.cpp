@@ -11,6 +11,7 @@
 #include "app/station/StationProfile.h"
 #include "app/station/StationSetup.h"
 #include "app/station/StationTile.h"
+#include "station/ProfileInput.h"
 #include "station/StationChecks.h"
 #include "workspace/ConfigFile.h"
 
@@ -169,7 +170,9 @@ void StationWindow::start() {
         return;
     }
     const std::string log = toPath(chosen.log).string();
-    if (const auto problem = station::problemBeforeStart(profile, {chosen.ports, ""}, log)) {
+    // The profile is read once: every printer gets these bytes, whatever happens to the file.
+    const std::shared_ptr<const station::ProfileRead> read = station::readProfile(profile);
+    if (const auto problem = station::problemBeforeStart(profile, *read, {chosen.ports, ""}, log)) {
         refuse(worded(problem->said));
         return;
     }
@@ -177,6 +180,7 @@ void StationWindow::start() {
     station::StationPlan plan;
     plan.ports = chosen.ports;
     plan.unit.file = profile;
+    plan.unit.profile = read;
     plan.unit.log = log;
     plan.unit.speed = kStationSpeed;
     plan.unit.showSearch = false; // the tile says which speed is tried
@@ -186,8 +190,8 @@ void StationWindow::start() {
     plan.repeat = chosen.repeat;
     showTiles(chosen.ports);
     messages_->clear();
-    const std::string failure = driver_->start(std::move(plan), station::stampProfile(profile),
-                                               {shownTiles_, total_, messages_});
+    const std::string failure =
+        driver_->start(std::move(plan), read->stamp, {shownTiles_, total_, messages_});
     if (!failure.empty()) {
         refuse(displayText(failure)); // worded by the driver
         return;
