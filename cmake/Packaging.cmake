@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by CPack (scripts/package runs cpack -G DEB on a Release build):
-# one package "tessaro" with the three programs, the desktop file and the icon (installed by
-# their own folders), and here the copyright file and the changelogs.
+# one package "tessaro" with the three programs, the desktop file, the icon and the udev rule
+# (installed by their own folders), and here the copyright file and the changelogs.
 
 set(TESSARO_MAINTAINER "The Tessaro developers <support@tessaro.example.org>")
 set(TESSARO_HOMEPAGE "https://tessaro.example.org")
