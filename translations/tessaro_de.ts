@@ -2002,6 +2002,18 @@ SHA-256: %2</translation>
         <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
         <translation>Ein Netzwerkdrucker als Host oder Host:Port, oder ein serieller Drucker an einem seriellen Geräteserver im Netzwerk als rfc2217://Host:Port</translation>
     </message>
+    <message>
+        <source>La&amp;bel:</source>
+        <translation>Be&amp;zeichnung:</translation>
+    </message>
+    <message>
+        <source>an order, a batch, an operator</source>
+        <translation>ein Auftrag, eine Charge, ein Bediener</translation>
+    </message>
+    <message>
+        <source>Written in every record of the audit log</source>
+        <translation>Wird in jeden Eintrag des Prüfprotokolls geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
@@ -2073,6 +2085,14 @@ SHA-256: %2</translation>
     <message>
         <source>The main window is using %1: start the station once its operation has ended.</source>
         <translation>Das Hauptfenster verwendet %1: Starten Sie die Station, wenn sein Vorgang beendet ist.</translation>
+    </message>
+    <message>
+        <source>The profile changes no setting: every printer would only get the factory settings&apos; mark length and the saving sequence.<byte value="xd"/>
+<byte value="xd"/>
+Start anyway?</source>
+        <translation>Das Profil ändert keine Einstellung: Jeder Drucker erhielte nur die Markenlänge der Werkseinstellungen und die Speichersequenz.
+
+Trotzdem starten?</translation>
     </message>
 </context>
 <context>

@@ -2002,6 +2002,18 @@ SHA-256: %2</translation>
         <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
         <translation>Una impresora de red como host o host:puerto, o una impresora serie en un servidor serie de red como rfc2217://host:puerto</translation>
     </message>
+    <message>
+        <source>La&amp;bel:</source>
+        <translation>Eti&amp;queta:</translation>
+    </message>
+    <message>
+        <source>an order, a batch, an operator</source>
+        <translation>un pedido, un lote, un operario</translation>
+    </message>
+    <message>
+        <source>Written in every record of the audit log</source>
+        <translation>Se escribe en cada registro del registro de auditoría</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
@@ -2073,6 +2085,14 @@ SHA-256: %2</translation>
     <message>
         <source>The main window is using %1: start the station once its operation has ended.</source>
         <translation>La ventana principal está usando %1: inicie la estación cuando su operación haya terminado.</translation>
+    </message>
+    <message>
+        <source>The profile changes no setting: every printer would only get the factory settings&apos; mark length and the saving sequence.<byte value="xd"/>
+<byte value="xd"/>
+Start anyway?</source>
+        <translation>El perfil no cambia ningún ajuste: cada impresora solo recibiría la longitud de marca de los ajustes de fábrica y la secuencia de guardado.
+
+¿Iniciar de todos modos?</translation>
     </message>
 </context>
 <context>

@@ -2002,6 +2002,18 @@ SHA-256 : %2</translation>
         <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
         <translation>Une imprimante réseau sous la forme hôte ou hôte:port, ou une imprimante série sur un serveur série en réseau sous la forme rfc2217://hôte:port</translation>
     </message>
+    <message>
+        <source>La&amp;bel:</source>
+        <translation>Li&amp;bellé :</translation>
+    </message>
+    <message>
+        <source>an order, a batch, an operator</source>
+        <translation>une commande, un lot, un opérateur</translation>
+    </message>
+    <message>
+        <source>Written in every record of the audit log</source>
+        <translation>Écrit dans chaque enregistrement du journal d&apos;audit</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
@@ -2073,6 +2085,14 @@ SHA-256 : %2</translation>
     <message>
         <source>The main window is using %1: start the station once its operation has ended.</source>
         <translation>La fenêtre principale utilise %1 : démarrez la station une fois son opération terminée.</translation>
+    </message>
+    <message>
+        <source>The profile changes no setting: every printer would only get the factory settings&apos; mark length and the saving sequence.<byte value="xd"/>
+<byte value="xd"/>
+Start anyway?</source>
+        <translation>Le profil ne modifie aucun réglage : chaque imprimante ne recevrait que la longueur de marque des réglages d&apos;usine et la séquence d&apos;enregistrement.
+
+Démarrer quand même ?</translation>
     </message>
 </context>
 <context>

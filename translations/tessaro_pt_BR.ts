@@ -2002,6 +2002,18 @@ SHA-256: %2</translation>
         <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
         <translation>Uma impressora de rede como host ou host:porta, ou uma impressora serial em um servidor serial de rede como rfc2217://host:porta</translation>
     </message>
+    <message>
+        <source>La&amp;bel:</source>
+        <translation>Rótu&amp;lo:</translation>
+    </message>
+    <message>
+        <source>an order, a batch, an operator</source>
+        <translation>um pedido, um lote, um operador</translation>
+    </message>
+    <message>
+        <source>Written in every record of the audit log</source>
+        <translation>Gravado em cada registro do log de auditoria</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
@@ -2073,6 +2085,14 @@ SHA-256: %2</translation>
     <message>
         <source>The main window is using %1: start the station once its operation has ended.</source>
         <translation>A janela principal está usando %1: inicie a estação quando a operação dela terminar.</translation>
+    </message>
+    <message>
+        <source>The profile changes no setting: every printer would only get the factory settings&apos; mark length and the saving sequence.<byte value="xd"/>
+<byte value="xd"/>
+Start anyway?</source>
+        <translation>O perfil não altera nenhuma configuração: cada impressora receberia apenas o comprimento de marca das configurações de fábrica e a sequência de gravação.
+
+Iniciar mesmo assim?</translation>
     </message>
 </context>
 <context>

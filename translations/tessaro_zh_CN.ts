@@ -2002,6 +2002,18 @@ SHA-256：%2</translation>
         <source>A network printer as host or host:port, or a serial printer on a network serial server as rfc2217://host:port</source>
         <translation>网络打印机：主机 或 主机:端口；网络串口服务器上的串口打印机：rfc2217://主机:端口</translation>
     </message>
+    <message>
+        <source>La&amp;bel:</source>
+        <translation>标签(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>an order, a batch, an operator</source>
+        <translation>订单、批次或操作员</translation>
+    </message>
+    <message>
+        <source>Written in every record of the audit log</source>
+        <translation>写入审计日志的每条记录</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::StationTile</name>
@@ -2073,6 +2085,14 @@ SHA-256：%2</translation>
     <message>
         <source>The main window is using %1: start the station once its operation has ended.</source>
         <translation>主窗口正在使用 %1：请在其操作结束后启动工位。</translation>
+    </message>
+    <message>
+        <source>The profile changes no setting: every printer would only get the factory settings&apos; mark length and the saving sequence.<byte value="xd"/>
+<byte value="xd"/>
+Start anyway?</source>
+        <translation>该配置文件未更改任何设置：每台打印机只会收到出厂设置的标记长度和保存序列。
+
+仍要启动吗？</translation>
     </message>
 </context>
 <context>

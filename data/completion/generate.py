@@ -282,7 +282,8 @@ _tessaro_cli() {{
 
 
 # What the value of an option of each kind is called in a listing.
-ZSH_LABELS = {"port": "port", "key": "KEY=VALUE", "profile": ".pcf file", "file": "file"}
+ZSH_LABELS = {"port": "port", "key": "KEY=VALUE", "profile": ".pcf file", "file": "file",
+              "text": "text"}
 
 
 def zsh_quote(text):
@@ -304,6 +305,8 @@ def zsh_action(value):
         return " ".join([" _tessaro-cli_files", "'*.[pP][cC][fF](-.)'", *choices])
     if kind == "file":
         return " _tessaro-cli_files '*'"
+    if kind == "text":
+        return " "  # anything: nothing to offer
     return "(" + " ".join(c.replace(" ", "\\ ") for c in choices) + ")"
 
 

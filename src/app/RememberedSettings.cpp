@@ -18,6 +18,8 @@ const QString kRecentKey = QStringLiteral("profiles/recent");
 const QString kStationPortsKey = QStringLiteral("station/ports");
 const QString kStationRepeatKey = QStringLiteral("station/repeat");
 const QString kStationLogKey = QStringLiteral("station/log");
+const QString kStationProfileKey = QStringLiteral("station/profile");
+const QString kStationLabelKey = QStringLiteral("station/label");
 
 // The handshake by name in the file, so the file reads plainly and survives a change of list.
 const QString kXonXoff = QStringLiteral("xonxoff");
@@ -82,6 +84,11 @@ void RememberedSettings::read() {
     if (QDir::isAbsolutePath(log)) {
         station_.log = QDir::cleanPath(log);
     }
+    const QString profile = store_->value(kStationProfileKey).toString();
+    if (QDir::isAbsolutePath(profile)) {
+        station_.profile = QDir::cleanPath(profile);
+    }
+    station_.label = store_->value(kStationLabelKey).toString();
 }
 
 void RememberedSettings::write(const QString& key, const QVariant& value) {
@@ -127,7 +134,9 @@ void RememberedSettings::setStation(const Station& station) {
     }
     write({{kStationPortsKey, ports},
            {kStationRepeatKey, station.repeat},
-           {kStationLogKey, station.log}});
+           {kStationLogKey, station.log},
+           {kStationProfileKey, station.profile},
+           {kStationLabelKey, station.label}});
 }
 
 void RememberedSettings::setProfileFolder(const QString& folder) {

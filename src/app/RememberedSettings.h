@@ -37,7 +37,9 @@ class RememberedSettings {
         // In the file as their spellings: "COM3", "tcp://HOST[:PORT]", "rfc2217://HOST:PORT".
         std::vector<link::PortRef> ports;
         bool repeat = false;
-        QString log; // the audit log; empty when none is remembered
+        QString log;     // the audit log; empty when none is remembered
+        QString profile; // the profile file chosen; empty: the current workspace
+        QString label;   // what the runs are for, in every record
         bool operator==(const Station&) const = default;
     };
 

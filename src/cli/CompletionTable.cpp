@@ -17,15 +17,18 @@ namespace {
 // its first long name or the operand's name. The choices of an option come from its check.
 struct ValueRow {
     std::string_view name;
-    std::string_view kind;   // port, profile (a .pcf file), file, key (KEY=VALUE of "keys")
+    // port, profile (a .pcf file), file, key (KEY=VALUE of "keys"), text (anything: nothing
+    // to complete)
+    std::string_view kind;
     std::string_view choice; // a word taken besides, "" for none
 };
 
-constexpr std::array<ValueRow, 7> kValues{{
+constexpr std::array<ValueRow, 8> kValues{{
     {"--port", "port", ""},
     {"--set", "key", ""},
     {"--save", "profile", ""},
     {"--log", "file", ""},
+    {"--label", "text", ""},
     {"FILE", "profile", ""},
     {"A", "profile", kFactory},
     {"B", "profile", kFactory},

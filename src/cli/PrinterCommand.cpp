@@ -77,6 +77,11 @@ PrinterSubcommands addPrinterCommands(CLI::App& app, station::PrinterOptions& op
     commands.send->add_flag("--yes", options.yes, "do not ask for confirmation");
     commands.send->add_option("--log", options.log, "append an audit record to this file")
         ->type_name("FILE.jsonl");
+    commands.send
+        ->add_option_function<std::string>(
+            "--label", [&options](const std::string& text) { options.setLabel(text); },
+            "what the run is for (an order, a batch, an operator), in the record")
+        ->type_name("TEXT");
     commands.recover =
         app.add_subcommand("recover", "Detect the printer and store the factory settings in it");
     addLinkOptions(commands.recover, options, true);

@@ -42,6 +42,7 @@ station::StationPlan planOf(const ProvisionOptions& options, std::vector<link::P
         station::handshakeNamed(options.handshake).value_or(station::Handshake::Hardware);
     plan.unit.all = options.all;
     plan.unit.log = options.log;
+    plan.unit.setLabel(options.label);
     plan.unit.yes = true;         // confirmed once for the station
     plan.unit.json = true;        // the record is the station's to print
     plan.unit.showSearch = false; // the port's live line says what it does
@@ -93,6 +94,10 @@ CLI::App* addProvisionCommand(CLI::App& app, ProvisionOptions& options) {
         ->check(CLI::IsMember({"xonxoff", "hardware"}));
     provision->add_option("--log", options.log, "append an audit record per unit to this file")
         ->type_name("FILE.jsonl");
+    provision
+        ->add_option("--label", options.label,
+                     "what the run is for (an order, a batch, an operator), in every record")
+        ->type_name("TEXT");
     provision->add_flag("--repeat", options.repeat,
                         "after each unit, wait for the printer to leave and the next to answer, "
                         "until interrupted");

@@ -15,6 +15,7 @@ struct ProvisionOptions {
     std::string speed = "9600";
     std::string handshake = "hardware";
     std::string log;
+    std::string label;
     bool repeat = false;
     bool all = false;
     bool yes = false;

@@ -46,12 +46,18 @@ struct PrinterOptions {
     bool yes = false;
     bool json = false;
     std::string log; // send: the audit log a record is appended to
+    // What the run is for (an order, a batch, an operator), in every record; none: null.
+    std::optional<std::string> label;
     // With speed auto, the speeds tried are shown on stderr as the automatic search shows
     // its steps; a station's units leave that to the port's live line.
     bool showSearch = true;
 
     // The port as given: "COM1", "/dev/ttyUSB0", "tcp://printer:9100"; "" when none was.
     std::string givenPort() const { return port ? port->text() : unknownPort; }
+    // --label as given: "" is none.
+    void setLabel(const std::string& text) {
+        label = text.empty() ? std::nullopt : std::optional(text);
+    }
 };
 
 } // namespace tessaro::station

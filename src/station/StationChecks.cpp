@@ -5,6 +5,7 @@
 #include "station/PrinterSession.h"
 #include "station/ProfileInput.h"
 #include "station/TerminalText.h"
+#include "workspace/ConfigFile.h"
 
 #include <set>
 
@@ -53,6 +54,20 @@ std::optional<StartProblem> problemBeforeStart(const std::string& file, const Pr
         }
     }
     return std::nullopt;
+}
+
+// What a profile sets, as a save would write it: the same for two profiles that set the same.
+std::string settingsOf(const std::string& file, const ProfileRead& profile) {
+    workspace::Workspace ws;
+    ws.startUp();
+    loadProfileToSend(ws, file, profile);
+    return workspace::profileText(ws);
+}
+
+bool changesNoSetting(const std::string& file, const ProfileRead& profile) {
+    ProfileRead empty;
+    empty.file.status = workspace::TextFile::Status::Ok;
+    return settingsOf(file, profile) == settingsOf(file, empty);
 }
 
 } // namespace tessaro::station

@@ -34,4 +34,8 @@ struct StartProblem {
 std::optional<StartProblem> problemBeforeStart(const std::string& file, const ProfileRead& profile,
                                                const GivenPorts& ports, const std::string& log);
 
+// Whether the profile, as read, sets nothing of its own: every printer would get the factory
+// settings.
+bool changesNoSetting(const std::string& file, const ProfileRead& profile);
+
 } // namespace tessaro::station

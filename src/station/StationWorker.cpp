@@ -155,7 +155,7 @@ std::vector<std::string> StationWorker::provision() {
         ended.lost = true;
     }
     if (ended.lost) {
-        ended.result = {lostUnitReport(plan_.unit.givenPort()), Outcome::NotStored};
+        ended.result = {lostUnitReport(plan_.unit), Outcome::NotStored};
         say({message::MessageId::UnitFailedWith,
              {message::Part::framed(message::Message::shown(failure))}});
     }

@@ -92,6 +92,7 @@ QJsonObject toJson(const UnitReport& report) {
     const auto text = [](const std::string& value) { return jsonText(value); };
     QJsonObject object;
     object.insert("port", jsonText(report.port));
+    object.insert("label", orNull(report.label, text));
     object.insert("device", report.device.empty() ? QJsonValue(QJsonValue::Null)
                                                   : QJsonValue(jsonText(report.device)));
     object.insert("link", orNull(report.link, linkWord));

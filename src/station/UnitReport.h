@@ -18,8 +18,9 @@ namespace tessaro::station {
 class PrinterSession;
 
 struct UnitReport {
-    std::string port;   // as given: "COM1", "/dev/ttyUSB0", "tcp://printer:9100"
-    std::string device; // the device or address it stands for
+    std::string port;                 // as given: "COM1", "/dev/ttyUSB0", "tcp://printer:9100"
+    std::optional<std::string> label; // the run's: an order, a batch, an operator
+    std::string device;               // the device or address it stands for
     std::optional<link::LinkKind> link;
     std::optional<int> speed;            // a serial link's speed, as the printer answered
     std::optional<int> speedAfter;       // the speed a speed command left the printer at

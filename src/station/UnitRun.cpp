@@ -14,6 +14,7 @@ UnitRun::UnitRun(const PrinterOptions& options, bool assumeYes, FeedbackOutput o
     : options_(options), feedback_(assumeYes, output), start_(std::chrono::steady_clock::now()) {
     feedback_.setJson(options.json);
     report_.port = options.givenPort();
+    report_.label = options.label;
 }
 
 message::Failure UnitRun::openLog() {
@@ -65,7 +66,7 @@ UnitResult UnitRun::finish(Outcome outcome) {
 }
 
 UnitResult UnitRun::stopped() {
-    report_ = lostUnitReport(options_.givenPort());
+    report_ = lostUnitReport(options_);
     return record(Outcome::NotStored);
 }
 
@@ -97,9 +98,10 @@ std::string UnitRun::defaultMessage(Outcome outcome) const {
     return feedback_.result();
 }
 
-UnitReport lostUnitReport(const std::string& port) {
+UnitReport lostUnitReport(const PrinterOptions& options) {
     UnitReport report;
-    report.port = port;
+    report.port = options.givenPort();
+    report.label = options.label;
     report.outcome = Outcome::NotStored;
     report.said = message::Message(message::MessageId::UnitStopped);
     report.message = message::english(*report.said);

@@ -66,6 +66,6 @@ class UnitRun {
 
 // The record of a unit that ended without one of its own (stopped, or failed in a way the
 // run could not record): its port, not stored, and why.
-UnitReport lostUnitReport(const std::string& port);
+UnitReport lostUnitReport(const PrinterOptions& options);
 
 } // namespace tessaro::station

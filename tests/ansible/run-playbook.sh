@@ -83,7 +83,7 @@ run_playbook() { # NAME PORTS [ANSIBLE-PLAYBOOK-ARGS...]
 {"tessaro_hosts": "all", "ansible_become": false, "tessaro_install": false,
  "tessaro_cli": "$cli", "tessaro_profile": "$tmp/profile.pcf", "tessaro_state_dir": "$tmp/host",
  "tessaro_ports": $ports, "tessaro_mode": "${role_mode:-$mode}", "tessaro_audit_log": "$audit",
- "tessaro_timeout": 60}
+ "tessaro_timeout": 60, "tessaro_label": "order 4711"}
 VARS
     timeout 150 ansible-playbook -i localhost, -c local "$playbook" -e "@$tmp/$name.json" "$@" \
         >"$tmp/$name.out" 2>&1
@@ -207,6 +207,8 @@ if len(records) != 2:
 for r in records:
     if r.get("result") != "ok" or r.get("profile_sha256") != digest:
         problems.append(f"record {r}: not result ok with the profile's sha256 {digest}")
+    if r.get("label") != "order 4711":
+        problems.append(f"record {r}: not labelled with tessaro_label")
 named = sorted(r.get("port", "") for r in records)
 if named != sorted(ports):
     problems.append(f"ports {named}, not {sorted(ports)}")

@@ -48,19 +48,22 @@ TEST_F(RememberedSettingsTest, TheNextRunHasThePortTheFolderAndTheLastFiveProfil
                                                    profile("4.pcf"), profile("2, with comma.pcf")));
 }
 
-TEST_F(RememberedSettingsTest, TheNextStationHasTheLastPortsRepeatAndLog) {
+TEST_F(RememberedSettingsTest, TheNextStationHasTheLastPortsRepeatLogProfileAndLabel) {
     const Remembered::Station station{{at("COM2"), at("tcp://printer.example:9101"), at("USB1")},
                                       true,
-                                      profile("logs/audit.jsonl")};
+                                      profile("logs/audit.jsonl"),
+                                      profile("job.pcf"),
+                                      "Order 4711, line 2"};
     Remembered(file()).setStation(station);
     EXPECT_EQ(Remembered(file()).station(), station);
 
     // A hand-edited station: a port given twice or blank, a repeat that is not "true", a
     // relative log.
     dir.write("Tessaro.conf",
-              "[station]\nports=COM1, , COM1, LPT2\nrepeat=perhaps\nlog=audit.jsonl\n");
+              "[station]\nports=COM1, , COM1, LPT2\nrepeat=perhaps\nlog=audit.jsonl\n"
+              "profile=job.pcf\n");
     EXPECT_EQ(Remembered(file()).station(),
-              (Remembered::Station{{at("COM1"), at("LPT2")}, false, ""}));
+              (Remembered::Station{{at("COM1"), at("LPT2")}, false, "", "", ""}));
 }
 
 TEST_F(RememberedSettingsTest, NothingIsWrittenWhenNothingChanged) {

@@ -211,6 +211,36 @@ TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
     EXPECT_TRUE(ended());
 }
 
+// A profile that sets nothing would store the factory settings everywhere: Start asks first.
+// The profile file and the label chosen come back the next time; the label is in every record.
+TEST_F(StationWindowTest, AProfileThatChangesNothingIsAskedAboutAndTheChoicesComeBack) {
+    const auto sim = virtualPrinter({});
+    open({sim->device()});
+    choose({"COM1"});
+    dir.write("job.pcf", "[Setup and hardware control]\r\n"); // a profile, setting nothing
+    QTest::keyClicks(part<QLineEdit>("runLabel"), "Order 4711");
+    script.answers.push_back(QMessageBox::No);
+    click("stationStart");
+    ASSERT_EQ(script.boxes.size(), 1u);
+    EXPECT_THAT(script.boxes[0].text.toStdString(), HasSubstr("The profile changes no setting"));
+    EXPECT_TRUE(ended());
+    EXPECT_FALSE(sim->waitFor("ESC", 300ms)) << "the printer was touched";
+
+    script.answers.push_back(QMessageBox::Yes);
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    const auto records = jsonLines(readFile(log));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].value("label").toString(), "Order 4711");
+
+    station->close();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return station.isNull() || !station->isVisible(); }));
+    open({sim->device()});
+    EXPECT_TRUE(part<QRadioButton>("profileChoose")->isChecked());
+    EXPECT_EQ(part<QLineEdit>("profileFile")->text(), app::fromPath(profile));
+    EXPECT_EQ(part<QLineEdit>("runLabel")->text(), "Order 4711");
+}
+
 // A printer behind a serial server (ser2net in front of the virtual printer) is added to the
 // list as typed with its prefix, as an address without a port is not, is stored in as a COM
 // port's printer is, and is listed again the next time.

@@ -39,9 +39,12 @@ def main():
     scratch = tempfile.mkdtemp(prefix="tessaro-a11y-station-")
     config = os.path.join(scratch, "config")
     os.makedirs(os.path.join(config, "Tessaro"))
+    profile = os.path.join(scratch, "job.pcf")  # it sets something: Start asks nothing
+    with open(profile, "w") as job:
+        job.write("[Setup and hardware control]\r\nSliderMaxcurrent=9\r\n")
     with open(os.path.join(config, "Tessaro", "Tessaro.conf"), "w") as conf:
         conf.write(f"[station]\nports={', '.join(PORTS)}\nrepeat=false\n"
-                   f"log={scratch}/audit.jsonl\n")
+                   f"log={scratch}/audit.jsonl\nprofile={profile}\n")
     printers = [start_printer(sim), start_printer(sim, "--silent")]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=config,
                HOME=scratch)

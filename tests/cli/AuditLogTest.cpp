@@ -169,6 +169,36 @@ TEST_F(FullLog, ARecordTheDiskTakesOnlyPartOfIsCutBack) {
     EXPECT_EQ(jsonOf(lines[1]).value("result").toString(), "ok");
 }
 
+// A run's label (an order, a batch, an operator) is in every record it makes, on stdout and
+// in the log; a run without one says null.
+TEST(AuditLog, EveryRecordCarriesTheRunsLabel) {
+    SimProcess printer({"--time-limit", "60"});
+    TempDir dir;
+    const auto profile = dir.write("job.pcf", kProfile).string();
+    const auto log = dir / "audit.jsonl";
+    const auto labelled =
+        runCli({"provision", profile, "--port", printer.device(), "--port", "/nonexistent/ttyUSB9",
+                "--label", "Order 4711\nline 2", "--log", log.string(), "--yes", "--json"});
+    EXPECT_EQ(labelled.status, 3) << labelled.err;
+    const auto sent = runCli({"send", profile, "--port", printer.device(), "--label", "batch 7",
+                              "--log", log.string(), "--yes", "--json"});
+    EXPECT_EQ(sent.status, 0) << sent.err;
+    const auto plain =
+        runCli({"send", profile, "--port", printer.device(), "--log", log.string(), "--yes"});
+    EXPECT_EQ(plain.status, 0) << plain.err;
+
+    const auto printed = jsonLines(labelled.out + sent.out);
+    ASSERT_EQ(printed.size(), 4u); // two units, the summary, the send
+    EXPECT_EQ(printed[0].value("label").toString(), "Order 4711\nline 2");
+    EXPECT_EQ(printed[1].value("label").toString(), "Order 4711\nline 2");
+    EXPECT_EQ(printed[3].value("label").toString(), "batch 7");
+    const auto logged = jsonLines(readFile(log));
+    ASSERT_EQ(logged.size(), 4u);
+    EXPECT_EQ(logged[0].value("label"), printed[0].value("label"));
+    EXPECT_EQ(logged[2].value("label").toString(), "batch 7");
+    EXPECT_TRUE(logged[3].value("label").isNull());
+}
+
 TEST(ProfileNames, ANameStartingWithADashIsAFileAfterDoubleDash) {
     SimProcess printer({"--time-limit", "60"});
     TempDir dir;

@@ -175,9 +175,19 @@ QWidget* StationSetup::logRow() {
     label->setBuddy(log_);
     QPushButton* browse = button(tr("Bro&wse..."), "logBrowse", row);
     browse->setAccessibleName(tr("Browse for the audit log"));
+    auto* runLabel = new QLabel(tr("La&bel:"), row);
+    runLabel->setObjectName(QStringLiteral("runLabelLabel"));
+    label_ = new QLineEdit(row);
+    label_->setObjectName(QStringLiteral("runLabel"));
+    label_->setPlaceholderText(tr("an order, a batch, an operator"));
+    label_->setToolTip(tr("Written in every record of the audit log"));
+    runLabel->setBuddy(label_);
     layout->addWidget(label);
-    layout->addWidget(log_, 1);
+    layout->addWidget(log_, 2);
     layout->addWidget(browse);
+    layout->addSpacing(12);
+    layout->addWidget(runLabel);
+    layout->addWidget(label_, 1);
     connect(browse, &QPushButton::clicked, this, &StationSetup::browseLog);
     return row;
 }
@@ -222,6 +232,7 @@ StationSetup::Choice StationSetup::choice() const {
     }
     chosen.repeat = repeat_->isChecked();
     chosen.log = log_->text().trimmed();
+    chosen.label = label_->text().trimmed();
     return chosen;
 }
 
@@ -241,6 +252,13 @@ void StationSetup::restore(const std::vector<link::PortRef>& ports, bool repeat,
     }
     repeat_->setChecked(repeat);
     log_->setText(log);
+}
+
+void StationSetup::restoreProfile(const QString& file, const QString& label) {
+    if (!file.isEmpty()) {
+        setProfileFile(file);
+    }
+    label_->setText(label);
 }
 
 void StationSetup::setProfileFile(const QString& file) {

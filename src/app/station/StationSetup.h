@@ -30,6 +30,7 @@ class StationSetup final : public QWidget {
         std::vector<link::PortRef> ports;
         bool repeat = false;
         QString log;
+        QString label; // what the run is for; empty: none
     };
 
     StationSetup(const std::vector<link::PortLine>& ports, QWidget* parent);
@@ -38,6 +39,8 @@ class StationSetup final : public QWidget {
     // The choices remembered from the last station; a port that is not there now is left
     // out, a network printer or a serial server's port is listed again.
     void restore(const std::vector<link::PortRef>& ports, bool repeat, const QString& log);
+    // The profile file and the label remembered; an empty file leaves the workspace chosen.
+    void restoreProfile(const QString& file, const QString& label);
     // What the workspace would store now: its name and its SHA-256.
     void setWorkspaceStamp(const QString& name, const QString& sha256);
 
@@ -70,6 +73,7 @@ class StationSetup final : public QWidget {
     QLineEdit* address_ = nullptr;
     QCheckBox* repeat_ = nullptr;
     QLineEdit* log_ = nullptr;
+    QLineEdit* label_ = nullptr;
     QString workspaceName_;
     QString workspaceSha_;
 };

@@ -102,6 +102,7 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
     const RememberedSettings::Station& remembered = main_.remembered().station();
     setup_->restore(remembered.ports, remembered.repeat,
                     remembered.log.isEmpty() ? defaultLog() : remembered.log);
+    setup_->restoreProfile(remembered.profile, remembered.label);
     workspaceChanged();
 }
 
@@ -176,11 +177,23 @@ void StationWindow::start() {
         refuse(worded(problem->said));
         return;
     }
-    main_.remembered().setStation({chosen.ports, chosen.repeat, chosen.log});
+    // A profile that changes nothing would store the factory settings on every printer: that
+    // is asked, not done by default.
+    if (station::changesNoSetting(profile, *read) &&
+        !main_.feedback().askText(
+            tr("The profile changes no setting: every printer would only get the factory "
+               "settings' mark length and the saving sequence.\r\n\r\nStart anyway?"))) {
+        return;
+    }
+    main_.remembered().setStation(
+        {chosen.ports, chosen.repeat, chosen.log,
+         chosen.workspace ? QString() : QFileInfo(chosen.profileFile).absoluteFilePath(),
+         chosen.label});
     station::StationPlan plan;
     plan.ports = chosen.ports;
     plan.unit.file = profile;
     plan.unit.profile = read;
+    plan.unit.setLabel(chosen.label.toStdString());
     plan.unit.log = log;
     plan.unit.speed = kStationSpeed;
     plan.unit.showSearch = false; // the tile says which speed is tried
