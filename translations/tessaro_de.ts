@@ -2094,6 +2094,10 @@ Start anyway?</source>
 
 Trotzdem starten?</translation>
     </message>
+    <message>
+        <source>Sound on a &amp;failure</source>
+        <translation>Ton bei einem &amp;Fehler</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

@@ -2094,6 +2094,10 @@ Start anyway?</source>
 
 ¿Iniciar de todos modos?</translation>
     </message>
+    <message>
+        <source>Sound on a &amp;failure</source>
+        <translation>Sonido al &amp;fallar</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

@@ -2094,6 +2094,10 @@ Start anyway?</source>
 
 Démarrer quand même ?</translation>
     </message>
+    <message>
+        <source>Sound on a &amp;failure</source>
+        <translation>Son en cas d&apos;é&amp;chec</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

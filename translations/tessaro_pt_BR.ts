@@ -2094,6 +2094,10 @@ Start anyway?</source>
 
 Iniciar mesmo assim?</translation>
     </message>
+    <message>
+        <source>Sound on a &amp;failure</source>
+        <translation>Som em caso de &amp;falha</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

@@ -2094,6 +2094,10 @@ Start anyway?</source>
 
 仍要启动吗？</translation>
     </message>
+    <message>
+        <source>Sound on a &amp;failure</source>
+        <translation>失败时发出声音(&amp;F)</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::frmAbout</name>

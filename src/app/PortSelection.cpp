@@ -5,6 +5,7 @@
 #include "app/RememberedSettings.h"
 #include "detect/Autodetect.h"
 #include "link/SerialPortDetails.h"
+#include "protocol/Identity.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -23,6 +24,21 @@
 namespace tessaro::app {
 
 namespace {
+
+// The status bar after a detection: a printer that reports a fault (paper out, head up...)
+// says so in its last panel, as the command line warns of it.
+std::vector<message::Message> withFaults(const detect::DetectionResult& result) {
+    std::vector<message::Message> panels = result.panels;
+    const auto status = result.session.printer.StatusByte;
+    if (const message::Failure faults =
+            result.found && status ? protocol::faultsOf(*status) : std::nullopt;
+        faults && !panels.empty()) {
+        panels.back() = message::Message(
+            message::MessageId::PrinterReportsFault,
+            {message::Part::verbatim(result.port.shownName()), message::Part::framed(*faults)});
+    }
+    return panels;
+}
 
 // The number of the checked option, counted from 1.
 template <std::size_t N>
@@ -412,7 +428,7 @@ void PortSelection::startDetection(
                 // The printer commands are there while a printer is.
                 feedback_.enablePrinterCommands(result.session.printer.PrinterFound);
                 if (!result.panels.empty()) {
-                    feedback_.showStatusPanels(result.panels);
+                    feedback_.showStatusPanels(withFaults(result));
                 }
                 shown(result);
                 if (stopped_ && !result.found) {

@@ -20,6 +20,7 @@ const QString kStationRepeatKey = QStringLiteral("station/repeat");
 const QString kStationLogKey = QStringLiteral("station/log");
 const QString kStationProfileKey = QStringLiteral("station/profile");
 const QString kStationLabelKey = QStringLiteral("station/label");
+const QString kStationSoundKey = QStringLiteral("station/sound");
 
 // The handshake by name in the file, so the file reads plainly and survives a change of list.
 const QString kXonXoff = QStringLiteral("xonxoff");
@@ -89,6 +90,7 @@ void RememberedSettings::read() {
         station_.profile = QDir::cleanPath(profile);
     }
     station_.label = store_->value(kStationLabelKey).toString();
+    station_.sound = store_->value(kStationSoundKey).toString() != QStringLiteral("false");
 }
 
 void RememberedSettings::write(const QString& key, const QVariant& value) {
@@ -136,7 +138,8 @@ void RememberedSettings::setStation(const Station& station) {
            {kStationRepeatKey, station.repeat},
            {kStationLogKey, station.log},
            {kStationProfileKey, station.profile},
-           {kStationLabelKey, station.label}});
+           {kStationLabelKey, station.label},
+           {kStationSoundKey, station.sound}});
 }
 
 void RememberedSettings::setProfileFolder(const QString& folder) {

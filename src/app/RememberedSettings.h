@@ -37,9 +37,10 @@ class RememberedSettings {
         // In the file as their spellings: "COM3", "tcp://HOST[:PORT]", "rfc2217://HOST:PORT".
         std::vector<link::PortRef> ports;
         bool repeat = false;
-        QString log;     // the audit log; empty when none is remembered
-        QString profile; // the profile file chosen; empty: the current workspace
-        QString label;   // what the runs are for, in every record
+        QString log;       // the audit log; empty when none is remembered
+        QString profile;   // the profile file chosen; empty: the current workspace
+        QString label;     // what the runs are for, in every record
+        bool sound = true; // a failed unit is heard
         bool operator==(const Station&) const = default;
     };
 

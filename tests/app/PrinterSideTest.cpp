@@ -4,6 +4,7 @@
 // asked for while the transmission waits for the printer.
 
 #include "PortSelectionFixture.h"
+#include "app/StatusPanelBar.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +35,8 @@ class PrinterSideTest : public PortSelectionFixture {
 TEST_F(PrinterSideTest, DetectThenSendStoresTheChangeInThePrinter) {
     EXPECT_THAT(script.texts(), Contains(QString("R62 VIRTUAL PRN found on COM 1 at 9600 bauds")));
     EXPECT_TRUE(window->findChild<QPushButton*>("SetToPrinterButton")->isEnabled());
+    // A printer in order leaves the status bar's last panel empty.
+    EXPECT_EQ(window->statusPanels()->panelTexts().back(), "");
 
     window->workspace().setSlider(workspace::controlId("SliderMaxcurrent"), 7,
                                   workspace::ChangeSource::User);
@@ -43,6 +46,21 @@ TEST_F(PrinterSideTest, DetectThenSendStoresTheChangeInThePrinter) {
     EXPECT_EQ(script.texts().back(), "Saving Sequence Successful !");
     EXPECT_TRUE(sim->waitFor("ESC s  save -> 00", 2s));
     EXPECT_THAT(sim->output(), HasSubstr("GS / 07"));
+}
+
+// A printer that reports a fault is shown as such in the status bar, as the command line
+// warns of it; it is found, and may be sent to.
+TEST_F(PortSelectionFixture, APrinterReportingAFaultIsShownAsSuch) {
+    ASSERT_NO_FATAL_FAILURE(startSim({"--status", "0xA6"})); // head up, no paper
+    openWindow({{"TESSARO_COM1", device}});
+    inPortSelection([](app::PortSelection& dialog) {
+        child<QRadioButton>(dialog, "COM1")->setChecked(true);
+        child<QPushButton>(dialog, "DetectSerialPrinter")->click();
+    });
+    EXPECT_THAT(script.texts(), Contains(QString("R62 VIRTUAL PRN found on COM 1 at 9600 bauds")));
+    EXPECT_EQ(window->statusPanels()->panelTexts().back(),
+              "The printer on COM 1 reports a fault: Head Up, No Paper");
+    EXPECT_TRUE(window->findChild<QPushButton*>("SetToPrinterButton")->isEnabled());
 }
 
 TEST_F(PrinterSideTest, ClosingDuringATransmissionWaitsForItsEnd) {

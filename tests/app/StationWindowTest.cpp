@@ -7,6 +7,7 @@
 // serial server.
 
 #include "StationFixture.h"
+#include "app/station/AlertSound.h"
 #include "app/station/StationProfile.h"
 #include "support/JsonLines.h"
 #include "support/Ser2netProcess.h"
@@ -34,6 +35,16 @@ std::string stateOf(const app::StationTile* tile) {
     return tile->stateText().toStdString();
 }
 
+// Counts what would be heard.
+class CountedAlerts final : public app::AlertSound {
+  public:
+    explicit CountedAlerts(int& count) : count_(count) {}
+    void unitFailed() override { ++count_; }
+
+  private:
+    int& count_;
+};
+
 class StationWindowTest : public StationFixture {
   protected:
     // A printer on COM1 of a station with repeat, started; the wait is over once the unit
@@ -53,11 +64,14 @@ class StationWindowTest : public StationFixture {
 
 TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
     const auto good = virtualPrinter({});
-    const auto second = virtualPrinter({"--identity", "Second printer"});
+    const auto second = virtualPrinter({"--identity", "Second printer", "--status", "0xA4"});
     const auto silent = virtualPrinter({"--silent"});
     const auto refusing = virtualPrinter({"--save-reply", "1"});
     open({good->device(), second->device(), silent->device(), refusing->device()});
     choose({"COM1", "COM2", "COM3", "COM4"});
+    int alerts = 0;
+    station->setAlertSound(std::make_unique<CountedAlerts>(alerts));
+    EXPECT_TRUE(part<QCheckBox>("failureSound")->isChecked());
     click("stationStart");
     EXPECT_FALSE(part<QPushButton>("stationStart")->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
@@ -69,11 +83,15 @@ TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
     EXPECT_EQ(tile(1)->look(), app::StationTile::Look::Stored);
     EXPECT_EQ(tile(3)->look(), app::StationTile::Look::Failed);
     EXPECT_THAT(tile(2)->identityText().toStdString(), HasSubstr("Second printer"));
+    // Stored, and out of paper: shown as such.
+    EXPECT_EQ(tile(2)->faultsText(), "The printer on COM 2 reports a fault: No Paper");
+    EXPECT_EQ(tile(1)->faultsText(), "");
     EXPECT_EQ(tile(1)->countsText(), "stored 1, failed 0, mean " +
                                          tile(1)->countsText().section(QStringLiteral("mean "), 1));
     EXPECT_EQ(tile(3)->countsText(), "stored 0, failed 1");
     EXPECT_THAT(part<QLabel>("stationTotal")->text().toStdString(),
                 StartsWith("All ports: stored 2, failed 2, mean "));
+    EXPECT_EQ(alerts, 2); // one for each failure
     // A screen reader reads each tile as a group named by its port, described by its state.
     EXPECT_EQ(tile(3)->accessibleName(), "COM3");
     EXPECT_THAT(tile(3)->accessibleDescription().toStdString(),
@@ -100,6 +118,13 @@ TEST_F(StationWindowTest, FourPrintersReachTheirResultsWithARecordEach) {
     const auto cliRecords = jsonLines(readFile(dir / "cli.jsonl"));
     ASSERT_EQ(cliRecords.size(), 1u);
     EXPECT_EQ(cliRecords[0].keys(), records[0].keys());
+
+    // Turned off, and remembered so, failures are not heard.
+    toggle(part<QCheckBox>("failureSound")); // off, and remembered so
+    EXPECT_FALSE(window->remembered().station().sound);
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_EQ(alerts, 2);
 }
 
 TEST_F(StationWindowTest, TheWorkspaceIsStoredFromAFileNamedByItsContentBesideTheLog) {
@@ -152,16 +177,20 @@ TEST_F(StationWindowTest, WithRepeatAPrinterLeavesAndTheNextIsConfigured) {
     open({link});
     choose({"COM1"}, true);
     click("stationStart");
+    // Until the printer leaves, its result stays the tile's big green text.
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return stateOf(tile(1)) == "Waiting for the printer to leave"; }, kWaitMs))
-        << stateOf(tile(1));
-    EXPECT_THAT(tile(1)->lastUnitText().toStdString(), StartsWith("Last unit: Stored: "));
+        [this] { return tile(1)->lastUnitText() == "Waiting for the printer to leave"; }, kWaitMs))
+        << tile(1)->lastUnitText().toStdString();
+    EXPECT_THAT(stateOf(tile(1)), StartsWith("Stored: "));
+    EXPECT_EQ(tile(1)->look(), app::StationTile::Look::Stored);
 
     sim.reset();
     std::filesystem::remove(link);
     ASSERT_TRUE(QTest::qWaitFor(
         [this] { return stateOf(tile(1)) == "Waiting for the next printer"; }, kWaitMs))
         << stateOf(tile(1));
+    EXPECT_THAT(tile(1)->lastUnitText().toStdString(), StartsWith("Last unit: Stored: "));
+    EXPECT_EQ(tile(1)->look(), app::StationTile::Look::Idle);
     sim = virtualPrinter({"--link", link});
     ASSERT_FALSE(sim->device().empty());
     ASSERT_TRUE(QTest::qWaitFor(

@@ -5,6 +5,7 @@
 #include "app/LocalNumbers.h"
 #include "app/MessageWording.h"
 #include "app/station/StationTile.h"
+#include "protocol/Identity.h"
 #include "station/Outcome.h"
 #include "station/TerminalText.h"
 
@@ -123,7 +124,13 @@ void StationDriver::stateChanged(std::size_t port, station::PortState state) {
         shownTile->setState(Look::Busy, tr("Detecting the printer"));
         return;
     case station::PortState::WaitingForLeave:
-        moveOn(port, *shownTile, tr("Waiting for the printer to leave"));
+        // The result stays the tile's big, coloured text while its printer is still there:
+        // an operator sees which printer to put aside.
+        if (lastResult_[port].isEmpty()) {
+            moveOn(port, *shownTile, tr("Waiting for the printer to leave"));
+        } else {
+            shownTile->setLastUnit(tr("Waiting for the printer to leave"));
+        }
         return;
     case station::PortState::WaitingForNextPrinter:
         moveOn(port, *shownTile, tr("Waiting for the next printer"));
@@ -154,6 +161,7 @@ void StationDriver::unitStep(std::size_t port, station::UnitStepKind kind,
     switch (kind) {
     case station::UnitStepKind::Detecting:
         shownTile->setIdentity({});
+        shownTile->setFaults({});
         if (const QString step = shown(text); step.isEmpty()) {
             shownTile->setState(Look::Busy, tr("Detecting the printer"));
         } else {
@@ -208,6 +216,9 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
         lastResult_[port] =
             tr("Stored: %1 (%2), not recorded in the audit log").arg(message, seconds);
     }
+    if (!stored || !recorded) {
+        emit unitFailed(port);
+    }
     StationTile* shownTile = tile(port);
     if (shownTile == nullptr) {
         return;
@@ -216,6 +227,17 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
         !identity.isEmpty()) {
         shownTile->setIdentity(identity);
     }
+    // A printer that stored the profile but reports a fault is shown as such.
+    const QJsonValue status = record.value("status_byte");
+    const message::Failure faults =
+        status.isDouble() ? protocol::faultsOf(static_cast<std::uint8_t>(status.toInt()))
+                          : std::nullopt;
+    shownTile->setFaults(
+        faults
+            ? shown(message::Message(message::MessageId::PrinterReportsFault,
+                                     {message::Part::verbatim(run_->plan().ports[port].shownName()),
+                                      message::Part::framed(*faults)}))
+            : QString());
     shownTile->setLastUnit({});
     shownTile->setState(stored && recorded ? Look::Stored : Look::Failed, lastResult_[port]);
 }

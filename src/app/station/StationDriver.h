@@ -47,6 +47,8 @@ class StationDriver final : public QObject, private station::StationObserver {
   signals:
     // Every worker is through: the station has ended.
     void finished();
+    // A unit ended without its printer storing the profile, or without its record.
+    void unitFailed(std::size_t port);
 
   private:
     void mailArrived();

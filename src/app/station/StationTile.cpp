@@ -50,11 +50,14 @@ StationTile::StationTile(const QString& title, QWidget* parent) : QGroupBox(titl
     fitStateFont();
     lastUnit_ = line(this, "lastUnit");
     identity_ = line(this, "identity");
+    faults_ = line(this, "faults");
+    faults_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
     counts_ = line(this, "counts");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(state_);
     layout->addWidget(lastUnit_);
     layout->addWidget(identity_);
+    layout->addWidget(faults_);
     layout->addWidget(counts_);
     layout->addStretch(1);
     setAccessibleName(title);
@@ -85,7 +88,7 @@ void StationTile::changeEvent(QEvent* event) {
 // needs no more, so a text is never cut off however the window lays the tile out.
 void StationTile::fitLines() {
     const int column = fontMetrics().averageCharWidth() * kLineChars;
-    for (QLabel* label : {state_, lastUnit_, identity_, counts_}) {
+    for (QLabel* label : {state_, lastUnit_, identity_, faults_, counts_}) {
         label->setMinimumWidth(column);
         label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(column));
     }
@@ -119,6 +122,15 @@ void StationTile::setIdentity(const QString& identity) {
     shownChanged();
 }
 
+void StationTile::setFaults(const QString& faults) {
+    faults_->setText(faults);
+    shownChanged();
+}
+
+QString StationTile::faultsText() const {
+    return faults_->text();
+}
+
 void StationTile::setCounts(const QString& counts) {
     counts_->setText(counts);
     shownChanged();
@@ -143,7 +155,7 @@ QString StationTile::countsText() const {
 // The group's description is all it shows, in reading order; setting it announces it.
 void StationTile::describe() {
     QStringList parts;
-    for (const QLabel* label : {state_, lastUnit_, identity_, counts_}) {
+    for (const QLabel* label : {state_, lastUnit_, identity_, faults_, counts_}) {
         if (!label->text().isEmpty()) {
             parts << label->text();
         }

@@ -25,12 +25,15 @@ class StationTile final : public QGroupBox {
     void setState(Look look, const QString& text);
     void setLastUnit(const QString& text);
     void setIdentity(const QString& identity);
+    // The faults the printer reported in its status (paper out, head up...); "" for none.
+    void setFaults(const QString& faults);
     void setCounts(const QString& counts);
 
     Look look() const { return look_; }
     QString stateText() const;
     QString lastUnitText() const;
     QString identityText() const;
+    QString faultsText() const;
     QString countsText() const;
 
   protected:
@@ -45,6 +48,7 @@ class StationTile final : public QGroupBox {
     QLabel* state_ = nullptr;
     QLabel* lastUnit_ = nullptr;
     QLabel* identity_ = nullptr;
+    QLabel* faults_ = nullptr;
     QLabel* counts_ = nullptr;
     Look look_ = Look::Idle;
 };

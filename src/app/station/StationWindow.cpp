@@ -6,6 +6,7 @@
 #include "app/LayoutMemory.h"
 #include "app/MessageWording.h"
 #include "app/QtUserFeedback.h"
+#include "app/station/AlertSound.h"
 #include "app/station/FittedLines.h"
 #include "app/station/StationDriver.h"
 #include "app/station/StationProfile.h"
@@ -15,6 +16,7 @@
 #include "station/StationChecks.h"
 #include "workspace/ConfigFile.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -55,7 +57,13 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
     stop_ = new QPushButton(tr("S&top"), this);
     stop_->setObjectName(QStringLiteral("stationStop"));
     stop_->setEnabled(false);
+    // Heard two metres away; an operator may turn it off, also while the station runs.
+    sound_ = new QCheckBox(tr("Sound on a &failure"), this);
+    sound_->setObjectName(QStringLiteral("failureSound"));
+    sound_->setChecked(main_.remembered().station().sound);
+    alert_ = desktopAlertSound();
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(sound_);
     buttons->addStretch(1);
     buttons->addWidget(start_);
     buttons->addWidget(stop_);
@@ -97,6 +105,16 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
     connect(start_, &QPushButton::clicked, this, &StationWindow::start);
     connect(stop_, &QPushButton::clicked, this, &StationWindow::stop);
     connect(driver_, &StationDriver::finished, this, &StationWindow::stationEnded);
+    connect(driver_, &StationDriver::unitFailed, this, [this] {
+        if (sound_->isChecked() && alert_) {
+            alert_->unitFailed();
+        }
+    });
+    connect(sound_, &QCheckBox::toggled, this, [this](bool on) {
+        RememberedSettings::Station remembered = main_.remembered().station();
+        remembered.sound = on;
+        main_.remembered().setStation(remembered);
+    });
     connect(setup_, &StationSetup::browseProfile, this, &StationWindow::chooseProfile);
     connect(setup_, &StationSetup::browseLog, this, &StationWindow::chooseLog);
     const RememberedSettings::Station& remembered = main_.remembered().station();
@@ -107,6 +125,10 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
 }
 
 StationWindow::~StationWindow() = default;
+
+void StationWindow::setAlertSound(std::unique_ptr<AlertSound> sound) {
+    alert_ = std::move(sound);
+}
 
 QString StationWindow::defaultLog() {
     return QDir::home().filePath(QStringLiteral("Tessaro/audit.jsonl"));
@@ -188,7 +210,7 @@ void StationWindow::start() {
     main_.remembered().setStation(
         {chosen.ports, chosen.repeat, chosen.log,
          chosen.workspace ? QString() : QFileInfo(chosen.profileFile).absoluteFilePath(),
-         chosen.label});
+         chosen.label, sound_->isChecked()});
     station::StationPlan plan;
     plan.ports = chosen.ports;
     plan.unit.file = profile;

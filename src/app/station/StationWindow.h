@@ -12,8 +12,10 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
+class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -22,6 +24,7 @@ class QScrollArea;
 
 namespace tessaro::app {
 
+class AlertSound;
 class Form1;
 class StationDriver;
 class StationSetup;
@@ -38,6 +41,8 @@ class StationWindow final : public QDialog {
     ~StationWindow() override;
 
     bool running() const;
+    // What is heard when a unit fails (the desktop's sound unless set).
+    void setAlertSound(std::unique_ptr<AlertSound> sound);
     // The workspace changed: what it would store is shown again.
     void workspaceChanged();
     // The default audit log: ~/Tessaro/audit.jsonl.
@@ -69,6 +74,8 @@ class StationWindow final : public QDialog {
     StationSetup* setup_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
+    QCheckBox* sound_ = nullptr;
+    std::unique_ptr<AlertSound> alert_;
     QScrollArea* tileScroll_ = nullptr;
     QWidget* tileArea_ = nullptr;
     QGridLayout* tiles_ = nullptr;
