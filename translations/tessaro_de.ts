@@ -1630,6 +1630,10 @@ Der Baudraten-Parameter wird nicht geändert.</translation>
         <source>NO Port is openned. Please open a port.</source>
         <translation>KEINE Schnittstelle geöffnet. Bitte öffnen Sie eine Schnittstelle.</translation>
     </message>
+    <message>
+        <source>The production station has units under way. Stop it once they have ended, then close Tessaro?</source>
+        <translation>In der Produktionsstation laufen noch Einheiten. Sie beenden, sobald diese fertig sind, und dann Tessaro schließen?</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>

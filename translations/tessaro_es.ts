@@ -1630,6 +1630,10 @@ El parámetro de velocidad no se modificará.</translation>
         <source>NO Port is openned. Please open a port.</source>
         <translation>No hay ningún puerto abierto. Abra un puerto.</translation>
     </message>
+    <message>
+        <source>The production station has units under way. Stop it once they have ended, then close Tessaro?</source>
+        <translation>La estación de producción tiene unidades en curso. ¿Detenerla cuando terminen y después cerrar Tessaro?</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>

@@ -1630,6 +1630,10 @@ Le paramètre de vitesse ne sera pas modifié.</translation>
         <source>NO Port is openned. Please open a port.</source>
         <translation>AUCUN port n&apos;est ouvert. Veuillez ouvrir un port.</translation>
     </message>
+    <message>
+        <source>The production station has units under way. Stop it once they have ended, then close Tessaro?</source>
+        <translation>Des unités sont en cours dans le poste de production. L&apos;arrêter une fois qu&apos;elles sont terminées, puis fermer Tessaro ?</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>

@@ -1630,6 +1630,10 @@ O parâmetro de velocidade não será alterado.</translation>
         <source>NO Port is openned. Please open a port.</source>
         <translation>NENHUMA porta aberta. Abra uma porta.</translation>
     </message>
+    <message>
+        <source>The production station has units under way. Stop it once they have ended, then close Tessaro?</source>
+        <translation>A estação de produção tem unidades em andamento. Pará-la quando terminarem e depois fechar o Tessaro?</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>

@@ -1630,6 +1630,10 @@ The baudrate parameter will not be modified.</source>
         <source>NO Port is openned. Please open a port.</source>
         <translation>未打开端口。请打开一个端口。</translation>
     </message>
+    <message>
+        <source>The production station has units under way. Stop it once they have ended, then close Tessaro?</source>
+        <translation>生产工位仍有单元正在进行。待其结束后停止工位，然后关闭 Tessaro？</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::Helpfrm</name>

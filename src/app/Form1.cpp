@@ -207,6 +207,10 @@ StationWindow* Form1::stationWindow() const {
 void Form1::setStationPorts(const std::vector<link::PortRef>& ports) {
     stationPorts_ = ports;
     EnablePrinterCommands(printerCommandsEnabled_);
+    if (ports.empty() && closeAfterStation_) {
+        closeAfterStation_ = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void Form1::station_Click() {
@@ -467,9 +471,14 @@ void Form1::about_Click() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // A station with units under way asks first; it closes once they have ended.
-    if (station_ && station_->running() && !station_->close()) {
+    // A station with units under way asks first; then both windows close once its units have
+    // ended.
+    if (station_ && station_->running()) {
         event->ignore();
+        if (!closeAfterStation_ && feedback_->askText(tr(kStationClosingQuestion))) {
+            closeAfterStation_ = true;
+            station_->stopThenClose();
+        }
         return;
     }
     if (isBusy()) {

@@ -34,6 +34,11 @@ class Form1 final : public QMainWindow {
   public:
     static constexpr const char* kClosingQuestion =
         QT_TRANSLATE_NOOP("tessaro::app::Form1", "Do you want to save changes before closing?");
+    // Closing while the production station has units under way.
+    static constexpr const char* kStationClosingQuestion = QT_TRANSLATE_NOOP(
+        "tessaro::app::Form1",
+        "The production station has units under way. Stop it once they have ended, "
+        "then close Tessaro?");
     static constexpr const char* kNoPortPanel =
         QT_TRANSLATE_NOOP("tessaro::app::Form1", "NO Port is openned. Please open a port.");
 
@@ -144,6 +149,7 @@ class Form1 final : public QMainWindow {
     bool busy_ = false;
     bool printerCommandsEnabled_ = false; // as the printer side last set them
     bool closePending_ = false;           // closing as soon as the operation has ended
+    bool closeAfterStation_ = false;      // closing as soon as the station has ended
     bool shutDown_ = false;
 };
 

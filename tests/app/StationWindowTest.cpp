@@ -401,10 +401,6 @@ TEST_F(StationWindowTest, ThePrinterCommandsAreOffWhileTheStationHoldsTheirPort)
 
 TEST_F(StationWindowTest, ClosingWhileUnitsAreUnderWayAsksThenClosesOnceTheyHaveEnded) {
     ASSERT_NO_FATAL_FAILURE(startSlowUnit());
-    // The main window's close asks the same, and stays open.
-    script.answers.push_back(QMessageBox::No);
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(window->isVisible());
     script.answers.push_back(QMessageBox::No);
     EXPECT_FALSE(station->close());
     EXPECT_TRUE(station->isVisible());
@@ -414,11 +410,34 @@ TEST_F(StationWindowTest, ClosingWhileUnitsAreUnderWayAsksThenClosesOnceTheyHave
     EXPECT_FALSE(station->close());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !station->isVisible(); }, kWaitMs));
     EXPECT_TRUE(ended());
-    ASSERT_EQ(script.boxes.size(), 3u);
+    EXPECT_TRUE(window->isVisible()); // the main window stays
+    ASSERT_EQ(script.boxes.size(), 2u);
     for (const ShownBox& box : script.boxes) {
         EXPECT_THAT(box.text.toStdString(), HasSubstr("Units are under way"));
     }
     EXPECT_EQ(jsonLines(readFile(log)).size(), 1u); // the unit under way finished, with its record
+}
+
+// Closing the main window asks too; once answered yes, both windows close as soon as the
+// units under way have ended, with their records.
+TEST_F(StationWindowTest, ClosingTheMainWindowWhileUnitsAreUnderWayClosesBothOnceTheyHaveEnded) {
+    ASSERT_NO_FATAL_FAILURE(startSlowUnit());
+    script.answers.push_back(QMessageBox::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(ended());
+
+    script.answers.push_back(QMessageBox::Yes);
+    EXPECT_FALSE(window->close()); // not yet: a unit is under way
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isVisible(); }, kWaitMs));
+    EXPECT_TRUE(station.isNull() || !station->isVisible());
+    EXPECT_TRUE(station.isNull() || ended());
+    ASSERT_EQ(script.boxes.size(), 2u);
+    for (const ShownBox& box : script.boxes) {
+        EXPECT_THAT(box.text.toStdString(),
+                    HasSubstr("The production station has units under way"));
+    }
+    EXPECT_EQ(jsonLines(readFile(log)).size(), 1u);
 }
 
 } // namespace

@@ -107,12 +107,14 @@ TEST(StationProfile, IsReadOnceForTheWholeRun) {
         std::vector<std::string>{"--link", port, "--time-limit", "60"});
     ASSERT_FALSE(first->device().empty());
     FileWatch written(log);
-    const auto station = startStation(
-        {profile, "--port", port, "--repeat", "--log", log.string(), "--yes", "--json"});
+    const auto station =
+        startStation({profile, "--port", port, "--repeat", "--log", log.string(), "--yes"});
     ASSERT_EQ(jsonLines(written.waitForLines(1, 10s)).size(), 1u);
 
     dir.write("job.pcf", "[Setup and hardware control]\r\nSliderMaxcurrent=3\r\n");
     first.reset(); // the printer leaves; the next one comes
+    ASSERT_TRUE(station->waitFor(port + ": waiting for the next printer", 20s))
+        << station->output();
     SimProcess second({"--link", port, "--time-limit", "60"});
     ASSERT_FALSE(second.device().empty());
     ASSERT_EQ(jsonLines(written.waitForLines(2, 20s)).size(), 2u);

@@ -328,6 +328,14 @@ void StationWindow::closeEvent(QCloseEvent* event) {
     if (closeWhenEnded_ || !main_.feedback().askText(tr(kClosingQuestion))) {
         return;
     }
+    stopThenClose();
+}
+
+void StationWindow::stopThenClose() {
+    if (!running()) {
+        close();
+        return;
+    }
     closeWhenEnded_ = true;
     if (!stopAsked_) {
         stop();

@@ -55,6 +55,8 @@ class StationWindow final : public QDialog {
   public slots:
     void start();
     void stop();
+    // Stops the station and closes the window once its units have ended, asking nothing.
+    void stopThenClose();
 
   protected:
     bool event(QEvent* event) override;
