@@ -2007,7 +2007,7 @@ SHA-256: %2</translation>
         <translation>Ein Netzwerkdrucker als Host oder Host:Port, oder ein serieller Drucker an einem seriellen Geräteserver im Netzwerk als rfc2217://Host:Port</translation>
     </message>
     <message>
-        <source>La&amp;bel:</source>
+        <source>Lab&amp;el:</source>
         <translation>Be&amp;zeichnung:</translation>
     </message>
     <message>
@@ -2028,6 +2028,14 @@ SHA-256: %2</translation>
     <message>
         <source>Printer: %1</source>
         <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>Run again</source>
+        <translation>Erneut ausführen</translation>
+    </message>
+    <message>
+        <source>Run %1 again</source>
+        <translation>%1 erneut ausführen</translation>
     </message>
 </context>
 <context>
@@ -2099,8 +2107,12 @@ Start anyway?</source>
 Trotzdem starten?</translation>
     </message>
     <message>
-        <source>Sound on a &amp;failure</source>
+        <source>S&amp;ound on a failure</source>
         <translation>Ton bei einem &amp;Fehler</translation>
+    </message>
+    <message>
+        <source>Reset &amp;counts</source>
+        <translation>Zählungen &amp;zurücksetzen</translation>
     </message>
 </context>
 <context>

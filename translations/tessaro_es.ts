@@ -2007,7 +2007,7 @@ SHA-256: %2</translation>
         <translation>Una impresora de red como host o host:puerto, o una impresora serie en un servidor serie de red como rfc2217://host:puerto</translation>
     </message>
     <message>
-        <source>La&amp;bel:</source>
+        <source>Lab&amp;el:</source>
         <translation>Eti&amp;queta:</translation>
     </message>
     <message>
@@ -2028,6 +2028,14 @@ SHA-256: %2</translation>
     <message>
         <source>Printer: %1</source>
         <translation>Impresora: %1</translation>
+    </message>
+    <message>
+        <source>Run again</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Run %1 again</source>
+        <translation>Repetir %1</translation>
     </message>
 </context>
 <context>
@@ -2099,8 +2107,12 @@ Start anyway?</source>
 ¿Iniciar de todos modos?</translation>
     </message>
     <message>
-        <source>Sound on a &amp;failure</source>
+        <source>S&amp;ound on a failure</source>
         <translation>Sonido al &amp;fallar</translation>
+    </message>
+    <message>
+        <source>Reset &amp;counts</source>
+        <translation>Poner a cero los &amp;contadores</translation>
     </message>
 </context>
 <context>

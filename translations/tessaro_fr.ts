@@ -2007,7 +2007,7 @@ SHA-256 : %2</translation>
         <translation>Une imprimante réseau sous la forme hôte ou hôte:port, ou une imprimante série sur un serveur série en réseau sous la forme rfc2217://hôte:port</translation>
     </message>
     <message>
-        <source>La&amp;bel:</source>
+        <source>Lab&amp;el:</source>
         <translation>Li&amp;bellé :</translation>
     </message>
     <message>
@@ -2028,6 +2028,14 @@ SHA-256 : %2</translation>
     <message>
         <source>Printer: %1</source>
         <translation>Imprimante : %1</translation>
+    </message>
+    <message>
+        <source>Run again</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <source>Run %1 again</source>
+        <translation>Relancer %1</translation>
     </message>
 </context>
 <context>
@@ -2099,8 +2107,12 @@ Start anyway?</source>
 Démarrer quand même ?</translation>
     </message>
     <message>
-        <source>Sound on a &amp;failure</source>
+        <source>S&amp;ound on a failure</source>
         <translation>Son en cas d&apos;é&amp;chec</translation>
+    </message>
+    <message>
+        <source>Reset &amp;counts</source>
+        <translation>&amp;Remettre les compteurs à zéro</translation>
     </message>
 </context>
 <context>

@@ -2007,7 +2007,7 @@ SHA-256: %2</translation>
         <translation>Uma impressora de rede como host ou host:porta, ou uma impressora serial em um servidor serial de rede como rfc2217://host:porta</translation>
     </message>
     <message>
-        <source>La&amp;bel:</source>
+        <source>Lab&amp;el:</source>
         <translation>Rótu&amp;lo:</translation>
     </message>
     <message>
@@ -2028,6 +2028,14 @@ SHA-256: %2</translation>
     <message>
         <source>Printer: %1</source>
         <translation>Impressora: %1</translation>
+    </message>
+    <message>
+        <source>Run again</source>
+        <translation>Executar novamente</translation>
+    </message>
+    <message>
+        <source>Run %1 again</source>
+        <translation>Executar %1 novamente</translation>
     </message>
 </context>
 <context>
@@ -2099,8 +2107,12 @@ Start anyway?</source>
 Iniciar mesmo assim?</translation>
     </message>
     <message>
-        <source>Sound on a &amp;failure</source>
+        <source>S&amp;ound on a failure</source>
         <translation>Som em caso de &amp;falha</translation>
+    </message>
+    <message>
+        <source>Reset &amp;counts</source>
+        <translation>&amp;Zerar contagens</translation>
     </message>
 </context>
 <context>

@@ -2007,7 +2007,7 @@ SHA-256：%2</translation>
         <translation>网络打印机：主机 或 主机:端口；网络串口服务器上的串口打印机：rfc2217://主机:端口</translation>
     </message>
     <message>
-        <source>La&amp;bel:</source>
+        <source>Lab&amp;el:</source>
         <translation>标签(&amp;B)：</translation>
     </message>
     <message>
@@ -2028,6 +2028,14 @@ SHA-256：%2</translation>
     <message>
         <source>Printer: %1</source>
         <translation>打印机：%1</translation>
+    </message>
+    <message>
+        <source>Run again</source>
+        <translation>重新运行</translation>
+    </message>
+    <message>
+        <source>Run %1 again</source>
+        <translation>重新运行 %1</translation>
     </message>
 </context>
 <context>
@@ -2099,8 +2107,12 @@ Start anyway?</source>
 仍要启动吗？</translation>
     </message>
     <message>
-        <source>Sound on a &amp;failure</source>
+        <source>S&amp;ound on a failure</source>
         <translation>失败时发出声音(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Reset &amp;counts</source>
+        <translation>重置计数(&amp;R)</translation>
     </message>
 </context>
 <context>

@@ -240,6 +240,38 @@ TEST_F(StationWindowTest, StartChecksTheProfileThePortsAndTheLogFirst) {
     EXPECT_TRUE(ended());
 }
 
+// A failed unit of a run without repeat can be run again from its tile, on its own; the
+// counts go on across runs until "Reset counts".
+TEST_F(StationWindowTest, AFailedUnitRunsAgainAndTheCountsLastUntilReset) {
+    const auto good = virtualPrinter({});
+    const auto refusing = virtualPrinter({"--save-reply", "1"});
+    open({good->device(), refusing->device()});
+    choose({"COM1", "COM2"});
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_FALSE(tile(1)->offersRunAgain());
+    ASSERT_TRUE(tile(2)->offersRunAgain());
+
+    QTest::mouseClick(tile(2)->findChild<QPushButton*>("runAgain"), Qt::LeftButton);
+    EXPECT_FALSE(tile(2)->offersRunAgain());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_EQ(tile(2)->countsText(), "stored 0, failed 2");
+    EXPECT_THAT(tile(1)->countsText().toStdString(), StartsWith("stored 1, failed 0"));
+    EXPECT_THAT(part<QLabel>("stationTotal")->text().toStdString(),
+                StartsWith("All ports: stored 1, failed 2"));
+    EXPECT_TRUE(tile(2)->offersRunAgain());
+
+    click("stationStart");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ended(); }, kWaitMs));
+    EXPECT_THAT(tile(1)->countsText().toStdString(), StartsWith("stored 2, failed 0"));
+    EXPECT_EQ(tile(2)->countsText(), "stored 0, failed 3");
+    EXPECT_EQ(jsonLines(readFile(log)).size(), 5u); // each unit has its record
+
+    click("stationResetCounts");
+    EXPECT_EQ(tile(1)->countsText(), "stored 0, failed 0");
+    EXPECT_EQ(part<QLabel>("stationTotal")->text(), "All ports: stored 0, failed 0");
+}
+
 // A profile that sets nothing would store the factory settings everywhere: Start asks first.
 // The profile file and the label chosen come back the next time; the label is in every record.
 TEST_F(StationWindowTest, AProfileThatChangesNothingIsAskedAboutAndTheChoicesComeBack) {

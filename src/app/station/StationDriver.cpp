@@ -102,6 +102,13 @@ void StationDriver::mailArrived() {
     if (run_->running() == 0) {
         delete notifier_; // before the descriptor it watches goes
         notifier_ = nullptr;
+        for (const station::PortTally& tally : run_->tallies()) {
+            station::PortTally& sum = earlier_[tally.port.text()];
+            sum.port = tally.port;
+            sum.done += tally.done;
+            sum.failed += tally.failed;
+            sum.totalMs += tally.totalMs;
+        }
         run_.reset();
         emit finished();
     }
@@ -242,22 +249,67 @@ void StationDriver::unitEnded(std::size_t port, const QJsonObject& record, int e
     shownTile->setState(stored && recorded ? Look::Stored : Look::Failed, lastResult_[port]);
 }
 
-void StationDriver::showCounts(std::size_t port) {
-    const std::vector<station::PortTally>& tallies = run_->tallies();
-    if (StationTile* shownTile = tile(port)) {
-        const station::PortTally& tally = tallies[port];
+station::PortTally StationDriver::counted(const link::PortRef& port) const {
+    station::PortTally sum;
+    sum.port = port;
+    if (const auto before = earlier_.find(port.text()); before != earlier_.end()) {
+        sum = before->second;
+    }
+    if (run_) {
+        for (const station::PortTally& tally : run_->tallies()) {
+            if (tally.port == port) {
+                sum.done += tally.done;
+                sum.failed += tally.failed;
+                sum.totalMs += tally.totalMs;
+            }
+        }
+    }
+    return sum;
+}
+
+void StationDriver::showCountsOf(StationTile* shownTile, const link::PortRef& port) {
+    if (shownTile != nullptr) {
+        const station::PortTally tally = counted(port);
         shownTile->setCounts(countsText(tally.done, tally.failed, tally.totalMs));
+    }
+}
+
+// The port's count and the total of every port counted since the last reset.
+void StationDriver::showCounts(std::size_t port) {
+    if (run_ && port < run_->plan().ports.size()) {
+        showCountsOf(tile(port), run_->plan().ports[port]);
+    }
+    std::map<std::string, station::PortTally> all = earlier_;
+    if (run_) {
+        for (const link::PortRef& ref : run_->plan().ports) {
+            all[ref.text()] = counted(ref);
+        }
     }
     int done = 0;
     int failed = 0;
     std::int64_t totalMs = 0;
-    for (const station::PortTally& tally : tallies) {
+    for (const auto& [name, tally] : all) {
         done += tally.done;
         failed += tally.failed;
         totalMs += tally.totalMs;
     }
     if (board_.total != nullptr) {
         board_.total->setText(tr("All ports: %1").arg(countsText(done, failed, totalMs)));
+    }
+}
+
+void StationDriver::resetCounts(const std::vector<StationTile*>& tiles) {
+    if (run_) {
+        return; // counted as they end
+    }
+    earlier_.clear();
+    for (StationTile* shownTile : tiles) {
+        if (shownTile != nullptr) {
+            shownTile->setCounts(countsText(0, 0, 0));
+        }
+    }
+    if (board_.total != nullptr) {
+        board_.total->setText(tr("All ports: %1").arg(countsText(0, 0, 0)));
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -42,7 +43,8 @@ class StationDriver final : public QObject, private station::StationObserver {
     bool running() const { return run_ != nullptr; }
     // Units under way end first; a second call stops them at their next step.
     void stop();
-    // The ports the running station holds.
+    // The counts of the runs before start over at zero, on the tiles given and the total.
+    void resetCounts(const std::vector<StationTile*>& tiles);
 
   signals:
     // Every worker is through: the station has ended.
@@ -60,6 +62,9 @@ class StationDriver final : public QObject, private station::StationObserver {
                   const message::Message& text) override;
     void cannotServe(std::size_t port, const std::string& why) override;
     void showCounts(std::size_t port);
+    void showCountsOf(StationTile* shownTile, const link::PortRef& port);
+    // A port's units in the runs before and in this one.
+    station::PortTally counted(const link::PortRef& port) const;
     void moveOn(std::size_t port, StationTile& shownTile, const QString& state);
     StationTile* tile(std::size_t port) const;
 
@@ -68,6 +73,8 @@ class StationDriver final : public QObject, private station::StationObserver {
     std::vector<QString> lastResult_;
     station::AuditLog log_; // keeps the records of units that ended without their own
     std::unique_ptr<station::StationRun> run_;
+    // The units of the runs before, by port, until the counts are reset.
+    std::map<std::string, station::PortTally> earlier_;
     QSocketNotifier* notifier_ = nullptr; // a child; watches run_'s descriptor
 };
 

@@ -175,7 +175,7 @@ QWidget* StationSetup::logRow() {
     label->setBuddy(log_);
     QPushButton* browse = button(tr("Bro&wse..."), "logBrowse", row);
     browse->setAccessibleName(tr("Browse for the audit log"));
-    auto* runLabel = new QLabel(tr("La&bel:"), row);
+    auto* runLabel = new QLabel(tr("Lab&el:"), row);
     runLabel->setObjectName(QStringLiteral("runLabelLabel"));
     label_ = new QLineEdit(row);
     label_->setObjectName(QStringLiteral("runLabel"));

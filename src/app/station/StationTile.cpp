@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tessaro::app {
@@ -53,12 +54,19 @@ StationTile::StationTile(const QString& title, QWidget* parent) : QGroupBox(titl
     faults_ = line(this, "faults");
     faults_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
     counts_ = line(this, "counts");
+    runAgain_ = new QPushButton(tr("Run again"), this);
+    runAgain_->setObjectName(QStringLiteral("runAgain"));
+    runAgain_->setAccessibleName(tr("Run %1 again").arg(title));
+    runAgain_->setAutoDefault(false);
+    runAgain_->hide();
+    connect(runAgain_, &QPushButton::clicked, this, &StationTile::runAgain);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(state_);
     layout->addWidget(lastUnit_);
     layout->addWidget(identity_);
     layout->addWidget(faults_);
     layout->addWidget(counts_);
+    layout->addWidget(runAgain_, 0, Qt::AlignLeft);
     layout->addStretch(1);
     setAccessibleName(title);
     setState(Look::Idle, tr("Not started"));
@@ -120,6 +128,14 @@ void StationTile::setLastUnit(const QString& text) {
 void StationTile::setIdentity(const QString& identity) {
     identity_->setText(identity.isEmpty() ? QString() : tr("Printer: %1").arg(identity));
     shownChanged();
+}
+
+void StationTile::offerRunAgain(bool offered) {
+    runAgain_->setVisible(offered);
+}
+
+bool StationTile::offersRunAgain() const {
+    return !runAgain_->isHidden();
 }
 
 void StationTile::setFaults(const QString& faults) {

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 
 class QLabel;
+class QPushButton;
 
 namespace tessaro::app {
 
@@ -28,7 +29,14 @@ class StationTile final : public QGroupBox {
     // The faults the printer reported in its status (paper out, head up...); "" for none.
     void setFaults(const QString& faults);
     void setCounts(const QString& counts);
+    // Whether the tile offers to run its port's unit again.
+    void offerRunAgain(bool offered);
+    bool offersRunAgain() const;
 
+  signals:
+    void runAgain();
+
+  public:
     Look look() const { return look_; }
     QString stateText() const;
     QString lastUnitText() const;
@@ -50,6 +58,7 @@ class StationTile final : public QGroupBox {
     QLabel* identity_ = nullptr;
     QLabel* faults_ = nullptr;
     QLabel* counts_ = nullptr;
+    QPushButton* runAgain_ = nullptr;
     Look look_ = Look::Idle;
 };
 

@@ -58,12 +58,16 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
     stop_->setObjectName(QStringLiteral("stationStop"));
     stop_->setEnabled(false);
     // Heard two metres away; an operator may turn it off, also while the station runs.
-    sound_ = new QCheckBox(tr("Sound on a &failure"), this);
+    sound_ = new QCheckBox(tr("S&ound on a failure"), this);
     sound_->setObjectName(QStringLiteral("failureSound"));
     sound_->setChecked(main_.remembered().station().sound);
     alert_ = desktopAlertSound();
+    // The counts go on across runs until reset.
+    resetCounts_ = new QPushButton(tr("Reset &counts"), this);
+    resetCounts_->setObjectName(QStringLiteral("stationResetCounts"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(sound_);
+    buttons->addWidget(resetCounts_);
     buttons->addStretch(1);
     buttons->addWidget(start_);
     buttons->addWidget(stop_);
@@ -103,6 +107,7 @@ StationWindow::StationWindow(Form1& main, const std::vector<link::PortLine>& por
     }
     driver_ = new StationDriver(this);
     connect(start_, &QPushButton::clicked, this, &StationWindow::start);
+    connect(resetCounts_, &QPushButton::clicked, this, &StationWindow::resetCounts);
     connect(stop_, &QPushButton::clicked, this, &StationWindow::stop);
     connect(driver_, &StationDriver::finished, this, &StationWindow::stationEnded);
     connect(driver_, &StationDriver::unitFailed, this, [this] {
@@ -163,7 +168,34 @@ void StationWindow::start() {
     if (running()) {
         return;
     }
-    const StationSetup::Choice chosen = setup_->choice();
+    const std::vector<link::PortRef> ports = setup_->choice().ports;
+    if (launch(ports, [this, ports] {
+            showTiles(ports);
+            return shownTiles_;
+        })) {
+        runAgainShown(false);
+    }
+}
+
+// A failed unit of a run without repeat runs again on its own tile; the others keep theirs.
+void StationWindow::runAgain(std::size_t tile) {
+    if (running() || tile >= shownTiles_.size()) {
+        return;
+    }
+    if (launch({tilePorts_[tile]}, [this, tile] { return std::vector{shownTiles_[tile]}; })) {
+        runAgainShown(false);
+    }
+}
+
+void StationWindow::resetCounts() {
+    driver_->resetCounts(shownTiles_);
+}
+
+// What Start does, for the ports given, on the tiles tilesFor makes once every check holds.
+bool StationWindow::launch(const std::vector<link::PortRef>& ports,
+                           const std::function<std::vector<StationTile*>()>& tilesFor) {
+    StationSetup::Choice chosen = setup_->choice();
+    chosen.ports = ports;
     // why: worded for the window.
     const auto refuse = [this](const QString& why) {
         main_.feedback().show(MessageIcon::Critical,
@@ -171,7 +203,7 @@ void StationWindow::start() {
     };
     if (chosen.log.isEmpty()) {
         refuse(tr("No audit log is chosen"));
-        return;
+        return false;
     }
     // A port the main window's printer operation uses is not the station's: nothing starts,
     // and that operation goes on.
@@ -182,7 +214,7 @@ void StationWindow::start() {
                    : tr("The main window is using %1: start the station once its operation "
                         "has ended.")
                          .arg(displayText(used->shownName())));
-        return;
+        return false;
     }
     // The log's folder is made, as ~/Tessaro for the default log; a failure shows as the
     // log's own below.
@@ -190,14 +222,14 @@ void StationWindow::start() {
     std::string profile;
     if (const QString problem = prepareProfile(chosen.log, profile); !problem.isEmpty()) {
         refuse(problem);
-        return;
+        return false;
     }
     const std::string log = toPath(chosen.log).string();
     // The profile is read once: every printer gets these bytes, whatever happens to the file.
     const std::shared_ptr<const station::ProfileRead> read = station::readProfile(profile);
     if (const auto problem = station::problemBeforeStart(profile, *read, {chosen.ports, ""}, log)) {
         refuse(worded(problem->said));
-        return;
+        return false;
     }
     // A profile that changes nothing would store the factory settings on every printer: that
     // is asked, not done by default.
@@ -205,10 +237,10 @@ void StationWindow::start() {
         !main_.feedback().askText(
             tr("The profile changes no setting: every printer would only get the factory "
                "settings' mark length and the saving sequence.\r\n\r\nStart anyway?"))) {
-        return;
+        return false;
     }
     main_.remembered().setStation(
-        {chosen.ports, chosen.repeat, chosen.log,
+        {setup_->choice().ports, chosen.repeat, chosen.log,
          chosen.workspace ? QString() : QFileInfo(chosen.profileFile).absoluteFilePath(),
          chosen.label, sound_->isChecked()});
     station::StationPlan plan;
@@ -223,23 +255,26 @@ void StationWindow::start() {
     plan.unit.yes = true;  // Start is the confirmation
     plan.unit.json = true; // the record is the station's to show
     plan.repeat = chosen.repeat;
-    showTiles(chosen.ports);
+    repeating_ = chosen.repeat;
+    const std::vector<StationTile*> tiles = tilesFor();
     messages_->clear();
     const std::string failure =
-        driver_->start(std::move(plan), read->stamp, {shownTiles_, total_, messages_});
+        driver_->start(std::move(plan), read->stamp, {tiles, total_, messages_});
     if (!failure.empty()) {
         refuse(displayText(failure)); // worded by the driver
-        return;
+        return false;
     }
     if (!running()) {
-        return; // no port could be served: stationEnded has said so
+        return true; // no port could be served: stationEnded has said so
     }
     stopAsked_ = false;
     setup_->setEnabled(false);
     start_->setEnabled(false);
     stop_->setEnabled(true);
     stop_->setText(tr("S&top"));
+    resetCounts_->setEnabled(false);
     emit heldPortsChanged(chosen.ports);
+    return true;
 }
 
 // The first Stop lets the units under way finish; the second stops them at their next step.
@@ -263,18 +298,30 @@ void StationWindow::showTiles(const std::vector<link::PortRef>& ports) {
         delete tile;
     }
     shownTiles_.clear();
+    tilePorts_ = ports;
     for (int i = 0; i < static_cast<int>(ports.size()); ++i) {
         auto* tile =
             new StationTile(displayText(ports.at(static_cast<std::size_t>(i)).text()), tileArea_);
         tile->setObjectName(QStringLiteral("stationTile%1").arg(i + 1));
         tiles_->addWidget(tile, i / kTileColumns, i % kTileColumns);
+        connect(tile, &StationTile::runAgain, this,
+                [this, i] { runAgain(static_cast<std::size_t>(i)); });
         shownTiles_.push_back(tile);
+    }
+}
+
+// After a run without repeat, each tile whose last unit failed offers to run it again.
+void StationWindow::runAgainShown(bool after) {
+    for (StationTile* tile : shownTiles_) {
+        tile->offerRunAgain(after && !repeating_ && tile->look() == StationTile::Look::Failed);
     }
 }
 
 void StationWindow::stationEnded() {
     setup_->setEnabled(true);
     start_->setEnabled(true);
+    resetCounts_->setEnabled(true);
+    runAgainShown(true);
     stop_->setEnabled(false);
     stop_->setText(tr("S&top"));
     emit heldPortsChanged({});

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -66,6 +67,11 @@ class StationWindow final : public QDialog {
 
   private:
     QString prepareProfile(const QString& log, std::string& profile);
+    bool launch(const std::vector<link::PortRef>& ports,
+                const std::function<std::vector<StationTile*>()>& tilesFor);
+    void runAgain(std::size_t tile);
+    void runAgainShown(bool after);
+    void resetCounts();
     void showTiles(const std::vector<link::PortRef>& ports);
     void stationEnded();
     void fit();
@@ -76,6 +82,7 @@ class StationWindow final : public QDialog {
     StationSetup* setup_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
+    QPushButton* resetCounts_ = nullptr;
     QCheckBox* sound_ = nullptr;
     std::unique_ptr<AlertSound> alert_;
     QScrollArea* tileScroll_ = nullptr;
@@ -85,6 +92,8 @@ class StationWindow final : public QDialog {
     QPlainTextEdit* messages_ = nullptr;
     StationDriver* driver_ = nullptr;
     std::vector<StationTile*> shownTiles_;
+    std::vector<link::PortRef> tilePorts_; // the port of each tile
+    bool repeating_ = false;               // the last run repeats
     bool stopAsked_ = false;
     bool closeWhenEnded_ = false;
 };
