@@ -2,6 +2,7 @@
 #include "app/station/StationTile.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -33,7 +34,7 @@ QString lookStyle(StationTile::Look look) {
 // How much larger the state line is than the tile's other text.
 constexpr double kStateScale = 1.4;
 // The width of a tile's text, in average characters of its font.
-constexpr int kLineChars = 44;
+constexpr int kLineChars = 36;
 
 QLabel* line(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -65,8 +66,10 @@ StationTile::StationTile(const QString& title, QWidget* parent) : QGroupBox(titl
     layout->addWidget(lastUnit_);
     layout->addWidget(identity_);
     layout->addWidget(faults_);
-    layout->addWidget(counts_);
-    layout->addWidget(runAgain_, 0, Qt::AlignLeft);
+    auto* last = new QHBoxLayout; // the counts, and beside them what may be done again
+    last->addWidget(counts_, 1);
+    last->addWidget(runAgain_);
+    layout->addLayout(last);
     layout->addStretch(1);
     setAccessibleName(title);
     setState(Look::Idle, tr("Not started"));
@@ -99,6 +102,7 @@ void StationTile::fitLines() {
     for (QLabel* label : {state_, lastUnit_, identity_, faults_, counts_}) {
         label->setMinimumWidth(column);
         label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(column));
+        label->setVisible(!label->text().isEmpty()); // an empty line takes no room
     }
 }
 

@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -36,7 +37,8 @@ namespace {
 
 using link::MessageIcon;
 
-constexpr int kTileColumns = 2;
+// The most tiles side by side; fewer where the screen is narrower.
+constexpr int kMostTileColumns = 4;
 // The lines of messages shown; more scroll.
 constexpr int kMessageLines = 4;
 
@@ -268,7 +270,9 @@ bool StationWindow::launch(const std::vector<link::PortRef>& ports,
         return true; // no port could be served: stationEnded has said so
     }
     stopAsked_ = false;
+    // While the station runs its tiles have the room: what it does is set.
     setup_->setEnabled(false);
+    setup_->hide();
     start_->setEnabled(false);
     stop_->setEnabled(true);
     stop_->setText(tr("S&top"));
@@ -299,15 +303,30 @@ void StationWindow::showTiles(const std::vector<link::PortRef>& ports) {
     }
     shownTiles_.clear();
     tilePorts_ = ports;
+    int columns = 0;
     for (int i = 0; i < static_cast<int>(ports.size()); ++i) {
         auto* tile =
             new StationTile(displayText(ports.at(static_cast<std::size_t>(i)).text()), tileArea_);
         tile->setObjectName(QStringLiteral("stationTile%1").arg(i + 1));
-        tiles_->addWidget(tile, i / kTileColumns, i % kTileColumns);
+        if (columns == 0) {
+            columns = tileColumns(tile->minimumSizeHint().width());
+        }
+        tiles_->addWidget(tile, i / columns, i % columns);
         connect(tile, &StationTile::runAgain, this,
                 [this, i] { runAgain(static_cast<std::size_t>(i)); });
         shownTiles_.push_back(tile);
     }
+}
+
+// As many tiles side by side as the screen has room for, kMostTileColumns at the most.
+int StationWindow::tileColumns(int tileWidth) const {
+    const QScreen* display = screen();
+    const int room = display != nullptr ? display->availableGeometry().width() : 0;
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_LayoutLeftMargin) +
+                        style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int spacing = std::max(0, tiles_->horizontalSpacing());
+    const int fit = (room - margins + spacing) / std::max(1, tileWidth + spacing);
+    return std::clamp(fit, 1, kMostTileColumns);
 }
 
 // After a run without repeat, each tile whose last unit failed offers to run it again.
@@ -319,6 +338,7 @@ void StationWindow::runAgainShown(bool after) {
 
 void StationWindow::stationEnded() {
     setup_->setEnabled(true);
+    setup_->show();
     start_->setEnabled(true);
     resetCounts_->setEnabled(true);
     runAgainShown(true);
@@ -334,6 +354,14 @@ void StationWindow::stationEnded() {
 // The window is at least as large as what it shows needs: a longer state, a wrapped line,
 // a larger font make it grow; the user may make it larger still.
 void StationWindow::fit() {
+    // Tiles of one height, the tallest's: a row of tiles reads as one.
+    int tallest = 0;
+    for (const StationTile* tile : shownTiles_) {
+        tallest = std::max(tallest, tile->minimumSizeHint().height());
+    }
+    for (StationTile* tile : shownTiles_) {
+        tile->setMinimumHeight(tallest);
+    }
     layout()->activate();
     // What the tiles need beyond what their scroll area shows of them.
     const QSize tiles = tileArea_->minimumSizeHint();

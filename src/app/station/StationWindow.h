@@ -71,6 +71,7 @@ class StationWindow final : public QDialog {
                 const std::function<std::vector<StationTile*>()>& tilesFor);
     void runAgain(std::size_t tile);
     void runAgainShown(bool after);
+    int tileColumns(int tileWidth) const;
     void resetCounts();
     void showTiles(const std::vector<link::PortRef>& ports);
     void stationEnded();
