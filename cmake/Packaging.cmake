@@ -97,7 +97,9 @@ if(TESSARO_BUILD_APP)
     # The window's own translations are built into it; Qt's texts (file dialogs, standard
     # buttons) in the user's language come from Qt's translations, and the Chinese window
     # needs a font with its characters.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-noto-cjk")
+    # The station's failure sound: the sound server's driver and the sound theme it plays from.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+        "qt6-translations-l10n, fonts-noto-cjk, libcanberra-pulse, sound-theme-freedesktop")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The architecture: dpkg's own name for this machine (CPack asks dpkg --print-architecture).

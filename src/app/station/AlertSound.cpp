@@ -18,6 +18,11 @@ Context openContext() {
         return nullptr;
     }
     Context context(made);
+    // Through the sound server (PulseAudio, or PipeWire's): straight to ALSA it would fill
+    // stderr with complaints about cards on a machine without sound.
+    if (ca_context_set_driver(context.get(), "pulse") != CA_SUCCESS) {
+        return nullptr;
+    }
     ca_context_change_props(context.get(), CA_PROP_APPLICATION_NAME, "Tessaro",
                             CA_PROP_APPLICATION_ID, "io.github.tessaro.Tessaro", nullptr);
     return context;
@@ -26,6 +31,10 @@ Context openContext() {
 class DesktopAlertSound final : public AlertSound {
   public:
     void unitFailed() override {
+        if (!opened_) { // the sound server is reached only when there is something to say
+            opened_ = true;
+            context_ = openContext();
+        }
         // ca_context_play hands the sound to the sound server and returns.
         if (!context_ || ca_context_play(context_.get(), 0, CA_PROP_EVENT_ID, "dialog-error",
                                          CA_PROP_EVENT_DESCRIPTION, "A station unit failed",
@@ -35,7 +44,8 @@ class DesktopAlertSound final : public AlertSound {
     }
 
   private:
-    Context context_ = openContext();
+    bool opened_ = false;
+    Context context_;
 };
 
 } // namespace
