@@ -14,6 +14,7 @@
 #include "FuzzSupport.h"
 #include "detect/Detection.h"
 #include "detect/PortSelectionView.h"
+#include "link/SubCom.h"
 #include "protocol/Identity.h"
 #include "sim/PrinterConfig.h"
 #include "sim/SerialSettings.h"
@@ -250,12 +251,15 @@ void parallelDetection(FuzzedDataProvider& input) {
         return;
     }
     const std::string& identity = s.printer.identity;
-    const bool named = !identity.empty() && identity.front() != '\0';
+    const std::string reply = identity.substr(0, identity.find('\0')) + '\0';
+    // Found exactly when what the detection reads (up to the zero, at most the longest reply)
+    // is a printer's identity: an identity that is no printable text is noise on the port.
+    const bool named =
+        protocol::isPrinterIdentity(reply.substr(0, link::SubCom::kMaxParallelReply));
     if (found != named) {
         fail("printer \"" + shown(identity) + "\" on LPT 1: found is " +
              (found ? "true" : "false"));
     }
-    const std::string reply = identity.substr(0, identity.find('\0')) + '\0';
     if (found && view.resultText != nameIn(reply) + " found on LPT 1") {
         fail("printer \"" + shown(identity) + "\" described as \"" + shown(view.resultText) + "\"");
     }
