@@ -47,21 +47,16 @@ QJsonObject refusalJson(station::Outcome outcome, std::string_view text,
                                           : QJsonValue(QString::fromUtf8(messageId))}};
 }
 
-int refuse(bool json, station::Outcome outcome, std::string_view text) {
+int refuse(bool json, station::Outcome outcome, std::string_view text, std::string_view messageId) {
     std::cerr << station::terminalText(text) << "\n";
     if (json) {
-        station::printJson(refusalJson(outcome, text));
+        station::printJson(refusalJson(outcome, text, messageId));
     }
     return station::exitStatus(outcome);
 }
 
 int refuse(bool json, station::Outcome outcome, const message::Message& said) {
-    const std::string text = message::english(said);
-    std::cerr << station::terminalText(text) << "\n";
-    if (json) {
-        station::printJson(refusalJson(outcome, text, message::messageWord(said)));
-    }
-    return station::exitStatus(outcome);
+    return refuse(json, outcome, message::english(said), message::messageWord(said));
 }
 
 void printParseRefusal(const CLI::App& app, const std::vector<std::string>& arguments,

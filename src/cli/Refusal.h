@@ -21,7 +21,8 @@ QJsonObject refusalJson(station::Outcome outcome, std::string_view text,
                         std::string_view messageId = {});
 
 // Says text on stderr, prints the refusal's document with --json; the exit status.
-int refuse(bool json, station::Outcome outcome, std::string_view text);
+int refuse(bool json, station::Outcome outcome, std::string_view text,
+           std::string_view messageId = {});
 int refuse(bool json, station::Outcome outcome, const message::Message& said);
 
 // After the argument parser refused the command line (error is its text, already said): with
