@@ -44,7 +44,15 @@ message::Message foundOn(std::string identity, const Detection::Place& where) {
 } // namespace
 
 std::string printerName(std::string_view reply) {
-    std::string_view name = reply.substr(0, 16);
+    constexpr std::size_t kLongest = 16;
+    std::string_view name = reply.substr(0, kLongest);
+    // a character the sixteenth byte cuts in two is left out, not shown as a stray byte
+    for (std::size_t start = name.size() < 3 ? 0 : name.size() - 3; start < name.size(); ++start) {
+        if (message::utf8Length(reply.substr(start)) > name.size() - start) {
+            name = name.substr(0, start);
+            break;
+        }
+    }
     name = name.substr(0, name.find('\0'));
     const auto first = name.find_first_not_of(' ');
     if (first == std::string_view::npos) {

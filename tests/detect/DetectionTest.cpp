@@ -186,6 +186,9 @@ TEST(PrinterName, First16CharactersTrimmed) {
     EXPECT_EQ(printerName("  ABC   \0"), "ABC");
     EXPECT_EQ(printerName(std::string("ABC\0", 4)), "ABC");
     EXPECT_EQ(printerName("0123456789ABCDEFGHIJ"), "0123456789ABCDEF");
+    // "é" is two bytes: the one the sixteenth byte splits is left out, a whole one kept
+    EXPECT_EQ(printerName("0123456789ABCDE\xc3\xa9Z"), "0123456789ABCDE");
+    EXPECT_EQ(printerName("0123456789ABCD\xc3\xa9Z"), "0123456789ABCD\xc3\xa9");
     EXPECT_EQ(settingsSpeedCode("28800"), 5);
     EXPECT_EQ(settingsSpeedCode("38400"), 5);
     EXPECT_EQ(settingsSpeedCode("115200"), 7);

@@ -15,12 +15,14 @@
 #include "detect/Detection.h"
 #include "detect/PortSelectionView.h"
 #include "link/SubCom.h"
+#include "message/ShownText.h"
 #include "protocol/Identity.h"
 #include "sim/PrinterConfig.h"
 #include "sim/SerialSettings.h"
 #include "support/ScriptedView.h"
 #include "support/VirtualRig.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -36,15 +38,17 @@ using fuzz::fail;
 using fuzz::require;
 using fuzz::shown;
 
-// The name as a person reads it off the reply: the first 16 characters, up to a zero, without
-// the blanks around it.
+// The name as a person reads it off the reply: the first 16 bytes, up to a zero, without a
+// character the cut splits and without the blanks around it.
 std::string nameIn(std::string_view reply) {
     std::string name;
-    for (const char c : reply.substr(0, 16)) {
-        if (c == '\0') {
-            break;
+    for (std::size_t i = 0; i < reply.size() && reply[i] != '\0';) {
+        const std::size_t length = std::max<std::size_t>(message::utf8Length(reply.substr(i)), 1);
+        if (i + length > 16) {
+            break; // a character cut in two is not read
         }
-        name += c;
+        name += reply.substr(i, length);
+        i += length;
     }
     while (!name.empty() && name.back() == ' ') {
         name.pop_back();
