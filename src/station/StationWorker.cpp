@@ -10,8 +10,6 @@
 #include "station/UnitProgress.h"
 
 #include <algorithm>
-#include <csignal>
-#include <pthread.h>
 
 namespace tessaro::station {
 namespace {
@@ -42,17 +40,11 @@ StationWorker::StationWorker(Plan plan, const link::Cancellation& finishing,
 StationWorker::~StationWorker() = default; // the thread, if started, is waited for
 
 void StationWorker::start() {
-    thread_ = std::make_unique<worker::WorkerThread>();
-    thread_->enqueue([this] { run(); });
+    thread_ = std::make_unique<worker::Worker>();
+    thread_->start([this](const link::Cancellation&) { run(); });
 }
 
 void StationWorker::run() noexcept {
-    // Ctrl-C is the station's: blocked here as in the thread that started this one.
-    sigset_t stationSignals;
-    sigemptyset(&stationSignals);
-    sigaddset(&stationSignals, SIGINT);
-    sigaddset(&stationSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stationSignals, nullptr);
     std::string failure;
     try {
         serve();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One port of a station, on a thread of its own (worker/WorkerThread.h). The thread makes and owns
+// One port of a station, on a thread of its own (worker/Worker.h). The thread makes and owns
 // its link objects and clocks (a status probe kept while the port waits, a printer session per
 // unit) and posts what happens to the station's mailbox as values. A unit is what "tessaro-cli send
 // FILE --yes --json" does. With repeat, the worker then asks the status every poll interval
@@ -12,7 +12,7 @@
 #include "station/PrinterOptions.h"
 #include "station/StationEvent.h"
 #include "station/StationMailbox.h"
-#include "worker/WorkerThread.h"
+#include "worker/Worker.h"
 
 #include <chrono>
 #include <cstddef>
@@ -63,7 +63,7 @@ class StationWorker {
     const link::Cancellation& stopping_;
     PortFinder& ports_;
     StationMailbox& mailbox_;
-    std::unique_ptr<worker::WorkerThread> thread_; // last: joined before what run() uses goes
+    std::unique_ptr<worker::Worker> thread_; // last: joined before what run() uses goes
 };
 
 } // namespace tessaro::station

@@ -7,20 +7,15 @@
 // its result comes back there as a value once it is over, after everything it showed. Work
 // and results are handed over under a mutex each way.
 
-#include "link/Cancellation.h"
 #include "worker/CallerMailbox.h"
 #include "worker/CallerQuestions.h"
+#include "worker/Worker.h"
 #include "worker/WorkerLink.h"
-#include "worker/WorkerThread.h"
 
-#include <condition_variable>
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 namespace tessaro::worker {
 
@@ -76,15 +71,11 @@ class PrinterWorker {
     // (nullptr when it threw nothing).
     void startJob(std::function<void(WorkerLink&)> work,
                   std::function<void(const std::string* what)> over);
-    // Hands a job to the worker's thread.
-    void enqueue(std::function<void()> job);
 
     CallerMailbox caller_;
     CallerQuestions questions_;
     std::unique_ptr<WorkerLink> link_; // made, used and let go on the worker's thread
-    std::mutex mutex_;
-    std::shared_ptr<link::Cancellation> current_; // the operation under way
-    WorkerThread thread_; // last: made after, and joined before, what its jobs use
+    Worker worker_; // last: made after, and joined before, what its operations use
 };
 
 } // namespace tessaro::worker
