@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A provisioning station: one worker thread per port, all at once, in this process
-// (station/StationWorker.h). Each worker owns its link and clock, so a port that hangs delays no
+// (station/PortService.h). Each worker owns its link and clock, so a port that hangs delays no
 // other. A unit detects the printer, checks its status, sends the profile, reads the saving
 // reply and appends the audit record, as "tessaro-cli send" does. With repeat, a worker then
 // asks the status until the printer leaves and the next one answers, and starts again. The

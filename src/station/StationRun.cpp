@@ -50,7 +50,7 @@ StationRun::StationRun(StationPlan plan) : plan_(std::move(plan)), mailbox_(plan
 // steps, each of which ends at once once stopping is raised.
 StationRun::~StationRun() {
     finishing_.cancel();
-    stopping_.cancel();
+    stopWorkers();
     while (running_ > 0) {
         pollfd watched{mailbox_.fd(), POLLIN, 0};
         while (::poll(&watched, 1, -1) < 0 && errno == EINTR) {
@@ -72,15 +72,15 @@ StationRun::~StationRun() {
 
 void StationRun::start(StationObserver& observer) {
     for (std::size_t i = 0; i < plan_.ports.size(); ++i) {
-        StationWorker::Plan worker{i, plan_.unit, plan_.repeat, plan_.pollInterval};
-        worker.unit.port = plan_.ports[i];
-        workers_.push_back(std::make_unique<StationWorker>(std::move(worker), finishing_, stopping_,
-                                                           ports_, mailbox_));
+        PortService::Plan served{i, plan_.unit, plan_.repeat, plan_.pollInterval};
+        served.unit.port = plan_.ports[i];
         try {
-            workers_.back()->start();
+            workers_.push_back(std::make_unique<worker::Worker>());
+            workers_.back()->start(
+                [service = PortService(std::move(served), finishing_, ports_, mailbox_)](
+                    const link::Cancellation& stopping) mutable { service.serve(stopping); });
             ++running_;
         } catch (const std::system_error& error) {
-            workers_.pop_back();
             worstExit_ = std::max(worstExit_, kExitPrinter);
             observer.cannotServe(i, error.what());
         }
@@ -111,8 +111,18 @@ void StationRun::deliver(StationObserver& observer) {
 
 int StationRun::interrupt() {
     ++interrupts_;
-    (interrupts_ == 1 ? finishing_ : stopping_).cancel();
+    if (interrupts_ == 1) {
+        finishing_.cancel();
+    } else {
+        stopWorkers();
+    }
     return interrupts_;
+}
+
+void StationRun::stopWorkers() {
+    for (const std::unique_ptr<worker::Worker>& worker : workers_) {
+        worker->stop();
+    }
 }
 
 void StationRun::unitEnded(StationObserver& observer, UnitEnded& event) {

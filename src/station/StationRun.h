@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What every provisioning station keeps, whoever shows it: one worker thread per port
-// (station/StationWorker.h), the two cancellations that steer them, the mailbox they post to,
+// What every provisioning station keeps, whoever shows it: one worker per port serving it
+// (station/PortService.h), the cancellation that finishes them, the mailbox they post to,
 // the tallies of the units and the records of units that ended without their own. The
 // command line waits on fd() with poll(2); the window watches it with a notifier. Either
 // hands the mail to deliver(), on its one thread, which tells an observer.
 
 #include "link/Cancellation.h"
 #include "station/PortFinder.h"
+#include "station/PortService.h"
 #include "station/PrinterOptions.h"
 #include "station/StationMailbox.h"
-#include "station/StationWorker.h"
+#include "worker/Worker.h"
 
 #include <QJsonObject>
 #include <chrono>
@@ -99,15 +100,16 @@ class StationRun {
 
   private:
     void unitEnded(StationObserver& observer, UnitEnded& event);
+    // The unit under way on every port ends at its next step.
+    void stopWorkers();
 
     StationPlan plan_;
     std::vector<PortTally> tallies_;
-    // Raised by the first and the second interruption; the workers only read them.
+    // Raised by the first interruption; the workers only read it. The second stops them.
     link::Cancellation finishing_;
-    link::Cancellation stopping_;
     PortFinder ports_;
     StationMailbox mailbox_;
-    std::vector<std::unique_ptr<StationWorker>> workers_; // after what they use
+    std::vector<std::unique_ptr<worker::Worker>> workers_; // after what they use
     std::size_t running_ = 0;
     int interrupts_ = 0;
     int worstExit_ = 0;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "station/StationWorker.h"
+#include "station/PortService.h"
 
 #include "link/Cancellation.h"
 #include "station/LineForwarder.h"
@@ -31,23 +31,15 @@ std::vector<std::string> servedSpeeds(const UnitReport& report, const std::strin
 
 } // namespace
 
-StationWorker::StationWorker(Plan plan, const link::Cancellation& finishing,
-                             const link::Cancellation& stopping, PortFinder& ports,
-                             StationMailbox& mailbox)
-    : plan_(std::move(plan)), finishing_(finishing), stopping_(stopping), ports_(ports),
-      mailbox_(mailbox) {}
+PortService::PortService(Plan plan, const link::Cancellation& finishing, PortFinder& ports,
+                         StationMailbox& mailbox)
+    : plan_(std::move(plan)), finishing_(finishing), ports_(ports), mailbox_(mailbox) {}
 
-StationWorker::~StationWorker() = default; // the thread, if started, is waited for
-
-void StationWorker::start() {
-    thread_ = std::make_unique<worker::Worker>();
-    thread_->start([this](const link::Cancellation&) { run(); });
-}
-
-void StationWorker::run() noexcept {
+void PortService::serve(const link::Cancellation& stopping) noexcept {
+    stopping_ = &stopping;
     std::string failure;
     try {
-        serve();
+        serveUnits();
     } catch (const std::exception& error) {
         failure = error.what();
     } catch (...) {
@@ -60,10 +52,11 @@ void StationWorker::run() noexcept {
         } catch (...) { // the memory to say it is gone: the port's line says finished
         }
     }
+    stopping_ = nullptr;
     mailbox_.raise(plan_.index);
 }
 
-void StationWorker::serve() {
+void PortService::serveUnits() {
     LineForwarder nowhere; // the status texts of the waits are not shown
     StatusProbe probe(plan_.unit, {nowhere, nowhere}, &finishing_, ports_.maker());
     if (plan_.repeat) {
@@ -90,7 +83,7 @@ void StationWorker::serve() {
 
 // Asks the status until a printer answers to one of the probes (present) or to none; false
 // when the station finishes first.
-bool StationWorker::await(const std::vector<StatusProbe*>& probes, bool present) {
+bool PortService::await(const std::vector<StatusProbe*>& probes, bool present) {
     while (!finishing_.cancelled()) {
         const bool there = std::ranges::any_of(
             probes, [](StatusProbe* probe) { return StatusProbe::answered(probe->ask()); });
@@ -104,7 +97,7 @@ bool StationWorker::await(const std::vector<StatusProbe*>& probes, bool present)
 
 // The printer just served has left once it answers at none of its speeds: a profile that
 // changes its speed leaves it answering at the new one.
-bool StationWorker::awaitLeave(const std::vector<std::string>& speeds, LineForwarder& nowhere) {
+bool PortService::awaitLeave(const std::vector<std::string>& speeds, LineForwarder& nowhere) {
     std::vector<PrinterOptions> at(speeds.size(), plan_.unit);
     std::vector<StatusProbe> probes;
     probes.reserve(at.size()); // each keeps its options by reference
@@ -119,14 +112,14 @@ bool StationWorker::awaitLeave(const std::vector<std::string>& speeds, LineForwa
 
 // One unit, recorded whatever way it ends: by its own record, or, when it failed in a way
 // it could not record, by the station's. The speeds its printer answers at afterwards.
-std::vector<std::string> StationWorker::provision() {
+std::vector<std::string> PortService::provision() {
     show(PortState::Provisioning);
     UnitEnded ended{plan_.index, {}, false};
     std::string failure;
     try {
         // What a unit says once it is stopped is not shown: its record says it was.
         const SaidReport said = [this](const message::Message& what) {
-            if (!stopping_.cancelled()) {
+            if (!stopping_->cancelled()) {
                 say(what);
             }
         };
@@ -137,7 +130,7 @@ std::vector<std::string> StationWorker::provision() {
         const StepReport step = [this](UnitStepKind kind, message::Message text) {
             mailbox_.post(UnitStep{plan_.index, kind, std::move(text)});
         };
-        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, &stopping_,
+        ended.result = sendUnit(plan_.unit, {nowhere, diagnostics}, stopping_,
                                 reportingSteps(ports_.maker(), step, said));
     } catch (const std::exception& error) {
         failure = error.what();
@@ -156,11 +149,11 @@ std::vector<std::string> StationWorker::provision() {
     return speeds;
 }
 
-void StationWorker::show(PortState state) {
+void PortService::show(PortState state) {
     mailbox_.post(PortStateChanged{plan_.index, state});
 }
 
-void StationWorker::say(const message::Message& said) {
+void PortService::say(const message::Message& said) {
     mailbox_.post(PortDiagnostic{plan_.index, said});
 }
 

@@ -1,22 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One port of a station, on a thread of its own (worker/Worker.h). The thread makes and owns
-// its link objects and clocks (a status probe kept while the port waits, a printer session per
-// unit) and posts what happens to the station's mailbox as values. A unit is what "tessaro-cli send
+// What one port of a station does, run as the operation of a worker of its own
+// (worker/Worker.h): it makes and owns its link objects and clocks on that thread (a status
+// probe kept while the port waits, a printer session per unit) and posts what happens to the
+// station's mailbox as values. A unit is what "tessaro-cli send
 // FILE --yes --json" does. With repeat, the worker then asks the status every poll interval
 // until the printer leaves (stops answering, at the speed it was found at and at the one its
 // profile left it at, or its port goes) and the next one answers.
-// Two cancellations steer it: finishing (no unit starts any more, the waits end) and
-// stopping (the unit under way ends at its next step).
+// Two cancellations steer it: the station's finishing (no unit starts any more, the waits end)
+// and its worker's stop (the unit under way ends at its next step).
 
 #include "station/PrinterOptions.h"
 #include "station/StationEvent.h"
 #include "station/StationMailbox.h"
-#include "worker/Worker.h"
 
 #include <chrono>
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,7 @@ class LineForwarder;
 class PortFinder;
 class StatusProbe;
 
-class StationWorker {
+class PortService {
   public:
     struct Plan {
         std::size_t index = 0; // of the port in the station's list
@@ -39,19 +38,15 @@ class StationWorker {
         std::chrono::milliseconds pollInterval{500};
     };
 
-    StationWorker(Plan plan, const link::Cancellation& finishing,
-                  const link::Cancellation& stopping, PortFinder& ports, StationMailbox& mailbox);
-    StationWorker(const StationWorker&) = delete;
-    StationWorker& operator=(const StationWorker&) = delete;
-    // Waits for the thread.
-    ~StationWorker();
+    PortService(Plan plan, const link::Cancellation& finishing, PortFinder& ports,
+                StationMailbox& mailbox);
 
-    // Starts the thread; std::system_error when there can be none.
-    void start();
+    // Serves the port until the station finishes (one unit without repeat), then raises the
+    // port's flag in the mailbox, whatever way it ended. stopping ends the unit under way.
+    void serve(const link::Cancellation& stopping) noexcept;
 
   private:
-    void run() noexcept;
-    void serve();
+    void serveUnits();
     bool await(const std::vector<StatusProbe*>& probes, bool present);
     bool awaitLeave(const std::vector<std::string>& speeds, LineForwarder& nowhere);
     std::vector<std::string> provision();
@@ -60,10 +55,9 @@ class StationWorker {
 
     Plan plan_;
     const link::Cancellation& finishing_;
-    const link::Cancellation& stopping_;
+    const link::Cancellation* stopping_ = nullptr; // the worker's, while it serves
     PortFinder& ports_;
     StationMailbox& mailbox_;
-    std::unique_ptr<worker::Worker> thread_; // last: joined before what run() uses goes
 };
 
 } // namespace tessaro::station
