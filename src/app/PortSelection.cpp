@@ -70,9 +70,9 @@ std::optional<link::PortRef> serialServerPort(const QString& typed) {
 
 } // namespace
 
-PortSelection::PortSelection(worker::PrinterWorker& worker, const worker::PortInventory& inventory,
-                             QtUserFeedback& feedback, RememberedSettings& remembered,
-                             QWidget* parent)
+PortSelection::PortSelection(worker::PrinterOperations& worker,
+                             const worker::PortInventory& inventory, QtUserFeedback& feedback,
+                             RememberedSettings& remembered, QWidget* parent)
     : QDialog(parent), worker_(worker), feedback_(feedback), remembered_(remembered) {
     const link::PortMap& ports = inventory.ports;
     setObjectName("PortSelection");

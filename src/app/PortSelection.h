@@ -11,7 +11,7 @@
 #include "detect/DetectionResult.h"
 #include "detect/PortSelectionView.h"
 #include "worker/PortInventory.h"
-#include "worker/PrinterWorker.h"
+#include "worker/PrinterOperations.h"
 
 #include <QDialog>
 #include <array>
@@ -37,7 +37,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
   public:
     // The window opens on the remembered port, speed and handshake, and remembers those of
     // each detection run from it.
-    PortSelection(worker::PrinterWorker& worker, const worker::PortInventory& inventory,
+    PortSelection(worker::PrinterOperations& worker, const worker::PortInventory& inventory,
                   QtUserFeedback& feedback, RememberedSettings& remembered,
                   QWidget* parent = nullptr);
     ~PortSelection() override;
@@ -100,7 +100,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
                         std::function<detect::DetectionResult(worker::WorkerLink&)> detection,
                         std::function<void(const detect::DetectionResult&)> shown);
 
-    worker::PrinterWorker& worker_;
+    worker::PrinterOperations& worker_;
     QtUserFeedback& feedback_;
     RememberedSettings& remembered_;
     // Every numbered port's option with the port it stands for.

@@ -10,7 +10,8 @@
 
 namespace tessaro::app {
 
-PrinterSide::PrinterSide(Form1& window, link::PortMap ports, worker::PrinterWorker::Prepare prepare)
+PrinterSide::PrinterSide(Form1& window, link::PortMap ports,
+                         worker::PrinterOperations::Prepare prepare)
     : window_(window),
       worker_(std::move(ports), sim::makeVirtualLpt, window.feedback(), std::move(prepare)),
       commands_(
@@ -29,7 +30,7 @@ PrinterSide::~PrinterSide() {
     }
 }
 
-worker::PrinterWorker::Failed PrinterSide::sayFailure(Done done) {
+worker::PrinterOperations::Failed PrinterSide::sayFailure(Done done) {
     return [this, done = std::move(done)](const std::string& what) {
         window_.feedback().show(link::MessageIcon::Critical, QString::fromUtf8(what.c_str()));
         done();

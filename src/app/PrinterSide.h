@@ -6,7 +6,7 @@
 
 #include "app/PrinterActions.h"
 #include "protocol/PrinterCommands.h"
-#include "worker/PrinterWorker.h"
+#include "worker/PrinterOperations.h"
 
 #include <QPointer>
 
@@ -17,7 +17,8 @@ class PortSelection;
 
 class PrinterSide final : public PrinterActions {
   public:
-    PrinterSide(Form1& window, link::PortMap ports, worker::PrinterWorker::Prepare prepare = {});
+    PrinterSide(Form1& window, link::PortMap ports,
+                worker::PrinterOperations::Prepare prepare = {});
     ~PrinterSide() override;
 
     void startUp(Done done) override;
@@ -36,10 +37,10 @@ class PrinterSide final : public PrinterActions {
     // Sends the workspace as it is now on the worker; stored is told the printer's answer.
     void startSending(bool sendAll, protocol::PrinterCommands::Stored stored);
     // What an operation threw, said in a message box; done is called after it.
-    worker::PrinterWorker::Failed sayFailure(Done done);
+    worker::PrinterOperations::Failed sayFailure(Done done);
 
     Form1& window_;
-    worker::PrinterWorker worker_;
+    worker::PrinterOperations worker_;
     protocol::PrinterCommands commands_;
     QPointer<PortSelection> dialog_; // the port selection window of the last detection
 };

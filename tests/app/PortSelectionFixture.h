@@ -34,7 +34,7 @@ class PortSelectionFixture : public ::testing::Test {
     // The main window with its printer side; the ports are the overrides' and no other. With
     // a settings file, the window remembers in it.
     void openWindow(std::map<std::string, std::string> overrides, const QString& settings = {},
-                    worker::PrinterWorker::Prepare prepare = {}) {
+                    worker::PrinterOperations::Prepare prepare = {}) {
         window = std::make_unique<app::Form1>();
         window->feedback().setDialogRunner(script.runner());
         window->setPrinterActions(std::make_unique<app::PrinterSide>(

@@ -88,7 +88,7 @@ TEST(SanitizerReports, OnlyARaceMadeInsideTheListedLibrariesAloneIsSetAside) {
                   "(tessaro_tests+0x5d2)\n"),
          false},
         {replaced(kQtGuiPool, "libQt6Gui.so.6+0x533fed", "libstdc++.so.6+0x533fed"), false},
-        {replaced(lost, "'Thread (pooled)'", "'PrinterWorker'"), false},
+        {replaced(lost, "'Thread (pooled)'", "'PrinterOperations'"), false},
         {replaced(kQtGuiPool, "data race (pid=13200)",
                   "lock-order-inversion (potential deadlock) (pid=13200)"),
          false},

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The worker of one printer: a thread that makes the printer's link and keeps it, and runs
-// the operations it is given one at a time. Starting an operation returns at once: the
+// The operations of the window's printer: its link is made and kept on a worker
+// (worker/Worker.h), which runs them one at a time. Starting an operation returns at once: the
 // caller's thread goes on handling its events (a window repaints, its Stop button is seen);
 // the operation's messages and questions are asked there and the worker waits for the answer;
 // its result comes back there as a value once it is over, after everything it showed. Work
@@ -19,7 +19,7 @@
 
 namespace tessaro::worker {
 
-class PrinterWorker {
+class PrinterOperations {
   public:
     // prepare, when given, runs on the worker once the link is made (a test puts its own
     // name resolver there).
@@ -27,12 +27,12 @@ class PrinterWorker {
     // The link is made on the worker's thread from the ports and the virtual printer an LPT
     // set to "virtual" stands for; callerFeedback lives on the caller's thread, which runs a
     // Qt event loop.
-    PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
-                  protocol::UserFeedback& callerFeedback, Prepare prepare = {});
-    PrinterWorker(const PrinterWorker&) = delete;
-    PrinterWorker& operator=(const PrinterWorker&) = delete;
+    PrinterOperations(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
+                      protocol::UserFeedback& callerFeedback, Prepare prepare = {});
+    PrinterOperations(const PrinterOperations&) = delete;
+    PrinterOperations& operator=(const PrinterOperations&) = delete;
     // Stops the operation under way, lets it end, lets go of the link and ends the thread.
-    ~PrinterWorker();
+    ~PrinterOperations();
 
     // Why an operation failed: what it threw.
     using Failed = std::function<void(const std::string& what)>;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "worker/PrinterWorker.h"
+#include "worker/PrinterOperations.h"
 
 namespace tessaro::worker {
 
-PrinterWorker::PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
-                             protocol::UserFeedback& callerFeedback, Prepare prepare)
+PrinterOperations::PrinterOperations(link::PortMap ports, link::PrinterLink::VirtualLpt virtualLpt,
+                                     protocol::UserFeedback& callerFeedback, Prepare prepare)
     : questions_(caller_) {
     worker_.start([this, ports = std::move(ports), virtualLpt = std::move(virtualLpt),
                    &callerFeedback,
@@ -17,19 +17,19 @@ PrinterWorker::PrinterWorker(link::PortMap ports, link::PrinterLink::VirtualLpt 
     });
 }
 
-PrinterWorker::~PrinterWorker() {
+PrinterOperations::~PrinterOperations() {
     stop();
     questions_.giveUp();
     worker_.start([this](const link::Cancellation&) { link_.reset(); });
     // worker_, the last member, is destroyed first: it runs what is started and ends.
 }
 
-void PrinterWorker::stop() {
+void PrinterOperations::stop() {
     worker_.stop();
 }
 
-void PrinterWorker::startJob(std::function<void(WorkerLink&)> work,
-                             std::function<void(const std::string* what)> over) {
+void PrinterOperations::startJob(std::function<void(WorkerLink&)> work,
+                                 std::function<void(const std::string* what)> over) {
     worker_.start([this, work = std::move(work),
                    over = std::move(over)](const link::Cancellation& stop) mutable {
         link_->setCancellation(&stop);
