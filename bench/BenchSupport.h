@@ -11,7 +11,6 @@ struct QuietFeedback final : protocol::UserFeedback {
     bool askWhether(const message::Message&) override { return true; }
     void showStatusPanels(const std::vector<message::Message>&) override {}
     void showPanelText(int, const message::Message&) override {}
-    void setBusy(bool) override {}
     void showDetectionResult(const message::Message&) override {}
 };
 

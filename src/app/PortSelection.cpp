@@ -404,7 +404,9 @@ void PortSelection::startDetection(
     if (portsInUse_) {
         portsInUse_(std::move(ports));
     }
+    feedback_.setBusy(true);
     const auto ended = [this] {
+        feedback_.setBusy(false);
         if (portsInUse_) {
             portsInUse_({});
         }

@@ -99,15 +99,21 @@ void PrinterSide::startSending(bool sendAll, protocol::PrinterCommands::Stored s
     if (const auto& chosen = window_.remembered().port()) {
         window_.setPortsInUse({false, {chosen->port}});
     }
+    QtUserFeedback& feedback = window_.feedback();
+    feedback.setBusy(true);
     worker_.start<bool>(
         [workspace = window_.workspace(), sendAll](worker::WorkerLink& printer) mutable {
             protocol::Transmission transmission(workspace, printer.link(),
                                                 printer.session().printer, printer.feedback());
             return transmission.SendParameters(sendAll);
         },
-        stored,
-        [this, stored](const std::string& what) {
-            window_.feedback().show(link::MessageIcon::Critical, QString::fromUtf8(what.c_str()));
+        [&feedback, stored](bool saved) {
+            feedback.setBusy(false);
+            stored(saved);
+        },
+        [&feedback, stored](const std::string& what) {
+            feedback.setBusy(false);
+            feedback.show(link::MessageIcon::Critical, QString::fromUtf8(what.c_str()));
             stored(false);
         });
 }

@@ -30,14 +30,18 @@ QMessageBox::Icon boxIcon(link::MessageIcon icon) {
 QtUserFeedback::QtUserFeedback(Form1& window) : window_(window) {}
 
 QtUserFeedback::~QtUserFeedback() {
-    setBusy(false); // never leave the pointer busy behind
+    busy_ = false;
+    showPointer(); // never leave the pointer busy behind
 }
 
 QMessageBox::StandardButton QtUserFeedback::run(QMessageBox& box) {
-    if (runner_) {
-        return runner_(box);
-    }
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    ++boxesOpen_;
+    showPointer();
+    const auto answer =
+        runner_ ? runner_(box) : static_cast<QMessageBox::StandardButton>(box.exec());
+    --boxesOpen_;
+    showPointer();
+    return answer;
 }
 
 void QtUserFeedback::sayTitled(link::MessageIcon icon, const message::Message& text,
@@ -80,10 +84,16 @@ void QtUserFeedback::showPanelText(int panel, const message::Message& text) {
 }
 
 void QtUserFeedback::setBusy(bool busy) {
-    if (busy == busy_) {
+    busy_ = busy;
+    showPointer();
+}
+
+void QtUserFeedback::showPointer() {
+    const bool busy = busy_ && boxesOpen_ == 0;
+    if (busy == pointerBusy_) {
         return;
     }
-    busy_ = busy;
+    pointerBusy_ = busy;
     if (busy) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     } else {

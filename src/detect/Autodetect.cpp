@@ -160,7 +160,6 @@ DetectionResult Autodetect::Autodetect_Click() {
     const link::LinkSettings linkBefore = link_.settings();
     const bool foundBefore = detection_.facts().PrinterFound;
     stopRequested_ = false;
-    detection_.SetDetectionBusy(true);
     link_.settings().Port = link::PortRef::numbered(link::LinkKind::Serial, 1);
     detection_.facts().PrinterFound = false;
     unusable_.clear();
@@ -204,7 +203,6 @@ DetectionResult Autodetect::Autodetect_Click() {
         result =
             detection_.resultOf(link_.settings().Port, {message::MessageId::NoPrinterFound, {}});
     }
-    detection_.SetDetectionBusy(false);
     return result;
 }
 

@@ -92,10 +92,6 @@ void Detection::ShowNoPrinter() {
     panels_ = {{MessageId::NoPrinterFoundPanel, {}}};
 }
 
-void Detection::SetDetectionBusy(bool busy) {
-    feedback_.setBusy(busy);
-}
-
 bool Detection::portThere(const link::PortRef& port) {
     if (link_.portExists(port)) {
         return true;
@@ -120,11 +116,9 @@ DetectionResult Detection::detectOn(const link::PortRef& port, std::string_view 
     link_.settings().Port = port;
     facts_.PrinterFound = false;
     panels_.clear();
-    SetDetectionBusy(true);
     message::Message said = port.row().exchange == link::Exchange::ParallelRegisters
                                 ? ProbeParallelPrinter(port.number())
                                 : probeStream(port, speed, handshakeIndex);
-    SetDetectionBusy(false);
     DetectionResult result = resultOf(port, std::move(said));
     if (!result.found && port.row().lineSettings) {
         result.speed = std::string(speed); // what the window keeps showing

@@ -40,7 +40,6 @@ class Detection {
                                  int handshakeIndex);
     message::Message ProbeParallelPrinter(int n);
     void ShowNoPrinter();
-    void SetDetectionBusy(bool busy);
 
     link::SubCom& link() { return link_; }
     protocol::UserFeedback& feedback() { return feedback_; }

@@ -48,9 +48,7 @@ DetectionResult detectAtAnySpeed(Detection& detection, const link::PortRef& port
     if (!detection.link().portExists(port)) {
         return detection.detectOn(port, first, handshakeIndex); // refused with the reason
     }
-    detection.SetDetectionBusy(true);
     const SpeedFound found = findSpeed(detection, port, progress);
-    detection.SetDetectionBusy(false);
     if (found.speed) {
         return detection.detectOn(port, *found.speed, handshakeIndex);
     }

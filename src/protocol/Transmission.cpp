@@ -62,10 +62,8 @@ bool Transmission::linkLost() {
 bool Transmission::SendParameters(bool sendAll) {
     success_ = true;
     problem_ = link::PortProblem::None;
-    feedback_.setBusy(true);
     if (!facts_.PrinterFound) {
         feedback_.sayWarning(MessageIcon::Information, {MessageId::NeedPrinterConnected, {}});
-        feedback_.setBusy(false);
         return false;
     }
     const link::LinkSettings& settings = link_.settings();
@@ -83,7 +81,6 @@ bool Transmission::SendParameters(bool sendAll) {
             }
         }
     }
-    feedback_.setBusy(false);
     feedback_.showPanelText(
         kStatusPanel, {success_ ? MessageId::ParametersSaved : MessageId::SavingFailedPanel, {}});
     if (success_) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What detection and the printer commands show besides messages: the status bar, the busy
-// pointer, the printer commands' availability and the detection result line, each text as a
+// What detection and the printer commands show besides messages: the status bar and the
+// detection result line, each text as a
 // value the front end words. The window shows them with widgets, the command line as lines
 // on the terminal, tests record them.
 
@@ -23,7 +23,6 @@ class PrinterView {
     virtual void showStatusPanels(const std::vector<message::Message>& panels) = 0;
     // Text of one panel (0 = the first); the transmission writes its progress to panel 3.
     virtual void showPanelText(int panel, const message::Message& text) = 0;
-    virtual void setBusy(bool busy) = 0;
     // The detection result line of the port selection window.
     virtual void showDetectionResult(const message::Message& result) = 0;
     // The same line while the automatic search runs: what it is trying now.

@@ -26,7 +26,6 @@ class TerminalFeedback final : public protocol::EnglishFeedback {
     bool ask(std::string_view text) override;
     void setStatusPanels(const std::vector<std::string>& panels) override;
     void setPanelText(int panel, std::string_view text) override;
-    void setBusy(bool) override {}
     void setDetectionResult(std::string_view text) override { result_ = text; }
     void setDetectionProgress(std::string_view text) override;
     void commandSent(std::string_view bytes) override { sent_.emplace_back(bytes); }

@@ -45,10 +45,6 @@ void CallerFeedback::showPanelText(int panel, const message::Message& text) {
     post([panel, text](protocol::UserFeedback& target) { target.showPanelText(panel, text); });
 }
 
-void CallerFeedback::setBusy(bool busy) {
-    post([busy](protocol::UserFeedback& target) { target.setBusy(busy); });
-}
-
 void CallerFeedback::showDetectionResult(const message::Message& result) {
     post([result](protocol::UserFeedback& target) { target.showDetectionResult(result); });
 }

@@ -23,7 +23,6 @@ class CallerFeedback final : public protocol::UserFeedback {
     void portLost(std::string_view port) override;
     void showStatusPanels(const std::vector<message::Message>& panels) override;
     void showPanelText(int panel, const message::Message& text) override;
-    void setBusy(bool busy) override;
     void showDetectionResult(const message::Message& result) override;
     void showDetectionProgress(const message::Message& step) override;
     void commandSent(std::string_view bytes) override;

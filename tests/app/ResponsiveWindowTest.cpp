@@ -8,6 +8,7 @@
 #include "support/HangingResolver.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -33,10 +34,12 @@ constexpr qint64 kBoundMs = 100;
 class ResponsiveWindowTest : public PortSelectionFixture {
   protected:
     struct Measured {
-        qint64 longestGapMs = 0; // between two ticks of a 5 ms timer of the window's thread
-        qint64 stopToEndMs = -1; // from the click on Stop to the end of the detection
-        QString result;          // the "Current printer" line afterwards
-        bool stillOpen = false;  // the port selection window afterwards
+        qint64 longestGapMs = 0;     // between two ticks of a 5 ms timer of the window's thread
+        qint64 stopToEndMs = -1;     // from the click on Stop to the end of the detection
+        QString result;              // the "Current printer" line afterwards
+        bool stillOpen = false;      // the port selection window afterwards
+        bool busyBeforeStop = false; // the pointer, as Stop was clicked
+        bool busyAfter = true;       // the pointer, once the detection ended
     };
 
     // Detects the network printer at address, clicks Stop (or with escape, presses Escape)
@@ -58,6 +61,9 @@ class ResponsiveWindowTest : public PortSelectionFixture {
             qint64 stoppedAt = -1;
             QTimer::singleShot(stopAfterMs, &dialog, [&] {
                 stoppedAt = clock.elapsed();
+                measured.busyBeforeStop =
+                    QGuiApplication::overrideCursor() != nullptr &&
+                    QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
                 if (escape) {
                     QTest::keyClick(&dialog, Qt::Key_Escape);
                 } else {
@@ -76,6 +82,7 @@ class ResponsiveWindowTest : public PortSelectionFixture {
             }
             measured.result = child<QLabel>(dialog, "DetectedPrinter")->text();
             measured.stillOpen = dialog.isVisible();
+            measured.busyAfter = QGuiApplication::overrideCursor() != nullptr;
         });
         return measured;
     }
@@ -102,7 +109,8 @@ TEST_F(ResponsiveWindowTest, AConnectNeverAnsweredKeepsTheWindowGoingAndStopOrEs
 }
 
 // Stop ends a hanging name lookup at once; without Stop, the whole connect, name lookup
-// included, gives up after 3 s.
+// included, gives up after 3 s. The pointer is busy while the window waits for the printer,
+// not over the message that says why it gave up, nor afterwards.
 TEST_F(ResponsiveWindowTest, AHangingNameLookupKeepsTheWindowGoingAndEndsAtStopOrTheBound) {
     const auto nameServer = std::make_shared<HangingResolver>();
     openWindow({}, {}, [nameServer](worker::WorkerLink& printer) {
@@ -114,6 +122,8 @@ TEST_F(ResponsiveWindowTest, AHangingNameLookupKeepsTheWindowGoingAndEndsAtStopO
     ASSERT_GE(stopped.stopToEndMs, 0) << "the detection ended before Stop was clicked";
     EXPECT_LE(stopped.stopToEndMs, kBoundMs);
     EXPECT_EQ(stopped.result, "Detection stopped.");
+    EXPECT_TRUE(stopped.busyBeforeStop);
+    EXPECT_FALSE(stopped.busyAfter);
 
     script.answers.push_back(QMessageBox::Ok);
     QElapsedTimer took;
@@ -122,6 +132,9 @@ TEST_F(ResponsiveWindowTest, AHangingNameLookupKeepsTheWindowGoingAndEndsAtStopO
     EXPECT_LT(took.elapsed(), 5000);
     EXPECT_LE(bounded.longestGapMs, kBoundMs);
     EXPECT_EQ(bounded.result, "printer.example:9100: no answer within 3 s");
+    ASSERT_EQ(script.boxes.size(), 1U);
+    EXPECT_FALSE(script.boxes[0].busyPointer);
+    EXPECT_FALSE(bounded.busyAfter);
     EXPECT_TRUE(nameServer->releaseAll());
 }
 

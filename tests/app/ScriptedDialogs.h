@@ -6,6 +6,7 @@
 #include "app/FileDialogs.h"
 #include "app/QtUserFeedback.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <deque>
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ struct ShownBox {
     QString title;
     QString text;
     QMessageBox::StandardButtons buttons;
+    bool busyPointer = false; // the pointer showed busy over it
 };
 
 struct DialogScript {
@@ -47,7 +49,8 @@ struct DialogScript {
 
     app::QtUserFeedback::DialogRunner runner() {
         return [this](QMessageBox& box) {
-            boxes.push_back({box.icon(), box.windowTitle(), box.text(), box.standardButtons()});
+            boxes.push_back({box.icon(), box.windowTitle(), box.text(), box.standardButtons(),
+                             QGuiApplication::overrideCursor() != nullptr});
             if (box.standardButtons() == QMessageBox::Ok) {
                 return QMessageBox::Ok;
             }

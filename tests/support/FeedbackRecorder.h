@@ -41,7 +41,6 @@ class FeedbackRecorder final : public protocol::EnglishFeedback {
         }
         events.push_back("panel " + std::to_string(panel) + ": " + std::string(text));
     }
-    void setBusy(bool busy) override { events.push_back(busy ? "busy" : "not busy"); }
     void setDetectionResult(std::string_view text) override {
         detectionResult = std::string(text);
         events.push_back("result: " + detectionResult);
