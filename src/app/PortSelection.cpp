@@ -56,18 +56,6 @@ std::string serialDetails(const std::string& device) {
     return device.empty() ? "" : link::describeSerialPort(link::serialPortFacts(device));
 }
 
-// The serial server's port of an address typed with or without "rfc2217://"; none when it
-// names no HOST:PORT.
-std::optional<link::PortRef> serialServerPort(const QString& typed) {
-    const std::string_view scheme = link::linkKind(link::LinkKind::Rfc2217).prefix;
-    std::string text = typed.trimmed().toStdString();
-    if (!text.starts_with(scheme)) {
-        text.insert(0, scheme);
-    }
-    const auto port = link::PortRef::parse(text);
-    return port && port->kind() == link::LinkKind::Rfc2217 ? port : std::nullopt;
-}
-
 } // namespace
 
 PortSelection::PortSelection(worker::PrinterOperations& worker,
@@ -137,19 +125,14 @@ QWidget* PortSelection::buildSerialFrame(const link::PortMap& ports) {
     // A serial port at the far end of the network: the serial server takes the speed and
     // handshake over telnet, so they are set here as for a COM port. Made before the lists
     // below it, Tab reaches it before them.
-    serialServer_ = new QRadioButton(tr("Serial server"), frame);
-    serialServer_->setObjectName("SerialServer");
-    ports_->addButton(serialServer_);
-    serialServerAddress_ = new QLineEdit(frame);
-    serialServerAddress_->setObjectName("SerialServerAddress");
-    serialServerAddress_->setPlaceholderText(tr("host:port"));
-    serialServerAddress_->setAccessibleName(tr("Serial server address"));
-    serialServerAddress_->setToolTip(
-        tr("A serial port on a network serial server (RFC 2217), as host:port; the speed and "
-           "handshake below are set on it"));
-    serialServerAddress_->installEventFilter(this);
-    connect(serialServerAddress_, &QLineEdit::textEdited, serialServer_,
-            [this] { serialServer_->setChecked(true); });
+    const AddressOption& server = addAddressOption(
+        frame, {link::LinkKind::Rfc2217, "SerialServer", "SerialServerAddress", tr("Serial server"),
+                tr("host:port"), tr("Serial server address"),
+                tr("A serial port on a network serial server (RFC 2217), as host:port; the "
+                   "speed and handshake below are set on it"),
+                &PortSelection::DetectSerialPrinter_Click});
+    serialServer_ = server.option;
+    serialServerAddress_ = server.address;
     auto* speedLabel = new QLabel(tr("Baudrate:"), frame);
     speedLabel->setObjectName("label");
     serialspeed_ = new QComboBox(frame);
@@ -202,18 +185,13 @@ QWidget* PortSelection::buildUsbNetworkFrame(const link::PortMap& ports) {
         usb_[static_cast<std::size_t>(n - 1)] = option;
         grid->addWidget(option, (n - 1) / 2, (n - 1) % 2);
     }
-    network_ = new QRadioButton(tr("Network printer"), frame);
-    network_->setObjectName("NetworkPrinter");
-    ports_->addButton(network_);
-    networkAddress_ = new QLineEdit(frame);
-    networkAddress_->setObjectName("NetworkAddress");
-    networkAddress_->setPlaceholderText(tr("host or host:port"));
-    networkAddress_->setAccessibleName(tr("Network printer address"));
-    networkAddress_->setToolTip(
-        tr("A printer on raw TCP; port 9100 unless the address names another"));
-    networkAddress_->installEventFilter(this);
-    connect(networkAddress_, &QLineEdit::textEdited, network_,
-            [this] { network_->setChecked(true); });
+    const AddressOption& printer = addAddressOption(
+        frame, {link::LinkKind::Network, "NetworkPrinter", "NetworkAddress", tr("Network printer"),
+                tr("host or host:port"), tr("Network printer address"),
+                tr("A printer on raw TCP; port 9100 unless the address names another"),
+                &PortSelection::DetectUsbNetworkPrinter_Click});
+    network_ = printer.option;
+    networkAddress_ = printer.address;
     detectUsbNetwork_ = new QPushButton(tr("Detect Printer"), frame);
     detectUsbNetwork_->setObjectName("DetectUsbNetworkPrinter");
     grid->addWidget(network_, 2, 0, 1, 2);
@@ -235,6 +213,22 @@ QRadioButton* PortSelection::addPortOption(QWidget* frame, const link::PortRef& 
     option->setToolTip(details.empty() ? path : path + "\n" + QString::fromStdString(details));
     ports_->addButton(option);
     return option;
+}
+
+const PortSelection::AddressOption& PortSelection::addAddressOption(QWidget* frame,
+                                                                    const AddressEntry& entry) {
+    auto* option = new QRadioButton(entry.caption, frame);
+    option->setObjectName(QLatin1String(entry.name));
+    ports_->addButton(option);
+    auto* address = new QLineEdit(frame);
+    address->setObjectName(QLatin1String(entry.addressName));
+    address->setPlaceholderText(entry.placeholder);
+    address->setAccessibleName(entry.accessibleName);
+    address->setToolTip(entry.tip);
+    address->installEventFilter(this);
+    connect(address, &QLineEdit::textEdited, option, [option] { option->setChecked(true); });
+    addressOptions_.push_back({entry.kind, option, address, entry.detect});
+    return addressOptions_.back();
 }
 
 // Every opening tests again which ports exist.
@@ -267,22 +261,19 @@ void PortSelection::selectRemembered() {
     if (port->handshake >= 0 && port->handshake < serialhandshakeconf_->count()) {
         serialhandshakeconf_->setCurrentIndex(port->handshake);
     }
-    const std::optional<link::PortRef> remembered = port->port;
-    if (remembered->kind() == link::LinkKind::Network) {
-        const QString address = QString::fromStdString(remembered->address()).trimmed();
-        if (!address.isEmpty()) {
-            network_->setChecked(true);
-            networkAddress_->setText(address);
+    const link::PortRef& remembered = port->port;
+    for (const AddressOption& entry : addressOptions_) {
+        if (entry.kind == remembered.kind()) {
+            const QString address = QString::fromStdString(remembered.address()).trimmed();
+            if (!address.isEmpty()) {
+                entry.option->setChecked(true);
+                entry.address->setText(address);
+            }
+            return;
         }
-        return;
-    }
-    if (remembered->kind() == link::LinkKind::Rfc2217) {
-        serialServer_->setChecked(true);
-        serialServerAddress_->setText(QString::fromStdString(remembered->address()));
-        return;
     }
     for (const auto& [ref, option] : options_) {
-        if (ref == *remembered && option->isEnabled()) {
+        if (ref == remembered && option->isEnabled()) {
             option->setChecked(true);
         }
     }
@@ -383,7 +374,7 @@ std::optional<link::PortRef> PortSelection::chosenSerialServer() {
         serialServerAddress_->setFocus();
         return std::nullopt;
     }
-    if (auto port = serialServerPort(typed)) {
+    if (auto port = link::PortRef::typedAddress(link::LinkKind::Rfc2217, typed.toStdString())) {
         return port;
     }
     feedback_.show(link::MessageIcon::Exclamation,
@@ -533,20 +524,16 @@ void PortSelection::reject() {
 }
 
 bool PortSelection::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == networkAddress_ || watched == serialServerAddress_) &&
-        event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (running()) {
-                return true;
+        for (const AddressOption& entry : addressOptions_) {
+            if (watched != entry.address || (key != Qt::Key_Return && key != Qt::Key_Enter)) {
+                continue;
             }
-            // The field's own option, though another one was checked since it was typed in.
-            if (watched == networkAddress_) {
-                network_->setChecked(true);
-                DetectUsbNetworkPrinter_Click();
-            } else {
-                serialServer_->setChecked(true);
-                DetectSerialPrinter_Click();
+            if (!running()) {
+                // The field's own option, though another one was checked since it was typed in.
+                entry.option->setChecked(true);
+                (this->*entry.detect)();
             }
             return true;
         }

@@ -15,6 +15,7 @@
 
 #include <QDialog>
 #include <array>
+#include <deque>
 #include <utility>
 #include <vector>
 
@@ -72,6 +73,26 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A port of a kind whose ports are addresses: its option and the field its address is
+    // typed in, which checks the option as it is typed in and detects on Return.
+    struct AddressEntry {
+        link::LinkKind kind;
+        const char* name;        // of the option
+        const char* addressName; // of its field
+        QString caption;
+        QString placeholder;
+        QString accessibleName;
+        QString tip;
+        void (PortSelection::*detect)();
+    };
+    struct AddressOption {
+        link::LinkKind kind;
+        QRadioButton* option;
+        QLineEdit* address;
+        void (PortSelection::*detect)();
+    };
+    const AddressOption& addAddressOption(QWidget* frame, const AddressEntry& entry);
+
     QWidget* buildSerialFrame(const link::PortMap& ports);
     QWidget* buildParallelFrame();
     QWidget* buildUsbNetworkFrame(const link::PortMap& ports);
@@ -108,6 +129,7 @@ class PortSelection final : public QDialog, public detect::PortSelectionView {
     std::array<QRadioButton*, link::kComPorts> com_{};
     std::array<QRadioButton*, link::kLptPorts> lpt_{};
     std::array<QRadioButton*, link::kUsbPorts> usb_{};
+    std::deque<AddressOption> addressOptions_; // kept in place as options are added
     QRadioButton* network_ = nullptr;
     QLineEdit* networkAddress_ = nullptr;
     QRadioButton* serialServer_ = nullptr;

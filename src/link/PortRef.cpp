@@ -54,6 +54,21 @@ std::optional<PortRef> PortRef::parse(std::string_view text) {
     return device(LinkKind::Serial, std::string(text));
 }
 
+std::optional<PortRef> PortRef::typedAddress(LinkKind kind, std::string_view typed) {
+    const LinkKindDescriptor& row = linkKind(kind);
+    const std::size_t first = typed.find_first_not_of(' ');
+    std::string_view text = first == std::string_view::npos
+                                ? std::string_view{}
+                                : typed.substr(first, typed.find_last_not_of(' ') - first + 1);
+    if (text.starts_with(row.prefix)) {
+        text.remove_prefix(row.prefix.size());
+    }
+    if (row.count != 0 || !row.takesAddress(text)) {
+        return std::nullopt;
+    }
+    return addressed(kind, std::string(text));
+}
+
 std::string PortRef::unknownText(std::string_view text) {
     const std::string quoted = "\"" + message::shownText(text, message::LineBreaks::Escape) + "\"";
     for (const LinkKindDescriptor* kind : kLinkKinds) {

@@ -27,6 +27,10 @@ class PortRef {
     // "COM1".."COM6", "LPT1", "LPT2", "USB1".."USB4", "tcp://HOST[:PORT]", or a device path:
     // /dev/parportN is parallel, /dev/usb/lpN a USB printer, any other path serial.
     static std::optional<PortRef> parse(std::string_view text);
+    // An address of a kind whose ports are addresses, as a person types it in a field: with or
+    // without the kind's prefix ("host:2001", "rfc2217://host:2001"), blanks around it left
+    // out; none when the text is no address of that kind.
+    static std::optional<PortRef> typedAddress(LinkKind kind, std::string_view typed);
     // What is said of a text parse does not take, on one line (the text escaped).
     static std::string unknownText(std::string_view text);
     // Every kind's spelling, as help and refusals list them: "COM1..COM6, LPT1, LPT2, ...,

@@ -87,6 +87,24 @@ TEST(PortRefTest, WhatIsNotAPortIsRefusedSayingWhatItsKindTakes) {
     EXPECT_EQ(parseNetworkAddress("printer")->text(), "printer:9100");
 }
 
+// An address field takes its kind's address with or without the prefix, and nothing else:
+// not another kind's address, not a prefix typed twice.
+TEST(PortRefTest, AnAddressFieldTakesItsKindsAddressWithOrWithoutThePrefix) {
+    const auto server = [](std::string_view typed) {
+        return PortRef::typedAddress(LinkKind::Rfc2217, typed);
+    };
+    EXPECT_EQ(server(" host:2001 "), PortRef::addressed(LinkKind::Rfc2217, "host:2001"));
+    EXPECT_EQ(server("rfc2217://[::1]:2001"), PortRef::addressed(LinkKind::Rfc2217, "[::1]:2001"));
+    for (const std::string_view refused :
+         {"", "  ", "host", "tcp://host:9100", "rfc2217://rfc2217://host:1", "COM1"}) {
+        EXPECT_FALSE(server(refused).has_value()) << refused;
+    }
+    EXPECT_EQ(PortRef::typedAddress(LinkKind::Network, "printer")->text(), "tcp://printer");
+    EXPECT_EQ(PortRef::typedAddress(LinkKind::Network, "tcp://printer:9101")->text(),
+              "tcp://printer:9101");
+    EXPECT_FALSE(PortRef::typedAddress(LinkKind::Serial, "COM1").has_value());
+}
+
 TEST(PortRefTest, MessagesNameAPortOnOneLine) {
     const auto port = PortRef::parse("/tmp/a\r\nb\xe2\x80\xae");
     ASSERT_TRUE(port.has_value());

@@ -36,27 +36,16 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent) {
     return made;
 }
 
-QString prefixOf(link::LinkKind kind) {
-    const std::string_view prefix = link::linkKind(kind).prefix;
-    return QString::fromLatin1(prefix.data(), static_cast<qsizetype>(prefix.size()));
-}
-
 // tcp://host:9100 from "host:9100", "host" or a full tcp:// address; a printer on a serial
 // server as typed with its prefix, "rfc2217://host:2001"; none when it is none of these.
 std::optional<link::PortRef> networkPort(const QString& typed) {
-    QString text = typed.trimmed();
-    if (text.isEmpty()) {
-        return std::nullopt;
+    const std::string text = typed.trimmed().toStdString();
+    for (const link::LinkKindDescriptor* kind : link::kLinkKinds) {
+        if (kind->count == 0 && text.starts_with(kind->prefix)) {
+            return link::PortRef::typedAddress(kind->kind, text);
+        }
     }
-    const bool prefixed =
-        std::any_of(link::kLinkKinds.begin(), link::kLinkKinds.end(), [&](const auto* kind) {
-            return kind->count == 0 && text.startsWith(prefixOf(kind->kind));
-        });
-    if (!prefixed) {
-        text.prepend(prefixOf(link::LinkKind::Network));
-    }
-    const auto port = link::PortRef::parse(text.toStdString());
-    return port && port->byAddress() ? port : std::nullopt;
+    return link::PortRef::typedAddress(link::LinkKind::Network, text);
 }
 
 link::PortRef portOf(const QObject& holder) {
