@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The station window with four tiles in four states: nothing cut off or sticking out at the
-// default font, and at a font half as large again, where the window grows to fit as far as
-// the screen lets it (the tiles scroll beyond).
+// The station window with four tiles in four states: nothing cut off or sticking out, and
+// tiles of one size, at the default font, and at a font half as large again, where the window grows
+// to fit as far as the screen lets it (the tiles scroll beyond).
 
 #include "LayoutChecks.h"
 #include "StationFixture.h"
@@ -11,7 +11,19 @@
 namespace tessaro::test {
 namespace {
 
-class StationLayoutTest : public StationFixture {};
+class StationLayoutTest : public StationFixture {
+  protected:
+    // Tiles of one size, whether they offer "Run again" or not.
+    void expectTilesAlike() {
+        for (int n = 2; n <= 4; ++n) {
+            // the grid hands out the pixels left over one by one
+            EXPECT_NEAR(tile(n)->width(), tile(1)->width(), 1) << "tile " << n;
+            EXPECT_EQ(tile(n)->minimumSizeHint().width(), tile(1)->minimumSizeHint().width())
+                << "tile " << n;
+            EXPECT_EQ(tile(n)->height(), tile(1)->height()) << "tile " << n;
+        }
+    }
+};
 
 TEST_F(StationLayoutTest, FourTilesFitAtTheDefaultFontAndAtALargerOne) {
     const auto good = virtualPrinter({});
@@ -26,6 +38,8 @@ TEST_F(StationLayoutTest, FourTilesFitAtTheDefaultFontAndAtALargerOne) {
     ASSERT_EQ(tile(4)->look(), app::StationTile::Look::Failed); // nothing listens there
     QApplication::processEvents();
     expectTextsFit(station);
+    ASSERT_TRUE(tile(2)->offersRunAgain());
+    expectTilesAlike();
     const QSize designed = station->size();
     const QSize tileDesigned = tile(1)->size();
     const QSize screen = station->screen()->availableGeometry().size();
@@ -36,6 +50,7 @@ TEST_F(StationLayoutTest, FourTilesFitAtTheDefaultFontAndAtALargerOne) {
         QApplication::processEvents();
         SCOPED_TRACE("at 1.5 times the font");
         expectTextsFit(station);
+        expectTilesAlike();
         // The window grows, as high as the screen lets it; beyond, the tiles scroll.
         EXPECT_GT(station->width(), designed.width());
         EXPECT_GE(station->height(), designed.height());

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tessaro::app {
 namespace {
@@ -96,12 +97,19 @@ void StationTile::changeEvent(QEvent* event) {
 }
 
 // Each line is at least a column wide and as high as its text needs at that width: wider, it
-// needs no more, so a text is never cut off however the window lays the tile out.
+// needs no more, so a text is never cut off however the window lays the tile out. The counts
+// leave room in the column for "Run again" beside them, so that a tile that offers it is no
+// wider than the others.
 void StationTile::fitLines() {
     const int column = fontMetrics().averageCharWidth() * kLineChars;
+    if (layout() == nullptr) {
+        return; // not made yet
+    }
+    const int beside = runAgain_->sizeHint().width() + layout()->spacing();
     for (QLabel* label : {state_, lastUnit_, identity_, faults_, counts_}) {
-        label->setMinimumWidth(column);
-        label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(column));
+        const int width = label == counts_ ? std::max(column / 2, column - beside) : column;
+        label->setMinimumWidth(width);
+        label->setMinimumHeight(label->text().isEmpty() ? 0 : label->heightForWidth(width));
         label->setVisible(!label->text().isEmpty()); // an empty line takes no room
     }
 }
