@@ -2,6 +2,7 @@
 #include "cli/PrinterCommand.h"
 
 #include "cli/SerialSpeedOption.h"
+#include "cli/TerminalConsole.h"
 #include "detect/Autodetect.h"
 #include "station/JsonOutput.h"
 #include "station/PrinterSession.h"
@@ -92,7 +93,7 @@ PrinterSubcommands addPrinterCommands(CLI::App& app, station::PrinterOptions& op
 }
 
 int runDetect(const station::PrinterOptions& options) {
-    station::UnitRun run(options, false);
+    station::UnitRun run(options, false, terminalOutput());
     station::TerminalFeedback& feedback = run.feedback();
     if (options.autodetect) {
         station::PrinterSession session(link::PortRef{}, feedback);
@@ -127,11 +128,11 @@ int runDetect(const station::PrinterOptions& options) {
 }
 
 int runSend(const station::PrinterOptions& options) {
-    return reported(options, station::sendUnit(options));
+    return reported(options, station::sendUnit(options, terminalOutput()));
 }
 
 int runRecover(const station::PrinterOptions& options) {
-    station::UnitRun run(options, options.yes);
+    station::UnitRun run(options, options.yes, terminalOutput());
     workspace::Workspace ws;
     ws.startUp();
     return reported(options,
@@ -141,7 +142,7 @@ int runRecover(const station::PrinterOptions& options) {
 }
 
 int runStatus(const station::PrinterOptions& options) {
-    return reported(options, station::StatusProbe(options).ask());
+    return reported(options, station::StatusProbe(options, terminalOutput()).ask());
 }
 
 } // namespace tessaro::cli

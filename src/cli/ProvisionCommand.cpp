@@ -5,12 +5,12 @@
 #include "cli/Refusal.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/Station.h"
+#include "cli/TerminalCodes.h"
 #include "station/AuditLog.h"
 #include "station/JsonOutput.h"
 #include "station/Outcome.h"
 #include "station/ProfileInput.h"
 #include "station/StationChecks.h"
-#include "station/TerminalCodes.h"
 #include "station/TerminalText.h"
 
 #include <iostream>
@@ -127,7 +127,7 @@ int runProvision(const ProvisionOptions& options) {
         }
         return station::exitStatus(station::Outcome::Declined);
     }
-    StationDisplay display(station::takesCursorCodes(STDERR_FILENO), !options.json, given.ports);
+    StationDisplay display(takesCursorCodes(STDERR_FILENO), !options.json, given.ports);
     station::StationPlan plan = planOf(options, std::move(given.ports));
     plan.unit.profile = profile;
     station::AuditLog log;

@@ -2,7 +2,7 @@
 #pragma once
 // What a provisioning station shows while it runs: lasting lines, the results on stdout and
 // the diagnostics on stderr; and when stderr is a terminal that takes cursor codes
-// (station/TerminalCodes.h), a live line per port below them on it, rewritten as the port's state
+// (cli/TerminalCodes.h), a live line per port below them on it, rewritten as the port's state
 // changes (a lasting line is printed above it). Elsewhere, a change of state can be a plain
 // line on stdout instead.
 

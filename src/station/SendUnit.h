@@ -19,7 +19,7 @@ namespace tessaro::station {
 // link's delays at once once raised, and the unit at its next step ("The unit was stopped
 // before its end"), unless the printer had stored the profile. makeSession sets up the
 // printer session.
-UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output = terminalOutput(),
+UnitResult sendUnit(const PrinterOptions& options, FeedbackOutput output,
                     const link::Cancellation* stop = nullptr,
                     const SessionMaker& makeSession = newSession);
 

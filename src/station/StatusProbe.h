@@ -23,7 +23,7 @@ class StatusProbe {
     // The texts go to output (the status text on its stdout unless options.json); stop,
     // when given, ends the link's delays at once once raised; makeSession sets up the
     // printer session.
-    explicit StatusProbe(const PrinterOptions& options, FeedbackOutput output = terminalOutput(),
+    explicit StatusProbe(const PrinterOptions& options, FeedbackOutput output,
                          const link::Cancellation* stop = nullptr,
                          SessionMaker makeSession = newSession);
 

@@ -2,12 +2,7 @@
 #include "station/TerminalFeedback.h"
 
 #include "message/English.h"
-#include "station/TerminalCodes.h"
 #include "station/TerminalText.h"
-
-#include <iostream>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace tessaro::station {
 
@@ -85,7 +80,7 @@ void TerminalFeedback::printDetection(bool found) {
 }
 
 bool TerminalFeedback::canAsk() const {
-    return assumeYes_ || ::isatty(STDIN_FILENO) != 0;
+    return assumeYes_ || (console_ != nullptr && console_->canAnswer());
 }
 
 bool TerminalFeedback::ask(std::string_view text) {
@@ -97,12 +92,14 @@ bool TerminalFeedback::ask(std::string_view text) {
         return true;
     }
     out << terminalText(text) << " [y/N] " << std::flush;
-    std::string answer;
-    if (!canAsk() || !std::getline(std::cin, answer)) {
+    const std::optional<std::string> typed =
+        console_ != nullptr ? console_->answer() : std::nullopt;
+    if (!typed) {
         out << std::endl;
         declined_ = true;
         return false;
     }
+    const std::string& answer = *typed;
     declined_ = answer.empty() || (answer[0] != 'y' && answer[0] != 'Y');
     return !declined_;
 }
@@ -140,7 +137,7 @@ void TerminalFeedback::showProgress(bool show) {
         searchLine_.clear();
     }
     progress_ = show;
-    progressLine_ = show && takesCursorCodes(STDERR_FILENO);
+    progressLine_ = show && console_ != nullptr && console_->rewritesLines();
 }
 
 void TerminalFeedback::showSearchStep(int step, int total, std::string_view text) {
@@ -153,10 +150,8 @@ void TerminalFeedback::showSearchStep(int step, int total, std::string_view text
     searchLine_ = "[" + std::to_string(step) + "/" + std::to_string(total) + "] " + oneLine(text);
     // A line wider than the terminal would wrap, and the carriage return would rewrite only
     // its last part.
-    winsize size{};
-    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1 &&
-        searchLine_.size() >= size.ws_col) {
-        searchLine_.resize(size.ws_col - 1U);
+    if (const std::size_t width = console_->lineWidth(); width > 1 && searchLine_.size() >= width) {
+        searchLine_.resize(width - 1U);
     }
     drawSearchLine();
 }

@@ -18,8 +18,8 @@ namespace tessaro::station {
 
 class TerminalFeedback final : public protocol::EnglishFeedback {
   public:
-    explicit TerminalFeedback(bool assumeYes, FeedbackOutput output = terminalOutput())
-        : assumeYes_(assumeYes), out_(output.out), err_(output.err) {}
+    TerminalFeedback(bool assumeYes, FeedbackOutput output)
+        : assumeYes_(assumeYes), out_(output.out), err_(output.err), console_(output.console) {}
 
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;
     void warn(link::MessageIcon icon, std::string_view text) override;
@@ -44,7 +44,7 @@ class TerminalFeedback final : public protocol::EnglishFeedback {
     // Keeps stdout for a JSON record.
     void setJson(bool json) { json_ = json; }
     // Shows what the automatic search tries, on stderr as it goes: the search is slow. On a
-    // terminal that takes cursor codes (station/TerminalCodes.h) its steps rewrite one line
+    // console that rewrites lines (station/UnitConsole.h) its steps rewrite one line
     // (showSearchStep), elsewhere each text is a line of its own. Turning it off ends the rewritten
     // line.
     void showProgress(bool show);
@@ -56,7 +56,7 @@ class TerminalFeedback final : public protocol::EnglishFeedback {
     // Prints the detection result line (unless a failure already said it on stderr), the
     // printer's panels when found, then the notices held back but the one equal to it.
     void printDetection(bool found);
-    // Whether questions can be answered: --yes, or a terminal to ask on.
+    // Whether questions can be answered: --yes, or a console to ask at.
     bool canAsk() const;
 
     // A failure or refusal of the command line itself, on stderr (once).
@@ -81,6 +81,7 @@ class TerminalFeedback final : public protocol::EnglishFeedback {
     bool assumeYes_;
     std::ostream& out_;
     std::ostream& err_;
+    UnitConsole* console_; // none: no question is answered but by --yes, no line rewritten
     bool json_ = false;
     bool declined_ = false;
     bool hold_ = false;

@@ -29,8 +29,7 @@ struct UnitResult {
 
 class UnitRun {
   public:
-    UnitRun(const PrinterOptions& options, bool assumeYes,
-            FeedbackOutput output = terminalOutput());
+    UnitRun(const PrinterOptions& options, bool assumeYes, FeedbackOutput output);
 
     TerminalFeedback& feedback() { return feedback_; }
     UnitReport& report() { return report_; }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "station/TerminalCodes.h"
+#include "cli/TerminalCodes.h"
 
 #include <cstdlib>
 #include <string_view>
 #include <unistd.h>
 
-namespace tessaro::station {
+namespace tessaro::cli {
 
 bool takesCursorCodes(int fd) {
     const char* term = std::getenv("TERM");
@@ -13,4 +13,4 @@ bool takesCursorCodes(int fd) {
            std::string_view(term) != "dumb";
 }
 
-} // namespace tessaro::station
+} // namespace tessaro::cli

@@ -5,8 +5,8 @@
 // buffer, a serial console, a logger on a pseudo-terminal) shows the codes as garbage: there,
 // as on a file or a pipe, the progress and the states are plain lines.
 
-namespace tessaro::station {
+namespace tessaro::cli {
 
 bool takesCursorCodes(int fd);
 
-} // namespace tessaro::station
+} // namespace tessaro::cli
