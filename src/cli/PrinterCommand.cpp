@@ -94,7 +94,7 @@ PrinterSubcommands addPrinterCommands(CLI::App& app, station::PrinterOptions& op
 
 int runDetect(const station::PrinterOptions& options) {
     station::UnitRun run(options, false, terminalOutput());
-    station::TerminalFeedback& feedback = run.feedback();
+    station::UnitFeedback& feedback = run.feedback();
     if (options.autodetect) {
         station::PrinterSession session(link::PortRef{}, feedback);
         feedback.holdNotices(true);

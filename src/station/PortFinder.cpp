@@ -22,7 +22,7 @@ std::vector<std::int64_t> deviceDirectoriesChanged() {
 } // namespace
 
 std::unique_ptr<PrinterSession> PortFinder::session(const link::PortRef& port,
-                                                    TerminalFeedback& feedback,
+                                                    UnitFeedback& feedback,
                                                     const link::Cancellation* stop) {
     const std::lock_guard lock(mutex_);
     // Looked at before the lists are read: a device that comes meanwhile makes them read
@@ -36,7 +36,7 @@ std::unique_ptr<PrinterSession> PortFinder::session(const link::PortRef& port,
 }
 
 SessionMaker PortFinder::maker() {
-    return [this](const link::PortRef& port, TerminalFeedback& feedback,
+    return [this](const link::PortRef& port, UnitFeedback& feedback,
                   const link::Cancellation* stop) { return session(port, feedback, stop); };
 }
 

@@ -21,7 +21,7 @@ namespace tessaro::station {
 class PortFinder {
   public:
     // Any thread.
-    std::unique_ptr<PrinterSession> session(const link::PortRef& port, TerminalFeedback& feedback,
+    std::unique_ptr<PrinterSession> session(const link::PortRef& port, UnitFeedback& feedback,
                                             const link::Cancellation* stop);
     // session, as a command's session maker; the finder must outlive it.
     SessionMaker maker();

@@ -20,11 +20,11 @@ ResolvedPort resolvePort(const link::PortRef& port) {
     return resolvePort(port, link::PortMap::fromSystem());
 }
 
-PrinterSession::PrinterSession(const link::PortRef& port, TerminalFeedback& feedback,
+PrinterSession::PrinterSession(const link::PortRef& port, UnitFeedback& feedback,
                                const link::Cancellation* stop)
     : PrinterSession(resolvePort(port), feedback, stop) {}
 
-PrinterSession::PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
+PrinterSession::PrinterSession(ResolvedPort port, UnitFeedback& feedback,
                                const link::Cancellation* stop)
     : port_(std::move(port.port)), feedback_(feedback), clock_(stop),
       printerLink_(std::move(port.ports), clock_, feedback_, sim::makeVirtualLpt),
@@ -67,7 +67,7 @@ detect::DetectionResult PrinterSession::detect(std::string_view speed, int hands
     return result;
 }
 
-void showDetection(TerminalFeedback& feedback, const detect::DetectionResult& result) {
+void showDetection(UnitFeedback& feedback, const detect::DetectionResult& result) {
     if (result.probed) {
         feedback.showDetectionResult(result.said);
     }
@@ -82,7 +82,7 @@ detect::SpeedProgress PrinterSession::searchProgress() {
     };
 }
 
-std::unique_ptr<PrinterSession> newSession(const link::PortRef& port, TerminalFeedback& feedback,
+std::unique_ptr<PrinterSession> newSession(const link::PortRef& port, UnitFeedback& feedback,
                                            const link::Cancellation* stop) {
     return std::make_unique<PrinterSession>(port, feedback, stop);
 }

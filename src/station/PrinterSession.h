@@ -10,7 +10,7 @@
 #include "link/Clock.h"
 #include "link/PortRef.h"
 #include "link/PrinterLink.h"
-#include "station/TerminalFeedback.h"
+#include "station/UnitFeedback.h"
 
 #include <functional>
 #include <memory>
@@ -38,9 +38,9 @@ ResolvedPort resolvePort(const link::PortRef& port);
 class PrinterSession {
   public:
     // stop, when given, ends the link's delays at once once raised.
-    PrinterSession(const link::PortRef& port, TerminalFeedback& feedback,
+    PrinterSession(const link::PortRef& port, UnitFeedback& feedback,
                    const link::Cancellation* stop = nullptr);
-    PrinterSession(ResolvedPort port, TerminalFeedback& feedback,
+    PrinterSession(ResolvedPort port, UnitFeedback& feedback,
                    const link::Cancellation* stop = nullptr);
     ~PrinterSession();
 
@@ -65,7 +65,7 @@ class PrinterSession {
 
   private:
     link::PortRef port_;
-    TerminalFeedback& feedback_;
+    UnitFeedback& feedback_;
     link::SteadyClock clock_;
     link::PrinterLink printerLink_;
     detect::Detection detection_;
@@ -73,13 +73,13 @@ class PrinterSession {
 
 // What a detection came to, as the command line keeps it: its result line, when it probed a
 // port, and the status bar it leaves (the printer's panels, printed once it was found).
-void showDetection(TerminalFeedback& feedback, const detect::DetectionResult& result);
+void showDetection(UnitFeedback& feedback, const detect::DetectionResult& result);
 
 // Sets up a command's printer session on a port: newSession, unless a station's worker
 // hands one that takes its turn with the other workers (station/PortFinder.h).
 using SessionMaker = std::function<std::unique_ptr<PrinterSession>(
-    const link::PortRef& port, TerminalFeedback& feedback, const link::Cancellation* stop)>;
-std::unique_ptr<PrinterSession> newSession(const link::PortRef& port, TerminalFeedback& feedback,
+    const link::PortRef& port, UnitFeedback& feedback, const link::Cancellation* stop)>;
+std::unique_ptr<PrinterSession> newSession(const link::PortRef& port, UnitFeedback& feedback,
                                            const link::Cancellation* stop);
 
 } // namespace tessaro::station

@@ -25,7 +25,7 @@ bool stopped(const link::Cancellation* stop) {
 
 Outcome detectAndReport(PrinterSession& session, const PrinterOptions& options, UnitRun& run,
                         bool resultIsFailure) {
-    TerminalFeedback& feedback = run.feedback();
+    UnitFeedback& feedback = run.feedback();
     feedback.holdNotices(true);
     feedback.showProgress(options.speed == kAnySpeed && options.showSearch);
     const detect::DetectionResult result =
@@ -50,7 +50,7 @@ UnitResult withPrinter(UnitRun& run, const PrinterOptions& options, workspace::W
     if (!port) {
         return run.fail(Outcome::BadUsage, link::PortRef::unknownText(options.unknownPort));
     }
-    TerminalFeedback& feedback = run.feedback();
+    UnitFeedback& feedback = run.feedback();
     if (!feedback.canAsk()) {
         return run.fail(Outcome::BadUsage,
                         "Refusing to change the printer without a terminal to confirm on: "

@@ -37,7 +37,7 @@ std::optional<std::string> StatusProbe::speedToAsk(PrinterSession& session, Unit
     if (!port.row().lineSettings || !session.link().portExists(port)) {
         return std::string(detect::kSearchSpeeds.front());
     }
-    TerminalFeedback& feedback = run.feedback();
+    UnitFeedback& feedback = run.feedback();
     feedback.showProgress(options_.showSearch);
     const detect::SpeedFound found =
         detect::findSpeed(session.detection(), port, session.searchProgress());

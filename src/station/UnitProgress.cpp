@@ -20,9 +20,8 @@ std::string trimmed(std::string_view text) {
 } // namespace
 
 SessionMaker reportingSteps(SessionMaker inner, StepReport report, SaidReport said) {
-    return [inner = std::move(inner), report = std::move(report),
-            said = std::move(said)](const link::PortRef& port, TerminalFeedback& feedback,
-                                    const link::Cancellation* stop) {
+    return [inner = std::move(inner), report = std::move(report), said = std::move(said)](
+               const link::PortRef& port, UnitFeedback& feedback, const link::Cancellation* stop) {
         using message::Message;
         report(UnitStepKind::Detecting, Message::shown(""));
         feedback.watchSaid(said);

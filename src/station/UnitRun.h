@@ -8,7 +8,7 @@
 #include "station/FeedbackOutput.h"
 #include "station/Outcome.h"
 #include "station/PrinterOptions.h"
-#include "station/TerminalFeedback.h"
+#include "station/UnitFeedback.h"
 #include "station/UnitReport.h"
 
 #include <chrono>
@@ -31,7 +31,7 @@ class UnitRun {
   public:
     UnitRun(const PrinterOptions& options, bool assumeYes, FeedbackOutput output);
 
-    TerminalFeedback& feedback() { return feedback_; }
+    UnitFeedback& feedback() { return feedback_; }
     UnitReport& report() { return report_; }
 
     // Opens the audit log --log names, before the printer is touched: a unit that cannot be
@@ -56,7 +56,7 @@ class UnitRun {
     UnitResult record(Outcome outcome);
 
     const PrinterOptions& options_;
-    TerminalFeedback feedback_;
+    UnitFeedback feedback_;
     UnitReport report_;
     AuditLog log_;
     ProfileStamp profile_;

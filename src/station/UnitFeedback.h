@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The user feedback of the command line. On stdout: the step texts, the notices and the
-// result; on stderr: every warning, refusal and failure, each once. Questions are answered
-// on the terminal or by --yes. With JSON output, stdout is the record's alone: the steps,
-// notices and result are only kept for it, and a question is asked on stderr. stdout and
-// stderr are the terminal's, or the streams a station gives a unit (station/FeedbackOutput.h).
+// The user feedback of a printer unit, in English, and what its record keeps of it. On its
+// stdout: the step texts, the notices and the result; on its stderr: every warning, refusal
+// and failure, each once. Questions are answered by --yes or at the unit's console. With
+// JSON output, stdout is the record's alone: the steps, notices and result are only kept for
+// it, and a question is asked on stderr. stdout and stderr are the terminal's for the
+// command line, or the streams a station gives a unit (station/FeedbackOutput.h).
 
 #include "protocol/EnglishFeedback.h"
 #include "station/FeedbackOutput.h"
@@ -16,9 +17,9 @@
 
 namespace tessaro::station {
 
-class TerminalFeedback final : public protocol::EnglishFeedback {
+class UnitFeedback final : public protocol::EnglishFeedback {
   public:
-    TerminalFeedback(bool assumeYes, FeedbackOutput output)
+    UnitFeedback(bool assumeYes, FeedbackOutput output)
         : assumeYes_(assumeYes), out_(output.out), err_(output.err), console_(output.console) {}
 
     void message(link::MessageIcon icon, std::string_view text, std::string_view title) override;

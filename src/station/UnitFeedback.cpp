@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "station/TerminalFeedback.h"
+#include "station/UnitFeedback.h"
 
 #include "message/English.h"
 #include "station/TerminalText.h"
 
 namespace tessaro::station {
 
-void TerminalFeedback::message(link::MessageIcon icon, std::string_view text, std::string_view) {
+void UnitFeedback::message(link::MessageIcon icon, std::string_view text, std::string_view) {
     if (icon == link::MessageIcon::Information || icon == link::MessageIcon::Question) {
         notice(text);
     } else {
@@ -14,11 +14,11 @@ void TerminalFeedback::message(link::MessageIcon icon, std::string_view text, st
     }
 }
 
-void TerminalFeedback::warn(link::MessageIcon, std::string_view text) {
+void UnitFeedback::warn(link::MessageIcon, std::string_view text) {
     error(text);
 }
 
-void TerminalFeedback::error(std::string_view text) {
+void UnitFeedback::error(std::string_view text) {
     if (said_.insert(std::string(text)).second) {
         errors_.emplace_back(text);
         if (saidWatch_) {
@@ -35,7 +35,7 @@ void TerminalFeedback::error(std::string_view text) {
     }
 }
 
-void TerminalFeedback::diagnose(const message::Message& said) {
+void UnitFeedback::diagnose(const message::Message& said) {
     if (saidWatch_) {
         saidWatch_(said);
     } else {
@@ -43,7 +43,7 @@ void TerminalFeedback::diagnose(const message::Message& said) {
     }
 }
 
-void TerminalFeedback::notice(std::string_view text) {
+void UnitFeedback::notice(std::string_view text) {
     notices_.emplace_back(text);
     if (json_) {
         return;
@@ -55,7 +55,7 @@ void TerminalFeedback::notice(std::string_view text) {
     }
 }
 
-void TerminalFeedback::printDetection(bool found) {
+void UnitFeedback::printDetection(bool found) {
     if (json_) {
         held_.clear();
         hold_ = false;
@@ -79,11 +79,11 @@ void TerminalFeedback::printDetection(bool found) {
     out_.flush();
 }
 
-bool TerminalFeedback::canAsk() const {
+bool UnitFeedback::canAsk() const {
     return assumeYes_ || (console_ != nullptr && console_->canAnswer());
 }
 
-bool TerminalFeedback::ask(std::string_view text) {
+bool UnitFeedback::ask(std::string_view text) {
     std::ostream& out = json_ ? err_ : out_;
     if (assumeYes_) {
         if (!json_) {
@@ -104,7 +104,7 @@ bool TerminalFeedback::ask(std::string_view text) {
     return !declined_;
 }
 
-void TerminalFeedback::setStatusPanels(const std::vector<std::string>& panels) {
+void UnitFeedback::setStatusPanels(const std::vector<std::string>& panels) {
     panels_ = panels;
     if (watch_) {
         for (std::size_t i = 0; i < panels.size(); ++i) {
@@ -113,7 +113,7 @@ void TerminalFeedback::setStatusPanels(const std::vector<std::string>& panels) {
     }
 }
 
-void TerminalFeedback::setPanelText(int panel, std::string_view text) {
+void UnitFeedback::setPanelText(int panel, std::string_view text) {
     if (watch_) {
         watch_(panel, text);
     }
@@ -125,13 +125,13 @@ void TerminalFeedback::setPanelText(int panel, std::string_view text) {
     }
 }
 
-void TerminalFeedback::setDetectionProgress(std::string_view text) {
+void UnitFeedback::setDetectionProgress(std::string_view text) {
     if (progress_ && !progressLine_) {
         err_ << oneLine(text) << std::endl;
     }
 }
 
-void TerminalFeedback::showProgress(bool show) {
+void UnitFeedback::showProgress(bool show) {
     if (!show && !searchLine_.empty()) {
         err_ << "\n" << std::flush;
         searchLine_.clear();
@@ -140,7 +140,7 @@ void TerminalFeedback::showProgress(bool show) {
     progressLine_ = show && console_ != nullptr && console_->rewritesLines();
 }
 
-void TerminalFeedback::showSearchStep(int step, int total, std::string_view text) {
+void UnitFeedback::showSearchStep(int step, int total, std::string_view text) {
     if (searchWatch_) {
         searchWatch_(step, total, text);
     }
@@ -157,7 +157,7 @@ void TerminalFeedback::showSearchStep(int step, int total, std::string_view text
 }
 
 // From the start of the line, clearing what a longer text left after it.
-void TerminalFeedback::drawSearchLine() const {
+void UnitFeedback::drawSearchLine() const {
     err_ << "\r" << searchLine_ << "\x1b[K" << std::flush;
 }
 
