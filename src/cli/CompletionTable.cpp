@@ -2,6 +2,7 @@
 #include "cli/CompletionTable.h"
 
 #include "cli/DiffCommand.h"
+#include "cli/PrintJson.h"
 #include "cli/SerialSpeedOption.h"
 #include "link/LinkKinds.h"
 #include "station/JsonOutput.h"
@@ -190,7 +191,7 @@ void addCompletionTableOption(CLI::App& app) {
     app.add_flag_callback(
            "--completion-table",
            [&app] {
-               station::printJson(completionTable(app));
+               printJson(completionTable(app));
                throw CLI::Success();
            },
            "print the subcommands and options as one JSON object, for shell completions")

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/DiffCommand.h"
 
+#include "cli/PrintJson.h"
+#include "cli/ProfileLoad.h"
 #include "cli/Refusal.h"
 #include "cli/WorkspaceListing.h"
 #include "station/JsonOutput.h"
-#include "station/ProfileInput.h"
 #include "station/TerminalText.h"
 
 #include <iostream>
@@ -18,7 +19,7 @@ using workspace::Workspace;
 // Why a side cannot be read; nothing when it was.
 message::Failure side(Workspace& ws, const std::string& name) {
     ws.startUp();
-    return name == kFactory ? std::nullopt : station::loadProfile(ws, name);
+    return name == kFactory ? std::nullopt : loadProfile(ws, name);
 }
 
 // A frame's line as a side of the difference shows it: every line of it after the sign.
@@ -66,10 +67,10 @@ int runDiff(const DiffOptions& options) {
         }
     }
     if (options.json) {
-        station::printJson(QJsonObject{{"a", station::jsonText(options.first)},
-                                       {"b", station::jsonText(options.second)},
-                                       {"equal", differences.isEmpty()},
-                                       {"differences", differences}});
+        printJson(QJsonObject{{"a", station::jsonText(options.first)},
+                              {"b", station::jsonText(options.second)},
+                              {"equal", differences.isEmpty()},
+                              {"differences", differences}});
         return differences.isEmpty() ? 0 : 1;
     }
     if (text.empty()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/KeysCommand.h"
 
+#include "cli/PrintJson.h"
 #include "station/JsonOutput.h"
 #include "station/TerminalText.h"
 #include "workspace/Workspace.h"
@@ -113,7 +114,7 @@ int runKeys(bool json) {
         for (const ControlSpec& c : controls()) {
             keys.append(keyJson(ws, c));
         }
-        station::printJson(QJsonObject{{"keys", keys}});
+        printJson(QJsonObject{{"keys", keys}});
         return 0;
     }
     std::string text;

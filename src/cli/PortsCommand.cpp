@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PortsCommand.h"
 
+#include "cli/PrintJson.h"
 #include "link/PortMap.h"
 #include "link/SerialPortDetails.h"
 #include "station/JsonOutput.h"
@@ -63,7 +64,7 @@ int runPorts(bool json) {
         std::printf("%s\n", details.empty() ? "" : ("  " + station::oneLine(details)).c_str());
     }
     if (json) {
-        station::printJson(QJsonObject{{"ports", all}});
+        printJson(QJsonObject{{"ports", all}});
     }
     return 0;
 }

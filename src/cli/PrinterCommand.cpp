@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PrinterCommand.h"
 
+#include "cli/PrintJson.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/TerminalConsole.h"
 #include "detect/Autodetect.h"
@@ -57,7 +58,7 @@ void addLinkOptions(CLI::App* command, station::PrinterOptions& options, bool po
 // Prints the record with --json; the exit status.
 int reported(const station::PrinterOptions& options, const station::UnitResult& result) {
     if (options.json) {
-        station::printJson(station::toJson(result.report));
+        printJson(station::toJson(result.report));
     }
     return station::exitStatus(result.outcome);
 }

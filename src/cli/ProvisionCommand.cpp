@@ -2,6 +2,7 @@
 #include "cli/ProvisionCommand.h"
 
 #include "cli/InterruptWatch.h"
+#include "cli/PrintJson.h"
 #include "cli/Refusal.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/Station.h"
@@ -62,7 +63,7 @@ void printSummary(const Station& station, bool json) {
                                                                       tally.totalMs / tally.done))
                                                                 : QJsonValue(QJsonValue::Null)}});
         }
-        station::printJson(QJsonObject{{"summary", ports}});
+        printJson(QJsonObject{{"summary", ports}});
         return;
     }
     std::cout << "Summary:\n";
@@ -123,7 +124,7 @@ int runProvision(const ProvisionOptions& options) {
     }
     if (!confirmed(options)) {
         if (options.json) { // the answer was said on the terminal: no more on stderr
-            station::printJson(refusalJson(station::Outcome::Declined, "Nothing was sent"));
+            printJson(refusalJson(station::Outcome::Declined, "Nothing was sent"));
         }
         return station::exitStatus(station::Outcome::Declined);
     }

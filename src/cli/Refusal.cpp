@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Refusal.h"
 
+#include "cli/PrintJson.h"
 #include "message/English.h"
 #include "message/MessageTable.h"
 #include "station/JsonOutput.h"
@@ -50,7 +51,7 @@ QJsonObject refusalJson(station::Outcome outcome, std::string_view text,
 int refuse(bool json, station::Outcome outcome, std::string_view text, std::string_view messageId) {
     std::cerr << station::terminalText(text) << "\n";
     if (json) {
-        station::printJson(refusalJson(outcome, text, messageId));
+        printJson(refusalJson(outcome, text, messageId));
     }
     return station::exitStatus(outcome);
 }
@@ -82,10 +83,10 @@ void printParseRefusal(const CLI::App& app, const std::vector<std::string>& argu
         report.port = givenPort(after);
         report.outcome = station::Outcome::BadUsage;
         report.message = text;
-        station::printJson(station::toJson(report));
+        printJson(station::toJson(report));
         return;
     }
-    station::printJson(refusalJson(station::Outcome::BadUsage, text));
+    printJson(refusalJson(station::Outcome::BadUsage, text));
 }
 
 } // namespace tessaro::cli

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ShowCommand.h"
 
+#include "cli/PrintJson.h"
+#include "cli/ProfileLoad.h"
 #include "cli/Refusal.h"
 #include "cli/SerialSpeedOption.h"
 #include "cli/WorkspaceListing.h"
 #include "message/English.h"
 #include "protocol/CommandBytes.h"
 #include "station/JsonOutput.h"
-#include "station/ProfileInput.h"
 #include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 #include "workspace/UserEdit.h"
@@ -123,7 +124,7 @@ int runShow(const ShowOptions& options) {
     Workspace ws;
     ws.startUp();
     if (!options.file.empty()) {
-        if (const message::Failure failure = station::loadProfile(ws, options.file)) {
+        if (const message::Failure failure = loadProfile(ws, options.file)) {
             return refuse(options.json, station::Outcome::FileError, *failure);
         }
     }
@@ -145,7 +146,7 @@ int runShow(const ShowOptions& options) {
         }
     }
     if (options.json) {
-        station::printJson(workspaceJson(ws, options));
+        printJson(workspaceJson(ws, options));
     } else if (options.bytes) {
         for (const std::string& command : commandsToSend(ws, options)) {
             std::cout << station::hexLine(command) << "\n";

@@ -4,16 +4,11 @@
 #include "station/TerminalText.h"
 
 #include <QJsonDocument>
-#include <iostream>
 
 namespace tessaro::station {
 
 std::string jsonLine(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
-}
-
-void printJson(const QJsonObject& object) {
-    std::cout << jsonLine(object) << "\n";
 }
 
 QString jsonText(std::string_view text) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The command line's JSON output: one document a line on stdout, written with Qt's JSON
-// classes. Texts are the ones the terminal shows, line breaks as "\n" and control
-// characters escaped, so a record reads as the human output does.
+// JSON records and documents as one line each, written with Qt's JSON classes. Texts are the ones
+// the terminal shows, line breaks as "\n" and control characters escaped, so a record reads as the
+// human output does.
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -14,8 +14,6 @@ namespace tessaro::station {
 
 // The document as one line, without the line break.
 std::string jsonLine(const QJsonObject& object);
-// Prints the document as one line on stdout.
-void printJson(const QJsonObject& object);
 
 // A message or a text from a printer or a file, as the terminal would show it.
 QString jsonText(std::string_view text);

@@ -6,29 +6,12 @@
 #include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 
-#include <iostream>
-
 namespace tessaro::station {
-namespace {
 
-// "Cannot read <path>: <reason>"; the name alone should the load not say why.
 message::Message cannotRead(const workspace::LoadReport& report, const std::string& file) {
     return {message::MessageId::CannotReadFile,
             {message::Part::framed(report.error.value_or(
                 message::Message::shown(message::shownText(file, message::LineBreaks::Escape))))}};
-}
-
-} // namespace
-
-message::Failure loadProfile(workspace::Workspace& ws, const std::string& file) {
-    const workspace::LoadReport report = workspace::LoadConfig(ws, file);
-    if (report.status != workspace::LoadReport::Status::Loaded) {
-        return cannotRead(report, file);
-    }
-    if (report.warning) {
-        std::cerr << terminalText(message::english(*report.warning)) << "\n";
-    }
-    return std::nullopt;
 }
 
 std::shared_ptr<const ProfileRead> readProfile(const std::string& path) {

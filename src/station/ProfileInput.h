@@ -4,6 +4,7 @@
 
 #include "message/Message.h"
 #include "station/AuditLog.h"
+#include "workspace/ConfigFile.h"
 #include "workspace/Workspace.h"
 
 #include <memory>
@@ -12,9 +13,9 @@
 
 namespace tessaro::station {
 
-// Loads file into the workspace as the window's Load menu does: why a file cannot be read,
-// for the caller to say; skipped keys are warned about once on stderr.
-message::Failure loadProfile(workspace::Workspace& workspace, const std::string& file);
+// "Cannot read <path>: <reason>" of a load that failed; the name alone should the load not
+// say why.
+message::Message cannotRead(const workspace::LoadReport& report, const std::string& file);
 
 // A profile read once for a run: every unit loads these bytes, sends what they set and
 // records their SHA-256, whatever happens to the file meanwhile.
