@@ -25,6 +25,15 @@ bool TerminalConsole::rewritesLines() const {
     return takesCursorCodes(STDERR_FILENO);
 }
 
+// From the start of the line, clearing what a longer text left after it.
+void TerminalConsole::drawLine(std::ostream& err, std::string_view line) const {
+    err << "\r" << line << "\x1b[K" << std::flush;
+}
+
+void TerminalConsole::clearLine(std::ostream& err) const {
+    err << "\r\x1b[K";
+}
+
 std::size_t TerminalConsole::lineWidth() const {
     winsize size{};
     return ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;

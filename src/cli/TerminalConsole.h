@@ -14,6 +14,8 @@ class TerminalConsole final : public station::UnitConsole {
     bool canAnswer() const override;
     std::optional<std::string> answer() override;
     bool rewritesLines() const override;
+    void drawLine(std::ostream& err, std::string_view line) const override;
+    void clearLine(std::ostream& err) const override;
     std::size_t lineWidth() const override;
 };
 

@@ -8,7 +8,9 @@
 
 #include <cstddef>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace tessaro::station {
 
@@ -21,6 +23,10 @@ class UnitConsole {
     virtual std::optional<std::string> answer() = 0;
     // Whether the error stream takes cursor codes, so that a line can be rewritten.
     virtual bool rewritesLines() const = 0;
+    // Where it does: writes line over the one the cursor is on, from its start.
+    virtual void drawLine(std::ostream& err, std::string_view line) const = 0;
+    // Clears the line the cursor is on, for a line of text to take its place.
+    virtual void clearLine(std::ostream& err) const = 0;
     // How many characters a line may hold without wrapping; 0 when it is not known.
     virtual std::size_t lineWidth() const = 0;
 };

@@ -26,7 +26,7 @@ void UnitFeedback::error(std::string_view text) {
             return;
         }
         if (!searchLine_.empty()) {
-            err_ << "\r\x1b[K"; // the search's line makes way, and comes back below
+            console_->clearLine(err_); // the search's line makes way, and comes back below
         }
         err_ << terminalText(text) << std::endl;
         if (!searchLine_.empty()) {
@@ -156,9 +156,8 @@ void UnitFeedback::showSearchStep(int step, int total, std::string_view text) {
     drawSearchLine();
 }
 
-// From the start of the line, clearing what a longer text left after it.
 void UnitFeedback::drawSearchLine() const {
-    err_ << "\r" << searchLine_ << "\x1b[K" << std::flush;
+    console_->drawLine(err_, searchLine_);
 }
 
 } // namespace tessaro::station
