@@ -8,7 +8,7 @@
 namespace tessaro::app {
 
 QString displayText(std::string_view text) {
-    return QString::fromStdString(message::shownText(text, message::LineBreaks::Keep));
+    return QString::fromStdString(message::shownText(text));
 }
 
 std::string withCoreText(const QString& message, std::string_view text) {

@@ -17,7 +17,7 @@ namespace {
 std::string partText(const message::Part& part) {
     switch (part.kind) {
     case message::Part::Kind::Verbatim: // what a printer or a person supplied stays on its line
-        return message::shownText(part.text, message::LineBreaks::Escape);
+        return message::oneLine(part.text);
     case message::Part::Kind::Number:
         return QLocale().toString(part.number).toStdString();
     case message::Part::Kind::SystemError:

@@ -5,8 +5,8 @@
 #include "cli/ProfileLoad.h"
 #include "cli/Refusal.h"
 #include "cli/WorkspaceListing.h"
+#include "message/ShownText.h"
 #include "station/JsonOutput.h"
-#include "station/TerminalText.h"
 
 #include <iostream>
 
@@ -76,9 +76,9 @@ int runDiff(const DiffOptions& options) {
     if (text.empty()) {
         return 0;
     }
-    std::cout << "--- " << station::oneLine(options.first) << "\n+++ "
-              << station::oneLine(options.second) << "\n"
-              << station::terminalText(text);
+    std::cout << "--- " << message::oneLine(options.first) << "\n+++ "
+              << message::oneLine(options.second) << "\n"
+              << message::shownText(text);
     return 1;
 }
 

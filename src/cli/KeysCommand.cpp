@@ -2,8 +2,8 @@
 #include "cli/KeysCommand.h"
 
 #include "cli/PrintJson.h"
+#include "message/ShownText.h"
 #include "station/JsonOutput.h"
-#include "station/TerminalText.h"
 #include "workspace/Workspace.h"
 
 #include <iostream>
@@ -122,7 +122,7 @@ int runKeys(bool json) {
         text += padded(std::string(c.key), 22) + padded(kindText(c.kind), 10) +
                 padded(valuesText(c), 12) + padded(factoryText(c), 7) + captionText(ws, c) + "\n";
     }
-    std::cout << station::terminalText(text);
+    std::cout << message::shownText(text);
     return 0;
 }
 

@@ -4,8 +4,8 @@
 #include "cli/PrintJson.h"
 #include "link/PortMap.h"
 #include "link/SerialPortDetails.h"
+#include "message/ShownText.h"
 #include "station/JsonOutput.h"
-#include "station/TerminalText.h"
 
 #include <cstdio>
 
@@ -58,10 +58,10 @@ int runPorts(bool json) {
             continue;
         }
         std::printf("%-5s %-24s %s", line.name.c_str(),
-                    line.device.empty() ? "-" : station::oneLine(line.device).c_str(),
+                    line.device.empty() ? "-" : message::oneLine(line.device).c_str(),
                     line.present ? "present" : "absent");
         const std::string details = link::describeSerialPort(facts);
-        std::printf("%s\n", details.empty() ? "" : ("  " + station::oneLine(details)).c_str());
+        std::printf("%s\n", details.empty() ? "" : ("  " + message::oneLine(details)).c_str());
     }
     if (json) {
         printJson(QJsonObject{{"ports", all}});

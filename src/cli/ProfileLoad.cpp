@@ -2,8 +2,8 @@
 #include "cli/ProfileLoad.h"
 
 #include "message/English.h"
+#include "message/ShownText.h"
 #include "station/ProfileInput.h"
-#include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 
 #include <iostream>
@@ -16,7 +16,7 @@ message::Failure loadProfile(workspace::Workspace& ws, const std::string& file) 
         return station::cannotRead(report, file);
     }
     if (report.warning) {
-        std::cerr << station::terminalText(message::english(*report.warning)) << "\n";
+        std::cerr << message::shownText(message::english(*report.warning)) << "\n";
     }
     return std::nullopt;
 }

@@ -7,12 +7,12 @@
 #include "cli/SerialSpeedOption.h"
 #include "cli/Station.h"
 #include "cli/TerminalCodes.h"
+#include "message/ShownText.h"
 #include "station/AuditLog.h"
 #include "station/JsonOutput.h"
 #include "station/Outcome.h"
 #include "station/ProfileInput.h"
 #include "station/StationChecks.h"
-#include "station/TerminalText.h"
 
 #include <iostream>
 #include <unistd.h>
@@ -24,7 +24,7 @@ bool confirmed(const ProvisionOptions& options) {
     if (options.yes) {
         return true;
     }
-    std::cerr << "This will set the parameters of " << station::oneLine(options.file)
+    std::cerr << "This will set the parameters of " << message::oneLine(options.file)
               << " as printer default in the printers on " << options.ports.size()
               << (options.ports.size() == 1 ? " port" : " ports")
               << (options.repeat ? ", printer after printer" : "")
@@ -68,7 +68,7 @@ void printSummary(const Station& station, bool json) {
     }
     std::cout << "Summary:\n";
     for (const station::PortTally& tally : station.tallies()) {
-        std::cout << station::oneLine(Station::summaryLine(tally)) << "\n";
+        std::cout << message::oneLine(Station::summaryLine(tally)) << "\n";
     }
 }
 

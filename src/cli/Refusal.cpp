@@ -4,8 +4,8 @@
 #include "cli/PrintJson.h"
 #include "message/English.h"
 #include "message/MessageTable.h"
+#include "message/ShownText.h"
 #include "station/JsonOutput.h"
-#include "station/TerminalText.h"
 #include "station/UnitReport.h"
 
 #include <algorithm>
@@ -49,7 +49,7 @@ QJsonObject refusalJson(station::Outcome outcome, std::string_view text,
 }
 
 int refuse(bool json, station::Outcome outcome, std::string_view text, std::string_view messageId) {
-    std::cerr << station::terminalText(text) << "\n";
+    std::cerr << message::shownText(text) << "\n";
     if (json) {
         printJson(refusalJson(outcome, text, messageId));
     }

@@ -2,7 +2,7 @@
 #include "cli/SerialSpeedOption.h"
 
 #include "detect/PortSelectionView.h"
-#include "station/TerminalText.h"
+#include "message/ShownText.h"
 
 #include <algorithm>
 #include <iterator>
@@ -30,7 +30,7 @@ CLI::Validator serialSpeedValidator(bool takesAuto) {
                 list += i == 0 ? "" : i + 1 == choices.size() ? " or " : ", ";
                 list += std::string(choices[i]);
             }
-            return station::oneLine(text) + " is not a serial speed: use " + list;
+            return message::oneLine(text) + " is not a serial speed: use " + list;
         },
         takesAuto ? "BAUD|auto" : "BAUD", std::string(takesAuto ? kSpeedOrAutoCheck : kSpeedCheck));
 }

@@ -7,9 +7,9 @@
 #include "cli/SerialSpeedOption.h"
 #include "cli/WorkspaceListing.h"
 #include "message/English.h"
+#include "message/ShownText.h"
 #include "protocol/CommandBytes.h"
 #include "station/JsonOutput.h"
-#include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 #include "workspace/UserEdit.h"
 
@@ -22,7 +22,6 @@ namespace {
 using namespace tessaro::workspace;
 
 constexpr int kDone = 0;
-constexpr int kBadUsage = 2;
 
 // The commands a transmission would send over a serial link, the saving sequence last; a
 // speed the chipset refuses is said on stderr.
@@ -32,7 +31,7 @@ std::vector<std::string> commandsToSend(const Workspace& ws, const ShowOptions& 
     std::vector<std::string> commands;
     for (const auto& command : protocol::composeCommands(ws, options.all, context)) {
         if (command.serial && command.serial->refusal != protocol::SpeedRefusal::None) {
-            std::cerr << station::terminalText(message::english(protocol::refusalMessage(
+            std::cerr << message::shownText(message::english(protocol::refusalMessage(
                              command.serial->refusal, command.serial->chosenSpeed)))
                       << "\n";
         }
@@ -82,11 +81,11 @@ std::string applySets(Workspace& ws, const std::vector<std::string>& sets) {
     for (const std::string& set : sets) {
         const auto equals = set.find('=');
         if (equals == std::string::npos) {
-            return "--set takes KEY=VALUE, not \"" + station::oneLine(set) + "\"";
+            return "--set takes KEY=VALUE, not \"" + message::oneLine(set) + "\"";
         }
         const std::string error = applyUserEdit(ws, set.substr(0, equals), set.substr(equals + 1));
         if (!error.empty()) {
-            return "--set " + station::oneLine(set) + ": " + error +
+            return "--set " + message::oneLine(set) + ": " + error +
                    (error.starts_with("unknown key") ? " (tessaro-cli keys lists them)" : "");
         }
     }
@@ -137,10 +136,10 @@ int runShow(const ShowOptions& options) {
             return report.message
                        ? refuse(options.json, station::Outcome::FileError, *report.message)
                        : refuse(options.json, station::Outcome::FileError,
-                                station::oneLine(options.saveTo));
+                                message::oneLine(options.saveTo));
         }
         if (report.status == SaveReport::Status::Empty) {
-            std::cerr << station::oneLine(options.saveTo)
+            std::cerr << message::oneLine(options.saveTo)
                       << (report.removed ? " was removed" : " was not written")
                       << ": no parameter is modified, and the factory settings need no file\n";
         }
@@ -152,7 +151,7 @@ int runShow(const ShowOptions& options) {
             std::cout << station::hexLine(command) << "\n";
         }
     } else {
-        std::cout << station::terminalText(workspaceListing(ws));
+        std::cout << message::shownText(workspaceListing(ws));
     }
     return kDone;
 }

@@ -3,9 +3,9 @@
 
 #include "cli/InterruptWatch.h"
 #include "message/English.h"
+#include "message/ShownText.h"
 #include "station/JsonOutput.h"
 #include "station/Outcome.h"
-#include "station/TerminalText.h"
 
 #include <cerrno>
 #include <iostream>
@@ -70,7 +70,7 @@ void Station::stateChanged(std::size_t port, station::PortState state) {
 
 void Station::diagnostic(std::size_t port, const message::Message& said) {
     display_.diagnostic(
-        station::portLines(shownPort(port), station::terminalText(message::english(said))));
+        station::portLines(shownPort(port), message::shownText(message::english(said))));
 }
 
 void Station::cannotServe(std::size_t port, const std::string& why) {
@@ -98,11 +98,11 @@ void Station::unitEnded(std::size_t port, const QJsonObject& record, int exitCod
 }
 
 std::string Station::shownPort(std::size_t port) const {
-    return station::oneLine(run_.tallies()[port].port.text());
+    return message::oneLine(run_.tallies()[port].port.text());
 }
 
 std::string Station::summaryLine(const station::PortTally& tally) {
-    return station::oneLine(tally.port.text()) + ": " + station::tallyText(tally);
+    return message::oneLine(tally.port.text()) + ": " + station::tallyText(tally);
 }
 
 } // namespace tessaro::cli

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/StationDisplay.h"
 
-#include "station/TerminalText.h"
+#include "message/ShownText.h"
 
 #include <algorithm>
 #include <sys/ioctl.h>
@@ -27,7 +27,7 @@ std::size_t terminalColumns() {
 StationDisplay::StationDisplay(bool live, bool plainStates, const std::vector<link::PortRef>& ports)
     : live_(live), plainStates_(plainStates && !live), states_(ports.size()) {
     for (const link::PortRef& port : ports) {
-        ports_.push_back(station::oneLine(port.text()));
+        ports_.push_back(message::oneLine(port.text()));
         nameWidth_ = std::max(nameWidth_, ports_.back().size());
     }
 }
@@ -59,7 +59,7 @@ void StationDisplay::drawBlock() {
 }
 
 void StationDisplay::setState(std::size_t port, const std::string& state) {
-    const std::string shown = station::oneLine(state);
+    const std::string shown = message::oneLine(state);
     if (port >= states_.size() || states_[port] == shown) {
         return;
     }
@@ -76,7 +76,7 @@ void StationDisplay::print(std::ostream& out, const std::string& line) {
     if (live_) {
         eraseBlock();
     }
-    out << station::terminalText(line) << std::endl;
+    out << message::shownText(line) << std::endl;
     if (live_) {
         drawBlock();
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/WorkspaceListing.h"
 
-#include "station/TerminalText.h"
+#include "message/ShownText.h"
 
 namespace tessaro::cli {
 namespace {
@@ -70,7 +70,7 @@ std::string workspaceListing(const Workspace& ws) {
             }
         }
     }
-    text += "\nList of modified parameters:\n" + station::terminalText(ws.modifiedListText());
+    text += "\nList of modified parameters:\n" + message::shownText(ws.modifiedListText());
     return text;
 }
 

@@ -9,8 +9,8 @@
 #include "cli/ProvisionCommand.h"
 #include "cli/Refusal.h"
 #include "cli/ShowCommand.h"
+#include "message/ShownText.h"
 #include "station/Outcome.h"
-#include "station/TerminalText.h"
 #include "tessaro/Version.h"
 
 #include <CLI/CLI.hpp>
@@ -135,7 +135,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("tessaro-cli ") + tessaro::kVersion,
                          "print the program's name and version and exit");
     app.failure_message([](const CLI::App* failed, const CLI::Error& error) {
-        return tessaro::station::terminalText(CLI::FailureMessage::simple(failed, error));
+        return tessaro::message::shownText(CLI::FailureMessage::simple(failed, error));
     });
 
     Options options;

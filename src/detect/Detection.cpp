@@ -80,8 +80,7 @@ message::Failure Detection::describe(std::string_view identity, const message::M
     const link::LinkSettings& settings = link_.settings();
     panels_ = {
         link_.transport().panelText(settings.Port, settings.PortSpeed),
-        message::Message::shown(
-            "    " + message::shownText(facts_.PrinterIdentity, message::LineBreaks::Escape)),
+        message::Message::shown("    " + message::oneLine(facts_.PrinterIdentity)),
         {facts_.PowerVolts == 5 ? MessageId::PowerFiveVolts : MessageId::PowerTwentyFourVolts, {}},
         message::Message::shown("")};
     return std::nullopt;

@@ -192,8 +192,7 @@ std::string PortMap::describe(const PortRef& port) const {
     }
     const std::string device = deviceOf(port);
     return device.empty() ? port.shownText()
-                          : port.shownText() + " (" +
-                                message::shownText(device, message::LineBreaks::Escape) + ")";
+                          : port.shownText() + " (" + message::oneLine(device) + ")";
 }
 
 // Every numbered port, kind after kind in the order the automatic search takes them.

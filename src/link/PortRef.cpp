@@ -70,7 +70,7 @@ std::optional<PortRef> PortRef::typedAddress(LinkKind kind, std::string_view typ
 }
 
 std::string PortRef::unknownText(std::string_view text) {
-    const std::string quoted = "\"" + message::shownText(text, message::LineBreaks::Escape) + "\"";
+    const std::string quoted = "\"" + message::oneLine(text) + "\"";
     for (const LinkKindDescriptor* kind : kLinkKinds) {
         if (kind->count == 0 && text.starts_with(kind->prefix)) {
             return kind->addressRefusal(quoted);
@@ -115,12 +115,11 @@ std::string PortRef::spacedName() const {
 }
 
 std::string PortRef::shownText() const {
-    return message::shownText(text(), message::LineBreaks::Escape);
+    return message::oneLine(text());
 }
 
 std::string PortRef::shownName() const {
-    return device_.empty() ? spacedName()
-                           : message::shownText(device_, message::LineBreaks::Escape);
+    return device_.empty() ? spacedName() : message::oneLine(device_);
 }
 
 } // namespace tessaro::link

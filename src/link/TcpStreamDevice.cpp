@@ -25,7 +25,7 @@ void TcpStreamDevice::setCommPort(const PortRef& port) {
 
 std::string TcpStreamDevice::shownAddress() const {
     const std::optional<NetworkAddress> address = grammar_(address_);
-    return address ? address->text() : message::shownText(address_, message::LineBreaks::Escape);
+    return address ? address->text() : message::oneLine(address_);
 }
 
 workspace::UniqueFd TcpStreamDevice::connectBefore(Deadline deadline, message::Message& why,

@@ -55,4 +55,14 @@ enum class LineBreaks {
 // well-formed UTF-8, and escaping it again changes nothing.
 std::string shownText(std::string_view text, LineBreaks breaks);
 
+// A message on its way to a stream: line breaks (CR LF, a lone CR) become "\n".
+inline std::string shownText(std::string_view text) {
+    return shownText(text, LineBreaks::Keep);
+}
+
+// What a person, a printer or a file gave, kept on its line: its line breaks are escaped too.
+inline std::string oneLine(std::string_view text) {
+    return shownText(text, LineBreaks::Escape);
+}
+
 } // namespace tessaro::message

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "station/JsonOutput.h"
 
-#include "station/TerminalText.h"
+#include "message/ShownText.h"
 
 #include <QJsonDocument>
 
@@ -12,7 +12,7 @@ std::string jsonLine(const QJsonObject& object) {
 }
 
 QString jsonText(std::string_view text) {
-    return QString::fromStdString(terminalText(text));
+    return QString::fromStdString(message::shownText(text));
 }
 
 std::string hexLine(std::string_view bytes) {

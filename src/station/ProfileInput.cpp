@@ -3,15 +3,14 @@
 
 #include "message/English.h"
 #include "message/ShownText.h"
-#include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 
 namespace tessaro::station {
 
 message::Message cannotRead(const workspace::LoadReport& report, const std::string& file) {
     return {message::MessageId::CannotReadFile,
-            {message::Part::framed(report.error.value_or(
-                message::Message::shown(message::shownText(file, message::LineBreaks::Escape))))}};
+            {message::Part::framed(
+                report.error.value_or(message::Message::shown(message::oneLine(file))))}};
 }
 
 std::shared_ptr<const ProfileRead> readProfile(const std::string& path) {
@@ -34,7 +33,7 @@ ProfileToSend loadProfileToSend(workspace::Workspace& ws, const std::string& fil
         return failed(cannotRead(report, file));
     }
     if (!report.empty && !report.profileSections) {
-        return failed({MessageId::NotAProfile, {Part::verbatim(oneLine(file))}});
+        return failed({MessageId::NotAProfile, {Part::verbatim(message::oneLine(file))}});
     }
     return {"", report.warning ? message::english(*report.warning) : std::string(), {}};
 }

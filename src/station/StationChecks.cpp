@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "station/StationChecks.h"
 
+#include "message/ShownText.h"
 #include "station/AuditLog.h"
 #include "station/PrinterSession.h"
 #include "station/ProfileInput.h"
-#include "station/TerminalText.h"
 #include "workspace/ConfigFile.h"
 
 #include <set>
@@ -40,7 +40,7 @@ std::optional<StartProblem> problemBeforeStart(const std::string& file, const Pr
         if (!seen.insert(port.text()).second) {
             return StartProblem{Outcome::BadUsage,
                                 Message(message::MessageId::StationPortTwice,
-                                        {message::Part::verbatim(oneLine(port.text()))})};
+                                        {message::Part::verbatim(message::oneLine(port.text()))})};
         }
     }
     if (!given.unknown.empty()) {

@@ -4,10 +4,10 @@
 #include "detect/SpeedSearch.h"
 #include "detect/StatusCheck.h"
 #include "message/English.h"
+#include "message/ShownText.h"
 #include "protocol/CommandTable.h"
 #include "protocol/Identity.h"
 #include "station/PrinterOptions.h"
-#include "station/TerminalText.h"
 
 namespace tessaro::station {
 
@@ -66,9 +66,10 @@ UnitResult StatusProbe::ask() {
     const std::optional<std::string> speed = speedToAsk(session, run);
     if (!speed) {
         describeSession(run.report(), session);
-        return run.fail(Outcome::NoAnswer,
-                        message::Message(message::MessageId::NoStatusReplyAtAnySpeed,
-                                         {message::Part::verbatim(oneLine(choice->text()))}));
+        return run.fail(
+            Outcome::NoAnswer,
+            message::Message(message::MessageId::NoStatusReplyAtAnySpeed,
+                             {message::Part::verbatim(message::oneLine(choice->text()))}));
     }
     link.settings() = {port, true, *speed, portHandshake(options_.handshake)};
     describeSession(run.report(), session);
@@ -85,9 +86,10 @@ UnitResult StatusProbe::ask() {
         if (const message::Failure fault = link.transport().takeFault()) {
             return run.fail(Outcome::PortLost, *fault);
         }
-        return run.fail(Outcome::NoAnswer,
-                        message::Message(message::MessageId::NoStatusReply,
-                                         {message::Part::verbatim(oneLine(choice->text()))}));
+        return run.fail(
+            Outcome::NoAnswer,
+            message::Message(message::MessageId::NoStatusReply,
+                             {message::Part::verbatim(message::oneLine(choice->text()))}));
     }
     const std::optional<std::uint8_t> reply = link.ReceiveByte(kStatusWaitMs);
     if (const message::Failure fault = link.transport().takeFault()) {
@@ -96,9 +98,10 @@ UnitResult StatusProbe::ask() {
     // A printer answers with the one byte asked for. Bytes that go on coming are no answer: a
     // line held low reads as endless zeros, which would pass for a cutter fault.
     if (!reply || link.transport().waitForInput(kNoMoreBytesMs)) {
-        return run.fail(Outcome::NoAnswer,
-                        message::Message(message::MessageId::NoStatusReply,
-                                         {message::Part::verbatim(oneLine(choice->text()))}));
+        return run.fail(
+            Outcome::NoAnswer,
+            message::Message(message::MessageId::NoStatusReply,
+                             {message::Part::verbatim(message::oneLine(choice->text()))}));
     }
     std::uint8_t status = *reply;
     run.report().statusByte = status;
@@ -108,10 +111,11 @@ UnitResult StatusProbe::ask() {
         output_.out << text << "\n";
     }
     if (const message::Failure faults = protocol::faultsOf(status)) {
-        return run.fail(Outcome::PrinterFault,
-                        message::Message(message::MessageId::PrinterReportsFault,
-                                         {message::Part::verbatim(oneLine(session.portName())),
-                                          message::Part::framed(*faults)}));
+        return run.fail(
+            Outcome::PrinterFault,
+            message::Message(message::MessageId::PrinterReportsFault,
+                             {message::Part::verbatim(message::oneLine(session.portName())),
+                              message::Part::framed(*faults)}));
     }
     run.report().message = text;
     return run.finish(Outcome::Ok);

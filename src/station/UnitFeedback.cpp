@@ -2,7 +2,7 @@
 #include "station/UnitFeedback.h"
 
 #include "message/English.h"
-#include "station/TerminalText.h"
+#include "message/ShownText.h"
 
 namespace tessaro::station {
 
@@ -28,7 +28,7 @@ void UnitFeedback::error(std::string_view text) {
         if (!searchLine_.empty()) {
             console_->clearLine(err_); // the search's line makes way, and comes back below
         }
-        err_ << terminalText(text) << std::endl;
+        err_ << message::shownText(text) << std::endl;
         if (!searchLine_.empty()) {
             drawSearchLine();
         }
@@ -51,7 +51,7 @@ void UnitFeedback::notice(std::string_view text) {
     if (hold_) {
         held_.emplace_back(text);
     } else {
-        out_ << terminalText(text) << std::endl;
+        out_ << message::shownText(text) << std::endl;
     }
 }
 
@@ -62,16 +62,16 @@ void UnitFeedback::printDetection(bool found) {
         return;
     }
     if (!result_.empty() && !said_.contains(result_)) {
-        out_ << oneLine(result_) << "\n";
+        out_ << message::oneLine(result_) << "\n";
     }
     if (found) {
         for (std::size_t i = 0; i + 1 < panels_.size(); ++i) {
-            out_ << oneLine(panels_[i]) << "\n";
+            out_ << message::oneLine(panels_[i]) << "\n";
         }
     }
     for (const auto& notice : held_) {
         if (notice != result_) {
-            out_ << terminalText(notice) << "\n";
+            out_ << message::shownText(notice) << "\n";
         }
     }
     held_.clear();
@@ -87,11 +87,11 @@ bool UnitFeedback::ask(std::string_view text) {
     std::ostream& out = json_ ? err_ : out_;
     if (assumeYes_) {
         if (!json_) {
-            out << terminalText(text) << " [y/N] y (--yes)" << std::endl;
+            out << message::shownText(text) << " [y/N] y (--yes)" << std::endl;
         }
         return true;
     }
-    out << terminalText(text) << " [y/N] " << std::flush;
+    out << message::shownText(text) << " [y/N] " << std::flush;
     const std::optional<std::string> typed =
         console_ != nullptr ? console_->answer() : std::nullopt;
     if (!typed) {
@@ -121,13 +121,13 @@ void UnitFeedback::setPanelText(int panel, std::string_view text) {
         panels_[static_cast<std::size_t>(panel)] = std::string(text);
     }
     if (!text.empty() && !json_) {
-        out_ << oneLine(text) << std::endl;
+        out_ << message::oneLine(text) << std::endl;
     }
 }
 
 void UnitFeedback::setDetectionProgress(std::string_view text) {
     if (progress_ && !progressLine_) {
-        err_ << oneLine(text) << std::endl;
+        err_ << message::oneLine(text) << std::endl;
     }
 }
 
@@ -147,7 +147,8 @@ void UnitFeedback::showSearchStep(int step, int total, std::string_view text) {
     if (!progressLine_) {
         return;
     }
-    searchLine_ = "[" + std::to_string(step) + "/" + std::to_string(total) + "] " + oneLine(text);
+    searchLine_ =
+        "[" + std::to_string(step) + "/" + std::to_string(total) + "] " + message::oneLine(text);
     // A line wider than the terminal would wrap, and the carriage return would rewrite only
     // its last part.
     if (const std::size_t width = console_->lineWidth(); width > 1 && searchLine_.size() >= width) {

@@ -3,10 +3,10 @@
 
 #include "message/English.h"
 #include "message/MessageTable.h"
+#include "message/ShownText.h"
 #include "protocol/Identity.h"
 #include "station/PrinterSession.h"
 #include "station/ProfileInput.h"
-#include "station/TerminalText.h"
 
 namespace tessaro::station {
 
@@ -42,7 +42,7 @@ void UnitRun::warnOfFaults(PrinterSession& session) {
     if (const message::Failure faults = status ? protocol::faultsOf(*status) : std::nullopt) {
         const std::string warning =
             feedback_.word({message::MessageId::PrinterReportsFault,
-                            {message::Part::verbatim(oneLine(session.portName())),
+                            {message::Part::verbatim(message::oneLine(session.portName())),
                              message::Part::framed(*faults)}});
         feedback_.error(warning);
         report_.warnings.push_back(warning);

@@ -25,17 +25,12 @@ std::optional<ControlId> findControlIgnoringCase(std::string_view key) {
     return std::nullopt;
 }
 
-// What the user typed, embedded in the answer, stays on its line.
-std::string oneLine(std::string_view text) {
-    return message::shownText(text, message::LineBreaks::Escape);
-}
-
 std::string editPosition(Workspace& ws, ControlId id, std::string_view value) {
     const ControlSpec& def = control(id);
     const auto number = parseWholeNumber(value);
     if (!number || *number < def.min || *number > def.max) {
         return std::string(def.key) + " takes a whole number from " + std::to_string(def.min) +
-               " to " + std::to_string(def.max) + ", not \"" + oneLine(value) + "\"";
+               " to " + std::to_string(def.max) + ", not \"" + message::oneLine(value) + "\"";
     }
     if (def.kind == ControlKind::Slider) {
         ws.setSlider(id, *number, ChangeSource::User);
@@ -58,7 +53,7 @@ std::string disabledReason(ControlId id) {
 std::string applyUserEdit(Workspace& ws, std::string_view key, std::string_view value) {
     const auto id = findControlIgnoringCase(key);
     if (!id) {
-        return "unknown key \"" + oneLine(key) + "\"";
+        return "unknown key \"" + message::oneLine(key) + "\"";
     }
     const ControlSpec& def = control(*id);
     if (!ws.isEnabled(*id)) {

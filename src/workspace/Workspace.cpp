@@ -167,8 +167,8 @@ void Workspace::clearModifiedFlags() {
 void Workspace::rebuildTitle(std::string configName, bool extraBlank) {
     configName_ = std::move(configName);
     // A file name with a line break in it keeps the title on one line.
-    title_ = std::string(kProductName) + " - " + (extraBlank ? " " : "") +
-             message::shownText(configName_, message::LineBreaks::Escape);
+    title_ =
+        std::string(kProductName) + " - " + (extraBlank ? " " : "") + message::oneLine(configName_);
 }
 
 } // namespace tessaro::workspace

@@ -11,7 +11,6 @@
 #include "FuzzSupport.h"
 #include "message/ShownText.h"
 #include "station/JsonOutput.h"
-#include "station/TerminalText.h"
 #include "station/UnitReport.h"
 
 #include <QByteArray>
@@ -31,13 +30,13 @@ using fuzz::fail;
 using fuzz::shown;
 
 void readsBack(const char* key, const QJsonValue& value, const std::string& given) {
-    const QString expected = QString::fromStdString(station::terminalText(given));
+    const QString expected = QString::fromStdString(message::shownText(given));
     if (value.toString() != expected) {
         fail(std::string(key) + " \"" + shown(given) + "\" reads back as \"" +
              shown(value.toString().toStdString()) + "\"");
     }
     const std::string back = value.toString().toStdString();
-    if (station::terminalText(back) != back) {
+    if (message::shownText(back) != back) {
         fail(std::string(key) + " \"" + shown(given) + "\" is not escaped once and for all");
     }
     for (const QChar c : value.toString()) {

@@ -5,9 +5,9 @@
 #include "app/LocalNumbers.h"
 #include "app/MessageWording.h"
 #include "app/station/StationTile.h"
+#include "message/ShownText.h"
 #include "protocol/Identity.h"
 #include "station/Outcome.h"
-#include "station/TerminalText.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -188,7 +188,7 @@ void StationDriver::diagnostic(std::size_t port, const message::Message& said) {
     if (board_.messages != nullptr) {
         const std::string line = worded(said).toStdString();
         board_.messages->appendPlainText(QString::fromStdString(
-            station::portLines(station::oneLine(run_->plan().ports[port].text()), line)));
+            station::portLines(message::oneLine(run_->plan().ports[port].text()), line)));
     }
 }
 

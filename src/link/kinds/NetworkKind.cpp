@@ -14,8 +14,7 @@ namespace {
 // "HOST:PORT" with the usual port filled in, as results and panels show the printer.
 std::string shownAddress(const PortRef& port) {
     const std::optional<NetworkAddress> address = parseNetworkAddress(port.address());
-    return address ? address->text()
-                   : message::shownText(port.address(), message::LineBreaks::Escape);
+    return address ? address->text() : message::oneLine(port.address());
 }
 
 } // namespace
