@@ -63,7 +63,7 @@ std::string frameLine(const Workspace& ws, const FrameSpec& frame) {
 std::string workspaceListing(const Workspace& ws) {
     std::string text = ws.title() + "\n";
     for (auto tab : {Tab::Setup, Tab::Text, Tab::Barcode, Tab::Hole}) {
-        text += "\n" + std::string(tabCaption(tab)) + "\n";
+        text.append("\n").append(tabCaption(tab)).append("\n");
         for (const FrameSpec& frame : frames()) {
             if (frame.tab == tab) {
                 text += "   " + frameLine(ws, frame) + "\n";
