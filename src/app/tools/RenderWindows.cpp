@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window with each of its tabs, the About, Help and splash windows, and
 // the icons to PNG files, to check the layout by eye.
-// Usage: tessaro_app_screenshots [OUT_DIR]   (default /tmp/tessaro-shots)
+// Usage: tessaro-render-windows [OUT_DIR]   (default /tmp/tessaro-shots)
 
 #include "app/Form1.h"
 #include "app/Helpfrm.h"
